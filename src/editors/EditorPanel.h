@@ -1,0 +1,52 @@
+#pragma once
+// One editor panel: an element of the main window's Picture1 array,
+// 4335 x 2535 twips, that edits the settings of one kind.
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace fk {
+class PreferenceStore;
+namespace dialogs { struct Dialogs; }
+
+// Positions are given in twips; 15 twips make a pixel.
+constexpr int twips(int t) { return t / 15; }
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// What a panel needs of the main window.
+struct EditorContext {
+    PreferenceStore* store = nullptr;        // current preferences key
+    dialogs::Dialogs* dialogs = nullptr;
+    QWidget* mainWindow = nullptr;           // owner of the modal dialogs
+    std::function<int()> prefActual;         // index of the entry shown
+    // The tag picker: open it on a target box, and close it.
+    std::function<void(QLineEdit* target)> openTagPicker;
+    std::function<void()> closeTagPicker;
+    // Whether the font editor has filled its lists in this run (FontListsLoaded).
+    bool* fontListsLoaded = nullptr;
+    // Ends the program after a fatal message has been dismissed.
+    std::function<void(int status)> exitProgram;
+};
+
+class EditorPanel : public QWidget {
+    Q_OBJECT
+public:
+    EditorPanel(const EditorContext& context, QWidget* parent);
+
+    // The kind's branch of PrepareEditor: the default display, then the
+    // loader, for catalogue entry `index`.
+    virtual void prepare(int index) = 0;
+
+protected:
+    const EditorContext& context() const { return context_; }
+    int prefActual() const { return context_.prefActual(); }
+
+private:
+    EditorContext context_;
+};
+
+}  // namespace fk

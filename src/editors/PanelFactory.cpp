@@ -1,0 +1,31 @@
+#include "PanelFactory.h"
+
+#include "AccountPanel.h"
+#include "BooleanPanel.h"
+#include "Catalogue.h"
+#include "ColourPanel.h"
+#include "FilePanel.h"
+#include "FontPanel.h"
+#include "NumberPanel.h"
+#include "QuickTextPanel.h"
+#include "SwitchTextPanel.h"
+#include "TextPanel.h"
+
+namespace fk {
+
+EditorPanel* makeEditorPanel(int kind, const EditorContext& context, QWidget* parent) {
+    switch (kind) {
+    case Boolean: return new BooleanPanel(context, parent);
+    case Number: return new NumberPanel(context, parent);
+    case Text: return new TextPanel(context, parent);
+    case File: return new FilePanel(context, parent);
+    case Colour: return new ColourPanel(context, parent);
+    case Account: return new AccountPanel(context, parent);
+    case Font: return new FontPanel(context, parent);
+    case SwitchWithText: return new SwitchTextPanel(context, parent);
+    case QuickTexts: return new QuickTextPanel(context, parent);
+    default: return nullptr;
+    }
+}
+
+}  // namespace fk

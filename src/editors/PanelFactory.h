@@ -1,0 +1,9 @@
+#pragma once
+#include "EditorPanel.h"
+
+namespace fk {
+
+// The editor panel of a kind (0..8); the about panel is the main window's.
+EditorPanel* makeEditorPanel(int kind, const EditorContext& context, QWidget* parent);
+
+}  // namespace fk

@@ -1,0 +1,104 @@
+#pragma once
+// The modal dialogs of the program, each behind a thin wrapper. In normal
+// use a wrapper shows the platform's dialog; once scripted (tests, the
+// screenshot run) it shows nothing, records each request and gives the
+// queued answer instead.
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace fk::dialogs {
+
+enum class MessageIcon { Critical, Exclamation, Information };
+
+class MessageDialog {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        MessageIcon icon;
+    };
+
+    // Modal, with an OK button only.
+    void show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
+
+    void setScripted(bool scripted) { scripted_ = scripted; }
+    const std::vector<Shown>& shown() const { return shown_; }
+    void clear() { shown_.clear(); }
+
+private:
+    bool scripted_ = false;
+    std::vector<Shown> shown_;
+};
+
+class FileDialog {
+public:
+    struct Request {
+        QString title;
+        QStringList filters;      // "WAVs (*.wav)" ... in the order offered
+        QString selectedFilter;   // the one selected when the dialog opens
+    };
+
+    // Existing files only; a full path, or nothing when cancelled.
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QStringList& filters);
+
+    void setScripted(bool scripted) { scripted_ = scripted; }
+    // The next scripted answer: a path, or std::nullopt for Cancel.
+    void queueAnswer(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
+    const std::vector<Request>& requests() const { return requests_; }
+
+private:
+    bool scripted_ = false;
+    std::deque<std::optional<QString>> answers_;
+    std::vector<Request> requests_;
+};
+
+class ColourDialog {
+public:
+    using CustomColours = std::array<QColor, 16>;
+    struct Request {
+        QColor initial;
+        CustomColours custom;  // what the dialog offered, in order
+    };
+
+    // Any colour allowed; nothing when cancelled. The custom colours are
+    // set before every opening, whatever the user did to them last time.
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial, const CustomColours& custom);
+
+    void setScripted(bool scripted) { scripted_ = scripted; }
+    // A scripted answer may also change a custom colour, as a user could.
+    struct Answer {
+        std::optional<QColor> colour;          // nullopt: Cancel
+        int changeCustomIndex = -1;
+        QColor changeCustomTo;
+    };
+    void queueAnswer(Answer answer) { answers_.push_back(std::move(answer)); }
+    const std::vector<Request>& requests() const { return requests_; }
+
+private:
+    bool scripted_ = false;
+    std::deque<Answer> answers_;
+    std::vector<Request> requests_;
+};
+
+// The set the main window hands to its editors.
+struct Dialogs {
+    MessageDialog messages;
+    FileDialog files;
+    ColourDialog colours;
+
+    void setScripted(bool scripted) {
+        messages.setScripted(scripted);
+        files.setScripted(scripted);
+        colours.setScripted(scripted);
+    }
+};
+
+}  // namespace fk::dialogs

@@ -1,0 +1,51 @@
+#pragma once
+// The primitives through which every editor reads, writes and deletes one
+// setting's value in the current preferences key. Texts are code page 1252.
+#include "Registry.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace fk {
+
+class PreferenceStore {
+public:
+    // `onWriteFailed` tells the user "Setting not saved."; the store itself
+    // knows nothing of windows.
+    PreferenceStore(reg::Registry& registry, std::function<void()> onWriteFailed);
+
+    reg::Registry& registry() const { return registry_; }
+
+    // The key every setting is read from and written to; 0 before an
+    // account is chosen. The main window owns and closes it.
+    void setCurrentKey(reg::Key key) { current_ = key; }
+    reg::Key currentKey() const { return current_; }
+
+    // The stored text, or the entry's DefaultText when there is no readable
+    // REG_SZ value (missing, other type, 256 characters or more).
+    std::string ReadSettingText(int index) const;
+    // The stored REG_DWORD, or the entry's default (DefaultLong; for a
+    // Boolean 1 or 0 from DefaultBool).
+    std::int32_t ReadSettingNumber(int index) const;
+
+    // Every write returns true when saved; on failure the user has been
+    // told "Setting not saved." before it returns.
+    bool WriteSettingText(const std::string& text, int index);
+    bool WriteSettingNumber(std::int32_t value, int index);
+    bool WriteSettingBoolean(bool flag, int index);
+    void DeleteSettingValue(const std::string& valueName);
+
+    // The same rules under any value name, for the pair and font editors.
+    bool readText(reg::Key key, const std::string& valueName, std::string& text) const;
+    bool readNumber(reg::Key key, const std::string& valueName, std::int32_t& value) const;
+    bool writeText(reg::Key key, const std::string& valueName, const std::string& text);
+    bool writeNumber(reg::Key key, const std::string& valueName, std::int32_t value);
+
+private:
+    reg::Registry& registry_;
+    std::function<void()> onWriteFailed_;
+    reg::Key current_ = 0;
+};
+
+}  // namespace fk
