@@ -1,7 +1,7 @@
 #pragma once
 // Screen text <-> registry text. The registry holds code page 1252; a
 // character it cannot hold is stored as '?'.
-#include "Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QString>
 
