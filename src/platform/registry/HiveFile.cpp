@@ -1,0 +1,171 @@
+#include "HiveFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <glob.h>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fk::reg::hive {
+
+namespace {
+
+FileStamp stampFrom(const struct stat& st) {
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
+            static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+            static_cast<long long>(st.st_mtim.tv_nsec)};
+}
+
+std::string folderOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        text.remove_prefix(size_t(n));
+    }
+    return 0;
+}
+
+int syncFolder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int rc = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return rc;
+}
+
+bool lockHeld(const std::string& lockPath) {
+    int fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    bool held = ::fcntl(fd, F_GETLK, &fl) == 0 && fl.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
+std::string readSmallFile(const std::string& path) {
+    std::string text;
+    FileStamp ignored;
+    if (readWholeFile(path, text, ignored) != 0) return {};
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        int rc = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
+        ::close(fd);
+        return rc;
+    }
+    text.clear();
+    text.reserve(size_t(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            int rc = errno;
+            ::close(fd);
+            return rc;
+        }
+        if (n == 0) break;
+        text.append(buf, size_t(n));
+    }
+    stamp = stampFrom(st);
+    stamp.size = static_cast<long long>(text.size());
+    ::close(fd);
+    return 0;
+}
+
+FileStamp currentStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return stampFrom(st);
+}
+
+int replaceFile(const std::string& path, const std::string& text, FileStamp& stamp) {
+    std::string folder = folderOf(path);
+    auto slash = path.find_last_of('/');
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temp = folder + "/." + base + ".fettlekit-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return errno;
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+    int rc = writeAll(fd, text);
+    if (rc == 0 && ::fsync(fd) != 0) rc = errno;
+    if (::close(fd) != 0 && rc == 0) rc = errno;
+    if (rc == 0 && ::rename(temp.c_str(), path.c_str()) != 0) rc = errno;
+    if (rc != 0) {
+        ::unlink(temp.c_str());
+        return rc;
+    }
+    syncFolder(folder);
+    stamp = currentStamp(path);
+    return 0;
+}
+
+WriterLock::WriterLock(const std::string& hivePath) {
+    std::string lockPath = hivePath + ".fettlekit-lock";
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) {
+        error_ = errno;
+        return;
+    }
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        error_ = errno;
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+}
+
+WriterLock::~WriterLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+bool wineServesPrefix(const std::string& hivePath) {
+    std::string prefix = folderOf(hivePath);
+    struct stat st {};
+    if (::stat(prefix.c_str(), &st) != 0) return false;
+    char server[96];
+    std::snprintf(server, sizeof server, "server-%llx-%llx/lock", static_cast<unsigned long long>(st.st_dev),
+                  static_cast<unsigned long long>(st.st_ino));
+
+    // Upstream Wine keeps its server folders in /tmp/.wine-<uid>; Debian's
+    // makes /tmp/wine-XXXXXX and names it in the prefix's "wineserver" file.
+    std::vector<std::string> candidates{"/tmp/.wine-" + std::to_string(::getuid()) + "/" + server};
+    std::string named = readSmallFile(prefix + "/wineserver");
+    if (!named.empty() && named.find('/') == std::string::npos) candidates.push_back("/tmp/" + named + "/" + server);
+    glob_t found{};
+    if (::glob((std::string("/tmp/wine-*/") + server).c_str(), 0, nullptr, &found) == 0)
+        for (size_t i = 0; i < found.gl_pathc; ++i) candidates.emplace_back(found.gl_pathv[i]);
+    ::globfree(&found);
+
+    for (auto& lock : candidates)
+        if (lockHeld(lock)) return true;
+    return false;
+}
+
+}  // namespace fk::reg::hive

@@ -1,0 +1,41 @@
+#pragma once
+// The hive file on disk: reading it, noticing another program's change,
+// replacing it whole or not at all, and telling whether Wine serves it.
+#include <string>
+
+namespace fk::reg::hive {
+
+// Identifies one version of the file; a rename or rewrite changes it.
+struct FileStamp {
+    unsigned long long device = 0, inode = 0;
+    long long size = -1, seconds = 0, nanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// 0 or an errno.
+int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp);
+FileStamp currentStamp(const std::string& path);  // size -1 when missing
+
+// Writes beside the file, flushes, renames over it and flushes the folder.
+// On failure (an errno) the old file is left as it was.
+int replaceFile(const std::string& path, const std::string& text, FileStamp& stamp);
+
+// Holds the writers' lock file beside the hive while it lives.
+class WriterLock {
+public:
+    explicit WriterLock(const std::string& hivePath);
+    ~WriterLock();
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+    int error() const { return error_; }  // 0 when held
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// True while a wineserver serves the prefix that holds the hive: it keeps
+// a lock on "lock" in the prefix's server folder.
+bool wineServesPrefix(const std::string& hivePath);
+
+}  // namespace fk::reg::hive

@@ -1,0 +1,95 @@
+#pragma once
+// Wine's registry text format ("WINE REGISTRY Version 2"): a tree of keys
+// read from and written back to the hive file. Sections and values that
+// nobody changed keep their original text, so an edit touches only the key
+// it concerns and an unchanged file saves to the very same bytes.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fk::reg::hive {
+
+// 100 ns ticks since 1601, like a Windows FILETIME.
+using Ticks = std::uint64_t;
+inline constexpr Ticks TicksFrom1601To1970 = 116444736000000000ull;
+inline constexpr Ticks TicksPerSecond = 10000000ull;
+Ticks nowTicks();
+
+struct Value {
+    std::u16string name;  // empty: the default value "@"
+    std::uint32_t type = 0;
+    std::string data;     // the stored bytes; texts as UTF-16LE
+    std::string raw;      // the value's text as read; empty once changed
+};
+
+struct Key {
+    std::u16string name;
+    Key* parent = nullptr;
+    std::vector<std::unique_ptr<Key>> subkeys;  // in Wine's order
+    std::vector<Value> values;                  // in Wine's order
+    Ticks modified = 0;
+    std::optional<std::u16string> keyClass;
+    bool link = false;
+    std::vector<std::string> otherOptions;      // '#' lines Wine's format does not define
+
+    // Original text of the key's section: `body` from the key line to its last
+    // non-blank line, `tail` the blank lines after it. Empty once changed.
+    std::string body;
+    std::string tail;
+    int sectionIndex = -1;  // position of the section in the file read, -1 if none
+    bool changed = false;
+
+    Key* findSubkey(std::u16string_view name) const;
+    Value* findValue(std::u16string_view name);
+    // Inserts where Wine keeps it; the name must be new.
+    Key& addSubkey(std::u16string name);
+    Value& addValue(std::u16string name);
+    bool removeValue(std::u16string_view name);
+};
+
+// Wine's order of names: case-insensitive, compared in lower case.
+int compareNames(std::u16string_view a, std::u16string_view b);
+bool sameName(std::u16string_view a, std::u16string_view b);
+
+// Splits a key path at backslashes, skipping empty parts.
+std::vector<std::u16string> splitPath(std::u16string_view path);
+
+struct ParseError {
+    int line = 0;  // 1-based
+    std::string what;
+};
+
+class Document {
+public:
+    // Reads a whole hive file; on failure returns nothing and fills `error`.
+    static std::unique_ptr<Document> parse(std::string_view text, ParseError& error);
+
+    std::string serialise() const;
+
+    Key& root() { return root_; }
+    const Key& root() const { return root_; }
+    Key* find(const std::vector<std::u16string>& path);
+    // Marks a key changed now: new time stamps, section written afresh.
+    static void touch(Key& key, Ticks when);
+
+private:
+    Document() = default;
+    Key root_;
+    std::string headerBody_;
+    std::string headerTail_;
+    int sectionCount_ = 0;
+};
+
+// Wine's escaping of a name or text, `quotes` being the characters that
+// need a backslash besides the backslash itself.
+std::string escapeText(std::u16string_view text, std::string_view quotes);
+// A value line as Wine writes it, ending in '\n'.
+std::string formatValue(const Value& value);
+
+std::u16string utf16FromBytes(std::string_view bytes);
+std::string bytesFromUtf16(std::u16string_view text);
+
+}  // namespace fk::reg::hive

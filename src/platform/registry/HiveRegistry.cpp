@@ -1,0 +1,338 @@
+#include "HiveRegistry.h"
+
+#include "HiveFile.h"
+#include "HiveFormat.h"
+#include "text/Cp1252.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fk::reg {
+
+namespace {
+
+using Path = std::vector<std::u16string>;
+
+// advapi32 codes beyond the common ones of Registry.h.
+constexpr long WriteFault = 29;
+constexpr long DiskFull = 112;
+constexpr long BadPathname = 161;
+constexpr long NoAccess = 998;
+constexpr long BadDatabase = 1009;
+constexpr long IoFailed = 1016;
+
+// Rights a handle needs for each operation.
+constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, CreateSubKey = 0x4, EnumerateSubKeys = 0x8;
+
+bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
+
+long statusFor(int error) {
+    switch (error) {
+    case EACCES: case EPERM: case EROFS: return AccessDenied;
+    case ENOSPC: case EDQUOT: return DiskFull;
+    default: return WriteFault;
+    }
+}
+
+class HiveRegistry final : public Registry {
+public:
+    HiveRegistry(std::string path, std::unique_ptr<hive::Document> doc, hive::FileStamp stamp, bool readOnly)
+        : path_(std::move(path)), doc_(std::move(doc)), stamp_(stamp), readOnly_(readOnly) {}
+
+    long RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t, std::uint32_t access, Key* result) override {
+        if (!result) return InvalidParameter;
+        refresh();
+        Path path;
+        if (long rc = resolve(parent, 0, path)) return rc;
+        if (long rc = appendSubKey(path, subKey)) return rc;
+        hive::Key* key = doc_->find(path);
+        if (!key) return NotFound;
+        *result = addHandle(pathOf(*key), access);
+        return Success;
+    }
+
+    long RegCreateKeyExA(Key parent, const char* subKey, std::uint32_t, const char* keyClass, std::uint32_t,
+                         std::uint32_t access, const SecurityAttributes*, Key* result,
+                         std::uint32_t* disposition) override {
+        if (!result) return InvalidParameter;
+        refresh();
+        Path path;
+        if (long rc = resolve(parent, 0, path)) return rc;
+        size_t parentDepth = path.size();
+        if (long rc = appendSubKey(path, subKey)) return rc;
+        if (hive::Key* key = doc_->find(path)) {
+            *result = addHandle(pathOf(*key), access);
+            if (disposition) *disposition = OpenedExistingKey;
+            return Success;
+        }
+        if (!rights(parent, CreateSubKey)) return AccessDenied;
+        std::u16string cls = keyClass ? text::cp1252ToUtf16(keyClass) : std::u16string();
+        long rc = commit([&](hive::Document& doc, bool& changed) {
+            Path full = path;
+            hive::Key* key = doc.find(Path(full.begin(), full.begin() + long(parentDepth)));
+            if (!key) return KeyDeleted;
+            hive::Ticks now = hive::nowTicks();
+            for (size_t i = parentDepth; i < full.size(); ++i) {
+                if (hive::Key* sub = key->findSubkey(full[i])) { key = sub; continue; }
+                hive::Document::touch(*key, now);
+                key = &key->addSubkey(full[i]);
+                hive::Document::touch(*key, now);
+                changed = true;
+            }
+            if (changed && !cls.empty()) key->keyClass = cls;
+            path = pathOf(*key);
+            return Success;
+        });
+        if (rc != Success) return rc;
+        *result = addHandle(path, access);
+        if (disposition) *disposition = CreatedNewKey;
+        return Success;
+    }
+
+    long RegCloseKey(Key key) override {
+        if (key == CurrentUser) return Success;
+        return handles_.erase(key) ? Success : InvalidHandle;
+    }
+
+    long RegEnumKeyExA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* reserved,
+                       char* keyClass, std::uint32_t* classLength, FileTime* lastWrite) override {
+        if (reserved || !name || !nameLength) return InvalidParameter;
+        refresh();
+        hive::Key* k = nullptr;
+        if (long rc = open(key, EnumerateSubKeys, k)) return rc;
+        if (index >= k->subkeys.size()) return NoMoreItems;
+        const hive::Key& sub = *k->subkeys[index];
+        std::string ansi = text::utf16ToCp1252(sub.name);
+        std::string cls = sub.keyClass ? text::utf16ToCp1252(*sub.keyClass) : std::string();
+        if (lastWrite) *lastWrite = {std::uint32_t(sub.modified), std::uint32_t(sub.modified >> 32)};
+        if (ansi.size() >= *nameLength || (keyClass && classLength && cls.size() >= *classLength)) return MoreData;
+        std::memcpy(name, ansi.c_str(), ansi.size() + 1);
+        *nameLength = std::uint32_t(ansi.size());
+        if (classLength) {
+            *classLength = std::uint32_t(cls.size());
+            if (keyClass) std::memcpy(keyClass, cls.c_str(), cls.size() + 1);
+        }
+        return Success;
+    }
+
+    long RegQueryValueExA(Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override {
+        if ((data && !dataLength) || reserved) return InvalidParameter;
+        refresh();
+        hive::Key* k = nullptr;
+        if (long rc = open(key, QueryValue, k)) return rc;
+        const hive::Value* value = k->findValue(nameOf(valueName));
+        if (!value) return NotFound;
+        long status = Success;
+        std::string bytes = isText(value->type) ? text::utf16ToCp1252(hive::utf16FromBytes(value->data)) : value->data;
+        if (data && !bytes.empty()) {
+            if (bytes.size() > *dataLength) {
+                status = MoreData;
+            } else {
+                std::memcpy(data, bytes.data(), bytes.size());
+                // Like Windows: a text lacking its zero gets one when there is room.
+                if (isText(value->type) && bytes.size() < *dataLength && bytes.back()) data[bytes.size()] = 0;
+            }
+        }
+        if (type) *type = value->type;
+        if (dataLength) *dataLength = std::uint32_t(bytes.size());
+        return status;
+    }
+
+    long RegSetValueExA(Key key, const char* valueName, std::uint32_t, std::uint32_t type, const std::uint8_t* data,
+                        std::uint32_t dataLength) override {
+        if (!data && dataLength) return NoAccess;
+        refresh();
+        hive::Key* k = nullptr;
+        if (long rc = open(key, SetValue, k)) return rc;
+        std::string stored;
+        if (isText(type)) {
+            // Windows adds a terminating zero the caller forgot to count.
+            if (dataLength && data[dataLength - 1] && !data[dataLength]) ++dataLength;
+            auto wide = text::cp1252ToUtf16({reinterpret_cast<const char*>(data), dataLength});
+            stored = hive::bytesFromUtf16(wide);
+        } else if (dataLength) {
+            stored.assign(reinterpret_cast<const char*>(data), dataLength);
+        }
+        std::u16string name = nameOf(valueName);
+        Path path = handlePath(key);
+        return commit([&](hive::Document& doc, bool& changed) {
+            hive::Key* target = doc.find(path);
+            if (!target) return KeyDeleted;
+            hive::Value* value = target->findValue(name);
+            if (value && value->type == type && value->data == stored) return Success;  // Wine leaves it untouched
+            if (!value) value = &target->addValue(name);
+            value->type = type;
+            value->data = std::move(stored);
+            value->raw.clear();
+            hive::Document::touch(*target, hive::nowTicks());
+            changed = true;
+            return Success;
+        });
+    }
+
+    long RegDeleteValueA(Key key, const char* valueName) override {
+        refresh();
+        hive::Key* k = nullptr;
+        if (long rc = open(key, SetValue, k)) return rc;
+        std::u16string name = nameOf(valueName);
+        Path path = handlePath(key);
+        return commit([&](hive::Document& doc, bool& changed) {
+            hive::Key* target = doc.find(path);
+            if (!target) return KeyDeleted;
+            if (!target->removeValue(name)) return NotFound;
+            hive::Document::touch(*target, hive::nowTicks());
+            changed = true;
+            return Success;
+        });
+    }
+
+    int openHandleCount() const override { return int(handles_.size()); }
+    bool writable() const override { return !readOnly_; }
+
+private:
+    struct Handle {
+        Path path;
+        std::uint32_t access = 0;
+    };
+
+    static std::u16string nameOf(const char* name) { return name ? text::cp1252ToUtf16(name) : std::u16string(); }
+
+    static Path pathOf(const hive::Key& key) {
+        Path path;
+        for (const hive::Key* k = &key; k->parent; k = k->parent) path.insert(path.begin(), k->name);
+        return path;
+    }
+
+    Key addHandle(Path path, std::uint32_t access) {
+        Key key = nextHandle_;
+        nextHandle_ += 4;
+        handles_[key] = {std::move(path), access};
+        return key;
+    }
+
+    Path handlePath(Key key) const {
+        auto it = handles_.find(key);
+        return it == handles_.end() ? Path() : it->second.path;
+    }
+
+    bool rights(Key key, std::uint32_t needed) const {
+        if (key == CurrentUser) return true;
+        auto it = handles_.find(key);
+        return it != handles_.end() && (it->second.access & needed) == needed;
+    }
+
+    long resolve(Key key, std::uint32_t needed, Path& path) const {
+        if (key == CurrentUser) {
+            path.clear();
+            return Success;
+        }
+        auto it = handles_.find(key);
+        if (it == handles_.end()) return InvalidHandle;
+        if ((it->second.access & needed) != needed) return AccessDenied;
+        path = it->second.path;
+        return Success;
+    }
+
+    // The key behind a handle, checking its rights; writes also need a writable hive.
+    long open(Key key, std::uint32_t needed, hive::Key*& out) {
+        Path path;
+        if (long rc = resolve(key, needed, path)) return rc;
+        if ((needed & (SetValue | CreateSubKey)) && readOnly_) return AccessDenied;
+        out = doc_->find(path);
+        return out ? Success : KeyDeleted;
+    }
+
+    static long appendSubKey(Path& path, const char* subKey) {
+        if (!subKey || !*subKey) return Success;
+        if (subKey[0] == '\\') return BadPathname;
+        for (auto& part : hive::splitPath(text::cp1252ToUtf16(subKey))) path.push_back(std::move(part));
+        return Success;
+    }
+
+    // Reads the file again when another program replaced it. A damaged or
+    // vanished file keeps the copy in memory.
+    long reloadIfChanged() {
+        if (hive::currentStamp(path_) == stamp_) return Success;
+        std::string text;
+        hive::FileStamp stamp;
+        if (hive::readWholeFile(path_, text, stamp) != 0) return IoFailed;
+        hive::ParseError error;
+        auto doc = hive::Document::parse(text, error);
+        if (!doc) return BadDatabase;
+        doc_ = std::move(doc);
+        stamp_ = stamp;
+        return Success;
+    }
+
+    void refresh() { reloadIfChanged(); }
+
+    // One write, on disk before it returns: under the writers' lock, on the
+    // file as it is now, replaced whole.
+    long commit(const std::function<long(hive::Document&, bool&)>& change) {
+        if (readOnly_) return AccessDenied;
+        hive::WriterLock lock(path_);
+        if (lock.error()) return statusFor(lock.error());
+        if (hive::wineServesPrefix(path_)) {
+            readOnly_ = true;
+            return AccessDenied;
+        }
+        if (long rc = reloadIfChanged()) return rc;
+        if (::access(path_.c_str(), W_OK) != 0) return statusFor(errno);
+        bool changed = false;
+        long rc = change(*doc_, changed);
+        if (rc != Success || !changed) return rc;
+        hive::FileStamp stamp;
+        if (int error = hive::replaceFile(path_, doc_->serialise(), stamp)) {
+            stamp_ = {};  // the copy in memory holds a change the file lacks
+            reloadIfChanged();
+            return statusFor(error);
+        }
+        stamp_ = stamp;
+        return Success;
+    }
+
+    std::string path_;
+    std::unique_ptr<hive::Document> doc_;
+    hive::FileStamp stamp_;
+    bool readOnly_;
+    std::map<Key, Handle> handles_;
+    Key nextHandle_ = 0x1000;
+};
+
+}  // namespace
+
+HiveOpenResult openHiveRegistry(const std::string& path) {
+    HiveOpenResult result;
+    std::string text;
+    hive::FileStamp stamp;
+    if (int error = hive::readWholeFile(path, text, stamp)) {
+        result.error = path + ": " + std::strerror(error);
+        return result;
+    }
+    hive::ParseError error;
+    auto doc = hive::Document::parse(text, error);
+    if (!doc) {
+        result.error = path + ": line " + std::to_string(error.line) + ": " + error.what;
+        return result;
+    }
+    result.wineRunning = hive::wineServesPrefix(path);
+    result.registry = std::make_unique<HiveRegistry>(path, std::move(doc), stamp, result.wineRunning);
+    return result;
+}
+
+std::string defaultHivePath() {
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return std::string(prefix) + "/user.reg";
+    std::string home;
+    if (const char* h = std::getenv("HOME"); h && *h) home = h;
+    else if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir;
+    return home + "/.wine/user.reg";
+}
+
+}  // namespace fk::reg

@@ -1,0 +1,211 @@
+// Wine's registry text format: what Wine writes must read back to the same
+// data and, unchanged, to the same bytes.
+#include "HiveFormat.h"
+#include "HiveRegistry.h"
+#include "HiveTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace fk::reg::hive;
+using fk::test::readBytes;
+
+namespace {
+
+std::unique_ptr<Document> parseOk(const std::string& text) {
+    ParseError error;
+    auto doc = Document::parse(text, error);
+    EXPECT_TRUE(doc) << "line " << error.line << ": " << error.what;
+    return doc;
+}
+
+const std::string Header = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n";
+
+// Lines as Wine 8 wrote them for `wine reg add` of these values.
+const std::string WineValues =
+    "\n[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1796496422\n"
+    "#time=1dd84e9040b4806\n"
+    "@=\"dflt\"\n"
+    "\"aa\"=dword:00000001\n"
+    "\"B_\"=dword:00000001\n"
+    "\"Bin\"=hex:01,02,ff\n"
+    "\"BinE\"=hex:\n"
+    "\"BZ\"=dword:00000001\n"
+    "\"D\"=dword:0000002a\n"
+    "\"Empty\"=\"\"\n"
+    "\"EmptyNoZero\"=hex(1):\n"
+    "\"Exp\"=str(2):\"%x%\"\n"
+    "\"Multi\"=str(7):\"a\\0b\\0\"\n"
+    "\"N\"=hex(0):00,00\n"
+    "\"Q\"=hex(b):05,00,00,00,00,00,00,00\n"
+    "\"Quote\"=\"a\\\"b\\\\c\\ttab\"\n"
+    "\"\\xdcn\\\"i\"=\"\\xe9\\x20acx \\x01001 \\x00ffa\"\n";
+
+Key& prefs(Document& doc) {
+    Key* key = doc.find({u"Software", u"Tavrel", u"Brisko2", u"Nobody", u"Preferences"});
+    EXPECT_TRUE(key);
+    return *key;
+}
+
+}  // namespace
+
+TEST(HiveFormat, WineFreshPrefixRoundTripsByteForByte) {
+    std::string original = readBytes(fk::test::dataFile("wine-fresh-user.reg"));
+    ASSERT_GT(original.size(), 10000u);
+    auto doc = parseOk(original);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->serialise(), original);
+}
+
+namespace {
+void forgetText(Key& key) {
+    for (auto& v : key.values) v.raw.clear();
+    if (key.sectionIndex >= 0) Document::touch(key, key.modified);
+    for (auto& sub : key.subkeys) forgetText(*sub);
+}
+}  // namespace
+
+TEST(HiveFormat, WineFreshPrefixWrittenAfreshGivesWinesBytes) {
+    // Every key and value formatted by us, none copied: Wine's own output again.
+    std::string original = readBytes(fk::test::dataFile("wine-fresh-user.reg"));
+    auto doc = parseOk(original);
+    ASSERT_TRUE(doc);
+    forgetText(doc->root());
+    EXPECT_EQ(doc->serialise(), original);
+}
+
+TEST(HiveFormat, HandWrittenFileRoundTripsByteForByte) {
+    // No blank lines between sections, CR LF ends, comments, spaces, a trailing blank.
+    std::string text = "WINE REGISTRY Version 2\r\n;; comment\r\n[A] 5\r\n\"x\"=dword:1\r\n;; inside\r\n[A\\\\B]\r\n"
+                       "@=hex:01, 02 ,\\\r\n   03\r\n#unknown option\r\n\r\n\r\n";
+    auto doc = parseOk(text);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->serialise(), text);
+    Key* b = doc->find({u"a", u"b"});
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->values.at(0).data, std::string("\x01\x02\x03", 3));
+}
+
+TEST(HiveFormat, EveryValueKindReadsAsWineStoredIt) {
+    auto doc = parseOk(Header + WineValues);
+    ASSERT_TRUE(doc);
+    Key& key = prefs(*doc);
+    auto value = [&](std::u16string name) { Value* v = key.findValue(name); EXPECT_TRUE(v); return v ? *v : Value{}; };
+    EXPECT_EQ(value(u"").type, 1u);
+    EXPECT_EQ(value(u"").data, bytesFromUtf16(std::u16string(u"dflt") + u'\0'));
+    EXPECT_EQ(value(u"D").type, 4u);
+    EXPECT_EQ(value(u"D").data, std::string("\x2a\0\0\0", 4));
+    EXPECT_EQ(value(u"Bin").type, 3u);
+    EXPECT_EQ(value(u"Bin").data, "\x01\x02\xff");
+    EXPECT_EQ(value(u"BinE").data, "");
+    EXPECT_EQ(value(u"Empty").data, std::string(2, '\0'));
+    EXPECT_EQ(value(u"EmptyNoZero").type, 1u);
+    EXPECT_EQ(value(u"EmptyNoZero").data, "");
+    EXPECT_EQ(value(u"Exp").type, 2u);
+    EXPECT_EQ(value(u"Multi").type, 7u);
+    EXPECT_EQ(utf16FromBytes(value(u"Multi").data), std::u16string(u"a\0b\0\0", 5));
+    EXPECT_EQ(value(u"N").type, 0u);
+    EXPECT_EQ(value(u"Q").type, 11u);
+    EXPECT_EQ(utf16FromBytes(value(u"Quote").data), std::u16string(u"a\"b\\c\ttab") + u'\0');
+    EXPECT_EQ(utf16FromBytes(value(u"\u00dcN\"I").data), std::u16string(u"\u00e9\u20acx \u01001 \u00ffa") + u'\0');
+}
+
+TEST(HiveFormat, ChangedKeyIsWrittenAsWineWritesIt) {
+    std::string text = Header + WineValues;
+    auto doc = parseOk(text);
+    ASSERT_TRUE(doc);
+    Key& key = prefs(*doc);
+    for (auto& v : key.values) v.raw.clear();  // forget the text read: every value formatted afresh
+    Document::touch(key, key.modified);
+    EXPECT_EQ(doc->serialise(), text);
+}
+
+TEST(HiveFormat, EscapesFollowWine) {
+    EXPECT_EQ(escapeText(u"a\"b\\c[]", "\"\""), "a\\\"b\\\\c[]");
+    EXPECT_EQ(escapeText(u"k[1]\"", "[]"), "k\\[1\\]\"");
+    EXPECT_EQ(escapeText(u"\a\b\t\n\v\f\r\x1b", "\"\""), "\\a\\b\\t\\n\\v\\f\\r\\e");
+    // Other controls in octal, three digits when an octal digit follows.
+    EXPECT_EQ(escapeText(std::u16string(u"\x01z\x01" u"7\0x", 6), "\"\""), "\\1z\\0017\\0x");
+    // Non-ASCII as \x, four digits when a hex digit follows.
+    EXPECT_EQ(escapeText(u"\u00e9t\u00e9a\u20ac", "\"\""), "\\xe9t\\x00e9a\\x20ac");
+    EXPECT_EQ(escapeText(u"\U0001F30E", "\"\""), "\\xd83c\\xdf0e");
+    // And each reads back.
+    for (std::u16string s : {std::u16string(u"\x01z\x01" u"7\0x", 6), std::u16string(u"\u00e9t\u00e9a\u20ac\a\x1b")}) {
+        Value v{u"n", 1, bytesFromUtf16(s + u'\0'), ""};
+        auto doc = parseOk(Header + "\n[K] 1\n" + formatValue(v));
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(doc->find({u"K"})->values.at(0).data, v.data);
+    }
+}
+
+TEST(HiveFormat, LongBinaryWrapsLikeWine) {
+    // The font value of a fresh prefix: Wine breaks lines after column 76.
+    std::string original = readBytes(fk::test::dataFile("wine-fresh-user.reg"));
+    auto start = original.find("\"CaptionFont\"=hex:");
+    ASSERT_NE(start, std::string::npos);
+    auto end = original.find("\n\"", start);
+    std::string lines = original.substr(start, end + 1 - start);
+    ASSERT_NE(lines.find("\\\n  "), std::string::npos);
+    auto doc = parseOk(Header + "\n[K] 1\n" + lines);
+    ASSERT_TRUE(doc);
+    Value v = doc->find({u"K"})->values.at(0);
+    EXPECT_EQ(v.data.size(), 92u);
+    EXPECT_EQ(formatValue(v), lines);
+}
+
+TEST(HiveFormat, NamesCompareAndSortAsWineKeepsThem) {
+    // Wine listed these subkeys as a_b, Alice, aZ, bob: compared in lower case.
+    Key root;
+    for (auto name : {u"bob", u"aZ", u"Alice", u"a_b"}) root.addSubkey(name);
+    std::vector<std::u16string> order;
+    for (auto& k : root.subkeys) order.push_back(k->name);
+    EXPECT_EQ(order, (std::vector<std::u16string>{u"a_b", u"Alice", u"aZ", u"bob"}));
+    EXPECT_TRUE(root.findSubkey(u"ALICE"));
+    EXPECT_TRUE(root.findSubkey(u"A_B"));
+    EXPECT_FALSE(root.findSubkey(u"Alic"));
+    EXPECT_TRUE(sameName(u"\u00c9T\u00c9", u"\u00e9t\u00e9"));
+}
+
+TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
+    struct Case {
+        std::string text;
+        int line;
+        std::string what;
+    };
+    std::vector<Case> cases = {
+        {"", 0, "empty"},
+        {"REGEDIT4\n[A]\n", 1, "not a Wine registry"},
+        {"WINE REGISTRY Version 1\n", 1, "version"},
+        {Header + "\"v\"=dword:1\n", 5, "before the first key"},
+        {Header + "\n[A\\\\B 12\n", 6, "\"]\""},
+        {Header + "\n[A] 12\n\"v\"=\"open\n", 7, "closing quote"},
+        {Header + "\n[A] 12\n\"v\"=dword:xyz\n", 7, "dword"},
+        {Header + "\n[A] 12\n\"v\"=hex:01,02,\\\n", 7, "past the end"},
+        {Header + "\n[A] 12\n\"v\"=hex:01,0g\n", 7, "hex"},
+        {Header + "\n[A] 12\n\"v\"=blob:1\n", 7, "unknown value type"},
+        {Header + "\n[A] 12\n#time=zz\n", 7, "time"},
+        {Header + "\n[A] 12\n\"v\"=dword:1\n\"V\"=dword:2\n", 8, "twice"},
+        {Header + "\n[A] 12\n\n[a] 13\n", 8, "twice"},
+        {Header + "\n[A] 12\ngarbage\n", 7, "unrecognised"},
+    };
+    fk::test::TempFolder folder;
+    for (auto& c : cases) {
+        std::string path = folder.file("user.reg");
+        fk::test::writeBytes(path, c.text);
+        struct stat before {};
+        ::stat(path.c_str(), &before);
+        auto result = fk::reg::openHiveRegistry(path);
+        EXPECT_FALSE(result.registry) << c.text;
+        if (c.line) EXPECT_NE(result.error.find("line " + std::to_string(c.line) + ":"), std::string::npos) << result.error;
+        EXPECT_NE(result.error.find(c.what), std::string::npos) << result.error;
+        struct stat after {};
+        ::stat(path.c_str(), &after);
+        EXPECT_EQ(readBytes(path), c.text);
+        EXPECT_EQ(before.st_ino, after.st_ino);
+        EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+    }
+    auto missing = fk::reg::openHiveRegistry(folder.file("none.reg"));
+    EXPECT_FALSE(missing.registry);
+    EXPECT_NE(missing.error.find("none.reg"), std::string::npos);
+}
