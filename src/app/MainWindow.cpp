@@ -1,0 +1,315 @@
+#include "MainWindow.h"
+
+#include "AboutPanel.h"
+#include "AccountPanel.h"
+#include "AnsiText.h"
+#include "AppIcon.h"
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "EditorPanel.h"
+#include "Messages.h"
+#include "PanelFactory.h"
+#include "PreferenceStore.h"
+#include "SettingsTree.h"
+#include "SortedList.h"
+#include "Version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace fk {
+
+const QString MainWindow::AllUsers = QStringLiteral(" --> All users <--");
+const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
+
+namespace {
+
+constexpr const char* StoreRootPath = "Software\\Tavrel\\Brisko2";
+constexpr const char* DefaultUserKey = "Nobody";
+constexpr const char* MinimumAddOnVersion = "3.20";
+
+// Which Picture1 element edits which SettingKind.
+constexpr std::array<int, 10> PanelTable = {
+    5,  // Boolean
+    3,  // Number
+    2,  // Text
+    1,  // File
+    6,  // Colour
+    8,  // Account
+    4,  // Font
+    7,  // SwitchWithText
+    9,  // QuickTexts
+    0,  // None: the about panel
+};
+
+QGroupBox* frame(QWidget* parent, const char* name, const QRect& place) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(place);
+    return box;
+}
+
+SettingsTree* settingsTree(QWidget* parent, const char* name) {
+    auto* tree = new SettingsTree(parent);
+    tree->setObjectName(QLatin1String(name));
+    tree->setGeometry(twipsRect(120, 240, 2655, 3735));
+    tree->hide();
+    return tree;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitFunction exitProgram,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      registry_(registry),
+      dialogs_(dialogs),
+      exit_(std::move(exitProgram)),
+      store_(std::make_unique<PreferenceStore>(registry, [this] {
+          dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
+                                 dialogs::MessageIcon::Exclamation);
+      })),
+      picker_(this, [this] { return prefActual_; }) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Fettlekit"));
+    setWindowIcon(appIcon());
+    setFixedSize(twips(7815), twips(5040));
+    createControls();
+    createPanels();
+    // Esc is the window's before any control sees it.
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    picker_.close();
+    releaseKeys();
+    // The panels go while the store they were given still exists.
+    delete frame4_;
+}
+
+void MainWindow::createControls() {
+    frame1_ = frame(this, "Frame1", twipsRect(120, 120, 2895, 615));
+    frame1_->setTitle(QStringLiteral("Edit settings for this user"));
+    combo1_ = new QComboBox(frame1_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setEditable(false);
+    combo1_->setGeometry(twipsRect(120, 240, 2655, 315));
+    connect(combo1_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
+
+    frame3_ = frame(this, "Frame3", twipsRect(120, 840, 2895, 4095));
+    tree1_ = settingsTree(frame3_, "TreeView1");
+    tree2_ = settingsTree(frame3_, "TreeView2");
+    connect(tree1_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
+    connect(tree2_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
+
+    frame4_ = frame(this, "Frame4", twipsRect(3120, 120, 4575, 2895));
+
+    frame2_ = frame(this, "Frame2", twipsRect(3120, 3120, 4575, 1815));
+    label1_ = new QLabel(frame2_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(twipsRect(120, 240, 4335, 1455));
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1_->setWordWrap(true);
+    label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+}
+
+void MainWindow::createPanels() {
+    EditorContext context;
+    context.store = store_.get();
+    context.dialogs = &dialogs_;
+    context.mainWindow = this;
+    context.prefActual = [this] { return prefActual_; };
+    context.openTagPicker = [this](QLineEdit* target) { picker_.open(target); };
+    context.closeTagPicker = [this] { picker_.close(); };
+    context.fontListsLoaded = &fontListsLoaded_;
+    context.exitProgram = [this](int status) { exit_(status); };
+
+    about_ = new AboutPanel(frame4_);
+    pictures_[0] = about_;
+    for (int kind = Boolean; kind < None; ++kind) {
+        EditorPanel* editor = makeEditorPanel(kind, context, frame4_);
+        if (!editor) continue;
+        const int index = PanelTable[size_t(kind)];
+        editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+        editor->hide();
+        pictures_[size_t(index)] = editor;
+    }
+    accountPanel_ = qobject_cast<AccountPanel*>(pictures_[size_t(PanelTable[Account])]);
+}
+
+bool MainWindow::load() {
+    if (registry_.RegOpenKeyExA(reg::CurrentUser, StoreRootPath, 0, reg::KeyAllAccess, &storeRoot_) != reg::Success) {
+        storeRoot_ = 0;
+        fatal(messages::registryError());
+        return false;
+    }
+    storeRootOpen_ = true;
+    listAccounts();
+    addSorted(combo1_, AllUsers);
+    combo1_->setCurrentIndex(-1);
+    fillTrees();
+    panelOfKind_ = PanelTable;
+    prefActual_ = NoticeIndex;
+    about_->versionLabel()->setText(QStringLiteral("Version: %1.%2.%3")
+                                        .arg(FK_VERSION_MAJOR)
+                                        .arg(FK_VERSION_MINOR)
+                                        .arg(FK_VERSION_PATCH));
+    about_->requirementLabel()->setText(
+        QStringLiteral("Use this program with Brisko! %1 or above.").arg(QLatin1String(MinimumAddOnVersion)));
+    fontListsLoaded_ = false;
+    show();
+    return true;
+}
+
+void MainWindow::listAccounts() {
+    constexpr std::uint32_t BufferLength = 255;
+    for (std::uint32_t index = 0;; ++index) {
+        char name[BufferLength] = {};
+        char keyClass[BufferLength] = {};
+        std::uint32_t nameLength = BufferLength;
+        std::uint32_t classLength = BufferLength;
+        reg::FileTime lastWrite;
+        if (registry_.RegEnumKeyExA(storeRoot_, index, name, &nameLength, nullptr, keyClass, &classLength,
+                                    &lastWrite) != reg::Success)
+            break;
+        const std::string account(name, std::min(nameLength, BufferLength));
+        const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
+        addSorted(combo1_, shown);
+        if (accountPanel_) accountPanel_->addAccount(shown);
+    }
+}
+
+void MainWindow::fillTrees() {
+    for (int index = 0; index < SettingCount; ++index) {
+        const SettingEntry& entry = settingEntry(index);
+        SettingsTree* tree = entry.AllUsers ? tree2_ : tree1_;
+        tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.ValueName));
+    }
+}
+
+void MainWindow::chooseAccount(const QString& text) {
+    const reg::Key previous = store_->currentKey();
+    if (previous != 0 && previous != storeRoot_) registry_.RegCloseKey(previous);
+    store_->setCurrentKey(0);
+
+    QTreeWidgetItem* selected = nullptr;
+    if (text == AllUsers) {
+        store_->setCurrentKey(storeRoot_);
+        tree1_->hide();
+        tree2_->show();
+        tree1_->clearSelectedNode();
+        selected = tree2_->selectedNode();
+    } else {
+        const QString account = text == DefaultUser ? QString::fromLatin1(DefaultUserKey) : text;
+        if (!openPreferencesKey(account)) return;
+        tree2_->hide();
+        tree1_->show();
+        tree2_->clearSelectedNode();
+        selected = tree1_->selectedNode();
+    }
+    frame3_->setTitle(QStringLiteral("Settings"));
+    picker_.close();
+    if (!selected) showNotice();
+    PrepareEditor(prefActual_);
+}
+
+bool MainWindow::openPreferencesKey(const QString& account) {
+    const std::string path = toAnsi(account) + "\\Preferences";
+    reg::Key key = 0;
+    if (registry_.RegOpenKeyExA(storeRoot_, path.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success) {
+        const reg::SecurityAttributes security{10, nullptr, true};
+        std::uint32_t disposition = 0;
+        key = 0;
+        if (registry_.RegCreateKeyExA(storeRoot_, path.c_str(), 0, "", 0, reg::KeyAllAccess, &security, &key,
+                                      &disposition) != reg::Success) {
+            fatal(messages::accountError(account));
+            return false;
+        }
+    }
+    store_->setCurrentKey(key);
+    return true;
+}
+
+void MainWindow::showNotice() {
+    if (QWidget* shown = panelOfEntry(prefActual_)) shown->hide();
+    frame2_->setTitle(QString());
+    prefActual_ = NoticeIndex;
+    frame4_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
+    label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+    pictures_[size_t(panelOfKind_[None])]->show();
+}
+
+void MainWindow::ShowSetting(QTreeWidgetItem* node) {
+    if (!node) return;
+    picker_.close();
+    if (QWidget* shown = panelOfEntry(prefActual_)) shown->hide();
+    frame2_->setTitle(QStringLiteral("Description"));
+    prefActual_ = SettingsTree::keyOf(node).mid(1).toInt();
+    const SettingEntry& entry = settingEntry(prefActual_);
+    frame4_->setTitle(fromAnsi(entry.ValueName));
+    label1_->setText(fromAnsi(entry.Description));
+    PrepareEditor(prefActual_);
+    if (QWidget* shown = panelOfEntry(prefActual_)) shown->show();
+}
+
+void MainWindow::PrepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
+
+void MainWindow::prepareEditorOfKind(int kind, int index) {
+    if (kind < Boolean || kind > None) {
+        dialogs_.messages.show(this, messages::needsUpdate(), messages::warningTitle(),
+                               dialogs::MessageIcon::Exclamation);
+        return;
+    }
+    if (kind == None) return;
+    if (auto* editor = qobject_cast<EditorPanel*>(pictures_[size_t(panelOfKind_[size_t(kind)])]))
+        editor->prepare(index);
+}
+
+QWidget* MainWindow::panel(int index) const {
+    return index >= 0 && index < int(pictures_.size()) ? pictures_[size_t(index)] : nullptr;
+}
+
+QWidget* MainWindow::panelOfEntry(int index) const {
+    const int kind = settingEntry(index).Kind;
+    if (kind < Boolean || kind > None) return nullptr;
+    return pictures_[size_t(panelOfKind_[size_t(kind)])];
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && isVisible()) {
+            picker_.close();
+            close();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    picker_.close();
+    releaseKeys();
+    event->accept();
+}
+
+void MainWindow::releaseKeys() {
+    if (!storeRootOpen_) return;
+    const reg::Key current = store_->currentKey();
+    if (current != 0 && current != storeRoot_) registry_.RegCloseKey(current);
+    store_->setCurrentKey(0);
+    registry_.RegCloseKey(storeRoot_);
+    storeRootOpen_ = false;
+}
+
+void MainWindow::fatal(const QString& text) {
+    dialogs_.messages.show(this, text, messages::errorTitle(), dialogs::MessageIcon::Critical);
+    exit_(1);
+}
+
+}  // namespace fk

@@ -1,0 +1,106 @@
+#pragma once
+// Form1: the account chooser, the two settings trees, the editor panels and
+// the description. It owns the store root key and the current preferences
+// key, Pref_Actual, PanelOfKind and FontListsLoaded.
+#include "Registry.h"
+#include "TagPickerHost.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTreeWidgetItem;
+
+namespace fk {
+
+class AboutPanel;
+class AccountPanel;
+class PreferenceStore;
+class SettingsTree;
+namespace dialogs { struct Dialogs; }
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int Pref_Actual READ Pref_Actual)
+public:
+    // Ends the program with a status once a fatal message has been dismissed.
+    using ExitFunction = std::function<void(int status)>;
+
+    static const QString AllUsers;     // " --> All users <--"
+    static const QString DefaultUser;  // " --> Default user <--"
+
+    MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitFunction exitProgram,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load steps, ending with the window shown. False when the store
+    // cannot be opened: the user has been told and the exit function called.
+    bool load();
+
+    // The index of the catalogue entry shown; 46 for the notice.
+    int Pref_Actual() const { return prefActual_; }
+    const std::array<int, 10>& PanelOfKind() const { return panelOfKind_; }
+    bool FontListsLoaded() const { return fontListsLoaded_; }
+
+    // A pick in the account chooser (Combo1), by its text.
+    void chooseAccount(const QString& text);
+    // A click on a node of either settings tree.
+    void ShowSetting(QTreeWidgetItem* node);
+    // Fills the panel of entry `index` for its kind.
+    void PrepareEditor(int index);
+    // PrepareEditor's dispatch for a given kind; a kind outside 0..9 only warns.
+    void prepareEditorOfKind(int kind, int index);
+
+    PreferenceStore& store() const { return *store_; }
+    reg::Key storeRootKey() const { return storeRoot_; }
+    TagPickerHost& tagPicker() { return picker_; }
+    // Picture1(index), or null.
+    QWidget* panel(int index) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createPanels();
+    void listAccounts();
+    void fillTrees();
+    bool openPreferencesKey(const QString& account);
+    void showNotice();
+    QWidget* panelOfEntry(int index) const;
+    void releaseKeys();
+    void fatal(const QString& text);
+
+    reg::Registry& registry_;
+    dialogs::Dialogs& dialogs_;
+    ExitFunction exit_;
+    std::unique_ptr<PreferenceStore> store_;
+
+    reg::Key storeRoot_ = 0;
+    bool storeRootOpen_ = false;
+    int prefActual_ = 46;
+    std::array<int, 10> panelOfKind_{};
+    bool fontListsLoaded_ = false;
+
+    QGroupBox* frame1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QGroupBox* frame3_ = nullptr;
+    SettingsTree* tree1_ = nullptr;
+    SettingsTree* tree2_ = nullptr;
+    QGroupBox* frame4_ = nullptr;
+    std::array<QWidget*, 10> pictures_{};
+    AboutPanel* about_ = nullptr;
+    AccountPanel* accountPanel_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QLabel* label1_ = nullptr;
+
+    TagPickerHost picker_;
+};
+
+}  // namespace fk

@@ -1,0 +1,125 @@
+#include "Screenshots.h"
+
+#include "Catalogue.h"
+#include "MainWindow.h"
+#include "SettingsTree.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace fk {
+
+namespace {
+
+const char* const KindNames[] = {"boolean", "number", "text", "file", "colour",
+                                 "account", "font", "switch-with-text", "quick-texts"};
+
+class Tour {
+public:
+    Tour(MainWindow& window, const QString& dir) : window_(window), dir_(dir) {}
+
+    bool save(const QString& name, const QPixmap& picture) {
+        const QString path = dir_.filePath(QStringLiteral("%1-%2.png").arg(++count_, 2, 10, QLatin1Char('0')).arg(name));
+        if (picture.save(path)) return true;
+        std::fprintf(stderr, "fettlekit: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    bool shoot(const QString& name) { return save(name, window_.grab()); }
+
+    // Chooses an item of Combo1 as a user would.
+    void choose(const QString& item) {
+        auto* combo = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo->setCurrentIndex(combo->findText(item));
+        window_.chooseAccount(item);
+        chosen_ = item;
+    }
+
+    // The first account of the chooser, else the default user.
+    QString anAccount() const {
+        auto* combo = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        for (int i = 0; i < combo->count(); ++i)
+            if (!combo->itemText(i).startsWith(QLatin1Char(' '))) return combo->itemText(i);
+        return MainWindow::DefaultUser;
+    }
+
+    // Shows entry `index`, choosing the set it belongs to first.
+    void select(int index) {
+        const bool allUsers = settingEntry(index).AllUsers;
+        if (allUsers && chosen_ != MainWindow::AllUsers) choose(MainWindow::AllUsers);
+        if (!allUsers && chosen_ == MainWindow::AllUsers) choose(anAccount());
+        auto* tree = window_.findChild<SettingsTree*>(QLatin1String(allUsers ? "TreeView2" : "TreeView1"));
+        QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
+        tree->setCurrentItem(node);
+        window_.ShowSetting(node);
+    }
+
+    QString chosen() const { return chosen_; }
+
+private:
+    MainWindow& window_;
+    QDir dir_;
+    int count_ = 0;
+    QString chosen_;
+};
+
+int firstOfKind(int kind) {
+    for (int i = 0; i < SettingCount; ++i)
+        if (settingEntry(i).Kind == kind) return i;
+    return -1;
+}
+
+int firstOfTextStyle(int style) {
+    for (int i = 0; i < SettingCount; ++i)
+        if (settingEntry(i).Kind == Text && settingEntry(i).TextStyle == style) return i;
+    return -1;
+}
+
+// The main window with the picker drawn where it stands over it.
+QPixmap withPicker(MainWindow& window, QWidget* picker) {
+    QPixmap picture = window.grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(picker->geometry().topLeft() - window.geometry().topLeft(), picker->grab());
+    return picture;
+}
+
+}  // namespace
+
+int takeScreenshots(MainWindow& window, const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "fettlekit: cannot make %s\n", qPrintable(dir));
+        return 1;
+    }
+    Tour tour(window, dir);
+    bool ok = tour.shoot(QStringLiteral("start"));
+    tour.choose(tour.anAccount());
+    ok = tour.shoot(QStringLiteral("account")) && ok;
+    for (int kind = Boolean; kind < None; ++kind) {
+        const int index = firstOfKind(kind);
+        if (index < 0) continue;
+        tour.select(index);
+        ok = tour.shoot(QStringLiteral("%1-%2").arg(QLatin1String(KindNames[kind]),
+                                                    QString::fromStdString(settingEntry(index).ValueName))) &&
+             ok;
+    }
+    const int dateFormat = firstOfTextStyle(DateFormat);
+    if (dateFormat >= 0) {
+        tour.select(dateFormat);
+        QWidget* shown = window.panel(window.PanelOfKind()[Text]);
+        if (auto* insertTag = shown->findChild<QPushButton*>(QStringLiteral("Command52"))) insertTag->click();
+        if (QWidget* picker = window.tagPicker().window()) {
+            ok = tour.save(QStringLiteral("tag-picker"), withPicker(window, picker)) && ok;
+        } else {
+            std::fprintf(stderr, "fettlekit: the tag picker did not open\n");
+            ok = false;
+        }
+    }
+    window.close();
+    return ok ? 0 : 1;
+}
+
+}  // namespace fk

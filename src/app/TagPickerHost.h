@@ -1,0 +1,30 @@
+#pragma once
+// The main window's side of the date/time tag picker (Form2): the picker
+// lists the tags of the entry shown when it opens.
+#include "TagPicker.h"
+
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace fk {
+
+class TagPickerHost {
+public:
+    TagPickerHost(QWidget* owner, std::function<int()> prefActual);
+
+    // Opens the picker (once) and hands it the box its tags go into.
+    void open(QLineEdit* target);
+    void close() { picker_.close(); }
+    bool isOpen() const { return picker_.isOpen(); }
+    // The picker's window while it is open, else null.
+    QWidget* window() const;
+
+private:
+    QWidget* owner_;
+    std::function<int()> prefActual_;
+    TagPicker picker_;
+};
+
+}  // namespace fk

@@ -1,0 +1,133 @@
+// The start-up pieces around the main window: the hive that cannot be
+// used, and the private copy of the demo prefix.
+#include "AppHive.h"
+#include "DemoPrefix.h"
+#include "Dialogs.h"
+#include "StartUp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fk::testing {
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+void expectRegistryError(const dialogs::Dialogs& dialogs) {
+    ASSERT_EQ(dialogs.messages.shown().size(), 1u);
+    EXPECT_EQ(dialogs.messages.shown()[0].text,
+              "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.");
+    EXPECT_EQ(dialogs.messages.shown()[0].title, "Error");
+    EXPECT_EQ(dialogs.messages.shown()[0].icon, dialogs::MessageIcon::Critical);
+}
+
+TEST(OpenHive, AMissingFileTakesTheRegistryErrorAndIsNotMade) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("user.reg");
+    dialogs::Dialogs dialogs;
+    dialogs.setScripted(true);
+    const auto opened = openHive(path, dialogs);
+    EXPECT_EQ(opened.registry, nullptr);
+    expectRegistryError(dialogs);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(OpenHive, ADamagedFileTakesTheRegistryErrorAndStaysAsItWas) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("user.reg");
+    const QByteArray damaged = "WINE REGISTRY Version 2\n\n[Software\\\\Tavrel 1700000000\n\"x\"=dword:zz\n";
+    writeFile(path, damaged);
+    dialogs::Dialogs dialogs;
+    dialogs.setScripted(true);
+    const auto opened = openHive(path, dialogs);
+    EXPECT_EQ(opened.registry, nullptr);
+    EXPECT_FALSE(opened.error.empty());
+    expectRegistryError(dialogs);
+    EXPECT_EQ(readFile(path), damaged);
+}
+
+TEST(OpenHive, AGoodFileOpensWithoutAWord) {
+    AppHive hive(hiveKey("Software\\Tavrel\\Brisko2"));
+    dialogs::Dialogs dialogs;
+    dialogs.setScripted(true);
+    const auto opened = openHive(QString::fromStdString(hive.path()), dialogs);
+    EXPECT_NE(opened.registry, nullptr);
+    EXPECT_TRUE(dialogs.messages.shown().empty());
+}
+
+class DemoPrefixTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        source_ = sourceDir_.path() + "/demo-prefix";
+        writeFile(source_ + "/user.reg", "WINE REGISTRY Version 2\n");
+        writeFile(source_ + "/drive_c/users/demo/readme.txt", "demo");
+        std::filesystem::create_directories((source_ + "/dosdevices").toStdString());
+        std::filesystem::create_directory_symlink("../drive_c", (source_ + "/dosdevices/c:").toStdString());
+    }
+    QString copyDir() const { return stateDir_.path() + "/fettlekit/demo-prefix"; }
+
+    QTemporaryDir sourceDir_;
+    QTemporaryDir stateDir_;
+    QString source_;
+};
+
+TEST_F(DemoPrefixTest, CopiesThePrefixOnceAndKeepsTheUsersEdits) {
+    QString error;
+    const QString hive = prepareDemoPrefix(source_, stateDir_.path(), &error);
+    ASSERT_EQ(hive, copyDir() + "/user.reg") << error.toStdString();
+    EXPECT_EQ(readFile(hive), "WINE REGISTRY Version 2\n");
+    EXPECT_EQ(readFile(copyDir() + "/drive_c/users/demo/readme.txt"), "demo");
+    EXPECT_TRUE(QFileInfo(copyDir() + "/dosdevices/c:").isSymLink());
+    // Nothing half made is left beside it.
+    EXPECT_EQ(QDir(stateDir_.path() + "/fettlekit").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"demo-prefix"});
+
+    writeFile(hive, "edited");
+    EXPECT_EQ(prepareDemoPrefix(source_, stateDir_.path(), &error), hive);
+    EXPECT_EQ(readFile(hive), "edited");
+    // The shipped prefix is untouched.
+    EXPECT_EQ(readFile(source_ + "/user.reg"), "WINE REGISTRY Version 2\n");
+}
+
+TEST_F(DemoPrefixTest, AMissingSourceOrABrokenCopySaysWhy) {
+    QString error;
+    EXPECT_TRUE(prepareDemoPrefix(sourceDir_.path() + "/nothing", stateDir_.path(), &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(copyDir()));
+
+    // A copy that lost its user.reg is not overwritten.
+    writeFile(copyDir() + "/keep.txt", "mine");
+    error.clear();
+    EXPECT_TRUE(prepareDemoPrefix(source_, stateDir_.path(), &error).isEmpty());
+    EXPECT_TRUE(error.contains("user.reg"));
+    EXPECT_EQ(readFile(copyDir() + "/keep.txt"), "mine");
+    EXPECT_FALSE(QFileInfo::exists(copyDir() + "/user.reg"));
+}
+
+TEST(DemoPrefix, StateDirFollowsXdgStateHome) {
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/tmp/fk-state-test");
+    EXPECT_EQ(userStateDir(), "/tmp/fk-state-test");
+    qunsetenv("XDG_STATE_HOME");
+    EXPECT_EQ(userStateDir(), QDir::homePath() + "/.local/state");
+    if (!saved.isEmpty()) qputenv("XDG_STATE_HOME", saved);
+}
+
+}  // namespace
+}  // namespace fk::testing
