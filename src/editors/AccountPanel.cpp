@@ -1,12 +1,77 @@
 #include "AccountPanel.h"
 
+#include "AnsiText.h"
+#include "Catalogue.h"
+#include "PreferenceStore.h"
+#include "SortedList.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace fk {
 
-// Placeholder until the Account editor is built.
-AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {}
+namespace {
+template <typename W>
+W* place(W* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
 
-void AccountPanel::prepare(int) {}
+const QString DefaultUserStored = QStringLiteral("Nobody");
+const QString DefaultUserShown = QStringLiteral(" --> Default user <--");
+}  // namespace
 
-void AccountPanel::addAccount(const QString&) {}
+AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
+    setObjectName(QStringLiteral("Picture1(8)"));
+    place(new QLabel(tr("Default value:"), this), "Label2(2)", twipsRect(120, 120, 1095, 255));
+    defaultDisplay_ = place(new QLineEdit(this), "Text4", twipsRect(1200, 120, 1335, 285));
+    defaultDisplay_->setReadOnly(true);
+    place(new QLabel(tr("New value:"), this), "Label3(2)", twipsRect(120, 480, 975, 255));
+    accounts_ = place(new QComboBox(this), "Combo4", twipsRect(480, 840, 2055, 315));
+    accounts_->setEditable(true);
+    // Typed names are stored as typed: no completion, and the list stays the
+    // accounts found at start-up.
+    accounts_->setCompleter(nullptr);
+    accounts_->setInsertPolicy(QComboBox::NoInsert);
+    resetButton_ = place(new QPushButton(tr("Set default"), this), "Command7", twipsRect(2880, 120, 1335, 375));
+    saveButton_ = place(new QPushButton(tr("Change"), this), "Command8", twipsRect(2880, 600, 1335, 375));
+
+    connect(saveButton_, &QPushButton::clicked, this, &AccountPanel::save);
+    connect(resetButton_, &QPushButton::clicked, this, &AccountPanel::setDefault);
+}
+
+QString AccountPanel::displayName(const QString& storedName) {
+    return storedName == DefaultUserStored ? DefaultUserShown : storedName;
+}
+
+QString AccountPanel::storedName(const QString& displayName) {
+    return displayName == DefaultUserShown ? DefaultUserStored : displayName;
+}
+
+void AccountPanel::addAccount(const QString& name) {
+    addSorted(accounts_, name);
+}
+
+void AccountPanel::prepare(int index) {
+    defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
+    LoadAccount(accounts_, index);
+}
+
+void AccountPanel::LoadAccount(QComboBox* box, int index) {
+    box->setEditText(displayName(fromAnsi(context().store->ReadSettingText(index))));
+}
+
+void AccountPanel::save() {
+    // The store tells the user when the write fails; the box keeps its text.
+    context().store->WriteSettingText(toAnsi(storedName(accounts_->currentText())), prefActual());
+}
+
+void AccountPanel::setDefault() {
+    accounts_->setEditText(displayName(fromAnsi(settingEntry(prefActual()).DefaultText)));
+    save();
+}
 
 }  // namespace fk

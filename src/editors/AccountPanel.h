@@ -1,6 +1,10 @@
 #pragma once
 #include "EditorPanel.h"
 
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
 namespace fk {
 
 // Picture1(8): the editor of the Account settings.
@@ -11,6 +15,20 @@ public:
     void prepare(int index) override;
     // The account list, filled once at start-up by the main window.
     void addAccount(const QString& displayName);
+
+    // The stored "Nobody" is shown as " --> Default user <--", and back.
+    static QString displayName(const QString& storedName);
+    static QString storedName(const QString& displayName);
+
+private:
+    void LoadAccount(QComboBox* box, int index);
+    void save();
+    void setDefault();
+
+    QLineEdit* defaultDisplay_;   // Text4
+    QComboBox* accounts_;         // Combo4
+    QPushButton* resetButton_;    // Command7
+    QPushButton* saveButton_;     // Command8
 };
 
 }  // namespace fk

@@ -1,6 +1,11 @@
 #pragma once
 #include "EditorPanel.h"
 
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace fk {
 
 // Picture1(5): the editor of the Boolean settings.
@@ -9,6 +14,19 @@ class BooleanPanel : public EditorPanel {
 public:
     BooleanPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
+
+private:
+    void LoadBoolean(int index);
+    void save();
+    void setDefault();
+    void select(bool flag);
+
+    QLineEdit* defaultDisplay_;    // Text20
+    QRadioButton* trueChoice_;     // Option13(0)
+    QRadioButton* falseChoice_;    // Option13(1)
+    QButtonGroup* choices_;
+    QPushButton* resetButton_;     // Command55
+    QPushButton* saveButton_;      // Command56
 };
 
 }  // namespace fk
