@@ -79,6 +79,9 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     setWindowTitle(QStringLiteral("Fettlekit"));
     setWindowIcon(appIcon());
     setFixedSize(twips(7815), twips(5040));
+    // The form's own font, which every control inherits; the positions were
+    // laid out for it.
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     createControls();
     createPanels();
     // Esc is the window's before any control sees it.
