@@ -1,0 +1,219 @@
+// The tag picker window driven as a user would, over a stand-in main window
+// holding the target box.
+#include "Catalogue.h"
+#include "EditorPanel.h"
+#include "TagPicker.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace fk {
+namespace {
+
+class TagPickerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mainWindow = std::make_unique<QWidget>();
+        mainWindow->setGeometry(200, 100, 400, 300);
+        target = new QLineEdit(mainWindow.get());
+        mainWindow->show();
+    }
+    void TearDown() override { picker.close(); }
+
+    QListWidget* list() const { return picker.window()->findChild<QListWidget*>("List1"); }
+    QPushButton* button(const char* name) const { return picker.window()->findChild<QPushButton*>(name); }
+    void selectRow(const QString& tag) {
+        for (int row = 0; row < list()->count(); ++row)
+            if (list()->item(row)->text().section('\t', 0, 0) == tag) {
+                list()->setCurrentRow(row);
+                return;
+            }
+        ADD_FAILURE() << "no row " << tag.toStdString();
+    }
+    void insert(const QString& tag) {
+        selectRow(tag);
+        QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    }
+    QStringList tags() const {
+        QStringList all;
+        for (int row = 0; row < list()->count(); ++row) all << list()->item(row)->text().section('\t', 0, 0);
+        return all;
+    }
+
+    std::unique_ptr<QWidget> mainWindow;
+    QLineEdit* target = nullptr;
+    TagPicker picker;
+};
+
+TEST_F(TagPickerTest, CaptionAndRowsByTextStyle) {
+    struct Expect { int style; QString caption; QStringList tags; };
+    for (const Expect& e :
+         {Expect{DateFormat, "Date Tags", {"d", "dd", "ddd", "dddd", "M", "MM", "MMM", "MMMM", "yy", "yyyy"}},
+          Expect{TimeFormat, "Time Tags", {"h", "hh", "H", "HH", "m", "mm", "s", "ss", "t", "tt"}},
+          Expect{TagFormat, "Quote Tags", {"%1", "%2", "%3"}},
+          Expect{Plain, "Date/Time Tags", {}}}) {
+        picker.open(mainWindow.get(), target, e.style);
+        ASSERT_TRUE(picker.isOpen());
+        EXPECT_EQ(picker.window()->windowTitle(), e.caption);
+        EXPECT_EQ(tags(), e.tags) << e.caption.toStdString();
+        EXPECT_TRUE(list()->selectedItems().isEmpty());
+        picker.close();
+        EXPECT_FALSE(picker.isOpen());
+    }
+}
+
+TEST_F(TagPickerTest, RowsHoldTagTabDescription) {
+    picker.open(mainWindow.get(), target, DateFormat);
+    EXPECT_EQ(list()->item(0)->text(), "d\tDay of month as digits with no leading zero for single-digit days.");
+    EXPECT_EQ(list()->item(9)->text(), "yyyy\tYear represented by full four digits.");
+    picker.close();
+    picker.open(mainWindow.get(), target, TimeFormat);
+    EXPECT_EQ(list()->item(9)->text(), "tt\tMulticharacter time-marker string, such as AM or PM.");
+    picker.close();
+    picker.open(mainWindow.get(), target, TagFormat);
+    EXPECT_EQ(list()->item(2)->text(), "%3\tMessage.");
+}
+
+TEST_F(TagPickerTest, OwnedModelessWindowBelowTheMainWindowsTopLeft) {
+    picker.open(mainWindow.get(), target, DateFormat);
+    QWidget* window = picker.window();
+    EXPECT_EQ(window->objectName(), "Form2");
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->parentWidget(), mainWindow.get());
+    EXPECT_EQ(window->windowType(), Qt::Tool);
+    EXPECT_FALSE(window->isModal());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->pos(), mainWindow->pos() + QPoint(twips(135), twips(2220)));
+    EXPECT_TRUE(mainWindow->isEnabled());
+    EXPECT_EQ(button("Command1")->text(), "Close");
+    EXPECT_EQ(button("Command2")->text(), "Insert");
+    // Close on top, Insert below it, both at the right edge, right of the list
+    EXPECT_LT(button("Command1")->y(), button("Command2")->y());
+    EXPECT_EQ(button("Command1")->geometry().right(), window->width() - 1);
+    EXPECT_LE(list()->geometry().right(), button("Command1")->x());
+}
+
+TEST_F(TagPickerTest, InsertReplacesTheSelection) {
+    target->setText("dd/MM");
+    target->setSelection(3, 2);
+    picker.open(mainWindow.get(), target, DateFormat);
+    insert("MMMM");
+    EXPECT_EQ(target->text(), "dd/MMMM");
+    EXPECT_EQ(target->cursorPosition(), 7);
+    EXPECT_FALSE(target->hasSelectedText());
+    EXPECT_TRUE(picker.isOpen());  // several tags can follow
+}
+
+TEST_F(TagPickerTest, BackwardSelectionIsReplacedToo) {
+    target->setText("dd/MM");
+    target->setSelection(5, -2);
+    picker.open(mainWindow.get(), target, DateFormat);
+    insert("M");
+    EXPECT_EQ(target->text(), "dd/M");
+    EXPECT_EQ(target->cursorPosition(), 4);
+}
+
+TEST_F(TagPickerTest, InsertAtTheCaretAndAgainAfterIt) {
+    target->setText("/MM");
+    target->setCursorPosition(0);
+    picker.open(mainWindow.get(), target, DateFormat);
+    insert("dd");
+    EXPECT_EQ(target->text(), "dd/MM");
+    EXPECT_EQ(target->cursorPosition(), 2);
+    insert("d");
+    EXPECT_EQ(target->text(), "ddd/MM");
+    EXPECT_EQ(target->cursorPosition(), 3);
+}
+
+TEST_F(TagPickerTest, QuoteTagAppendedAtTheEnd) {
+    target->setText("(!FC64)[%1] (!FC57)%2: %3");
+    target->end(false);
+    picker.open(mainWindow.get(), target, TagFormat);
+    insert("%1");
+    EXPECT_EQ(target->text(), "(!FC64)[%1] (!FC57)%2: %3%1");
+    EXPECT_EQ(target->cursorPosition(), target->text().size());
+}
+
+TEST_F(TagPickerTest, DoubleClickInsertsLikeInsert) {
+    target->setText("HH");
+    target->end(false);
+    picker.open(mainWindow.get(), target, TimeFormat);
+    selectRow("mm");
+    const QRect row = list()->visualItemRect(list()->currentItem());
+    // A real double click: a click, then the double-click press.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(target->text(), "HHmm");
+    EXPECT_EQ(target->cursorPosition(), 4);
+}
+
+TEST_F(TagPickerTest, InsertWithoutSelectedRowDoesNothing) {
+    target->setText("dd");
+    picker.open(mainWindow.get(), target, DateFormat);
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(target->text(), "dd");
+}
+
+TEST_F(TagPickerTest, FocusGoesBackToTheTarget) {
+    auto* elsewhere = new QLineEdit(mainWindow.get());
+    elsewhere->show();
+    elsewhere->setFocus();
+    ASSERT_EQ(mainWindow->focusWidget(), elsewhere);
+    picker.open(mainWindow.get(), target, DateFormat);
+    list()->setFocus();
+    insert("yy");
+    QApplication::processEvents();
+    EXPECT_EQ(target->window()->focusWidget(), target);
+}
+
+TEST_F(TagPickerTest, OpeningAgainOnlyHandsOverTheTarget) {
+    picker.open(mainWindow.get(), target, DateFormat);
+    QWidget* first = picker.window();
+    auto* other = new QLineEdit(mainWindow.get());
+    picker.open(mainWindow.get(), other, TimeFormat);
+    EXPECT_EQ(picker.window(), first);
+    EXPECT_EQ(picker.Text(), other);
+    EXPECT_EQ(picker.window()->Text, other);
+    EXPECT_EQ(picker.window()->windowTitle(), "Date Tags");
+    insert("yyyy");
+    EXPECT_EQ(other->text(), "yyyy");
+    EXPECT_EQ(target->text(), "");
+}
+
+TEST_F(TagPickerTest, CloseButtonEndsThePickerAndTheNextOpeningBuildsAnew) {
+    target->setText("dd");
+    picker.open(mainWindow.get(), target, DateFormat);
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(picker.isOpen());
+    EXPECT_EQ(picker.window(), nullptr);
+    EXPECT_EQ(target->text(), "dd");  // closing leaves the box alone
+    picker.open(mainWindow.get(), target, TagFormat);
+    EXPECT_EQ(picker.window()->windowTitle(), "Quote Tags");
+    EXPECT_EQ(list()->count(), 3);
+}
+
+TEST_F(TagPickerTest, DeletedTargetIsLeftAlone) {
+    auto* gone = new QLineEdit(mainWindow.get());
+    picker.open(mainWindow.get(), gone, DateFormat);
+    delete gone;
+    selectRow("d");
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(picker.Text(), nullptr);
+}
+
+}  // namespace
+}  // namespace fk
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
