@@ -180,6 +180,29 @@ TEST_F(HiveTest, EmptyTextsKeepTheFormTheyWereStoredIn) {
     reg->RegCloseKey(k);
 }
 
+TEST_F(HiveTest, TextsWithoutTheirZeroAsWindowsTreatsThem) {
+    Key k = open((Brisko + "\\bob@example.com\\Preferences").c_str());
+    // A size not counting the zero that follows: the zero is added (Wine did so for "abc").
+    ASSERT_EQ(reg->RegSetValueExA(k, "Counted", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("abc"), 3), Success);
+    // No zero after it: stored as given.
+    ASSERT_EQ(reg->RegSetValueExA(k, "Bare", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("abcx"), 3), Success);
+    std::string file = readBytes(path);
+    EXPECT_NE(file.find("\"Counted\"=\"abc\"\n"), std::string::npos);
+    EXPECT_NE(file.find("\"Bare\"=hex(1):61,00,62,00,63,00\n"), std::string::npos);
+    // Read back, it gets a zero when the buffer has room for one.
+    char buf[8];
+    std::memset(buf, 'Z', sizeof buf);
+    std::uint32_t size = 256 > sizeof buf ? sizeof buf : 256, type = 0;
+    EXPECT_EQ(reg->RegQueryValueExA(k, "Bare", nullptr, &type, reinterpret_cast<std::uint8_t*>(buf), &size), Success);
+    EXPECT_EQ(size, 3u);
+    EXPECT_EQ(std::string(buf, 4), std::string("abc\0", 4));
+    std::memset(buf, 'Z', sizeof buf);
+    size = 3;
+    EXPECT_EQ(reg->RegQueryValueExA(k, "Bare", nullptr, &type, reinterpret_cast<std::uint8_t*>(buf), &size), Success);
+    EXPECT_EQ(std::string(buf, 4), "abcZ");
+    reg->RegCloseKey(k);
+}
+
 TEST_F(HiveTest, NumbersAndOtherTypesKeepTheirBytes) {
     Key k = open((Brisko + "\\bob@example.com\\Preferences").c_str());
     ASSERT_EQ(setNumber(k, "ContactSoundMaxTime", -2), Success);
@@ -313,9 +336,13 @@ TEST_F(HiveTest, AKeyOpenedForReadingRefusesWrites) {
     EXPECT_EQ(readText(k, "QuoteFormat", out), Success);
     EXPECT_EQ(setText(k, "QuoteFormat", "x"), AccessDenied);
     EXPECT_EQ(reg->RegDeleteValueA(k, "QuoteFormat"), AccessDenied);
-    Key sub = 0;
-    EXPECT_EQ(reg->RegCreateKeyExA(k, "New", 0, "", 0, KeyAllAccess, nullptr, &sub, nullptr), AccessDenied);
+    EXPECT_EQ(reg->RegDeleteValueA(k, "Missing"), AccessDenied);
     EXPECT_EQ(readBytes(path), Hive);
+    // Wine still creates a subkey through it.
+    Key sub = 0;
+    EXPECT_EQ(reg->RegCreateKeyExA(k, "New", 0, "", 0, KeyAllAccess, nullptr, &sub, nullptr), Success);
+    EXPECT_NE(readBytes(path).find("\\\\Preferences\\\\New] "), std::string::npos);
+    reg->RegCloseKey(sub);
     reg->RegCloseKey(k);
 }
 
@@ -388,6 +415,11 @@ TEST(HiveWine, ARunningWineserverMakesTheHiveReadOnly) {
         EXPECT_EQ(result.registry->RegDeleteValueA(k, "DefaultConfiguration"), AccessDenied);
         Key sub = 0;
         EXPECT_EQ(result.registry->RegCreateKeyExA(k, "New", 0, "", 0, KeyAllAccess, nullptr, &sub, nullptr), AccessDenied);
+        std::uint32_t disposition = 0;
+        EXPECT_EQ(result.registry->RegCreateKeyExA(CurrentUser, (Brisko + "\\Nobody").c_str(), 0, "", 0, KeyAllAccess,
+                                                   nullptr, &sub, &disposition), Success);
+        EXPECT_EQ(disposition, OpenedExistingKey);
+        result.registry->RegCloseKey(sub);
         EXPECT_EQ(early.registry->RegSetValueExA(ek, "X", 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&one), 4),
                   AccessDenied);
         EXPECT_FALSE(early.registry->writable());

@@ -419,23 +419,30 @@ Key& Key::addSubkey(std::u16string name) {
     return **subkeys.insert(it, std::move(key));
 }
 
+namespace {
+bool valueBefore(const Value& v, std::u16string_view name) { return compareNames(v.name, name) < 0; }
+}  // namespace
+
 Value* Key::findValue(std::u16string_view name) {
-    for (auto& v : values)
-        if (sameName(v.name, name)) return &v;
-    return nullptr;
+    auto it = std::lower_bound(values.begin(), values.end(), name, valueBefore);
+    return it != values.end() && sameName(it->name, name) ? &*it : nullptr;
 }
 
 Value& Key::addValue(std::u16string name) {
-    auto it = std::find_if(values.begin(), values.end(), [&](const Value& v) { return compareNames(v.name, name) > 0; });
+    // Files list values in order, so most land at the end.
+    auto it = values.empty() || compareNames(values.back().name, name) < 0
+                  ? values.end()
+                  : std::upper_bound(values.begin(), values.end(), name,
+                                     [](std::u16string_view n, const Value& v) { return compareNames(n, v.name) < 0; });
     Value value;
     value.name = std::move(name);
     return *values.insert(it, std::move(value));
 }
 
 bool Key::removeValue(std::u16string_view name) {
-    auto it = std::find_if(values.begin(), values.end(), [&](const Value& v) { return sameName(v.name, name); });
-    if (it == values.end()) return false;
-    values.erase(it);
+    Value* value = findValue(name);
+    if (!value) return false;
+    values.erase(values.begin() + (value - values.data()));
     return true;
 }
 

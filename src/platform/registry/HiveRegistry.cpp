@@ -28,7 +28,7 @@ constexpr long BadDatabase = 1009;
 constexpr long IoFailed = 1016;
 
 // Rights a handle needs for each operation.
-constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, CreateSubKey = 0x4, EnumerateSubKeys = 0x8;
+constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
 
 bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
@@ -71,7 +71,7 @@ public:
             if (disposition) *disposition = OpenedExistingKey;
             return Success;
         }
-        if (!rights(parent, CreateSubKey)) return AccessDenied;
+        // Wine creates a subkey even through a parent opened for reading only.
         std::u16string cls = keyClass ? text::cp1252ToUtf16(keyClass) : std::u16string();
         long rc = commit([&](hive::Document& doc, bool& changed) {
             Path full = path;
@@ -222,12 +222,6 @@ private:
         return it == handles_.end() ? Path() : it->second.path;
     }
 
-    bool rights(Key key, std::uint32_t needed) const {
-        if (key == CurrentUser) return true;
-        auto it = handles_.find(key);
-        return it != handles_.end() && (it->second.access & needed) == needed;
-    }
-
     long resolve(Key key, std::uint32_t needed, Path& path) const {
         if (key == CurrentUser) {
             path.clear();
@@ -244,7 +238,7 @@ private:
     long open(Key key, std::uint32_t needed, hive::Key*& out) {
         Path path;
         if (long rc = resolve(key, needed, path)) return rc;
-        if ((needed & (SetValue | CreateSubKey)) && readOnly_) return AccessDenied;
+        if ((needed & SetValue) && readOnly_) return AccessDenied;
         out = doc_->find(path);
         return out ? Success : KeyDeleted;
     }
