@@ -20,6 +20,7 @@ enum Status : long {
     NotFound = 2,
     AccessDenied = 5,
     InvalidHandle = 6,
+    NotSupported = 50,
     InvalidParameter = 87,
     MoreData = 234,
     NoMoreItems = 259,
@@ -79,6 +80,17 @@ public:
                                 std::uint32_t type, const std::uint8_t* data,
                                 std::uint32_t dataLength) = 0;
     virtual long RegDeleteValueA(Key key, const char* valueName) = 0;
+
+    // Only the reg-compatible command line needs these two: listing a key's
+    // values and removing a key that has no subkeys. A backend without them
+    // answers NotSupported.
+    virtual long RegEnumValueA(Key /*key*/, std::uint32_t /*index*/, char* /*name*/,
+                               std::uint32_t* /*nameLength*/, std::uint32_t* /*reserved*/,
+                               std::uint32_t* /*type*/, std::uint8_t* /*data*/,
+                               std::uint32_t* /*dataLength*/) {
+        return NotSupported;
+    }
+    virtual long RegDeleteKeyA(Key /*parent*/, const char* /*subKey*/) { return NotSupported; }
 
     // Handles opened and not yet closed; lets tests prove nothing leaks.
     virtual int openHandleCount() const = 0;
