@@ -1,0 +1,21 @@
+#pragma once
+// The installed font faces, as the font editor lists them: one name per
+// face that can show every character of code page 1252, TrueType faces
+// under their full names and the others under their family names.
+#include <fontconfig/fontconfig.h>
+
+#include <string>
+#include <vector>
+
+namespace fk::fonts {
+
+// In fontconfig's order; a face reported twice gives its name twice. Names
+// are UTF-8. `config` null means the user's font configuration.
+std::vector<std::string> ansiFontNames(FcConfig* config = nullptr);
+
+// The family to ask for when drawing with a listed name: the name itself
+// when a family bears it, else the family of the face whose full name it
+// is, else the name unchanged (the font matcher then substitutes).
+std::string familyForName(const std::string& name, FcConfig* config = nullptr);
+
+}  // namespace fk::fonts
