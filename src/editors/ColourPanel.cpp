@@ -1,10 +1,125 @@
 #include "ColourPanel.h"
 
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "PreferenceStore.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
 namespace fk {
 
-// Placeholder until the Colour editor is built.
-ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {}
+namespace {
 
-void ColourPanel::prepare(int) {}
+template <typename W>
+W* place(W* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+// A rectangle with a solid fill and a thin black border.
+QFrame* makeSwatch(QWidget* parent, const char* name, const QRect& rect) {
+    auto* swatch = place(new QFrame(parent), name, rect);
+    swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+    swatch->setLineWidth(1);
+    swatch->setAutoFillBackground(true);
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    swatch->setPalette(palette);
+    return swatch;
+}
+
+void fill(QFrame* swatch, std::uint32_t colourRef) {
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, ColourPanel::toQColor(colourRef));
+    swatch->setPalette(palette);
+}
+
+// What the colour dialog offers at every opening, whatever the user did to
+// them the last time.
+const dialogs::ColourDialog::CustomColours& customColours() {
+    static const dialogs::ColourDialog::CustomColours colours = [] {
+        const std::uint32_t refs[16] = {0xFFFFFF, 0xFFFF00, 0xFF00FF, 0xFF0000, 0x00FFFF, 0x00FF00,
+                                        0x0000FF, 0xC0C0C0, 0x808080, 0x808000, 0x800080, 0x800000,
+                                        0x008080, 0x008000, 0x000080, 0x000000};
+        dialogs::ColourDialog::CustomColours table;
+        for (size_t i = 0; i < table.size(); ++i) table[i] = ColourPanel::toQColor(refs[i]);
+        return table;
+    }();
+    return colours;
+}
+
+}  // namespace
+
+ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
+    setObjectName(QStringLiteral("Picture1(6)"));
+    place(new QLabel(tr("Default value:"), this), "Label2(0)", twipsRect(120, 120, 1095, 255));
+    // Under the default swatch, seen only while the swatch is hidden.
+    auto* versionSpecific = place(new QLabel(tr("version specific"), this), "Label6", twipsRect(1200, 120, 1335, 255));
+    versionSpecific->setAlignment(Qt::AlignCenter);
+    defaultSwatch_ = makeSwatch(this, "Shape1", twipsRect(1200, 120, 1335, 255));
+    place(new QLabel(tr("New value:"), this), "Label3(0)", twipsRect(120, 480, 975, 255));
+    newSwatch_ = makeSwatch(this, "Shape2", twipsRect(1200, 480, 1335, 255));
+    auto* selectButton = place(new QPushButton(tr("Select color..."), this), "Command1", twipsRect(1200, 840, 1335, 375));
+    auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command2", twipsRect(2880, 120, 1335, 375));
+    auto* saveButton = place(new QPushButton(tr("Change"), this), "Command3", twipsRect(2880, 600, 1335, 375));
+
+    connect(selectButton, &QPushButton::clicked, this, &ColourPanel::selectColour);
+    connect(saveButton, &QPushButton::clicked, this, &ColourPanel::save);
+    connect(resetButton, &QPushButton::clicked, this, &ColourPanel::setDefault);
+}
+
+QColor ColourPanel::toQColor(std::uint32_t colourRef) {
+    return QColor(int(colourRef & 0xFF), int(colourRef >> 8 & 0xFF), int(colourRef >> 16 & 0xFF));
+}
+
+std::uint32_t ColourPanel::toColourRef(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return std::uint32_t(rgb.red()) | std::uint32_t(rgb.green()) << 8 | std::uint32_t(rgb.blue()) << 16;
+}
+
+void ColourPanel::prepare(int index) {
+    const SettingEntry& entry = settingEntry(index);
+    defaultColour_ = std::uint32_t(entry.DefaultLong);
+    fill(defaultSwatch_, defaultColour_);
+    defaultSwatch_->setVisible(!entry.ColourDefaultAbsent);
+    loadColour(index);
+}
+
+void ColourPanel::loadColour(int index) {
+    setNewColour(std::uint32_t(context().store->ReadSettingNumber(index)));
+}
+
+void ColourPanel::setNewColour(std::uint32_t colourRef) {
+    newColour_ = colourRef;
+    fill(newSwatch_, colourRef);
+}
+
+void ColourPanel::selectColour() {
+    auto chosen = context().dialogs->colours.chooseColour(context().mainWindow, toQColor(newColour_), customColours());
+    // Nothing is saved here: only "Change" stores the colour.
+    if (chosen) setNewColour(toColourRef(*chosen));
+}
+
+void ColourPanel::save() {
+    // The store tells the user when the write fails.
+    context().store->WriteSettingNumber(std::int32_t(newColour_), prefActual());
+}
+
+void ColourPanel::setDefault() {
+    const int index = prefActual();
+    const SettingEntry& entry = settingEntry(index);
+    if (entry.ColourDefaultAbsent) {
+        // The add-on's default depends on the messenger's version, so the
+        // value is removed rather than written.
+        context().store->DeleteSettingValue(entry.ValueName);
+        loadColour(index);
+        return;
+    }
+    setNewColour(defaultColour_);
+    save();
+}
 
 }  // namespace fk

@@ -1,14 +1,41 @@
 #pragma once
 #include "EditorPanel.h"
 
+#include <QColor>
+
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
 namespace fk {
 
-// Picture1(6): the editor of the Colour settings.
+// Picture1(6): the editor of the Colour settings. Colours are Windows
+// colour references, 0x00BBGGRR.
 class ColourPanel : public EditorPanel {
     Q_OBJECT
 public:
     ColourPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
+
+    // The colour being edited: the new-colour swatch's fill.
+    std::uint32_t newColour() const { return newColour_; }
+
+    static QColor toQColor(std::uint32_t colourRef);
+    static std::uint32_t toColourRef(const QColor& colour);
+
+private:
+    void loadColour(int index);
+    void setNewColour(std::uint32_t colourRef);
+    void selectColour();
+    void save();
+    void setDefault();
+
+    QFrame* defaultSwatch_ = nullptr;
+    QFrame* newSwatch_ = nullptr;
+    std::uint32_t defaultColour_ = 0;
+    std::uint32_t newColour_ = 0;
 };
 
 }  // namespace fk

@@ -1,10 +1,319 @@
 #include "FontPanel.h"
 
+#include "AnsiText.h"
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "FontList.h"
+#include "NumberText.h"
+#include "PreferenceStore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+#include <array>
+
 namespace fk {
 
-// Placeholder until the Font editor is built.
-FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {}
+namespace {
 
-void FontPanel::prepare(int) {}
+template <typename W>
+W* place(W* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+const QString SampleText = QStringLiteral("AaBbCcZz");
+
+// The add-on reads these values whatever their stored type, into buffers of
+// its own sizes; so does the editor.
+bool readAnyNumber(reg::Registry& registry, reg::Key key, const char* name, std::int32_t& value) {
+    std::array<std::uint8_t, 4> buffer{};
+    std::uint32_t type = reg::TypeNone;
+    std::uint32_t size = buffer.size();
+    if (registry.RegQueryValueExA(key, name, nullptr, &type, buffer.data(), &size) != reg::Success) return false;
+    value = std::int32_t(std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8 | std::uint32_t(buffer[2]) << 16 |
+                         std::uint32_t(buffer[3]) << 24);
+    return true;
+}
+
+bool readAnyText(reg::Registry& registry, reg::Key key, const char* name, std::string& text) {
+    std::array<char, 256> buffer{};
+    std::uint32_t type = reg::TypeNone;
+    std::uint32_t size = buffer.size();
+    if (registry.RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size) !=
+        reg::Success)
+        return false;
+    text.assign(buffer.data(), size == 0 ? 0 : std::min<std::size_t>(size, buffer.size()) - 1);
+    return true;
+}
+
+QString charSetText(std::int32_t charSet) {
+    // -1 means no character set is asked for.
+    return charSet == -1 ? QString() : QString::number(charSet);
+}
+
+void setTextColour(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Active, QPalette::Text, colour);
+    palette.setColor(QPalette::Inactive, QPalette::Text, colour);
+    box->setPalette(palette);
+}
+
+}  // namespace
+
+void fillFontNameList(QComboBox* list) {
+    QStringList names;
+    for (const std::string& name : fonts::ansiFontNames()) names.append(QString::fromStdString(name));
+    // The same places addSorted would give, without its quadratic inserts.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    list->clear();
+    list->addItems(names);
+}
+
+FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
+    setObjectName(QStringLiteral("Picture1(4)"));
+    enable_ = place(new QCheckBox(this), "Check1", twipsRect(120, 120, 2655, 255));
+    place(new QLabel(tr("Font:"), this), "Label8", twipsRect(120, 600, 555, 255));
+    names_ = place(new QComboBox(this), "Combo3", twipsRect(720, 600, 2055, 315));
+    names_->setEditable(true);
+    names_->setInsertPolicy(QComboBox::NoInsert);
+    place(new QLabel(tr("Size:"), this), "Label9", twipsRect(120, 960, 555, 255));
+    sizes_ = place(new QComboBox(this), "Combo2", twipsRect(720, 960, 735, 315));
+    sizes_->setEditable(true);
+    sizes_->setInsertPolicy(QComboBox::NoInsert);
+    italic_ = place(new QCheckBox(tr("Italic"), this), "Check2", twipsRect(1800, 960, 975, 255));
+    QFont italicType = italic_->font();
+    italicType.setItalic(true);
+    italic_->setFont(italicType);
+    slider_ = place(new QSlider(Qt::Horizontal, this), "Slider5", twipsRect(600, 1320, 1695, 495));
+    slider_->setRange(100, 900);
+    slider_->setSingleStep(25);
+    slider_->setPageStep(100);
+    slider_->setTickInterval(100);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    auto* boldLabel = place(new QLabel(tr("Bold:"), this), "Label10", twipsRect(120, 1440, 480, 255));
+    QFont boldType = boldLabel->font();
+    boldType.setBold(true);
+    boldLabel->setFont(boldType);
+    weight_ = place(new QLineEdit(this), "Text37", twipsRect(2280, 1440, 495, 285));
+    place(new QLabel(tr("Normal is 400. Bold is 700."), this), "Label11", twipsRect(720, 1800, 2055, 255));
+    place(new QLabel(tr("Character set:"), this), "Label12", twipsRect(120, 2160, 1215, 255));
+    charSet_ = place(new QLineEdit(this), "Text38", twipsRect(1440, 2160, 1335, 285));
+    auto* previewLabel =
+        place(new QLabel(tr("Preview of the selected font:"), this), "Label13", twipsRect(2880, 1080, 1335, 450));
+    previewLabel->setWordWrap(true);
+    previewLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* saveButton = place(new QPushButton(tr("Change"), this), "Command39", twipsRect(2880, 600, 1335, 375));
+    auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command40", twipsRect(2880, 120, 1335, 375));
+
+    // As designed: nothing to edit until the setting is enabled. The slider
+    // is disabled when the lists are first filled.
+    for (QWidget* control : {static_cast<QWidget*>(names_), static_cast<QWidget*>(sizes_),
+                             static_cast<QWidget*>(italic_), static_cast<QWidget*>(weight_),
+                             static_cast<QWidget*>(charSet_)})
+        control->setEnabled(false);
+
+    connect(enable_, &QCheckBox::toggled, this, &FontPanel::enableChanged);
+    connect(italic_, &QCheckBox::toggled, this, &FontPanel::DrawFontPreview);
+    connect(names_, &QComboBox::editTextChanged, this, &FontPanel::DrawFontPreview);
+    connect(sizes_, &QComboBox::editTextChanged, this, &FontPanel::DrawFontPreview);
+    connect(charSet_, &QLineEdit::textChanged, this, &FontPanel::DrawFontPreview);
+    connect(weight_, &QLineEdit::textChanged, this, &FontPanel::weightEdited);
+    connect(slider_, &QSlider::valueChanged, this, &FontPanel::sliderMoved);
+    connect(saveButton, &QPushButton::clicked, this, [this] { SaveFontSetting(prefActual()); });
+    connect(resetButton, &QPushButton::clicked, this, &FontPanel::setDefault);
+}
+
+void FontPanel::prepare(int index) {
+    LoadFontSetting(index);
+}
+
+FontPanel::FontValues FontPanel::defaultsOf(int index) {
+    const FontDefault& row = catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
+    return {row.Enabled, row.FaceName, row.Size, row.Weight, row.Italic, row.CharSet};
+}
+
+bool& FontPanel::listsLoaded() {
+    return context().fontListsLoaded ? *context().fontListsLoaded : ownListsLoaded_;
+}
+
+void FontPanel::LoadFontSetting(int index) {
+    const SettingEntry& entry = settingEntry(index);
+    FontValues values = defaultsOf(index);
+    enable_->setText(values.enabled != 0 ? tr("Enable this setting (default is enabled)")
+                                         : tr("Enable this setting (default is disabled)"));
+
+    // Read only: showing a setting never creates its subkey.
+    reg::Registry& registry = context().store->registry();
+    reg::Key key = 0;
+    if (registry.RegOpenKeyExA(context().store->currentKey(), entry.ValueName.c_str(), 0, reg::KeyRead, &key) ==
+        reg::Success) {
+        std::int32_t number = 0;
+        if (readAnyNumber(registry, key, "Enable", number)) values.enabled = number != 0 ? 1 : 0;
+        if (readAnyNumber(registry, key, "Height", number)) values.size = number;
+        if (readAnyNumber(registry, key, "Weight", number)) values.weight = number;
+        if (readAnyNumber(registry, key, "Italic", number)) values.italic = number != 0 ? 1 : 0;
+        if (readAnyNumber(registry, key, "Charset", number)) values.charSet = number;
+        readAnyText(registry, key, "Name", values.faceName);
+        registry.RegCloseKey(key);
+    }
+
+    if (!listsLoaded()) fillLists();
+    showValues(values);
+    if (values.enabled == 1)
+        DrawFontPreview();
+    else
+        erasePreview();
+}
+
+void FontPanel::fillLists() {
+    // Listing the installed fonts is slow; it is done once a run.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    sizes_->clear();
+    sizes_->addItems({"6", "8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24"});
+    fillFontNameList(names_);
+    slider_->setEnabled(false);
+    listsLoaded() = true;
+    QApplication::restoreOverrideCursor();
+}
+
+// Each assignment raises the control's own event, as a user's edit would.
+void FontPanel::showValues(const FontValues& values) {
+    sizes_->setEditText(QString::number(values.size));
+    names_->setEditText(fromAnsi(values.faceName));
+    weight_->setText(QString::number(values.weight));
+    italic_->setChecked(values.italic != 0);
+    charSet_->setText(charSetText(values.charSet));
+    enable_->setChecked(values.enabled != 0);
+}
+
+void FontPanel::SaveFontSetting(int index) {
+    const SettingEntry& entry = settingEntry(index);
+    const FontValues defaults = defaultsOf(index);
+    PreferenceStore& store = *context().store;
+    reg::Registry& registry = store.registry();
+    reg::Key key = 0;
+    std::uint32_t disposition = 0;
+    if (registry.RegCreateKeyExA(store.currentKey(), entry.ValueName.c_str(), 0, nullptr, 0, reg::KeyAllAccess,
+                                 nullptr, &key, &disposition) != reg::Success) {
+        context().dialogs->messages.show(context().mainWindow, tr("Setting not saved."), tr("Error"),
+                                         dialogs::MessageIcon::Exclamation);
+        return;
+    }
+    // A box that does not convert gives the default of its value.
+    const std::int32_t size = ConvertNumberText(sizes_->currentText()).value_or(defaults.size);
+    const std::int32_t charSet = ConvertNumberText(charSet_->text()).value_or(defaults.charSet);
+    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(defaults.weight);
+
+    // The first failed write has told the user and stops the rest; what was
+    // written before it stays. "Charset" equal to the default is left as
+    // it is in the store.
+    store.writeNumber(key, "Enable", enable_->isChecked() ? 1 : 0) &&
+        store.writeNumber(key, "Italic", italic_->isChecked() ? 1 : 0) && store.writeNumber(key, "Weight", weight) &&
+        store.writeNumber(key, "Height", size) &&
+        (charSet == defaults.charSet || store.writeNumber(key, "Charset", charSet)) &&
+        store.writeText(key, "Name", toAnsi(names_->currentText()));
+    registry.RegCloseKey(key);
+}
+
+void FontPanel::setDefault() {
+    const int index = prefActual();
+    showValues(defaultsOf(index));
+    SaveFontSetting(index);
+}
+
+void FontPanel::enableChanged(bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(names_), static_cast<QWidget*>(sizes_),
+                             static_cast<QWidget*>(italic_), static_cast<QWidget*>(slider_),
+                             static_cast<QWidget*>(weight_), static_cast<QWidget*>(charSet_)})
+        control->setEnabled(enabled);
+    if (enabled)
+        DrawFontPreview();
+    else
+        erasePreview();
+}
+
+void FontPanel::weightEdited() {
+    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(-1);
+    if (weight < 100 || weight > 900) {
+        // A warning only: the weight is still drawn and saved.
+        setTextColour(weight_, QColor(255, 0, 0));
+    } else {
+        setTextColour(weight_, Qt::black);
+        settingSlider_ = true;
+        slider_->setValue(weight);
+        settingSlider_ = false;
+    }
+    DrawFontPreview();
+}
+
+void FontPanel::sliderMoved(int position) {
+    // Only a user's move writes back into the weight box.
+    if (!settingSlider_) weight_->setText(QString::number(position));
+}
+
+void FontPanel::erasePreview() {
+    preview_.reset();
+    update();
+}
+
+void FontPanel::DrawFontPreview() {
+    erasePreview();
+    const auto size = ConvertNumberText(sizes_->currentText());
+    const auto weight = ConvertNumberText(weight_->text());
+    if (!size || !weight) return;
+    // The character set takes no part: the sample always asks for ANSI.
+    const bool italic = italic_->isChecked();
+    preview_ = Preview{previewFont(names_->currentText(), *size, *weight, italic), *size, *weight, italic};
+}
+
+QFont FontPanel::previewFont(const QString& face, std::int32_t size, std::int32_t weight, bool italic) {
+    auto family = familyOfName_.find(face);
+    if (family == familyOfName_.end())
+        family = familyOfName_.insert(face, QString::fromStdString(fonts::familyForName(face.toStdString())));
+    QFont font(*family);
+    // Weight 0 asks for the normal weight; Qt knows 1 to 1000 only.
+    font.setWeight(QFont::Weight(weight == 0 ? 400 : std::clamp(weight, 1, 1000)));
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    // A positive size is the height of the character cell, a negative one
+    // that of the characters alone; 0 keeps the default size.
+    constexpr int MaxPixels = 2048;
+    if (size < 0) {
+        font.setPixelSize(std::clamp(-size, 1, MaxPixels));
+    } else if (size > 0) {
+        QFont probe(font);
+        constexpr int ProbePixels = 256;
+        probe.setPixelSize(ProbePixels);
+        const qreal cell = QFontMetricsF(probe).height();
+        const int pixels = cell > 0 ? qRound(size * ProbePixels / cell) : size;
+        font.setPixelSize(std::clamp(pixels, 1, MaxPixels));
+    }
+    return font;
+}
+
+void FontPanel::paintEvent(QPaintEvent* event) {
+    EditorPanel::paintEvent(event);
+    if (!preview_) return;
+    // Drawn from the panel's state at every paint, so that covering and
+    // uncovering the window keeps the sample.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(preview_->font);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF metrics(preview_->font, this);
+    painter.drawText(QPointF(PreviewLeft, PreviewTop + metrics.ascent()), SampleText);
+}
 
 }  // namespace fk

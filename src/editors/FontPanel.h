@@ -1,14 +1,87 @@
 #pragma once
 #include "EditorPanel.h"
 
+#include <QFont>
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+
 namespace fk {
 
-// Picture1(4): the editor of the Font settings.
+// Fills a font-name list with the installed fonts usable with code page
+// 1252, sorted as the platform's sorted lists are.
+void fillFontNameList(QComboBox* list);
+
+// Picture1(4): the editor of the Font settings, a subkey of six values with
+// a sample drawn in the chosen font.
 class FontPanel : public EditorPanel {
     Q_OBJECT
 public:
     FontPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
+
+    void LoadFontSetting(int index);
+    void SaveFontSetting(int index);
+    void DrawFontPreview();
+
+    // What the sample is drawn with, while one is drawn.
+    struct Preview {
+        QFont font;
+        std::int32_t size = 0;    // height of the character cell, as typed
+        std::int32_t weight = 0;  // as typed, also beyond 100..900
+        bool italic = false;
+    };
+    const std::optional<Preview>& preview() const { return preview_; }
+
+    // Where the sample's character cell starts, in pixels of the panel.
+    static constexpr int PreviewLeft = 192;
+    static constexpr int PreviewTop = 104;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct FontValues {
+        std::int32_t enabled = 0;
+        std::string faceName;
+        std::int32_t size = 0;
+        std::int32_t weight = 0;
+        std::int32_t italic = 0;
+        std::int32_t charSet = 0;
+    };
+
+    static FontValues defaultsOf(int index);
+    void fillLists();
+    void showValues(const FontValues& values);
+    void erasePreview();
+    void weightEdited();
+    void sliderMoved(int position);
+    void enableChanged(bool enabled);
+    void setDefault();
+    QFont previewFont(const QString& face, std::int32_t size, std::int32_t weight, bool italic);
+    bool& listsLoaded();
+
+    QCheckBox* enable_ = nullptr;
+    QComboBox* names_ = nullptr;
+    QComboBox* sizes_ = nullptr;
+    QCheckBox* italic_ = nullptr;
+    QSlider* slider_ = nullptr;
+    QLineEdit* weight_ = nullptr;
+    QLineEdit* charSet_ = nullptr;
+
+    bool settingSlider_ = false;
+    bool ownListsLoaded_ = false;
+    std::optional<Preview> preview_;
+    QHash<QString, QString> familyOfName_;
 };
 
 }  // namespace fk
