@@ -24,7 +24,7 @@ const std::string Hive =
     "\n[Software\\\\Tavrel\\\\Brisko2] 1796496422\n#time=1dd84e9047bb56e\n\"DefaultConfiguration\"=\"Nobody\"\n"
     "\n[Software\\\\Tavrel\\\\Brisko2\\\\alice@example.com] 1796496422\n#time=1dd84e9047bb56e\n"
     "\n[Software\\\\Tavrel\\\\Brisko2\\\\bob@example.com\\\\Preferences] 1796496422\n#time=1dd84e9047bb56e\n"
-    "\"QuoteFormat\"=\"\\xe9t\\xe9 \\x0100 \\x20ac\"\n\"NoZero\"=hex(1):\n\"Dw\"=dword:0000002a\n"
+    "\"QuoteFormat\"=\"\\xe9t\\xe9 \\x263a \\x20ac\"\n\"NoZero\"=hex(1):\n\"Dw\"=dword:0000002a\n"
     "\n[Software\\\\Tavrel\\\\Brisko2\\\\Nobody] 1796496422\n#time=1dd84e9047bb56e\n"
     "\n[Software\\\\Wine\\\\Fonts] 1796496281\n#time=1dd84e8b046856e\n\"LogPixels\"=dword:00000060\n";
 
@@ -151,7 +151,7 @@ TEST_F(HiveTest, TextsCrossInCodePage1252AndAreStoredAsWineStoresThem) {
     Key k = open((Brisko + "\\bob@example.com\\Preferences").c_str());
     std::string out;
     EXPECT_EQ(readText(k, "QuoteFormat", out), Success);
-    EXPECT_EQ(out, "\xe9t\xe9 ? \x80");  // U+0100 has no place in 1252
+    EXPECT_EQ(out, "\xe9t\xe9 ? \x80");  // U+263A has no place in 1252
     ASSERT_EQ(setText(k, "Quote", "\"\xe9\x80\\\n\tA"), Success);
     EXPECT_NE(readBytes(path).find("\"Quote\"=\"\\\"\\xe9\\x20ac\\\\\\n\\tA\"\n"), std::string::npos);
     EXPECT_EQ(readText(k, "Quote", out), Success);
