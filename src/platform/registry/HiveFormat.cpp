@@ -136,46 +136,39 @@ public:
                 return fail("unsupported registry version: \"" + std::string(first) + "\"");
             return fail("not a Wine registry file (the first line must be \"WINE REGISTRY Version 2\")");
         }
-        std::string pending(lines_.text.substr(0, lines_.next));
+        // A section's body runs from its key line to the end of its last
+        // non-blank line; the blank lines after it are its tail.
         std::string* body = &headerBody;
         std::string* tail = &headerTail;
-        std::string blanks;
-        auto flush = [&] { *body += pending; pending.clear(); };
+        size_t sectionStart = 0, contentEnd = lines_.next;
+        auto close = [&](size_t end) {
+            body->assign(lines_.text.substr(sectionStart, contentEnd - sectionStart));
+            tail->assign(lines_.text.substr(contentEnd, end - contentEnd));
+        };
         while (!lines_.done()) {
+            size_t lineStart = lines_.next;
             auto line = lines_.take();
             auto text = content(line);
-            if (isBlank(line)) { blanks += line; continue; }
+            if (isBlank(line)) continue;
             if (text[0] == '[') {
-                flush();
-                *tail = std::move(blanks);
-                blanks.clear();
+                close(lineStart);
                 if (!readKeyLine(text)) return false;
                 key_->sectionIndex = sectionCount++;
                 body = &key_->body;
                 tail = &key_->tail;
-                pending.assign(line);
-                continue;
-            }
-            pending += blanks;
-            blanks.clear();
-            pending += line;
-            if (text[0] == ';') continue;
-            if (text[0] == '#') {
+                sectionStart = lineStart;
+            } else if (text[0] == '#') {
                 if (!readOption(text, line)) return false;
-                continue;
-            }
-            if (text[0] == '"' || text[0] == '@') {
-                size_t start = lines_.next - line.size();
+            } else if (text[0] == '"' || text[0] == '@') {
                 Value* value = readValue(text);
                 if (!value) return false;
-                value->raw.assign(lines_.text.substr(start, lines_.next - start));
-                pending += lines_.text.substr(start + line.size(), lines_.next - start - line.size());
-                continue;
+                value->raw.assign(lines_.text.substr(lineStart, lines_.next - lineStart));
+            } else if (text[0] != ';') {
+                return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
             }
-            return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
+            contentEnd = lines_.next;
         }
-        flush();
-        *tail = std::move(blanks);
+        close(lines_.text.size());
         return true;
     }
 
