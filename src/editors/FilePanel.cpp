@@ -1,10 +1,107 @@
 #include "FilePanel.h"
 
+#include "AnsiText.h"
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "PreferenceStore.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace fk {
 
-// Placeholder until the File editor is built.
-FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {}
+namespace {
 
-void FilePanel::prepare(int) {}
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+// The NUL-ended pieces of a dialog text; an empty piece ends the list.
+QStringList nulPieces(const std::string& text) {
+    QStringList pieces;
+    std::string::size_type start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\0', start);
+        const std::string piece = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (piece.empty()) break;
+        pieces << fromAnsi(piece);
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return pieces;
+}
+
+}  // namespace
+
+QStringList FilePanel::nameFilters(const std::string& dialogFilter) {
+    const QStringList pieces = nulPieces(dialogFilter);
+    QStringList filters;
+    for (int i = 0; i + 1 < pieces.size(); i += 2) {
+        const QString& description = pieces[i];
+        // Windows separates patterns with ';', Qt with blanks.
+        const QString patterns = QString(pieces[i + 1]).replace(';', ' ');
+        const QString bracketed = "(" + patterns + ")";
+        filters << (description.endsWith(bracketed) ? description : description + " " + bracketed);
+    }
+    return filters;
+}
+
+FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
+    setObjectName("Picture1(1)");
+    defaultLabel_ = makeLabel(this, "Label2(12)", "Default value:", twipsRect(120, 120, 1095, 255));
+    defaultBox_ = new QLineEdit(this);
+    defaultBox_->setObjectName("Text13");
+    defaultBox_->setReadOnly(true);
+    defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
+    newLabel_ = makeLabel(this, "Label3(12)", "New value:", twipsRect(120, 480, 975, 255));
+    selectButton_ = makeButton(this, "Command53", "Select file...", twipsRect(1200, 600, 1335, 375));
+    pathBox_ = new QLineEdit(this);
+    pathBox_->setObjectName("Text35");
+    pathBox_->setGeometry(twipsRect(480, 1080, 3735, 285));
+    defaultButton_ = makeButton(this, "Command26", "Set default", twipsRect(2880, 120, 1335, 375));
+    changeButton_ = makeButton(this, "Command25", "Change", twipsRect(2880, 600, 1335, 375));
+
+    connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, prefActual()); });
+    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+}
+
+void FilePanel::prepare(int index) {
+    defaultBox_->setText(fromAnsi(settingEntry(index).DefaultText));
+    loadText(pathBox_, index);
+}
+
+void FilePanel::loadText(QLineEdit* box, int index) {
+    box->setText(fromAnsi(context().store->ReadSettingText(index)));
+}
+
+void FilePanel::saveText(QLineEdit* box, int index) {
+    context().store->WriteSettingText(toAnsi(box->text()), index);
+}
+
+void FilePanel::selectFile() {
+    const SettingEntry& entry = settingEntry(prefActual());
+    const QStringList title = nulPieces(entry.DialogTitle);
+    const auto path = context().dialogs->files.openFile(context().mainWindow, title.value(0),
+                                                         nameFilters(entry.DialogFilter));
+    // The path reaches the store only through "Change".
+    if (path) pathBox_->setText(*path);
+}
+
+void FilePanel::setDefault() {
+    pathBox_->setText(fromAnsi(settingEntry(prefActual()).DefaultText));
+    saveText(pathBox_, prefActual());
+}
 
 }  // namespace fk

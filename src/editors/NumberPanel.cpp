@@ -1,10 +1,133 @@
 #include "NumberPanel.h"
 
+#include "Catalogue.h"
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "PreferenceStore.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
 namespace fk {
 
-// Placeholder until the Number editor is built.
-NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {}
+namespace {
 
-void NumberPanel::prepare(int) {}
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+bool validIndex(int index) { return index >= 0 && index <= NoticeIndex; }
+
+}  // namespace
+
+NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
+    setObjectName("Picture1(3)");
+    defaultLabel_ = makeLabel(this, "Label2(17)", "Default value:", twipsRect(120, 120, 1095, 255));
+    defaultBox_ = new QLineEdit(this);
+    defaultBox_->setObjectName("Text18");
+    defaultBox_->setReadOnly(true);
+    defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
+    newLabel_ = makeLabel(this, "Label3(17)", "New value:", twipsRect(120, 480, 975, 255));
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setObjectName("Slider4");
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setGeometry(twipsRect(360, 840, 2295, 495));
+    valueLabel_ = makeLabel(this, "Label7", "Value:", twipsRect(600, 1560, 975, 255));
+    numberBox_ = new QLineEdit(this);
+    numberBox_->setObjectName("Text28");
+    numberBox_->setGeometry(twipsRect(1560, 1560, 975, 285));
+    defaultButton_ = makeButton(this, "Command36", "Set default", twipsRect(2880, 120, 1335, 375));
+    changeButton_ = makeButton(this, "Command35", "Change", twipsRect(2880, 600, 1335, 375));
+
+    // Every change of the box is checked, whoever made it: typing, the
+    // loader, "Set default" and the slider alike.
+    connect(numberBox_, &QLineEdit::textChanged, this, [this] { checkValue(); });
+    // Only a move by the user writes into the box; the value set by the
+    // check above must not come back as text.
+    connect(slider_, &QSlider::actionTriggered, this, [this] { sliderMovedByUser(); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, prefActual()); });
+    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+}
+
+void NumberPanel::prepare(int index) {
+    const SettingEntry& entry = settingEntry(index);
+    defaultBox_->setText(QString::number(entry.DefaultLong));
+    // The wide range first, so that no limit of the previous entry clips
+    // the new ones while they are set.
+    slider_->setMinimum(0);
+    slider_->setMaximum(65536);
+    slider_->setMinimum(entry.MinValue);
+    slider_->setMaximum(entry.MaxValue);
+    slider_->setTickInterval(entry.TickFrequency);
+    slider_->setSingleStep(entry.SmallChange);
+    slider_->setPageStep(entry.LargeChange);
+    loadNumber(numberBox_, index);
+}
+
+void NumberPanel::loadNumber(QLineEdit* box, int index) {
+    const QString text = QString::number(context().store->ReadSettingNumber(index));
+    // The same text raises no change, but the limits may be another entry's.
+    if (box->text() == text) checkValue();
+    else box->setText(text);
+}
+
+void NumberPanel::checkValue() {
+    const int index = prefActual();
+    if (!validIndex(index)) return;
+    const SettingEntry& entry = settingEntry(index);
+    const auto value = ConvertNumberText(numberBox_->text());
+    const bool valid = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
+    if (!valid) {
+        setBoxColour(QColor(255, 0, 0));
+        return;
+    }
+    setBoxColour(QColor(0, 0, 0));
+    slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
+}
+
+void NumberPanel::sliderMovedByUser() {
+    // Called before the slider takes its new value; its position is the one
+    // the user asked for.
+    numberBox_->setText(QString::number(slider_->sliderPosition()));
+}
+
+void NumberPanel::saveNumber(QLineEdit* box, int index) {
+    const auto value = ConvertNumberText(box->text());
+    if (boxIsRed() || !value) {
+        context().dialogs->messages.show(context().mainWindow, "Wrong value.", "Error",
+                                         dialogs::MessageIcon::Exclamation);
+        return;
+    }
+    context().store->WriteSettingNumber(*value, index);
+}
+
+void NumberPanel::setDefault() {
+    const int index = prefActual();
+    if (!validIndex(index)) return;
+    numberBox_->setText(QString::number(settingEntry(index).DefaultLong));
+    saveNumber(numberBox_, index);
+}
+
+void NumberPanel::setBoxColour(const QColor& colour) {
+    QPalette palette = numberBox_->palette();
+    palette.setColor(QPalette::Text, colour);
+    numberBox_->setPalette(palette);
+}
+
+bool NumberPanel::boxIsRed() const {
+    return numberBox_->palette().color(QPalette::Text) == QColor(255, 0, 0);
+}
 
 }  // namespace fk

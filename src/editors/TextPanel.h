@@ -1,14 +1,35 @@
 #pragma once
 #include "EditorPanel.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace fk {
 
-// Picture1(2): the editor of the Text settings.
+// Picture1(2): the editor of the Text settings, free texts and date, time
+// or quote formats.
 class TextPanel : public EditorPanel {
     Q_OBJECT
 public:
     TextPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
+
+private:
+    void loadText(QLineEdit* box, int index);
+    void saveText(QLineEdit* box, int index);
+    void setDefault();
+    void showStyle(int textStyle);
+
+    QLabel* defaultLabel_;
+    QLabel* localLabel_;         // Label5, seen while the default display is hidden
+    QLineEdit* defaultBox_;      // Text17
+    QLabel* newLabel_;
+    QLineEdit* textBox_;         // Text33
+    QLabel* hintLabel_;          // Label4
+    QPushButton* defaultButton_; // Command34
+    QPushButton* changeButton_;  // Command33
+    QPushButton* tagButton_;     // Command52
 };
 
 }  // namespace fk
