@@ -4,6 +4,7 @@
 #include "HiveFormat.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -188,6 +189,49 @@ public:
             if (!target) return KeyDeleted;
             if (!target->removeValue(name)) return NotFound;
             hive::Document::touch(*target, hive::nowTicks());
+            changed = true;
+            return Success;
+        });
+    }
+
+    long RegEnumValueA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* reserved,
+                       std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) override {
+        if (reserved || !name || !nameLength || (data && !dataLength)) return InvalidParameter;
+        refresh();
+        hive::Key* k = nullptr;
+        if (long rc = open(key, QueryValue, k)) return rc;
+        if (index >= k->values.size()) return NoMoreItems;
+        const hive::Value& value = k->values[index];
+        std::string ansi = text::utf16ToCp1252(value.name);
+        if (ansi.size() >= *nameLength) return MoreData;
+        std::string bytes = isText(value.type) ? text::utf16ToCp1252(hive::utf16FromBytes(value.data)) : value.data;
+        long status = Success;
+        if (data && bytes.size() > *dataLength) status = MoreData;
+        else if (data && !bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+        std::memcpy(name, ansi.c_str(), ansi.size() + 1);
+        *nameLength = std::uint32_t(ansi.size());
+        if (type) *type = value.type;
+        if (dataLength) *dataLength = std::uint32_t(bytes.size());
+        return status;
+    }
+
+    // Like advapi32: only a key without subkeys goes, and the parent's time stamp moves.
+    long RegDeleteKeyA(Key parent, const char* subKey) override {
+        if (!subKey) return InvalidParameter;
+        refresh();
+        Path path;
+        if (long rc = resolve(parent, 0, path)) return rc;
+        if (long rc = appendSubKey(path, subKey)) return rc;
+        if (path.empty()) return AccessDenied;
+        if (!doc_->find(path)) return NotFound;
+        return commit([&](hive::Document& doc, bool& changed) {
+            hive::Key* target = doc.find(path);
+            if (!target) return NotFound;
+            if (!target->subkeys.empty()) return AccessDenied;
+            hive::Key& owner = *target->parent;
+            owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
+                                             [&](const auto& sub) { return sub.get() == target; }));
+            hive::Document::touch(owner, hive::nowTicks());
             changed = true;
             return Success;
         });
