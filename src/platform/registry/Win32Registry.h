@@ -1,0 +1,39 @@
+#pragma once
+// The registry over Windows' own advapi32: the real registry on Windows,
+// and Wine's live registry when run inside a prefix (the bridge).
+#include "Registry.h"
+
+#include <unordered_set>
+
+namespace fk::reg {
+
+class Win32Registry final : public Registry {
+public:
+    Win32Registry() = default;
+    ~Win32Registry() override;
+    Win32Registry(const Win32Registry&) = delete;
+    Win32Registry& operator=(const Win32Registry&) = delete;
+
+    long RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
+                       Key* result) override;
+    long RegCreateKeyExA(Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
+                         std::uint32_t options, std::uint32_t access, const SecurityAttributes* security,
+                         Key* result, std::uint32_t* disposition) override;
+    long RegCloseKey(Key key) override;
+    long RegEnumKeyExA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
+                       FileTime* lastWrite) override;
+    long RegQueryValueExA(Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegSetValueExA(Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t dataLength) override;
+    long RegDeleteValueA(Key key, const char* valueName) override;
+
+    int openHandleCount() const override { return int(open_.size()); }
+
+private:
+    // Handles this object opened; a predefined root is never among them.
+    std::unordered_set<Key> open_;
+};
+
+}  // namespace fk::reg
