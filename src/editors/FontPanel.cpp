@@ -83,7 +83,7 @@ void fillFontNameList(QComboBox* list) {
 
 FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(4)"));
-    enable_ = place(new QCheckBox(this), "Check1", twipsRect(120, 120, 2655, 255));
+    enable_ = place(new QCheckBox(this), "Check1", twipsRect(120, 120, 1695, 255));
     place(new QLabel(tr("Font:"), this), "Label8", twipsRect(120, 600, 555, 255));
     names_ = place(new QComboBox(this), "Combo3", twipsRect(720, 600, 2055, 315));
     names_->setEditable(true);
@@ -107,8 +107,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     boldType.setBold(true);
     boldLabel->setFont(boldType);
     weight_ = place(new QLineEdit(this), "Text37", twipsRect(2280, 1440, 495, 285));
-    place(new QLabel(tr("Normal is 400. Bold is 700."), this), "Label11", twipsRect(720, 1800, 2055, 255));
-    place(new QLabel(tr("Character set:"), this), "Label12", twipsRect(120, 2160, 1215, 255));
+    place(new QLabel(tr("Normal is 400. Bold is 700."), this), "Label11", twipsRect(720, 1800, 2160, 255));
+    place(new QLabel(tr("Character set:"), this), "Label12", twipsRect(120, 2160, 1320, 255));
     charSet_ = place(new QLineEdit(this), "Text38", twipsRect(1440, 2160, 1335, 285));
     auto* previewLabel =
         place(new QLabel(tr("Preview of the selected font:"), this), "Label13", twipsRect(2880, 1080, 1335, 450));

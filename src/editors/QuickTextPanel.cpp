@@ -46,13 +46,13 @@ std::string readText(reg::Registry& registry, reg::Key key, const char* valueNam
 
 QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(9)"));
-    place(new QLabel(tr("Quick Text:"), this), "Label21", twipsRect(120, 120, 855, 255));
+    place(new QLabel(tr("Quick Text:"), this), "Label21", twipsRect(120, 120, 945, 255));
     list_ = place(new QComboBox(this), "Combo5", twipsRect(1080, 120, 1695, 315));
-    place(new QLabel(tr("Text:"), this), "Label22", twipsRect(120, 480, 455, 255));
+    place(new QLabel(tr("Text:"), this), "Label22", twipsRect(120, 480, 480, 255));
     message_ = place(new QPlainTextEdit(this), "Text6", twipsRect(600, 480, 2175, 675));
     message_->setReadOnly(true);
     message_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(new QLabel(tr("Alias:"), this), "Label23", twipsRect(120, 1200, 455, 255));
+    place(new QLabel(tr("Alias:"), this), "Label23", twipsRect(120, 1200, 480, 255));
     alias_ = place(new QLineEdit(this), "Text5", twipsRect(600, 1200, 2175, 285));
     alias_->setReadOnly(true);
     place(new QLabel(tr("Default value:"), this), "Label2(3)", twipsRect(120, 1680, 1095, 255));

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -184,10 +185,13 @@ TEST_F(EnabledFontTest, LettersInTheWeightBoxEmptyThePreviewAndSaveTheDefaultWei
 
 TEST_F(EnabledFontTest, ASizeOfTwelveAndAHalfIsDrawnAndWrittenAsTwelve) {
     type(sizeBox(), "24");
+    ASSERT_TRUE(panel.preview());
+    EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 24, 0.75) << "the size is the cell's height";
     const auto tall = inkedRows();
     type(sizeBox(), "12.5");
     ASSERT_TRUE(panel.preview());
     EXPECT_EQ(panel.preview()->size, 12);
+    EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 12, 0.75);
     const auto rows = inkedRows();
     // The character cell is 12 pixels high from the sample's corner.
     EXPECT_GE(rows.first, FontPanel::PreviewTop);
