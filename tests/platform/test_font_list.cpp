@@ -1,0 +1,75 @@
+// The font-name list's rules, over a font configuration of chosen files:
+// which faces are listed, under which name, and how often.
+#include "FontList.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path DejaVuBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+const fs::path Misc = "/usr/share/fonts/X11/misc";
+
+class FontListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const fs::path& file : {DejaVuBold, Misc / "6x13.pcf.gz", Misc / "6x13-ISO8859-1.pcf.gz"})
+            if (!fs::exists(file)) GTEST_SKIP() << file << " is not installed";
+        dir_ = fs::temp_directory_path() / ("fk-fonts-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                            "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::create_directories(dir_ / "a");
+        fs::create_directories(dir_ / "b");
+        config_ = FcConfigCreate();
+    }
+    void TearDown() override {
+        if (config_) FcConfigDestroy(config_);
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    void install(const fs::path& font, const std::string& sub) {
+        const fs::path copy = dir_ / sub / font.filename();
+        fs::copy_file(font, copy, fs::copy_options::overwrite_existing);
+        ASSERT_TRUE(FcConfigAppFontAddFile(config_, reinterpret_cast<const FcChar8*>(copy.c_str())));
+    }
+    long count(const std::vector<std::string>& names, const std::string& name) {
+        return std::count(names.begin(), names.end(), name);
+    }
+
+    fs::path dir_;
+    FcConfig* config_ = nullptr;
+};
+
+TEST_F(FontListTest, TrueTypeFacesGoByFullNameOthersByFamilyAndCopiesCountTwice) {
+    install(DejaVuBold, "a");
+    install(DejaVuBold, "b");
+    install(Misc / "6x13.pcf.gz", "a");
+    const auto names = fk::fonts::ansiFontNames(config_);
+    EXPECT_EQ(count(names, "DejaVu Sans Bold"), 2);
+    EXPECT_EQ(count(names, "DejaVu Sans"), 0) << "a TrueType face is not listed by its family";
+    EXPECT_EQ(count(names, "Fixed"), 1) << "a bitmap face is listed by its family";
+    EXPECT_EQ(names.size(), 3u);
+}
+
+TEST_F(FontListTest, AFaceWithoutEveryCharacterOfCodePage1252IsLeftOut) {
+    // Latin-1 only: no euro sign, no curly quotes.
+    install(Misc / "6x13-ISO8859-1.pcf.gz", "a");
+    EXPECT_TRUE(fk::fonts::ansiFontNames(config_).empty());
+}
+
+TEST_F(FontListTest, AListedFullNameDrawsWithItsFamily) {
+    install(DejaVuBold, "a");
+    install(Misc / "6x13.pcf.gz", "a");
+    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans Bold", config_), "DejaVu Sans");
+    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans", config_), "DejaVu Sans");
+    EXPECT_EQ(fk::fonts::familyForName("Fixed", config_), "Fixed");
+    EXPECT_EQ(fk::fonts::familyForName("MS Sans Serif", config_), "MS Sans Serif");
+    EXPECT_EQ(fk::fonts::familyForName("", config_), "");
+}
+
+}  // namespace
