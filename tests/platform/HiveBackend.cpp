@@ -1,0 +1,82 @@
+// The shared suite on the hive file: a user.reg in a fresh folder, with the
+// scratch key (and any seeded values) written as Wine writes them.
+#include "HiveRegistry.h"
+#include "RegistryBehaviour.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fk::test {
+
+namespace {
+
+// Wine's escaping of a registry string or key name.
+std::string wineEscape(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) {
+        if (c == u'\\' || c == u'"') {
+            out += '\\';
+            out += char(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%04x", unsigned(c));
+            out += hex;
+        }
+    }
+    return out;
+}
+
+std::string keyLine(const std::u16string& path) {
+    std::string line = "[";
+    for (char16_t c : path) line += c == u'\\' ? std::string("\\\\") : wineEscape(std::u16string(1, c));
+    return line + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n";
+}
+
+class HiveScratch final : public Scratch {
+public:
+    explicit HiveScratch(const Seed& seed) : path_(scratchPath()) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fk-behaviour-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+        folder_ = pattern;
+        std::u16string key(path_.begin(), path_.end());
+        std::ofstream out(folder_ + "/user.reg", std::ios::binary);
+        out << "WINE REGISTRY Version 2\n"
+               ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+               "#arch=win64\n\n"
+            << keyLine(key);
+        for (const auto& value : seed.values)
+            out << '"' << value.name << "\"=\"" << wineEscape(value.text) << "\"\n";
+        for (const auto& subkey : seed.subkeys) out << '\n' << keyLine(key + u"\\" + subkey);
+        out.close();
+        auto opened = reg::openHiveRegistry(folder_ + "/user.reg");
+        if (!opened.registry) throw std::runtime_error("the hive did not open: " + opened.error);
+        registry_ = std::move(opened.registry);
+    }
+    ~HiveScratch() override {
+        registry_.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    reg::Registry& registry() override { return *registry_; }
+    std::string path() const override { return path_; }
+
+private:
+    std::string path_;
+    std::string folder_;
+    std::unique_ptr<reg::Registry> registry_;
+};
+
+}  // namespace
+
+std::vector<Backend> registryBackends() {
+    // Where Wine's advapi32 does otherwise: the conversion to code page 1252
+    // has no best fit and turns the undefined bytes into '?'.
+    return {{"HiveFile", [](const Seed& seed) { return std::make_unique<HiveScratch>(seed); },
+             {"best-fit", "undefined-bytes"}}};
+}
+
+}  // namespace fk::test
