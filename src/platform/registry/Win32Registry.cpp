@@ -97,4 +97,15 @@ long Win32Registry::RegDeleteValueA(Key key, const char* valueName) {
     return ::RegDeleteValueA(toHkey(key), valueName);
 }
 
+long Win32Registry::RegEnumValueA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                                  std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* dataLength) {
+    return ::RegEnumValueA(toHkey(key), index, name, asDword(nameLength), asDword(reserved), asDword(type), data,
+                           asDword(dataLength));
+}
+
+long Win32Registry::RegDeleteKeyA(Key parent, const char* subKey) {
+    return ::RegDeleteKeyA(toHkey(parent), subKey);
+}
+
 }  // namespace fk::reg

@@ -28,6 +28,10 @@ public:
     long RegSetValueExA(Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t dataLength) override;
     long RegDeleteValueA(Key key, const char* valueName) override;
+    long RegEnumValueA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* dataLength) override;
+    long RegDeleteKeyA(Key parent, const char* subKey) override;
 
     int openHandleCount() const override { return int(open_.size()); }
 

@@ -1,0 +1,68 @@
+#pragma once
+// The registry on the far side of the bridge: each operation is one request
+// and one reply over a transport (the pipes of fettlekit-bridge.exe under
+// Wine, or a direct call in tests).
+#include "Registry.h"
+
+#include <memory>
+#include <set>
+#include <string>
+
+namespace fk::bridge {
+
+// Once the bridge is gone every operation answers this (Windows'
+// ERROR_BROKEN_PIPE): writes fail, reads fall back to defaults.
+inline constexpr long BridgeGone = 109;
+
+class Transport {
+public:
+    virtual ~Transport() = default;
+    // Sends one request payload and waits for its reply payload. False when
+    // the other side is gone or broke the protocol; the transport then stays
+    // failed.
+    virtual bool exchange(const std::string& request, std::string& reply) = 0;
+};
+
+class BridgeRegistry final : public reg::Registry {
+public:
+    explicit BridgeRegistry(std::unique_ptr<Transport> transport);
+
+    // Asks the bridge for its protocol version; false when it does not answer
+    // as this program expects.
+    bool hello();
+    bool alive() const { return alive_; }
+    const Transport& transport() const { return *transport_; }
+
+    long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
+                       reg::Key* result) override;
+    long RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
+                         std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
+                         reg::Key* result, std::uint32_t* disposition) override;
+    long RegCloseKey(reg::Key key) override;
+    long RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
+                       reg::FileTime* lastWrite) override;
+    long RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t dataLength) override;
+    long RegDeleteValueA(reg::Key key, const char* valueName) override;
+    long RegEnumValueA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* dataLength) override;
+    long RegDeleteKeyA(reg::Key parent, const char* subKey) override;
+
+    int openHandleCount() const override { return int(open_.size()); }
+    bool writable() const override { return alive_; }
+
+private:
+    // Sends the request; on an answer returns its status and leaves the
+    // outputs in `reply` past the status.
+    long call(const std::string& request, std::string& reply);
+
+    std::unique_ptr<Transport> transport_;
+    std::set<reg::Key> open_;
+    bool alive_ = true;
+};
+
+}  // namespace fk::bridge

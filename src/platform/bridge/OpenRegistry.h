@@ -1,0 +1,28 @@
+#pragma once
+// Picks the registry the program works on. On Windows: the real one. On
+// Linux: the prefix's user.reg, or, while Wine runs in that prefix and
+// fettlekit-bridge.exe is at hand, Wine's live registry through the bridge.
+#include "Registry.h"
+
+#include <memory>
+#include <string>
+
+namespace fk::reg {
+
+struct RegistryChoice {
+    std::unique_ptr<Registry> registry;  // null when the store could not be opened
+    std::string error;                   // why not (a damaged file names the line)
+    // Opened read-only because a wineserver serves the prefix and the bridge
+    // could not be used: the caller shows its warning.
+    bool wineRunning = false;
+    // Working on Wine's live registry through the bridge.
+    bool throughBridge = false;
+    // Why the bridge was not used although Wine runs, for standard error.
+    std::string bridgeError;
+};
+
+// `hivePath` as for openHiveRegistry (--registry FILE or defaultHivePath());
+// ignored on Windows.
+RegistryChoice openRegistryFor(const std::string& hivePath);
+
+}  // namespace fk::reg

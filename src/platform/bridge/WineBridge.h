@@ -1,0 +1,28 @@
+#pragma once
+// Starts fettlekit-bridge.exe under Wine in a prefix and talks to it over
+// its standard input and output. Linux only.
+#include "BridgeRegistry.h"
+
+#include <memory>
+#include <string>
+
+namespace fk::bridge {
+
+struct BridgeStart {
+    std::unique_ptr<BridgeRegistry> registry;  // null when the bridge did not answer
+    std::string error;
+};
+
+// `prefix` is the Wine prefix (the folder of user.reg), `bridgeExe` the
+// path of fettlekit-bridge.exe. Wine is $FETTLEKIT_WINE, else `wine`.
+BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe);
+
+// $FETTLEKIT_BRIDGE, else fettlekit-bridge.exe beside the running program;
+// empty when there is none.
+std::string findBridgeExe();
+
+// The process id of the bridge behind a registry from startWineBridge; lets
+// tests end it the hard way.
+int bridgeProcessId(const BridgeRegistry& registry);
+
+}  // namespace fk::bridge
