@@ -1,0 +1,321 @@
+// Wine's live registry through fettlekit-bridge.exe: the shared suite, the
+// choice of backend while Wine runs, writes beside another Wine program,
+// and a bridge that dies. One process shares one fresh prefix whose
+// wineserver stays up for the whole run, as a running messenger keeps it.
+#include "OpenRegistry.h"
+#include "PreferenceStore.h"
+#include "RegistryBehaviour.h"
+#include "WineBridge.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fk::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace fk::reg;
+
+std::string g_prefix;
+
+std::string run(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return output;
+    std::array<char, 4096> chunk;
+    size_t n;
+    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
+    ::pclose(pipe);
+    return output;
+}
+
+std::string quote(const std::string& s) { return "'" + s + "'"; }
+
+class WinePrefix : public testing::Environment {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(FK_BRIDGE_EXE)) << FK_BRIDGE_EXE << " is missing: build it with scripts/test-windows";
+        ASSERT_TRUE(fs::exists(FK_STANDIN_EXE)) << FK_STANDIN_EXE << " is missing: build it with scripts/test-windows";
+        std::string pattern = (fs::temp_directory_path() / "fk-bridge-XXXXXX").string();
+        ASSERT_TRUE(::mkdtemp(pattern.data()));
+        folder_ = pattern;
+        g_prefix = folder_ + "/prefix";
+        ::setenv("WINEPREFIX", g_prefix.c_str(), 1);
+        ::setenv("WINEDEBUG", "-all", 1);
+        std::system("wine wineboot -i </dev/null >/dev/null 2>&1; wineserver -w");
+        // Like a running messenger: the server stays, and Wine's services
+        // are up before any test starts a program.
+        std::system("wineserver -p </dev/null >/dev/null 2>&1");
+        std::system("wine reg query 'HKCU\\Software' </dev/null >/dev/null 2>&1");
+        ASSERT_TRUE(fs::exists(g_prefix + "/user.reg"));
+    }
+    void TearDown() override {
+        std::system("wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1");
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+private:
+    std::string folder_;
+};
+
+const auto* const g_environment = testing::AddGlobalTestEnvironment(new WinePrefix);
+
+std::string hex16(const std::u16string& text) {
+    std::string out;
+    char digits[8];
+    for (char16_t c : text) {
+        std::snprintf(digits, sizeof digits, "%04x", unsigned(c));
+        out += digits;
+    }
+    return out;
+}
+
+std::string standin(const std::string& arguments) {
+    return "wine " + quote(FK_STANDIN_EXE) + " " + arguments + " </dev/null >/dev/null 2>&1";
+}
+
+std::unique_ptr<bridge::BridgeRegistry> startBridge() {
+    auto started = bridge::startWineBridge(g_prefix, FK_BRIDGE_EXE);
+    EXPECT_TRUE(started.registry) << started.error;
+    return std::move(started.registry);
+}
+
+class BridgeScratch final : public Scratch {
+public:
+    explicit BridgeScratch(const Seed& seed) : path_(scratchPath()) {
+        std::string arguments = "seed " + quote(path_);
+        for (const auto& value : seed.values) arguments += " " + quote("v:" + value.name + ":" + hex16(value.text));
+        for (const auto& subkey : seed.subkeys) arguments += " k:" + hex16(subkey);
+        if (std::system(standin(arguments).c_str()) != 0) throw std::runtime_error("the stand-in did not seed");
+        registry_ = startBridge();
+        if (!registry_) throw std::runtime_error("no bridge");
+    }
+    Registry& registry() override { return *registry_; }
+    std::string path() const override { return path_; }
+
+private:
+    std::string path_;
+    std::unique_ptr<bridge::BridgeRegistry> registry_;
+};
+
+// `wine reg query KEY` as name -> "TYPE data".
+std::map<std::string, std::string> wineValues(const std::string& key) {
+    std::map<std::string, std::string> values;
+    std::istringstream lines(run("wine reg query " + quote(key)));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("    ", 0) != 0) continue;
+        std::istringstream fields(line);
+        std::string name, type, data;
+        fields >> name >> type;
+        std::getline(fields, data);
+        values[name] = type + data;
+    }
+    return values;
+}
+
+// Everything under HKCU as `wine reg export` writes it.
+std::string exportCurrentUser() {
+    std::string file = g_prefix + "/drive_c/hkcu.reg";
+    run("wine reg export HKCU 'C:\\hkcu.reg' /y </dev/null");
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    fs::remove(file);
+    // UTF-16 with a byte order mark; the keys and values compared here are ASCII.
+    std::string bytes = all.str(), text;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        char16_t c = char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
+        if (c != u'\r') text += c < 0x80 ? char(c) : '?';
+    }
+    return text;
+}
+
+// The first line where two exports part, or empty when they are equal.
+std::string firstDifference(const std::string& a, const std::string& b) {
+    std::istringstream left(a), right(b);
+    std::string l, r;
+    for (int line = 1;; ++line) {
+        bool moreLeft = bool(std::getline(left, l)), moreRight = bool(std::getline(right, r));
+        if (!moreLeft && !moreRight) return {};
+        if (!moreLeft || !moreRight || l != r)
+            return "line " + std::to_string(line) + ": \"" + (moreLeft ? l : "(end)") + "\" against \"" +
+                   (moreRight ? r : "(end)") + "\"";
+    }
+}
+
+// Drops the section of one key (and its subkeys) from an export.
+std::string withoutKey(const std::string& exported, const std::string& key) {
+    std::string out;
+    std::istringstream lines(exported);
+    std::string line;
+    bool skipping = false;
+    std::string heading = "[" + key;
+    std::string lowerHeading;
+    for (char c : heading) lowerHeading += char(std::tolower(static_cast<unsigned char>(c)));
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line[0] == '[') {
+            std::string lower;
+            for (char c : line) lower += char(std::tolower(static_cast<unsigned char>(c)));
+            skipping = lower.rfind(lowerHeading, 0) == 0;
+        }
+        if (!skipping) out += line + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<Backend> registryBackends() {
+    return {{"WineBridge", [](const Seed& seed) { return std::make_unique<BridgeScratch>(seed); }}};
+}
+
+namespace {
+
+TEST(LiveRegistry, WhileWineRunsTheStoreGoesThroughTheBridgeAndFallsBackWithoutIt) {
+    const std::string hive = g_prefix + "/user.reg";
+    ::setenv("FETTLEKIT_BRIDGE", FK_BRIDGE_EXE, 1);
+    RegistryChoice live = openRegistryFor(hive);
+    ASSERT_TRUE(live.registry) << live.error;
+    EXPECT_TRUE(live.throughBridge) << live.bridgeError;
+    EXPECT_FALSE(live.wineRunning);
+    EXPECT_TRUE(live.registry->writable());
+    Key key = 0;
+    SecurityAttributes security{10, nullptr, true};
+    std::uint32_t disposition = 0;
+    ASSERT_EQ(live.registry->RegCreateKeyExA(CurrentUser, "Software\\Tavrel\\Brisko2\\Nobody\\Preferences", 0, "",
+                                             0, KeyAllAccess, &security, &key, &disposition),
+              Success);
+    std::uint32_t value = 30;
+    EXPECT_EQ(live.registry->RegSetValueExA(key, "ContactSoundMaxTime", 0, TypeDword,
+                                            reinterpret_cast<const std::uint8_t*>(&value), 4),
+              Success);
+    live.registry->RegCloseKey(key);
+    EXPECT_EQ(wineValues("HKCU\\Software\\Tavrel\\Brisko2\\Nobody\\Preferences")["ContactSoundMaxTime"],
+              "REG_DWORD    0x1e");
+    live.registry.reset();
+
+    ::setenv("FETTLEKIT_BRIDGE", (g_prefix + "/no-such-bridge.exe").c_str(), 1);
+    RegistryChoice fallback = openRegistryFor(hive);
+    ASSERT_TRUE(fallback.registry) << fallback.error;
+    EXPECT_FALSE(fallback.throughBridge);
+    EXPECT_TRUE(fallback.wineRunning);
+    EXPECT_FALSE(fallback.registry->writable());
+    EXPECT_FALSE(fallback.bridgeError.empty());
+    ::unsetenv("FETTLEKIT_BRIDGE");
+}
+
+TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
+    const std::string prefs = "Software\\Tavrel\\Brisko2\\Concurrent\\Preferences";
+    const int count = 200;
+    ASSERT_EQ(std::system(standin("seed " + quote(prefs) + " v:NickNameSeparator:" + hex16(u", ")).c_str()), 0);
+    const std::string before = exportCurrentUser();
+
+    auto registry = startBridge();
+    ASSERT_TRUE(registry);
+    int failures = 0;
+    PreferenceStore store(*registry, [&] { ++failures; });
+    Key key = 0;
+    ASSERT_EQ(registry->RegOpenKeyExA(CurrentUser, prefs.c_str(), 0, KeyAllAccess, &key), Success);
+
+    pid_t writer = ::fork();
+    if (writer == 0) {
+        ::execlp("sh", "sh", "-c", standin("write " + quote(prefs) + " " + std::to_string(count) + " StandIn").c_str(),
+                 static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(writer, 0);
+    // Start once the stand-in is writing, and see it write on while we do.
+    auto standinValues = [&] {
+        int seen = 0;
+        std::int32_t ignored;
+        for (int i = 0; i < count; ++i) seen += store.readNumber(key, "StandIn" + std::to_string(i), ignored);
+        return seen;
+    };
+    for (int tries = 0; tries < 500 && standinValues() == 0; ++tries) ::usleep(10 * 1000);
+    const int atStart = standinValues();
+    for (int i = 0; i < count; ++i) {
+        EXPECT_TRUE(store.writeNumber(key, "Fettlekit" + std::to_string(i), i));
+        if (i % 2) EXPECT_TRUE(store.writeText(key, "FettlekitText" + std::to_string(i), "t" + std::to_string(i)));
+    }
+    const int atEnd = standinValues();
+    std::printf("stand-in values: %d when we began, %d when we ended, of %d\n", atStart, atEnd, count);
+    EXPECT_GT(atStart, 0);
+    EXPECT_LT(atStart, count) << "the stand-in finished before we wrote: nothing ran side by side";
+    EXPECT_GT(atEnd, atStart) << "the stand-in did not write while we did";
+    int status = 0;
+    ::waitpid(writer, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the stand-in failed";
+    registry->RegCloseKey(key);
+    registry.reset();
+    EXPECT_EQ(failures, 0);
+
+    auto values = wineValues("HKCU\\" + prefs);
+    for (int i = 0; i < count; ++i) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%x", i);
+        EXPECT_EQ(values["StandIn" + std::to_string(i)], std::string("REG_DWORD    ") + hex) << i;
+        EXPECT_EQ(values["Fettlekit" + std::to_string(i)], std::string("REG_DWORD    ") + hex) << i;
+        if (i % 2) EXPECT_EQ(values["FettlekitText" + std::to_string(i)], "REG_SZ    t" + std::to_string(i)) << i;
+    }
+    EXPECT_EQ(values["NickNameSeparator"], "REG_SZ    , ");
+    EXPECT_EQ(values.size(), std::size_t(1 + count + count + count / 2));
+
+    // Nothing outside the add-on's preferences key changed.
+    const std::string after = exportCurrentUser();
+    const std::string key2 = "HKEY_CURRENT_USER\\" + prefs;
+    EXPECT_FALSE(after.empty());
+    EXPECT_EQ(firstDifference(withoutKey(after, key2), withoutKey(before, key2)), "");
+}
+
+TEST(LiveRegistry, AKilledBridgeTurnsEveryLaterWriteIntoAFailedWrite) {
+    auto registry = startBridge();
+    ASSERT_TRUE(registry);
+    int failures = 0;
+    PreferenceStore store(*registry, [&] { ++failures; });
+    Key key = 0;
+    SecurityAttributes security{10, nullptr, true};
+    std::uint32_t disposition = 0;
+    ASSERT_EQ(registry->RegCreateKeyExA(CurrentUser, "Software\\Tavrel\\Brisko2\\Killed", 0, "", 0, KeyAllAccess,
+                                        &security, &key, &disposition),
+              Success);
+    store.setCurrentKey(key);
+    EXPECT_TRUE(store.writeNumber(key, "BeforeKill", 1));
+
+    ASSERT_EQ(::kill(bridge::bridgeProcessId(*registry), SIGKILL), 0);
+    ::usleep(200 * 1000);
+
+    EXPECT_FALSE(store.writeNumber(key, "AfterKill", 2));
+    EXPECT_EQ(failures, 1);
+    EXPECT_FALSE(store.writeText(key, "AfterKillText", "x"));
+    EXPECT_EQ(failures, 2);
+    std::int32_t number = 0;
+    EXPECT_FALSE(store.readNumber(key, "BeforeKill", number));
+    EXPECT_EQ(registry->RegSetValueExA(key, "Raw", 0, TypeDword, reinterpret_cast<const std::uint8_t*>("\1\0\0\0"), 4),
+              bridge::BridgeGone);
+    EXPECT_FALSE(registry->writable());
+    registry->RegCloseKey(key);
+    EXPECT_EQ(registry->openHandleCount(), 0);
+    registry.reset();
+
+    auto values = wineValues("HKCU\\Software\\Tavrel\\Brisko2\\Killed");
+    EXPECT_EQ(values["BeforeKill"], "REG_DWORD    0x1");
+    EXPECT_EQ(values.count("AfterKill"), 0u);
+}
+
+}  // namespace
+}  // namespace fk::test
