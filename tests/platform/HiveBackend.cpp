@@ -72,9 +72,6 @@ private:
 
 }  // namespace
 
-// Where Wine's advapi32 does otherwise, the conversion to code page 1252
-// has no best fit and turns the undefined bytes into '?': the backends over
-// it declare "best-fit" and "undefined-bytes" known differences.
 std::unique_ptr<Scratch> openHiveScratch(const Seed& seed) { return std::make_unique<HiveScratch>(seed); }
 
 }  // namespace fk::test

@@ -40,9 +40,8 @@ private:
 }  // namespace
 
 std::vector<Backend> registryBackends() {
-    return {{"HiveFile", openHiveScratch, {"best-fit", "undefined-bytes"}},
-            {"HiveFileThroughProtocol", [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed); },
-             {"best-fit", "undefined-bytes"}}};
+    return {{"HiveFile", openHiveScratch},
+            {"HiveFileThroughProtocol", [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed); }}};
 }
 
 }  // namespace fk::test

@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -38,9 +37,6 @@ public:
 struct Backend {
     std::string name;
     std::function<std::unique_ptr<Scratch>(const Seed&)> open;
-    // Behaviour where this backend is known to differ from Windows; those
-    // checks are skipped, by name, so that the difference stays visible.
-    std::set<std::string> knownDifferences = {};
 };
 
 inline void PrintTo(const Backend& backend, std::ostream* out) { *out << backend.name; }

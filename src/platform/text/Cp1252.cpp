@@ -3,8 +3,13 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "Cp1252BestFit.h"
+
 #include <iconv.h>
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #endif
 
@@ -79,9 +84,35 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
 
 }  // namespace
 
+// Windows' byte for a character iconv's 1252 rejects, or 0 when it has none.
+std::uint8_t bestFit(char16_t c) {
+    auto end = std::end(Cp1252BestFit);
+    auto it = std::lower_bound(std::begin(Cp1252BestFit), end, c,
+                               [](const BestFit& entry, char16_t key) { return entry.from < key; });
+    return it != end && it->from == c ? it->to : 0;
+}
+
 std::string utf16ToCp1252(std::u16string_view text) {
-    std::string_view bytes(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-    return convert("CP1252", "UTF-16LE", bytes, "?", 2);
+    // iconv converts the runs between characters that only Windows' best
+    // fit places.
+    std::string out;
+    size_t runStart = 0;
+    auto flushRun = [&](size_t end) {
+        if (end == runStart) return;
+        auto run = text.substr(runStart, end - runStart);
+        out += convert("CP1252", "UTF-16LE",
+                       std::string_view(reinterpret_cast<const char*>(run.data()), run.size() * 2), "?", 2);
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < 0x80) continue;
+        if (std::uint8_t b = bestFit(text[i])) {
+            flushRun(i);
+            out += char(b);
+            runStart = i + 1;
+        }
+    }
+    flushRun(text.size());
+    return out;
 }
 
 std::u16string cp1252ToUtf16(std::string_view text) {
