@@ -1,0 +1,895 @@
+#include "RegCommand.h"
+
+#include "text/Cp1252.h"
+
+#include <cerrno>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace fk::regcli {
+
+namespace {
+
+using namespace fk::reg;
+
+// reg's own words, as Wine's reg.exe prints them.
+constexpr const char* MsgSuccess = "reg: The operation completed successfully\n";
+constexpr const char* MsgInvalidKey = "reg: Invalid registry key\n";
+constexpr const char* MsgInvalidCmdline = "reg: Invalid command line parameters\n";
+constexpr const char* MsgNoRemote = "reg: Unable to access remote machine\n";
+constexpr const char* MsgValueMissing = "reg: Unable to find the specified registry value\n";
+constexpr const char* MsgKeyMissing = "reg: Unable to find the specified registry key\n";
+constexpr const char* MsgNotNumber = "reg: The option [/d] must be followed by a valid numeric value\n";
+constexpr const char* MsgNotHex = "reg: The option [/d] must be followed by a valid hexadecimal value\n";
+constexpr const char* MsgNotString = "reg: The option [/d] must be followed by a valid string\n";
+constexpr const char* MsgCancelled = "reg: The registry operation was cancelled\n";
+constexpr const char* MsgInvalidSystemKey = "reg: Invalid system key\n";
+constexpr const char* MsgAccessDenied = "reg: Unable to access or create the specified registry key\n";
+constexpr const char* MsgRegHelp = "Type \"REG /?\" for help.\n";
+constexpr const char* DefaultName = "(Default)";
+
+constexpr const char* Usage =
+    "Usage:\n"
+    "  REG [operation] [parameters]\n\n"
+    "Supported operations:\n"
+    "  ADD | DELETE | EXPORT | QUERY\n\n"
+    "For help on a specific operation, type:\n"
+    "  REG [operation] /?\n\n";
+
+constexpr const char* RootHelp =
+    "     Format: ROOT\\Subkey\n\n"
+    "     ROOT: A predefined registry key. This must be one of the following:\n\n"
+    "         HKEY_LOCAL_MACHINE  | HKLM\n"
+    "         HKEY_CURRENT_USER   | HKCU\n"
+    "         HKEY_CLASSES_ROOT   | HKCR\n"
+    "         HKEY_USERS          | HKU\n"
+    "         HKEY_CURRENT_CONFIG | HKCC\n\n"
+    "     Subkey: The full path to a registry key under a given ROOT key.\n\n";
+
+std::string addUsage() {
+    return std::string("REG ADD <key> [/v value_name | /ve] [/t type] [/s separator] [/d data] [/f]\n\n"
+                       "  Adds a key to the registry or adds a new value to a given registry key.\n\n"
+                       "  <key>\n"
+                       "     The registry key to add or, if either [/v] or [/ve] is specified,\n"
+                       "     the key in which to add the new registry data.\n\n") +
+           RootHelp +
+           "  /v <value_name>\n"
+           "     The name of the registry value to add.\n\n"
+           "  /ve\n"
+           "     Add an unnamed registry value. This option modifies the (Default)\n"
+           "     registry value.\n\n"
+           "  /t <type>\n"
+           "     The type of data to add to the registry. If [/t] is specified,\n"
+           "     <type> must be one of the following:\n\n"
+           "         REG_SZ    | REG_MULTI_SZ | REG_EXPAND_SZ\n"
+           "         REG_DWORD | REG_QWORD    | REG_BINARY   | REG_NONE\n\n"
+           "     If [/t] is not specified, the default data type is REG_SZ.\n\n"
+           "  /s <separator>\n"
+           "     The character used to separate strings in REG_MULTI_SZ data.\n"
+           "     If [/s] is not specified, the default separator is \\0.\n\n"
+           "  /d <data>\n"
+           "     The data to add to the new registry value.\n\n"
+           "  /f\n"
+           "     Modify the registry without prompting for confirmation.\n\n";
+}
+
+std::string deleteUsage() {
+    return std::string("REG DELETE <key> [/v value_name | /ve | /va] [/f]\n\n"
+                       "  Deletes a registry key (including all subkeys and values), or deletes\n"
+                       "  one or more values from a given registry key.\n\n"
+                       "  <key>\n"
+                       "     The registry key to delete or, if one of [/v], [/ve] or [/va] is\n"
+                       "     specified, the registry key in which to delete one or more values.\n\n") +
+           RootHelp +
+           "  /v <value_name>\n"
+           "     The name of the registry value to delete.\n\n"
+           "  /ve\n"
+           "     Delete an unnamed registry value. This option deletes the (Default)\n"
+           "     registry value.\n\n"
+           "  /va\n"
+           "     Delete all values from a registry key.\n\n"
+           "  /f\n"
+           "     Delete a registry key (including all subkeys and values) without\n"
+           "     prompting for confirmation.\n\n";
+}
+
+std::string queryUsage() {
+    return std::string("REG QUERY <key> [/v value_name | /ve] [/s]\n\n"
+                       "  Queries a specified registry key and lists all immediate subkeys, values\n"
+                       "  and data within that key. Use [/s] to recursively query each subkey.\n\n"
+                       "  <key>\n"
+                       "     The registry key to query.\n\n") +
+           RootHelp +
+           "  /v <value_name>\n"
+           "     The name of the registry value to query. If neither [/v] nor [/ve] is\n"
+           "     specified, all values under <key> are listed.\n\n"
+           "  /ve\n"
+           "     Query an unnamed registry value. This option queries the (Default)\n"
+           "     registry value.\n\n"
+           "  /s\n"
+           "     List all registry entries under <key> and its subkeys.\n\n";
+}
+
+std::string exportUsage() {
+    return std::string("REG EXPORT <key> <file> [/y]\n\n"
+                       "  Exports a specified registry key (including all subkeys and values)\n"
+                       "  to a file.\n\n"
+                       "  <key>\n"
+                       "     The registry key to export.\n\n") +
+           RootHelp +
+           "  <file>\n"
+           "     The name and path of the registry file that will be created.\n"
+           "     This file must have a .reg extension.\n\n"
+           "  /y\n"
+           "     Overwrite <file> without prompting for confirmation.\n\n";
+}
+
+constexpr const char* ViewUsage =
+    "  /reg:32\n"
+    "     Access the registry using the 32-bit view.\n\n"
+    "  /reg:64\n"
+    "     Access the registry using the 64-bit view.\n\n";
+
+struct TypeName {
+    std::uint32_t type;
+    const char* name;
+};
+// The first name of a type is the one shown.
+constexpr TypeName TypeNames[] = {
+    {TypeNone, "REG_NONE"},   {TypeSz, "REG_SZ"},
+    {TypeExpandSz, "REG_EXPAND_SZ"}, {TypeBinary, "REG_BINARY"},
+    {TypeDword, "REG_DWORD"}, {TypeDword, "REG_DWORD_LITTLE_ENDIAN"},
+    {TypeDwordBigEndian, "REG_DWORD_BIG_ENDIAN"}, {TypeQword, "REG_QWORD"},
+    {TypeMultiSz, "REG_MULTI_SZ"},
+};
+
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+std::string upper(std::string s) {
+    for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+const char* typeName(std::uint32_t type) {
+    for (const auto& t : TypeNames)
+        if (t.type == type) return t.name;
+    return "(null)";  // Wine prints a missing name so
+}
+
+std::optional<std::uint32_t> typeFromName(const std::string& name) {
+    for (const auto& t : TypeNames)
+        if (sameText(t.name, name)) return t.type;
+    return std::nullopt;
+}
+
+// Registry text is code page 1252; the command line and the screen are UTF-8.
+std::string ansi(const std::string& utf8) { return text::utf8ToCp1252(utf8); }
+std::string shown(const std::string& cp1252) { return text::cp1252ToUtf8(cp1252); }
+
+std::uint64_t littleEndian(const std::string& bytes, size_t width) {
+    std::uint64_t v = 0;
+    for (size_t i = 0; i < width && i < bytes.size(); ++i) v |= std::uint64_t(std::uint8_t(bytes[i])) << (8 * i);
+    return v;
+}
+
+struct ValueData {
+    std::string name;  // code page 1252
+    std::uint32_t type = 0;
+    std::string bytes;
+};
+
+// The data as `reg query` shows it.
+std::string queryText(std::uint32_t type, const std::string& bytes) {
+    char buf[32];
+    switch (type) {
+    case TypeSz:
+    case TypeExpandSz:
+        return shown(bytes.substr(0, bytes.find('\0')));
+    case TypeNone:
+    case TypeBinary: {
+        std::string out;
+        for (unsigned char c : bytes) {
+            std::snprintf(buf, sizeof buf, "%02X", c);
+            out += buf;
+        }
+        return out;
+    }
+    case TypeDword:
+    case TypeDwordBigEndian:
+        std::snprintf(buf, sizeof buf, "0x%x", unsigned(littleEndian(bytes, 4)));
+        return buf;
+    case TypeQword:
+        // Wine 8 prints "(null)" here; Windows prints the number.
+        std::snprintf(buf, sizeof buf, "0x%llx", static_cast<unsigned long long>(littleEndian(bytes, 8)));
+        return buf;
+    case TypeMultiSz: {
+        if (bytes.size() <= 2) return {};
+        std::string out;
+        for (char c : bytes.substr(0, bytes.size() - 2)) {
+            if (c) out += c;
+            else out += "\\0";
+        }
+        return shown(out);
+    }
+    default:
+        return "(null)";
+    }
+}
+
+// A .reg file's text, as Wine's reg export writes it (UTF-16, CR LF).
+class ExportWriter {
+public:
+    void key(const std::u16string& path) { out_ += u"\r\n[" + path + u"]\r\n"; }
+
+    void value(const ValueData& v) {
+        size_t lineLength = 0;
+        if (v.name.empty()) {
+            out_ += u"@=";
+            lineLength = 2;
+        } else {
+            std::u16string name = escape(text::cp1252ToUtf16(v.name));
+            out_ += u"\"" + name + u"\"=";
+            lineLength = name.size() + 3;
+        }
+        if (v.type == TypeSz) {
+            std::string textPart = v.bytes.empty() ? std::string() : v.bytes.substr(0, v.bytes.size() - 1);
+            textPart = textPart.substr(0, textPart.find('\0'));
+            out_ += u"\"" + escape(text::cp1252ToUtf16(textPart)) + u"\"";
+        } else if (v.type == TypeDword && !v.bytes.empty()) {
+            char buf[16];
+            std::snprintf(buf, sizeof buf, "dword:%08x", unsigned(littleEndian(v.bytes, 4)));
+            out_ += ascii(buf);
+        } else {
+            bool isText = v.type == TypeExpandSz || v.type == TypeMultiSz;
+            hex(v.type, lineLength, isText ? utf16Bytes(v.bytes) : v.bytes);
+        }
+        out_ += u"\r\n";
+    }
+
+    std::string bytes() const {
+        std::u16string all = u"\xFEFFWindows Registry Editor Version 5.00\r\n" + out_ + u"\r\n";
+        std::string out;
+        out.reserve(all.size() * 2);
+        for (char16_t c : all) {
+            out += char(c & 0xFF);
+            out += char(c >> 8);
+        }
+        return out;
+    }
+
+private:
+    static std::u16string ascii(const char* s) { return std::u16string(s, s + std::strlen(s)); }
+
+    static std::string utf16Bytes(const std::string& cp1252) {
+        std::string out;
+        for (char16_t c : text::cp1252ToUtf16(cp1252)) {
+            out += char(c & 0xFF);
+            out += char(c >> 8);
+        }
+        return out;
+    }
+
+    static std::u16string escape(const std::u16string& s) {
+        std::u16string out;
+        for (char16_t c : s) {
+            if (!c) break;
+            switch (c) {
+            case u'\r': out += u"\\r"; break;
+            case u'\n': out += u"\\n"; break;
+            case u'\\': out += u"\\\\"; break;
+            case u'"': out += u"\\\""; break;
+            default: out += c;
+            }
+        }
+        return out;
+    }
+
+    // Wine wraps hex data once a line reaches 77 characters.
+    void hex(std::uint32_t type, size_t lineLength, const std::string& data) {
+        char buf[16];
+        if (type == TypeBinary) std::snprintf(buf, sizeof buf, "hex:");
+        else std::snprintf(buf, sizeof buf, "hex(%x):", type);
+        out_ += ascii(buf);
+        lineLength += std::strlen(buf);
+        for (size_t i = 0; i < data.size(); ++i) {
+            std::snprintf(buf, sizeof buf, "%02x", unsigned(std::uint8_t(data[i])));
+            out_ += ascii(buf);
+            if (i + 1 == data.size()) break;
+            out_ += u",";
+            lineLength += 3;
+            if (lineLength >= 77) {
+                out_ += u"\\\r\n  ";
+                lineLength = 2;
+            }
+        }
+    }
+
+    std::u16string out_;
+};
+
+// A key as given on the command line.
+struct KeyArg {
+    bool currentUser = false;          // the only root this registry holds
+    std::optional<std::string> path;   // below the root, UTF-8, as typed
+    std::string longName;              // "HKEY_CURRENT_USER\..." as reg prints it
+};
+
+class Reg {
+public:
+    Reg(Registry& registry, Console& console) : reg_(registry), con_(console) {}
+
+    int run(const std::vector<std::string>& args) {
+        if (args.empty()) return say("reg: Invalid syntax. "), say(MsgRegHelp), 1;
+        if (isHelp(args[0])) return say(Usage), 0;
+        const std::string& op = args[0];
+        std::string (*usage)() = nullptr;
+        int (Reg::*action)(const std::vector<std::string>&) = nullptr;
+        if (sameText(op, "add")) usage = addUsage, action = &Reg::add;
+        else if (sameText(op, "delete")) usage = deleteUsage, action = &Reg::remove;
+        else if (sameText(op, "export")) usage = exportUsage, action = &Reg::exportKey;
+        else if (sameText(op, "query")) usage = queryUsage, action = &Reg::query;
+        else return say("reg: Invalid option [" + op + "]. "), say(MsgRegHelp), 1;
+        if (args.size() == 1) return invalidSyntax(args);
+        if (isHelp(args[1])) {
+            if (args.size() > 2) return invalidSyntax(args);
+            return say(usage()), say(ViewUsage), 0;
+        }
+        return (this->*action)(args);
+    }
+
+private:
+    // ---- reg query ----
+    int query(const std::vector<std::string>& args) {
+        KeyArg key;
+        if (!parseKey(args[1], key)) return 1;
+        std::optional<std::string> valueName;
+        bool valueEmpty = false, recurse = false;
+        for (size_t i = 2; i < args.size(); ++i) {
+            std::string sw;
+            if (!switchOf(args[i], sw)) return invalidSyntax(args);
+            if (sameText(sw, "ve")) {
+                if (valueEmpty) return invalidSyntax(args);
+                valueEmpty = true;
+            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
+                // One view only in a hive file.
+            } else if (sameText(sw, "v")) {
+                if (valueName || i + 1 >= args.size()) return invalidSyntax(args);
+                valueName = args[++i];
+            } else if (sameText(sw, "s")) {
+                if (recurse) return invalidSyntax(args);
+                recurse = true;
+            } else {
+                return invalidSyntax(args);
+            }
+        }
+        if (valueName && valueEmpty) return invalidSyntax(args);
+
+        Key k = 0;
+        if (openKey(key, KeyRead, k) != Success) return say(MsgKeyMissing), 1;
+        say("\n");
+        int rc = 0;
+        if (valueName || valueEmpty) {
+            matches_ = 0;
+            rc = queryValue(k, valueName, key.longName, recurse);
+            if (recurse) say("Search complete. Number of matches found: " + std::to_string(matches_) + "\n");
+        } else {
+            queryAll(k, key.longName, recurse, false);
+        }
+        reg_.RegCloseKey(k);
+        return rc;
+    }
+
+    int queryValue(Key k, const std::optional<std::string>& name, const std::string& path, bool recurse) {
+        std::string nameAnsi = name ? ansi(*name) : std::string();
+        ValueData v;
+        long rc = readValue(k, nameAnsi, v);
+        if (rc == Success) {
+            say(path + "\n");
+            sayValue(name ? *name : std::string(), v.type, queryText(v.type, v.bytes));
+            say("\n");
+            ++matches_;
+        }
+        if (!recurse) {
+            if (rc == NotFound) {
+                if (name && !name->empty()) return say(MsgValueMissing), 1;
+                say(path + "\n");
+                sayValue({}, TypeSz, "(value not set)");
+            }
+            return 0;
+        }
+        for (const std::string& sub : subkeys(k)) {
+            Key child = 0;
+            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
+            queryValue(child, name, path + "\\" + shown(sub), recurse);
+            reg_.RegCloseKey(child);
+        }
+        return 0;
+    }
+
+    void queryAll(Key k, const std::string& path, bool recurse, bool recursing) {
+        std::vector<ValueData> vals = values(k);
+        std::vector<std::string> subs = subkeys(k);
+        if (!vals.empty() || recursing) say(path + "\n");
+        for (const auto& v : vals) sayValue(shown(v.name), v.type, queryText(v.type, v.bytes));
+        if (!vals.empty() || recursing) say("\n");
+        for (const std::string& sub : subs) {
+            std::string subPath = path + "\\" + shown(sub);
+            if (!recurse) {
+                say(subPath + "\n");
+                continue;
+            }
+            Key child = 0;
+            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
+            queryAll(child, subPath, recurse, true);
+            reg_.RegCloseKey(child);
+        }
+    }
+
+    void sayValue(const std::string& name, std::uint32_t type, const std::string& data) {
+        say("    " + (name.empty() ? std::string(DefaultName) : name) + "    " + typeName(type) + "    " + data + "\n");
+    }
+
+    // ---- reg add ----
+    int add(const std::vector<std::string>& args) {
+        KeyArg key;
+        if (!parseKey(args[1], key)) return 1;
+        std::optional<std::string> valueName, type, data;
+        std::optional<char> separator;
+        bool valueEmpty = false, force = false;
+        for (size_t i = 2; i < args.size(); ++i) {
+            std::string sw;
+            if (!switchOf(args[i], sw)) return invalidSyntax(args);
+            bool more = i + 1 < args.size();
+            if (sameText(sw, "ve")) {
+                if (valueEmpty) return invalidSyntax(args);
+                valueEmpty = true;
+            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
+            } else if (sameText(sw, "v")) {
+                if (valueName || !more) return invalidSyntax(args);
+                valueName = args[++i];
+            } else if (sameText(sw, "t")) {
+                if (type || !more) return invalidSyntax(args);
+                type = args[++i];
+            } else if (sameText(sw, "d")) {
+                if (data || !more) return invalidSyntax(args);
+                data = args[++i];
+            } else if (sameText(sw, "s")) {
+                std::string sep = more ? ansi(args[i + 1]) : std::string();
+                ++i;
+                if (separator || sep.size() != 1) return invalidSyntax(args);
+                separator = sep[0];
+            } else if (sameText(sw, "f")) {
+                if (force) return invalidSyntax(args);
+                force = true;
+            } else {
+                return invalidSyntax(args);
+            }
+        }
+        if (valueName && valueEmpty) return invalidSyntax(args);
+
+        Key k = 0;
+        std::uint32_t disposition = 0;
+        if (!key.currentUser) return say(MsgAccessDenied), 1;
+        SecurityAttributes security{sizeof(SecurityAttributes), nullptr, false};
+        std::string pathAnsi = key.path ? ansi(*key.path) : std::string();
+        if (reg_.RegCreateKeyExA(CurrentUser, pathAnsi.c_str(), 0, "", 0, KeyAllAccess, &security, &k,
+                                 &disposition) != Success)
+            return say(MsgAccessDenied), 1;
+        int rc = setValue(k, disposition, valueName ? ansi(*valueName) : std::string(), type, data, separator, force);
+        reg_.RegCloseKey(k);
+        return rc;
+    }
+
+    int setValue(Key k, std::uint32_t disposition, const std::string& name, const std::optional<std::string>& typeText,
+                 const std::optional<std::string>& dataText, std::optional<char> separator, bool force) {
+        if (!force && disposition == OpenedExistingKey) {
+            std::uint32_t size = 0;
+            if (reg_.RegQueryValueExA(k, name.c_str(), nullptr, nullptr, nullptr, &size) == Success &&
+                !confirm("The registry value '" + (name.empty() ? std::string(DefaultName) : shown(name)) +
+                         "' already exists. Do you want to overwrite it?"))
+                return say(MsgCancelled), 0;
+        }
+        std::optional<std::uint32_t> type = typeText ? typeFromName(*typeText) : TypeSz;
+        if (!type) return say("reg: Unsupported registry data type [" + *typeText + "]\n"), 1;
+        if ((*type == TypeDword || *type == TypeDwordBigEndian) && !dataText) return say(MsgInvalidCmdline), 1;
+        std::string bytes;
+        if (!encode(*type, dataText ? ansi(*dataText) : std::string(), separator, bytes)) return 1;
+        if (reg_.RegSetValueExA(k, name.c_str(), 0, *type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                std::uint32_t(bytes.size())) != Success)
+            return say(MsgAccessDenied), 1;
+        return say(MsgSuccess), 0;
+    }
+
+    // The bytes handed to RegSetValueExA for /d in the given type; texts
+    // stay code page 1252, the registry widens them.
+    bool encode(std::uint32_t type, const std::string& d, std::optional<char> separator, std::string& out) {
+        int base = !d.empty() && d.size() > 1 && std::tolower(static_cast<unsigned char>(d[1])) == 'x' ? 16 : 10;
+        switch (type) {
+        case TypeSz:
+        case TypeExpandSz:
+            out = d + '\0';
+            return true;
+        case TypeNone:
+            // Not a text type, so the registry keeps these bytes as given: UTF-16 like reg stores them.
+            for (char16_t c : text::cp1252ToUtf16(d) + u'\0') {
+                out += char(c & 0xFF);
+                out += char(c >> 8);
+            }
+            return true;
+        case TypeDword:
+        case TypeDwordBigEndian: {
+            char* rest = nullptr;
+            errno = 0;
+            unsigned long long v = std::strtoull(d.c_str(), &rest, base);
+            if (*rest || (!d.empty() && d[0] == '-') || v > 0xFFFFFFFFull || errno == ERANGE)
+                return say(MsgNotNumber), false;
+            for (int i = 0; i < 4; ++i) out += char((v >> (8 * i)) & 0xFF);
+            return true;
+        }
+        case TypeQword: {
+            char* rest = nullptr;
+            errno = 0;
+            unsigned long long v = std::strtoull(d.c_str(), &rest, base);
+            if (*rest || errno == ERANGE) return say(MsgNotNumber), false;
+            for (int i = 0; i < 8; ++i) out += char((v >> (8 * i)) & 0xFF);
+            return true;
+        }
+        case TypeBinary:
+            if (!hexBytes(d, out)) return say(MsgNotHex), false;
+            return true;
+        case TypeMultiSz:
+            if (!multiString(d, separator, out)) return say(MsgNotString), false;
+            return true;
+        default:
+            return true;
+        }
+    }
+
+    // An odd count of digits makes the first one a byte of its own.
+    static bool hexBytes(const std::string& d, std::string& out) {
+        auto nibble = [](char c) -> int {
+            if (c >= '0' && c <= '9') return c - '0';
+            if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+            if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+            return -1;
+        };
+        size_t i = 0;
+        if (d.size() % 2) {
+            int n = nibble(d[i++]);
+            if (n < 0) return false;
+            out += char(n);
+        }
+        for (; i + 1 < d.size(); i += 2) {
+            int hi = nibble(d[i]), lo = nibble(d[i + 1]);
+            if (hi < 0 || lo < 0) return false;
+            out += char(hi << 4 | lo);
+        }
+        return true;
+    }
+
+    // Strings split at the separator, or at "\0" when none is given; an
+    // empty string inside the list is refused, as reg does.
+    static bool multiString(const std::string& d, std::optional<char> separator, std::string& out) {
+        for (size_t i = 0; i < d.size(); ++i) {
+            char c = d[i];
+            if (!separator && c == '\\' && i + 1 < d.size() && d[i + 1] == '0') {
+                c = '\0';
+                ++i;
+            } else if (separator && c == *separator) {
+                c = '\0';
+            }
+            out += c;
+            size_t n = out.size() - 1;
+            if (n && out[n - 1] == '\0' && (out[n] == '\0' || n == 1)) return false;
+        }
+        if (!out.empty() && out.back() != '\0') out += '\0';
+        out += '\0';
+        return true;
+    }
+
+    // ---- reg delete ----
+    int remove(const std::vector<std::string>& args) {
+        KeyArg key;
+        if (!parseKey(args[1], key)) return 1;
+        std::optional<std::string> valueName;
+        bool valueAll = false, valueEmpty = false, force = false;
+        for (size_t i = 2; i < args.size(); ++i) {
+            std::string sw;
+            if (!switchOf(args[i], sw)) return invalidSyntax(args);
+            if (sameText(sw, "va")) {
+                if (valueAll) return invalidSyntax(args);
+                valueAll = true;
+            } else if (sameText(sw, "ve")) {
+                if (valueEmpty) return invalidSyntax(args);
+                valueEmpty = true;
+            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
+            } else if (sameText(sw, "v")) {
+                if (valueName || i + 1 >= args.size()) return invalidSyntax(args);
+                valueName = args[++i];
+            } else if (sameText(sw, "f")) {
+                if (force) return invalidSyntax(args);
+                force = true;
+            } else {
+                return invalidSyntax(args);
+            }
+        }
+        if ((valueName && valueEmpty) || (valueName && valueAll) || (valueEmpty && valueAll)) return invalidSyntax(args);
+
+        if (!force) {
+            bool yes;
+            if (valueName || valueEmpty)
+                yes = confirm("Are you sure you want to delete the registry value '" +
+                              (valueName && !valueName->empty() ? *valueName : std::string(DefaultName)) + "'?");
+            else if (valueAll)
+                yes = confirm("Are you sure you want to delete all registry values in '" + key.longName + "'?");
+            else
+                yes = confirm("Are you sure you want to delete the registry key '" + key.longName + "'?");
+            if (!yes) return say(MsgCancelled), 0;
+        }
+
+        Key k = 0;
+        if (long rc = openKey(key, KeyAllAccess, k)) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
+        int result = 0;
+        if (!valueName && !valueEmpty && !valueAll) {
+            result = deleteKey(k, key);
+        } else if (valueAll) {
+            for (;;) {
+                char name[16384];
+                std::uint32_t length = sizeof name;
+                if (reg_.RegEnumValueA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
+                if (long rc = reg_.RegDeleteValueA(k, name)) {
+                    say("reg: Unable to delete all registry values in '" + key.longName + "'\n");
+                    say(rc == NotFound ? MsgValueMissing : MsgAccessDenied);
+                    result = 1;
+                    break;
+                }
+            }
+        } else {
+            std::string name = valueName ? ansi(*valueName) : std::string();
+            if (long rc = reg_.RegDeleteValueA(k, name.c_str())) {
+                say(rc == NotFound ? MsgValueMissing : MsgAccessDenied);
+                result = 1;
+            }
+        }
+        reg_.RegCloseKey(k);
+        if (result == 0) say(MsgSuccess);
+        return result;
+    }
+
+    // The key with everything below it. reg empties the root itself when
+    // asked to delete it, and the root stays.
+    int deleteKey(Key k, const KeyArg& key) {
+        if (long rc = deleteSubkeys(k)) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
+        if (!key.path) {
+            for (;;) {
+                char name[16384];
+                std::uint32_t length = sizeof name;
+                if (reg_.RegEnumValueA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
+                if (reg_.RegDeleteValueA(k, name) != Success) break;
+            }
+            return 0;
+        }
+        long rc = reg_.RegDeleteKeyA(CurrentUser, ansi(*key.path).c_str());
+        if (rc != Success) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
+        return 0;
+    }
+
+    long deleteSubkeys(Key k) {
+        for (;;) {
+            char name[256];
+            std::uint32_t length = sizeof name;
+            long rc = reg_.RegEnumKeyExA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (rc == NoMoreItems) return Success;
+            if (rc != Success) return rc;
+            Key child = 0;
+            if ((rc = reg_.RegOpenKeyExA(k, name, 0, KeyAllAccess, &child))) return rc;
+            rc = deleteSubkeys(child);
+            reg_.RegCloseKey(child);
+            if (rc) return rc;
+            if ((rc = reg_.RegDeleteKeyA(k, name))) return rc;
+        }
+    }
+
+    // ---- reg export ----
+    int exportKey(const std::vector<std::string>& args) {
+        if (args.size() < 3) return invalidSyntax(args);
+        KeyArg key;
+        if (!parseKey(args[1], key)) return 1;
+        bool overwrite = false;
+        for (size_t i = 3; i < args.size(); ++i) {
+            std::string sw;
+            if (!switchOf(args[i], sw)) return invalidSyntax(args);
+            if (sameText(sw, "y")) overwrite = true;
+            else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) continue;
+            else return invalidSyntax(args);
+        }
+        Key k = 0;
+        if (openKey(key, KeyRead, k) != Success) return say(MsgKeyMissing), 1;
+        ExportWriter writer;
+        exportTree(writer, k, text::cp1252ToUtf16(ansi(key.longName)));
+        reg_.RegCloseKey(k);
+
+        const std::string& file = args[2];
+        struct stat st {};
+        if (!overwrite && ::stat(file.c_str(), &st) == 0 &&
+            !confirm("The file '" + file + "' already exists. Do you want to overwrite it?"))
+            return say(MsgCancelled), 0;
+        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+        if (stream) stream << writer.bytes();
+        if (stream) stream.flush();
+        if (!stream) return say(fileError(errno)), 1;
+        return 0;
+    }
+
+    void exportTree(ExportWriter& writer, Key k, const std::u16string& path) {
+        writer.key(path);
+        for (const auto& v : values(k)) writer.value(v);
+        for (const std::string& sub : subkeys(k)) {
+            Key child = 0;
+            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
+            exportTree(writer, child, path + u"\\" + text::cp1252ToUtf16(sub));
+            reg_.RegCloseKey(child);
+        }
+    }
+
+    // Windows' words for the file errors a user meets.
+    static std::string fileError(int error) {
+        switch (error) {
+        case ENOENT: case ENOTDIR: return "Path not found.\n";
+        case EACCES: case EPERM: case EROFS: return "Access denied.\n";
+        default: return std::string(std::strerror(error)) + "\n";
+        }
+    }
+
+    // ---- shared ----
+    std::vector<std::string> subkeys(Key k) {
+        std::vector<std::string> names;
+        for (std::uint32_t i = 0;; ++i) {
+            char name[256];
+            std::uint32_t length = sizeof name;
+            if (reg_.RegEnumKeyExA(k, i, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
+            names.emplace_back(name, length);
+        }
+        return names;
+    }
+
+    std::vector<ValueData> values(Key k) {
+        std::vector<ValueData> list;
+        std::vector<char> name(16384);
+        std::string data(2048, '\0');
+        for (std::uint32_t i = 0;;) {
+            std::uint32_t nameLength = std::uint32_t(name.size());
+            std::uint32_t dataLength = std::uint32_t(data.size());
+            std::uint32_t type = 0;
+            long rc = reg_.RegEnumValueA(k, i, name.data(), &nameLength, nullptr, &type,
+                                         reinterpret_cast<std::uint8_t*>(data.data()), &dataLength);
+            if (rc == MoreData && dataLength > data.size()) {
+                data.resize(dataLength);
+                continue;
+            }
+            if (rc != Success) break;
+            list.push_back({std::string(name.data(), nameLength), type, data.substr(0, dataLength)});
+            ++i;
+        }
+        return list;
+    }
+
+    long readValue(Key k, const std::string& name, ValueData& v) {
+        std::uint32_t size = 2048;
+        for (;;) {
+            v.bytes.assign(size, '\0');
+            long rc = reg_.RegQueryValueExA(k, name.c_str(), nullptr, &v.type,
+                                            reinterpret_cast<std::uint8_t*>(v.bytes.data()), &size);
+            if (rc == MoreData) continue;
+            if (rc == Success) v.bytes.resize(size);
+            return rc;
+        }
+    }
+
+    long openKey(const KeyArg& key, std::uint32_t access, Key& k) {
+        if (!key.currentUser) return NotFound;
+        std::string path = key.path ? ansi(*key.path) : std::string();
+        return reg_.RegOpenKeyExA(CurrentUser, path.c_str(), 0, access, &k);
+    }
+
+    // Checks and splits "HKCU\Software\..." as reg does, saying what is wrong.
+    bool parseKey(const std::string& text, KeyArg& key) {
+        size_t n = text.size();
+        if (n < 3 || (text[n - 1] == '\\' && text[n - 2] == '\\')) return say(MsgInvalidKey), false;
+        if (text[0] == '\\' && text[1] == '\\' && text[2] != '\\') return say(MsgNoRemote), false;
+        static const struct {
+            const char* shortName;
+            const char* longName;
+        } Roots[] = {{"HKLM", "HKEY_LOCAL_MACHINE"},
+                     {"HKCU", "HKEY_CURRENT_USER"},
+                     {"HKCR", "HKEY_CLASSES_ROOT"},
+                     {"HKU", "HKEY_USERS"},
+                     {"HKCC", "HKEY_CURRENT_CONFIG"}};
+        auto startsWithRoot = [&](const char* root) {
+            size_t len = std::strlen(root);
+            return text.size() >= len && sameText(text.substr(0, len), root) && (text.size() == len || text[len] == '\\');
+        };
+        const char* longName = nullptr;
+        for (const auto& root : Roots)
+            if (startsWithRoot(root.shortName) || startsWithRoot(root.longName)) {
+                longName = root.longName;
+                break;
+            }
+        if (!longName) return say(MsgInvalidSystemKey), false;
+        key.currentUser = std::strcmp(longName, "HKEY_CURRENT_USER") == 0;
+        key.longName = longName;
+        size_t slash = text.find('\\');
+        if (slash == std::string::npos) return true;
+        std::string path = text.substr(slash + 1);
+        if (path.empty()) return say(MsgInvalidSystemKey), false;
+        if (path.back() == '\\') path.pop_back();
+        key.path = path;
+        key.longName += "\\" + path;
+        return true;
+    }
+
+    static bool isHelp(const std::string& s) {
+        return s.size() == 2 && (s[0] == '/' || s[0] == '-') && (s[1] == '?' || s[1] == 'h' || s[1] == 'H');
+    }
+
+    static bool switchOf(const std::string& arg, std::string& sw) {
+        if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+        sw = arg.substr(1);
+        return !sw.empty();
+    }
+
+    int invalidSyntax(const std::vector<std::string>& args) {
+        say("reg: Invalid syntax. ");
+        say("Type \"REG " + upper(args[0]) + " /?\" for help.\n");
+        return 1;
+    }
+
+    // reg asks again until the answer starts with Y or N. With no more
+    // input the answer is no (Wine's reg would ask forever).
+    bool confirm(const std::string& question) {
+        for (;;) {
+            say(question + " (Yes|No)");
+            con_.out.flush();
+            std::string answer;
+            bool got = static_cast<bool>(std::getline(con_.in, answer));
+            if (!con_.inputEchoed) say("\n");
+            if (!got) return false;
+            char first = answer.empty() ? '\0' : char(std::toupper(static_cast<unsigned char>(answer[0])));
+            if (first == 'Y') return true;
+            if (first == 'N') return false;
+        }
+    }
+
+    void say(const std::string& s) { con_.out << s; }
+
+    Registry& reg_;
+    Console& con_;
+    int matches_ = 0;
+};
+
+}  // namespace
+
+int runReg(reg::Registry& registry, const std::vector<std::string>& args, Console& console) {
+    Reg reg(registry, console);
+    int rc = reg.run(args);
+    console.out.flush();
+    return rc;
+}
+
+bool writesRegistry(const std::vector<std::string>& args) {
+    return !args.empty() && (sameText(args[0], "add") || sameText(args[0], "delete"));
+}
+
+}  // namespace fk::regcli
