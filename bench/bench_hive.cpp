@@ -1,0 +1,150 @@
+// The hive file at 1, 10 and 50 MB: load, save and one value written end
+// to end, beside copying the same file with cp and flushing it, measured in
+// the same run. Prints medians in milliseconds.
+#include "HiveFile.h"
+#include "HiveFormat.h"
+#include "HiveRegistry.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// One key of every value kind Wine writes, continuation lines and escapes included.
+std::string section(int n) {
+    char head[160];
+    std::snprintf(head, sizeof head, "[Software\\\\Bench\\\\Account%05d\\\\Preferences] 1796496286\n#time=1dd84e8b2f5f006\n",
+                  n);
+    std::string s = head;
+    s += "@=\"Default for account " + std::to_string(n) + "\"\n";
+    s += "\"ContactSoundMaxTime\"=dword:" + std::string("0000000c") + "\n";
+    s += "\"Quoted\"=\"say \\\"hi\\\" in C:\\\\Program Files\\\\Brisko\\\\\"\n";
+    s += "\"Letters\"=\"\\x00e9t\\x00e9 \\x20ac \\x00fc\"\n";
+    s += "\"Expand\"=str(2):\"%USERPROFILE%\\\\Brisko\"\n";
+    s += "\"List\"=str(7):\"one\\0two\\0three\\0\"\n";
+    s += "\"Bytes\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,16,17,\\\n"
+         "  18,19,1a,1b,1c,1d,1e,1f\n";
+    s += "\"Wide\"=hex(7):6f,00,6e,00,65,00,00,00,74,00,77,00,6f,00,00,00,00,00\n";
+    s += "\"Qword\"=hex(b):89,67,45,23,01,00,00,00\n";
+    s += "\"Empty\"=hex(1):\n";
+    s += "\"None\"=hex(0):\n";
+    s += "\"Format\"=\"[HH:mm:ss] \\\"%s\\\" d.M.yyyy\"\n";
+    s += "\n";
+    return s;
+}
+
+std::string hiveOfSize(size_t bytes) {
+    std::string s = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n";
+    for (int n = 0; s.size() < bytes; ++n) s += section(n);
+    return s;
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(int repetitions, const std::function<double()>& once) {
+    std::vector<double> times;
+    for (int i = 0; i < repetitions; ++i) times.push_back(once());
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The baseline: the file copied by cp, then flushed to disk.
+double copyAndFlush(const std::string& from, const std::string& to) {
+    auto start = Clock::now();
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execlp("cp", "cp", from.c_str(), to.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    int fd = ::open(to.c_str(), O_RDONLY);
+    ::fsync(fd);
+    ::close(fd);
+    return msSince(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    std::string pattern = (fs::temp_directory_path() / "fk-bench-hive-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) return 1;
+    fs::path dir = pattern;
+
+    std::printf("Hive file: medians of %d runs, milliseconds\n\n", repetitions);
+    std::printf("%8s %8s | %8s %8s %8s | %10s | %8s %8s\n", "size MB", "keys", "load", "save", "write", "cp+fsync",
+                "write/cp", "save/cp");
+    for (size_t megabytes : {1, 10, 50}) {
+        std::string text = hiveOfSize(megabytes * 1000 * 1000);
+        std::string hive = (dir / "user.reg").string();
+        writeFile(hive, text);
+        size_t keys = 0;
+        for (size_t at = text.find("\n["); at != std::string::npos; at = text.find("\n[", at + 1)) ++keys;
+
+        double load = median(repetitions, [&] {
+            auto start = Clock::now();
+            auto opened = fk::reg::openHiveRegistry(hive);
+            double ms = msSince(start);
+            if (!opened.registry) std::fprintf(stderr, "%s\n", opened.error.c_str()), std::exit(1);
+            return ms;
+        });
+
+        fk::reg::hive::ParseError error;
+        auto doc = fk::reg::hive::Document::parse(text, error);
+        std::string saved = (dir / "saved.reg").string();
+        writeFile(saved, text);
+        double save = median(repetitions, [&] {
+            auto start = Clock::now();
+            fk::reg::hive::FileStamp stamp;
+            fk::reg::hive::replaceFile(saved, doc->serialise(), stamp);
+            return msSince(start);
+        });
+
+        int counter = 0;
+        double write = median(repetitions, [&] {
+            auto start = Clock::now();
+            auto opened = fk::reg::openHiveRegistry(hive);
+            fk::reg::Key key = 0;
+            opened.registry->RegOpenKeyExA(fk::reg::CurrentUser, "Software\\Bench\\Account00007\\Preferences", 0,
+                                           fk::reg::KeyAllAccess, &key);
+            std::int32_t value = ++counter;
+            long rc = opened.registry->RegSetValueExA(key, "ContactSoundMaxTime", 0, fk::reg::TypeDword,
+                                                      reinterpret_cast<const std::uint8_t*>(&value), 4);
+            opened.registry->RegCloseKey(key);
+            double ms = msSince(start);
+            if (rc != fk::reg::Success) std::fprintf(stderr, "write failed: %ld\n", rc), std::exit(1);
+            return ms;
+        });
+
+        std::string copy = (dir / "copy.reg").string();
+        double cp = median(repetitions, [&] { return copyAndFlush(hive, copy); });
+
+        std::printf("%8.1f %8zu | %8.1f %8.1f %8.1f | %10.1f | %8.2f %8.2f\n", double(text.size()) / 1e6, keys, load,
+                    save, write, cp, write / cp, save / cp);
+        std::fflush(stdout);
+    }
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+    return 0;
+}
