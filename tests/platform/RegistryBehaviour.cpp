@@ -235,6 +235,29 @@ TEST_P(RegistryBehaviour, AnEmptyTextIsJustItsZero) {
     EXPECT_EQ(r.bytes, std::string(1, '\0'));
 }
 
+// Another program may store a text without its zero, or with no bytes at all.
+TEST_P(RegistryBehaviour, TextsStoredWithoutTheirZeroReadWithOne) {
+    ASSERT_EQ(reg().RegSetValueExA(key_, "NoZero", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("abc"), 3),
+              Success);
+    Read r = query(key_, "NoZero");
+    EXPECT_EQ(r.status, Success);
+    EXPECT_EQ(r.size, 4u);
+    EXPECT_EQ(r.bytes, std::string("abc\0", 4));
+    EXPECT_EQ(query(key_, "NoZero", 3).status, MoreData);
+
+    ASSERT_EQ(reg().RegSetValueExA(key_, "NoBytes", 0, TypeSz, reinterpret_cast<const std::uint8_t*>(""), 0),
+              Success);
+    r = query(key_, "NoBytes");
+    EXPECT_EQ(r.status, Success);
+    EXPECT_EQ(r.type, TypeSz);
+    EXPECT_EQ(r.size, 0u);
+
+    // Bytes after an inner zero are kept.
+    ASSERT_EQ(reg().RegSetValueExA(key_, "Inner", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("ab\0cd"), 6),
+              Success);
+    EXPECT_EQ(query(key_, "Inner").bytes, std::string("ab\0cd\0", 6));
+}
+
 TEST_P(RegistryBehaviour, TextsOf255And256CharactersAgainstA256ByteBuffer) {
     std::string fits(255, 'x');
     fits.back() = 'Z';
@@ -370,6 +393,12 @@ TEST_P(RegistryBehaviour, EveryOpenOrCreateIsAHandleUntilClosed) {
     EXPECT_EQ(setNumber(b, "StillOpen", 1), Success);
     reg().RegCloseKey(b);
     reg().RegCloseKey(c);
+    // An empty path opens the same key again, as a handle of its own.
+    Key same = 0;
+    ASSERT_EQ(reg().RegOpenKeyExA(key_, "", 0, KeyAllAccess, &same), Success);
+    EXPECT_NE(same, key_);
+    EXPECT_EQ(reg().openHandleCount(), before + 1);
+    reg().RegCloseKey(same);
     EXPECT_EQ(reg().openHandleCount(), before);
     Key missing = 0;
     reg().RegOpenKeyExA(key_, "NotThere", 0, KeyAllAccess, &missing);
