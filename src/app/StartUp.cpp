@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "DemoPrefix.h"
+#include "HiveRegistry.h"
 #include "Dialogs.h"
 #include "MainWindow.h"
 #include "Messages.h"
@@ -9,9 +10,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace fk {
 
@@ -20,6 +24,23 @@ namespace {
 struct Options {
     QString hivePath;
     QString screenshotDir;
+    bool quitWhenShown = false;
+};
+
+// Ends the event loop once the window has been painted, so that a benchmark
+// can time start-up to the first picture the user sees.
+class QuitAfterFirstPaint : public QObject {
+public:
+    explicit QuitAfterFirstPaint(QWidget& window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
 };
 
 void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPrintable(text)); }
@@ -38,7 +59,10 @@ bool parseOptions(QApplication& app, Options& options) {
                                    QStringLiteral("Write pictures of the main window to DIR, then quit."),
                                    QStringLiteral("DIR"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({registry, demo, screenshots});
+    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                     QStringLiteral("Quit once the main window has been painted."));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({registry, demo, screenshots, quitWhenShown});
     parser.process(app);
 
     if (parser.isSet(registry) && parser.isSet(demo)) {
@@ -46,6 +70,7 @@ bool parseOptions(QApplication& app, Options& options) {
         return false;
     }
     options.screenshotDir = parser.value(screenshots);
+    options.quitWhenShown = parser.isSet(quitWhenShown);
     if (parser.isSet(registry)) {
         options.hivePath = parser.value(registry);
     } else if (parser.isSet(demo)) {
@@ -63,8 +88,10 @@ bool parseOptions(QApplication& app, Options& options) {
 
 }  // namespace
 
-reg::HiveOpenResult openHive(const QString& path, dialogs::Dialogs& dialogs) {
-    reg::HiveOpenResult opened = reg::openHiveRegistry(path.toStdString());
+reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
+    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
+    if (!opened.bridgeError.empty())
+        complain(QStringLiteral("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
     if (!opened.registry) {
         complain(QString::fromStdString(opened.error));
         dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
@@ -83,7 +110,7 @@ int runFettlekit(QApplication& app) {
     const bool takingScreenshots = !options.screenshotDir.isEmpty();
     dialogs.setScripted(takingScreenshots);
 
-    reg::HiveOpenResult opened = openHive(options.hivePath, dialogs);
+    reg::RegistryChoice opened = openHive(options.hivePath, dialogs);
     if (!opened.registry) return 1;
 
     MainWindow window(*opened.registry, dialogs, [](int status) { std::exit(status); });
@@ -92,6 +119,8 @@ int runFettlekit(QApplication& app) {
         dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
                               dialogs::MessageIcon::Exclamation);
     if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
+    std::optional<QuitAfterFirstPaint> quitter;
+    if (options.quitWhenShown) quitter.emplace(window);
     return app.exec();
 }
 
