@@ -81,7 +81,9 @@ bool parseOptions(QApplication& app, Options& options) {
             return false;
         }
     } else {
+#ifndef _WIN32
         options.hivePath = QString::fromStdString(reg::defaultHivePath());
+#endif
     }
     return true;
 }

@@ -2,13 +2,21 @@
 // The installed font faces, as the font editor lists them: one name per
 // face that can show every character of code page 1252, TrueType faces
 // under their full names and the others under their family names.
-#include <fontconfig/fontconfig.h>
-
+// On Windows GDI lists them; elsewhere fontconfig.
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace fk::fonts {
 
+#ifdef _WIN32
+// In GDI's order; a face reported twice gives its name twice. Names are UTF-8.
+std::vector<std::string> ansiFontNames();
+std::string familyForName(const std::string& name);
+#else
 // In fontconfig's order; a face reported twice gives its name twice. Names
 // are UTF-8. `config` null means the user's font configuration.
 std::vector<std::string> ansiFontNames(FcConfig* config = nullptr);
@@ -17,5 +25,6 @@ std::vector<std::string> ansiFontNames(FcConfig* config = nullptr);
 // when a family bears it, else the family of the face whose full name it
 // is, else the name unchanged (the font matcher then substitutes).
 std::string familyForName(const std::string& name, FcConfig* config = nullptr);
+#endif
 
 }  // namespace fk::fonts
