@@ -132,7 +132,7 @@ TEST(HiveFormat, EscapesFollowWine) {
     EXPECT_EQ(escapeText(u"\U0001F30E", "\"\""), "\\xd83c\\xdf0e");
     // And each reads back.
     for (std::u16string s : {std::u16string(u"\x01z\x01" u"7\0x", 6), std::u16string(u"\u00e9t\u00e9a\u20ac\a\x1b")}) {
-        Value v{u"n", 1, bytesFromUtf16(s + u'\0'), ""};
+        Value v{u"n", 1, bytesFromUtf16(s + u'\0'), {}};
         auto doc = parseOk(Header + "\n[K] 1\n" + formatValue(v));
         ASSERT_TRUE(doc);
         EXPECT_EQ(doc->find({u"K"})->values.at(0).data, v.data);

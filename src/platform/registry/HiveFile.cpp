@@ -103,7 +103,7 @@ FileStamp currentStamp(const std::string& path) {
     return stampFrom(st);
 }
 
-int replaceFile(const std::string& path, const std::string& text, FileStamp& stamp) {
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp) {
     std::string folder = folderOf(path);
     auto slash = path.find_last_of('/');
     std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -112,17 +112,26 @@ int replaceFile(const std::string& path, const std::string& text, FileStamp& sta
     if (fd < 0) return errno;
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    int rc = writeAll(fd, text);
+    int rc = 0;
+    for (size_t i = 0; rc == 0 && i < pieces.size(); ++i) rc = writeAll(fd, pieces[i]);
     if (rc == 0 && ::fsync(fd) != 0) rc = errno;
-    if (::close(fd) != 0 && rc == 0) rc = errno;
     if (rc == 0 && ::rename(temp.c_str(), path.c_str()) != 0) rc = errno;
     if (rc != 0) {
+        ::close(fd);
         ::unlink(temp.c_str());
         return rc;
     }
+    // Our own file's stamp, whatever another program puts at the path next.
+    struct stat written {};
+    if (::fstat(fd, &written) == 0) stamp = stampFrom(written);
+    else stamp = {};
+    ::close(fd);
     syncFolder(folder);
-    stamp = currentStamp(path);
     return 0;
+}
+
+int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp) {
+    return replaceFile(path, std::vector<std::string_view>{text}, stamp);
 }
 
 WriterLock::WriterLock(const std::string& hivePath) {

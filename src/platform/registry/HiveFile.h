@@ -2,6 +2,8 @@
 // The hive file on disk: reading it, noticing another program's change,
 // replacing it whole or not at all, and telling whether Wine serves it.
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace fk::reg::hive {
 
@@ -17,8 +19,10 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp);
 FileStamp currentStamp(const std::string& path);  // size -1 when missing
 
 // Writes beside the file, flushes, renames over it and flushes the folder.
-// On failure (an errno) the old file is left as it was.
-int replaceFile(const std::string& path, const std::string& text, FileStamp& stamp);
+// On failure (an errno) the old file is left as it was and nothing is left
+// beside it. `stamp` is that of the file written.
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp);
+int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp);
 
 // Holds the writers' lock file beside the hive while it lives.
 class WriterLock {

@@ -64,6 +64,14 @@ char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
 // which it skips. False when the line ends first.
 bool parseText(std::string_view s, size_t& pos, char end, std::u16string& out) {
     while (pos < s.size() && s[pos] != end) {
+        // Most text is plain ASCII: take a run of it at once.
+        size_t run = pos;
+        while (run < s.size() && uint8_t(s[run]) < 0x80 && s[run] != '\\' && s[run] != end) ++run;
+        if (run > pos) {
+            out.append(s.begin() + long(pos), s.begin() + long(run));
+            pos = run;
+            continue;
+        }
         if (s[pos] != '\\') { out.push_back(takePlain(s, pos, out)); continue; }
         if (++pos >= s.size()) return false;
         char c = s[pos];
@@ -128,7 +136,7 @@ public:
         return false;
     }
 
-    bool run(std::string& headerBody, std::string& headerTail, int& sectionCount) {
+    bool run(Original& headerBody, Original& headerTail, int& sectionCount) {
         if (lines_.done()) return fail("the file is empty, not a Wine registry");
         auto first = content(lines_.take());
         if (first != Signature) {
@@ -138,12 +146,12 @@ public:
         }
         // A section's body runs from its key line to the end of its last
         // non-blank line; the blank lines after it are its tail.
-        std::string* body = &headerBody;
-        std::string* tail = &headerTail;
+        Original* body = &headerBody;
+        Original* tail = &headerTail;
         size_t sectionStart = 0, contentEnd = lines_.next;
         auto close = [&](size_t end) {
-            body->assign(lines_.text.substr(sectionStart, contentEnd - sectionStart));
-            tail->assign(lines_.text.substr(contentEnd, end - contentEnd));
+            *body = lines_.text.substr(sectionStart, contentEnd - sectionStart);
+            *tail = lines_.text.substr(contentEnd, end - contentEnd);
         };
         while (!lines_.done()) {
             size_t lineStart = lines_.next;
@@ -162,7 +170,7 @@ public:
             } else if (text[0] == '"' || text[0] == '@') {
                 Value* value = readValue(text);
                 if (!value) return false;
-                value->raw.assign(lines_.text.substr(lineStart, lines_.next - lineStart));
+                value->raw = lines_.text.substr(lineStart, lines_.next - lineStart);
             } else if (text[0] != ';') {
                 return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
             }
@@ -175,20 +183,15 @@ public:
 private:
     bool readKeyLine(std::string_view text) {
         size_t pos = 1;
-        std::u16string name;
-        if (!parseText(text, pos, ']', name)) return fail("key name without its closing \"]\"");
+        scratch_.clear();
+        if (!parseText(text, pos, ']', scratch_)) return fail("key name without its closing \"]\"");
         size_t digits = text.find_first_not_of(" \t", pos);
         if (digits != std::string_view::npos) {
             size_t end = text.find_first_not_of("0123456789", digits);
             if (end == digits || !onlySpaceFrom(text, end == std::string_view::npos ? text.size() : end))
                 return fail("unexpected text after the key name");
         }
-        auto path = splitPath(name);
-        Key* key = &root_;
-        for (auto& part : path) {
-            Key* sub = key->findSubkey(part);
-            key = sub ? sub : &key->addSubkey(part);
-        }
+        Key* key = findOrAdd(scratch_);
         if (key->sectionIndex >= 0) return fail("key [" + std::string(text.substr(1, pos - 2)) + "] appears twice");
         key->modified = TicksFrom1601To1970;
         if (digits != std::string_view::npos) {
@@ -197,6 +200,34 @@ private:
         }
         key_ = key;
         return true;
+    }
+
+    // Files list keys in order, so a key line mostly repeats the previous
+    // one's leading parts: those are matched by their exact text first.
+    Key* findOrAdd(std::u16string_view name) {
+        Key* key = &root_;
+        size_t depth = 0, start = 0;
+        bool samePrefix = true;
+        while (start <= name.size()) {
+            size_t end = name.find(u'\\', start);
+            if (end == std::u16string_view::npos) end = name.size();
+            if (end > start) {
+                auto part = name.substr(start, end - start);
+                if (samePrefix && depth < previous_.size() && previous_[depth].first == part) {
+                    key = previous_[depth].second;
+                } else {
+                    samePrefix = false;
+                    Key* sub = key->findSubkey(part);
+                    key = sub ? sub : &key->addSubkey(std::u16string(part));
+                    previous_.resize(depth);
+                    previous_.emplace_back(std::u16string(part), key);
+                }
+                ++depth;
+            }
+            start = end + 1;
+        }
+        previous_.resize(depth);
+        return key;
     }
 
     bool readOption(std::string_view text, std::string_view line) {
@@ -227,15 +258,15 @@ private:
         Value value;
         size_t pos = 1;
         if (text[0] == '"') {
-            if (!parseText(text, pos, '"', value.name)) return fail("value name without its closing quote"), nullptr;
+            scratch_.clear();
+            if (!parseText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
+            value.name = scratch_;
         }
         if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
         ++pos;
         if (key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
         if (!readData(text.substr(pos), value)) return nullptr;
-        auto& slot = key_->addValue(value.name);
-        slot = std::move(value);
-        return &slot;
+        return &key_->addValue(std::move(value));
     }
 
     bool readData(std::string_view data, Value& value) {
@@ -246,13 +277,13 @@ private:
         else if (data.starts_with("str(2):\"")) { textType = 2; skip = 8; }
         else if (data.starts_with("str(7):\"")) { textType = 7; skip = 8; }
         if (textType) {
-            std::u16string text;
+            scratch_.clear();
             size_t pos = skip;
-            if (!parseText(data, pos, '"', text)) return fail("text without its closing quote");
+            if (!parseText(data, pos, '"', scratch_)) return fail("text without its closing quote");
             if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
-            text.push_back(0);
+            scratch_.push_back(0);
             value.type = textType;
-            value.data = bytesFromUtf16(text);
+            value.data = bytesFromUtf16(scratch_);
             return true;
         }
         if (data.starts_with("dword:")) {
@@ -307,6 +338,8 @@ private:
     Key& root_;
     ParseError& error_;
     Key* key_ = nullptr;
+    std::vector<std::pair<std::u16string, Key*>> previous_;
+    std::u16string scratch_;  // reused, so most lines allocate nothing for it
 };
 
 void appendHex(std::string& out, unsigned v, int width) {
@@ -339,14 +372,16 @@ std::string freshBody(const Key& key) {
     if (key.keyClass) out += "#class=\"" + escapeText(*key.keyClass, "\"\"") + "\"\n";
     if (key.link) out += "#link\n";
     for (auto& option : key.otherOptions) out += option;
-    for (auto& value : key.values) out += value.raw.empty() ? formatValue(value) : value.raw;
+    for (auto& value : key.values) {
+        if (value.raw.empty()) out += formatValue(value);
+        else out += value.raw;
+    }
     return out;
 }
 
 struct Writer {
-    std::string out;
-    const Key* previous = nullptr;  // null: the header
-    int previousIndex = -1;
+    SavedText out;
+    int previousIndex = -1;  // the header counts as the section before the first one
     std::string_view previousTail;
 
     void add(const Key& key) {
@@ -355,8 +390,9 @@ struct Writer {
         bool fresh = key.parent || key.changed;
         if (keepSection || (fresh && hasOwnSection(key))) {
             bool adjacent = key.sectionIndex >= 0 && key.sectionIndex == previousIndex + 1;
-            out += adjacent ? previousTail : std::string_view("\n");
-            out += keepSection ? key.body : freshBody(key);
+            out.add(adjacent ? previousTail : std::string_view("\n"));
+            if (keepSection) out.add(key.body);
+            else out.addOwned(freshBody(key));
             previousIndex = key.sectionIndex >= 0 ? key.sectionIndex : -2;
             previousTail = key.tail;
         }
@@ -398,14 +434,19 @@ std::vector<std::u16string> splitPath(std::u16string_view path) {
 }
 
 Key* Key::findSubkey(std::u16string_view name) const {
+    // Files list keys in order: a new name mostly sorts after them all.
+    if (subkeys.empty() || compareNames(subkeys.back()->name, name) < 0) return nullptr;
     auto it = std::lower_bound(subkeys.begin(), subkeys.end(), name,
                                [](const std::unique_ptr<Key>& k, std::u16string_view n) { return compareNames(k->name, n) < 0; });
     return it != subkeys.end() && sameName((*it)->name, name) ? it->get() : nullptr;
 }
 
 Key& Key::addSubkey(std::u16string name) {
-    auto it = std::lower_bound(subkeys.begin(), subkeys.end(), name,
-                               [](const std::unique_ptr<Key>& k, std::u16string_view n) { return compareNames(k->name, n) < 0; });
+    auto it = subkeys.empty() || compareNames(subkeys.back()->name, name) < 0
+                  ? subkeys.end()
+                  : std::lower_bound(subkeys.begin(), subkeys.end(), name, [](const std::unique_ptr<Key>& k, std::u16string_view n) {
+                        return compareNames(k->name, n) < 0;
+                    });
     auto key = std::make_unique<Key>();
     key->name = std::move(name);
     key->parent = this;
@@ -422,13 +463,16 @@ Value* Key::findValue(std::u16string_view name) {
 }
 
 Value& Key::addValue(std::u16string name) {
-    // Files list values in order, so most land at the end.
-    auto it = values.empty() || compareNames(values.back().name, name) < 0
-                  ? values.end()
-                  : std::upper_bound(values.begin(), values.end(), name,
-                                     [](std::u16string_view n, const Value& v) { return compareNames(n, v.name) < 0; });
     Value value;
     value.name = std::move(name);
+    return addValue(std::move(value));
+}
+
+Value& Key::addValue(Value&& value) {
+    // Files list values in order, so most land at the end.
+    if (values.empty() || compareNames(values.back().name, value.name) < 0) return values.emplace_back(std::move(value));
+    auto it = std::upper_bound(values.begin(), values.end(), value.name,
+                               [](std::u16string_view n, const Value& v) { return compareNames(n, v.name) < 0; });
     return *values.insert(it, std::move(value));
 }
 
@@ -440,22 +484,50 @@ bool Key::removeValue(std::u16string_view name) {
 }
 
 std::unique_ptr<Document> Document::parse(std::string_view text, ParseError& error) {
+    return parseOwned(std::string(text), error);
+}
+
+std::unique_ptr<Document> Document::parseOwned(std::string&& text, ParseError& error) {
     std::unique_ptr<Document> doc(new Document);
-    Parser parser(text, doc->root_, error);
-    if (!parser.run(doc->headerBody_, doc->headerTail_, doc->sectionCount_)) return nullptr;
+    doc->source_ = std::move(text);
+    if (!doc->read(error)) return nullptr;
     return doc;
 }
 
-std::string Document::serialise() const {
+bool Document::read(ParseError& error) {
+    Parser parser(source_, root_, error);
+    return parser.run(headerBody_, headerTail_, sectionCount_);
+}
+
+SavedText Document::save() const {
     Writer writer;
-    writer.out = headerBody_;
-    writer.previousIndex = -1;
+    writer.out.add(headerBody_);
     writer.previousTail = headerTail_;
-    // The header counts as the section before the first one.
     writer.add(root_);
     bool lastKept = writer.previousIndex == sectionCount_ - 1;
-    if (lastKept) writer.out += writer.previousTail;
-    return writer.out;
+    if (lastKept) writer.out.add(writer.previousTail);
+    return std::move(writer.out);
+}
+
+void SavedText::add(std::string_view piece) {
+    if (piece.empty()) return;
+    size_ += piece.size();
+    if (!pieces_.empty() && pieces_.back().data() + pieces_.back().size() == piece.data()) {
+        pieces_.back() = {pieces_.back().data(), pieces_.back().size() + piece.size()};
+        return;
+    }
+    pieces_.push_back(piece);
+}
+
+void SavedText::addOwned(std::string piece) {
+    add(owned_.emplace_back(std::move(piece)));
+}
+
+std::string SavedText::joined() const {
+    std::string out;
+    out.reserve(size_);
+    for (auto piece : pieces_) out += piece;
+    return out;
 }
 
 Key* Document::find(const std::vector<std::u16string>& path) {

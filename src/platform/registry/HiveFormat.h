@@ -4,6 +4,7 @@
 // nobody changed keep their original text, so an edit touches only the key
 // it concerns and an unchanged file saves to the very same bytes.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,11 +19,18 @@ inline constexpr Ticks TicksFrom1601To1970 = 116444736000000000ull;
 inline constexpr Ticks TicksPerSecond = 10000000ull;
 Ticks nowTicks();
 
+// A stretch of the text a document was read from, which the document keeps.
+struct Original : std::string_view {
+    Original() = default;
+    Original(std::string_view text) : std::string_view(text) {}
+    void clear() { *this = {}; }
+};
+
 struct Value {
     std::u16string name;  // empty: the default value "@"
     std::uint32_t type = 0;
     std::string data;     // the stored bytes; texts as UTF-16LE
-    std::string raw;      // the value's text as read; empty once changed
+    Original raw;         // the value's text as read; empty once changed
 };
 
 struct Key {
@@ -37,8 +45,8 @@ struct Key {
 
     // Original text of the key's section: `body` from the key line to its last
     // non-blank line, `tail` the blank lines after it. Empty once changed.
-    std::string body;
-    std::string tail;
+    Original body;
+    Original tail;
     int sectionIndex = -1;  // position of the section in the file read, -1 if none
     bool changed = false;
 
@@ -47,6 +55,7 @@ struct Key {
     // Inserts where Wine keeps it; the name must be new.
     Key& addSubkey(std::u16string name);
     Value& addValue(std::u16string name);
+    Value& addValue(Value&& value);
     bool removeValue(std::u16string_view name);
 };
 
@@ -62,12 +71,42 @@ struct ParseError {
     std::string what;
 };
 
+// A saved file as pieces in order: stretches of the original text, used in
+// place and joined where they follow each other, and sections written afresh.
+class SavedText {
+public:
+    SavedText() = default;
+    SavedText(SavedText&&) = default;
+    SavedText& operator=(SavedText&&) = default;
+    SavedText(const SavedText&) = delete;  // the pieces point into it
+    SavedText& operator=(const SavedText&) = delete;
+
+    void add(std::string_view piece);
+    void addOwned(std::string piece);
+    const std::vector<std::string_view>& pieces() const { return pieces_; }
+    size_t size() const { return size_; }
+    std::string joined() const;
+
+private:
+    std::vector<std::string_view> pieces_;
+    std::deque<std::string> owned_;  // a deque keeps their addresses
+    size_t size_ = 0;
+};
+
 class Document {
 public:
+    // Originals point into the document's own text: it never moves.
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
     // Reads a whole hive file; on failure returns nothing and fills `error`.
     static std::unique_ptr<Document> parse(std::string_view text, ParseError& error);
+    // The same, keeping `text` itself rather than a copy.
+    static std::unique_ptr<Document> parseOwned(std::string&& text, ParseError& error);
 
-    std::string serialise() const;
+    // Valid while the document lives and is not changed.
+    SavedText save() const;
+    std::string serialise() const { return save().joined(); }
 
     Key& root() { return root_; }
     const Key& root() const { return root_; }
@@ -77,9 +116,12 @@ public:
 
 private:
     Document() = default;
+    bool read(ParseError& error);
+
+    std::string source_;  // the text read, which the originals point into
     Key root_;
-    std::string headerBody_;
-    std::string headerTail_;
+    Original headerBody_;
+    Original headerTail_;
     int sectionCount_ = 0;
 };
 

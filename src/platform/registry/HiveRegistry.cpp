@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -24,6 +25,7 @@ using Path = std::vector<std::u16string>;
 constexpr long WriteFault = 29;
 constexpr long DiskFull = 112;
 constexpr long BadPathname = 161;
+constexpr long FileTooLarge = 223;
 constexpr long NoAccess = 998;
 constexpr long BadDatabase = 1009;
 constexpr long IoFailed = 1016;
@@ -37,6 +39,7 @@ long statusFor(int error) {
     switch (error) {
     case EACCES: case EPERM: case EROFS: return AccessDenied;
     case ENOSPC: case EDQUOT: return DiskFull;
+    case EFBIG: return FileTooLarge;
     default: return WriteFault;
     }
 }
@@ -300,10 +303,16 @@ private:
         if (hive::currentStamp(path_) == stamp_) return Success;
         std::string text;
         hive::FileStamp stamp;
-        if (hive::readWholeFile(path_, text, stamp) != 0) return IoFailed;
+        if (int error = hive::readWholeFile(path_, text, stamp)) {
+            problem_ = error == ENOENT ? "it was removed by another program" : std::strerror(error);
+            return IoFailed;
+        }
         hive::ParseError error;
-        auto doc = hive::Document::parse(text, error);
-        if (!doc) return BadDatabase;
+        auto doc = hive::Document::parseOwned(std::move(text), error);
+        if (!doc) {
+            problem_ = "another program left it damaged: line " + std::to_string(error.line) + ": " + error.what;
+            return BadDatabase;
+        }
         doc_ = std::move(doc);
         stamp_ = stamp;
         return Success;
@@ -311,28 +320,53 @@ private:
 
     void refresh() { reloadIfChanged(); }
 
+    // Says once per cause why writes fail, as the caller only gets a code.
+    long refuse(long status) {
+        if (problem_ != lastReported_) {
+            std::fprintf(stderr, "fettlekit: %s: not saved, %s\n", path_.c_str(), problem_.c_str());
+            lastReported_ = problem_;
+        }
+        return status;
+    }
+
     // One write, on disk before it returns: under the writers' lock, on the
-    // file as it is now, replaced whole.
+    // file as it is now, replaced whole. A file another program removed or
+    // damaged is left alone: it is never made again from the copy in memory.
     long commit(const std::function<long(hive::Document&, bool&)>& change) {
         if (readOnly_) return AccessDenied;
         hive::WriterLock lock(path_);
-        if (lock.error()) return statusFor(lock.error());
+        if (lock.error()) {
+            problem_ = std::string("no lock beside it: ") + std::strerror(lock.error());
+            return refuse(statusFor(lock.error()));
+        }
         if (hive::wineServesPrefix(path_)) {
             readOnly_ = true;
             return AccessDenied;
         }
-        if (long rc = reloadIfChanged()) return rc;
-        if (::access(path_.c_str(), W_OK) != 0) return statusFor(errno);
+        if (long rc = reloadIfChanged()) return refuse(rc);
+        if (::access(path_.c_str(), W_OK) != 0) {
+            problem_ = std::strerror(errno);
+            return refuse(statusFor(errno));
+        }
         bool changed = false;
         long rc = change(*doc_, changed);
         if (rc != Success || !changed) return rc;
         hive::FileStamp stamp;
-        if (int error = hive::replaceFile(path_, doc_->serialise(), stamp)) {
-            stamp_ = {};  // the copy in memory holds a change the file lacks
+        int error = 0;
+        {
+            auto saved = doc_->save();
+            error = hive::replaceFile(path_, saved.pieces(), stamp);
+        }
+        if (error) {
+            // The copy in memory holds a change the file lacks: read it again.
+            problem_ = std::strerror(error);
+            stamp_ = {};
+            long status = refuse(statusFor(error));
             reloadIfChanged();
-            return statusFor(error);
+            return status;
         }
         stamp_ = stamp;
+        lastReported_.clear();
         return Success;
     }
 
@@ -342,6 +376,7 @@ private:
     bool readOnly_;
     std::map<Key, Handle> handles_;
     Key nextHandle_ = 0x1000;
+    std::string problem_, lastReported_;
 };
 
 }  // namespace
@@ -355,7 +390,7 @@ HiveOpenResult openHiveRegistry(const std::string& path) {
         return result;
     }
     hive::ParseError error;
-    auto doc = hive::Document::parse(text, error);
+    auto doc = hive::Document::parseOwned(std::move(text), error);
     if (!doc) {
         result.error = path + ": line " + std::to_string(error.line) + ": " + error.what;
         return result;
