@@ -102,6 +102,14 @@ reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
     return opened;
 }
 
+bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
+    if (!window.load()) return false;
+    if (opened.wineRunning)
+        dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
+                              dialogs::MessageIcon::Exclamation);
+    return true;
+}
+
 int runFettlekit(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fettlekit"));
     QApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
@@ -116,10 +124,7 @@ int runFettlekit(QApplication& app) {
     if (!opened.registry) return 1;
 
     MainWindow window(*opened.registry, dialogs, [](int status) { std::exit(status); });
-    if (!window.load()) return 1;
-    if (opened.wineRunning)
-        dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
-                              dialogs::MessageIcon::Exclamation);
+    if (!showMainWindow(window, opened, dialogs)) return 1;
     if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
     std::optional<QuitAfterFirstPaint> quitter;
     if (options.quitWhenShown) quitter.emplace(window);

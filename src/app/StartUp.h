@@ -14,6 +14,12 @@ namespace dialogs { struct Dialogs; }
 // standard error and the user gets the same message as for a missing store.
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs);
 
+class MainWindow;
+
+// Loads and shows the main window over the opened store, then warns once
+// when Wine's running copy of the registry makes the store read-only.
+bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs);
+
 // Runs the program on the application's command line; returns the exit status.
 int runFettlekit(QApplication& app);
 

@@ -13,13 +13,6 @@
 namespace fk {
 
 namespace {
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 const QString DefaultUserStored = QStringLiteral("Nobody");
 const QString DefaultUserShown = QStringLiteral(" --> Default user <--");
 }  // namespace

@@ -11,15 +11,6 @@
 
 namespace fk {
 
-namespace {
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-}  // namespace
-
 BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(5)"));
     place(new QLabel(tr("Default value:"), this), "Label2(19)", twipsRect(120, 120, 1095, 255));

@@ -12,13 +12,6 @@ namespace fk {
 
 namespace {
 
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 // A rectangle with a solid fill and a thin black border.
 QFrame* makeSwatch(QWidget* parent, const char* name, const QRect& rect) {
     auto* swatch = place(new QFrame(parent), name, rect);

@@ -1,6 +1,8 @@
 #pragma once
 // One editor panel: an element of the main window's Picture1 array,
 // 4335 x 2535 twips, that edits the settings of one kind.
+#include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +17,22 @@ namespace dialogs { struct Dialogs; }
 constexpr int twips(int t) { return t / 15; }
 inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// Gives a control the name the program and its tests find it by, and its place.
+template <typename W>
+W* place(W* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
+    return place(new QLabel(caption, parent), name, rect);
+}
+
+inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
+    return place(new QPushButton(caption, parent), name, rect);
 }
 
 // What a panel needs of the main window.

@@ -13,20 +13,6 @@ namespace fk {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 // The NUL-ended pieces of a dialog text; an empty piece ends the list.
 QStringList nulPieces(const std::string& text) {
     QStringList pieces;

@@ -24,13 +24,6 @@ namespace fk {
 
 namespace {
 
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 const QString SampleText = QStringLiteral("AaBbCcZz");
 
 // The add-on reads these values whatever their stored type, into buffers of

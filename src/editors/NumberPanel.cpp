@@ -14,20 +14,6 @@ namespace fk {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 bool validIndex(int index) { return index >= 0 && index <= NoticeIndex; }
 
 }  // namespace

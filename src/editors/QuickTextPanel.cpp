@@ -18,13 +18,6 @@ namespace fk {
 
 namespace {
 
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 const QuickTextDefault& defaultsOf(int index) {
     return catalogue().QuickTextDefaults.at(size_t(settingEntry(index).AuxIndex));
 }

@@ -13,13 +13,6 @@
 namespace fk {
 
 namespace {
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 const SwitchTextPair& pairOf(int index) {
     return catalogue().SwitchTextPairs.at(static_cast<std::size_t>(settingEntry(index).AuxIndex));
 }

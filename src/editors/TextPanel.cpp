@@ -10,24 +10,6 @@
 
 namespace fk {
 
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
-}  // namespace
-
 TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(2)");
     defaultLabel_ = makeLabel(this, "Label2(16)", "Default value:", twipsRect(120, 120, 1095, 255));

@@ -3,6 +3,7 @@
 #include "AppHive.h"
 #include "DemoPrefix.h"
 #include "Dialogs.h"
+#include "MainWindow.h"
 #include "StartUp.h"
 
 #include <QDir>
@@ -12,7 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace fk::testing {
 namespace {
@@ -69,6 +73,57 @@ TEST(OpenHive, AGoodFileOpensWithoutAWord) {
     const auto opened = openHive(QString::fromStdString(hive.path()), dialogs);
     EXPECT_NE(opened.registry, nullptr);
     EXPECT_TRUE(dialogs.messages.shown().empty());
+}
+
+// A wineserver serving the hive's prefix, for as long as the object lives.
+class RunningWine {
+public:
+    explicit RunningWine(const std::string& prefix) : env_("WINEPREFIX='" + prefix + "' WINEDEBUG=-all ") {
+        started_ = std::system((env_ + "wineserver -p").c_str()) == 0;
+    }
+    ~RunningWine() { std::system((env_ + "wineserver -k; " + env_ + "wineserver -w").c_str()); }
+    bool started() const { return started_; }
+
+private:
+    std::string env_;
+    bool started_ = false;
+};
+
+// Without the bridge, the store falls back to reading only and the user is
+// told once why nothing can be saved; the file is left to Wine.
+TEST(OpenHive, WhileWineRunsWithoutTheBridgeTheUserIsWarnedOnceAndNothingIsWritten) {
+    if (std::system("command -v wineserver >/dev/null 2>&1") != 0) GTEST_SKIP() << "wine is not installed";
+    AppHive hive(hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\Nobody"));
+    const std::string before = hive.fileText();
+    const std::string prefix = std::filesystem::path(hive.path()).parent_path().string();
+    RunningWine wine(prefix);
+    ASSERT_TRUE(wine.started());
+    ::setenv("FETTLEKIT_BRIDGE", (prefix + "/no-such-bridge.exe").c_str(), 1);
+
+    dialogs::Dialogs dialogs;
+    dialogs.setScripted(true);
+    reg::RegistryChoice opened;
+    // The server takes a moment to take its lock.
+    for (int i = 0; i < 100 && !opened.wineRunning; ++i) {
+        opened = openHive(QString::fromStdString(hive.path()), dialogs);
+        if (!opened.wineRunning) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ::unsetenv("FETTLEKIT_BRIDGE");
+    ASSERT_TRUE(opened.wineRunning);
+    ASSERT_NE(opened.registry, nullptr);
+    EXPECT_FALSE(opened.throughBridge);
+    EXPECT_FALSE(opened.bridgeError.empty());
+
+    MainWindow window(*opened.registry, dialogs, [](int) { ADD_FAILURE() << "the program ended"; });
+    ASSERT_TRUE(showMainWindow(window, opened, dialogs));
+    ASSERT_EQ(dialogs.messages.shown().size(), 1u);
+    EXPECT_EQ(dialogs.messages.shown()[0].text,
+              "Wine is running in this prefix, so changes cannot be saved now. Close the programs that run under "
+              "Wine, then start Fettlekit again.");
+    EXPECT_EQ(dialogs.messages.shown()[0].title, "Warning");
+    EXPECT_EQ(dialogs.messages.shown()[0].icon, dialogs::MessageIcon::Exclamation);
+    EXPECT_FALSE(opened.registry->writable());
+    EXPECT_EQ(hive.fileText(), before);
 }
 
 class DemoPrefixTest : public ::testing::Test {
