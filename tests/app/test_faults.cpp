@@ -339,6 +339,48 @@ TEST(Faults, AHiveDeletedWhileTheWindowRunsFailsEachChangeCleanly) {
     EXPECT_EQ(app.registry->openHandleCount(), 0);
 }
 
+// A wineserver for one folder, as Wine starts one for a prefix; stopped
+// and waited for at the end.
+class WineServer {
+public:
+    explicit WineServer(const std::string& prefix) : prefix_(prefix) {
+        started_ = run("-p") == 0;
+    }
+    ~WineServer() {
+        if (started_) run("-k"), run("-w");
+    }
+    bool started() const { return started_; }
+
+private:
+    int run(const char* option) const {
+        const std::string command = "WINEDEBUG=-all WINEPREFIX='" + prefix_ + "' wineserver " + option + " 2>/dev/null";
+        return std::system(command.c_str());
+    }
+    std::string prefix_;
+    bool started_ = false;
+};
+
+TEST(Faults, WineStartingInThePrefixStopsSavesAndLeavesTheFileAlone) {
+    if (std::system("command -v wineserver >/dev/null 2>&1") != 0) GTEST_SKIP() << "no wineserver here";
+    AppHive hive(storeKeys());
+    Fettlekit app(hive.path());
+    ASSERT_TRUE(app.loaded);
+    app.pick("alice");
+    app.clickSetting(MaxTime);
+    app.changeNumber(50);
+    ASSERT_TRUE(app.messages().empty());
+
+    WineServer wine(folderOf(hive.path()));
+    ASSERT_TRUE(wine.started());
+    ASSERT_TRUE(reg::openHiveRegistry(hive.path()).wineRunning) << "the server is not seen as serving the prefix";
+    const std::string before = hive.fileText();
+    app.changeNumber(60);
+    app.expectSettingNotSaved();
+    EXPECT_EQ(hive.fileText(), before);
+    EXPECT_EQ(app.reselectNumber(), "50");
+    EXPECT_TRUE(app.exits.empty());
+}
+
 TEST(Faults, TwoCopiesOnOneHiveSeeEachOthersChangesAndLoseNone) {
     AppHive hive(storeKeys());
     Fettlekit first(hive.path());
