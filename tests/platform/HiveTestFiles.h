@@ -19,7 +19,9 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+#ifdef FK_HIVE_TEST_DATA
 inline std::string dataFile(const std::string& name) { return std::string(FK_HIVE_TEST_DATA) + "/" + name; }
+#endif
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {

@@ -1,0 +1,347 @@
+// What the hive file meets in use: a full disk, a folder the user may not
+// write, another program removing, replacing or damaging the file, and two
+// editors writing the same file. Each failed write returns a failure code,
+// leaves the file and its folder as they were and keeps reads working.
+#include "HiveRegistry.h"
+#include "HiveTestFiles.h"
+#include "PreferenceStore.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <set>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace fk::reg;
+using fk::test::readBytes;
+using fk::test::TempFolder;
+using fk::test::writeBytes;
+
+namespace {
+
+const std::string Brisko = "Software\\Tavrel\\Brisko2\\Nobody\\Preferences";
+
+// A hive of about `bytes`, its last key the one the tests write to.
+std::string hiveText(size_t bytes = 0) {
+    std::string text =
+        "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n";
+    for (int n = 0; text.size() < bytes; ++n) {
+        char key[160];
+        std::snprintf(key, sizeof key, "\n[Software\\\\Filler\\\\Key%05d] 1796496286\n#time=1dd84e8b351e1ae\n", n);
+        text += key;
+        text += "\"Padding\"=\"" + std::string(200, 'x') + "\"\n";
+    }
+    text += "\n[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1796496422\n#time=1dd84e9047bb56e\n"
+            "\"ContactSoundMaxTime\"=dword:0000000c\n\"QuoteFormat\"=\"> %s\"\n";
+    return text;
+}
+
+std::set<std::string> folderListing(const std::string& folder) {
+    std::set<std::string> names;
+    for (auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The registry calls the store makes, on one key.
+struct Editor {
+    std::unique_ptr<Registry> registry;
+    Key key = 0;
+
+    explicit Editor(const std::string& path) {
+        auto opened = openHiveRegistry(path);
+        if (!opened.registry) throw std::runtime_error(opened.error);
+        registry = std::move(opened.registry);
+        registry->RegOpenKeyExA(CurrentUser, Brisko.c_str(), 0, KeyAllAccess, &key);
+    }
+    ~Editor() {
+        if (key) registry->RegCloseKey(key);
+    }
+    long setNumber(const char* name, std::int32_t v) {
+        return registry->RegSetValueExA(key, name, 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&v), 4);
+    }
+    long number(const char* name, std::int32_t& v) {
+        std::uint32_t size = 4, type = 0;
+        return registry->RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(&v), &size);
+    }
+    std::int32_t numberOr(const char* name, std::int32_t missing) {
+        std::int32_t v = 0;
+        return number(name, v) == Success ? v : missing;
+    }
+};
+
+// Runs `body` in a child process, for limits and identities the test
+// process must not take on. The child's complaints come back as text.
+std::string inChild(const std::function<std::string()>& body) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) return "no pipe";
+    std::fflush(nullptr);
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        std::string complaints;
+        try {
+            complaints = body();
+        } catch (const std::exception& e) {
+            complaints = std::string("exception: ") + e.what();
+        }
+        if (!complaints.empty() && ::write(pipeFds[1], complaints.data(), complaints.size()) < 0) ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(pipeFds[1]);
+    std::string out;
+    char buf[512];
+    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += " (the child ended with status " + std::to_string(status) + ")";
+    return out;
+}
+
+// Collects failed checks in a child process, where gtest cannot report.
+struct Complaints {
+    std::string text;
+    void check(bool ok, const std::string& what) {
+        if (!ok) text += what + "\n";
+    }
+};
+
+// A failed save, seen from the child that made it: the code, the file, the
+// folder and what the registry still reads.
+std::string failedSave(const std::string& path, const std::string& before, long expected) {
+    Complaints c;
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    Editor editor(path);
+    editor.setNumber("ContactSoundMaxTime", 12);  // unchanged: no write, and the lock file is made
+    auto listing = folderListing(folder);
+    long rc = editor.setNumber("ContactSoundMaxTime", 99);
+    c.check(rc == expected, "the write returned " + std::to_string(rc) + ", not " + std::to_string(expected));
+    c.check(readBytes(path) == before, "the hive changed");
+    c.check(folderListing(folder) == listing, "the folder's files changed");
+    c.check(editor.numberOr("ContactSoundMaxTime", -1) == 12, "a read no longer gives the old value");
+    return c.text;
+}
+
+struct HiveFaults : ::testing::Test {
+    TempFolder folder;
+    std::string path = folder.file("user.reg");
+};
+
+TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
+    // A file size limit below the hive's size: write() fails with EFBIG
+    // part way through the new copy.
+    std::string text = hiveText(200 * 1000);
+    writeBytes(path, text);
+    EXPECT_EQ(inChild([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  rlimit limit{};
+                  ::getrlimit(RLIMIT_FSIZE, &limit);
+                  limit.rlim_cur = 100 * 1000;
+                  if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("no file size limit");
+                  return failedSave(path, text, 223);
+              }),
+              "");
+    EXPECT_EQ(Editor(path).setNumber("ContactSoundMaxTime", 99), Success) << "without the limit the save goes through";
+}
+
+TEST_F(HiveFaults, AReallyFullFileSystemGivesDiskFull) {
+    // A 64 KB tmpfs holding a 40 KB hive has no room for its new copy.
+    std::string text = hiveText(40 * 1000);
+    std::string mounted = inChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
+            return "skip";
+        writeBytes(path, text);
+        if (readBytes(path) != text) return "the hive did not fit";
+        return failedSave(path, text, 112);
+    });
+    if (mounted == "skip") GTEST_SKIP() << "no private tmpfs (needs root)";
+    EXPECT_EQ(mounted, "");
+}
+
+// Drops to nobody when running as root, where permissions do not stop writes.
+bool actAsNobody() {
+    if (::geteuid() != 0) return true;
+    return ::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 && ::setresuid(65534, 65534, 65534) == 0;
+}
+
+TEST_F(HiveFaults, AFolderWithoutWritePermissionRefusesTheSave) {
+    std::string text = hiveText();
+    writeBytes(path, text);
+    ::chmod(path.c_str(), 0666);
+    // Once with no lock file yet, once with one left by an earlier run.
+    for (bool lockExists : {false, true}) {
+        SCOPED_TRACE(lockExists ? "lock file present" : "no lock file");
+        if (lockExists) {
+            writeBytes(path + ".fettlekit-lock", "");
+            ::chmod((path + ".fettlekit-lock").c_str(), 0666);
+        }
+        ::chmod(folder.path().c_str(), 0555);
+        EXPECT_EQ(inChild([&] {
+                      if (!actAsNobody()) return std::string("could not act as nobody");
+                      Complaints c;
+                      Editor editor(path);
+                      auto listing = folderListing(folder.path());
+                      int failures = 0;
+                      fk::PreferenceStore store(*editor.registry, [&] { ++failures; });
+                      c.check(!store.writeNumber(editor.key, "ContactSoundMaxTime", 99), "the store reported success");
+                      c.check(failures == 1, "the user was told " + std::to_string(failures) + " times");
+                      c.check(editor.setNumber("ContactSoundMaxTime", 98) == AccessDenied, "not access denied");
+                      std::int32_t v = 0;
+                      c.check(store.readNumber(editor.key, "ContactSoundMaxTime", v) && v == 12, "reads stopped working");
+                      c.check(readBytes(path) == text, "the hive changed");
+                      c.check(folderListing(folder.path()) == listing, "the folder's files changed");
+                      return c.text;
+                  }),
+                  "");
+        ::chmod(folder.path().c_str(), 0755);
+    }
+}
+
+TEST_F(HiveFaults, AHiveThatCannotBeReplacedFailsWithAccessDeniedButReads) {
+    std::string text = hiveText();
+    writeBytes(path, text);
+    ::chmod(path.c_str(), 0444);
+    ::chmod(folder.path().c_str(), 0777);
+    EXPECT_EQ(inChild([&] {
+                  if (!actAsNobody()) return std::string("could not act as nobody");
+                  return failedSave(path, text, AccessDenied);
+              }),
+              "");
+    ::chmod(folder.path().c_str(), 0755);
+}
+
+TEST_F(HiveFaults, AHiveRemovedByAnotherProgramIsNotMadeAgainFromMemory) {
+    std::string text = hiveText();
+    writeBytes(path, text);
+    Editor editor(path);
+    std::filesystem::remove(path);
+
+    ::testing::internal::CaptureStderr();
+    long rc = editor.setNumber("ContactSoundMaxTime", 99);
+    Key created = 0;
+    long createRc = editor.registry->RegCreateKeyExA(CurrentUser, "Software\\New", 0, "", 0, KeyAllAccess, nullptr,
+                                                      &created, nullptr);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(rc, Success);
+    EXPECT_NE(createRc, Success);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_NE(said.find("removed by another program"), std::string::npos) << said;
+    EXPECT_EQ(said.find("removed", said.find("removed") + 1), std::string::npos) << "said once: " << said;
+    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12) << "reads go on from the copy in memory";
+
+    // Another program puts a hive back: writes go on, on top of its content.
+    writeBytes(path, hiveText() + "\n[Software\\\\Theirs] 1796496422\n\"Kept\"=dword:00000001\n");
+    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), Success);
+    std::string now = readBytes(path);
+    EXPECT_NE(now.find("\"ContactSoundMaxTime\"=dword:00000063"), std::string::npos);
+    EXPECT_NE(now.find("[Software\\\\Theirs] 1796496422\n\"Kept\"=dword:00000001\n"), std::string::npos);
+}
+
+TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainAndKept) {
+    std::string text = hiveText();
+    writeBytes(path, text);
+    Editor editor(path);
+    ASSERT_EQ(editor.setNumber("Ours", 1), Success);
+
+    // Their file, renamed over ours: the same size as ours but other content,
+    // so only the file's identity tells it apart.
+    std::string theirs = readBytes(path);
+    auto at = theirs.find("dword:0000000c");
+    ASSERT_NE(at, std::string::npos);
+    theirs.replace(at, 14, "dword:0000000d");
+    std::string other = folder.file("theirs.tmp");
+    writeBytes(other, theirs);
+    ASSERT_EQ(std::rename(other.c_str(), path.c_str()), 0);
+
+    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13);
+    ASSERT_EQ(editor.setNumber("Second", 2), Success);
+    std::string now = readBytes(path);
+    EXPECT_NE(now.find("\"ContactSoundMaxTime\"=dword:0000000d"), std::string::npos);
+    EXPECT_NE(now.find("\"Ours\"=dword:00000001"), std::string::npos);
+    EXPECT_NE(now.find("\"Second\"=dword:00000002"), std::string::npos);
+    // Every key but the one written keeps its text.
+    auto ourKey = theirs.find("\n[Software\\\\Tavrel");
+    EXPECT_EQ(now.substr(0, ourKey), theirs.substr(0, ourKey));
+}
+
+TEST_F(HiveFaults, TwoEditorsWritingInTurnSeeEachOthersWrites) {
+    writeBytes(path, hiveText());
+    Editor a(path), b(path);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(a.setNumber("ContactSoundMaxTime", 2 * i), Success);
+        ASSERT_EQ(b.numberOr("ContactSoundMaxTime", -1), 2 * i);
+        ASSERT_EQ(b.setNumber("ContactSoundMaxTime", 2 * i + 1), Success);
+        ASSERT_EQ(a.numberOr("ContactSoundMaxTime", -1), 2 * i + 1);
+        ASSERT_EQ(a.setNumber(("A" + std::to_string(i)).c_str(), i), Success);
+        ASSERT_EQ(b.setNumber(("B" + std::to_string(i)).c_str(), i), Success);
+    }
+    Editor fresh(path);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(fresh.numberOr(("A" + std::to_string(i)).c_str(), -1), i);
+        EXPECT_EQ(fresh.numberOr(("B" + std::to_string(i)).c_str(), -1), i);
+    }
+    EXPECT_EQ(fresh.numberOr("ContactSoundMaxTime", -1), 39);
+}
+
+TEST_F(HiveFaults, TwoProcessesWritingAtOnceLoseNothing) {
+    writeBytes(path, hiveText(100 * 1000));
+    auto writeMany = [&](const char* prefix) {
+        Editor editor(path);
+        std::string failed;
+        for (int i = 0; i < 40; ++i)
+            if (editor.setNumber((prefix + std::to_string(i)).c_str(), i) != Success) failed += prefix + std::to_string(i) + " ";
+        return failed;
+    };
+    std::string childSaid;
+    std::string parentSaid;
+    {
+        // The child starts writing while the parent does.
+        std::thread child([&] { childSaid = inChild([&] { return writeMany("Child"); }); });
+        parentSaid = writeMany("Parent");
+        child.join();
+    }
+    EXPECT_EQ(childSaid, "");
+    EXPECT_EQ(parentSaid, "");
+    Editor fresh(path);
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(fresh.numberOr(("Child" + std::to_string(i)).c_str(), -1), i);
+        EXPECT_EQ(fresh.numberOr(("Parent" + std::to_string(i)).c_str(), -1), i);
+    }
+}
+
+TEST_F(HiveFaults, AHiveDamagedByAnotherProgramIsNeverWrittenOver) {
+    writeBytes(path, hiveText());
+    Editor editor(path);
+    std::string damaged = hiveText() + "\"Broken\"=dword:zz\n";
+    std::string other = folder.file("damaged.tmp");
+    writeBytes(other, damaged);
+    ASSERT_EQ(std::rename(other.c_str(), path.c_str()), 0);
+
+    ::testing::internal::CaptureStderr();
+    long rc = editor.setNumber("ContactSoundMaxTime", 99);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(rc, 1009);  // the registry's file is damaged
+    EXPECT_EQ(readBytes(path), damaged);
+    EXPECT_NE(said.find("damaged: line 10"), std::string::npos) << said;
+    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12);
+
+    // And never opened for editing at all.
+    auto opened = openHiveRegistry(path);
+    EXPECT_FALSE(opened.registry);
+    EXPECT_NE(opened.error.find("line 10"), std::string::npos) << opened.error;
+    EXPECT_EQ(readBytes(path), damaged);
+}
+
+}  // namespace
