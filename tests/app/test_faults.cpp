@@ -381,6 +381,33 @@ TEST(Faults, WineStartingInThePrefixStopsSavesAndLeavesTheFileAlone) {
     EXPECT_TRUE(app.exits.empty());
 }
 
+TEST(Faults, AQuickTextRemovedByAnotherProgramWhileListedEndsTheProgramWithoutALeak) {
+    const std::string hello = std::string(AlicePrefs) + "\\QuickTexts\\hello";
+    AppHive hive(storeKeys() + hiveKey(hello, "\"Message\"=\"hi\"\n\"Alias\"=\"h\"\n"));
+    Fettlekit app(hive.path());
+    ASSERT_TRUE(app.loaded);
+    app.pick("alice");
+    app.clickSetting(settingIndex("MenuInclude"));
+    auto* list = app.control<QComboBox>(app.window->panel(9), "Combo5");
+    ASSERT_EQ(list->count(), 1);
+
+    auto other = reg::openHiveRegistry(hive.path());
+    ASSERT_NE(other.registry, nullptr);
+    ASSERT_EQ(other.registry->RegDeleteKeyA(reg::CurrentUser, hello.c_str()), reg::Success);
+    ASSERT_FALSE(hive.hasKey(hello));
+
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+    ASSERT_EQ(app.messages().size(), 1u);
+    EXPECT_EQ(app.messages()[0].text, "An unexpected error has been found while opening the registry");
+    EXPECT_EQ(app.messages()[0].icon, dialogs::MessageIcon::Critical);
+    EXPECT_EQ(app.exits, std::vector<int>{1});
+    EXPECT_EQ(app.registry->openHandleCount(), 2);
+    app.window->close();
+    EXPECT_EQ(app.registry->openHandleCount(), 0);
+}
+
 TEST(Faults, TwoCopiesOnOneHiveSeeEachOthersChangesAndLoseNone) {
     AppHive hive(storeKeys());
     Fettlekit first(hive.path());
