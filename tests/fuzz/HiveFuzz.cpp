@@ -133,6 +133,8 @@ void compareKeys(const hive::Key& want, const hive::Key& got, std::string_view s
 // Saves, reads back, compares, and checks the saved text is a fixed point.
 std::string saveAndCheck(const hive::Document& doc, const char* stage) {
     std::string saved = doc.serialise();
+    auto pieces = doc.save();
+    if (pieces.size() != saved.size()) fail(std::string(stage) + ": the saved pieces count other than their joined bytes");
     hive::ParseError error;
     auto again = hive::Document::parse(saved, error);
     if (!again)
@@ -234,7 +236,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         return 0;
     }
 
+    // Reading a text handed over must give the same document as reading a copy.
+    hive::ParseError ownedError;
+    auto owned = hive::Document::parseOwned(std::string(input), ownedError);
+    if (!owned) fail("a file that reads from a copy does not read when handed over: " + ownedError.what);
+
     std::string saved = saveAndCheck(*doc, "unchanged");
+    if (owned->serialise() != saved) fail("a handed-over file saves otherwise than a copied one", saved, owned->serialise());
     std::vector<int> order;
     sectionOrder(doc->root(), order);
     bool inOrder = true;
