@@ -7,9 +7,14 @@
 #include "Messages.h"
 #include "Screenshots.h"
 #include "Version.h"
+#ifndef _WIN32
+#include "WinePath.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QTimer>
 
@@ -102,6 +107,18 @@ reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
     return opened;
 }
 
+dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
+#ifdef _WIN32
+    Q_UNUSED(hivePath);
+    return [](const QString& path) { return QDir::toNativeSeparators(path); };
+#else
+    const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
+    return [prefix](const QString& path) {
+        return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
+    };
+#endif
+}
+
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
     if (!window.load()) return false;
     if (opened.wineRunning)
@@ -122,6 +139,7 @@ int runFettlekit(QApplication& app) {
 
     reg::RegistryChoice opened = openHive(options.hivePath, dialogs);
     if (!opened.registry) return 1;
+    dialogs.files.setPathMapping(fileNamesForAddOn(options.hivePath));
 
     MainWindow window(*opened.registry, dialogs, [](int status) { std::exit(status); });
     if (!showMainWindow(window, opened, dialogs)) return 1;

@@ -1,5 +1,6 @@
 #pragma once
 // The start-up procedure: the catalogue, then the store, then the main window.
+#include "Dialogs.h"
 #include "OpenRegistry.h"
 
 #include <QString>
@@ -15,6 +16,10 @@ namespace dialogs { struct Dialogs; }
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs);
 
 class MainWindow;
+
+// How a file the user picks is named for the add-on: under Wine, through the
+// drive letters of the prefix that holds the hive; on Windows, as it is.
+dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
 
 // Loads and shows the main window over the opened store, then warns once
 // when Wine's running copy of the registry makes the store read-only.

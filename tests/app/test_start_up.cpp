@@ -126,6 +126,20 @@ TEST(OpenHive, WhileWineRunsWithoutTheBridgeTheUserIsWarnedOnceAndNothingIsWritt
     EXPECT_EQ(hive.fileText(), before);
 }
 
+// Brisko! under Wine opens the sound file by the name Wine gives it.
+TEST(FileNamesForAddOn, APickedFileIsNamedThroughThePrefixDrives) {
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath("pfx");
+    QDir().mkpath(prefix + "/dosdevices");
+    QDir().mkpath(prefix + "/drive_c/users/u");
+    std::filesystem::create_symlink("../drive_c", (prefix + "/dosdevices/c:").toStdString());
+    std::filesystem::create_symlink("/", (prefix + "/dosdevices/z:").toStdString());
+    writeFile(prefix + "/drive_c/users/u/ding.wav", "RIFF");
+    const auto names = fileNamesForAddOn(prefix + "/user.reg");
+    EXPECT_EQ(names(prefix + "/drive_c/users/u/ding.wav"), "C:\\users\\u\\ding.wav");
+    EXPECT_EQ(names("/usr/share/sounds/a.wav"), "Z:\\usr\\share\\sounds\\a.wav");
+}
+
 class DemoPrefixTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -17,6 +17,27 @@ void MessageDialog::show(QWidget* parent, const QString& text, const QString& ti
     box.exec();
 }
 
+namespace {
+
+// "*.*" means every file on Windows but only names with a dot to Qt. Qt
+// matches the patterns in the last brackets and, with their details hidden,
+// shows the rest: the caption the user is told.
+QString qtFilter(const QString& filter) {
+    const int open = filter.lastIndexOf(QLatin1Char('('));
+    if (open < 0 || !filter.endsWith(QLatin1Char(')'))) return filter;
+    QStringList patterns = filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(';'));
+    for (QString& pattern : patterns)
+        if (pattern.trimmed() == QLatin1String("*.*")) pattern = QStringLiteral("*");
+    return filter + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+}  // namespace
+
+std::optional<QString> FileDialog::mapped(std::optional<QString> path) const {
+    if (path && mapping_) return mapping_(*path);
+    return path;
+}
+
 std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& title, const QStringList& filters) {
     Request request{title, filters, filters.value(0)};
     requests_.push_back(request);
@@ -24,14 +45,18 @@ std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& titl
         if (answers_.empty()) return std::nullopt;
         auto answer = answers_.front();
         answers_.pop_front();
-        return answer;
+        return mapped(answer);
     }
+    QStringList qtFilters;
+    for (const QString& filter : filters) qtFilters << qtFilter(filter);
+    // Qt's own dialog: a desktop's dialog may not honour the filters as given.
     QFileDialog dialog(parent, title);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(request.selectedFilter);
+    dialog.setNameFilters(qtFilters);
+    dialog.selectNameFilter(qtFilter(request.selectedFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+    return mapped(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
 }
 
 std::optional<QColor> ColourDialog::chooseColour(QWidget* parent, const QColor& initial, const CustomColours& custom) {
@@ -46,7 +71,9 @@ std::optional<QColor> ColourDialog::chooseColour(QWidget* parent, const QColor& 
         if (answer.changeCustomIndex >= 0) QColorDialog::setCustomColor(answer.changeCustomIndex, answer.changeCustomTo);
         return answer.colour;
     }
+    // Qt's own dialog: a desktop's dialog may not offer the custom colours.
     QColorDialog dialog(initial, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.selectedColor();
 }

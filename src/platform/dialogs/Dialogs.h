@@ -9,6 +9,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -54,8 +55,15 @@ public:
     void queueAnswer(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
     const std::vector<Request>& requests() const { return requests_; }
 
+    // How the chosen path is handed back: under Wine, as Wine names the file.
+    using PathMapping = std::function<QString(const QString& path)>;
+    void setPathMapping(PathMapping mapping) { mapping_ = std::move(mapping); }
+
 private:
+    std::optional<QString> mapped(std::optional<QString> path) const;
+
     bool scripted_ = false;
+    PathMapping mapping_;
     std::deque<std::optional<QString>> answers_;
     std::vector<Request> requests_;
 };

@@ -1,0 +1,105 @@
+// The platform's own dialogs behind the seams, opened for real and answered
+// from inside their event loop.
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace fk::dialogs;
+
+// Runs `inspect` on the modal dialog once it is open.
+template <class D>
+void whenOpen(std::function<void(D&)> inspect) {
+    QTimer::singleShot(0, [inspect] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        inspect(*dialog);
+    });
+}
+
+const QStringList SoundFilters{"WAVs (*.wav)", "MP3s (*.mp3)", "All files (*.*)"};
+
+TEST(RealFileDialog, OffersTheFiltersAsCaptionedAndAllFilesMeansEveryFile) {
+    FileDialog files;
+    QStringList captions;
+    QString selected;
+    QStringList allFilesPatterns;
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; types && i < types->count(); ++i) captions << types->itemText(i);
+        selected = types ? types->currentText() : QString();
+        dialog.selectNameFilter(dialog.nameFilters().value(2));
+        if (auto* model = dialog.findChild<QFileSystemModel*>()) allFilesPatterns = model->nameFilters();
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        dialog.reject();
+    });
+    EXPECT_EQ(files.openFile(nullptr, "Select sound file", SoundFilters), std::nullopt);
+    EXPECT_EQ(captions, SoundFilters);
+    EXPECT_EQ(selected, "WAVs (*.wav)");
+    EXPECT_EQ(allFilesPatterns, QStringList{"*"}) << "a file without a dot is a file too";
+}
+
+TEST(RealFileDialog, GivesTheChosenFileAsTheMappingNamesIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ding.wav");
+    QFile(file).open(QIODevice::WriteOnly);
+    FileDialog files;
+    files.setPathMapping([](const QString& path) { return "Z:" + QString(path).replace('/', '\\'); });
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(file);
+        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+    });
+    auto chosen = files.openFile(nullptr, "Select sound file", SoundFilters);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, "Z:" + QString(file).replace('/', '\\'));
+}
+
+TEST(ScriptedFileDialog, MapsTheAnswerButNotACancel) {
+    FileDialog files;
+    files.setScripted(true);
+    files.setPathMapping([](const QString& path) { return path.toUpper(); });
+    files.queueAnswer(QStringLiteral("/a/b.wav"));
+    files.queueAnswer(std::nullopt);
+    EXPECT_EQ(files.openFile(nullptr, "t", SoundFilters), QStringLiteral("/A/B.WAV"));
+    EXPECT_EQ(files.openFile(nullptr, "t", SoundFilters), std::nullopt);
+}
+
+TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
+    ColourDialog colours;
+    ColourDialog::CustomColours custom;
+    for (int i = 0; i < 16; ++i) custom[size_t(i)] = QColor::fromRgb(i * 16, 255 - i * 16, i * 8);
+    bool ownDialog = false;
+    QColor shownInitially;
+    whenOpen<QColorDialog>([&](QColorDialog& dialog) {
+        ownDialog = dialog.testOption(QColorDialog::DontUseNativeDialog);
+        shownInitially = dialog.currentColor();
+        dialog.setCurrentColor(QColor(1, 2, 3));
+        dialog.accept();
+    });
+    auto chosen = colours.chooseColour(nullptr, QColor(10, 20, 30), custom);
+    EXPECT_TRUE(ownDialog);
+    EXPECT_EQ(shownInitially, QColor(10, 20, 30));
+    EXPECT_EQ(chosen, QColor(1, 2, 3));
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(QColorDialog::customColor(i), custom[size_t(i)]) << i;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
