@@ -225,10 +225,9 @@ bool MainWindow::openPreferencesKey(const QString& account) {
     const std::string path = toAnsi(account) + "\\Preferences";
     reg::Key key = 0;
     if (registry_.RegOpenKeyExA(storeRoot_, path.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success) {
-        const reg::SecurityAttributes security{10, nullptr, true};
         std::uint32_t disposition = 0;
         key = 0;
-        if (registry_.RegCreateKeyExA(storeRoot_, path.c_str(), 0, "", 0, reg::KeyAllAccess, &security, &key,
+        if (registry_.RegCreateKeyExA(storeRoot_, path.c_str(), 0, "", 0, reg::KeyAllAccess, &reg::CreateKeySecurity, &key,
                                       &disposition) != reg::Success) {
             fatal(messages::accountError(account));
             return false;

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace fk {
 
 namespace {
@@ -53,6 +55,7 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     newLabel_ = makeLabel(this, "Label3(12)", "New value:", twipsRect(120, 480, 975, 255));
     selectButton_ = makeButton(this, "Command53", "Select file...", twipsRect(1200, 600, 1335, 375));
     pathBox_ = new QLineEdit(this);
+    pathBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
     pathBox_->setObjectName("Text35");
     pathBox_->setGeometry(twipsRect(480, 1080, 3735, 285));
     defaultButton_ = makeButton(this, "Command26", "Set default", twipsRect(2880, 120, 1335, 375));

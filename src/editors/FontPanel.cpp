@@ -198,8 +198,8 @@ void FontPanel::SaveFontSetting(int index) {
     reg::Registry& registry = store.registry();
     reg::Key key = 0;
     std::uint32_t disposition = 0;
-    if (registry.RegCreateKeyExA(store.currentKey(), entry.ValueName.c_str(), 0, nullptr, 0, reg::KeyAllAccess,
-                                 nullptr, &key, &disposition) != reg::Success) {
+    if (registry.RegCreateKeyExA(store.currentKey(), entry.ValueName.c_str(), 0, "", 0, reg::KeyAllAccess,
+                                 &reg::CreateKeySecurity, &key, &disposition) != reg::Success) {
         context().dialogs->messages.show(context().mainWindow, tr("Setting not saved."), tr("Error"),
                                          dialogs::MessageIcon::Exclamation);
         return;

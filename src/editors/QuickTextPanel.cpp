@@ -75,8 +75,8 @@ void QuickTextPanel::LoadQuickTexts(int index) {
 
     reg::Key key = 0;
     if (registry.RegOpenKeyExA(current, row.SubkeyName.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success &&
-        registry.RegCreateKeyExA(current, row.SubkeyName.c_str(), 0, nullptr, 0, reg::KeyAllAccess, nullptr, &key,
-                                 nullptr) != reg::Success) {
+        registry.RegCreateKeyExA(current, row.SubkeyName.c_str(), 0, "", 0, reg::KeyAllAccess, &reg::CreateKeySecurity,
+                                 &key, nullptr) != reg::Success) {
         fatal();
         return;
     }

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace fk {
 
 namespace {
@@ -34,6 +36,7 @@ SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) 
     localSpecific_->lower();
     place(new QLabel(tr("New value:"), this), "Label3(1)", twipsRect(480, 2040, 975, 255));
     newText_ = place(new QLineEdit(this), "Text2", twipsRect(1560, 2040, 2055, 285));
+    newText_->setMaxLength(std::numeric_limits<int>::max());
     resetButton_ = place(new QPushButton(tr("Set default"), this), "Command5", twipsRect(2880, 120, 1335, 375));
     saveButton_ = place(new QPushButton(tr("Change"), this), "Command4", twipsRect(2880, 600, 1335, 375));
 

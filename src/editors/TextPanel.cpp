@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace fk {
 
 TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
@@ -22,6 +24,7 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
     newLabel_ = makeLabel(this, "Label3(16)", "New value:", twipsRect(120, 480, 975, 255));
     textBox_ = new QLineEdit(this);
+    textBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
     textBox_->setObjectName("Text33");
     textBox_->setGeometry(twipsRect(480, 840, 2055, 285));
     hintLabel_ = makeLabel(this, "Label4", QString(), twipsRect(480, 1800, 3255, 615));

@@ -79,11 +79,14 @@ public:
             ADD_FAILURE() << "preferences key is gone";
             return value;
         }
-        std::uint8_t buffer[2048] = {};
-        std::uint32_t size = sizeof buffer;
-        if (opened.registry->RegQueryValueExA(key, name.c_str(), nullptr, &value.type, buffer, &size) == reg::Success) {
-            value.present = true;
-            value.data.assign(reinterpret_cast<const char*>(buffer), size);
+        std::uint32_t size = 0;
+        if (opened.registry->RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) == reg::Success) {
+            std::string buffer(size, '\0');
+            if (opened.registry->RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
+                                                  reinterpret_cast<std::uint8_t*>(buffer.data()), &size) == reg::Success) {
+                value.present = true;
+                value.data = buffer.substr(0, size);
+            }
         }
         opened.registry->RegCloseKey(key);
         return value;

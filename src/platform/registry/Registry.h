@@ -54,6 +54,10 @@ struct SecurityAttributes {
     bool inheritHandle = false;
 };
 
+// What the program passes whenever it creates a key: no descriptor, an
+// inheritable handle.
+inline constexpr SecurityAttributes CreateKeySecurity{10, nullptr, true};
+
 struct FileTime {
     std::uint32_t low = 0;
     std::uint32_t high = 0;
