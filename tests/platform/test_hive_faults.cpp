@@ -20,7 +20,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace fk::reg;
@@ -82,32 +81,46 @@ struct Editor {
 
 // Runs `body` in a child process, for limits and identities the test
 // process must not take on. The child's complaints come back as text.
-std::string inChild(const std::function<std::string()>& body) {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return "no pipe";
-    std::fflush(nullptr);
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
+class Child {
+public:
+    explicit Child(const std::function<std::string()>& body) {
+        if (::pipe(pipe_) != 0) return;
+        std::fflush(nullptr);
+        pid_ = ::fork();
+        if (pid_ != 0) {
+            ::close(pipe_[1]);
+            return;
+        }
+        ::close(pipe_[0]);
         std::string complaints;
         try {
             complaints = body();
         } catch (const std::exception& e) {
             complaints = std::string("exception: ") + e.what();
         }
-        if (!complaints.empty() && ::write(pipeFds[1], complaints.data(), complaints.size()) < 0) ::_exit(2);
+        if (!complaints.empty() && ::write(pipe_[1], complaints.data(), complaints.size()) < 0) ::_exit(2);
         ::_exit(0);
     }
-    ::close(pipeFds[1]);
-    std::string out;
-    char buf[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += " (the child ended with status " + std::to_string(status) + ")";
-    return out;
-}
+
+    std::string finish() {
+        if (pid_ <= 0) return "no child";
+        std::string out;
+        char buf[512];
+        for (ssize_t n; (n = ::read(pipe_[0], buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
+        ::close(pipe_[0]);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += " (the child ended with status " + std::to_string(status) + ")";
+        return out;
+    }
+
+private:
+    int pipe_[2] = {-1, -1};
+    pid_t pid_ = -1;
+};
+
+std::string inChild(const std::function<std::string()>& body) { return Child(body).finish(); }
 
 // Collects failed checks in a child process, where gtest cannot report.
 struct Complaints {
@@ -304,14 +317,10 @@ TEST_F(HiveFaults, TwoProcessesWritingAtOnceLoseNothing) {
             if (editor.setNumber((prefix + std::to_string(i)).c_str(), i) != Success) failed += prefix + std::to_string(i) + " ";
         return failed;
     };
-    std::string childSaid;
-    std::string parentSaid;
-    {
-        // The child starts writing while the parent does.
-        std::thread child([&] { childSaid = inChild([&] { return writeMany("Child"); }); });
-        parentSaid = writeMany("Parent");
-        child.join();
-    }
+    // The child writes while the parent does.
+    Child child([&] { return writeMany("Child"); });
+    std::string parentSaid = writeMany("Parent");
+    std::string childSaid = child.finish();
     EXPECT_EQ(childSaid, "");
     EXPECT_EQ(parentSaid, "");
     Editor fresh(path);
