@@ -211,3 +211,45 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
     EXPECT_FALSE(missing.registry);
     EXPECT_NE(missing.error.find("none.reg"), std::string::npos);
 }
+
+TEST(HiveFormat, AKeyWhoseLastLineLacksItsEndIsEditedWithoutJoiningLines) {
+    for (std::string last : {"\"a\"=dword:00000001", "#unknown=option"}) {
+        std::string text = Header + "\n[A] 1796496422\n#time=1dd84e9047bb56e\n" + last;
+        auto doc = parseOk(text);
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(doc->serialise(), text);
+        Key& key = *doc->find({u"A"});
+        key.addValue(u"b") = Value{u"b", 4, std::string("\2\0\0\0", 4), {}};
+        Document::touch(key, TicksFrom1601To1970 + 1796496500 * TicksPerSecond);
+        std::string saved = doc->serialise();
+        EXPECT_NE(saved.find(last + "\n\"b\"=dword:00000002\n"), std::string::npos) << saved;
+        auto again = parseOk(saved);
+        ASSERT_TRUE(again);
+        EXPECT_TRUE(again->find({u"A"})->findValue(u"b"));
+    }
+}
+
+TEST(HiveFormat, AnEditSavesTheUntouchedTextInPlaceAroundTheChangedKey) {
+    std::string text = Header + WineValues + "\n[Software\\\\Wine\\\\Fonts] 1796496281\n#time=1dd84e8b046856e\n\"LogPixels\"=dword:00000060\n";
+    auto doc = parseOk(text);
+    ASSERT_TRUE(doc);
+    auto unchanged = doc->save();
+    ASSERT_EQ(unchanged.pieces().size(), 1u) << "an unchanged file is one stretch of the text read";
+    EXPECT_EQ(unchanged.pieces()[0], text);
+
+    Key& key = prefs(*doc);
+    key.findValue(u"D")->data = std::string("\x2b\0\0\0", 4);
+    key.findValue(u"D")->raw.clear();
+    Document::touch(key, TicksFrom1601To1970 + 1796496500 * TicksPerSecond);
+    auto edited = doc->save();
+    EXPECT_EQ(edited.pieces().size(), 3u) << "before, the key written afresh, after";
+    std::string joined;
+    for (auto piece : edited.pieces()) joined += piece;
+    EXPECT_EQ(joined, doc->serialise());
+    EXPECT_EQ(joined.size(), edited.size());
+    EXPECT_NE(joined.find("\"D\"=dword:0000002b\n"), std::string::npos);
+    std::string expected = text;
+    expected.replace(expected.find("] 1796496422\n#time=1dd84e9040b4806"), 34, "] 1796496500\n#time=1dd84e93278b200");
+    expected.replace(expected.find("\"D\"=dword:0000002a"), 18, "\"D\"=dword:0000002b");
+    EXPECT_EQ(joined, expected);
+}

@@ -371,10 +371,15 @@ std::string freshBody(const Key& key) {
     out += '\n';
     if (key.keyClass) out += "#class=\"" + escapeText(*key.keyClass, "\"\"") + "\"\n";
     if (key.link) out += "#link\n";
-    for (auto& option : key.otherOptions) out += option;
+    // A line kept as read lacks its end when it was the file's last.
+    auto addLine = [&out](std::string_view line) {
+        out += line;
+        if (line.empty() || line.back() != '\n') out += '\n';
+    };
+    for (auto& option : key.otherOptions) addLine(option);
     for (auto& value : key.values) {
         if (value.raw.empty()) out += formatValue(value);
-        else out += value.raw;
+        else addLine(value.raw);
     }
     return out;
 }
