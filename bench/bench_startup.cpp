@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -25,6 +27,14 @@ using Clock = std::chrono::steady_clock;
 
 constexpr double TimeTarget = 1.3;      // times the bare window
 constexpr double MemoryTargetMb = 15.0;  // more than the bare window
+// A program that fails opens a message box and waits for a user; none comes.
+constexpr unsigned TimeLimitSeconds = 30;
+
+volatile pid_t runningChild = 0;
+
+void killRunningChild(int) {
+    if (runningChild > 0) ::kill(runningChild, SIGKILL);
+}
 
 struct Run {
     double ms = 0;
@@ -59,9 +69,16 @@ Run runOnce(const Program& program, const std::string& errorsPath) {
         std::fprintf(stderr, "bench_startup: cannot start %s\n", argv[0]);
         std::exit(2);
     }
+    runningChild = pid;
+    ::alarm(TimeLimitSeconds);
     int status = 0;
     rusage usage{};
-    if (::wait4(pid, &status, 0, &usage) != pid) {
+    pid_t waited = 0;
+    while ((waited = ::wait4(pid, &status, 0, &usage)) < 0 && errno == EINTR) {
+    }
+    ::alarm(0);
+    runningChild = 0;
+    if (waited != pid) {
         std::perror("bench_startup: wait4");
         std::exit(2);
     }
@@ -73,6 +90,8 @@ Run runOnce(const Program& program, const std::string& errorsPath) {
         std::fprintf(stderr, "bench_startup: %s ended with %s %d; its errors:\n", program.label,
                      WIFEXITED(status) ? "status" : "signal",
                      WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
+        if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+            std::fprintf(stderr, "(killed after %u s without quitting)\n", TimeLimitSeconds);
         if (FILE* errors = std::fopen(errorsPath.c_str(), "r")) {
             char line[512];
             while (std::fgets(line, sizeof line, errors)) std::fputs(line, stderr);
@@ -107,6 +126,9 @@ int main(int argc, char** argv) {
     }
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 20;
     const int warmUps = argc > 5 ? std::max(0, std::atoi(argv[5])) : 2;
+    struct sigaction onAlarm {};
+    onAlarm.sa_handler = killRunningChild;  // no SA_RESTART: wait4 wakes up
+    ::sigaction(SIGALRM, &onAlarm, nullptr);
 
     Program app{"fettlekit", {argv[1], "--registry", argv[2], "--quit-when-shown"}, {}};
     Program bare{"bare window", {argv[3]}, {}};
