@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
         double save = median(repetitions, [&] {
             auto start = Clock::now();
             fk::reg::hive::FileStamp stamp;
-            fk::reg::hive::replaceFile(saved, doc->serialise(), stamp);
+            auto pieces = doc->save();
+            fk::reg::hive::replaceFile(saved, pieces.pieces(), stamp);
             return msSince(start);
         });
 

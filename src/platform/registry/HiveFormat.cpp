@@ -264,9 +264,14 @@ private:
         }
         if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
         ++pos;
-        if (key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
+        // Files list values in order: one comparison with the last mostly settles it.
+        auto& values = key_->values;
+        bool last = values.empty() || compareNames(values.back().name, value.name) < 0;
+        if (!last && key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
         if (!readData(text.substr(pos), value)) return nullptr;
-        return &key_->addValue(std::move(value));
+        if (!last) return &key_->addValue(std::move(value));
+        if (values.empty()) values.reserve(8);
+        return &values.emplace_back(std::move(value));
     }
 
     bool readData(std::string_view data, Value& value) {
