@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -8,21 +9,42 @@ static void loadAppResources() { Q_INIT_RESOURCE(fettlekit); }
 
 namespace fk {
 
-QPixmap appPicture(int size) {
+namespace {
+
+const QString PicturePath = QStringLiteral(":/fettlekit/fettlekit.svg");
+
+void renderPicture(QPainter& painter, const QRect& rect) {
     static const bool loaded = (loadAppResources(), true);
     (void)loaded;
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/fettlekit/fettlekit.svg"));
-    QPainter painter(&picture);
-    renderer.render(&painter);
-    return picture;
+    QSvgRenderer renderer(PicturePath);
+    renderer.render(&painter, rect);
 }
 
-QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(appPicture(size));
-    return icon;
+// Draws the picture at the size it is asked for, when it is asked for:
+// rendering every size up front would slow the start.
+class PictureEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        renderPicture(*painter, rect);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        renderPicture(painter, picture.rect());
+        return picture;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{16, 16}, {32, 32}, {48, 48}}; }
+    QIconEngine* clone() const override { return new PictureEngine; }
+    QString key() const override { return QStringLiteral("fettlekit-picture"); }
+};
+
+}  // namespace
+
+QPixmap appPicture(int size) {
+    return PictureEngine().pixmap(QSize(size, size), QIcon::Normal, QIcon::Off);
 }
+
+QIcon appIcon() { return QIcon(new PictureEngine); }
 
 }  // namespace fk

@@ -121,28 +121,33 @@ void MainWindow::createControls() {
     label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
 }
 
+// The editor panels are made when first shown, which keeps the start quick;
+// the account panel is needed at once, for the account list.
 void MainWindow::createPanels() {
-    EditorContext context;
-    context.store = store_.get();
-    context.dialogs = &dialogs_;
-    context.mainWindow = this;
-    context.prefActual = [this] { return prefActual_; };
-    context.openTagPicker = [this](QLineEdit* target) { picker_.open(target); };
-    context.closeTagPicker = [this] { picker_.close(); };
-    context.fontListsLoaded = &fontListsLoaded_;
-    context.exitProgram = [this](int status) { exit_(status); };
+    context_.store = store_.get();
+    context_.dialogs = &dialogs_;
+    context_.mainWindow = this;
+    context_.prefActual = [this] { return prefActual_; };
+    context_.openTagPicker = [this](QLineEdit* target) { picker_.open(target); };
+    context_.closeTagPicker = [this] { picker_.close(); };
+    context_.fontListsLoaded = &fontListsLoaded_;
+    context_.exitProgram = [this](int status) { exit_(status); };
 
     about_ = new AboutPanel(frame4_);
     pictures_[0] = about_;
+    accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[Account]));
+}
+
+EditorPanel* MainWindow::makePanel(int index) {
     for (int kind = Boolean; kind < None; ++kind) {
-        EditorPanel* editor = makeEditorPanel(kind, context, frame4_);
-        if (!editor) continue;
-        const int index = PanelTable[size_t(kind)];
+        if (PanelTable[size_t(kind)] != index) continue;
+        EditorPanel* editor = makeEditorPanel(kind, context_, frame4_);
+        if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
         editor->hide();
-        pictures_[size_t(index)] = editor;
+        return editor;
     }
-    accountPanel_ = qobject_cast<AccountPanel*>(pictures_[size_t(PanelTable[Account])]);
+    return nullptr;
 }
 
 bool MainWindow::load() {
@@ -268,18 +273,20 @@ void MainWindow::prepareEditorOfKind(int kind, int index) {
         return;
     }
     if (kind == None) return;
-    if (auto* editor = qobject_cast<EditorPanel*>(pictures_[size_t(panelOfKind_[size_t(kind)])]))
-        editor->prepare(index);
+    if (auto* editor = qobject_cast<EditorPanel*>(panel(panelOfKind_[size_t(kind)]))) editor->prepare(index);
 }
 
-QWidget* MainWindow::panel(int index) const {
-    return index >= 0 && index < int(pictures_.size()) ? pictures_[size_t(index)] : nullptr;
+QWidget* MainWindow::panel(int index) {
+    if (index < 0 || index >= int(pictures_.size())) return nullptr;
+    QWidget*& picture = pictures_[size_t(index)];
+    if (!picture) picture = makePanel(index);
+    return picture;
 }
 
-QWidget* MainWindow::panelOfEntry(int index) const {
+QWidget* MainWindow::panelOfEntry(int index) {
     const int kind = settingEntry(index).Kind;
     if (kind < Boolean || kind > None) return nullptr;
-    return pictures_[size_t(panelOfKind_[size_t(kind)])];
+    return panel(panelOfKind_[size_t(kind)]);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

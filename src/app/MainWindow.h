@@ -2,6 +2,7 @@
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It owns the store root key and the current preferences
 // key, Pref_Actual, PanelOfKind and FontListsLoaded.
+#include "EditorPanel.h"
 #include "Registry.h"
 #include "TagPickerHost.h"
 
@@ -59,8 +60,8 @@ public:
     PreferenceStore& store() const { return *store_; }
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
-    // Picture1(index), or null.
-    QWidget* panel(int index) const;
+    // Picture1(index), made the first time it is asked for; null past the array.
+    QWidget* panel(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,11 +70,12 @@ protected:
 private:
     void createControls();
     void createPanels();
+    EditorPanel* makePanel(int index);
     void listAccounts();
     void fillTrees();
     bool openPreferencesKey(const QString& account);
     void showNotice();
-    QWidget* panelOfEntry(int index) const;
+    QWidget* panelOfEntry(int index);
     void releaseKeys();
     void fatal(const QString& text);
 
@@ -94,6 +96,7 @@ private:
     SettingsTree* tree1_ = nullptr;
     SettingsTree* tree2_ = nullptr;
     QGroupBox* frame4_ = nullptr;
+    EditorContext context_;
     std::array<QWidget*, 10> pictures_{};
     AboutPanel* about_ = nullptr;
     AccountPanel* accountPanel_ = nullptr;
