@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "MainWindow.h"
 #include "Messages.h"
+#include "QuitAfterFirstPaint.h"
 #include "Screenshots.h"
 #include "Version.h"
 #ifndef _WIN32
@@ -15,8 +16,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QEvent>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,22 +29,6 @@ struct Options {
     QString hivePath;
     QString screenshotDir;
     bool quitWhenShown = false;
-};
-
-// Ends the event loop once the window has been painted, so that a benchmark
-// can time start-up to the first picture the user sees.
-class QuitAfterFirstPaint : public QObject {
-public:
-    explicit QuitAfterFirstPaint(QWidget& window) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
 };
 
 void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPrintable(text)); }
