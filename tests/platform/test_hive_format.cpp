@@ -42,6 +42,13 @@ const std::string WineValues =
     "\"Quote\"=\"a\\\"b\\\\c\\ttab\"\n"
     "\"\\xdcn\\\"i\"=\"\\xe9\\x20acx \\x01001 \\x00ffa\"\n";
 
+// Forgets the text each value was read from: written again, all is formatted afresh.
+void forgetText(Key& key) {
+    for (auto& v : key.values) v.raw.clear();
+    if (key.sectionIndex >= 0) Document::touch(key, key.modified);
+    for (auto& sub : key.subkeys) forgetText(*sub);
+}
+
 Key& prefs(Document& doc) {
     Key* key = doc.find({u"Software", u"Tavrel", u"Brisko2", u"Nobody", u"Preferences"});
     EXPECT_TRUE(key);
@@ -58,16 +65,7 @@ TEST(HiveFormat, WineFreshPrefixRoundTripsByteForByte) {
     EXPECT_EQ(doc->serialise(), original);
 }
 
-namespace {
-void forgetText(Key& key) {
-    for (auto& v : key.values) v.raw.clear();
-    if (key.sectionIndex >= 0) Document::touch(key, key.modified);
-    for (auto& sub : key.subkeys) forgetText(*sub);
-}
-}  // namespace
-
 TEST(HiveFormat, WineFreshPrefixWrittenAfreshGivesWinesBytes) {
-    // Every key and value formatted by us, none copied: Wine's own output again.
     std::string original = readBytes(fk::test::dataFile("wine-fresh-user.reg"));
     auto doc = parseOk(original);
     ASSERT_TRUE(doc);
@@ -115,9 +113,7 @@ TEST(HiveFormat, ChangedKeyIsWrittenAsWineWritesIt) {
     std::string text = Header + WineValues;
     auto doc = parseOk(text);
     ASSERT_TRUE(doc);
-    Key& key = prefs(*doc);
-    for (auto& v : key.values) v.raw.clear();  // forget the text read: every value formatted afresh
-    Document::touch(key, key.modified);
+    forgetText(prefs(*doc));
     EXPECT_EQ(doc->serialise(), text);
 }
 
