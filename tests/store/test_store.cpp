@@ -1,93 +1,45 @@
 // The store primitives against the Wine hive backend on a real file: what is
 // written must be what the add-on would read back.
+#include "../platform/HiveTestFiles.h"
 #include "Catalogue.h"
-#include "text/Cp1252.h"
 #include "HiveRegistry.h"
 #include "PreferenceStore.h"
+#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace fk {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int AddCharToTruncateName = 0;   // Boolean, default false
+constexpr int ArchiveFileDateFmt = 2;      // Text, default "MMMM yyyy"
 constexpr int AskInsultAnswer = 3;         // Boolean, default true
 constexpr int AutoUpdateNotification = 5;  // Boolean, all users, default true
 constexpr int ContactSoundMaxTime = 11;    // Number, default 12
+constexpr int DefaultConfiguration = 14;   // Account, all users
+constexpr int IconShowDelay = 18;          // Number, default 300
+constexpr int IMIgnoreCloseDelay = 19;     // Number, default 600
 constexpr int NameOnSignin = 24;           // Text, default empty
 constexpr int NickNameSeparator = 25;      // Text, default ", "
+constexpr int SoundMCIType = 38;           // Text, default "MPEGVideo"
 
 const char* const RootPath = "Software\\Tavrel\\Brisko2";
 const char* const PrefsPath = "Software\\Tavrel\\Brisko2\\Nobody\\Preferences";
 
-// A user.reg in a folder of its own, removed after the test.
-class TempHive {
-public:
-    explicit TempHive(const std::string& body) {
-        std::string pattern = (fs::temp_directory_path() / "fk-store-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-        path_ = (fs::path(dir_) / "user.reg").string();
-        std::ofstream out(path_, std::ios::binary);
-        out << "WINE REGISTRY Version 2\n"
-               ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-               "#arch=win32\n\n"
-               "[Software\\\\Tavrel\\\\Brisko2] 1700000000\n"
-               "#time=1d9f0c6b1a2b3c4\n\n"
-               "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody] 1700000000\n"
-               "#time=1d9f0c6b1a2b3c4\n\n"
-               "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1700000000\n"
-               "#time=1d9f0c6b1a2b3c4\n"
-            << body << "\n";
-    }
-    ~TempHive() {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    const std::string& path() const { return path_; }
-    std::string text() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
-
-private:
-    std::string dir_;
-    std::string path_;
-};
+const std::string Header =
+    "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n"
+    "[Software\\\\Tavrel\\\\Brisko2] 1700000000\n#time=1d9f0c6b1a2b3c4\n\n"
+    "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody] 1700000000\n#time=1d9f0c6b1a2b3c4\n\n"
+    "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1700000000\n#time=1d9f0c6b1a2b3c4\n";
 
 struct StoredValue {
     long result = -1;
     std::uint32_t type = 0;
     std::string data;
 };
-
-// What a fresh open of the file holds, as the add-on would see it.
-StoredValue storedValue(const std::string& hivePath, const char* keyPath, const char* name) {
-    StoredValue v;
-    auto opened = reg::openHiveRegistry(hivePath);
-    if (!opened.registry) {
-        ADD_FAILURE() << "hive no longer opens: " << opened.error;
-        return v;
-    }
-    reg::Key key = 0;
-    if (opened.registry->RegOpenKeyExA(reg::CurrentUser, keyPath, 0, reg::KeyRead, &key) != reg::Success) return v;
-    std::uint8_t buffer[2048] = {};
-    std::uint32_t size = sizeof buffer;
-    v.result = opened.registry->RegQueryValueExA(key, name, nullptr, &v.type, buffer, &size);
-    if (v.result == reg::Success) v.data.assign(reinterpret_cast<char*>(buffer), size);
-    opened.registry->RegCloseKey(key);
-    return v;
-}
 
 std::string dword(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -98,8 +50,8 @@ std::string dword(std::int32_t value) {
 class StoreTest : public ::testing::Test {
 protected:
     void open(const std::string& body, const char* keyPath = PrefsPath, std::uint32_t access = reg::KeyAllAccess) {
-        hive_ = std::make_unique<TempHive>(body);
-        auto opened = reg::openHiveRegistry(hive_->path());
+        test::writeBytes(path_, Header + body + "\n");
+        auto opened = reg::openHiveRegistry(path_);
         ASSERT_TRUE(opened.registry) << opened.error;
         registry_ = std::move(opened.registry);
         store_ = std::make_unique<PreferenceStore>(*registry_, [this] { ++failures_; });
@@ -108,13 +60,29 @@ protected:
         store_->setCurrentKey(key);
     }
     void TearDown() override {
-        if (registry_ && store_ && store_->currentKey()) registry_->RegCloseKey(store_->currentKey());
+        if (store_ && store_->currentKey()) registry_->RegCloseKey(store_->currentKey());
     }
+    // What a fresh open of the file holds, as the add-on would see it.
     StoredValue stored(int index, const char* keyPath = PrefsPath) const {
-        return storedValue(hive_->path(), keyPath, settingEntry(index).ValueName.c_str());
+        StoredValue v;
+        auto opened = reg::openHiveRegistry(path_);
+        if (!opened.registry) {
+            ADD_FAILURE() << "hive no longer opens: " << opened.error;
+            return v;
+        }
+        reg::Key key = 0;
+        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, keyPath, 0, reg::KeyRead, &key) != reg::Success) return v;
+        std::uint8_t buffer[2048] = {};
+        std::uint32_t size = sizeof buffer;
+        v.result = opened.registry->RegQueryValueExA(key, settingEntry(index).ValueName.c_str(), nullptr, &v.type,
+                                                     buffer, &size);
+        if (v.result == reg::Success) v.data.assign(reinterpret_cast<char*>(buffer), size);
+        opened.registry->RegCloseKey(key);
+        return v;
     }
 
-    std::unique_ptr<TempHive> hive_;
+    test::TempFolder folder_;
+    std::string path_ = folder_.file("user.reg");
     std::unique_ptr<reg::Registry> registry_;
     std::unique_ptr<PreferenceStore> store_;
     int failures_ = 0;
@@ -123,47 +91,34 @@ protected:
 TEST_F(StoreTest, BooleansReadAnyNonZeroAsTrueAndWriteOneOrZero) {
     open("\"AddCharToTruncateName\"=dword:00000005\n");
     EXPECT_NE(store_->ReadSettingNumber(AddCharToTruncateName), 0);
-    EXPECT_TRUE(store_->WriteSettingBoolean(store_->ReadSettingNumber(AddCharToTruncateName) != 0,
-                                            AddCharToTruncateName));
+    EXPECT_TRUE(store_->WriteSettingBoolean(true, AddCharToTruncateName));
     StoredValue v = stored(AddCharToTruncateName);
-    EXPECT_EQ(v.result, reg::Success);
     EXPECT_EQ(v.type, reg::TypeDword);
     EXPECT_EQ(v.data, dword(1));
-    EXPECT_NE(hive_->text().find("\"AddCharToTruncateName\"=dword:00000001"), std::string::npos);
-
     EXPECT_TRUE(store_->WriteSettingBoolean(false, AddCharToTruncateName));
     EXPECT_EQ(stored(AddCharToTruncateName).data, dword(0));
     EXPECT_EQ(store_->ReadSettingNumber(AddCharToTruncateName), 0);
-
     // Missing: the default, 1 or 0.
     EXPECT_EQ(store_->ReadSettingNumber(AskInsultAnswer), 1);
-    store_->DeleteSettingValue("AddCharToTruncateName");
-    EXPECT_EQ(store_->ReadSettingNumber(AddCharToTruncateName), 0);
     EXPECT_EQ(failures_, 0);
 }
 
-TEST_F(StoreTest, NumbersOfAnotherTypeReadAsTheDefault) {
+TEST_F(StoreTest, ValuesOfAnotherTypeOrTooLongForTheBufferReadAsTheDefault) {
+    const std::string longest(255, 'a');
     open("\"ContactSoundMaxTime\"=\"30\"\n"
          "\"IconShowDelay\"=hex:2c,01,00,00\n"
-         "\"IMIgnoreCloseDelay\"=dword:ffffffff\n");
+         "\"IMIgnoreCloseDelay\"=dword:ffffffff\n"
+         "\"NameOnSignin\"=\"" + longest + "\"\n"
+         "\"NickNameSeparator\"=\"" + std::string(256, 'b') + "\"\n"
+         "\"SoundMCIType\"=str(2):\"MPEG\"\n"
+         "\"ArchiveFileDateFmt\"=dword:00000001\n");
     EXPECT_EQ(store_->ReadSettingNumber(ContactSoundMaxTime), 12);
-    EXPECT_EQ(store_->ReadSettingNumber(18), 300);  // binary, not a number
-    EXPECT_EQ(store_->ReadSettingNumber(19), -1);
-
-    EXPECT_TRUE(store_->WriteSettingNumber(-5, ContactSoundMaxTime));
-    StoredValue v = stored(ContactSoundMaxTime);
-    EXPECT_EQ(v.type, reg::TypeDword);
-    EXPECT_EQ(v.data, dword(-5));
-    EXPECT_EQ(store_->ReadSettingNumber(ContactSoundMaxTime), -5);
-    EXPECT_NE(hive_->text().find("\"ContactSoundMaxTime\"=dword:fffffffb"), std::string::npos);
-}
-
-TEST_F(StoreTest, TextsOfTwoHundredFiftySixCharactersReadAsTheDefault) {
-    const std::string longest(255, 'a');
-    const std::string tooLong(256, 'b');
-    open("\"NameOnSignin\"=\"" + longest + "\"\n\"NickNameSeparator\"=\"" + tooLong + "\"\n");
+    EXPECT_EQ(store_->ReadSettingNumber(IconShowDelay), 300);
+    EXPECT_EQ(store_->ReadSettingNumber(IMIgnoreCloseDelay), -1);
     EXPECT_EQ(store_->ReadSettingText(NameOnSignin), longest);
     EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), ", ");
+    EXPECT_EQ(store_->ReadSettingText(SoundMCIType), "MPEGVideo");
+    EXPECT_EQ(store_->ReadSettingText(ArchiveFileDateFmt), "MMMM yyyy");
 
     // Saving a long text is no error; it just cannot be read back.
     EXPECT_TRUE(store_->WriteSettingText(std::string(300, 'c'), NameOnSignin));
@@ -172,27 +127,23 @@ TEST_F(StoreTest, TextsOfTwoHundredFiftySixCharactersReadAsTheDefault) {
     EXPECT_EQ(failures_, 0);
 }
 
-TEST_F(StoreTest, TextsOfAnotherTypeReadAsTheDefault) {
-    open("\"NickNameSeparator\"=dword:00000001\n"
-         "\"SoundMCIType\"=str(2):\"MPEG\"\n");
-    EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), ", ");
-    EXPECT_EQ(store_->ReadSettingText(38), "MPEGVideo");
+TEST_F(StoreTest, NumbersKeepTheirSign) {
+    open("");
+    EXPECT_TRUE(store_->WriteSettingNumber(-5, ContactSoundMaxTime));
+    StoredValue v = stored(ContactSoundMaxTime);
+    EXPECT_EQ(v.type, reg::TypeDword);
+    EXPECT_EQ(v.data, dword(-5));
+    EXPECT_EQ(store_->ReadSettingNumber(ContactSoundMaxTime), -5);
 }
 
-TEST_F(StoreTest, EmptyTextIsStoredAsItsTerminatingZero) {
-    open("\"NickNameSeparator\"=\" and \"\n");
+TEST_F(StoreTest, EmptyTextsAreStoredAsTheirZeroAndReadEmptyWithoutIt) {
+    open("\"NickNameSeparator\"=\" and \"\n\"NameOnSignin\"=hex(1):\n");
+    EXPECT_EQ(store_->ReadSettingText(NameOnSignin), "");
     EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), " and ");
     EXPECT_TRUE(store_->WriteSettingText("", NickNameSeparator));
     StoredValue v = stored(NickNameSeparator);
-    EXPECT_EQ(v.result, reg::Success);
     EXPECT_EQ(v.type, reg::TypeSz);
     EXPECT_EQ(v.data, std::string(1, '\0'));
-    EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), "");
-    EXPECT_NE(hive_->text().find("\"NickNameSeparator\"=\"\""), std::string::npos);
-}
-
-TEST_F(StoreTest, TextWithoutAnyBytesReadsEmpty) {
-    open("\"NickNameSeparator\"=hex(1):\n");
     EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), "");
 }
 
@@ -203,10 +154,7 @@ TEST_F(StoreTest, TextRoundTripKeepsItsLastCharacterAndCodePage) {
     const std::string typed = text::utf8ToCp1252("Zoë – déjà vu €ÿ");
     ASSERT_EQ(typed, "Zo\xEB \x96 d\xE9j\xE0 vu \x80\xFF");
     EXPECT_TRUE(store_->WriteSettingText(typed, NameOnSignin));
-    StoredValue v = stored(NameOnSignin);
-    EXPECT_EQ(v.type, reg::TypeSz);
-    EXPECT_EQ(v.data, typed + '\0');
-    EXPECT_EQ(store_->ReadSettingText(NameOnSignin), typed);
+    EXPECT_EQ(stored(NameOnSignin).data, typed + '\0');
     EXPECT_EQ(text::cp1252ToUtf8(store_->ReadSettingText(NameOnSignin)), "Zoë – déjà vu €ÿ");
 
     // A character 1252 has not is kept as '?'.
@@ -218,15 +166,11 @@ TEST_F(StoreTest, AllUsersSettingsLiveInTheStoreRoot) {
     open("", RootPath);
     EXPECT_EQ(store_->ReadSettingNumber(AutoUpdateNotification), 1);
     EXPECT_TRUE(store_->WriteSettingBoolean(false, AutoUpdateNotification));
-    EXPECT_TRUE(store_->WriteSettingText("Nobody", 14));
-    StoredValue flag = stored(AutoUpdateNotification, RootPath);
-    EXPECT_EQ(flag.result, reg::Success);
-    EXPECT_EQ(flag.data, dword(0));
-    StoredValue account = stored(14, RootPath);
-    EXPECT_EQ(account.type, reg::TypeSz);
-    EXPECT_EQ(account.data.size(), 7u);
+    EXPECT_TRUE(store_->WriteSettingText("Nobody", DefaultConfiguration));
+    EXPECT_EQ(stored(AutoUpdateNotification, RootPath).data, dword(0));
+    EXPECT_EQ(stored(DefaultConfiguration, RootPath).data, std::string("Nobody") + '\0');
     EXPECT_EQ(stored(AutoUpdateNotification, PrefsPath).result, reg::NotFound);
-    EXPECT_EQ(stored(14, PrefsPath).result, reg::NotFound);
+    EXPECT_EQ(stored(DefaultConfiguration, PrefsPath).result, reg::NotFound);
 }
 
 TEST_F(StoreTest, DeleteIsSilentAndLeavesTheDefault) {
@@ -241,7 +185,7 @@ TEST_F(StoreTest, DeleteIsSilentAndLeavesTheDefault) {
 
 TEST_F(StoreTest, FailedWritesTellTheUserOnceEach) {
     open("\"NickNameSeparator\"=\" / \"\n\"ContactSoundMaxTime\"=dword:0000001e\n", PrefsPath, reg::KeyRead);
-    const std::string before = hive_->text();
+    const std::string before = test::readBytes(path_);
     EXPECT_FALSE(store_->WriteSettingText("x", NickNameSeparator));
     EXPECT_EQ(failures_, 1);
     EXPECT_FALSE(store_->WriteSettingNumber(50, ContactSoundMaxTime));
@@ -251,18 +195,13 @@ TEST_F(StoreTest, FailedWritesTellTheUserOnceEach) {
     // Reads still work, and nothing reached the file.
     EXPECT_EQ(store_->ReadSettingText(NickNameSeparator), " / ");
     EXPECT_EQ(store_->ReadSettingNumber(ContactSoundMaxTime), 30);
-    EXPECT_EQ(hive_->text(), before);
-}
+    EXPECT_EQ(test::readBytes(path_), before);
 
-TEST(StoreWithoutKey, WritesBeforeAnyKeyFail) {
-    TempHive hive("");
-    auto opened = reg::openHiveRegistry(hive.path());
-    ASSERT_TRUE(opened.registry) << opened.error;
-    int failures = 0;
-    PreferenceStore store(*opened.registry, [&] { ++failures; });
-    EXPECT_FALSE(store.WriteSettingNumber(1, AddCharToTruncateName));
-    EXPECT_EQ(failures, 1);
-    EXPECT_EQ(store.ReadSettingText(NickNameSeparator), ", ");
+    // Before any key is chosen, a write fails the same way.
+    registry_->RegCloseKey(store_->currentKey());
+    store_->setCurrentKey(0);
+    EXPECT_FALSE(store_->WriteSettingNumber(1, AddCharToTruncateName));
+    EXPECT_EQ(failures_, 4);
 }
 
 }  // namespace
