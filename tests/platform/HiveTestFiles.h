@@ -28,11 +28,11 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "fk-hive-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        if (::mkdtemp(pattern.data())) path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
     }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }

@@ -2,6 +2,7 @@
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.
 #include "HiveRegistry.h"
+#include "HiveTestFiles.h"
 #include "PreferenceStore.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +15,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -50,22 +49,6 @@ std::map<std::string, std::uint32_t> lastValues(int count) {
     for (int i = 0; i < count; ++i) last[valueName(i)] = std::uint32_t(i);
     return last;
 }
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fk-writers-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // Runs fettlekit-reg once, quietly; its exit status, or -1.
 int runReg(const std::vector<std::string>& args) {
@@ -137,13 +120,6 @@ void expectValues(reg::Registry& registry, const std::string& subKey, const std:
     registry.RegCloseKey(key);
 }
 
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 size_t occurrences(const std::string& text, const std::string& piece) {
     size_t n = 0;
     for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + piece.size())) ++n;
@@ -151,15 +127,12 @@ size_t occurrences(const std::string& text, const std::string& piece) {
 }
 
 TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
-    TempFolder folder;
+    test::TempFolder folder;
     ASSERT_FALSE(folder.path().empty());
     const std::string hive = folder.path() + "/user.reg";
-    std::ofstream(hive, std::ios::binary) << "WINE REGISTRY Version 2\n"
-                                             ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-                                             "#arch=win32\n\n"
-                                             "[Software\\\\Tavrel\\\\Brisko2] 1700000000\n"
-                                             "#time=1d9f0c6b1a2b3c4\n"
-                                             "\"DefaultConfiguration\"=\"alice\"\n\n";
+    test::writeBytes(hive, "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+                           "#arch=win32\n\n[Software\\\\Tavrel\\\\Brisko2] 1700000000\n#time=1d9f0c6b1a2b3c4\n"
+                           "\"DefaultConfiguration\"=\"alice\"\n\n");
 
     // The program's side: its store on a key of its own, opened before the others start.
     auto opened = reg::openHiveRegistry(hive);
@@ -221,7 +194,7 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
 
     // One section per key, the header first, the untouched value kept, and
     // no half-written file left beside it.
-    const std::string text = fileText(hive);
+    const std::string text = test::readBytes(hive);
     EXPECT_EQ(text.rfind("WINE REGISTRY Version 2\n", 0), 0u);
     EXPECT_EQ(occurrences(text, "[Software\\\\Tavrel\\\\Brisko2\\\\regA]"), 1u);
     EXPECT_EQ(occurrences(text, "[Software\\\\Tavrel\\\\Brisko2\\\\regB]"), 1u);
