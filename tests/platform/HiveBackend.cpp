@@ -1,11 +1,10 @@
 // The shared suite on the hive file: a user.reg in a fresh folder, with the
 // scratch key (and any seeded values) written as Wine writes them.
 #include "HiveRegistry.h"
+#include "HiveTestFiles.h"
 #include "RegistryBehaviour.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace fk::test {
@@ -39,11 +38,9 @@ std::string keyLine(const std::u16string& path) {
 class HiveScratch final : public Scratch {
 public:
     explicit HiveScratch(const Seed& seed) : path_(scratchPath()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fk-behaviour-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
-        folder_ = pattern;
+        if (folder_.path().empty()) throw std::runtime_error("no temporary folder");
         std::u16string key(path_.begin(), path_.end());
-        std::ofstream out(folder_ + "/user.reg", std::ios::binary);
+        std::ofstream out(folder_.file("user.reg"), std::ios::binary);
         out << "WINE REGISTRY Version 2\n"
                ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
                "#arch=win64\n\n"
@@ -52,21 +49,16 @@ public:
             out << '"' << value.name << "\"=\"" << wineEscape(value.text) << "\"\n";
         for (const auto& subkey : seed.subkeys) out << '\n' << keyLine(key + u"\\" + subkey);
         out.close();
-        auto opened = reg::openHiveRegistry(folder_ + "/user.reg");
+        auto opened = reg::openHiveRegistry(folder_.file("user.reg"));
         if (!opened.registry) throw std::runtime_error("the hive did not open: " + opened.error);
         registry_ = std::move(opened.registry);
-    }
-    ~HiveScratch() override {
-        registry_.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
     reg::Registry& registry() override { return *registry_; }
     std::string path() const override { return path_; }
 
 private:
     std::string path_;
-    std::string folder_;
+    TempFolder folder_;  // outlives the registry
     std::unique_ptr<reg::Registry> registry_;
 };
 

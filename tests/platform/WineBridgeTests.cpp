@@ -2,6 +2,7 @@
 // choice of backend while Wine runs, writes beside another Wine program,
 // and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.
+#include "HiveTestFiles.h"
 #include "OpenRegistry.h"
 #include "PreferenceStore.h"
 #include "RegistryBehaviour.h"
@@ -15,7 +16,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <sys/wait.h>
@@ -132,12 +132,9 @@ std::map<std::string, std::string> wineValues(const std::string& key) {
 std::string exportCurrentUser() {
     std::string file = g_prefix + "/drive_c/hkcu.reg";
     run("wine reg export HKCU 'C:\\hkcu.reg' /y </dev/null");
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
+    std::string bytes = readBytes(file), text;
     fs::remove(file);
     // UTF-16 with a byte order mark; the keys and values compared here are ASCII.
-    std::string bytes = all.str(), text;
     for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
         char16_t c = char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
         if (c != u'\r') text += c < 0x80 ? char(c) : '?';

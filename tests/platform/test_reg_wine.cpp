@@ -1,6 +1,8 @@
 // fettlekit-reg against Wine's own reg.exe: the same commands on a fresh
 // prefix and on a copy of its user.reg must print the same and leave the
 // same file, and each tool must read the file the other one wrote.
+#include "HiveTestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -24,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
+using fk::test::readBytes;
 
 const std::string Root = "HKCU\\Software\\FettlekitDiff";
 
@@ -124,13 +127,6 @@ std::string withoutCarriageReturns(std::string s) {
 std::string fromWine(const std::string& s) { return withoutCarriageReturns(convert(s, "CP437", "UTF-8")); }
 std::string fromOurs(const std::string& s) {
     return withoutCarriageReturns(convert(convert(s, "UTF-8", "CP437"), "CP437", "UTF-8"));
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // The hive without its time stamps: key lines' seconds and "#time=".
@@ -299,7 +295,7 @@ struct Differential {
             return;
         }
         fs::copy_file(prefix / "user.reg", ours);
-        bootHive = readFile(ours);
+        bootHive = readBytes(ours);
 
         keepWineUp();
         steps = sequence();
@@ -310,10 +306,10 @@ struct Differential {
         wine({"export", Root, "C:\\fk-export.reg", "/y"});
         fkreg({"export", Root, (dir / "ours-export.reg").string(), "/y"}, ours);
         stopWine();
-        wineExport = readFile(prefix / "drive_c" / "fk-export.reg");
-        ourExport = readFile(dir / "ours-export.reg");
-        wineHive = readFile(prefix / "user.reg");
-        ourHive = readFile(ours);
+        wineExport = readBytes(prefix / "drive_c" / "fk-export.reg");
+        ourExport = readBytes(dir / "ours-export.reg");
+        wineHive = readBytes(prefix / "user.reg");
+        ourHive = readBytes(ours);
         ready = true;
     }
 
@@ -373,7 +369,7 @@ TEST_F(AgainstWine, EachToolReadsTheFileTheOtherWrote) {
     fs::copy_file(d.prefix / "user.reg", wineCopy, fs::copy_options::overwrite_existing);
     Output oursOnWine = d.fkreg({"query", Root, "/s"}, wineCopy);
     EXPECT_EQ(fromOurs(oursOnWine.text), fromWine(d.wineOut[d.steps.size() - 2].text));
-    EXPECT_EQ(readFile(wineCopy), d.wineHive) << "a query must not rewrite the file";
+    EXPECT_EQ(readBytes(wineCopy), d.wineHive) << "a query must not rewrite the file";
 
     // Wine on ours: put our file into the stopped prefix.
     d.stopWine();
@@ -384,7 +380,7 @@ TEST_F(AgainstWine, EachToolReadsTheFileTheOtherWrote) {
     EXPECT_NE(fromWine(valueOnOurs.text).find(std::string(254, 'x')), std::string::npos);
     d.wine({"export", Root, "C:\\fk-export-ours.reg", "/y"});
     d.stopWine();
-    EXPECT_TRUE(readFile(d.prefix / "drive_c" / "fk-export-ours.reg") == d.wineExport);
+    EXPECT_TRUE(readBytes(d.prefix / "drive_c" / "fk-export-ours.reg") == d.wineExport);
 }
 
 }  // namespace
