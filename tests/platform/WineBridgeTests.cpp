@@ -236,6 +236,21 @@ TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
         ::_exit(127);
     }
     ASSERT_GT(writer, 0);
+    // fettlekit-reg, run as a user would while Wine runs, finds the bridge
+    // and writes through it too.
+    const int regCount = 5;
+    pid_t reg = ::fork();
+    if (reg == 0) {
+        ::setenv("FETTLEKIT_BRIDGE", FK_BRIDGE_EXE, 1);
+        for (int i = 0; i < regCount; ++i) {
+            const std::string add = quote(FK_REG_TOOL) + " add " + quote("HKCU\\" + prefs) + " /v Reg" +
+                                    std::to_string(i) + " /t REG_DWORD /d " + std::to_string(i) + " /f --registry " +
+                                    quote(g_prefix + "/user.reg") + " </dev/null >/dev/null 2>&1";
+            if (std::system(add.c_str()) != 0) ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    ASSERT_GT(reg, 0);
     // Start once the stand-in is writing, and see it write on while we do.
     auto standinValues = [&] {
         int seen = 0;
@@ -257,6 +272,8 @@ TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
     int status = 0;
     ::waitpid(writer, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the stand-in failed";
+    ::waitpid(reg, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "fettlekit-reg failed";
     registry->RegCloseKey(key);
     registry.reset();
     EXPECT_EQ(failures, 0);
@@ -269,8 +286,10 @@ TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
         EXPECT_EQ(values["Fettlekit" + std::to_string(i)], std::string("REG_DWORD    ") + hex) << i;
         if (i % 2) EXPECT_EQ(values["FettlekitText" + std::to_string(i)], "REG_SZ    t" + std::to_string(i)) << i;
     }
+    for (int i = 0; i < regCount; ++i)
+        EXPECT_EQ(values["Reg" + std::to_string(i)], "REG_DWORD    0x" + std::to_string(i)) << i;
     EXPECT_EQ(values["NickNameSeparator"], "REG_SZ    , ");
-    EXPECT_EQ(values.size(), std::size_t(1 + count + count + count / 2));
+    EXPECT_EQ(values.size(), std::size_t(1 + count + count + count / 2 + regCount));
 
     // Nothing outside the add-on's preferences key changed.
     const std::string after = exportCurrentUser();
