@@ -1,12 +1,7 @@
 // The main window over a hive file that goes wrong under it: a folder that
 // refuses the new file, the file replaced, deleted or damaged, a second
 // copy of the program on the same file, and key handles over a whole run.
-#include "AppHive.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "RecordingRegistry.h"
-#include "SettingsTree.h"
+#include "AppDriver.h"
 #include "StartUp.h"
 
 #include <QAbstractButton>
@@ -38,13 +33,6 @@ namespace {
 
 const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
-int settingIndex(const std::string& valueName) {
-    for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).ValueName == valueName) return i;
-    ADD_FAILURE() << "no setting " << valueName;
-    return NoticeIndex;
-}
-
 const int MaxTime = settingIndex("ContactSoundMaxTime");
 
 std::string storeKeys() {
@@ -52,15 +40,6 @@ std::string storeKeys() {
            hiveKey("Software\\Tavrel\\Brisko2\\Bob") +
            hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n") +
            hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
-}
-
-void writeText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Whatever Fettlekit left in the hive's folder besides the hive and its lock.
@@ -71,86 +50,6 @@ QStringList litterBeside(const std::string& hivePath) {
     names.removeAll(QStringLiteral("user.reg.fettlekit-lock"));
     return names;
 }
-
-// One running copy of the program: its registry over the file, its
-// dialogs answered by the test, and its main window.
-class Fettlekit {
-public:
-    explicit Fettlekit(const std::string& hivePath) {
-        auto opened = reg::openHiveRegistry(hivePath);
-        if (!opened.registry) {
-            ADD_FAILURE() << "hive does not open: " << opened.error;
-            return;
-        }
-        registry = std::make_unique<RecordingRegistry>(std::move(opened.registry));
-        dialogs.setScripted(true);
-        window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });
-        loaded = window->load();
-    }
-    ~Fettlekit() { window.reset(); }  // before the registry it uses
-
-    template <class T> T* control(QWidget* in, const char* name) const {
-        T* found = in->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    void pick(const QString& account) {
-        auto* combo = control<QComboBox>(window.get(), "Combo1");
-        const int row = combo->findText(account);
-        ASSERT_GE(row, 0) << account.toStdString();
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QModelIndex item = view->model()->index(row, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        ASSERT_EQ(combo->currentText(), account);
-    }
-
-    void clickSetting(int index) {
-        auto* tree = control<SettingsTree>(window.get(), settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
-        QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
-        ASSERT_NE(node, nullptr);
-        ASSERT_TRUE(tree->isVisible());
-        tree->scrollToItem(node);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
-        ASSERT_EQ(window->Pref_Actual(), index);
-    }
-
-    QLineEdit* numberBox() const { return control<QLineEdit>(window->panel(3), "Text28"); }
-
-    // Types the number into the shown number setting and presses "Change".
-    void changeNumber(int value) {
-        QLineEdit* box = numberBox();
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::number(value));
-        ASSERT_EQ(box->text(), QString::number(value));
-        QTest::mouseClick(control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
-    }
-
-    // The number the panel shows after the setting is chosen again.
-    QString reselectNumber() {
-        clickSetting(settingIndex("CtcDetachStatusOnly"));
-        clickSetting(MaxTime);
-        return numberBox()->text();
-    }
-
-    const std::vector<dialogs::MessageDialog::Shown>& messages() const { return dialogs.messages.shown(); }
-
-    void expectSettingNotSaved() const {
-        ASSERT_EQ(messages().size(), 1u);
-        EXPECT_EQ(messages()[0].text, "Setting not saved.");
-        EXPECT_EQ(messages()[0].title, "Error");
-        EXPECT_EQ(messages()[0].icon, dialogs::MessageIcon::Exclamation);
-    }
-
-    std::unique_ptr<RecordingRegistry> registry;
-    dialogs::Dialogs dialogs;
-    std::vector<int> exits;
-    std::unique_ptr<MainWindow> window;
-    bool loaded = false;
-};
 
 // Makes a folder refuse new files for as long as it lives. Root ignores
 // the mode bits, so for root the folder is made immutable instead.
@@ -196,8 +95,6 @@ private:
     struct stat mode_ {};
 };
 
-std::string folderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
-
 TEST(Faults, AFolderThatRefusesTheNewFileKeepsTheOldBytesAndSaysSettingNotSaved) {
     for (bool savedBefore : {false, true}) {
         SCOPED_TRACE(savedBefore ? "the lock file exists already" : "no write has been made yet");
@@ -213,7 +110,7 @@ TEST(Faults, AFolderThatRefusesTheNewFileKeepsTheOldBytesAndSaysSettingNotSaved)
         }
         const std::string before = hive.fileText();
 
-        UnwritableFolder locked(folderOf(hive.path()));
+        UnwritableFolder locked(hive.folder());
         if (!locked.refuses()) GTEST_SKIP() << "this file system lets the test write into any folder";
         app.changeNumber(60);
         app.expectSettingNotSaved();
@@ -240,11 +137,9 @@ TEST(Faults, AHiveRenamedOverWhileTheWindowRunsTakesTheNextChangeAndKeepsItsCont
     ASSERT_EQ(app.numberBox()->text(), "30");
 
     // Another program writes its own version beside it and renames it over.
-    const std::string incoming = folderOf(hive.path()) + "/incoming.reg";
-    writeText(incoming, hiveText(hiveKey("Software\\Tavrel\\Brisko2") +
-                                 hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000000b\n") +
-                                 hiveKey("Software\\Elsewhere", "\"kept\"=\"yes\"\n")));
-    ASSERT_EQ(std::rename(incoming.c_str(), hive.path().c_str()), 0);
+    hive.replace(hiveText(hiveKey("Software\\Tavrel\\Brisko2") +
+                          hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000000b\n") +
+                          hiveKey("Software\\Elsewhere", "\"kept\"=\"yes\"\n")));
 
     EXPECT_EQ(app.reselectNumber(), "11");
     app.changeNumber(70);
@@ -265,10 +160,8 @@ TEST(Faults, AHiveReplacedByOneWithoutTheAccountRefusesTheChangeAndStaysAsItCame
     app.pick("alice");
     app.clickSetting(MaxTime);
 
-    const std::string incoming = folderOf(hive.path()) + "/incoming.reg";
     const std::string replacement = hiveText(hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences"));
-    writeText(incoming, replacement);
-    ASSERT_EQ(std::rename(incoming.c_str(), hive.path().c_str()), 0);
+    hive.replace(replacement);
 
     app.changeNumber(70);
     app.expectSettingNotSaved();
@@ -285,9 +178,7 @@ TEST(Faults, AHiveDamagedUnderTheWindowIsNeverRewritten) {
     app.clickSetting(MaxTime);
 
     const std::string damaged = hiveText(hiveKey(AlicePrefs)) + "[Software\\\\Broken 1700000000\n\"x\"=dword:zz\n";
-    const std::string incoming = folderOf(hive.path()) + "/incoming.reg";
-    writeText(incoming, damaged);
-    ASSERT_EQ(std::rename(incoming.c_str(), hive.path().c_str()), 0);
+    hive.replace(damaged);
 
     app.changeNumber(70);
     app.expectSettingNotSaved();
@@ -297,8 +188,7 @@ TEST(Faults, AHiveDamagedUnderTheWindowIsNeverRewritten) {
     EXPECT_EQ(app.messages().size(), 1u);
 
     // Once the file is sound again, saving works again.
-    writeText(incoming, hiveText(hiveKey(AlicePrefs)));
-    ASSERT_EQ(std::rename(incoming.c_str(), hive.path().c_str()), 0);
+    hive.replace(hiveText(hiveKey(AlicePrefs)));
     app.dialogs.messages.clear();
     app.changeNumber(71);
     EXPECT_TRUE(app.messages().empty());
@@ -339,29 +229,8 @@ TEST(Faults, AHiveDeletedWhileTheWindowRunsFailsEachChangeCleanly) {
     EXPECT_EQ(app.registry->openHandleCount(), 0);
 }
 
-// A wineserver for one folder, as Wine starts one for a prefix; stopped
-// and waited for at the end.
-class WineServer {
-public:
-    explicit WineServer(const std::string& prefix) : prefix_(prefix) {
-        started_ = run("-p") == 0;
-    }
-    ~WineServer() {
-        if (started_) run("-k"), run("-w");
-    }
-    bool started() const { return started_; }
-
-private:
-    int run(const char* option) const {
-        const std::string command = "WINEDEBUG=-all WINEPREFIX='" + prefix_ + "' wineserver " + option + " 2>/dev/null";
-        return std::system(command.c_str());
-    }
-    std::string prefix_;
-    bool started_ = false;
-};
-
 TEST(Faults, WineStartingInThePrefixStopsSavesAndLeavesTheFileAlone) {
-    if (std::system("command -v wineserver >/dev/null 2>&1") != 0) GTEST_SKIP() << "no wineserver here";
+    if (!WineServer::installed()) GTEST_SKIP() << "no wineserver here";
     AppHive hive(storeKeys());
     Fettlekit app(hive.path());
     ASSERT_TRUE(app.loaded);
@@ -370,7 +239,7 @@ TEST(Faults, WineStartingInThePrefixStopsSavesAndLeavesTheFileAlone) {
     app.changeNumber(50);
     ASSERT_TRUE(app.messages().empty());
 
-    WineServer wine(folderOf(hive.path()));
+    WineServer wine(hive.folder());
     ASSERT_TRUE(wine.started());
     ASSERT_TRUE(reg::openHiveRegistry(hive.path()).wineRunning) << "the server is not seen as serving the prefix";
     const std::string before = hive.fileText();
@@ -454,11 +323,7 @@ TEST(Faults, ADamagedHiveAtStartUpNamesTheLineAndIsLeftUntouched) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("user.reg").toStdString();
     // The sixth line opens a key and never closes its bracket.
-    const std::string damaged = "WINE REGISTRY Version 2\n"
-                                ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-                                "#arch=win32\n\n"
-                                "[Software\\\\Tavrel\\\\Brisko2 1700000000\n"
-                                "\"x\"=dword:00000001\n";
+    const std::string damaged = hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n\"x\"=dword:00000001\n");
     writeText(path, damaged);
     const timespec old[2] = {{978307200, 0}, {978307200, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
@@ -472,11 +337,7 @@ TEST(Faults, ADamagedHiveAtStartUpNamesTheLineAndIsLeftUntouched) {
     const std::string said = ::testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(opened.registry, nullptr);
-    ASSERT_EQ(dialogs.messages.shown().size(), 1u);
-    EXPECT_EQ(dialogs.messages.shown()[0].text,
-              "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.");
-    EXPECT_EQ(dialogs.messages.shown()[0].title, "Error");
-    EXPECT_EQ(dialogs.messages.shown()[0].icon, dialogs::MessageIcon::Critical);
+    expectOneMessage(dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
     EXPECT_NE(said.find("line 6"), std::string::npos) << said;
     EXPECT_NE(said.find(path), std::string::npos) << said;
 

@@ -1,13 +1,8 @@
 // Form1 over hive files made for each test: start-up, account selection,
 // setting selection, Esc and closing.
-#include "AppHive.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
+#include "AppDriver.h"
 #include "EditorPanel.h"
-#include "MainWindow.h"
 #include "PreferenceStore.h"
-#include "RecordingRegistry.h"
-#include "SettingsTree.h"
 #include "Version.h"
 
 #include <QComboBox>
@@ -27,13 +22,6 @@ namespace fk::testing {
 namespace {
 
 const char* const Root = "Software\\Tavrel\\Brisko2";
-
-int settingIndex(const std::string& valueName) {
-    for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).ValueName == valueName) return i;
-    ADD_FAILURE() << "no setting " << valueName;
-    return NoticeIndex;
-}
 
 int firstOfKind(int kind) {
     for (int i = 0; i < SettingCount; ++i)
@@ -62,26 +50,17 @@ protected:
     // Opens the hive and loads the window as the program does.
     bool start(const std::string& keys) {
         hive_ = std::make_unique<AppHive>(keys);
-        auto opened = reg::openHiveRegistry(hive_->path());
-        if (!opened.registry) {
-            ADD_FAILURE() << "test hive does not open: " << opened.error;
-            return false;
-        }
-        registry_ = std::make_unique<RecordingRegistry>(std::move(opened.registry));
-        dialogs_.setScripted(true);
-        window_ = std::make_unique<MainWindow>(*registry_, dialogs_, [this](int status) { exits_.push_back(status); });
-        return window_->load();
+        app_ = std::make_unique<Fettlekit>(hive_->path());
+        return app_->loaded;
     }
 
-    template <class T> T* control(const char* name) const {
-        T* found = window_->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QComboBox* combo() const { return control<QComboBox>("Combo1"); }
+    template <class T> T* control(const char* name) const { return app_->control<T>(name); }
+    QComboBox* combo() const { return app_->chooser(); }
     SettingsTree* tree(int n) const { return control<SettingsTree>(n == 1 ? "TreeView1" : "TreeView2"); }
     QString title(const char* frame) const { return control<QGroupBox>(frame)->title(); }
     QString description() const { return control<QLabel>("Label1")->text(); }
+    void pick(const QString& item) { app_->pick(item); }
+    void clickSetting(int index) { app_->clickSetting(index); }
 
     QStringList comboItems() const {
         QStringList items;
@@ -89,41 +68,19 @@ protected:
         return items;
     }
 
-    // Picks an item of the account chooser with the mouse, through its list.
-    void pick(const QString& item) {
-        const int index = combo()->findText(item);
-        ASSERT_GE(index, 0) << item.toStdString();
-        combo()->showPopup();
-        QAbstractItemView* view = combo()->view();
-        const QModelIndex row = view->model()->index(index, 0);
-        view->scrollTo(row);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(row).center());
-        ASSERT_EQ(combo()->currentText(), item);
-    }
-
-    // Clicks the node of entry `index` in the tree that holds it.
-    void clickSetting(int index) {
-        SettingsTree* holder = tree(settingEntry(index).AllUsers ? 2 : 1);
-        QTreeWidgetItem* node = holder->nodeByKey(QStringLiteral("P%1").arg(index));
-        ASSERT_NE(node, nullptr);
-        ASSERT_TRUE(holder->isVisible());
-        holder->scrollToItem(node);
-        QTest::mouseClick(holder->viewport(), Qt::LeftButton, {}, holder->visualItemRect(node).center());
-    }
-
     // The Picture1 elements on screen.
     std::vector<int> visiblePanels() const {
         std::vector<int> shown;
         for (int i = 0; i < 10; ++i)
-            if (window_->panel(i) && window_->panel(i)->isVisible()) shown.push_back(i);
+            if (app_->window->panel(i) && app_->window->panel(i)->isVisible()) shown.push_back(i);
         return shown;
     }
 
-    int panelOf(int index) const { return window_->PanelOfKind()[size_t(settingEntry(index).Kind)]; }
+    int panelOf(int index) const { return app_->window->PanelOfKind()[size_t(settingEntry(index).Kind)]; }
 
     // What the notice looks like: the about panel, no captions, the notice text.
     void expectNotice() const {
-        EXPECT_EQ(window_->Pref_Actual(), NoticeIndex);
+        EXPECT_EQ(app_->window->Pref_Actual(), NoticeIndex);
         EXPECT_EQ(visiblePanels(), std::vector<int>{0});
         EXPECT_EQ(title("Frame4"), QString());
         EXPECT_EQ(title("Frame2"), QString());
@@ -131,38 +88,35 @@ protected:
     }
 
     void expectShowing(int index) const {
-        EXPECT_EQ(window_->Pref_Actual(), index);
+        EXPECT_EQ(app_->window->Pref_Actual(), index);
         EXPECT_EQ(visiblePanels(), std::vector<int>{panelOf(index)}) << settingEntry(index).ValueName;
         EXPECT_EQ(title("Frame4"), QString::fromStdString(settingEntry(index).ValueName));
         EXPECT_EQ(title("Frame2"), QStringLiteral("Description"));
         EXPECT_EQ(description(), QString::fromStdString(settingEntry(index).Description));
     }
 
-    std::vector<dialogs::MessageDialog::Shown> messages() const { return dialogs_.messages.shown(); }
+    const std::vector<dialogs::MessageDialog::Shown>& messages() const { return app_->messages(); }
 
     std::unique_ptr<AppHive> hive_;
-    std::unique_ptr<RecordingRegistry> registry_;
-    dialogs::Dialogs dialogs_;
-    std::vector<int> exits_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<Fettlekit> app_;
 };
 
 TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
     ASSERT_TRUE(start(storeWithAccounts()));
-    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(app_->window->isVisible());
     EXPECT_TRUE(messages().empty());
-    EXPECT_TRUE(exits_.empty());
+    EXPECT_TRUE(app_->exits.empty());
 
     EXPECT_EQ(comboItems(), (QStringList{" --> All users <--", " --> Default user <--", "alice", "Bob", "carol"}));
     EXPECT_EQ(combo()->currentIndex(), -1);
     EXPECT_FALSE(combo()->isEditable());
     // Every enumeration call offered 255-character buffers.
-    ASSERT_EQ(registry_->enumNameLengths.size(), 5u);  // four accounts, then "no more"
-    for (auto length : registry_->enumNameLengths) EXPECT_EQ(length, 255u);
-    for (auto length : registry_->enumClassLengths) EXPECT_EQ(length, 255u);
+    ASSERT_EQ(app_->registry->enumNameLengths.size(), 5u);  // four accounts, then "no more"
+    for (auto length : app_->registry->enumNameLengths) EXPECT_EQ(length, 255u);
+    for (auto length : app_->registry->enumClassLengths) EXPECT_EQ(length, 255u);
 
     // The account editor's list has the same accounts, without all users.
-    if (auto* accounts = window_->findChild<QComboBox*>(QStringLiteral("Combo4"))) {
+    if (auto* accounts = app_->window->findChild<QComboBox*>(QStringLiteral("Combo4"))) {
         QStringList items;
         for (int i = 0; i < accounts->count(); ++i) items << accounts->itemText(i);
         EXPECT_EQ(items, (QStringList{" --> Default user <--", "alice", "Bob", "carol"}));
@@ -187,9 +141,9 @@ TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
     EXPECT_FALSE(tree(1)->isVisible());
     EXPECT_FALSE(tree(2)->isVisible());
 
-    EXPECT_EQ(window_->PanelOfKind(), (std::array<int, 10>{5, 3, 2, 1, 6, 8, 4, 7, 9, 0}));
-    EXPECT_FALSE(window_->FontListsLoaded());
-    EXPECT_EQ(window_->property("Pref_Actual").toInt(), NoticeIndex);
+    EXPECT_EQ(app_->window->PanelOfKind(), (std::array<int, 10>{5, 3, 2, 1, 6, 8, 4, 7, 9, 0}));
+    EXPECT_FALSE(app_->window->FontListsLoaded());
+    EXPECT_EQ(app_->window->property("Pref_Actual").toInt(), NoticeIndex);
     expectNotice();
     EXPECT_EQ(title("Frame3"), QString());
     EXPECT_EQ(title("Frame1"), "Edit settings for this user");
@@ -204,17 +158,17 @@ TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
     EXPECT_FALSE(control<QLabel>("Label16")->text().isEmpty());
     EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
     // Only the store root is open.
-    EXPECT_EQ(registry_->openHandleCount(), 1);
+    EXPECT_EQ(app_->registry->openHandleCount(), 1);
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
     ASSERT_TRUE(start(storeWithAccounts()));
-    EXPECT_EQ(window_->windowTitle(), "Fettlekit");
-    EXPECT_EQ(window_->size(), QSize(twips(7815), twips(5040)));
-    EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
-    EXPECT_TRUE(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(window_->windowIcon().isNull());
+    EXPECT_EQ(app_->window->windowTitle(), "Fettlekit");
+    EXPECT_EQ(app_->window->size(), QSize(twips(7815), twips(5040)));
+    EXPECT_EQ(app_->window->minimumSize(), app_->window->maximumSize());
+    EXPECT_TRUE(app_->window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(app_->window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(app_->window->windowIcon().isNull());
 
     const struct {
         const char* name;
@@ -236,14 +190,14 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
     EXPECT_EQ(control<QWidget>("TreeView1")->parentWidget()->objectName(), "Frame3");
     EXPECT_EQ(control<QWidget>("Label1")->parentWidget()->objectName(), "Frame2");
     for (int i = 0; i < 10; ++i) {
-        QWidget* panel = window_->panel(i);
+        QWidget* panel = app_->window->panel(i);
         ASSERT_NE(panel, nullptr) << i;
         EXPECT_EQ(panel->objectName(), QStringLiteral("Picture1(%1)").arg(i));
         EXPECT_EQ(panel->parentWidget()->objectName(), "Frame4");
         EXPECT_EQ(panel->geometry(), twipsRect(120, 240, 4335, 2535)) << i;
     }
     for (int kind = Boolean; kind < None; ++kind)
-        EXPECT_NE(qobject_cast<EditorPanel*>(window_->panel(window_->PanelOfKind()[size_t(kind)])), nullptr) << kind;
+        EXPECT_NE(qobject_cast<EditorPanel*>(app_->window->panel(app_->window->PanelOfKind()[size_t(kind)])), nullptr) << kind;
 }
 
 TEST_F(MainWindowTest, NoAccountsLeavesOnlyAllUsers) {
@@ -255,22 +209,19 @@ TEST_F(MainWindowTest, MissingStoreShowsTheRegistryErrorAndEndsWithStatusOne) {
     const std::string keys = hiveKey("Software\\Other\\Program", "\"x\"=dword:00000001\n");
     ASSERT_FALSE(start(keys));
     const std::string before = hiveText(keys);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.");
-    EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[0].icon, dialogs::MessageIcon::Critical);
-    EXPECT_EQ(exits_, std::vector<int>{1});
-    EXPECT_FALSE(window_->isVisible());
+    expectOneMessage(app_->dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
+    EXPECT_EQ(app_->exits, std::vector<int>{1});
+    EXPECT_FALSE(app_->window->isVisible());
     EXPECT_EQ(combo()->count(), 0);
-    EXPECT_EQ(registry_->openHandleCount(), 0);
+    EXPECT_EQ(app_->registry->openHandleCount(), 0);
     // The store root is only ever opened, never made.
-    EXPECT_TRUE(registry_->creates.empty());
-    ASSERT_EQ(registry_->opens.size(), 1u);
-    EXPECT_EQ(registry_->opens[0].parent, reg::CurrentUser);
-    EXPECT_EQ(registry_->opens[0].subKey, Root);
-    EXPECT_EQ(registry_->opens[0].options, 0u);
-    EXPECT_EQ(registry_->opens[0].access, reg::KeyAllAccess);
-    window_.reset();
+    EXPECT_TRUE(app_->registry->creates.empty());
+    ASSERT_EQ(app_->registry->opens.size(), 1u);
+    EXPECT_EQ(app_->registry->opens[0].parent, reg::CurrentUser);
+    EXPECT_EQ(app_->registry->opens[0].subKey, Root);
+    EXPECT_EQ(app_->registry->opens[0].options, 0u);
+    EXPECT_EQ(app_->registry->opens[0].access, reg::KeyAllAccess);
+    app_->window.reset();
     EXPECT_EQ(hive_->fileText(), before);
 }
 
@@ -281,8 +232,8 @@ TEST_F(MainWindowTest, PickingAnAccountWithoutPreferencesCreatesTheKeyInTheFile)
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(hive_->hasKey("Software\\Tavrel\\Brisko2\\Bob\\Preferences"));
     EXPECT_NE(hive_->fileText().find("[Software\\\\Tavrel\\\\Brisko2\\\\Bob\\\\Preferences]"), std::string::npos);
-    ASSERT_EQ(registry_->creates.size(), 1u);
-    const auto& create = registry_->creates[0];
+    ASSERT_EQ(app_->registry->creates.size(), 1u);
+    const auto& create = app_->registry->creates[0];
     EXPECT_EQ(create.subKey, "Bob\\Preferences");
     EXPECT_EQ(create.keyClass, "");
     EXPECT_EQ(create.options, 0u);
@@ -298,31 +249,29 @@ TEST_F(MainWindowTest, PickingAnAccountWithoutPreferencesCreatesTheKeyInTheFile)
     expectNotice();
     // A write now lands in the new key.
     const int maxTime = settingIndex("ContactSoundMaxTime");
-    EXPECT_TRUE(window_->store().WriteSettingNumber(42, maxTime));
+    EXPECT_TRUE(app_->window->store().WriteSettingNumber(42, maxTime));
     EXPECT_EQ(hive_->storedNumber("Software\\Tavrel\\Brisko2\\Bob\\Preferences", "ContactSoundMaxTime"), 42);
 }
 
 TEST_F(MainWindowTest, ExistingPreferencesAreOpenedNotCreated) {
     ASSERT_TRUE(start(storeWithAccounts()));
     pick(" --> Default user <--");
-    EXPECT_TRUE(registry_->creates.empty());
-    ASSERT_FALSE(registry_->opens.empty());
-    EXPECT_EQ(registry_->opens.back().parent, window_->storeRootKey());
-    EXPECT_EQ(registry_->opens.back().subKey, "Nobody\\Preferences");
-    EXPECT_EQ(registry_->opens.back().access, reg::KeyAllAccess);
-    EXPECT_EQ(window_->store().ReadSettingNumber(settingIndex("ContactSoundMaxTime")), 20);
+    EXPECT_TRUE(app_->registry->creates.empty());
+    ASSERT_FALSE(app_->registry->opens.empty());
+    EXPECT_EQ(app_->registry->opens.back().parent, app_->window->storeRootKey());
+    EXPECT_EQ(app_->registry->opens.back().subKey, "Nobody\\Preferences");
+    EXPECT_EQ(app_->registry->opens.back().access, reg::KeyAllAccess);
+    EXPECT_EQ(app_->window->store().ReadSettingNumber(settingIndex("ContactSoundMaxTime")), 20);
     EXPECT_FALSE(hive_->hasKey("Software\\Tavrel\\Brisko2\\ --> Default user <--"));
 }
 
 TEST_F(MainWindowTest, AnAccountKeyThatCannotBeMadeEndsTheProgramNamingNobody) {
     ASSERT_TRUE(start(storeWithAccounts()));
-    registry_->refusePreferences = true;
+    app_->registry->refusePreferences = true;
     pick(" --> Default user <--");
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, "An unexpected error has been found while opening the account \"Nobody\"");
-    EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[0].icon, dialogs::MessageIcon::Critical);
-    EXPECT_EQ(exits_, std::vector<int>{1});
+    expectOneMessage(app_->dialogs, "An unexpected error has been found while opening the account \"Nobody\"", "Error",
+                     dialogs::MessageIcon::Critical);
+    EXPECT_EQ(app_->exits, std::vector<int>{1});
     // Nothing after the message: no tree, no caption.
     EXPECT_FALSE(tree(1)->isVisible());
     EXPECT_EQ(title("Frame3"), QString());
@@ -330,46 +279,35 @@ TEST_F(MainWindowTest, AnAccountKeyThatCannotBeMadeEndsTheProgramNamingNobody) {
 
 TEST_F(MainWindowTest, AllUsersUsesTheStoreRootItselfAndClosesItOnce) {
     ASSERT_TRUE(start(storeWithAccounts()));
-    const reg::Key root = window_->storeRootKey();
+    const reg::Key root = app_->window->storeRootKey();
     pick("alice");
-    EXPECT_EQ(registry_->openHandleCount(), 2);
-    const size_t opensBefore = registry_->opens.size();
+    EXPECT_EQ(app_->registry->openHandleCount(), 2);
+    const size_t opensBefore = app_->registry->opens.size();
 
     pick(" --> All users <--");
-    EXPECT_EQ(window_->store().currentKey(), root);
-    EXPECT_EQ(registry_->opens.size(), opensBefore);  // nothing opened
-    EXPECT_EQ(registry_->openHandleCount(), 1);      // alice's key closed
+    EXPECT_EQ(app_->window->store().currentKey(), root);
+    EXPECT_EQ(app_->registry->opens.size(), opensBefore);  // nothing opened
+    EXPECT_EQ(app_->registry->openHandleCount(), 1);      // alice's key closed
     EXPECT_TRUE(tree(2)->isVisible());
     EXPECT_FALSE(tree(1)->isVisible());
     EXPECT_EQ(title("Frame3"), "Settings");
 
     pick(" --> All users <--");
-    EXPECT_EQ(registry_->closesOf(root), 0);
-    EXPECT_EQ(registry_->openHandleCount(), 1);
-    EXPECT_EQ(window_->store().ReadSettingText(settingIndex("DefaultConfiguration")), "carol");
+    EXPECT_EQ(app_->registry->closesOf(root), 0);
+    EXPECT_EQ(app_->registry->openHandleCount(), 1);
+    EXPECT_EQ(app_->window->store().ReadSettingText(settingIndex("DefaultConfiguration")), "carol");
 
     // A save goes into the store root itself.
     const int notify = settingIndex("AutoUpdateNotification");
-    EXPECT_TRUE(window_->store().WriteSettingBoolean(true, notify));
+    EXPECT_TRUE(app_->window->store().WriteSettingBoolean(true, notify));
     EXPECT_EQ(hive_->storedNumber(Root, "AutoUpdateNotification"), 1);
 
-    window_->close();
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(registry_->closesOf(root), 1);
-    EXPECT_EQ(registry_->openHandleCount(), 0);
-    window_.reset();
-    EXPECT_EQ(registry_->closesOf(root), 1);
-}
-
-TEST_F(MainWindowTest, ClosingReleasesTheAccountKeyAndTheRoot) {
-    ASSERT_TRUE(start(storeWithAccounts()));
-    pick("carol");
-    pick("alice");
-    EXPECT_EQ(registry_->openHandleCount(), 2);
-    window_->close();
-    EXPECT_EQ(registry_->openHandleCount(), 0);
-    EXPECT_EQ(registry_->closesOf(window_->storeRootKey()), 1);
-    EXPECT_EQ(registry_->closes.size(), 3u);  // carol's, alice's, the root
+    app_->window->close();
+    EXPECT_FALSE(app_->window->isVisible());
+    EXPECT_EQ(app_->registry->closesOf(root), 1);
+    EXPECT_EQ(app_->registry->openHandleCount(), 0);
+    app_->window.reset();
+    EXPECT_EQ(app_->registry->closesOf(root), 1);
 }
 
 TEST_F(MainWindowTest, EachKindShowsItsOwnPanelWithNameAndDescription) {
@@ -393,21 +331,13 @@ TEST_F(MainWindowTest, EachKindShowsItsOwnPanelWithNameAndDescription) {
     EXPECT_EQ(panelOf(settingIndex("SecurityWarningTxt")), 7);
 }
 
-TEST_F(MainWindowTest, FirstClickHidesTheAboutPanel) {
-    ASSERT_TRUE(start(storeWithAccounts()));
-    pick(" --> All users <--");
-    clickSetting(settingIndex("AutoUpdateNotification"));
-    expectShowing(settingIndex("AutoUpdateNotification"));
-    EXPECT_FALSE(window_->panel(0)->isVisible());
-}
-
 TEST_F(MainWindowTest, SwitchingAccountsReloadsTheShownSetting) {
     ASSERT_TRUE(start(storeWithAccounts()));
     const int maxTime = settingIndex("ContactSoundMaxTime");
     pick("alice");
     clickSetting(maxTime);
     expectShowing(maxTime);
-    auto* number = window_->panel(3)->findChild<QLineEdit*>(QStringLiteral("Text28"));
+    auto* number = app_->window->panel(3)->findChild<QLineEdit*>(QStringLiteral("Text28"));
     ASSERT_NE(number, nullptr);
     EXPECT_EQ(number->text(), "30");
 
@@ -463,25 +393,17 @@ TEST_F(MainWindowTest, EscInsideATextBoxClosesTheWindow) {
     const int format = firstTextOfStyle(DateFormat);
     ASSERT_GE(format, 0);
     clickSetting(format);
-    auto* box = window_->panel(2)->findChild<QLineEdit*>(QStringLiteral("Text33"));
+    auto* box = app_->window->panel(2)->findChild<QLineEdit*>(QStringLiteral("Text33"));
     ASSERT_NE(box, nullptr);
     box->setFocus();
     const QString before = box->text();
     QTest::keyClick(box, Qt::Key_A);
-    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(app_->window->isVisible());
     EXPECT_EQ(box->text(), before + "a");
     QTest::keyClick(box, Qt::Key_Escape);
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(registry_->openHandleCount(), 0);
-    EXPECT_EQ(registry_->closesOf(window_->storeRootKey()), 1);
-}
-
-TEST_F(MainWindowTest, EscInTheChooserClosesTheWindow) {
-    ASSERT_TRUE(start(storeWithAccounts()));
-    combo()->setFocus();
-    QTest::keyClick(combo(), Qt::Key_Escape);
-    EXPECT_FALSE(window_->isVisible());
-    EXPECT_EQ(registry_->openHandleCount(), 0);
+    EXPECT_FALSE(app_->window->isVisible());
+    EXPECT_EQ(app_->registry->openHandleCount(), 0);
+    EXPECT_EQ(app_->registry->closesOf(app_->window->storeRootKey()), 1);
 }
 
 TEST_F(MainWindowTest, TagPickerClosesOnSettingAccountAndEsc) {
@@ -491,24 +413,24 @@ TEST_F(MainWindowTest, TagPickerClosesOnSettingAccountAndEsc) {
     ASSERT_GE(format, 0);
     auto openPicker = [&] {
         clickSetting(format);
-        auto* insertTag = window_->panel(2)->findChild<QPushButton*>(QStringLiteral("Command52"));
+        auto* insertTag = app_->window->panel(2)->findChild<QPushButton*>(QStringLiteral("Command52"));
         ASSERT_NE(insertTag, nullptr);
         QTest::mouseClick(insertTag, Qt::LeftButton);
-        ASSERT_TRUE(window_->tagPicker().isOpen());
-        EXPECT_EQ(window_->tagPicker().window()->windowTitle(), "Date Tags");
+        ASSERT_TRUE(app_->window->tagPicker().isOpen());
+        EXPECT_EQ(app_->window->tagPicker().window()->windowTitle(), "Date Tags");
     };
     openPicker();
     clickSetting(settingIndex("ContactSoundMaxTime"));
-    EXPECT_FALSE(window_->tagPicker().isOpen());
+    EXPECT_FALSE(app_->window->tagPicker().isOpen());
 
     openPicker();
     pick("carol");
-    EXPECT_FALSE(window_->tagPicker().isOpen());
+    EXPECT_FALSE(app_->window->tagPicker().isOpen());
 
     openPicker();
     QTest::keyClick(tree(1), Qt::Key_Escape);
-    EXPECT_FALSE(window_->tagPicker().isOpen());
-    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(app_->window->tagPicker().isOpen());
+    EXPECT_FALSE(app_->window->isVisible());
 }
 
 TEST_F(MainWindowTest, AKindOutsideTheTableOnlyWarns) {
@@ -517,26 +439,22 @@ TEST_F(MainWindowTest, AKindOutsideTheTableOnlyWarns) {
     const int maxTime = settingIndex("ContactSoundMaxTime");
     clickSetting(maxTime);
     for (int kind : {10, -1}) {
-        dialogs_.messages.clear();
-        window_->prepareEditorOfKind(kind, maxTime);
-        ASSERT_EQ(messages().size(), 1u) << kind;
-        EXPECT_EQ(messages()[0].text, "The program needs to be updated!");
-        EXPECT_EQ(messages()[0].title, "Warning");
-        EXPECT_EQ(messages()[0].icon, dialogs::MessageIcon::Exclamation);
+        app_->dialogs.messages.clear();
+        app_->window->prepareEditorOfKind(kind, maxTime);
+        SCOPED_TRACE(kind);
+        expectOneMessage(app_->dialogs, "The program needs to be updated!", "Warning",
+                         dialogs::MessageIcon::Exclamation);
     }
     expectShowing(maxTime);
-    EXPECT_TRUE(exits_.empty());
+    EXPECT_TRUE(app_->exits.empty());
 }
 
 TEST_F(MainWindowTest, AFailedWriteSaysSettingNotSaved) {
     ASSERT_TRUE(start(storeWithAccounts()));
     pick("alice");
-    registry_->refuseWrites = true;
-    EXPECT_FALSE(window_->store().WriteSettingNumber(5, settingIndex("ContactSoundMaxTime")));
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, "Setting not saved.");
-    EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[0].icon, dialogs::MessageIcon::Exclamation);
+    app_->registry->refuseWrites = true;
+    EXPECT_FALSE(app_->window->store().WriteSettingNumber(5, settingIndex("ContactSoundMaxTime")));
+    app_->expectSettingNotSaved();
     EXPECT_EQ(hive_->storedNumber("Software\\Tavrel\\Brisko2\\alice\\Preferences", "ContactSoundMaxTime"), 30);
 }
 

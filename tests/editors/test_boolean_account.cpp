@@ -2,15 +2,10 @@
 // widgets, with the hive file read afresh after each action.
 #include "AccountPanel.h"
 #include "BooleanPanel.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "EditorPanel.h"
-#include "HiveRegistry.h"
-#include "PreferenceStore.h"
+#include "EditorHive.h"
 #include "SwitchTextPanel.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,103 +13,30 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
-
-namespace fk {
+namespace fk::testing {
 namespace {
 
-namespace fs = std::filesystem;
+const int AddCharToTruncateName = settingIndex("AddCharToTruncateName");  // default false
+const int AskInsultAnswer = settingIndex("AskInsultAnswer");              // default true
+const int ChangeSecurityWarning = settingIndex("ChangeSecurityWarning");
+const int SecurityWarningTxt = settingIndex("SecurityWarningTxt");
+const int DefaultConfiguration = settingIndex("DefaultConfiguration");
+const std::vector<std::string> NotSaved{"Error: Setting not saved."};
 
-constexpr int AddCharToTruncateName = 0;  // default false
-constexpr int AskInsultAnswer = 3;        // default true
-constexpr int ChangeSecurityWarning = 7;
-constexpr int DefaultConfiguration = 14;
-constexpr int SecurityWarningTxt = 36;
-
-const char* const RootPath = "Software\\Tavrel\\Brisko2";
-const char* const PrefsPath = "Software\\Tavrel\\Brisko2\\Nobody\\Preferences";
-
-class TempHive {
-public:
-    explicit TempHive(const std::string& rootValues, const std::string& prefsValues) {
-        std::string pattern = (fs::temp_directory_path() / "fk-editors-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-        path_ = (fs::path(dir_) / "user.reg").string();
-        std::ofstream out(path_, std::ios::binary);
-        out << "WINE REGISTRY Version 2\n"
-               ";; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-               "#arch=win32\n\n"
-               "[Software\\\\Tavrel\\\\Brisko2] 1700000000\n"
-            << rootValues
-            << "\n[Software\\\\Tavrel\\\\Brisko2\\\\Nobody] 1700000000\n\n"
-               "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1700000000\n"
-            << prefsValues << "\n";
-    }
-    ~TempHive() {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    const std::string& path() const { return path_; }
-    std::string text() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
-
-private:
-    std::string dir_;
-    std::string path_;
-};
-
-struct StoredValue {
-    long result = -1;
-    std::uint32_t type = 0;
-    std::string data;
-};
-
-std::string dword(std::uint32_t v) {
-    return std::string{char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24 & 0xFF)};
-}
+std::string sz(const std::string& text) { return text + '\0'; }
 
 // A panel of one kind over a hive, wired as the main window wires it.
 class PanelTest : public ::testing::Test {
 protected:
     template <typename Panel>
-    Panel* make(const std::string& rootValues, const std::string& prefsValues, const char* keyPath,
-                int shown, std::uint32_t access = reg::KeyAllAccess) {
-        hive_ = std::make_unique<TempHive>(rootValues, prefsValues);
-        auto opened = reg::openHiveRegistry(hive_->path());
-        EXPECT_TRUE(opened.registry) << opened.error;
-        if (!opened.registry) return nullptr;
-        registry_ = std::move(opened.registry);
-        dialogs_.setScripted(true);
-        store_ = std::make_unique<PreferenceStore>(*registry_, [this] {
-            dialogs_.messages.show(&window_, QStringLiteral("Setting not saved."), QStringLiteral("Error"),
-                                   dialogs::MessageIcon::Exclamation);
-        });
-        reg::Key key = 0;
-        EXPECT_EQ(registry_->RegOpenKeyExA(reg::CurrentUser, keyPath, 0, access, &key), reg::Success);
-        store_->setCurrentKey(key);
-        shown_ = shown;
-        EditorContext context;
-        context.store = store_.get();
-        context.dialogs = &dialogs_;
-        context.mainWindow = &window_;
-        context.prefActual = [this] { return shown_; };
-        auto* panel = new Panel(context, &window_);
+    Panel* make(int shown, const std::string& prefs, const std::string& root = {}) {
+        hive_ = std::make_unique<EditorHive>("", "Alice", prefs, root);
+        hive_->shown = shown;
+        hive_->context.mainWindow = &window_;
+        auto* panel = new Panel(hive_->context, &window_);
         window_.resize(400, 300);
         window_.show();
         return panel;
-    }
-    void TearDown() override {
-        if (registry_ && store_->currentKey()) registry_->RegCloseKey(store_->currentKey());
     }
 
     template <typename W>
@@ -123,6 +45,7 @@ protected:
         EXPECT_TRUE(w) << name;
         return w;
     }
+    bool checked(const char* option) const { return child<QRadioButton>(option)->isChecked(); }
     void click(const char* name) {
         QAbstractButton* button = child<QAbstractButton>(name);
         // An option button answers on its circle and caption only.
@@ -137,145 +60,88 @@ protected:
         // One key per character, whatever the character.
         for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-
-    StoredValue stored(const char* keyPath, const char* name) const {
-        StoredValue v;
-        auto opened = reg::openHiveRegistry(hive_->path());
-        if (!opened.registry) {
-            ADD_FAILURE() << opened.error;
-            return v;
-        }
-        reg::Key key = 0;
-        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, keyPath, 0, reg::KeyRead, &key) != reg::Success)
-            return v;
-        std::uint8_t buffer[1024] = {};
-        std::uint32_t size = sizeof buffer;
-        v.result = opened.registry->RegQueryValueExA(key, name, nullptr, &v.type, buffer, &size);
-        if (v.result == reg::Success) v.data.assign(reinterpret_cast<char*>(buffer), size);
-        opened.registry->RegCloseKey(key);
-        return v;
-    }
-    StoredValue pref(const char* name) const { return stored(PrefsPath, name); }
-    StoredValue root(const char* name) const { return stored(RootPath, name); }
-    std::vector<QString> messages() const {
-        std::vector<QString> texts;
-        for (const auto& m : dialogs_.messages.shown()) {
-            EXPECT_EQ(m.title, "Error");
-            EXPECT_EQ(m.icon, dialogs::MessageIcon::Exclamation);
-            texts.push_back(m.text);
-        }
-        return texts;
-    }
+    std::optional<Stored> pref(const char* name) const { return hive_->stored("", name); }
 
     QWidget window_;
-    dialogs::Dialogs dialogs_;
-    std::unique_ptr<TempHive> hive_;
-    std::unique_ptr<reg::Registry> registry_;
-    std::unique_ptr<PreferenceStore> store_;
-    int shown_ = NoticeIndex;
+    std::unique_ptr<EditorHive> hive_;
 };
 
-void expectPlaced(QWidget* w, int left, int top, int width, int height) {
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->geometry(), twipsRect(left, top, width, height)) << w->objectName().toStdString();
-}
-
-// ---- Boolean panel
-
 TEST_F(PanelTest, BooleanControlsInPlace) {
-    auto* panel = make<BooleanPanel>("", "", PrefsPath, AddCharToTruncateName);
+    auto* panel = make<BooleanPanel>(AddCharToTruncateName, "");
     EXPECT_EQ(panel->objectName(), "Picture1(5)");
-    expectPlaced(child<QLabel>("Label2(19)"), 120, 120, 1095, 255);
-    expectPlaced(child<QLineEdit>("Text20"), 1200, 120, 1335, 285);
-    expectPlaced(child<QLabel>("Label3(19)"), 120, 480, 975, 255);
-    expectPlaced(child<QRadioButton>("Option13(0)"), 480, 840, 1095, 255);
-    expectPlaced(child<QRadioButton>("Option13(1)"), 480, 1200, 1095, 255);
-    expectPlaced(child<QPushButton>("Command55"), 2880, 120, 1335, 375);
-    expectPlaced(child<QPushButton>("Command56"), 2880, 600, 1335, 375);
-    EXPECT_EQ(child<QLabel>("Label2(19)")->text(), "Default value:");
-    EXPECT_EQ(child<QLabel>("Label3(19)")->text(), "New value:");
-    EXPECT_EQ(child<QRadioButton>("Option13(0)")->text(), "True");
-    EXPECT_EQ(child<QRadioButton>("Option13(1)")->text(), "False");
-    EXPECT_EQ(child<QPushButton>("Command55")->text(), "Set default");
-    EXPECT_EQ(child<QPushButton>("Command56")->text(), "Change");
+    expectPlaced(*panel, {{"Label2(19)", twipsRect(120, 120, 1095, 255), "Default value:"},
+                          {"Text20", twipsRect(1200, 120, 1335, 285)},
+                          {"Label3(19)", twipsRect(120, 480, 975, 255), "New value:"},
+                          {"Option13(0)", twipsRect(480, 840, 1095, 255), "True"},
+                          {"Option13(1)", twipsRect(480, 1200, 1095, 255), "False"},
+                          {"Command55", twipsRect(2880, 120, 1335, 375), "Set default"},
+                          {"Command56", twipsRect(2880, 600, 1335, 375), "Change"}});
     EXPECT_TRUE(child<QLineEdit>("Text20")->isReadOnly());
 }
 
 TEST_F(PanelTest, BooleanStoredAsSevenShowsTrueAndChangeStoresOne) {
-    auto* panel = make<BooleanPanel>("", "\"AddCharToTruncateName\"=dword:00000007\n", PrefsPath,
-                                     AddCharToTruncateName);
+    auto* panel = make<BooleanPanel>(AddCharToTruncateName, "\"AddCharToTruncateName\"=dword:00000007\n");
     panel->prepare(AddCharToTruncateName);
     EXPECT_EQ(child<QLineEdit>("Text20")->text(), "False");
-    EXPECT_TRUE(child<QRadioButton>("Option13(0)")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>("Option13(1)")->isChecked());
+    EXPECT_TRUE(checked("Option13(0)"));
+    EXPECT_FALSE(checked("Option13(1)"));
 
     click("Command56");
-    StoredValue v = pref("AddCharToTruncateName");
-    EXPECT_EQ(v.type, reg::TypeDword);
-    EXPECT_EQ(v.data, dword(1));
+    EXPECT_EQ(pref("AddCharToTruncateName")->type, reg::TypeDword);
+    EXPECT_EQ(pref("AddCharToTruncateName")->data, dwordBytes(1));
 
     click("Option13(1)");
-    EXPECT_FALSE(child<QRadioButton>("Option13(0)")->isChecked());
+    EXPECT_FALSE(checked("Option13(0)"));
     click("Command56");
-    EXPECT_EQ(pref("AddCharToTruncateName").data, dword(0));
-    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(hive_->dword("", "AddCharToTruncateName"), 0);
+    EXPECT_TRUE(hive_->messages().empty());
 }
 
-TEST_F(PanelTest, BooleanMissingShowsDefaultAndSetDefaultWritesIt) {
-    auto* panel = make<BooleanPanel>("", "\"AddCharToTruncateName\"=\"1\"\n", PrefsPath, AskInsultAnswer);
+TEST_F(PanelTest, BooleanMissingOrMistypedShowsDefaultAndSetDefaultWritesIt) {
+    auto* panel = make<BooleanPanel>(AskInsultAnswer, "\"AddCharToTruncateName\"=\"1\"\n");
     panel->prepare(AskInsultAnswer);
     EXPECT_EQ(child<QLineEdit>("Text20")->text(), "True");
-    EXPECT_TRUE(child<QRadioButton>("Option13(0)")->isChecked());
+    EXPECT_TRUE(checked("Option13(0)"));
     click("Option13(1)");
     click("Command55");
-    EXPECT_TRUE(child<QRadioButton>("Option13(0)")->isChecked());
-    EXPECT_EQ(pref("AskInsultAnswer").data, dword(1));
+    EXPECT_TRUE(checked("Option13(0)"));
+    EXPECT_EQ(hive_->dword("", "AskInsultAnswer"), 1);
 
     // A text where a number belongs reads as the default, False here.
-    shown_ = AddCharToTruncateName;
+    hive_->shown = AddCharToTruncateName;
     panel->prepare(AddCharToTruncateName);
-    EXPECT_TRUE(child<QRadioButton>("Option13(1)")->isChecked());
+    EXPECT_TRUE(checked("Option13(1)"));
     click("Option13(0)");
     click("Command55");
-    StoredValue v = pref("AddCharToTruncateName");
-    EXPECT_EQ(v.type, reg::TypeDword);
-    EXPECT_EQ(v.data, dword(0));
+    EXPECT_EQ(hive_->dword("", "AddCharToTruncateName"), 0);
 }
 
 TEST_F(PanelTest, BooleanFailedWriteIsToldOnce) {
-    auto* panel = make<BooleanPanel>("", "", PrefsPath, AddCharToTruncateName, reg::KeyRead);
+    auto* panel = make<BooleanPanel>(AddCharToTruncateName, "");
+    hive_->registry->refuseWrites = true;
     panel->prepare(AddCharToTruncateName);
     click("Option13(0)");
     click("Command56");
-    EXPECT_EQ(messages(), std::vector<QString>{"Setting not saved."});
-    EXPECT_TRUE(child<QRadioButton>("Option13(0)")->isChecked());
-    EXPECT_EQ(pref("AddCharToTruncateName").result, reg::NotFound);
+    EXPECT_EQ(hive_->messages(), NotSaved);
+    EXPECT_TRUE(checked("Option13(0)"));
+    EXPECT_FALSE(pref("AddCharToTruncateName"));
 }
 
-// ---- Switch-with-text panel
-
 TEST_F(PanelTest, SwitchControlsInPlace) {
-    auto* panel = make<SwitchTextPanel>("", "", PrefsPath, ChangeSecurityWarning);
+    auto* panel = make<SwitchTextPanel>(ChangeSecurityWarning, "");
     panel->prepare(ChangeSecurityWarning);
     EXPECT_EQ(panel->objectName(), "Picture1(7)");
-    expectPlaced(child<QLabel>("Label18"), 120, 120, 2655, 255);
-    expectPlaced(child<QRadioButton>("Option1(0)"), 480, 480, 1935, 255);
-    expectPlaced(child<QRadioButton>("Option1(1)"), 480, 840, 1935, 255);
-    expectPlaced(child<QLabel>("Label19"), 120, 1320, 2655, 255);
-    expectPlaced(child<QLabel>("Label2(1)"), 480, 1680, 1095, 255);
-    expectPlaced(child<QLineEdit>("Text1"), 1560, 1680, 1335, 285);
-    expectPlaced(child<QLabel>("Label20"), 1560, 1680, 1335, 255);
-    expectPlaced(child<QLabel>("Label3(1)"), 480, 2040, 975, 255);
-    expectPlaced(child<QLineEdit>("Text2"), 1560, 2040, 2055, 285);
-    expectPlaced(child<QPushButton>("Command5"), 2880, 120, 1335, 375);
-    expectPlaced(child<QPushButton>("Command4"), 2880, 600, 1335, 375);
-    EXPECT_EQ(child<QLabel>("Label18")->text(), "ChangeSecurityWarning:");
-    EXPECT_EQ(child<QLabel>("Label19")->text(), "SecurityWarningTxt:");
-    EXPECT_EQ(child<QRadioButton>("Option1(0)")->text(), "True");
-    EXPECT_EQ(child<QRadioButton>("Option1(1)")->text(), "False (default)");
-    EXPECT_EQ(child<QLabel>("Label20")->text(), "local specific");
-    EXPECT_EQ(child<QPushButton>("Command5")->text(), "Set default");
-    EXPECT_EQ(child<QPushButton>("Command4")->text(), "Change");
+    expectPlaced(*panel, {{"Label18", twipsRect(120, 120, 2655, 255), "ChangeSecurityWarning:"},
+                          {"Option1(0)", twipsRect(480, 480, 1935, 255), "True"},
+                          {"Option1(1)", twipsRect(480, 840, 1935, 255), "False (default)"},
+                          {"Label19", twipsRect(120, 1320, 2655, 255), "SecurityWarningTxt:"},
+                          {"Label2(1)", twipsRect(480, 1680, 1095, 255)},
+                          {"Text1", twipsRect(1560, 1680, 1335, 285)},
+                          {"Label20", twipsRect(1560, 1680, 1335, 255), "local specific"},
+                          {"Label3(1)", twipsRect(480, 2040, 975, 255)},
+                          {"Text2", twipsRect(1560, 2040, 2055, 285)},
+                          {"Command5", twipsRect(2880, 120, 1335, 375), "Set default"},
+                          {"Command4", twipsRect(2880, 600, 1335, 375), "Change"}});
     EXPECT_TRUE(child<QLineEdit>("Text1")->isReadOnly());
     // "local specific" is what shows while the default text is hidden.
     EXPECT_TRUE(child<QLineEdit>("Text1")->isHidden());
@@ -286,81 +152,71 @@ TEST_F(PanelTest, SwitchControlsInPlace) {
 
 TEST_F(PanelTest, SwitchSetDefaultDeletesTheTextAndStoresFalse) {
     auto* panel = make<SwitchTextPanel>(
-        "", "\"ChangeSecurityWarning\"=dword:00000001\n\"SecurityWarningTxt\"=\"Be careful\"\n", PrefsPath,
-        SecurityWarningTxt);
+        SecurityWarningTxt, "\"ChangeSecurityWarning\"=dword:00000001\n\"SecurityWarningTxt\"=\"Be careful\"\n");
     panel->prepare(SecurityWarningTxt);
-    EXPECT_TRUE(child<QRadioButton>("Option1(0)")->isChecked());
+    EXPECT_TRUE(checked("Option1(0)"));
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), "Be careful");
 
     click("Command5");
-    EXPECT_EQ(pref("SecurityWarningTxt").result, reg::NotFound);
-    StoredValue flag = pref("ChangeSecurityWarning");
-    EXPECT_EQ(flag.type, reg::TypeDword);
-    EXPECT_EQ(flag.data, dword(0));
-    EXPECT_TRUE(child<QRadioButton>("Option1(1)")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>("Option1(0)")->isChecked());
-    EXPECT_EQ(child<QRadioButton>("Option1(1)")->text(), "False (default)");
+    EXPECT_FALSE(pref("SecurityWarningTxt"));
+    EXPECT_EQ(hive_->dword("", "ChangeSecurityWarning"), 0);
+    EXPECT_TRUE(checked("Option1(1)"));
+    EXPECT_FALSE(checked("Option1(0)"));
     EXPECT_TRUE(child<QLineEdit>("Text2")->text().isEmpty());
     EXPECT_TRUE(child<QLineEdit>("Text1")->isHidden());
-    EXPECT_TRUE(child<QLabel>("Label20")->isVisible());
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(hive_->messages().empty());
 }
 
 TEST_F(PanelTest, SwitchChangeStoresAnEmptyTextRatherThanDeletingIt) {
-    auto* panel = make<SwitchTextPanel>("", "\"SecurityWarningTxt\"=\"old\"\n", PrefsPath, ChangeSecurityWarning);
+    auto* panel = make<SwitchTextPanel>(ChangeSecurityWarning, "\"SecurityWarningTxt\"=\"old\"\n");
     panel->prepare(ChangeSecurityWarning);
-    EXPECT_TRUE(child<QRadioButton>("Option1(1)")->isChecked());
+    EXPECT_TRUE(checked("Option1(1)"));
     click("Option1(0)");
     retype("Text2", QString());
     click("Command4");
-    EXPECT_EQ(pref("ChangeSecurityWarning").data, dword(1));
-    StoredValue text = pref("SecurityWarningTxt");
-    EXPECT_EQ(text.result, reg::Success);
-    EXPECT_EQ(text.type, reg::TypeSz);
-    EXPECT_EQ(text.data, std::string(1, '\0'));
+    EXPECT_EQ(hive_->dword("", "ChangeSecurityWarning"), 1);
+    EXPECT_EQ(pref("SecurityWarningTxt")->type, reg::TypeSz);
+    EXPECT_EQ(pref("SecurityWarningTxt")->data, sz(""));
 
     // Typed letters reach the hive in code page 1252; others become '?'.
     retype("Text2", QString::fromUtf8("Attention: café ✓ €"));
     click("Command4");
-    EXPECT_EQ(pref("SecurityWarningTxt").data, std::string("Attention: caf\xE9 ? \x80") + '\0');
+    EXPECT_EQ(pref("SecurityWarningTxt")->data, sz("Attention: caf\xE9 ? \x80"));
     panel->prepare(ChangeSecurityWarning);
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QString::fromUtf8("Attention: café ? €"));
 }
 
 TEST_F(PanelTest, SwitchOfTheWrongTypeOrOverlongTextReadsAsDefault) {
     auto* panel = make<SwitchTextPanel>(
-        "", "\"ChangeSecurityWarning\"=\"1\"\n\"SecurityWarningTxt\"=\"" + std::string(256, 'x') + "\"\n",
-        PrefsPath, ChangeSecurityWarning);
-    panel->prepare(ChangeSecurityWarning);
-    EXPECT_TRUE(child<QRadioButton>("Option1(1)")->isChecked());
-    EXPECT_TRUE(child<QLineEdit>("Text2")->text().isEmpty());
-    // The other node of the pair shows the very same.
-    click("Option1(0)");
-    panel->prepare(SecurityWarningTxt);
-    EXPECT_TRUE(child<QRadioButton>("Option1(1)")->isChecked());
-    EXPECT_TRUE(child<QLineEdit>("Text2")->text().isEmpty());
+        ChangeSecurityWarning,
+        "\"ChangeSecurityWarning\"=\"1\"\n\"SecurityWarningTxt\"=\"" + std::string(256, 'x') + "\"\n");
+    // Either node of the pair shows the very same.
+    for (int node : {ChangeSecurityWarning, SecurityWarningTxt}) {
+        click("Option1(0)");
+        panel->prepare(node);
+        EXPECT_TRUE(checked("Option1(1)"));
+        EXPECT_TRUE(child<QLineEdit>("Text2")->text().isEmpty());
+    }
 }
 
 TEST_F(PanelTest, SwitchFailedWriteStopsBeforeTheText) {
-    auto* panel = make<SwitchTextPanel>("", "\"SecurityWarningTxt\"=\"kept\"\n", PrefsPath, ChangeSecurityWarning,
-                                        reg::KeyRead);
+    auto* panel = make<SwitchTextPanel>(ChangeSecurityWarning, "\"SecurityWarningTxt\"=\"kept\"\n");
+    hive_->registry->refuseValues.insert("ChangeSecurityWarning");
     panel->prepare(ChangeSecurityWarning);
     click("Option1(0)");
     retype("Text2", "new text");
     click("Command4");
-    EXPECT_EQ(messages(), std::vector<QString>{"Setting not saved."});
+    EXPECT_EQ(hive_->messages(), NotSaved);
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), "new text");
-    EXPECT_EQ(pref("ChangeSecurityWarning").result, reg::NotFound);
-    EXPECT_EQ(pref("SecurityWarningTxt").data, std::string("kept") + '\0');
+    EXPECT_FALSE(pref("ChangeSecurityWarning"));
+    EXPECT_EQ(hive_->text("", "SecurityWarningTxt"), "kept");
 }
-
-// ---- Account panel
 
 class AccountTest : public PanelTest {
 protected:
-    AccountPanel* makeAccounts(const std::string& rootValues, std::uint32_t access = reg::KeyAllAccess) {
-        auto* panel = make<AccountPanel>(rootValues, "", RootPath, DefaultConfiguration, access);
-        if (!panel) return nullptr;
+    AccountPanel* makeAccounts(const std::string& rootValues) {
+        auto* panel = make<AccountPanel>(DefaultConfiguration, "", rootValues);
+        hive_->useStoreRoot();
         for (const char* name : {"zoe@example.com", " --> Default user <--", "Alice@example.com", "bob"})
             panel->addAccount(QString::fromLatin1(name));
         panel->prepare(DefaultConfiguration);
@@ -374,20 +230,21 @@ protected:
         QAbstractItemView* view = combo->view();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
     }
+    std::string stored() const {
+        const auto value = hive_->storedIn(StoreRoot, "DefaultConfiguration");
+        return value ? value->data : "<none>";
+    }
 };
 
 TEST_F(AccountTest, ControlsInPlaceAndListSorted) {
     auto* panel = makeAccounts("");
-    ASSERT_TRUE(panel);
     EXPECT_EQ(panel->objectName(), "Picture1(8)");
-    expectPlaced(child<QLabel>("Label2(2)"), 120, 120, 1095, 255);
-    expectPlaced(child<QLineEdit>("Text4"), 1200, 120, 1335, 285);
-    expectPlaced(child<QLabel>("Label3(2)"), 120, 480, 975, 255);
-    expectPlaced(box(), 480, 840, 2055, 315);
-    expectPlaced(child<QPushButton>("Command7"), 2880, 120, 1335, 375);
-    expectPlaced(child<QPushButton>("Command8"), 2880, 600, 1335, 375);
-    EXPECT_EQ(child<QPushButton>("Command7")->text(), "Set default");
-    EXPECT_EQ(child<QPushButton>("Command8")->text(), "Change");
+    expectPlaced(*panel, {{"Label2(2)", twipsRect(120, 120, 1095, 255)},
+                          {"Text4", twipsRect(1200, 120, 1335, 285)},
+                          {"Label3(2)", twipsRect(120, 480, 975, 255)},
+                          {"Combo4", twipsRect(480, 840, 2055, 315)},
+                          {"Command7", twipsRect(2880, 120, 1335, 375), "Set default"},
+                          {"Command8", twipsRect(2880, 600, 1335, 375), "Change"}});
     EXPECT_TRUE(child<QLineEdit>("Text4")->isReadOnly());
     EXPECT_TRUE(box()->isEditable());
 
@@ -401,71 +258,56 @@ TEST_F(AccountTest, ControlsInPlaceAndListSorted) {
 
 TEST_F(AccountTest, PickedDefaultUserIsStoredAsNobody) {
     auto* panel = makeAccounts("\"DefaultConfiguration\"=\"bob\"\n");
-    ASSERT_TRUE(panel);
     EXPECT_EQ(box()->currentText(), "bob");
     pick(0);
     EXPECT_EQ(box()->currentText(), " --> Default user <--");
     click("Command8");
-    StoredValue v = root("DefaultConfiguration");
-    EXPECT_EQ(v.type, reg::TypeSz);
-    EXPECT_EQ(v.data, std::string("Nobody") + '\0');
-    EXPECT_EQ(v.data.size(), 7u);
-    EXPECT_EQ(pref("DefaultConfiguration").result, reg::NotFound);
+    EXPECT_EQ(hive_->storedIn(StoreRoot, "DefaultConfiguration")->type, reg::TypeSz);
+    EXPECT_EQ(stored(), sz("Nobody"));
+    EXPECT_FALSE(pref("DefaultConfiguration"));
 
     // Stored "Nobody" shows as the default user; "nobody" is just a name.
     panel->prepare(DefaultConfiguration);
     EXPECT_EQ(box()->currentText(), " --> Default user <--");
     type("nobody");
     click("Command8");
-    EXPECT_EQ(root("DefaultConfiguration").data, std::string("nobody") + '\0');
+    EXPECT_EQ(stored(), sz("nobody"));
     panel->prepare(DefaultConfiguration);
     EXPECT_EQ(box()->currentText(), "nobody");
 }
 
 TEST_F(AccountTest, TypedAndEmptyNamesAreStoredAsTheyAre) {
     auto* panel = makeAccounts("");
-    ASSERT_TRUE(panel);
     type("carol@nowhere.example");
     click("Command8");
-    EXPECT_EQ(root("DefaultConfiguration").data, std::string("carol@nowhere.example") + '\0');
+    EXPECT_EQ(stored(), sz("carol@nowhere.example"));
     EXPECT_EQ(box()->count(), 4);
 
     type(QString());
     click("Command8");
-    StoredValue v = root("DefaultConfiguration");
-    EXPECT_EQ(v.type, reg::TypeSz);
-    EXPECT_EQ(v.data.size(), 1u);
+    EXPECT_EQ(stored(), sz(""));
     panel->prepare(DefaultConfiguration);
     EXPECT_TRUE(box()->currentText().isEmpty());
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(hive_->messages().empty());
 }
 
 TEST_F(AccountTest, SetDefaultWritesNobodyAtOnce) {
-    auto* panel = makeAccounts("\"DefaultConfiguration\"=\"zoe@example.com\"\n");
-    ASSERT_TRUE(panel);
+    makeAccounts("\"DefaultConfiguration\"=\"zoe@example.com\"\n");
     EXPECT_EQ(box()->currentText(), "zoe@example.com");
     click("Command7");
     EXPECT_EQ(box()->currentText(), " --> Default user <--");
-    EXPECT_EQ(root("DefaultConfiguration").data, std::string("Nobody") + '\0');
+    EXPECT_EQ(stored(), sz("Nobody"));
 }
 
 TEST_F(AccountTest, FailedWriteIsToldOnceAndTheBoxKeepsItsText) {
-    auto* panel = makeAccounts("\"DefaultConfiguration\"=\"bob\"\n", reg::KeyRead);
-    ASSERT_TRUE(panel);
+    makeAccounts("\"DefaultConfiguration\"=\"bob\"\n");
+    hive_->registry->refuseWrites = true;
     pick(1);
     click("Command8");
-    EXPECT_EQ(messages(), std::vector<QString>{"Setting not saved."});
+    EXPECT_EQ(hive_->messages(), NotSaved);
     EXPECT_EQ(box()->currentText(), "Alice@example.com");
-    EXPECT_EQ(root("DefaultConfiguration").data, std::string("bob") + '\0');
+    EXPECT_EQ(stored(), sz("bob"));
 }
 
 }  // namespace
-}  // namespace fk
-
-int main(int argc, char** argv) {
-    // Listing the tests at build time happens without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+}  // namespace fk::testing

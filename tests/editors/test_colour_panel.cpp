@@ -1,7 +1,7 @@
 // The colour panel over a real hive file: swatches, the scripted colour
 // dialog, and what "Change" and "Set default" leave in the file.
 #include "ColourPanel.h"
-#include "FontQuickHive.h"
+#include "EditorHive.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,7 +18,7 @@ class ColourPanelTest : public ::testing::Test {
 protected:
     explicit ColourPanelTest(const std::string& preferences = {})
         : hive({}, "Alice", preferences), panel(hive.context, nullptr) {
-        hive.shown = indexOf("QuickIconBgColor");
+        hive.shown = settingIndex("QuickIconBgColor");
         panel.prepare(hive.shown);
     }
 

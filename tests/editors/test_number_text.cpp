@@ -52,14 +52,5 @@ TEST(ConvertNumberText, CommaDecimalsOfTheLocale) {
                {"1,234", 1}, {"25", 25}, {"", std::nullopt}, {"zwölf", std::nullopt}});
 }
 
-TEST(ConvertNumberText, FollowsTheDefaultLocale) {
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(ConvertNumberText("13,5"), 14);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(ConvertNumberText("13.5"), 14);
-    QLocale::setDefault(saved);
-}
-
 }  // namespace
 }  // namespace fk

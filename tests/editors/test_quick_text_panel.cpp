@@ -1,7 +1,7 @@
 // The quick text panel over a real hive file: the list in the registry's
 // order, the read-only displays, the "MenuInclude" choice and the fatal
 // message when a quick text vanishes.
-#include "FontQuickHive.h"
+#include "EditorHive.h"
 #include "QuickTextPanel.h"
 
 #include <QComboBox>
@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 
 namespace fk::testing {
@@ -31,7 +32,7 @@ class QuickTextPanelTest : public ::testing::Test {
 protected:
     explicit QuickTextPanelTest(const std::string& extra = threeQuickTexts(), const std::string& account = "Alice")
         : hive(extra, account), panel(hive.context, nullptr) {
-        hive.shown = indexOf("MenuInclude");
+        hive.shown = settingIndex("MenuInclude");
     }
 
     template <typename W>
@@ -63,24 +64,11 @@ protected:
     QuickTextPanel panel;
 };
 
-TEST_F(QuickTextPanelTest, ListsTheQuickTextsInTheRegistrysOrderWithNothingChosen) {
+TEST_F(QuickTextPanelTest, ListsTheQuickTextsWithNothingChosen) {
     panel.prepare(hive.shown);
-    // What the registry enumerates, in that order.
-    QStringList expected;
-    reg::Key key = 0;
-    ASSERT_EQ(hive.registry->RegOpenKeyExA(reg::CurrentUser, ("Software\\Tavrel\\Brisko2\\" + Texts).c_str(), 0,
-                                           reg::KeyRead, &key),
-              reg::Success);
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        if (hive.registry->RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != reg::Success)
-            break;
-        expected << QString::fromLatin1(name, int(length));
-    }
-    hive.registry->RegCloseKey(key);
-    EXPECT_EQ(listed(), expected);
-    EXPECT_EQ(listed().size(), 3);
+    // In the registry's order (see the next test), not sorted.
+    const QStringList names = listed();
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()), (QSet<QString>{"Zeta", "alpha", "Beta"}));
     EXPECT_EQ(list()->currentText(), "");
     EXPECT_EQ(control<QLineEdit>("Text3")->text(), "True");
     EXPECT_FALSE(trueSet());

@@ -1,18 +1,16 @@
 // The text and file panels driven as a user would, checked against the hive
 // file after each action.
+#include "EditorHive.h"
 #include "FilePanel.h"
 #include "TextPanel.h"
-#include "ValuePanelHive.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-namespace fk {
+namespace fk::testing {
 namespace {
-
-using testing::settingIndex;
 
 const QString DateHint = "To add normal text, use single quotes. Example: \"dd'/'MM\" will produce \"18/10\".";
 const QString TimeHint = "To add normal text, use single quotes. Example: \"HH':'mm\" will produce \"12:40\".";
@@ -41,29 +39,23 @@ protected:
     }
     bool shownOnPanel(const char* name) const { return child(name)->isVisibleTo(panel.get()); }
 
-    testing::ValuePanelHive hive;
+    EditorHive hive;
     std::unique_ptr<TextPanel> panel;
     std::vector<QLineEdit*> pickerTargets;
 };
 
 TEST_F(TextPanelTest, ControlsAndTheirPlaces) {
     EXPECT_EQ(panel->objectName(), "Picture1(2)");
-    struct Control { const char* name; QString caption; QRect place; };
-    for (const Control& c : {Control{"Label2(16)", "Default value:", twipsRect(120, 120, 1095, 255)},
-                             Control{"Label5", "local specific", twipsRect(1200, 120, 1335, 255)},
-                             Control{"Label3(16)", "New value:", twipsRect(120, 480, 975, 255)},
-                             Control{"Command34", "Set default", twipsRect(2880, 120, 1335, 375)},
-                             Control{"Command33", "Change", twipsRect(2880, 600, 1335, 375)},
-                             Control{"Command52", "Insert tag...", twipsRect(2880, 1080, 1335, 375)}}) {
-        auto* w = child(c.name);
-        ASSERT_TRUE(w) << c.name;
-        EXPECT_EQ(w->property("text").toString(), c.caption) << c.name;
-        EXPECT_EQ(w->geometry(), c.place) << c.name;
-    }
+    expectPlaced(*panel, {{"Label2(16)", twipsRect(120, 120, 1095, 255), "Default value:"},
+                          {"Label5", twipsRect(1200, 120, 1335, 255), "local specific"},
+                          {"Label3(16)", twipsRect(120, 480, 975, 255), "New value:"},
+                          {"Command34", twipsRect(2880, 120, 1335, 375), "Set default"},
+                          {"Command33", twipsRect(2880, 600, 1335, 375), "Change"},
+                          {"Command52", twipsRect(2880, 1080, 1335, 375), "Insert tag..."},
+                          {"Text17", twipsRect(1200, 120, 1335, 285)},
+                          {"Text33", twipsRect(480, 840, 2055, 285)},
+                          {"Label4", twipsRect(480, 1800, 3255, 615)}});
     EXPECT_TRUE(child<QLineEdit>("Text17")->isReadOnly());
-    EXPECT_EQ(child("Text17")->geometry(), twipsRect(1200, 120, 1335, 285));
-    EXPECT_EQ(box()->geometry(), twipsRect(480, 840, 2055, 285));
-    EXPECT_EQ(child("Label4")->geometry(), twipsRect(480, 1800, 3255, 615));
     EXPECT_TRUE(child<QLabel>("Label5")->alignment() & Qt::AlignHCenter);
 }
 
@@ -86,7 +78,7 @@ TEST_F(TextPanelTest, LocalSpecificDefaultIsRestoredByDeleting) {
     EXPECT_TRUE(shownOnPanel("Label5"));
     EXPECT_EQ(box()->text(), "dd MMM");
     click("Command34");
-    EXPECT_FALSE(hive.stored("LogHeadDateFormat").present);
+    EXPECT_FALSE(hive.stored("", "LogHeadDateFormat"));
     EXPECT_EQ(box()->text(), "");
     EXPECT_TRUE(hive.messages().empty());
 }
@@ -98,7 +90,7 @@ TEST_F(TextPanelTest, OtherDefaultsAreStoredExplicitly) {
     type("yyyy");
     click("Command34");
     EXPECT_EQ(box()->text(), "MMMM yyyy");
-    const auto stored = hive.stored("ArchiveFileDateFmt");
+    const auto stored = hive.stored("", "ArchiveFileDateFmt").value_or(Stored{});
     EXPECT_EQ(stored.type, reg::TypeSz);
     EXPECT_EQ(stored.data, sz("MMMM yyyy"));
 }
@@ -108,7 +100,7 @@ TEST_F(TextPanelTest, EmptiedTextIsStoredAsTheZeroAlone) {
     EXPECT_EQ(box()->text(), ", ");
     type("");
     click("Command33");
-    const auto stored = hive.stored("NickNameSeparator");
+    const auto stored = hive.stored("", "NickNameSeparator").value_or(Stored{});
     EXPECT_EQ(stored.type, reg::TypeSz);
     EXPECT_EQ(stored.data, std::string(1, '\0'));
     showSetting("SoundMCIType");
@@ -124,7 +116,7 @@ TEST_F(TextPanelTest, OverlongTextIsSavedWholeButReadsAsTheDefault) {
     box()->setText(longText);
     click("Command33");
     EXPECT_TRUE(hive.messages().empty());
-    EXPECT_EQ(hive.stored("SoundMCIType").data, sz(std::string(40000, 'x')));
+    EXPECT_EQ(hive.stored("", "SoundMCIType")->data, sz(std::string(40000, 'x')));
     showSetting("SoundMCIType");
     EXPECT_EQ(box()->text(), "MPEGVideo");
 }
@@ -135,7 +127,7 @@ TEST_F(TextPanelTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     // 中 has neither and becomes "?".
     box()->setText(QString::fromUtf8("Zoë 中 Ω €"));
     click("Command33");
-    EXPECT_EQ(hive.stored("NameOnSignin").data, sz("Zo\xEB ? O \x80"));
+    EXPECT_EQ(hive.stored("", "NameOnSignin")->data, sz("Zo\xEB ? O \x80"));
     showSetting("NameOnSignin");
     EXPECT_EQ(box()->text(), QString::fromUtf8("Zoë ? O €"));
 }
@@ -145,7 +137,7 @@ TEST_F(TextPanelTest, InsertTagOpensThePickerOnTheNewTextBox) {
     click("Command52");
     ASSERT_EQ(pickerTargets.size(), 1u);
     EXPECT_EQ(pickerTargets[0], box());
-    EXPECT_FALSE(hive.stored("QuoteFormat").present);
+    EXPECT_FALSE(hive.stored("", "QuoteFormat"));
 }
 
 class FilePanelTest : public ::testing::Test {
@@ -159,26 +151,20 @@ protected:
     QLineEdit* box() const { return child<QLineEdit>("Text35"); }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
 
-    testing::ValuePanelHive hive;
+    EditorHive hive;
     std::unique_ptr<FilePanel> panel;
 };
 
 TEST_F(FilePanelTest, ControlsAndTheirPlaces) {
     EXPECT_EQ(panel->objectName(), "Picture1(1)");
-    struct Control { const char* name; QString caption; QRect place; };
-    for (const Control& c : {Control{"Label2(12)", "Default value:", twipsRect(120, 120, 1095, 255)},
-                             Control{"Label3(12)", "New value:", twipsRect(120, 480, 975, 255)},
-                             Control{"Command53", "Select file...", twipsRect(1200, 600, 1335, 375)},
-                             Control{"Command26", "Set default", twipsRect(2880, 120, 1335, 375)},
-                             Control{"Command25", "Change", twipsRect(2880, 600, 1335, 375)}}) {
-        auto* w = child(c.name);
-        ASSERT_TRUE(w) << c.name;
-        EXPECT_EQ(w->property("text").toString(), c.caption) << c.name;
-        EXPECT_EQ(w->geometry(), c.place) << c.name;
-    }
+    expectPlaced(*panel, {{"Label2(12)", twipsRect(120, 120, 1095, 255), "Default value:"},
+                          {"Label3(12)", twipsRect(120, 480, 975, 255), "New value:"},
+                          {"Command53", twipsRect(1200, 600, 1335, 375), "Select file..."},
+                          {"Command26", twipsRect(2880, 120, 1335, 375), "Set default"},
+                          {"Command25", twipsRect(2880, 600, 1335, 375), "Change"},
+                          {"Text13", twipsRect(1200, 120, 1335, 285)},
+                          {"Text35", twipsRect(480, 1080, 3735, 285)}});
     EXPECT_TRUE(child<QLineEdit>("Text13")->isReadOnly());
-    EXPECT_EQ(child("Text13")->geometry(), twipsRect(1200, 120, 1335, 285));
-    EXPECT_EQ(box()->geometry(), twipsRect(480, 1080, 3735, 285));
 }
 
 TEST_F(FilePanelTest, CancelledDialogChangesNothing) {
@@ -193,7 +179,7 @@ TEST_F(FilePanelTest, CancelledDialogChangesNothing) {
     EXPECT_EQ(request.filters, (QStringList{"WAVs (*.wav)", "MP3s (*.mp3)", "All files (*.*)"}));
     EXPECT_EQ(request.selectedFilter, "WAVs (*.wav)");
     EXPECT_EQ(box()->text(), "/home/a/old.wav");
-    EXPECT_EQ(hive.stored("DefaultContactSigninSound").data, sz("/home/a/old.wav"));
+    EXPECT_EQ(hive.stored("", "DefaultContactSigninSound")->data, sz("/home/a/old.wav"));
 }
 
 TEST_F(FilePanelTest, ChosenFileFillsTheBoxAndOnlyChangeSavesIt) {
@@ -202,10 +188,10 @@ TEST_F(FilePanelTest, ChosenFileFillsTheBoxAndOnlyChangeSavesIt) {
     hive.dialogs.files.queueAnswer(QString("/home/a/Sounds/ding.wav"));
     click("Command53");
     EXPECT_EQ(box()->text(), "/home/a/Sounds/ding.wav");
-    EXPECT_FALSE(hive.stored("DefaultContactSigninSound").present);
+    EXPECT_FALSE(hive.stored("", "DefaultContactSigninSound"));
     click("Command25");
-    EXPECT_EQ(hive.stored("DefaultContactSigninSound").type, reg::TypeSz);
-    EXPECT_EQ(hive.stored("DefaultContactSigninSound").data, sz("/home/a/Sounds/ding.wav"));
+    EXPECT_EQ(hive.stored("", "DefaultContactSigninSound")->type, reg::TypeSz);
+    EXPECT_EQ(hive.stored("", "DefaultContactSigninSound")->data, sz("/home/a/Sounds/ding.wav"));
 }
 
 TEST_F(FilePanelTest, SetDefaultStoresTheEmptyText) {
@@ -213,8 +199,8 @@ TEST_F(FilePanelTest, SetDefaultStoresTheEmptyText) {
     panel->prepare(hive.shown);
     click("Command26");
     EXPECT_EQ(box()->text(), "");
-    EXPECT_EQ(hive.stored("DefaultContactSigninSound").type, reg::TypeSz);
-    EXPECT_EQ(hive.stored("DefaultContactSigninSound").data, std::string(1, '\0'));
+    EXPECT_EQ(hive.stored("", "DefaultContactSigninSound")->type, reg::TypeSz);
+    EXPECT_EQ(hive.stored("", "DefaultContactSigninSound")->data, std::string(1, '\0'));
     EXPECT_TRUE(hive.messages().empty());
 }
 
@@ -227,4 +213,4 @@ TEST(FilePanelFilters, PairsBecomeQtNameFilters) {
 }
 
 }  // namespace
-}  // namespace fk
+}  // namespace fk::testing

@@ -1,0 +1,198 @@
+#pragma once
+// The program as the window tests drive it: a user.reg in a temporary
+// folder, one running copy of the program over it, and a wineserver for the
+// folder when a test needs Wine running.
+#include "Dialogs.h"
+#include "HiveFixture.h"
+#include "HiveRegistry.h"
+#include "MainWindow.h"
+#include "SettingsTree.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fk::testing {
+
+inline const QString RegistryError =
+    "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.";
+
+// The one message shown, as the user saw it.
+inline void expectOneMessage(const dialogs::Dialogs& dialogs, const QString& text, const QString& title,
+                             dialogs::MessageIcon icon) {
+    const auto& shown = dialogs.messages.shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, text);
+    EXPECT_EQ(shown[0].title, title);
+    EXPECT_EQ(shown[0].icon, icon);
+}
+
+class AppHive {
+public:
+    explicit AppHive(const std::string& keys) {
+        path_ = dir_.filePath(QStringLiteral("user.reg")).toStdString();
+        writeText(path_, hiveText(keys));
+    }
+
+    const std::string& path() const { return path_; }
+    std::string folder() const { return std::filesystem::path(path_).parent_path().string(); }
+    std::string fileText() const { return readText(path_); }
+
+    // Puts these keys in place as another program would: written beside
+    // the hive, then renamed over it.
+    void replace(const std::string& text) const {
+        const std::string incoming = folder() + "/incoming.reg";
+        writeText(incoming, text);
+        ASSERT_EQ(std::rename(incoming.c_str(), path_.c_str()), 0);
+    }
+
+    // Whether a fresh open of the file finds the key.
+    bool hasKey(const std::string& path) const {
+        auto opened = reg::openHiveRegistry(path_);
+        if (!opened.registry) {
+            ADD_FAILURE() << "hive no longer opens: " << opened.error;
+            return false;
+        }
+        reg::Key key = 0;
+        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, path.c_str(), 0, reg::KeyRead, &key) != reg::Success)
+            return false;
+        opened.registry->RegCloseKey(key);
+        return true;
+    }
+
+    // A REG_DWORD as a fresh open of the file finds it.
+    std::optional<std::int32_t> storedNumber(const std::string& keyPath, const std::string& name) const {
+        auto opened = reg::openHiveRegistry(path_);
+        if (!opened.registry) return std::nullopt;
+        reg::Key key = 0;
+        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
+            return std::nullopt;
+        std::uint32_t type = 0, value = 0, size = 4;
+        const long status = opened.registry->RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                                                              reinterpret_cast<std::uint8_t*>(&value), &size);
+        opened.registry->RegCloseKey(key);
+        if (status != reg::Success || type != reg::TypeDword) return std::nullopt;
+        return std::int32_t(value);
+    }
+
+private:
+    QTemporaryDir dir_;
+    std::string path_;
+};
+
+// One running copy of the program: its registry over the file, its dialogs
+// answered by the test, and its main window, loaded.
+class Fettlekit {
+public:
+    explicit Fettlekit(const std::string& hivePath) {
+        auto opened = reg::openHiveRegistry(hivePath);
+        if (!opened.registry) {
+            ADD_FAILURE() << "hive does not open: " << opened.error;
+            return;
+        }
+        hive_ = std::move(opened.registry);
+        registry = std::make_unique<TestRegistry>(*hive_);
+        dialogs.setScripted(true);
+        window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });
+        loaded = window->load();
+    }
+    ~Fettlekit() { window.reset(); }  // before the registry it uses
+
+    template <class T> T* control(QWidget* in, const char* name) const {
+        T* found = in->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    template <class T> T* control(const char* name) const { return control<T>(window.get(), name); }
+    QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
+
+    // Picks an item of the account chooser with the mouse, through its list.
+    void pick(const QString& account) {
+        QComboBox* combo = chooser();
+        const int row = combo->findText(account);
+        ASSERT_GE(row, 0) << account.toStdString();
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        const QModelIndex item = view->model()->index(row, 0);
+        view->scrollTo(item);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+        ASSERT_EQ(combo->currentText(), account);
+    }
+
+    // Clicks the node of entry `index` in the tree that holds it.
+    void clickSetting(int index) {
+        auto* tree = control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
+        QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
+        ASSERT_NE(node, nullptr);
+        ASSERT_TRUE(tree->isVisible());
+        tree->scrollToItem(node);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        ASSERT_EQ(window->Pref_Actual(), index);
+    }
+
+    QLineEdit* numberBox() const { return control<QLineEdit>(window->panel(3), "Text28"); }
+
+    // Types the number into the shown number setting and presses "Change".
+    void changeNumber(int value) {
+        QLineEdit* box = numberBox();
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(value));
+        ASSERT_EQ(box->text(), QString::number(value));
+        QTest::mouseClick(control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
+    }
+
+    // The number the panel shows after the number setting is chosen again.
+    QString reselectNumber() {
+        clickSetting(settingIndex("CtcDetachStatusOnly"));
+        clickSetting(settingIndex("ContactSoundMaxTime"));
+        return numberBox()->text();
+    }
+
+    const std::vector<dialogs::MessageDialog::Shown>& messages() const { return dialogs.messages.shown(); }
+    void expectSettingNotSaved() const {
+        expectOneMessage(dialogs, "Setting not saved.", "Error", dialogs::MessageIcon::Exclamation);
+    }
+
+    std::unique_ptr<TestRegistry> registry;
+    dialogs::Dialogs dialogs;
+    std::vector<int> exits;
+    std::unique_ptr<MainWindow> window;
+    bool loaded = false;
+
+private:
+    std::unique_ptr<reg::Registry> hive_;
+};
+
+// A wineserver for one folder, as Wine starts one for a prefix; stopped
+// and waited for at the end.
+class WineServer {
+public:
+    static bool installed() { return std::system("command -v wineserver >/dev/null 2>&1") == 0; }
+    explicit WineServer(const std::string& prefix) : prefix_(prefix) { started_ = run("-p") == 0; }
+    ~WineServer() {
+        if (started_) run("-k"), run("-w");
+    }
+    bool started() const { return started_; }
+
+private:
+    int run(const char* option) const {
+        const std::string command = "WINEDEBUG=-all WINEPREFIX='" + prefix_ + "' wineserver " + option + " 2>/dev/null";
+        return std::system(command.c_str());
+    }
+    std::string prefix_;
+    bool started_ = false;
+};
+
+}  // namespace fk::testing

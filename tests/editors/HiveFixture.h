@@ -1,0 +1,169 @@
+#pragma once
+// What the window and panel tests share: hive files written in Wine's text
+// format, a registry that records and refuses calls, the catalogue looked up
+// by value name, and control places checked from a table.
+#include "Catalogue.h"
+#include "Registry.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <initializer_list>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fk::testing {
+
+inline int settingIndex(const std::string& valueName) {
+    for (int i = 0; i < SettingCount; ++i)
+        if (settingEntry(i).ValueName == valueName) return i;
+    ADD_FAILURE() << "no setting " << valueName;
+    return NoticeIndex;
+}
+
+// A key block; `path` is written with single backslashes.
+inline std::string hiveKey(const std::string& path, const std::string& values = {}) {
+    std::string escaped;
+    for (char c : path) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return "[" + escaped + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n" + values + "\n";
+}
+
+inline std::string hiveText(const std::string& keys) {
+    return "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n" +
+           keys;
+}
+
+inline void writeText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+inline std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Passes every call on, remembers the ones the tests look at, and refuses
+// or reorders some on demand, as another registry might.
+class TestRegistry : public reg::Registry {
+public:
+    struct Create {
+        std::string subKey;
+        std::string keyClass;
+        std::uint32_t options = 0;
+        std::uint32_t access = 0;
+        bool hasSecurity = false;
+        reg::SecurityAttributes security;
+    };
+    struct Open {
+        reg::Key parent;
+        std::string subKey;
+        std::uint32_t options;
+        std::uint32_t access;
+    };
+
+    explicit TestRegistry(reg::Registry& inner) : inner_(inner) {}
+
+    std::vector<Open> opens;
+    std::vector<Create> creates;
+    std::vector<reg::Key> closes;
+    std::vector<std::uint32_t> enumNameLengths;  // as passed in
+    std::vector<std::uint32_t> enumClassLengths;
+    bool refusePreferences = false;  // opening and creating "...\Preferences" fail
+    bool refuseCreate = false;
+    bool refuseWrites = false;
+    std::set<std::string> refuseValues;  // value names whose writes fail
+    bool listBackwards = false;
+
+    int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
+
+    long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
+                       reg::Key* result) override {
+        opens.push_back({parent, subKey ? subKey : "", options, access});
+        if (refusePreferences && isPreferences(subKey)) return reg::AccessDenied;
+        return inner_.RegOpenKeyExA(parent, subKey, options, access, result);
+    }
+    long RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
+                         std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
+                         reg::Key* result, std::uint32_t* disposition) override {
+        Create c{subKey ? subKey : "", keyClass ? keyClass : "<null>", options, access, security != nullptr, {}};
+        if (security) c.security = *security;
+        creates.push_back(c);
+        if (refuseCreate || (refusePreferences && isPreferences(subKey))) return reg::AccessDenied;
+        return inner_.RegCreateKeyExA(parent, subKey, reserved, keyClass, options, access, security, result,
+                                      disposition);
+    }
+    long RegCloseKey(reg::Key key) override {
+        closes.push_back(key);
+        return inner_.RegCloseKey(key);
+    }
+    long RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
+                       reg::FileTime* lastWrite) override {
+        enumNameLengths.push_back(nameLength ? *nameLength : 0);
+        enumClassLengths.push_back(classLength ? *classLength : 0);
+        if (listBackwards) {
+            std::uint32_t count = 0;
+            for (char probe[256]; count < 10000; ++count) {
+                std::uint32_t length = sizeof probe;
+                if (inner_.RegEnumKeyExA(key, count, probe, &length, nullptr, nullptr, nullptr, nullptr) !=
+                    reg::Success)
+                    break;
+            }
+            if (index >= count) return reg::NoMoreItems;
+            index = count - 1 - index;
+        }
+        return inner_.RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
+    }
+    long RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override {
+        return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataLength);
+    }
+    long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t dataLength) override {
+        if (refuseWrites || refuseValues.count(valueName ? valueName : "")) return reg::AccessDenied;
+        return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataLength);
+    }
+    long RegDeleteValueA(reg::Key key, const char* valueName) override {
+        return inner_.RegDeleteValueA(key, valueName);
+    }
+    int openHandleCount() const override { return inner_.openHandleCount(); }
+    bool writable() const override { return inner_.writable(); }
+
+private:
+    static bool isPreferences(const char* subKey) {
+        const std::string s = subKey ? subKey : "";
+        const std::string tail = "\\Preferences";
+        return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    }
+    reg::Registry& inner_;
+};
+
+// A control's place in twips and, unless null, its caption.
+struct Placed {
+    const char* name;
+    QRect place;
+    QString text = {};
+};
+
+inline void expectPlaced(const QWidget& in, std::initializer_list<Placed> controls) {
+    for (const Placed& c : controls) {
+        const auto* w = in.findChild<QWidget*>(QString::fromLatin1(c.name));
+        if (!w) {
+            ADD_FAILURE() << "no control " << c.name;
+            continue;
+        }
+        EXPECT_EQ(w->geometry(), c.place) << c.name;
+        if (!c.text.isNull()) EXPECT_EQ(w->property("text").toString(), c.text) << c.name;
+    }
+}
+
+}  // namespace fk::testing
