@@ -57,33 +57,9 @@ public:
         ASSERT_EQ(std::rename(incoming.c_str(), path_.c_str()), 0);
     }
 
-    // Whether a fresh open of the file finds the key.
-    bool hasKey(const std::string& path) const {
-        auto opened = reg::openHiveRegistry(path_);
-        if (!opened.registry) {
-            ADD_FAILURE() << "hive no longer opens: " << opened.error;
-            return false;
-        }
-        reg::Key key = 0;
-        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, path.c_str(), 0, reg::KeyRead, &key) != reg::Success)
-            return false;
-        opened.registry->RegCloseKey(key);
-        return true;
-    }
-
-    // A REG_DWORD as a fresh open of the file finds it.
+    bool hasKey(const std::string& keyPath) const { return storedInFile(path_, keyPath, "").has_value(); }
     std::optional<std::int32_t> storedNumber(const std::string& keyPath, const std::string& name) const {
-        auto opened = reg::openHiveRegistry(path_);
-        if (!opened.registry) return std::nullopt;
-        reg::Key key = 0;
-        if (opened.registry->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
-            return std::nullopt;
-        std::uint32_t type = 0, value = 0, size = 4;
-        const long status = opened.registry->RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                                              reinterpret_cast<std::uint8_t*>(&value), &size);
-        opened.registry->RegCloseKey(key);
-        if (status != reg::Success || type != reg::TypeDword) return std::nullopt;
-        return std::int32_t(value);
+        return asNumber(storedInFile(path_, keyPath, name));
     }
 
 private:

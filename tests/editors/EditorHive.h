@@ -6,7 +6,6 @@
 #include "Dialogs.h"
 #include "EditorPanel.h"
 #include "HiveFixture.h"
-#include "HiveRegistry.h"
 #include "PreferenceStore.h"
 
 #include <QImage>
@@ -22,11 +21,6 @@
 namespace fk::testing {
 
 inline constexpr const char* StoreRoot = "Software\\Tavrel\\Brisko2";
-
-struct Stored {
-    std::uint32_t type = 0;
-    std::string data;  // raw bytes, a text's terminating zero included
-};
 
 inline std::string dwordBytes(std::int32_t number) {
     const auto bits = std::uint32_t(number);
@@ -85,40 +79,15 @@ public:
     std::string fileText() const { return readText(path_); }
 
     // `key` below the account's Preferences ("" for Preferences itself).
-    bool keyExists(const std::string& key) const {
-        auto fresh = reopen();
-        reg::Key k = 0;
-        if (fresh->RegOpenKeyExA(reg::CurrentUser, full(key).c_str(), 0, reg::KeyRead, &k) != reg::Success)
-            return false;
-        fresh->RegCloseKey(k);
-        return true;
-    }
-
+    bool keyExists(const std::string& key) const { return storedInFile(path_, full(key), "").has_value(); }
     std::optional<Stored> stored(const std::string& key, const std::string& name) const {
         return storedIn(full(key), name);
     }
     std::optional<Stored> storedIn(const std::string& keyPath, const std::string& name) const {
-        auto fresh = reopen();
-        reg::Key k = 0;
-        if (fresh->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &k) != reg::Success)
-            return std::nullopt;
-        std::vector<std::uint8_t> buffer(65536);
-        std::uint32_t size = std::uint32_t(buffer.size());
-        Stored value;
-        const long rc = fresh->RegQueryValueExA(k, name.c_str(), nullptr, &value.type, buffer.data(), &size);
-        fresh->RegCloseKey(k);
-        if (rc != reg::Success) return std::nullopt;
-        value.data.assign(reinterpret_cast<const char*>(buffer.data()), size);
-        return value;
+        return storedInFile(path_, keyPath, name);
     }
-
-    // A stored REG_DWORD, or nothing for a missing value or another type.
     std::optional<std::int32_t> dword(const std::string& key, const std::string& name) const {
-        auto value = stored(key, name);
-        if (!value || value->type != reg::TypeDword || value->data.size() != 4) return std::nullopt;
-        std::uint32_t bits = 0;
-        for (int i = 3; i >= 0; --i) bits = bits << 8 | std::uint8_t(value->data[size_t(i)]);
-        return std::int32_t(bits);
+        return asNumber(stored(key, name));
     }
 
     // A stored REG_SZ without its terminating zero.
@@ -161,12 +130,6 @@ private:
     std::string full(const std::string& key) const {
         return std::string(StoreRoot) + "\\" + prefsPath_ + (key.empty() ? "" : "\\" + key);
     }
-    std::unique_ptr<reg::Registry> reopen() const {
-        auto opened = reg::openHiveRegistry(path_);
-        if (!opened.registry) throw std::runtime_error("hive no longer opens: " + opened.error);
-        return std::move(opened.registry);
-    }
-
     std::string preferences_;
     std::string rootValues_;
     QTemporaryDir dir_;

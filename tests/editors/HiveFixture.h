@@ -3,6 +3,7 @@
 // format, a registry that records and refuses calls, the catalogue looked up
 // by value name, and control places checked from a table.
 #include "Catalogue.h"
+#include "HiveRegistry.h"
 #include "Registry.h"
 
 #include <QRect>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -49,6 +51,44 @@ inline std::string readText(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+struct Stored {
+    std::uint32_t type = 0;
+    std::string data;  // raw bytes, a text's terminating zero included
+};
+
+// A value as a fresh open of the hive file finds it, as the add-on would at
+// its start; nothing when the key or the value is missing. Without a name,
+// only whether the key is there.
+inline std::optional<Stored> storedInFile(const std::string& hivePath, const std::string& keyPath,
+                                          const std::string& name) {
+    auto fresh = reg::openHiveRegistry(hivePath);
+    if (!fresh.registry) {
+        ADD_FAILURE() << "hive no longer opens: " << fresh.error;
+        return std::nullopt;
+    }
+    reg::Key key = 0;
+    if (fresh.registry->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
+        return std::nullopt;
+    std::vector<std::uint8_t> buffer(65536);
+    auto size = std::uint32_t(buffer.size());
+    Stored value;
+    const long rc = name.empty() ? reg::Success
+                                 : fresh.registry->RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
+                                                                    buffer.data(), &size);
+    fresh.registry->RegCloseKey(key);
+    if (rc != reg::Success) return std::nullopt;
+    value.data.assign(reinterpret_cast<const char*>(buffer.data()), name.empty() ? 0 : size);
+    return value;
+}
+
+// A stored REG_DWORD, or nothing for a missing value or another type.
+inline std::optional<std::int32_t> asNumber(const std::optional<Stored>& value) {
+    if (!value || value->type != reg::TypeDword || value->data.size() != 4) return std::nullopt;
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = bits << 8 | std::uint8_t(value->data[size_t(i)]);
+    return std::int32_t(bits);
 }
 
 // Passes every call on, remembers the ones the tests look at, and refuses
