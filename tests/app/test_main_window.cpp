@@ -116,13 +116,11 @@ TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
     for (auto length : app_->registry->enumClassLengths) EXPECT_EQ(length, 255u);
 
     // The account editor's list has the same accounts, without all users.
-    if (auto* accounts = app_->window->findChild<QComboBox*>(QStringLiteral("Combo4"))) {
-        QStringList items;
-        for (int i = 0; i < accounts->count(); ++i) items << accounts->itemText(i);
-        EXPECT_EQ(items, (QStringList{" --> Default user <--", "alice", "Bob", "carol"}));
-    } else {
-        ADD_FAILURE() << "the account editor has no Combo4";
-    }
+    auto* accounts = control<QComboBox>("Combo4");
+    ASSERT_NE(accounts, nullptr);
+    QStringList items;
+    for (int i = 0; i < accounts->count(); ++i) items << accounts->itemText(i);
+    EXPECT_EQ(items, (QStringList{" --> Default user <--", "alice", "Bob", "carol"}));
 
     ASSERT_EQ(tree(1)->topLevelItemCount(), 44);
     ASSERT_EQ(tree(2)->topLevelItemCount(), 2);
@@ -147,16 +145,6 @@ TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
     expectNotice();
     EXPECT_EQ(title("Frame3"), QString());
     EXPECT_EQ(title("Frame1"), "Edit settings for this user");
-    EXPECT_EQ(control<QLabel>("Label14")->text(), "Fettlekit");
-    EXPECT_TRUE(control<QLabel>("Label14")->font().bold());
-    EXPECT_EQ(control<QLabel>("Label14")->font().pointSize(), 12);
-    EXPECT_EQ(control<QLabel>("Label15")->text(), QStringLiteral("Version: %1.%2.%3")
-                                                      .arg(FK_VERSION_MAJOR)
-                                                      .arg(FK_VERSION_MINOR)
-                                                      .arg(FK_VERSION_PATCH));
-    EXPECT_EQ(control<QLabel>("Label17")->text(), "Use this program with Brisko! 3.20 or above.");
-    EXPECT_FALSE(control<QLabel>("Label16")->text().isEmpty());
-    EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
     // Only the store root is open.
     EXPECT_EQ(app_->registry->openHandleCount(), 1);
 }
@@ -170,22 +158,25 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
     EXPECT_FALSE(app_->window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(app_->window->windowIcon().isNull());
 
-    const struct {
-        const char* name;
-        QRect place;
-    } expected[] = {
-        {"Frame1", twipsRect(120, 120, 2895, 615)},     {"Combo1", twipsRect(120, 240, 2655, 315)},
-        {"Frame3", twipsRect(120, 840, 2895, 4095)},    {"TreeView1", twipsRect(120, 240, 2655, 3735)},
-        {"TreeView2", twipsRect(120, 240, 2655, 3735)}, {"Frame4", twipsRect(3120, 120, 4575, 2895)},
-        {"Frame2", twipsRect(3120, 3120, 4575, 1815)},  {"Label1", twipsRect(120, 240, 4335, 1455)},
-        {"Label14", twipsRect(960, 240, 3135, 375)},    {"Label15", twipsRect(960, 600, 1815, 255)},
-        {"Label16", twipsRect(120, 960, 3855, 615)},    {"Label17", twipsRect(120, 1800, 3855, 495)},
-        {"Image1", twipsRect(120, 120, 720, 720)},
-    };
-    for (const auto& e : expected) {
-        QWidget* w = control<QWidget>(e.name);
-        if (w) EXPECT_EQ(w->geometry(), e.place) << e.name;
-    }
+    expectPlaced(*app_->window,
+                 {{"Frame1", twipsRect(120, 120, 2895, 615)},
+                  {"Combo1", twipsRect(120, 240, 2655, 315)},
+                  {"Frame3", twipsRect(120, 840, 2895, 4095)},
+                  {"TreeView1", twipsRect(120, 240, 2655, 3735)},
+                  {"TreeView2", twipsRect(120, 240, 2655, 3735)},
+                  {"Frame4", twipsRect(3120, 120, 4575, 2895)},
+                  {"Frame2", twipsRect(3120, 3120, 4575, 1815)},
+                  {"Label1", twipsRect(120, 240, 4335, 1455)},
+                  {"Label14", twipsRect(960, 240, 3135, 375), "Fettlekit"},
+                  {"Label15", twipsRect(960, 600, 1815, 255),
+                   QStringLiteral("Version: %1.%2.%3").arg(FK_VERSION_MAJOR).arg(FK_VERSION_MINOR).arg(FK_VERSION_PATCH)},
+                  {"Label16", twipsRect(120, 960, 3855, 615)},
+                  {"Label17", twipsRect(120, 1800, 3855, 495), "Use this program with Brisko! 3.20 or above."},
+                  {"Image1", twipsRect(120, 120, 720, 720)}});
+    EXPECT_TRUE(control<QLabel>("Label14")->font().bold());
+    EXPECT_EQ(control<QLabel>("Label14")->font().pointSize(), 12);
+    EXPECT_FALSE(control<QLabel>("Label16")->text().isEmpty());
+    EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
     EXPECT_EQ(control<QWidget>("Combo1")->parentWidget()->objectName(), "Frame1");
     EXPECT_EQ(control<QWidget>("TreeView1")->parentWidget()->objectName(), "Frame3");
     EXPECT_EQ(control<QWidget>("Label1")->parentWidget()->objectName(), "Frame2");

@@ -122,12 +122,9 @@ TEST_F(StoredColourTest, AFailedWriteTellsTheUserAndKeepsTheSwatch) {
     EXPECT_EQ(storedColour(), 0x123456);
 }
 
-class MistypedColourTest : public ColourPanelTest {
-protected:
-    MistypedColourTest() : ColourPanelTest("\"QuickIconBgColor\"=\"255\"\n") {}
-};
-
-TEST_F(MistypedColourTest, AStoredTextShowsTheDefault) {
+TEST_F(ColourPanelTest, AStoredTextShowsTheDefault) {
+    hive.put("QuickIconBgColor", reg::TypeSz, std::string("255\0", 4));
+    panel.prepare(hive.shown);
     EXPECT_EQ(panel.newColour(), 0xFCF5EFu);
 }
 
