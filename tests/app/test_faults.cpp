@@ -95,6 +95,18 @@ private:
     struct stat mode_ {};
 };
 
+// The program over the store, showing alice's number setting.
+class FaultsWhileShowing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(app.loaded);
+        app.pick("alice");
+        app.clickSetting(MaxTime);
+    }
+    AppHive hive{storeKeys()};
+    Fettlekit app{hive.path()};
+};
+
 TEST(Faults, AFolderThatRefusesTheNewFileKeepsTheOldBytesAndSaysSettingNotSaved) {
     for (bool savedBefore : {false, true}) {
         SCOPED_TRACE(savedBefore ? "the lock file exists already" : "no write has been made yet");
@@ -128,12 +140,7 @@ TEST(Faults, AFolderThatRefusesTheNewFileKeepsTheOldBytesAndSaysSettingNotSaved)
     }
 }
 
-TEST(Faults, AHiveRenamedOverWhileTheWindowRunsTakesTheNextChangeAndKeepsItsContent) {
-    AppHive hive(storeKeys());
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(MaxTime);
+TEST_F(FaultsWhileShowing, AHiveRenamedOverWhileTheWindowRunsTakesTheNextChangeAndKeepsItsContent) {
     ASSERT_EQ(app.numberBox()->text(), "30");
 
     // Another program writes its own version beside it and renames it over.
@@ -153,12 +160,7 @@ TEST(Faults, AHiveRenamedOverWhileTheWindowRunsTakesTheNextChangeAndKeepsItsCont
     EXPECT_EQ(after.find("DefaultConfiguration"), std::string::npos);
 }
 
-TEST(Faults, AHiveReplacedByOneWithoutTheAccountRefusesTheChangeAndStaysAsItCame) {
-    AppHive hive(storeKeys());
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(MaxTime);
+TEST_F(FaultsWhileShowing, AHiveReplacedByOneWithoutTheAccountRefusesTheChangeAndStaysAsItCame) {
 
     const std::string replacement = hiveText(hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences"));
     hive.replace(replacement);
@@ -170,12 +172,7 @@ TEST(Faults, AHiveReplacedByOneWithoutTheAccountRefusesTheChangeAndStaysAsItCame
     EXPECT_TRUE(app.exits.empty());
 }
 
-TEST(Faults, AHiveDamagedUnderTheWindowIsNeverRewritten) {
-    AppHive hive(storeKeys());
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(MaxTime);
+TEST_F(FaultsWhileShowing, AHiveDamagedUnderTheWindowIsNeverRewritten) {
 
     const std::string damaged = hiveText(hiveKey(AlicePrefs)) + "[Software\\\\Broken 1700000000\n\"x\"=dword:zz\n";
     hive.replace(damaged);
@@ -195,12 +192,7 @@ TEST(Faults, AHiveDamagedUnderTheWindowIsNeverRewritten) {
     EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 71);
 }
 
-TEST(Faults, AHiveDeletedWhileTheWindowRunsFailsEachChangeCleanly) {
-    AppHive hive(storeKeys());
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(MaxTime);
+TEST_F(FaultsWhileShowing, AHiveDeletedWhileTheWindowRunsFailsEachChangeCleanly) {
     ASSERT_EQ(std::remove(hive.path().c_str()), 0);
 
     app.changeNumber(70);

@@ -440,15 +440,6 @@ TEST_F(MainWindowTest, AKindOutsideTheTableOnlyWarns) {
     EXPECT_TRUE(app_->exits.empty());
 }
 
-TEST_F(MainWindowTest, AFailedWriteSaysSettingNotSaved) {
-    ASSERT_TRUE(start(storeWithAccounts()));
-    pick("alice");
-    app_->registry->refuseWrites = true;
-    EXPECT_FALSE(app_->window->store().WriteSettingNumber(5, settingIndex("ContactSoundMaxTime")));
-    app_->expectSettingNotSaved();
-    EXPECT_EQ(hive_->storedNumber("Software\\Tavrel\\Brisko2\\alice\\Preferences", "ContactSoundMaxTime"), 30);
-}
-
 TEST_F(MainWindowTest, AccountNamesCrossInCodePage1252) {
     // "Zoë" in the hive (UTF-16 in the file, 1252 through the registry calls).
     ASSERT_TRUE(start(hiveKey(Root) + "[Software\\\\Tavrel\\\\Brisko2\\\\Zo\\xeb] 1700000000\n\n"));
