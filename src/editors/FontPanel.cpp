@@ -146,6 +146,8 @@ void FontPanel::LoadFontSetting(int index) {
     FontValues values = defaultsOf(index);
     enable_->setText(values.enabled != 0 ? tr("Enable this setting (default is enabled)")
                                          : tr("Enable this setting (default is disabled)"));
+    // The caption is longer than its box; the whole of it shows on hover.
+    enable_->setToolTip(enable_->text());
 
     // Read only: showing a setting never creates its subkey.
     reg::Registry& registry = context().store->registry();
