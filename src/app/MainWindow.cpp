@@ -7,6 +7,7 @@
 #include "Catalogue.h"
 #include "Dialogs.h"
 #include "EditorPanel.h"
+#include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
@@ -20,6 +21,8 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
 
 namespace fk {
 
@@ -78,10 +81,20 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fettlekit"));
     setWindowIcon(appIcon());
-    setFixedSize(twips(7815), twips(5040));
     // The form's own font, which every control inherits; the positions were
     // laid out for it.
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // The client area keeps the form's size and places; the menu bar sits above it.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setFixedSize(twips(7815), twips(5040));
+    menu_ = new MainMenu(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu_->bar());
+    layout->addWidget(client_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
     // Esc is the window's before any control sees it.
@@ -96,7 +109,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::createControls() {
-    frame1_ = frame(this, "Frame1", twipsRect(120, 120, 2895, 615));
+    frame1_ = frame(client_, "Frame1", twipsRect(120, 120, 2895, 615));
     frame1_->setTitle(QStringLiteral("Edit settings for this user"));
     combo1_ = new QComboBox(frame1_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -104,15 +117,15 @@ void MainWindow::createControls() {
     combo1_->setGeometry(twipsRect(120, 240, 2655, 315));
     connect(combo1_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
-    frame3_ = frame(this, "Frame3", twipsRect(120, 840, 2895, 4095));
+    frame3_ = frame(client_, "Frame3", twipsRect(120, 840, 2895, 4095));
     tree1_ = settingsTree(frame3_, "TreeView1");
     tree2_ = settingsTree(frame3_, "TreeView2");
     connect(tree1_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
     connect(tree2_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
 
-    frame4_ = frame(this, "Frame4", twipsRect(3120, 120, 4575, 2895));
+    frame4_ = frame(client_, "Frame4", twipsRect(3120, 120, 4575, 2895));
 
-    frame2_ = frame(this, "Frame2", twipsRect(3120, 3120, 4575, 1815));
+    frame2_ = frame(client_, "Frame2", twipsRect(3120, 3120, 4575, 1815));
     label1_ = new QLabel(frame2_);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setGeometry(twipsRect(120, 240, 4335, 1455));

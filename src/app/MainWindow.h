@@ -21,6 +21,7 @@ namespace fk {
 
 class AboutPanel;
 class AccountPanel;
+class MainMenu;
 class PreferenceStore;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
@@ -58,6 +59,7 @@ public:
     void prepareEditorOfKind(int kind, int index);
 
     PreferenceStore& store() const { return *store_; }
+    MainMenu& menu() const { return *menu_; }
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
     // Picture1(index), made the first time it is asked for; null past the array.
@@ -90,6 +92,8 @@ private:
     std::array<int, 10> panelOfKind_{};
     bool fontListsLoaded_ = false;
 
+    QWidget* client_ = nullptr;
+    MainMenu* menu_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame3_ = nullptr;

@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, StartUpListsAccountsSortedAndFillsBothTrees) {
 TEST_F(MainWindowTest, ControlsStandWhereTheFormPutsThem) {
     ASSERT_TRUE(start(storeWithAccounts()));
     EXPECT_EQ(app_->window->windowTitle(), "Fettlekit");
-    EXPECT_EQ(app_->window->size(), QSize(twips(7815), twips(5040)));
+    EXPECT_EQ(app_->window->findChild<QWidget*>("clientArea")->size(), QSize(twips(7815), twips(5040)));
     EXPECT_EQ(app_->window->minimumSize(), app_->window->maximumSize());
     EXPECT_TRUE(app_->window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(app_->window->windowFlags() & Qt::WindowMaximizeButtonHint);
