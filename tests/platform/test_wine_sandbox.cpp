@@ -140,24 +140,26 @@ Run regAdd(const std::string& bridge, const std::string& name, int number) {
                quote(g_sandbox->prefix + "/user.reg"));
 }
 
-// What the window does on "Change": open the store as at start-up, then
-// write one number through the preference store.
-Write storeWrite(const std::string& bridge, const std::string& name, int number) {
+// One number through the preference store, as the window's "Change" writes it.
+Write change(Registry& registry, const std::string& name, int number, const std::string& said) {
+    int failures = 0;
+    PreferenceStore store(registry, [&] { ++failures; });
+    Key key = 0;
+    registry.RegCreateKeyExA(CurrentUser, Prefs.c_str(), 0, "", 0, KeyAllAccess, nullptr, &key, nullptr);
+    const bool done = store.writeNumber(key, name, number);
+    registry.RegCloseKey(key);
+    EXPECT_EQ(failures, done ? 0 : 1);
+    return {name, done, said + (done ? "saved" : "Setting not saved.")};
+}
+
+// The window started with this bridge at hand, then one "Change".
+Write startAndChange(const std::string& bridge, const std::string& name, int number) {
     ::setenv("FETTLEKIT_BRIDGE", bridge.c_str(), 1);
     RegistryChoice opened = openRegistryFor(g_sandbox->prefix + "/user.reg");
     ::unsetenv("FETTLEKIT_BRIDGE");
-    std::string said = opened.bridgeError.empty() ? "" : "Wine's live registry cannot be reached: " + opened.bridgeError + "; ";
+    std::string said = opened.bridgeError.empty() ? "" : opened.bridgeError + "; ";
     if (!opened.registry) return {name, false, said + opened.error};
-    int failures = 0;
-    PreferenceStore store(*opened.registry, [&] { ++failures; });
-    Key key = 0;
-    if (opened.registry->RegCreateKeyExA(CurrentUser, Prefs.c_str(), 0, "", 0, KeyAllAccess, nullptr, &key, nullptr) != Success)
-        opened.registry->RegOpenKeyExA(CurrentUser, "Software", 0, KeyAllAccess, &key);
-    bool done = store.writeNumber(key, name, number);
-    opened.registry->RegCloseKey(key);
-    EXPECT_EQ(failures, done ? 0 : 1);
-    return {name, done, said + (done ? std::string(opened.throughBridge ? "saved through the bridge" : "saved in the file")
-                                     : "Setting not saved.")};
+    return change(*opened.registry, name, number, said + (opened.throughBridge ? "through the bridge: " : ""));
 }
 
 // Writes refused, then done, while the sandboxed Wine runs; Wine exits; the
@@ -165,6 +167,9 @@ Write storeWrite(const std::string& bridge, const std::string& name, int number)
 void writeWhileWineRuns(const std::string& tag) {
     Sandbox& box = *g_sandbox;
     if (!box.canSandbox) GTEST_SKIP() << "no private mount namespace can be made here (unshare -m needs root): " << box.whyNot;
+    // The window, opened on the file before Wine started, writes after.
+    std::unique_ptr<Registry> early;
+    if (fs::exists(box.prefix + "/user.reg")) early = openRegistryFor(box.prefix + "/user.reg").registry;
     ASSERT_TRUE(box.startWine()) << "the sandboxed wineserver did not start";
     wine::WineServer seen = wine::findWineServer(box.prefix);
     EXPECT_TRUE(seen.running && seen.sandboxed && seen.pid == box.pid) << "the sandboxed wineserver was not found";
@@ -173,12 +178,14 @@ void writeWhileWineRuns(const std::string& tag) {
     Run refused = regAdd(box.hiddenBridge, "RegRefused" + tag, 1);
     writes.push_back({"RegRefused" + tag, refused.status == 0, refused.output});
     EXPECT_NE(refused.output.find("cannot be seen by wineserver"), std::string::npos) << refused.output;
-    writes.push_back(storeWrite(box.hiddenBridge, "StoreRefused" + tag, 2));
+    writes.push_back(startAndChange(box.hiddenBridge, "StoreRefused" + tag, 2));
     EXPECT_NE(writes.back().said.find("cannot be seen by wineserver"), std::string::npos) << writes.back().said;
 
-    Run done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, 3);
+    if (early) writes.push_back(change(*early, "EarlyStoreRefused" + tag, int(writes.size() + 1), "opened before Wine: "));
+    const int next = int(writes.size() + 1);
+    Run done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, next);
     writes.push_back({"RegDone" + tag, done.status == 0, done.output});
-    writes.push_back(storeWrite(FK_BRIDGE_EXE, "StoreDone" + tag, 4));
+    writes.push_back(startAndChange(FK_BRIDGE_EXE, "StoreDone" + tag, next + 1));
     EXPECT_EQ(serversOf(box.prefix).size(), 1u) << "a second wineserver serves the prefix";
     box.stopWine();
 

@@ -148,6 +148,12 @@ private:
     bool failed_ = false;
 };
 
+std::string whichOf(const std::vector<std::string>& programs) {
+    std::string list;
+    for (const auto& program : programs) list += (list.empty() ? "" : " or ") + program;
+    return list;
+}
+
 // The namespaces to enter to reach a sandboxed server: its user namespace
 // when it differs from ours (a sandbox made without root), then its mount
 // namespace. Closed on destruction.
@@ -178,6 +184,10 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     BridgeStart result;
     const char* wineEnv = std::getenv("FETTLEKIT_WINE");
     const std::string wine = wineEnv && *wineEnv ? wineEnv : "wine";
+    // In a sandbox, the sandbox's own Wine: ours may be missing in there, or
+    // speak another version of the server's protocol.
+    std::vector<std::string> programs;
+    if (server.sandboxed && !(wineEnv && *wineEnv)) programs = wine::wineProgramsFor(server);
     const std::string where = "wineserver " + std::to_string(server.pid) + ", which runs with a /tmp of its own";
 
     std::string winePrefix = prefix;
@@ -215,11 +225,15 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     int* report = pipes[2];
     // Everything the child needs is made before fork: after it, only
     // async-signal-safe calls until exec.
+    // In a sandbox, Wine runs with the sandbox's environment, as its own
+    // programs do.
     std::vector<std::string> environment = {"WINEPREFIX=" + winePrefix, "WINEDEBUG=-all"};
-    for (char** e = environ; *e; ++e) {
-        std::string_view entry(*e);
-        if (!entry.starts_with("WINEPREFIX=") && !entry.starts_with("WINEDEBUG=")) environment.emplace_back(entry);
-    }
+    std::vector<std::string> inherited;
+    if (server.sandboxed) inherited = wine::environmentOf(server);
+    else
+        for (char** e = environ; *e; ++e) inherited.emplace_back(*e);
+    for (auto& entry : inherited)
+        if (!entry.starts_with("WINEPREFIX=") && !entry.starts_with("WINEDEBUG=")) environment.push_back(std::move(entry));
     std::vector<char*> envp;
     for (auto& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);
@@ -243,7 +257,11 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
         ::dup2(fromBridge[1], 1);
         int quiet = ::open("/dev/null", O_WRONLY);
         if (quiet >= 0) ::dup2(quiet, 2);
-        ::execvpe(argv[0], argv, envp.data());
+        for (auto& program : programs) {
+            argv[0] = program.data();
+            ::execve(argv[0], argv, envp.data());
+        }
+        if (programs.empty()) ::execvpe(argv[0], argv, envp.data());
         stop(3);
     }
     ::close(toBridge[0]);
@@ -258,7 +276,7 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
         std::string step = pid < 0 ? "cannot start Wine"
                            : why[0] == 1 ? "cannot enter the user namespace of " + where
                            : why[0] == 2 ? "cannot enter the mount namespace of " + where
-                                         : "cannot run " + wine;
+                                         : "cannot run " + (programs.empty() ? wine : whichOf(programs) + " in there");
         result.error = step + ": " + std::strerror(why[1]);
         if (pid > 0) ::waitpid(pid, nullptr, 0);
         ::close(toBridge[1]);

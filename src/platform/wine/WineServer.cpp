@@ -1,5 +1,6 @@
 #include "WineServer.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -30,14 +31,14 @@ bool lockHeld(const std::string& lockPath) {
     return held;
 }
 
-// Up to 64 KB of a small file, or empty.
+// Up to 1 MB of a small file, or empty.
 std::string readSmall(int dirFd, const std::string& path) {
     int fd = ::openat(dirFd, path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return {};
     std::string text;
     char buf[4096];
     ssize_t n;
-    while (text.size() < 65536 && (n = ::read(fd, buf, sizeof buf)) > 0) text.append(buf, size_t(n));
+    while (text.size() < (1 << 20) && (n = ::read(fd, buf, sizeof buf)) > 0) text.append(buf, size_t(n));
     ::close(fd);
     return text;
 }
@@ -79,15 +80,15 @@ int serverProcess(const std::string& serverName, const std::string& prefixDir, c
     char link[PATH_MAX];
     while (dirent* entry = ::readdir(proc)) {
         if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
-        const std::string pid = entry->d_name;
-        ssize_t n = ::readlinkat(procFd, (pid + "/cwd").c_str(), link, sizeof link);
+        char cwdLink[64];
+        std::snprintf(cwdLink, sizeof cwdLink, "%s/cwd", entry->d_name);
+        ssize_t n = ::readlinkat(procFd, cwdLink, link, sizeof link);
         if (n <= 0) continue;
         std::string_view cwd(link, size_t(n));
         struct stat st {};
         if (cwd != prefixPath && !cwd.ends_with(suffix)) continue;
-        if (cwd == prefixPath &&
-            (::fstatat(procFd, (pid + "/cwd").c_str(), &st, 0) != 0 || !sameFile(st, prefix)))
-            continue;
+        if (cwd == prefixPath && (::fstatat(procFd, cwdLink, &st, 0) != 0 || !sameFile(st, prefix))) continue;
+        const std::string pid = entry->d_name;
         if (::fstatat(procFd, pid.c_str(), &st, 0) != 0 || st.st_uid != uid) continue;
         if (readSmall(procFd, pid + "/comm").rfind("wineserver", 0) != 0) continue;
         found = std::atoi(pid.c_str());
@@ -124,27 +125,62 @@ WineServer findWineServer(const std::string& prefixDir) {
     return server;
 }
 
+std::vector<std::string> environmentOf(const WineServer& server) {
+    std::vector<std::string> entries;
+    const std::string environment = readSmall(AT_FDCWD, "/proc/" + std::to_string(server.pid) + "/environ");
+    for (size_t at = 0; at < environment.size();) {
+        size_t end = std::min(environment.find('\0', at), environment.size());
+        if (end > at) entries.push_back(environment.substr(at, end - at));
+        at = end + 1;
+    }
+    return entries;
+}
+
+namespace {
+
+std::string variable(const std::vector<std::string>& environment, std::string_view name) {
+    for (const auto& entry : environment)
+        if (entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=')
+            return entry.substr(name.size() + 1);
+    return {};
+}
+
+}  // namespace
+
 std::string prefixSeenBy(const WineServer& server, const std::string& prefixDir) {
     if (!server.sandboxed) return prefixDir;
     struct stat prefix {};
     if (::stat(prefixDir.c_str(), &prefix) != 0) return {};
-    std::string environment = readSmall(AT_FDCWD, "/proc/" + std::to_string(server.pid) + "/environ");
-    std::string winePrefix, home;
-    for (size_t at = 0; at < environment.size();) {
-        size_t end = environment.find('\0', at);
-        if (end == std::string::npos) end = environment.size();
-        std::string_view entry(environment.data() + at, end - at);
-        if (entry.starts_with("WINEPREFIX=")) winePrefix = entry.substr(11);
-        if (entry.starts_with("HOME=")) home = entry.substr(5);
-        at = end + 1;
+    const auto environment = environmentOf(server);
+    std::string winePrefix = variable(environment, "WINEPREFIX");
+    if (winePrefix.empty()) {
+        std::string home = variable(environment, "HOME");
+        if (!home.empty()) winePrefix = home + "/.wine";
     }
-    if (winePrefix.empty() && !home.empty()) winePrefix = home + "/.wine";
     for (const std::string& candidate : {winePrefix, prefixDir}) {
         struct stat seen {};
         if (!candidate.empty() && candidate[0] == '/' && statIn(server, candidate, seen) && sameFile(seen, prefix))
             return candidate;
     }
     return {};
+}
+
+std::vector<std::string> wineProgramsFor(const WineServer& server) {
+    std::vector<std::string> programs;
+    char exe[PATH_MAX];
+    ssize_t n = ::readlink(("/proc/" + std::to_string(server.pid) + "/exe").c_str(), exe, sizeof exe);
+    std::string_view self(exe, n > 0 ? size_t(n) : 0);
+    if (auto slash = self.rfind('/'); slash != std::string_view::npos) {
+        programs.push_back(std::string(self.substr(0, slash)) + "/wine");
+        programs.push_back(std::string(self.substr(0, slash)) + "/wine64");
+    }
+    const std::string path = variable(environmentOf(server), "PATH");
+    for (size_t at = 0; at <= path.size();) {
+        size_t end = std::min(path.find(':', at), path.size());
+        if (end > at && path[at] == '/') programs.push_back(path.substr(at, end - at) + "/wine");
+        at = end + 1;
+    }
+    return programs;
 }
 
 bool sameFileFor(const WineServer& server, const std::string& path) {

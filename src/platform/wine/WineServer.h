@@ -4,6 +4,7 @@
 // a lookup in ours would never see it; a plain `wine` of ours would then
 // start a second server on the same prefix. Linux only.
 #include <string>
+#include <vector>
 
 namespace fk::wine {
 
@@ -26,6 +27,15 @@ WineServer findWineServer(const std::string& prefixDir);
 // that names the same folder, else ours when it does. Empty when the prefix
 // has no path in there that we can name.
 std::string prefixSeenBy(const WineServer& server, const std::string& prefixDir);
+
+// The `wine` programs that may start programs for a sandboxed `server`, as
+// paths in its own file system, best first: those beside its executable
+// (the same Wine as the server), then those on its PATH.
+std::vector<std::string> wineProgramsFor(const WineServer& server);
+
+// The environment `server` was started with: that of the sandbox's own
+// programs.
+std::vector<std::string> environmentOf(const WineServer& server);
 
 // True when `path` (one of ours) names the same file for `server`'s process.
 bool sameFileFor(const WineServer& server, const std::string& path);
