@@ -3,7 +3,8 @@
 // front-ends start it. fettlekit-reg and the window's store write; Wine
 // exits; every write reported done must then be in user.reg and every
 // refused one must not. First on a fresh prefix that has no user.reg yet,
-// then on the same prefix once Wine has written it.
+// then on the same prefix once Wine has written it, with Wine in a user
+// namespace of its own too.
 #include "HiveRegistry.h"
 #include "HiveTestFiles.h"
 #include "OpenRegistry.h"
@@ -82,9 +83,11 @@ public:
             hiddenBridge = hidden + "/fettlekit-bridge.exe";
             fs::copy_file(FK_BRIDGE_EXE, hiddenBridge);
         }
-        Run probe = run("unshare -m sh -c " + quote(namespaceSetUp() + " && true"));
-        if (probe.status == 0) canSandbox = true;
-        else whyNot = probe.output;
+        Run probe = run("unshare -U -r -m sh -c " + quote(namespaceSetUp() + " && true"));
+        if (probe.status == 0)
+            canSandbox = true;
+        else
+            whyNot = probe.output;
     }
     void TearDown() override {
         stopWine();
@@ -93,17 +96,24 @@ public:
         if (!hiddenFolder.empty()) fs::remove_all(hiddenFolder, ignored);
     }
 
-    std::string namespaceSetUp() const { return "mount --make-rprivate / && mount --bind " + quote(folder + "/tmp") + " /tmp"; }
+    std::string namespaceSetUp() const {
+        return "mount --make-rprivate / && mount --bind " + quote(folder + "/tmp") + " /tmp";
+    }
 
-    bool startWine() {
+    // `ownUsers`: in a user namespace of its own too, as sandboxes made
+    // without root are.
+    bool startWine(bool ownUsers) {
         // The server leaves the shell at once and stays: keep it off our pipes.
-        std::string start = "WINEPREFIX=" + quote(prefix) + " WINEDEBUG=-all unshare -m sh -c " +
-                            quote(namespaceSetUp() + " && exec wineserver -p") + " </dev/null >/dev/null 2>&1";
+        std::string start = "WINEPREFIX=" + quote(prefix) + " WINEDEBUG=-all unshare " + (ownUsers ? "-U -r " : "") +
+                            "-m sh -c " + quote(namespaceSetUp() + " && exec wineserver -p") +
+                            " </dev/null >/dev/null 2>&1";
         if (std::system(start.c_str()) != 0) return false;
         for (int i = 0; i < 100 && pid == 0; ++i) {
             auto found = serversOf(prefix);
-            if (found.empty()) ::usleep(100 * 1000);
-            else pid = found[0];
+            if (found.empty())
+                ::usleep(100 * 1000);
+            else
+                pid = found[0];
         }
         return pid != 0;
     }
@@ -131,7 +141,7 @@ Sandbox* const g_sandbox = static_cast<Sandbox*>(testing::AddGlobalTestEnvironme
 struct Write {
     std::string value;  // its name, and the number stored
     bool done;
-    std::string said;   // what the user was told
+    std::string said;  // what the user was told
 };
 
 Run regAdd(const std::string& bridge, const std::string& name, int number) {
@@ -164,13 +174,14 @@ Write startAndChange(const std::string& bridge, const std::string& name, int num
 
 // Writes refused, then done, while the sandboxed Wine runs; Wine exits; the
 // file must hold exactly the writes reported done.
-void writeWhileWineRuns(const std::string& tag) {
+void writeWhileWineRuns(const std::string& tag, bool ownUsers) {
     Sandbox& box = *g_sandbox;
-    if (!box.canSandbox) GTEST_SKIP() << "no private mount namespace can be made here (unshare -m needs root): " << box.whyNot;
+    if (!box.canSandbox)
+        GTEST_SKIP() << "no private mount namespace can be made here (unshare -U -r -m failed): " << box.whyNot;
     // The window, opened on the file before Wine started, writes after.
     std::unique_ptr<Registry> early;
     if (fs::exists(box.prefix + "/user.reg")) early = openRegistryFor(box.prefix + "/user.reg").registry;
-    ASSERT_TRUE(box.startWine()) << "the sandboxed wineserver did not start";
+    ASSERT_TRUE(box.startWine(ownUsers)) << "the sandboxed wineserver did not start";
     wine::WineServer seen = wine::findWineServer(box.prefix);
     EXPECT_TRUE(seen.running && seen.sandboxed && seen.pid == box.pid) << "the sandboxed wineserver was not found";
 
@@ -181,7 +192,8 @@ void writeWhileWineRuns(const std::string& tag) {
     writes.push_back(startAndChange(box.hiddenBridge, "StoreRefused" + tag, 2));
     EXPECT_NE(writes.back().said.find("cannot be seen by wineserver"), std::string::npos) << writes.back().said;
 
-    if (early) writes.push_back(change(*early, "EarlyStoreRefused" + tag, int(writes.size() + 1), "opened before Wine: "));
+    if (early)
+        writes.push_back(change(*early, "EarlyStoreRefused" + tag, int(writes.size() + 1), "opened before Wine: "));
     const int next = int(writes.size() + 1);
     Run done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, next);
     writes.push_back({"RegDone" + tag, done.status == 0, done.output});
@@ -209,12 +221,12 @@ void writeWhileWineRuns(const std::string& tag) {
 
 TEST(SandboxedWine, AFirstStartWithNoUserRegYetGoesThroughTheBridge) {
     ASSERT_FALSE(fs::exists(g_sandbox->prefix + "/user.reg"));
-    writeWhileWineRuns("First");
+    writeWhileWineRuns("First", false);
 }
 
 TEST(SandboxedWine, EveryWriteReportedDoneOutlivesWinesOwnSave) {
     if (g_sandbox->canSandbox) ASSERT_TRUE(fs::exists(g_sandbox->prefix + "/user.reg"));
-    writeWhileWineRuns("Again");
+    writeWhileWineRuns("Again", true);
 }
 
 }  // namespace

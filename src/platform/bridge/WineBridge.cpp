@@ -229,11 +229,15 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     // programs do.
     std::vector<std::string> environment = {"WINEPREFIX=" + winePrefix, "WINEDEBUG=-all"};
     std::vector<std::string> inherited;
-    if (server.sandboxed) inherited = wine::environmentOf(server);
-    else
+    if (server.sandboxed) {
+        inherited = wine::environmentOf(server);
+    } else {
         for (char** e = environ; *e; ++e) inherited.emplace_back(*e);
-    for (auto& entry : inherited)
-        if (!entry.starts_with("WINEPREFIX=") && !entry.starts_with("WINEDEBUG=")) environment.push_back(std::move(entry));
+    }
+    for (auto& entry : inherited) {
+        if (!entry.starts_with("WINEPREFIX=") && !entry.starts_with("WINEDEBUG="))
+            environment.push_back(std::move(entry));
+    }
     std::vector<char*> envp;
     for (auto& entry : environment) envp.push_back(entry.data());
     envp.push_back(nullptr);

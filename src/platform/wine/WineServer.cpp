@@ -54,7 +54,8 @@ std::string trimmed(std::string text) {
 bool servesFromOurTmp(const std::string& prefixDir, const std::string& serverName) {
     std::vector<std::string> locks{"/tmp/.wine-" + std::to_string(::getuid()) + "/" + serverName + "/lock"};
     std::string named = trimmed(readSmall(AT_FDCWD, prefixDir + "/wineserver"));
-    if (!named.empty() && named.find('/') == std::string::npos) locks.push_back("/tmp/" + named + "/" + serverName + "/lock");
+    if (!named.empty() && named.find('/') == std::string::npos)
+        locks.push_back("/tmp/" + named + "/" + serverName + "/lock");
     glob_t found{};
     if (::glob(("/tmp/wine-*/" + serverName + "/lock").c_str(), 0, nullptr, &found) == 0)
         for (size_t i = 0; i < found.gl_pathc; ++i) locks.emplace_back(found.gl_pathv[i]);
@@ -65,9 +66,9 @@ bool servesFromOurTmp(const std::string& prefixDir, const std::string& serverNam
 }
 
 // A wineserver works in its server folder, so its current folder names the
-// prefix it serves in any /tmp; only while it saves the registry it works in
-// the prefix itself. Only the folder's link is read for most processes: one
-// call each.
+// prefix it serves in any /tmp; it works in the prefix itself while it loads
+// or saves the registry (for good when /tmp allows no programs). Only the
+// folder's link is read for most processes: one call each.
 int serverProcess(const std::string& serverName, const std::string& prefixDir, const struct stat& prefix) {
     DIR* proc = ::opendir("/proc");
     if (!proc) return 0;
@@ -119,9 +120,11 @@ WineServer findWineServer(const std::string& prefixDir) {
     server.pid = serverProcess(name, prefixDir, prefix);
     if (server.pid == 0) return server;
     server.running = true;
-    struct stat ours {}, theirs {};
+    struct stat ours {};
+    struct stat theirs {};
     const std::string ns = "/proc/" + std::to_string(server.pid) + "/ns/mnt";
-    server.sandboxed = ::stat("/proc/self/ns/mnt", &ours) != 0 || ::stat(ns.c_str(), &theirs) != 0 || !sameFile(ours, theirs);
+    server.sandboxed =
+        ::stat("/proc/self/ns/mnt", &ours) != 0 || ::stat(ns.c_str(), &theirs) != 0 || !sameFile(ours, theirs);
     return server;
 }
 
@@ -184,7 +187,8 @@ std::vector<std::string> wineProgramsFor(const WineServer& server) {
 }
 
 bool sameFileFor(const WineServer& server, const std::string& path) {
-    struct stat ours {}, theirs {};
+    struct stat ours {};
+    struct stat theirs {};
     return ::stat(path.c_str(), &ours) == 0 && statIn(server, path, theirs) && sameFile(ours, theirs);
 }
 
