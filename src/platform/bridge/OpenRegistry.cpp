@@ -36,8 +36,8 @@ void openFile(const std::string& hivePath, RegistryChoice& choice) {
 }  // namespace
 
 // While Wine runs, its server holds the registry and writes user.reg over
-// on exit: the file is not even read then, so a first start that has not
-// written it yet goes through the bridge too.
+// on exit: the file is not read before the bridge is tried, so a first
+// start that has not written it yet goes through the bridge too.
 RegistryChoice openRegistryFor(const std::string& hivePath) {
     RegistryChoice choice;
     const std::string prefix = std::filesystem::absolute(hivePath).parent_path().string();
