@@ -5,6 +5,7 @@
 #else
 #include "HiveRegistry.h"
 #include "WineBridge.h"
+#include "WineServer.h"
 
 #include <filesystem>
 #endif
@@ -21,28 +22,44 @@ RegistryChoice openRegistryFor(const std::string&) {
 
 #else
 
-RegistryChoice openRegistryFor(const std::string& hivePath) {
-    RegistryChoice choice;
+namespace {
+
+// The file itself, when Wine does not hold it or as a read-only view when
+// the bridge cannot be used.
+void openFile(const std::string& hivePath, RegistryChoice& choice) {
     HiveOpenResult hive = openHiveRegistry(hivePath);
     choice.registry = std::move(hive.registry);
     choice.error = std::move(hive.error);
     choice.wineRunning = hive.wineRunning;
-    if (!choice.registry || !hive.wineRunning) return choice;
+}
+
+}  // namespace
+
+// While Wine runs, its server holds the registry and writes user.reg over
+// on exit: the file is not read before the bridge is tried, so a first
+// start that has not written it yet goes through the bridge too.
+RegistryChoice openRegistryFor(const std::string& hivePath) {
+    RegistryChoice choice;
+    const std::string prefix = std::filesystem::absolute(hivePath).parent_path().string();
+    const wine::WineServer server = wine::findWineServer(prefix);
+    if (!server.running) {
+        openFile(hivePath, choice);
+        return choice;
+    }
 
     std::string exe = bridge::findBridgeExe();
     if (exe.empty()) {
         choice.bridgeError = "fettlekit-bridge.exe was not found (set FETTLEKIT_BRIDGE to its path)";
-        return choice;
-    }
-    std::string prefix = std::filesystem::absolute(hivePath).parent_path().string();
-    bridge::BridgeStart started = bridge::startWineBridge(prefix, exe);
-    if (!started.registry) {
+    } else {
+        bridge::BridgeStart started = bridge::startWineBridge(prefix, exe, server);
+        if (started.registry) {
+            choice.registry = std::move(started.registry);
+            choice.throughBridge = true;
+            return choice;
+        }
         choice.bridgeError = started.error;
-        return choice;
     }
-    choice.registry = std::move(started.registry);
-    choice.wineRunning = false;
-    choice.throughBridge = true;
+    openFile(hivePath, choice);
     return choice;
 }
 

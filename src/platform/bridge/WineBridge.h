@@ -2,6 +2,7 @@
 // Starts fettlekit-bridge.exe under Wine in a prefix and talks to it over
 // its standard input and output. Linux only.
 #include "BridgeRegistry.h"
+#include "WineServer.h"
 
 #include <memory>
 #include <string>
@@ -14,8 +15,11 @@ struct BridgeStart {
 };
 
 // `prefix` is the Wine prefix (the folder of user.reg), `bridgeExe` the
-// path of fettlekit-bridge.exe. Wine is $FETTLEKIT_WINE, else `wine`.
-BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe);
+// path of fettlekit-bridge.exe. Wine is $FETTLEKIT_WINE, else `wine`. When
+// `server` is sandboxed, Wine runs in its mount namespace, as the sandbox's
+// own programs do: there it finds that server instead of starting another.
+BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe,
+                            const wine::WineServer& server = {});
 
 // $FETTLEKIT_BRIDGE, else fettlekit-bridge.exe beside the running program;
 // empty when there is none.

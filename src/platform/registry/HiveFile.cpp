@@ -1,10 +1,11 @@
 #include "HiveFile.h"
 
+#include "WineServer.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <glob.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -45,25 +46,6 @@ int syncFolder(const std::string& folder) {
     int rc = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     return rc;
-}
-
-bool lockHeld(const std::string& lockPath) {
-    int fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct flock fl {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    bool held = ::fcntl(fd, F_GETLK, &fl) == 0 && fl.l_type != F_UNLCK;
-    ::close(fd);
-    return held;
-}
-
-std::string readSmallFile(const std::string& path) {
-    std::string text;
-    FileStamp ignored;
-    if (readWholeFile(path, text, ignored) != 0) return {};
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
-    return text;
 }
 
 }  // namespace
@@ -154,27 +136,6 @@ WriterLock::~WriterLock() {
     if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
 
-bool wineServesPrefix(const std::string& hivePath) {
-    std::string prefix = folderOf(hivePath);
-    struct stat st {};
-    if (::stat(prefix.c_str(), &st) != 0) return false;
-    char server[96];
-    std::snprintf(server, sizeof server, "server-%llx-%llx/lock", static_cast<unsigned long long>(st.st_dev),
-                  static_cast<unsigned long long>(st.st_ino));
-
-    // Upstream Wine keeps its server folders in /tmp/.wine-<uid>; Debian's
-    // makes /tmp/wine-XXXXXX and names it in the prefix's "wineserver" file.
-    std::vector<std::string> candidates{"/tmp/.wine-" + std::to_string(::getuid()) + "/" + server};
-    std::string named = readSmallFile(prefix + "/wineserver");
-    if (!named.empty() && named.find('/') == std::string::npos) candidates.push_back("/tmp/" + named + "/" + server);
-    glob_t found{};
-    if (::glob((std::string("/tmp/wine-*/") + server).c_str(), 0, nullptr, &found) == 0)
-        for (size_t i = 0; i < found.gl_pathc; ++i) candidates.emplace_back(found.gl_pathv[i]);
-    ::globfree(&found);
-
-    for (auto& lock : candidates)
-        if (lockHeld(lock)) return true;
-    return false;
-}
+bool wineServesPrefix(const std::string& hivePath) { return wine::findWineServer(folderOf(hivePath)).running; }
 
 }  // namespace fk::reg::hive

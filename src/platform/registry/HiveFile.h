@@ -38,8 +38,8 @@ private:
     int error_ = 0;
 };
 
-// True while a wineserver serves the prefix that holds the hive: it keeps
-// a lock on "lock" in the prefix's server folder.
+// True while a wineserver serves the prefix that holds the hive, in our
+// /tmp or in a sandbox's own.
 bool wineServesPrefix(const std::string& hivePath);
 
 }  // namespace fk::reg::hive

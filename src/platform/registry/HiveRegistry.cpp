@@ -341,7 +341,8 @@ private:
         }
         if (hive::wineServesPrefix(path_)) {
             readOnly_ = true;
-            return AccessDenied;
+            problem_ = "Wine started in this prefix and writes its own copy over the file when it ends";
+            return refuse(AccessDenied);
         }
         if (long rc = reloadIfChanged()) return refuse(rc);
         if (::access(path_.c_str(), W_OK) != 0) {
