@@ -24,6 +24,9 @@ constexpr std::string_view KeyLine = "[software\\\\tavrel\\\\brisko2";
 
 bool matchesKeyLine(const char* at, const char* end) {
     if (size_t(end - at) < KeyLine.size() + 1) return false;
+    // Most keys are under Software too: the vendor's first letter tells them apart soonest.
+    constexpr size_t Vendor = KeyLine.find('t', 5);
+    if ((at[Vendor] | 0x20) != 't') return false;
     for (char want : KeyLine)
         if (char(std::tolower(static_cast<unsigned char>(*at++))) != want) return false;
     return *at == ']' || *at == '\\';
@@ -138,27 +141,18 @@ bool holdsAddOnKey(const std::string& userReg) {
     struct stat info {};
     bool found = false;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        // A line cut by the chunk's end is carried into the next one.
+        // Key lines are the only ones that start with '['. The tail a key
+        // line may be cut in, with the newline before it, goes on to the next chunk.
         std::string data = "\n";
         char chunk[64 * 1024];
         ssize_t got;
         while (!found && (got = ::read(fd, chunk, sizeof chunk)) > 0) {
             data.append(chunk, size_t(got));
-            const char* begin = data.data();
-            const char* end = begin + data.size();
-            size_t carryFrom = data.size();
-            for (const char* nl = begin; (nl = static_cast<const char*>(std::memchr(nl, '\n', size_t(end - nl))));
-                 ++nl) {
-                if (size_t(end - nl) <= KeyLine.size() + 1) {
-                    carryFrom = size_t(nl - begin);
-                    break;
-                }
-                if (matchesKeyLine(nl + 1, end)) {
-                    found = true;
-                    break;
-                }
-            }
-            data.erase(0, carryFrom);
+            const char* end = data.data() + data.size();
+            for (const char* at = data.data() + 1;
+                 !found && (at = static_cast<const char*>(std::memchr(at, '[', size_t(end - at)))); ++at)
+                found = at[-1] == '\n' && matchesKeyLine(at, end);
+            data.erase(0, data.size() - std::min(data.size(), KeyLine.size() + 1));
         }
     }
     ::close(fd);
