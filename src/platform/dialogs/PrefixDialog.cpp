@@ -33,6 +33,7 @@ public:
         list_->setVisible(!request.prefixes.isEmpty());
         connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
         layout->addWidget(list_);
+        if (request.prefixes.isEmpty()) layout->addStretch();
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
         buttons->button(QDialogButtonBox::Open)->setEnabled(!request.prefixes.isEmpty());
