@@ -1,8 +1,10 @@
 #include "StartUp.h"
 
-#include "DemoPrefix.h"
-#include "HiveRegistry.h"
+#include "CommandLine.h"
 #include "Dialogs.h"
+#include "PrefixChoice.h"
+#include "PrefixDialog.h"
+#include "Session.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "QuitAfterFirstPaint.h"
@@ -13,7 +15,6 @@
 #endif
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,61 +23,6 @@
 #include <optional>
 
 namespace fk {
-
-namespace {
-
-struct Options {
-    QString hivePath;
-    QString screenshotDir;
-    bool quitWhenShown = false;
-};
-
-void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPrintable(text)); }
-
-// Parses the command line; --help and --version end the program here.
-bool parseOptions(QApplication& app, Options& options) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko! in a Wine prefix."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption registry(QStringLiteral("registry"),
-                                      QStringLiteral("Edit this user.reg instead of the Wine prefix's."),
-                                      QStringLiteral("FILE"));
-    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Edit a private copy of the demo prefix."));
-    QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
-                                   QStringLiteral("DIR"));
-    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
-    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("Quit once the main window has been painted."));
-    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({registry, demo, screenshots, quitWhenShown});
-    parser.process(app);
-
-    if (parser.isSet(registry) && parser.isSet(demo)) {
-        complain(QStringLiteral("--registry and --demo cannot be used together."));
-        return false;
-    }
-    options.screenshotDir = parser.value(screenshots);
-    options.quitWhenShown = parser.isSet(quitWhenShown);
-    if (parser.isSet(registry)) {
-        options.hivePath = parser.value(registry);
-    } else if (parser.isSet(demo)) {
-        QString error;
-        options.hivePath = prepareDemoPrefix(demoPrefixSource(), userStateDir(), &error);
-        if (options.hivePath.isEmpty()) {
-            complain(error);
-            return false;
-        }
-    } else {
-#ifndef _WIN32
-        options.hivePath = QString::fromStdString(reg::defaultHivePath());
-#endif
-    }
-    return true;
-}
-
-}  // namespace
 
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
     reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
@@ -110,25 +56,58 @@ bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialo
     return true;
 }
 
+namespace {
+
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("fettlekit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
+}
+
+}  // namespace
+
+int runWithoutWindow(QCoreApplication& app) {
+    nameTheProgram();
+    Options options;
+    if (!parseOptions(app, options)) return 2;
+    if (!options.listPrefixes) return 0;
+    const FoundPrefixes found = findPrefixesNow(LastPrefix().load());
+    for (const QString& prefix : found.prefixes) std::printf("%s\n", qPrintable(prefix));
+    if (!found.prefixes.isEmpty()) return 0;
+    complain(QStringLiteral("no Wine prefix with Brisko! was found in ") + found.looked.join(QStringLiteral(", ")));
+    return 1;
+}
+
 int runFettlekit(QApplication& app) {
-    QApplication::setApplicationName(QStringLiteral("fettlekit"));
-    QApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
+    nameTheProgram();
     Options options;
     if (!parseOptions(app, options)) return 2;
 
     dialogs::Dialogs dialogs;
+    dialogs::PrefixDialog chooser;
     const bool takingScreenshots = !options.screenshotDir.isEmpty();
     dialogs.setScripted(takingScreenshots);
+    chooser.setScripted(takingScreenshots);
+    LastPrefix last;
 
-    reg::RegistryChoice opened = openHive(options.hivePath, dialogs);
-    if (!opened.registry) return 1;
-    dialogs.files.setPathMapping(fileNamesForAddOn(options.hivePath));
+    QString hiveFile = options.hivePath;
+    bool remember = options.rememberPrefix;
+#ifndef _WIN32
+    if (hiveFile.isEmpty()) {
+        const auto chosen = choosePrefixAtStart(findPrefixesNow(last.load()), chooser);
+        if (!chosen) {
+            complain(QStringLiteral("no Wine prefix was chosen."));
+            return 1;
+        }
+        hiveFile = hiveFileOf(*chosen);
+        remember = true;
+    }
+#endif
 
-    MainWindow window(*opened.registry, dialogs, [](int status) { std::exit(status); });
-    if (!showMainWindow(window, opened, dialogs)) return 1;
-    if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
+    Session session(dialogs, chooser, last, findPrefixesNow, [](int status) { std::exit(status); });
+    if (!session.open(hiveFile, remember)) return 1;
+    if (takingScreenshots) return takeScreenshots(*session.window(), options.screenshotDir);
     std::optional<QuitAfterFirstPaint> quitter;
-    if (options.quitWhenShown) quitter.emplace(window);
+    if (options.quitWhenShown) quitter.emplace(*session.window());
     return app.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QApplication;
+class QCoreApplication;
 
 namespace fk {
 namespace dialogs { struct Dialogs; }
@@ -27,5 +28,8 @@ bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialo
 
 // Runs the program on the application's command line; returns the exit status.
 int runFettlekit(QApplication& app);
+
+// --help, --version and --list-prefixes, which need no display.
+int runWithoutWindow(QCoreApplication& app);
 
 }  // namespace fk

@@ -303,7 +303,13 @@ std::string findBridgeExe() {
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};
     fs::path beside = self.parent_path() / "fettlekit-bridge.exe";
-    return fs::exists(beside, error) ? beside.string() : "";
+    if (fs::exists(beside, error)) return beside.string();
+#ifdef FK_BRIDGE_FROM_BIN
+    // Where the package puts it, relative to the installed program.
+    fs::path installed = (self.parent_path() / FK_BRIDGE_FROM_BIN / "fettlekit-bridge.exe").lexically_normal();
+    if (fs::exists(installed, error)) return installed.string();
+#endif
+    return {};
 }
 
 int bridgeProcessId(const BridgeRegistry& registry) {

@@ -21,8 +21,8 @@ struct BridgeStart {
 BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe,
                             const wine::WineServer& server = {});
 
-// $FETTLEKIT_BRIDGE, else fettlekit-bridge.exe beside the running program;
-// empty when there is none.
+// $FETTLEKIT_BRIDGE, else fettlekit-bridge.exe beside the running program,
+// else in the installed program's private folder; empty when there is none.
 std::string findBridgeExe();
 
 // The process id of the bridge behind a registry from startWineBridge; lets

@@ -1,0 +1,88 @@
+#include "CommandLine.h"
+
+#include "DemoPrefix.h"
+#include "PrefixChoice.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <cstring>
+
+namespace fk {
+
+void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPrintable(text)); }
+
+bool parseOptions(QCoreApplication& app, Options& options) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko! in a Wine prefix."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption prefix(QStringLiteral("prefix"), QStringLiteral("Edit the Wine prefix in DIR."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption list(QStringLiteral("list-prefixes"),
+                                  QStringLiteral("List the Wine prefixes that hold Brisko!, the one opened first "
+                                                 "first, and quit."));
+    const QCommandLineOption registry(QStringLiteral("registry"),
+                                      QStringLiteral("Edit this user.reg instead of the Wine prefix's."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Edit a private copy of the demo prefix."));
+    QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
+                                   QStringLiteral("DIR"));
+    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
+                                     QStringLiteral("Quit once the main window has been painted."));
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({prefix, list, registry, demo, screenshots, quitWhenShown});
+    parser.process(app);
+
+    if (int(parser.isSet(registry)) + int(parser.isSet(demo)) + int(parser.isSet(prefix)) > 1) {
+        complain(QStringLiteral("--registry, --prefix and --demo cannot be used together."));
+        return false;
+    }
+    options.listPrefixes = parser.isSet(list);
+    options.screenshotDir = parser.value(screenshots);
+    options.quitWhenShown = parser.isSet(quitWhenShown);
+    if (parser.isSet(registry)) {
+        options.hivePath = parser.value(registry);
+    } else if (parser.isSet(prefix)) {
+        options.hivePath = QDir(parser.value(prefix)).filePath(QStringLiteral("user.reg"));
+        options.rememberPrefix = true;
+    } else if (parser.isSet(demo)) {
+        QString error;
+        options.hivePath = prepareDemoPrefix(demoPrefixSource(), userStateDir(), &error);
+        if (options.hivePath.isEmpty()) {
+            complain(error);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool wantsNoWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--") == 0) break;
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--list-prefixes"})
+            if (std::strcmp(arg, option) == 0) return true;
+    }
+    return false;
+}
+
+bool displayAvailable(int argc, char** argv) {
+#ifdef _WIN32
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#else
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+    return false;
+#endif
+}
+
+}  // namespace fk

@@ -1,0 +1,30 @@
+#pragma once
+// The program's command line. --help, --version and --list-prefixes need no
+// display, so they are answered before any window exists.
+#include <QString>
+
+class QCoreApplication;
+
+namespace fk {
+
+struct Options {
+    QString hivePath;            // --registry, --prefix or --demo; empty: find the prefix
+    bool rememberPrefix = false;  // --prefix: the user named a prefix to use again
+    bool listPrefixes = false;
+    QString screenshotDir;
+    bool quitWhenShown = false;
+};
+
+// Parses the application's arguments; --help and --version end the program
+// here. False after a message on standard error.
+bool parseOptions(QCoreApplication& app, Options& options);
+
+// Whether the arguments ask for something that needs no window.
+bool wantsNoWindow(int argc, char** argv);
+
+// Whether a window can be shown: a display, or a platform named for Qt.
+bool displayAvailable(int argc, char** argv);
+
+void complain(const QString& text);
+
+}  // namespace fk

@@ -1,0 +1,77 @@
+#include "Session.h"
+
+#include "Dialogs.h"
+#include "MainMenu.h"
+#include "PrefixDialog.h"
+#include "StartUp.h"
+#include "Version.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QTimer>
+
+namespace fk {
+
+Session::Session(dialogs::Dialogs& dialogs, dialogs::PrefixDialog& chooser, LastPrefix& last, FindPrefixes find,
+                 MainWindow::ExitFunction exitProgram)
+    : dialogs_(dialogs), chooser_(chooser), last_(last), find_(std::move(find)), exit_(std::move(exitProgram)) {}
+
+Session::~Session() = default;
+
+bool Session::open(const QString& hiveFile, bool remember) {
+    reg::RegistryChoice opened = openHive(hiveFile, dialogs_);
+    if (!opened.registry) return false;
+    Opened next;
+    next.hiveFile = hiveFile;
+    // A store that fails while the user moves to it ends nothing: the old
+    // window stays.
+    next.window = std::make_unique<MainWindow>(*opened.registry, dialogs_, [this](int status) {
+        if (!switching_) exit_(status);
+    });
+    next.registry = std::move(opened.registry);
+    addActions(*next.window);
+    dialogs_.files.setPathMapping(fileNamesForAddOn(hiveFile));
+    if (!showMainWindow(*next.window, opened, dialogs_)) {
+        if (current_.window) dialogs_.files.setPathMapping(fileNamesForAddOn(current_.hiveFile));
+        return false;
+    }
+    if (remember) last_.save(prefixOf(hiveFile));
+    if (current_.window) {
+        current_.window->close();
+        retired_.push_back(std::move(current_));
+        // The old window may be the one whose menu asked for this.
+        QTimer::singleShot(0, this, [this] { retired_.clear(); });
+    }
+    current_ = std::move(next);
+    return true;
+}
+
+void Session::openAnotherPrefix() {
+    const FoundPrefixes found = find_(last_.load());
+    const auto chosen = chooser_.choose(window(), chooserRequest(found, prefixOf(current_.hiveFile)));
+    if (!chosen) return;
+    switching_ = true;
+    open(hiveFileOf(*chosen), true);
+    switching_ = false;
+}
+
+void Session::showAbout() {
+    dialogs_.messages.show(window(),
+                           QStringLiteral("Fettlekit %1\nEdits the hidden settings of Brisko! in a Wine prefix.\n\n"
+                                          "Editing: %2")
+                               .arg(QStringLiteral(FK_VERSION_TEXT), QDir::toNativeSeparators(current_.hiveFile)),
+                           QStringLiteral("About Fettlekit"), dialogs::MessageIcon::Information);
+}
+
+void Session::addActions(MainWindow& window) {
+    auto* open = new QAction(QStringLiteral("Open prefix…"), &window);
+    open->setObjectName(QStringLiteral("actionOpenPrefix"));
+    connect(open, &QAction::triggered, this, &Session::openAnotherPrefix);
+    window.menu().addFileAction(open);
+    QAction* about = window.menu().help()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("actionAbout"));
+    connect(about, &QAction::triggered, this, &Session::showAbout);
+}
+
+}  // namespace fk

@@ -1,0 +1,182 @@
+#include "PrefixFinder.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <string_view>
+
+namespace fk::wine {
+
+namespace {
+
+// A key line as Wine writes it: backslashes doubled, at the start of a line.
+constexpr std::string_view KeyLine = "[software\\\\tavrel\\\\brisko2";
+
+bool matchesKeyLine(const char* at, const char* end) {
+    if (size_t(end - at) < KeyLine.size() + 1) return false;
+    // Most keys are under Software too: the vendor's first letter tells them apart soonest.
+    constexpr size_t Vendor = KeyLine.find('t', 5);
+    if ((at[Vendor] | 0x20) != 't') return false;
+    for (char want : KeyLine)
+        if (char(std::tolower(static_cast<unsigned char>(*at++))) != want) return false;
+    return *at == ']' || *at == '\\';
+}
+
+bool isDirectory(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> subfolders(const std::string& dir) {
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(dir.c_str());
+    if (!listing) return names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        if (entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                                        isDirectory(dir + "/" + name)))
+            names.push_back(name);
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string realFolder(const std::string& path) {
+    char resolved[PATH_MAX];
+    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+class Search {
+public:
+    explicit Search(const SearchRoots& roots) : home_(roots.home) {}
+
+    void prefix(const std::string& dir) {
+        look(dir);
+        consider(dir);
+    }
+    // Every folder in `parent`, with `below` appended when given.
+    void eachIn(const std::string& parent, const std::string& below = {}) {
+        look(parent + "/*" + (below.empty() ? "" : "/" + below));
+        for (const std::string& name : subfolders(parent))
+            consider(parent + "/" + name + (below.empty() ? "" : "/" + below));
+    }
+    PrefixSearch result() { return std::move(result_); }
+
+private:
+    void look(const std::string& place) {
+        std::string shown = place;
+        if (!home_.empty() && shown.rfind(home_ + "/", 0) == 0) shown = "~" + shown.substr(home_.size());
+        if (std::find(result_.looked.begin(), result_.looked.end(), shown) == result_.looked.end())
+            result_.looked.push_back(shown);
+    }
+    void consider(const std::string& dir) {
+        if (dir.empty() || !holdsAddOnKey(dir + "/user.reg")) return;
+        if (seen_.insert(realFolder(dir)).second) result_.found.push_back(dir);
+    }
+
+    std::string home_;
+    std::set<std::string> seen_;
+    PrefixSearch result_;
+};
+
+void searchSteam(Search& search, const std::vector<std::string>& steamRoots) {
+    std::vector<std::string> libraries;
+    for (const std::string& root : steamRoots) {
+        libraries.push_back(root);
+        for (const std::string& extra : steamLibraries(root + "/steamapps/libraryfolders.vdf"))
+            libraries.push_back(extra);
+    }
+    for (const std::string& library : libraries) search.eachIn(library + "/steamapps/compatdata", "pfx");
+}
+
+}  // namespace
+
+SearchRoots rootsFromEnvironment() {
+    SearchRoots roots;
+    if (const char* h = std::getenv("HOME"); h && *h) roots.home = h;
+    else if (const passwd* pw = ::getpwuid(::getuid())) roots.home = pw->pw_dir;
+    if (const char* p = std::getenv("WINEPREFIX"); p && *p) roots.winePrefix = p;
+    const char* data = std::getenv("XDG_DATA_HOME");
+    roots.dataHome = (data && *data == '/') ? data : roots.home + "/.local/share";
+    return roots;
+}
+
+PrefixSearch findPrefixes(const SearchRoots& roots) {
+    Search search(roots);
+    const std::string& home = roots.home;
+    if (!roots.winePrefix.empty()) search.prefix(roots.winePrefix);
+    search.prefix(home + "/.wine");
+    // Bottles, native and Flatpak.
+    search.eachIn(roots.dataHome + "/bottles/bottles");
+    search.eachIn(home + "/.var/app/com.usebottles.bottles/data/bottles/bottles");
+    // Lutris installs each game in its own prefix under ~/Games.
+    search.eachIn(home + "/Games");
+    // One prefix a program: PlayOnLinux, winetricks, CrossOver.
+    search.eachIn(home + "/.PlayOnLinux/wineprefix");
+    search.eachIn(roots.dataHome + "/wineprefixes");
+    search.eachIn(home + "/.cxoffice");
+    // Proton: one prefix a game, in every Steam library.
+    searchSteam(search, {home + "/.steam/steam", roots.dataHome + "/Steam",
+                         home + "/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                         home + "/.var/app/com.valvesoftware.Steam/data/Steam"});
+    return search.result();
+}
+
+bool holdsAddOnKey(const std::string& userReg) {
+    // Non-blocking, so a named pipe in the way cannot hang the scan.
+    const int fd = ::open(userReg.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool found = false;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // Key lines are the only ones that start with '['. The tail a key
+        // line may be cut in, with the newline before it, goes on to the next chunk.
+        std::string data = "\n";
+        char chunk[64 * 1024];
+        ssize_t got;
+        while (!found && (got = ::read(fd, chunk, sizeof chunk)) > 0) {
+            data.append(chunk, size_t(got));
+            const char* end = data.data() + data.size();
+            for (const char* at = data.data() + 1;
+                 !found && (at = static_cast<const char*>(std::memchr(at, '[', size_t(end - at)))); ++at)
+                found = at[-1] == '\n' && matchesKeyLine(at, end);
+            data.erase(0, data.size() - std::min(data.size(), KeyLine.size() + 1));
+        }
+    }
+    ::close(fd);
+    return found;
+}
+
+std::vector<std::string> steamLibraries(const std::string& vdfPath) {
+    // Lines like:  "path"		"/mnt/games/SteamLibrary"
+    std::vector<std::string> paths;
+    std::ifstream in(vdfPath);
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t key = line.find("\"path\"");
+        if (key == std::string::npos) continue;
+        const size_t open = line.find('"', key + 6);
+        if (open == std::string::npos) continue;
+        std::string path;
+        for (size_t i = open + 1; i < line.size() && line[i] != '"'; ++i) {
+            if (line[i] == '\\' && i + 1 < line.size()) ++i;
+            path += line[i];
+        }
+        if (!path.empty()) paths.push_back(path);
+    }
+    return paths;
+}
+
+}  // namespace fk::wine

@@ -1,0 +1,166 @@
+// Choosing the prefix: at start-up, through File > "Open prefix…", and the
+// command line without a display.
+#include "AppDriver.h"
+#include "PrefixChoice.h"
+#include "PrefixDialog.h"
+#include "Session.h"
+#include "Version.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace fk::testing {
+namespace {
+
+const std::string Brisko = hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\alice");
+
+TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItLooked) {
+    const FoundPrefixes none{{}, {"~/.wine", "~/Games/*"}};
+    const FoundPrefixes one{{"/p/a"}, {"~/.wine"}};
+    const FoundPrefixes several{withFirst({"/p/a", "/p/b", "/p/c"}, "/p/b/"), {"~/.wine"}};
+    ASSERT_EQ(several.prefixes, QStringList({"/p/b", "/p/a", "/p/c"}));
+    const struct {
+        const char* what;
+        FoundPrefixes found;
+        std::optional<QString> answer;
+        std::optional<QString> opened;
+        bool asked;
+    } cases[] = {
+        {"one", one, std::nullopt, QString("/p/a"), false},
+        {"several", several, QString("/p/c"), QString("/p/c"), true},
+        {"several, cancelled", several, std::nullopt, std::nullopt, true},
+        {"none, browsed", none, QString("/elsewhere/user.reg"), QString("/elsewhere/user.reg"), true},
+    };
+    for (const auto& c : cases) {
+        dialogs::PrefixDialog chooser;
+        chooser.setScripted(true);
+        chooser.queueAnswer(c.answer);
+        EXPECT_EQ(choosePrefixAtStart(c.found, chooser), c.opened) << c.what;
+        ASSERT_EQ(chooser.requests().size(), c.asked ? 1u : 0u) << c.what;
+        if (!c.asked) continue;
+        const auto& shown = chooser.requests()[0];
+        EXPECT_EQ(shown.prefixes, c.found.prefixes) << c.what;
+        EXPECT_EQ(shown.preselected, c.found.prefixes.isEmpty() ? -1 : 0) << c.what;
+        EXPECT_EQ(shown.note.contains("~/Games/*"), c.found.prefixes.isEmpty()) << c.what;
+    }
+}
+
+// Two prefixes, a window over the first, and the menu that moves it.
+class Switching : public ::testing::Test {
+protected:
+    Switching()
+        : last(settings.filePath("fettlekit.conf")),
+          session(dialogs, chooser, last, [](const QString&) { return FoundPrefixes{}; },
+                  [this](int status) { exits.push_back(status); }) {
+        dialogs.setScripted(true);
+        chooser.setScripted(true);
+    }
+    void openPrefixFromMenu(std::optional<QString> answer) {
+        chooser.queueAnswer(std::move(answer));
+        auto* action = session.window()->findChild<QAction*>("actionOpenPrefix");
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir settings;
+    dialogs::Dialogs dialogs;
+    dialogs::PrefixDialog chooser;
+    LastPrefix last;
+    std::vector<int> exits;
+    Session session;
+};
+
+TEST_F(Switching, OpenPrefixMovesTheWindowToTheChosenStoreAndRemembersIt) {
+    AppHive first(Brisko), second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
+    ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
+    MainWindow* before = session.window();
+    openPrefixFromMenu(QString::fromStdString(second.folder()));
+    ASSERT_EQ(chooser.requests().size(), 1u);
+    EXPECT_NE(session.window(), before);
+    EXPECT_TRUE(session.window()->isVisible());
+    EXPECT_EQ(session.hiveFile().toStdString(), second.path());
+    EXPECT_GE(session.window()->findChild<QComboBox*>("Combo1")->findText("bob"), 0);
+    EXPECT_EQ(last.load().toStdString(), second.folder());
+    EXPECT_TRUE(dialogs.messages.shown().empty());
+    EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(Switching, AStoreWithoutTheKeyTakesTheRegistryErrorAndTheWindowStays) {
+    AppHive first(Brisko), keyless(hiveKey("Software\\Wine"));
+    ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
+    MainWindow* before = session.window();
+    for (const QString& chosen : {QString::fromStdString(keyless.folder()), QString("/no/such/prefix")}) {
+        dialogs.messages.clear();
+        openPrefixFromMenu(chosen);
+        expectOneMessage(dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
+    }
+    openPrefixFromMenu(std::nullopt);  // cancelled: nothing at all
+    EXPECT_EQ(session.window(), before);
+    EXPECT_TRUE(before->isVisible());
+    EXPECT_EQ(session.hiveFile().toStdString(), first.path());
+    EXPECT_TRUE(exits.empty());
+    EXPECT_EQ(last.load(), QString());
+}
+
+TEST_F(Switching, AboutNamesTheVersionAndTheStore) {
+    AppHive first(Brisko);
+    ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
+    session.window()->findChild<QAction*>("actionAbout")->trigger();
+    ASSERT_EQ(dialogs.messages.shown().size(), 1u);
+    const auto& about = dialogs.messages.shown()[0];
+    EXPECT_EQ(about.title, "About Fettlekit");
+    EXPECT_TRUE(about.text.startsWith("Fettlekit " FK_VERSION_TEXT)) << about.text.toStdString();
+    EXPECT_TRUE(about.text.contains(QString::fromStdString(first.path())));
+}
+
+// The program itself, as a user without a display starts it.
+struct Outcome {
+    int status;
+    QString out, err;
+};
+Outcome runProgram(const QStringList& args, const QProcessEnvironment& env) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(FK_APP_EXE, args);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST(NoDisplay, HelpVersionAndTheListAnswerAPlainRunSaysWhy) {
+    QTemporaryDir home;
+    AppHive a(Brisko), b(Brisko);
+    const QString games = home.filePath("Games");
+    QDir().mkpath(games);
+    QFile::link(QString::fromStdString(a.folder()), games + "/a");
+    QFile::link(QString::fromStdString(b.folder()), games + "/b");
+    QDir().mkpath(home.filePath(".config/fettlekit"));
+    LastPrefix(home.filePath(".config/fettlekit/fettlekit.conf")).save(games + "/b");
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPREFIX", "XDG_DATA_HOME"})
+        env.remove(name);
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.filePath(".config"));
+    const Outcome version = runProgram({"--version"}, env);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.trimmed(), "fettlekit " FK_VERSION_TEXT);
+    const Outcome help = runProgram({"--help"}, env);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("--list-prefixes") && help.out.contains("--prefix <DIR>")) << help.out.toStdString();
+    const Outcome list = runProgram({"--list-prefixes"}, env);
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, games + "/b\n" + games + "/a\n");
+    const Outcome plain = runProgram({}, env);
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_EQ(plain.err.count('\n'), 1) << plain.err.toStdString();
+    EXPECT_TRUE(plain.err.contains("no display")) << plain.err.toStdString();
+}
+
+}  // namespace
+}  // namespace fk::testing

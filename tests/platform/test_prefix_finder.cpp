@@ -1,0 +1,118 @@
+// Finding the prefixes that hold the add-on's key, on a made-up home with a
+// prefix in every front-end's place.
+#include "PrefixFinder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fk::wine {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Header = "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21\n\n#arch=win64\n";
+const std::string WithKey = Header + "[Software\\\\Tavrel\\\\Brisko2] 1733300000\n\"Enable\"=dword:00000001\n";
+const std::string WithoutKey = Header + "[Software\\\\Tavrel\\\\Brisko] 1733300000\n[Software\\\\Wine] 1\n";
+
+class FakeHome : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home = fs::temp_directory_path() / ("fk-home-" + std::to_string(::getpid()));
+        fs::remove_all(home);
+        fs::create_directories(home);
+    }
+    void TearDown() override { fs::remove_all(home); }
+
+    std::string put(const std::string& relative, const std::string& text) {
+        const fs::path file = home / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << text;
+        return file.string();
+    }
+    std::string prefix(const std::string& relative, const std::string& text) {
+        put(relative + "/user.reg", text);
+        return (home / relative).string();
+    }
+    SearchRoots roots(const std::string& winePrefix = {}) const {
+        return {home.string(), winePrefix, (home / ".local/share").string()};
+    }
+
+    fs::path home;
+};
+
+TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
+    const std::string library = (home / "disk2/SteamLibrary").string();
+    const std::vector<std::string> want = {
+        prefix("custom", WithKey),
+        prefix(".wine", WithKey),
+        prefix(".local/share/bottles/bottles/Messenger", WithKey),
+        prefix(".var/app/com.usebottles.bottles/data/bottles/bottles/Chat", WithKey),
+        prefix("Games/messenger", WithKey),
+        prefix(".PlayOnLinux/wineprefix/Messenger", WithKey),
+        prefix(".local/share/wineprefixes/messenger", WithKey),
+        // Steam's usual link (below): found through ~/.steam/steam first, listed once.
+        (prefix(".local/share/Steam/steamapps/compatdata/4242/pfx", WithKey),
+         (home / ".steam/steam/steamapps/compatdata/4242/pfx").string()),
+        prefix("disk2/SteamLibrary/steamapps/compatdata/77/pfx", WithKey),
+        prefix(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/5/pfx", WithKey),
+    };
+    prefix(".local/share/bottles/bottles/Games", WithoutKey);
+    prefix("Games/other", WithoutKey);
+    static const char damaged[] = "\x01\x02[Software\\\\Tavrel\x00\xff garbage\n[Software";
+    prefix(".local/share/Steam/steamapps/compatdata/1/pfx", std::string(damaged, sizeof damaged - 1));
+    fs::create_directories(home / "Games/empty");
+    fs::create_directories(home / ".local/share/Steam/steamapps/compatdata/9/pfx/user.reg");  // a folder
+    fs::create_directories(home / "Games/pipe");
+    ASSERT_EQ(::mkfifo((home / "Games/pipe/user.reg").c_str(), 0600), 0);
+    put(".local/share/Steam/steamapps/libraryfolders.vdf",
+        "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + home.string() + "/.local/share/Steam\"\n\t}\n"
+        "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + library + "\"\n\t}\n}\n");
+    fs::create_directories(home / ".steam");
+    fs::create_directory_symlink(home / ".local/share/Steam", home / ".steam/steam");
+
+    const PrefixSearch search = findPrefixes(roots(want[0]));
+    EXPECT_EQ(search.found, want);
+    EXPECT_NE(std::find(search.looked.begin(), search.looked.end(), "~/Games/*"), search.looked.end());
+    EXPECT_NE(std::find(search.looked.begin(), search.looked.end(), "~/.wine"), search.looked.end());
+}
+
+TEST_F(FakeHome, NothingFoundStillSaysWhereItLooked) {
+    prefix(".wine", WithoutKey);
+    const PrefixSearch search = findPrefixes(roots());
+    EXPECT_TRUE(search.found.empty());
+    EXPECT_GE(search.looked.size(), 8u);
+    EXPECT_EQ(search.looked.front(), "~/.wine");
+}
+
+TEST_F(FakeHome, TheKeyLineIsFoundWhereverWineWroteIt) {
+    const std::string filler(200 * 1024, 'x');
+    const struct {
+        const char* what;
+        std::string text;
+        bool holds;
+    } cases[] = {
+        {"only a subkey is written", Header + "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1\n", true},
+        {"other case", Header + "[SOFTWARE\\\\tavrel\\\\BRISKO2] 1\n", true},
+        {"far into the file", Header + "\"a\"=\"" + filler + "\"\n[Software\\\\Tavrel\\\\Brisko2] 1\n", true},
+        {"a longer name", Header + "[Software\\\\Tavrel\\\\Brisko20] 1\n", false},
+        {"inside a value", Header + "[A] 1\n\"v\"=\"[Software\\\\Tavrel\\\\Brisko2]\"\n", false},
+        {"cut short", Header + "[Software\\\\Tavrel\\\\Brisk", false},
+        {"empty", "", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(holdsAddOnKey(put("user.reg", c.text)), c.holds) << c.what;
+    }
+    // Every split of the key line across two reads.
+    for (size_t at = 64 * 1024 - 40; at < 64 * 1024 + 2; ++at) {
+        std::string text = std::string(at, 'y') + "\n[Software\\\\Tavrel\\\\Brisko2] 1\n";
+        ASSERT_TRUE(holdsAddOnKey(put("user.reg", text))) << "newline at " << at;
+    }
+    EXPECT_FALSE(holdsAddOnKey((home / "missing/user.reg").string()));
+}
+
+}  // namespace
+}  // namespace fk::wine
