@@ -7,6 +7,7 @@
 #include <glob.h>
 #include <string_view>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -95,6 +96,54 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) 
     stamp.size = static_cast<long long>(text.size());
     ::close(fd);
     return 0;
+}
+
+namespace {
+class MappedText final : public SourceText {
+public:
+    MappedText(void* at, size_t size) : at_(at), size_(size) {}
+    ~MappedText() override { ::munmap(at_, size_); }
+    std::string_view text() const override { return {static_cast<const char*>(at_), size_}; }
+
+private:
+    void* at_;
+    size_t size_;
+};
+
+struct EmptyText final : SourceText {
+    std::string_view text() const override { return {}; }
+};
+}  // namespace
+
+std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& stamp, int& error) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
+        ::close(fd);
+        return nullptr;
+    }
+    std::unique_ptr<SourceText> text;
+    if (st.st_size == 0) {
+        text = std::make_unique<EmptyText>();
+    } else {
+        // All pages at once: far cheaper than a fault for each.
+        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        if (at == MAP_FAILED) {
+            error = errno;
+            ::close(fd);
+            return nullptr;
+        }
+        text = std::make_unique<MappedText>(at, size_t(st.st_size));
+    }
+    ::close(fd);
+    stamp = stampFrom(st);
+    error = 0;
+    return text;
 }
 
 FileStamp currentStamp(const std::string& path) {
