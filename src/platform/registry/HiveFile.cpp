@@ -1,5 +1,6 @@
 #include "HiveFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -99,15 +100,33 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) 
 }
 
 namespace {
+// Mapped, not copied. The index reads the file once, front to back: pages
+// are mapped a few megabytes ahead at once (far cheaper than a fault each)
+// and those well behind let go, so the process never holds the whole file.
 class MappedText final : public SourceText {
 public:
-    MappedText(void* at, size_t size) : at_(at), size_(size) {}
+    MappedText(void* at, size_t size) : at_(static_cast<char*>(at)), size_(size) {}
     ~MappedText() override { ::munmap(at_, size_); }
-    std::string_view text() const override { return {static_cast<const char*>(at_), size_}; }
+    std::string_view text() const override { return {at_, size_}; }
+
+    void reached(size_t at) override {
+        constexpr size_t Window = 4 << 20;
+        if (at + Window / 2 >= ready_ && ready_ < size_) {
+            size_t to = std::min(size_, ready_ + Window);
+            ::madvise(at_ + ready_, to - ready_, MADV_POPULATE_READ);  // only a hint: faults do the same
+            ready_ = to;
+        }
+        size_t behind = at > Window ? (at - Window) & ~size_t(0xFFFF) : 0;
+        if (behind > dropped_) {
+            ::madvise(at_ + dropped_, behind - dropped_, MADV_DONTNEED);
+            dropped_ = behind;
+        }
+    }
 
 private:
-    void* at_;
+    char* at_;
     size_t size_;
+    size_t ready_ = 0, dropped_ = 0;
 };
 
 struct EmptyText final : SourceText {
@@ -131,8 +150,7 @@ std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& sta
     if (st.st_size == 0) {
         text = std::make_unique<EmptyText>();
     } else {
-        // All pages at once: far cheaper than a fault for each.
-        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
         if (at == MAP_FAILED) {
             error = errno;
             ::close(fd);

@@ -206,7 +206,7 @@ std::unique_ptr<Document> Document::index(std::unique_ptr<SourceText> text, Pars
 
 bool Document::read(ParseError& error) {
     Parser parser(source_, error);
-    return parser.index(root_, headerBody_, headerTail_, sectionCount_);
+    return parser.index(root_, headerBody_, headerTail_, sectionCount_, kept_.get());
 }
 
 namespace {

@@ -104,6 +104,10 @@ class SourceText {
 public:
     virtual ~SourceText() = default;
     virtual std::string_view text() const = 0;
+    // The index has read up to `at`: a mapped file may make ready what
+    // follows and let go of what lies well behind, which is read again
+    // from the file only if asked for.
+    virtual void reached(size_t /*at*/) {}
 };
 
 class Document {

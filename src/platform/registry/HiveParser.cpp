@@ -137,8 +137,9 @@ void Parser::keepText(size_t start, size_t end, Original& body, Original& tail) 
     tail = text_.substr(contentEnd, end - contentEnd);
 }
 
-bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount) {
+bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount, SourceText* source) {
     root_ = &root;
+    if (source) source->reached(0);
     if (lines_.done()) return fail("the file is empty, not a Wine registry");
     auto first = content(lines_.take());
     if (first != Signature) {
@@ -159,6 +160,7 @@ bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& s
         key_->unread = true;
         keepText(at, end, key_->body, key_->tail);
         at = end;
+        if (source) source->reached(at);
     }
     return true;
 }

@@ -16,7 +16,7 @@ public:
 
     // The signature, the header and the key lines: keys made under `root`,
     // each section kept as text and marked unread.
-    bool index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount);
+    bool index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount, SourceText* source = nullptr);
     // The values and options of `key`'s section (indexed from this text)
     // into `into`: the key itself, or a scratch key when only checking.
     bool readSection(const Key& key, Key& into);
