@@ -102,7 +102,8 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) 
 namespace {
 // Mapped, not copied. The index reads the file once, front to back: pages
 // are mapped a few megabytes ahead at once (far cheaper than a fault each)
-// and those well behind let go, so the process never holds the whole file.
+// and, in a big file, those well behind let go, so the process never holds
+// the whole of it.
 class MappedText final : public SourceText {
 public:
     MappedText(void* at, size_t size) : at_(static_cast<char*>(at)), size_(size) {}
@@ -110,12 +111,14 @@ public:
     std::string_view text() const override { return {at_, size_}; }
 
     void reached(size_t at) override {
-        constexpr size_t Window = 4 << 20;
+        constexpr size_t Window = 4 << 20, KeptWhole = 16 << 20;
         if (at + Window / 2 >= ready_ && ready_ < size_) {
             size_t to = std::min(size_, ready_ + Window);
             ::madvise(at_ + ready_, to - ready_, MADV_POPULATE_READ);  // only a hint: faults do the same
             ready_ = to;
         }
+        // A small file stays: a save writes it out again from here.
+        if (size_ <= KeptWhole) return;
         size_t behind = at > Window ? (at - Window) & ~size_t(0xFFFF) : 0;
         if (behind > dropped_) {
             ::madvise(at_ + dropped_, behind - dropped_, MADV_DONTNEED);

@@ -285,8 +285,13 @@ void compareSections(Key& now, const Key* before, std::vector<Key*>& fresh) {
         const Key* match = nullptr;
         if (before) {
             auto& others = before->subkeys;
-            while (j < others.size() && compareNames(others[j]->name, sub->name) < 0) ++j;
-            if (j < others.size() && sameName(others[j]->name, sub->name)) match = others[j].get();
+            // Mostly the very same name, which needs no case folding.
+            if (j < others.size() && others[j]->name == sub->name) {
+                match = others[j++].get();
+            } else {
+                while (j < others.size() && compareNames(others[j]->name, sub->name) < 0) ++j;
+                if (j < others.size() && sameName(others[j]->name, sub->name)) match = others[j++].get();
+            }
         }
         compareSections(*sub, match, fresh);
     }
