@@ -1,6 +1,10 @@
 // The hive file at 1, 10 and 50 MB: load, save and one value written end
 // to end, beside copying the same file with cp and flushing it, measured in
 // the same run. Prints medians in milliseconds.
+//   bench_hive [RUNS]                    the benchmark
+//   bench_hive --make MB PATH [START]    writes a hive of about MB megabytes
+//                                        for other benchmarks, starting with
+//                                        START's text (a whole hive file)
 #include "HiveFile.h"
 #include "HiveFormat.h"
 #include "HiveRegistry.h"
@@ -47,8 +51,9 @@ std::string section(int n) {
     return s;
 }
 
-std::string hiveOfSize(size_t bytes) {
-    std::string s = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n";
+std::string hiveOfSize(size_t bytes, std::string start = {}) {
+    std::string s = start.empty() ? "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n"
+                                  : std::move(start) + "\n";
     for (int n = 0; s.size() < bytes; ++n) s += section(n);
     return s;
 }
@@ -87,6 +92,17 @@ double copyAndFlush(const std::string& from, const std::string& to) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 4 && std::string(argv[1]) == "--make") {
+        std::string start;
+        if (argc > 4) {
+            std::ifstream in(argv[4], std::ios::binary);
+            std::ostringstream text;
+            text << in.rdbuf();
+            start = text.str();
+        }
+        writeFile(argv[3], hiveOfSize(size_t(std::atof(argv[2]) * 1e6), std::move(start)));
+        return 0;
+    }
     int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     std::string pattern = (fs::temp_directory_path() / "fk-bench-hive-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) return 1;
@@ -95,10 +111,10 @@ int main(int argc, char** argv) {
     std::printf("Hive file: medians of %d runs, milliseconds\n\n", repetitions);
     std::printf("write: one value set in an open registry; changed: the same after another program\n"
                 "replaced the file; once: open + write + close, as a one-shot tool does.\n"
-                "Target: write/cp at most 3 on the 10 MB hive.\n\n");
+                "Targets on the 10 MB hive: write/cp at most 1, changed/cp at most 2.\n\n");
     std::printf("%7s %6s | %7s %7s %7s %7s %7s | %8s | %8s %8s %8s\n", "size MB", "keys", "load", "save", "write",
                 "changed", "once", "cp+fsync", "write/cp", "chg/cp", "once/cp");
-    double target = 0;
+    double target = 0, changedTarget = 0;
     for (size_t megabytes : {1, 10, 50}) {
         std::string text = hiveOfSize(megabytes * 1000 * 1000);
         std::string hive = (dir / "user.reg").string();
@@ -173,10 +189,11 @@ int main(int argc, char** argv) {
 
         std::printf("%7.1f %6zu | %7.1f %7.1f %7.1f %7.1f %7.1f | %8.1f | %8.2f %8.2f %8.2f\n", double(text.size()) / 1e6,
                     keys, load, save, write, changed, once, cp, write / cp, changed / cp, once / cp);
-        if (megabytes == 10) target = write / cp;
+        if (megabytes == 10) target = write / cp, changedTarget = changed / cp;
         std::fflush(stdout);
     }
-    std::printf("\n10 MB write/cp %.2f: %s (target at most 3)\n", target, target <= 3 ? "met" : "NOT MET");
+    std::printf("\n10 MB write/cp %.2f: %s (target at most 1)\n", target, target <= 1 ? "met" : "NOT MET");
+    std::printf("10 MB changed/cp %.2f: %s (target at most 2)\n", changedTarget, changedTarget <= 2 ? "met" : "NOT MET");
     std::error_code ignored;
     fs::remove_all(dir, ignored);
     return 0;

@@ -1,10 +1,15 @@
-// Start-up to the first painted main window, and the memory it takes, beside
-// a bare Qt window of the same size shown and closed the same way. Each run
-// is a fresh process timed from spawn to exit; the two alternate so that a
-// busy moment on the machine falls on both. Prints medians and the peak
-// resident size of each, and exits 1 when either target is missed.
+// Two programs timed from spawn to exit, with the memory each takes: by
+// default fettlekit's start-up to its first painted main window beside a
+// bare Qt window of the same size shown and closed the same way. Each run is
+// a fresh process; the two alternate so that a busy moment on the machine
+// falls on both. Prints medians and the peak resident size of each, and
+// exits 1 when a target is missed.
 //
 //   bench_startup FETTLEKIT HIVE BARE_WINDOW [RUNS] [WARM_UPS]
+//   bench_startup [--runs N] [--warm-ups N] [--time RATIO] [--extra-mb MB] [--max-mb MB]
+//                 LABEL COMMAND... -- BASE_LABEL BASE_COMMAND...
+// --time: the first's median within RATIO times the second's; --extra-mb:
+// its peak memory at most MB above the second's; --max-mb: at most MB.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -25,8 +30,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr double TimeTarget = 1.3;      // times the bare window
-constexpr double MemoryTargetMb = 15.0;  // more than the bare window
 // A program that fails opens a message box and waits for a user; none comes.
 constexpr unsigned TimeLimitSeconds = 30;
 
@@ -42,7 +45,7 @@ struct Run {
 };
 
 struct Program {
-    const char* label;
+    std::string label;
     std::vector<std::string> argv;
     std::vector<Run> runs;
 };
@@ -87,7 +90,7 @@ Run runOnce(const Program& program, const std::string& errorsPath) {
     run.maxRssMb = double(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
 
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "bench_startup: %s ended with %s %d; its errors:\n", program.label,
+        std::fprintf(stderr, "bench_startup: %s ended with %s %d; its errors:\n", program.label.c_str(),
                      WIFEXITED(status) ? "status" : "signal",
                      WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
         if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
@@ -117,60 +120,109 @@ std::vector<double> column(const std::vector<Run>& runs, Field field) {
 
 const char* verdict(bool met) { return met ? "ok" : "MISSED"; }
 
+struct Targets {
+    double time = 0;       // ratio; 0: none
+    double extraMb = -1;   // over the baseline; negative: none
+    double maxMb = -1;     // absolute; negative: none
+    int runs = 20, warmUps = 2;
+};
+
+// Either form of the command line into the two programs and their targets.
+bool parse(int argc, char** argv, Program& app, Program& base, Targets& targets) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 3 && args[0].rfind("--", 0) != 0 &&
+        std::find(args.begin(), args.end(), "--") == args.end()) {
+        app = {"fettlekit", {args[0], "--registry", args[1], "--quit-when-shown"}, {}};
+        base = {"bare window", {args[2]}, {}};
+        targets.time = 1.3;
+        targets.extraMb = 15;
+        if (args.size() > 3) targets.runs = std::max(1, std::atoi(args[3].c_str()));
+        if (args.size() > 4) targets.warmUps = std::max(0, std::atoi(args[4].c_str()));
+        return true;
+    }
+    size_t i = 0;
+    for (; i + 1 < args.size() && args[i].rfind("--", 0) == 0 && args[i] != "--"; i += 2) {
+        double v = std::atof(args[i + 1].c_str());
+        if (args[i] == "--runs") targets.runs = std::max(1, int(v));
+        else if (args[i] == "--warm-ups") targets.warmUps = std::max(0, int(v));
+        else if (args[i] == "--time") targets.time = v;
+        else if (args[i] == "--extra-mb") targets.extraMb = v;
+        else if (args[i] == "--max-mb") targets.maxMb = v;
+        else return false;
+    }
+    auto split = std::find(args.begin() + long(i), args.end(), "--");
+    if (split == args.end() || split - (args.begin() + long(i)) < 2 || args.end() - split < 3) return false;
+    app.label = args[i];
+    app.argv.assign(args.begin() + long(i) + 1, split);
+    base.label = *(split + 1);
+    base.argv.assign(split + 2, args.end());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_startup FETTLEKIT HIVE BARE_WINDOW [RUNS] [WARM_UPS]\n");
+    Program app, base;
+    Targets targets;
+    if (!parse(argc, argv, app, base, targets)) {
+        std::fprintf(stderr, "usage: bench_startup FETTLEKIT HIVE BARE_WINDOW [RUNS] [WARM_UPS]\n"
+                             "       bench_startup [--runs N] [--warm-ups N] [--time RATIO] [--extra-mb MB] [--max-mb MB]\n"
+                             "                     LABEL COMMAND... -- BASE_LABEL BASE_COMMAND...\n");
         return 2;
     }
-    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 20;
-    const int warmUps = argc > 5 ? std::max(0, std::atoi(argv[5])) : 2;
     struct sigaction onAlarm {};
     onAlarm.sa_handler = killRunningChild;  // no SA_RESTART: wait4 wakes up
     ::sigaction(SIGALRM, &onAlarm, nullptr);
 
-    Program app{"fettlekit", {argv[1], "--registry", argv[2], "--quit-when-shown"}, {}};
-    Program bare{"bare window", {argv[3]}, {}};
     char errorsPattern[] = "/tmp/fk-bench-startup-XXXXXX";
     const int errorsFd = ::mkstemp(errorsPattern);
     if (errorsFd < 0) return 2;
     ::close(errorsFd);
     const std::string errorsPath = errorsPattern;
 
-    for (int i = 0; i < warmUps; ++i) {
+    for (int i = 0; i < targets.warmUps; ++i) {
         runOnce(app, errorsPath);
-        runOnce(bare, errorsPath);
+        runOnce(base, errorsPath);
     }
     // Alternate which goes first, so neither always follows the other.
-    for (int i = 0; i < runs; ++i) {
-        Program& first = i % 2 ? bare : app;
-        Program& second = i % 2 ? app : bare;
+    for (int i = 0; i < targets.runs; ++i) {
+        Program& first = i % 2 ? base : app;
+        Program& second = i % 2 ? app : base;
         first.runs.push_back(runOnce(first, errorsPath));
         second.runs.push_back(runOnce(second, errorsPath));
     }
     ::unlink(errorsPath.c_str());
 
     const std::vector<double> appTimes = column(app.runs, &Run::ms);
-    const std::vector<double> bareTimes = column(bare.runs, &Run::ms);
-    const double appMs = median(appTimes), bareMs = median(bareTimes);
+    const std::vector<double> baseTimes = column(base.runs, &Run::ms);
+    const double appMs = median(appTimes), baseMs = median(baseTimes);
     const double appMb = median(column(app.runs, &Run::maxRssMb));
-    const double bareMb = median(column(bare.runs, &Run::maxRssMb));
-    const double ratio = appMs / bareMs, extraMb = appMb - bareMb;
-    const bool timeMet = ratio <= TimeTarget, memoryMet = extraMb <= MemoryTargetMb;
+    const double baseMb = median(column(base.runs, &Run::maxRssMb));
+    const double ratio = appMs / baseMs, extraMb = appMb - baseMb;
+    bool met = true;
 
-    std::printf("start-up to the first painted window, spawn to exit, medians of %d runs each (%d warm-ups)\n",
-                runs, warmUps);
-    std::printf("  fettlekit:   %8.1f ms  (fastest %.1f, slowest %.1f)\n", appMs,
-                *std::min_element(appTimes.begin(), appTimes.end()),
-                *std::max_element(appTimes.begin(), appTimes.end()));
-    std::printf("  bare window: %8.1f ms  (fastest %.1f, slowest %.1f)\n", bareMs,
-                *std::min_element(bareTimes.begin(), bareTimes.end()),
-                *std::max_element(bareTimes.begin(), bareTimes.end()));
-    std::printf("  startup ratio: %.2f  target <= %.2f  %s\n", ratio, TimeTarget, verdict(timeMet));
-    std::printf("peak resident memory (ru_maxrss), medians\n");
-    std::printf("  fettlekit:   %8.1f MB\n", appMb);
-    std::printf("  bare window: %8.1f MB\n", bareMb);
-    std::printf("  memory extra: %.1f MB  target <= %.1f MB  %s\n", extraMb, MemoryTargetMb, verdict(memoryMet));
-    return timeMet && memoryMet ? 0 : 1;
+    std::printf("%s beside %s, spawn to exit, medians of %d runs each (%d warm-ups)\n", app.label.c_str(), base.label.c_str(),
+                targets.runs, targets.warmUps);
+    for (const Program* p : {&app, &base}) {
+        const std::vector<double> t = column(p->runs, &Run::ms);
+        std::printf("  %-24s %8.1f ms  (fastest %.1f, slowest %.1f)  peak %.1f MB\n", p->label.c_str(), median(t),
+                    *std::min_element(t.begin(), t.end()), *std::max_element(t.begin(), t.end()),
+                    median(column(p->runs, &Run::maxRssMb)));
+    }
+    if (targets.time > 0) {
+        met = met && ratio <= targets.time;
+        std::printf("  time ratio: %.2f  target <= %.2f  %s\n", ratio, targets.time, verdict(ratio <= targets.time));
+    } else {
+        std::printf("  time ratio: %.2f  (no target)\n", ratio);
+    }
+    if (targets.extraMb >= 0) {
+        met = met && extraMb <= targets.extraMb;
+        std::printf("  memory extra: %.1f MB  target <= %.1f MB  %s\n", extraMb, targets.extraMb,
+                    verdict(extraMb <= targets.extraMb));
+    }
+    if (targets.maxMb >= 0) {
+        met = met && appMb <= targets.maxMb;
+        std::printf("  peak memory: %.1f MB  target <= %.1f MB  %s\n", appMb, targets.maxMb, verdict(appMb <= targets.maxMb));
+    }
+    return met ? 0 : 1;
 }

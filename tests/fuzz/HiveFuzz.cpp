@@ -2,7 +2,9 @@
 // input, nothing may crash; a file that reads must save to text that reads
 // back to the same keys and saves to the same bytes; a file whose sections
 // are already in Wine's order must save unchanged; and edits made the way
-// the registry backend makes them must survive a save and a read.
+// the registry backend makes them must survive a save and a read. Read
+// lazily (indexed, sections read when asked), a file must give the same
+// keys, the same bytes and the same verdict, damage included.
 #include "HiveFormat.h"
 
 #include <cstddef>
@@ -145,6 +147,46 @@ std::string saveAndCheck(const hive::Document& doc, const char* stage) {
     return saved;
 }
 
+bool sameError(const hive::ParseError& a, const hive::ParseError& b) { return a.line == b.line && a.what == b.what; }
+
+std::string described(const hive::ParseError& e) { return "line " + std::to_string(e.line) + ": " + e.what; }
+
+// Indexed, some sections read on the way, then checked: as a whole read.
+void checkLazyRead(std::string_view input, const hive::Document* whole, const hive::ParseError& wholeError) {
+    hive::ParseError error;
+    auto lazy = hive::Document::index(std::string(input), error);
+    if (!lazy) {
+        if (whole || !sameError(error, wholeError))
+            fail("the index refused a file the whole read " + (whole ? std::string("took") : described(wholeError)) +
+                 ": " + described(error));
+        return;
+    }
+    // Read every other key's section now, as lookups would; damage found
+    // here must be damage the whole read found too.
+    std::vector<hive::Key*> keys;
+    collect(lazy->root(), keys);
+    for (size_t i = 0; i < keys.size(); i += 2) {
+        hive::ParseError loadError;
+        if (!lazy->load(*keys[i], loadError) && whole) fail("a section of a sound file did not read: " + described(loadError));
+    }
+    // A second index trusting the first must come to the same verdict.
+    hive::ParseError againError;
+    auto again = hive::Document::index(std::string(input), againError);
+    if (!again) fail("the same text indexed twice gave different verdicts");
+    bool changedOk = again->checkChangedSince(*lazy, againError) && again->check(againError);
+    bool checked = lazy->check(error);
+    if (checked != bool(whole) || changedOk != bool(whole))
+        fail("a lazy read and a whole read disagree on whether the file is sound: " + described(error));
+    if (!whole) {
+        if (!sameError(error, wholeError))
+            fail("a lazy read names " + described(error) + ", a whole read " + described(wholeError));
+        return;
+    }
+    std::string saved = whole->serialise();
+    if (lazy->serialise() != saved) fail("a lazy read saves otherwise than a whole read", saved, lazy->serialise());
+    if (again->serialise() != saved) fail("a re-index saves otherwise than a whole read", saved, again->serialise());
+}
+
 constexpr std::uint32_t Types[] = {1, 2, 7, 3, 4, 0, 11, 8};
 
 void setValue(hive::Key& key, Chooser& pick) {
@@ -226,6 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     hive::ParseError error;
     auto doc = hive::Document::parse(input, error);
+    checkLazyRead(input, doc.get(), error);
     if (!doc) {
         // An empty file has no line to name.
         size_t lines = input.empty() || input.back() == '\n' ? 0 : 1;

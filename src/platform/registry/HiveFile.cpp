@@ -2,12 +2,14 @@
 
 #include "WineServer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -77,6 +79,74 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) 
     stamp.size = static_cast<long long>(text.size());
     ::close(fd);
     return 0;
+}
+
+namespace {
+// Mapped, not copied. The index reads the file once, front to back: pages
+// are mapped a few megabytes ahead at once (far cheaper than a fault each)
+// and, in a big file, those well behind let go, so the process never holds
+// the whole of it.
+class MappedText final : public SourceText {
+public:
+    MappedText(void* at, size_t size) : at_(static_cast<char*>(at)), size_(size) {}
+    ~MappedText() override { ::munmap(at_, size_); }
+    std::string_view text() const override { return {at_, size_}; }
+
+    void reached(size_t at) override {
+        constexpr size_t Window = 4 << 20, KeptWhole = 16 << 20;
+        if (at + Window / 2 >= ready_ && ready_ < size_) {
+            size_t to = std::min(size_, ready_ + Window);
+            ::madvise(at_ + ready_, to - ready_, MADV_POPULATE_READ);  // only a hint: faults do the same
+            ready_ = to;
+        }
+        // A small file stays: a save writes it out again from here.
+        if (size_ <= KeptWhole) return;
+        size_t behind = at > Window ? (at - Window) & ~size_t(0xFFFF) : 0;
+        if (behind > dropped_) {
+            ::madvise(at_ + dropped_, behind - dropped_, MADV_DONTNEED);
+            dropped_ = behind;
+        }
+    }
+
+private:
+    char* at_;
+    size_t size_;
+    size_t ready_ = 0, dropped_ = 0;
+};
+
+struct EmptyText final : SourceText {
+    std::string_view text() const override { return {}; }
+};
+}  // namespace
+
+std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& stamp, int& error) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
+        ::close(fd);
+        return nullptr;
+    }
+    std::unique_ptr<SourceText> text;
+    if (st.st_size == 0) {
+        text = std::make_unique<EmptyText>();
+    } else {
+        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+        if (at == MAP_FAILED) {
+            error = errno;
+            ::close(fd);
+            return nullptr;
+        }
+        text = std::make_unique<MappedText>(at, size_t(st.st_size));
+    }
+    ::close(fd);
+    stamp = stampFrom(st);
+    error = 0;
+    return text;
 }
 
 FileStamp currentStamp(const std::string& path) {

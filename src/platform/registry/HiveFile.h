@@ -1,6 +1,9 @@
 #pragma once
 // The hive file on disk: reading it, noticing another program's change,
 // replacing it whole or not at all, and telling whether Wine serves it.
+#include "HiveFormat.h"
+
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +20,11 @@ struct FileStamp {
 // 0 or an errno.
 int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp);
 FileStamp currentStamp(const std::string& path);  // size -1 when missing
+
+// The file mapped into memory for reading, or nothing and an errno. Others
+// replace the hive by renaming a new file over it, which leaves the mapped
+// one as it was.
+std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& stamp, int& error);
 
 // Writes beside the file, flushes, renames over it and flushes the folder.
 // On failure (an errno) the old file is left as it was and nothing is left

@@ -1,5 +1,7 @@
 #include "HiveFormat.h"
 
+#include "HiveParser.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -8,8 +10,6 @@
 namespace fk::reg::hive {
 
 namespace {
-
-constexpr std::string_view Signature = "WINE REGISTRY Version 2";
 
 char16_t lower(char16_t c) {
     if (c < 0x80) return (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c;
@@ -25,327 +25,8 @@ char16_t lower(char16_t c) {
     return c;
 }
 
-bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-int hexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
 bool isOctal(char16_t c) { return c >= '0' && c <= '7'; }
-
-// The text of a line without its end-of-line characters.
-std::string_view content(std::string_view line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
-    return line;
-}
-
-// One character of plain text: UTF-8 when it is valid, else the byte itself.
-char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
-    auto b = uint8_t(s[pos]);
-    if (b < 0x80) { ++pos; return b; }
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t cp = b & (0x3F >> extra);
-    bool ok = extra > 0;
-    for (int i = 1; ok && i <= extra; ++i) {
-        if (pos + i >= s.size() || (uint8_t(s[pos + i]) & 0xC0) != 0x80) ok = false;
-        else cp = (cp << 6) | (uint8_t(s[pos + i]) & 0x3F);
-    }
-    if (!ok) { ++pos; return b; }
-    pos += size_t(extra) + 1;
-    if (cp >= 0x10000) {
-        cp -= 0x10000;
-        out.push_back(char16_t(0xD800 + (cp >> 10)));
-        return char16_t(0xDC00 + (cp & 0x3FF));
-    }
-    return char16_t(cp);
-}
-
-// Reads an escaped text from `pos` up to the unescaped `end` character,
-// which it skips. False when the line ends first.
-bool parseText(std::string_view s, size_t& pos, char end, std::u16string& out) {
-    while (pos < s.size() && s[pos] != end) {
-        // Most text is plain ASCII: take a run of it at once.
-        size_t run = pos;
-        while (run < s.size() && uint8_t(s[run]) < 0x80 && s[run] != '\\' && s[run] != end) ++run;
-        if (run > pos) {
-            out.append(s.begin() + long(pos), s.begin() + long(run));
-            pos = run;
-            continue;
-        }
-        if (s[pos] != '\\') { out.push_back(takePlain(s, pos, out)); continue; }
-        if (++pos >= s.size()) return false;
-        char c = s[pos];
-        switch (c) {
-        case 'a': out.push_back(7); ++pos; break;
-        case 'b': out.push_back(8); ++pos; break;
-        case 'e': out.push_back(27); ++pos; break;
-        case 'f': out.push_back(12); ++pos; break;
-        case 'n': out.push_back(10); ++pos; break;
-        case 'r': out.push_back(13); ++pos; break;
-        case 't': out.push_back(9); ++pos; break;
-        case 'v': out.push_back(11); ++pos; break;
-        case 'x': {
-            ++pos;
-            char16_t v = 0;
-            for (int i = 0; i < 4 && pos < s.size() && isHex(s[pos]); ++i, ++pos) v = char16_t(v * 16 + hexValue(s[pos]));
-            out.push_back(v);
-            break;
-        }
-        default:
-            if (isOctal(char16_t(c))) {
-                char16_t v = 0;
-                for (int i = 0; i < 3 && pos < s.size() && isOctal(char16_t(s[pos])); ++i, ++pos)
-                    v = char16_t(v * 8 + (s[pos] - '0'));
-                out.push_back(v);
-            } else {
-                out.push_back(takePlain(s, pos, out));
-            }
-        }
-    }
-    if (pos >= s.size()) return false;
-    ++pos;
-    return true;
-}
-
-bool onlySpaceFrom(std::string_view s, size_t pos) {
-    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
-}
-
-struct Lines {
-    std::string_view text;
-    size_t next = 0;
-    int number = 0;
-    bool done() const { return next >= text.size(); }
-    std::string_view take() {
-        size_t end = text.find('\n', next);
-        end = end == std::string_view::npos ? text.size() : end + 1;
-        auto line = text.substr(next, end - next);
-        next = end;
-        ++number;
-        return line;
-    }
-};
-
-class Parser {
-public:
-    Parser(std::string_view text, Key& root, ParseError& error) : lines_{text}, root_(root), error_(error) {}
-
-    bool fail(std::string what) {
-        error_.line = lines_.number;
-        error_.what = std::move(what);
-        return false;
-    }
-
-    bool run(Original& headerBody, Original& headerTail, int& sectionCount) {
-        if (lines_.done()) return fail("the file is empty, not a Wine registry");
-        auto first = content(lines_.take());
-        if (first != Signature) {
-            if (first.starts_with("WINE REGISTRY Version"))
-                return fail("unsupported registry version: \"" + std::string(first) + "\"");
-            return fail("not a Wine registry file (the first line must be \"WINE REGISTRY Version 2\")");
-        }
-        // A section's body runs from its key line to the end of its last
-        // non-blank line; the blank lines after it are its tail.
-        Original* body = &headerBody;
-        Original* tail = &headerTail;
-        size_t sectionStart = 0, contentEnd = lines_.next;
-        auto close = [&](size_t end) {
-            *body = lines_.text.substr(sectionStart, contentEnd - sectionStart);
-            *tail = lines_.text.substr(contentEnd, end - contentEnd);
-        };
-        while (!lines_.done()) {
-            size_t lineStart = lines_.next;
-            auto line = lines_.take();
-            auto text = content(line);
-            if (isBlank(line)) continue;
-            if (text[0] == '[') {
-                close(lineStart);
-                if (!readKeyLine(text)) return false;
-                key_->sectionIndex = sectionCount++;
-                body = &key_->body;
-                tail = &key_->tail;
-                sectionStart = lineStart;
-            } else if (text[0] == '#') {
-                if (!readOption(text, line)) return false;
-            } else if (text[0] == '"' || text[0] == '@') {
-                Value* value = readValue(text);
-                if (!value) return false;
-                value->raw = lines_.text.substr(lineStart, lines_.next - lineStart);
-            } else if (text[0] != ';') {
-                return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
-            }
-            contentEnd = lines_.next;
-        }
-        close(lines_.text.size());
-        return true;
-    }
-
-private:
-    bool readKeyLine(std::string_view text) {
-        size_t pos = 1;
-        scratch_.clear();
-        if (!parseText(text, pos, ']', scratch_)) return fail("key name without its closing \"]\"");
-        size_t digits = text.find_first_not_of(" \t", pos);
-        if (digits != std::string_view::npos) {
-            size_t end = text.find_first_not_of("0123456789", digits);
-            if (end == digits || !onlySpaceFrom(text, end == std::string_view::npos ? text.size() : end))
-                return fail("unexpected text after the key name");
-        }
-        Key* key = findOrAdd(scratch_);
-        if (key->sectionIndex >= 0) return fail("key [" + std::string(text.substr(1, pos - 2)) + "] appears twice");
-        key->modified = TicksFrom1601To1970;
-        if (digits != std::string_view::npos) {
-            unsigned long long seconds = std::strtoull(std::string(text.substr(digits)).c_str(), nullptr, 10);
-            key->modified = Ticks(seconds) * TicksPerSecond + TicksFrom1601To1970;
-        }
-        key_ = key;
-        return true;
-    }
-
-    // Files list keys in order, so a key line mostly repeats the previous
-    // one's leading parts: those are matched by their exact text first.
-    Key* findOrAdd(std::u16string_view name) {
-        Key* key = &root_;
-        size_t depth = 0, start = 0;
-        bool samePrefix = true;
-        while (start <= name.size()) {
-            size_t end = name.find(u'\\', start);
-            if (end == std::u16string_view::npos) end = name.size();
-            if (end > start) {
-                auto part = name.substr(start, end - start);
-                if (samePrefix && depth < previous_.size() && previous_[depth].first == part) {
-                    key = previous_[depth].second;
-                } else {
-                    samePrefix = false;
-                    Key* sub = key->findSubkey(part);
-                    key = sub ? sub : &key->addSubkey(std::u16string(part));
-                    previous_.resize(depth);
-                    previous_.emplace_back(std::u16string(part), key);
-                }
-                ++depth;
-            }
-            start = end + 1;
-        }
-        previous_.resize(depth);
-        return key;
-    }
-
-    bool readOption(std::string_view text, std::string_view line) {
-        if (!key_) return true;  // "#arch=" and the like belong to the header
-        if (text.starts_with("#time=")) {
-            auto digits = text.substr(6);
-            while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t')) digits.remove_suffix(1);
-            if (digits.empty() || digits.size() > 16 || !std::all_of(digits.begin(), digits.end(), isHex))
-                return fail("bad time stamp \"" + std::string(text) + "\"");
-            Ticks t = 0;
-            for (char c : digits) t = t * 16 + Ticks(hexValue(c));
-            key_->modified = t;
-        } else if (text.starts_with("#class=\"")) {
-            size_t pos = 8;
-            std::u16string cls;
-            if (!parseText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail("bad key class");
-            key_->keyClass = cls;
-        } else if (text.starts_with("#link")) {
-            key_->link = true;
-        } else {
-            key_->otherOptions.emplace_back(line);
-        }
-        return true;
-    }
-
-    Value* readValue(std::string_view text) {
-        if (!key_) return fail("a value before the first key"), nullptr;
-        Value value;
-        size_t pos = 1;
-        if (text[0] == '"') {
-            scratch_.clear();
-            if (!parseText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
-            value.name = scratch_;
-        }
-        if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
-        ++pos;
-        // Files list values in order: one comparison with the last mostly settles it.
-        auto& values = key_->values;
-        bool last = values.empty() || compareNames(values.back().name, value.name) < 0;
-        if (!last && key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
-        if (!readData(text.substr(pos), value)) return nullptr;
-        if (!last) return &key_->addValue(std::move(value));
-        if (values.empty()) values.reserve(8);
-        return &values.emplace_back(std::move(value));
-    }
-
-    bool readData(std::string_view data, Value& value) {
-        std::uint32_t textType = 0;
-        size_t skip = 0;
-        if (data.starts_with("\"")) { textType = 1; skip = 1; }
-        else if (data.starts_with("str:\"")) { textType = 1; skip = 5; }
-        else if (data.starts_with("str(2):\"")) { textType = 2; skip = 8; }
-        else if (data.starts_with("str(7):\"")) { textType = 7; skip = 8; }
-        if (textType) {
-            scratch_.clear();
-            size_t pos = skip;
-            if (!parseText(data, pos, '"', scratch_)) return fail("text without its closing quote");
-            if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
-            scratch_.push_back(0);
-            value.type = textType;
-            value.data = bytesFromUtf16(scratch_);
-            return true;
-        }
-        if (data.starts_with("dword:")) {
-            auto digits = data.substr(6);
-            size_t n = 0;
-            std::uint32_t v = 0;
-            while (n < digits.size() && isHex(digits[n])) v = v * 16 + std::uint32_t(hexValue(digits[n++]));
-            if (n == 0 || n > 8 || !onlySpaceFrom(digits, n)) return fail("bad dword \"" + std::string(data) + "\"");
-            value.type = 4;
-            value.data = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-            return true;
-        }
-        size_t pos = 0;
-        if (data.starts_with("hex:")) {
-            value.type = 3;
-            pos = 4;
-        } else if (data.starts_with("hex(")) {
-            pos = 4;
-            std::uint32_t type = 0;
-            size_t start = pos;
-            while (pos < data.size() && isHex(data[pos]) && pos - start < 8) type = type * 16 + std::uint32_t(hexValue(data[pos++]));
-            if (pos == start || data.substr(pos, 2) != "):") return fail("bad value type \"" + std::string(data.substr(0, 12)) + "\"");
-            value.type = type;
-            pos += 2;
-        } else {
-            return fail("unknown value type \"" + std::string(data.substr(0, 12)) + "\"");
-        }
-        return readHex(data.substr(pos), value.data);
-    }
-
-    // Bytes "xx,xx,..." where a final backslash continues on the next line.
-    bool readHex(std::string_view s, std::string& out) {
-        for (;;) {
-            size_t pos = s.find_first_not_of(" \t");
-            while (pos != std::string_view::npos && pos < s.size() && isHex(s[pos])) {
-                size_t start = pos;
-                int v = 0;
-                while (pos < s.size() && isHex(s[pos]) && pos - start < 2) v = v * 16 + hexValue(s[pos++]);
-                if (pos < s.size() && isHex(s[pos])) return fail("bad byte in hex data");
-                out.push_back(char(v));
-                pos = s.find_first_not_of(" \t", pos);
-                if (pos != std::string_view::npos && s[pos] == ',') pos = s.find_first_not_of(" \t", pos + 1);
-            }
-            if (pos == std::string_view::npos) return true;
-            if (s[pos] != '\\' || !onlySpaceFrom(s, pos + 1)) return fail("bad hex data");
-            if (lines_.done()) return fail("hex data continues past the end of the file");
-            s = content(lines_.take());
-        }
-    }
-
-    Lines lines_;
-    Key& root_;
-    ParseError& error_;
-    Key* key_ = nullptr;
-    std::vector<std::pair<std::u16string, Key*>> previous_;
-    std::u16string scratch_;  // reused, so most lines allocate nothing for it
-};
 
 void appendHex(std::string& out, unsigned v, int width) {
     char buf[24];
@@ -498,15 +179,130 @@ std::unique_ptr<Document> Document::parse(std::string_view text, ParseError& err
 }
 
 std::unique_ptr<Document> Document::parseOwned(std::string&& text, ParseError& error) {
+    auto doc = index(std::move(text), error);
+    if (!doc || !doc->loadAll(error)) return nullptr;
+    return doc;
+}
+
+namespace {
+struct StringText final : SourceText {
+    explicit StringText(std::string&& s) : kept(std::move(s)) {}
+    std::string_view text() const override { return kept; }
+    std::string kept;
+};
+}  // namespace
+
+std::unique_ptr<Document> Document::index(std::string&& text, ParseError& error) {
+    return index(std::make_unique<StringText>(std::move(text)), error);
+}
+
+std::unique_ptr<Document> Document::index(std::unique_ptr<SourceText> text, ParseError& error) {
     std::unique_ptr<Document> doc(new Document);
-    doc->source_ = std::move(text);
+    doc->kept_ = std::move(text);
+    doc->source_ = doc->kept_->text();
     if (!doc->read(error)) return nullptr;
     return doc;
 }
 
 bool Document::read(ParseError& error) {
-    Parser parser(source_, root_, error);
-    return parser.run(headerBody_, headerTail_, sectionCount_);
+    Parser parser(source_, error);
+    return parser.index(root_, headerBody_, headerTail_, sectionCount_, kept_.get());
+}
+
+namespace {
+void collectSections(Key& key, std::vector<Key*>& out) {
+    if (key.sectionIndex >= 0) out[size_t(key.sectionIndex)] = &key;
+    for (auto& sub : key.subkeys) collectSections(*sub, out);
+}
+}  // namespace
+
+// Keys by their place in the file; null where a key was deleted since.
+std::vector<Key*> Document::sectionsInOrder() {
+    std::vector<Key*> out(size_t(sectionCount_), nullptr);
+    collectSections(root_, out);
+    return out;
+}
+
+bool Document::loadAll(ParseError& error) {
+    Parser parser(source_, error);
+    for (Key* key : sectionsInOrder()) {
+        if (!key || !key->unread) continue;
+        if (!parser.readSection(*key, *key)) return false;
+        key->unread = false;
+        key->checked = true;
+    }
+    return true;
+}
+
+bool Document::load(Key& key, ParseError& error) {
+    if (!key.unread) return true;
+    Parser parser(source_, error);
+    Ticks lineStamp = key.modified;
+    if (!parser.readSection(key, key)) {
+        // Half a section must not pass for the whole: forget what was read.
+        key.modified = lineStamp;
+        key.values.clear();
+        key.otherOptions.clear();
+        key.keyClass.reset();
+        key.link = false;
+        return false;
+    }
+    key.unread = false;
+    key.checked = true;
+    return true;
+}
+
+bool Document::check(ParseError& error) { return checkAll(sectionsInOrder(), error); }
+
+// Checks the unread sections among `keys`, which are in file order.
+bool Document::checkAll(std::vector<Key*> keys, ParseError& error) {
+    Parser parser(source_, error);
+    Key scratch;
+    for (Key* key : keys) {
+        if (!key || !key->unread || key->checked) continue;
+        scratch.values.clear();
+        scratch.otherOptions.clear();
+        if (!parser.readSection(*key, scratch)) return false;
+        key->checked = true;
+    }
+    return true;
+}
+
+namespace {
+bool sound(const Key& key) { return key.sectionIndex >= 0 && !key.changed && (!key.unread || key.checked); }
+
+// Both lists are in Wine's order: one walk pairs keys of the same name.
+// Sections with no equal in `before` go to `fresh`.
+void compareSections(Key& now, const Key* before, std::vector<Key*>& fresh) {
+    if (now.unread && !now.checked) {
+        bool same = before && before->sectionIndex >= 0 && !before->changed && now.body == before->body &&
+                    now.tail == before->tail;
+        if (!same) fresh.push_back(&now);
+        else if (sound(*before)) now.checked = true;
+    }
+    size_t j = 0;
+    for (auto& sub : now.subkeys) {
+        const Key* match = nullptr;
+        if (before) {
+            auto& others = before->subkeys;
+            // Mostly the very same name, which needs no case folding.
+            if (j < others.size() && others[j]->name == sub->name) {
+                match = others[j++].get();
+            } else {
+                while (j < others.size() && compareNames(others[j]->name, sub->name) < 0) ++j;
+                if (j < others.size() && sameName(others[j]->name, sub->name)) match = others[j++].get();
+            }
+        }
+        compareSections(*sub, match, fresh);
+    }
+}
+}  // namespace
+
+bool Document::checkChangedSince(const Document& earlier, ParseError& error) {
+    std::vector<Key*> fresh;
+    compareSections(root_, &earlier.root_, fresh);
+    std::sort(fresh.begin(), fresh.end(), [](Key* a, Key* b) { return a->sectionIndex < b->sectionIndex; });
+    return checkAll(std::move(fresh), error);
 }
 
 SavedText Document::save() const {

@@ -2,7 +2,8 @@
 // Wine's registry text format ("WINE REGISTRY Version 2"): a tree of keys
 // read from and written back to the hive file. Sections and values that
 // nobody changed keep their original text, so an edit touches only the key
-// it concerns and an unchanged file saves to the very same bytes.
+// it concerns and an unchanged file saves to the very same bytes. A big
+// file is indexed (its key lines read) and a key's section read when asked.
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -49,6 +50,10 @@ struct Key {
     Original tail;
     int sectionIndex = -1;  // position of the section in the file read, -1 if none
     bool changed = false;
+    // Indexed, not read: values, options and time stamp still lie in `body`,
+    // the stamp that of the key line. `checked` once known to read cleanly.
+    bool unread = false;
+    bool checked = false;
 
     Key* findSubkey(std::u16string_view name) const;
     Value* findValue(std::u16string_view name);
@@ -93,6 +98,18 @@ private:
     size_t size_ = 0;
 };
 
+// The text a document reads and keeps pointing into: a string, or the
+// file itself mapped into memory.
+class SourceText {
+public:
+    virtual ~SourceText() = default;
+    virtual std::string_view text() const = 0;
+    // The index has read up to `at`: a mapped file may make ready what
+    // follows and let go of what lies well behind, which is read again
+    // from the file only if asked for.
+    virtual void reached(size_t /*at*/) {}
+};
+
 class Document {
 public:
     // Originals point into the document's own text: it never moves.
@@ -103,6 +120,21 @@ public:
     static std::unique_ptr<Document> parse(std::string_view text, ParseError& error);
     // The same, keeping `text` itself rather than a copy.
     static std::unique_ptr<Document> parseOwned(std::string&& text, ParseError& error);
+    // Reads the header and the key lines only: every section stays unread
+    // until load() or check(). Damage inside a section is not seen yet.
+    static std::unique_ptr<Document> index(std::string&& text, ParseError& error);
+    static std::unique_ptr<Document> index(std::unique_ptr<SourceText> text, ParseError& error);
+
+    // Reads an unread key's section; a key read already is left as it is.
+    bool load(Key& key, ParseError& error);
+    // Reads every section not known to be sound, keeping nothing, and names
+    // the first damaged line in the file. A save must not run before it.
+    bool check(ParseError& error);
+    // For a newer read of the file `earlier` was read from: takes as sound
+    // the sections whose text equals a sound one of `earlier`, and checks
+    // those that are new or changed, so that only what another program
+    // wrote is read again. Sections unread in both stay so.
+    bool checkChangedSince(const Document& earlier, ParseError& error);
 
     // Valid while the document lives and is not changed.
     SavedText save() const;
@@ -112,13 +144,18 @@ public:
     const Key& root() const { return root_; }
     Key* find(const std::vector<std::u16string>& path);
     // Marks a key changed now: new time stamps, section written afresh.
+    // An unread key must be loaded first.
     static void touch(Key& key, Ticks when);
 
 private:
     Document() = default;
     bool read(ParseError& error);
+    bool loadAll(ParseError& error);
+    bool checkAll(std::vector<Key*> keys, ParseError& error);
+    std::vector<Key*> sectionsInOrder();
 
-    std::string source_;  // the text read, which the originals point into
+    std::unique_ptr<SourceText> kept_;
+    std::string_view source_;  // the text read, which the originals point into
     Key root_;
     Original headerBody_;
     Original headerTail_;

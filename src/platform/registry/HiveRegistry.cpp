@@ -30,6 +30,15 @@ constexpr long NoAccess = 998;
 constexpr long BadDatabase = 1009;
 constexpr long IoFailed = 1016;
 
+// A file up to this size is checked whole when opened, so that its damage is
+// named at once; the check costs a few milliseconds a megabyte. A bigger file
+// is checked section by section as keys are read, and whole before a save.
+constexpr size_t CheckedAtOpen = 1 << 20;
+
+std::string lineOf(const hive::ParseError& error) {
+    return "line " + std::to_string(error.line) + ": " + error.what;
+}
+
 // Rights a handle needs for each operation.
 constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
 
@@ -77,13 +86,14 @@ public:
         }
         // Wine creates a subkey even through a parent opened for reading only.
         std::u16string cls = keyClass ? text::cp1252ToUtf16(keyClass) : std::u16string();
-        long rc = commit([&](hive::Document& doc, bool& changed) {
+        long rc = commit([&](hive::Document& doc, bool& changed) -> long {
             Path full = path;
             hive::Key* key = doc.find(Path(full.begin(), full.begin() + long(parentDepth)));
             if (!key) return KeyDeleted;
             hive::Ticks now = hive::nowTicks();
             for (size_t i = parentDepth; i < full.size(); ++i) {
                 if (hive::Key* sub = key->findSubkey(full[i])) { key = sub; continue; }
+                if (long rc = load(*key, doc)) return rc;
                 hive::Document::touch(*key, now);
                 key = &key->addSubkey(full[i]);
                 hive::Document::touch(*key, now);
@@ -111,7 +121,8 @@ public:
         hive::Key* k = nullptr;
         if (long rc = open(key, EnumerateSubKeys, k)) return rc;
         if (index >= k->subkeys.size()) return NoMoreItems;
-        const hive::Key& sub = *k->subkeys[index];
+        hive::Key& sub = *k->subkeys[index];
+        if (long rc = load(sub)) return rc;
         std::string ansi = text::utf16ToCp1252(sub.name);
         std::string cls = sub.keyClass ? text::utf16ToCp1252(*sub.keyClass) : std::string();
         if (lastWrite) *lastWrite = {std::uint32_t(sub.modified), std::uint32_t(sub.modified >> 32)};
@@ -166,9 +177,10 @@ public:
         }
         std::u16string name = nameOf(valueName);
         Path path = handlePath(key);
-        return commit([&](hive::Document& doc, bool& changed) {
+        return commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return KeyDeleted;
+            if (long rc = load(*target, doc)) return rc;
             hive::Value* value = target->findValue(name);
             if (value && value->type == type && value->data == stored) return Success;  // Wine leaves it untouched
             if (!value) value = &target->addValue(name);
@@ -187,9 +199,10 @@ public:
         if (long rc = open(key, SetValue, k)) return rc;
         std::u16string name = nameOf(valueName);
         Path path = handlePath(key);
-        return commit([&](hive::Document& doc, bool& changed) {
+        return commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return KeyDeleted;
+            if (long rc = load(*target, doc)) return rc;
             if (!target->removeValue(name)) return NotFound;
             hive::Document::touch(*target, hive::nowTicks());
             changed = true;
@@ -227,11 +240,12 @@ public:
         if (long rc = appendSubKey(path, subKey)) return rc;
         if (path.empty()) return AccessDenied;
         if (!doc_->find(path)) return NotFound;
-        return commit([&](hive::Document& doc, bool& changed) {
+        return commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return NotFound;
             if (!target->subkeys.empty()) return AccessDenied;
             hive::Key& owner = *target->parent;
+            if (long rc = load(owner, doc)) return rc;
             owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
                                              [&](const auto& sub) { return sub.get() == target; }));
             hive::Document::touch(owner, hive::nowTicks());
@@ -287,7 +301,21 @@ private:
         if (long rc = resolve(key, needed, path)) return rc;
         if ((needed & SetValue) && readOnly_) return AccessDenied;
         out = doc_->find(path);
-        return out ? Success : KeyDeleted;
+        return out ? load(*out) : KeyDeleted;
+    }
+
+    // Reads a key's section when first needed. Damage found here fails the
+    // call, says where once, and leaves the file alone.
+    long load(hive::Key& key) { return load(key, *doc_); }
+    long load(hive::Key& key, hive::Document& doc) {
+        hive::ParseError error;
+        if (doc.load(key, error)) return Success;
+        problem_ = "it is damaged: " + lineOf(error);
+        if (problem_ != lastReported_) {
+            std::fprintf(stderr, "fettlekit: %s: %s\n", path_.c_str(), problem_.c_str());
+            lastReported_ = problem_;
+        }
+        return BadDatabase;
     }
 
     static long appendSubKey(Path& path, const char* subKey) {
@@ -297,20 +325,22 @@ private:
         return Success;
     }
 
-    // Reads the file again when another program replaced it. A damaged or
-    // vanished file keeps the copy in memory.
+    // Indexes the file again when another program replaced it, reading only
+    // the sections it changed. A damaged or vanished file keeps the copy in
+    // memory.
     long reloadIfChanged() {
         if (hive::currentStamp(path_) == stamp_) return Success;
-        std::string text;
         hive::FileStamp stamp;
-        if (int error = hive::readWholeFile(path_, text, stamp)) {
+        int error = 0;
+        auto text = hive::mapWholeFile(path_, stamp, error);
+        if (!text) {
             problem_ = error == ENOENT ? "it was removed by another program" : std::strerror(error);
             return IoFailed;
         }
-        hive::ParseError error;
-        auto doc = hive::Document::parseOwned(std::move(text), error);
-        if (!doc) {
-            problem_ = "another program left it damaged: line " + std::to_string(error.line) + ": " + error.what;
+        hive::ParseError damage;
+        auto doc = hive::Document::index(std::move(text), damage);
+        if (!doc || !doc->checkChangedSince(*doc_, damage)) {
+            problem_ = "another program left it damaged: " + lineOf(damage);
             return BadDatabase;
         }
         doc_ = std::move(doc);
@@ -349,8 +379,15 @@ private:
             problem_ = std::strerror(errno);
             return refuse(statusFor(errno));
         }
+        // Sections never read are written back as they are: each must be
+        // known sound first, so that a damaged file is never rewritten.
+        if (hive::ParseError damage; !doc_->check(damage)) {
+            problem_ = "it is damaged: " + lineOf(damage);
+            return refuse(BadDatabase);
+        }
         bool changed = false;
         long rc = change(*doc_, changed);
+        if (rc == BadDatabase) return refuse(rc);
         if (rc != Success || !changed) return rc;
         hive::FileStamp stamp;
         int error = 0;
@@ -384,16 +421,18 @@ private:
 
 HiveOpenResult openHiveRegistry(const std::string& path) {
     HiveOpenResult result;
-    std::string text;
     hive::FileStamp stamp;
-    if (int error = hive::readWholeFile(path, text, stamp)) {
-        result.error = path + ": " + std::strerror(error);
+    int failure = 0;
+    auto text = hive::mapWholeFile(path, stamp, failure);
+    if (!text) {
+        result.error = path + ": " + std::strerror(failure);
         return result;
     }
+    size_t size = text->text().size();
     hive::ParseError error;
-    auto doc = hive::Document::parseOwned(std::move(text), error);
-    if (!doc) {
-        result.error = path + ": line " + std::to_string(error.line) + ": " + error.what;
+    auto doc = hive::Document::index(std::move(text), error);
+    if (!doc || (size <= CheckedAtOpen && !doc->check(error))) {
+        result.error = path + ": " + lineOf(error);
         return result;
     }
     result.wineRunning = hive::wineServesPrefix(path);

@@ -1,0 +1,380 @@
+#include "HiveParser.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fk::reg::hive {
+
+namespace {
+
+constexpr std::string_view Signature = "WINE REGISTRY Version 2";
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+int hexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+bool isOctal(char16_t c) { return c >= '0' && c <= '7'; }
+
+// The text of a line without its end-of-line characters.
+std::string_view content(std::string_view line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    return line;
+}
+
+// One character of plain text: UTF-8 when it is valid, else the byte itself.
+char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
+    auto b = uint8_t(s[pos]);
+    if (b < 0x80) { ++pos; return b; }
+    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    char32_t cp = b & (0x3F >> extra);
+    bool ok = extra > 0;
+    for (int i = 1; ok && i <= extra; ++i) {
+        if (pos + i >= s.size() || (uint8_t(s[pos + i]) & 0xC0) != 0x80) ok = false;
+        else cp = (cp << 6) | (uint8_t(s[pos + i]) & 0x3F);
+    }
+    if (!ok) { ++pos; return b; }
+    pos += size_t(extra) + 1;
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        out.push_back(char16_t(0xD800 + (cp >> 10)));
+        return char16_t(0xDC00 + (cp & 0x3FF));
+    }
+    return char16_t(cp);
+}
+
+// Reads an escaped text from `pos` up to the unescaped `end` character,
+// which it skips. False when the line ends first.
+bool parseText(std::string_view s, size_t& pos, char end, std::u16string& out) {
+    while (pos < s.size() && s[pos] != end) {
+        // Most text is plain ASCII: take a run of it at once.
+        size_t run = pos;
+        while (run < s.size() && uint8_t(s[run]) < 0x80 && s[run] != '\\' && s[run] != end) ++run;
+        if (run > pos) {
+            out.append(s.begin() + long(pos), s.begin() + long(run));
+            pos = run;
+            continue;
+        }
+        if (s[pos] != '\\') { out.push_back(takePlain(s, pos, out)); continue; }
+        if (++pos >= s.size()) return false;
+        char c = s[pos];
+        switch (c) {
+        case 'a': out.push_back(7); ++pos; break;
+        case 'b': out.push_back(8); ++pos; break;
+        case 'e': out.push_back(27); ++pos; break;
+        case 'f': out.push_back(12); ++pos; break;
+        case 'n': out.push_back(10); ++pos; break;
+        case 'r': out.push_back(13); ++pos; break;
+        case 't': out.push_back(9); ++pos; break;
+        case 'v': out.push_back(11); ++pos; break;
+        case 'x': {
+            ++pos;
+            char16_t v = 0;
+            for (int i = 0; i < 4 && pos < s.size() && isHex(s[pos]); ++i, ++pos) v = char16_t(v * 16 + hexValue(s[pos]));
+            out.push_back(v);
+            break;
+        }
+        default:
+            if (isOctal(char16_t(c))) {
+                char16_t v = 0;
+                for (int i = 0; i < 3 && pos < s.size() && isOctal(char16_t(s[pos])); ++i, ++pos)
+                    v = char16_t(v * 8 + (s[pos] - '0'));
+                out.push_back(v);
+            } else {
+                out.push_back(takePlain(s, pos, out));
+            }
+        }
+    }
+    if (pos >= s.size()) return false;
+    ++pos;
+    return true;
+}
+
+bool onlySpaceFrom(std::string_view s, size_t pos) {
+    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string_view Parser::Lines::take() {
+    size_t end = text.find('\n', next);
+    end = end == std::string_view::npos ? text.size() : end + 1;
+    auto line = text.substr(next, end - next);
+    last = next;
+    next = end;
+    return line;
+}
+
+bool Parser::fail(std::string what) {
+    // Lines are counted only here: a file read without fault never needs them.
+    error_.line = lines_.last == std::string_view::npos
+                      ? 0
+                      : 1 + int(std::count(text_.begin(), text_.begin() + long(lines_.last), '\n'));
+    error_.what = std::move(what);
+    return false;
+}
+
+// A key line is one that starts with '['; no other line does, as texts
+// keep their line ends escaped.
+size_t Parser::nextKeyLine(size_t from) const {
+    for (;;) {
+        size_t at = text_.find('[', from);
+        if (at == std::string_view::npos) return text_.size();
+        if (at == 0 || text_[at - 1] == '\n') return at;
+        from = at + 1;
+    }
+}
+
+// A section's body runs from its key line to the end of its last non-blank
+// line; the blank lines after it are its tail.
+void Parser::keepText(size_t start, size_t end, Original& body, Original& tail) const {
+    size_t last = end;  // the key line (or the signature) stops it
+    while (last > start && std::string_view(" \t\r\n").find(text_[last - 1]) != std::string_view::npos) --last;
+    size_t lineEnd = text_.find('\n', last);
+    size_t contentEnd = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
+    body = text_.substr(start, contentEnd - start);
+    tail = text_.substr(contentEnd, end - contentEnd);
+}
+
+bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount, SourceText* source) {
+    root_ = &root;
+    if (source) source->reached(0);
+    if (lines_.done()) return fail("the file is empty, not a Wine registry");
+    auto first = content(lines_.take());
+    if (first != Signature) {
+        if (first.starts_with("WINE REGISTRY Version"))
+            return fail("unsupported registry version: \"" + std::string(first) + "\"");
+        return fail("not a Wine registry file (the first line must be \"WINE REGISTRY Version 2\")");
+    }
+    size_t at = nextKeyLine(lines_.next);
+    key_ = nullptr;
+    if (!readLines(at)) return false;
+    keepText(0, at, headerBody, headerTail);
+    while (at < text_.size()) {
+        lines_.next = at;
+        auto line = content(lines_.take());
+        if (!readKeyLine(line)) return false;
+        size_t end = nextKeyLine(lines_.next);
+        key_->sectionIndex = sectionCount++;
+        key_->unread = true;
+        keepText(at, end, key_->body, key_->tail);
+        at = end;
+        if (source) source->reached(at);
+    }
+    return true;
+}
+
+bool Parser::readSection(const Key& key, Key& into) {
+    size_t start = size_t(key.body.data() - text_.data());
+    size_t end = size_t(key.tail.data() - text_.data()) + key.tail.size();
+    lines_.next = start;
+    lines_.take();  // the key line, read by the index
+    key_ = &into;
+    return readLines(end);
+}
+
+// The lines up to `end`, none of them a key line, into the current key.
+bool Parser::readLines(size_t end) {
+    while (lines_.next < end) {
+        size_t lineStart = lines_.next;
+        auto line = lines_.take();
+        if (isBlank(line)) continue;
+        auto text = content(line);
+        if (text[0] == '#') {
+            if (!readOption(text, line)) return false;
+        } else if (text[0] == '"' || text[0] == '@') {
+            Value* value = readValue(text);
+            if (!value) return false;
+            value->raw = text_.substr(lineStart, lines_.next - lineStart);
+        } else if (text[0] != ';') {
+            return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
+        }
+    }
+    return true;
+}
+
+bool Parser::readKeyLine(std::string_view text) {
+    size_t pos = 1;
+    scratch_.clear();
+    if (!parseText(text, pos, ']', scratch_)) return fail("key name without its closing \"]\"");
+    size_t digits = text.find_first_not_of(" \t", pos);
+    if (digits != std::string_view::npos) {
+        size_t end = text.find_first_not_of("0123456789", digits);
+        if (end == digits || !onlySpaceFrom(text, end == std::string_view::npos ? text.size() : end))
+            return fail("unexpected text after the key name");
+    }
+    Key* key = findOrAdd(scratch_);
+    if (key->sectionIndex >= 0) return fail("key [" + std::string(text.substr(1, pos - 2)) + "] appears twice");
+    key->modified = TicksFrom1601To1970;
+    if (digits != std::string_view::npos) {
+        // As strtoull reads it: too many digits give the largest number.
+        unsigned long long seconds = 0;
+        for (size_t i = digits; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            unsigned d = unsigned(text[i] - '0');
+            if (seconds > (~0ull - d) / 10) {
+                seconds = ~0ull;
+                break;
+            }
+            seconds = seconds * 10 + d;
+        }
+        key->modified = Ticks(seconds) * TicksPerSecond + TicksFrom1601To1970;
+    }
+    key_ = key;
+    return true;
+}
+
+
+// Files list keys in order, so a key line mostly repeats the previous
+// one's leading parts: those are matched by their exact text first.
+Key* Parser::findOrAdd(std::u16string_view name) {
+    Key* key = root_;
+    size_t depth = 0, start = 0;
+    bool samePrefix = true;
+    while (start <= name.size()) {
+        size_t end = name.find(u'\\', start);
+        if (end == std::u16string_view::npos) end = name.size();
+        if (end > start) {
+            auto part = name.substr(start, end - start);
+            if (samePrefix && depth < previous_.size() && previous_[depth]->name == part) {
+                key = previous_[depth];
+            } else {
+                samePrefix = false;
+                // Mostly a new name that sorts after all its siblings.
+                auto& subs = key->subkeys;
+                int order = subs.empty() ? -1 : compareNames(subs.back()->name, part);
+                if (order < 0) {
+                    auto made = std::make_unique<Key>();
+                    made->name = part;
+                    made->parent = key;
+                    key = subs.emplace_back(std::move(made)).get();
+                } else if (Key* sub = order == 0 ? subs.back().get() : key->findSubkey(part)) {
+                    key = sub;
+                } else {
+                    key = &key->addSubkey(std::u16string(part));
+                }
+                previous_.resize(depth);
+                previous_.push_back(key);
+            }
+            ++depth;
+        }
+        start = end + 1;
+    }
+    previous_.resize(depth);
+    return key;
+}
+
+bool Parser::readOption(std::string_view text, std::string_view line) {
+    if (!key_) return true;  // "#arch=" and the like belong to the header
+    if (text.starts_with("#time=")) {
+        auto digits = text.substr(6);
+        while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t')) digits.remove_suffix(1);
+        if (digits.empty() || digits.size() > 16 || !std::all_of(digits.begin(), digits.end(), isHex))
+            return fail("bad time stamp \"" + std::string(text) + "\"");
+        Ticks t = 0;
+        for (char c : digits) t = t * 16 + Ticks(hexValue(c));
+        key_->modified = t;
+    } else if (text.starts_with("#class=\"")) {
+        size_t pos = 8;
+        std::u16string cls;
+        if (!parseText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail("bad key class");
+        key_->keyClass = cls;
+    } else if (text.starts_with("#link")) {
+        key_->link = true;
+    } else {
+        key_->otherOptions.emplace_back(line);
+    }
+    return true;
+}
+
+
+Value* Parser::readValue(std::string_view text) {
+    if (!key_) return fail("a value before the first key"), nullptr;
+    Value value;
+    size_t pos = 1;
+    if (text[0] == '"') {
+        scratch_.clear();
+        if (!parseText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
+        value.name = scratch_;
+    }
+    if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
+    ++pos;
+    // Files list values in order: one comparison with the last mostly settles it.
+    auto& values = key_->values;
+    bool last = values.empty() || compareNames(values.back().name, value.name) < 0;
+    if (!last && key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
+    if (!readData(text.substr(pos), value)) return nullptr;
+    if (!last) return &key_->addValue(std::move(value));
+    if (values.empty()) values.reserve(8);
+    return &values.emplace_back(std::move(value));
+}
+
+
+bool Parser::readData(std::string_view data, Value& value) {
+    std::uint32_t textType = 0;
+    size_t skip = 0;
+    if (data.starts_with("\"")) { textType = 1; skip = 1; }
+    else if (data.starts_with("str:\"")) { textType = 1; skip = 5; }
+    else if (data.starts_with("str(2):\"")) { textType = 2; skip = 8; }
+    else if (data.starts_with("str(7):\"")) { textType = 7; skip = 8; }
+    if (textType) {
+        scratch_.clear();
+        size_t pos = skip;
+        if (!parseText(data, pos, '"', scratch_)) return fail("text without its closing quote");
+        if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
+        scratch_.push_back(0);
+        value.type = textType;
+        value.data = bytesFromUtf16(scratch_);
+        return true;
+    }
+    if (data.starts_with("dword:")) {
+        auto digits = data.substr(6);
+        size_t n = 0;
+        std::uint32_t v = 0;
+        while (n < digits.size() && isHex(digits[n])) v = v * 16 + std::uint32_t(hexValue(digits[n++]));
+        if (n == 0 || n > 8 || !onlySpaceFrom(digits, n)) return fail("bad dword \"" + std::string(data) + "\"");
+        value.type = 4;
+        value.data = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        return true;
+    }
+    size_t pos = 0;
+    if (data.starts_with("hex:")) {
+        value.type = 3;
+        pos = 4;
+    } else if (data.starts_with("hex(")) {
+        pos = 4;
+        std::uint32_t type = 0;
+        size_t start = pos;
+        while (pos < data.size() && isHex(data[pos]) && pos - start < 8) type = type * 16 + std::uint32_t(hexValue(data[pos++]));
+        if (pos == start || data.substr(pos, 2) != "):") return fail("bad value type \"" + std::string(data.substr(0, 12)) + "\"");
+        value.type = type;
+        pos += 2;
+    } else {
+        return fail("unknown value type \"" + std::string(data.substr(0, 12)) + "\"");
+    }
+    return readHex(data.substr(pos), value.data);
+}
+
+
+// Bytes "xx,xx,..." where a final backslash continues on the next line.
+bool Parser::readHex(std::string_view s, std::string& out) {
+    for (;;) {
+        size_t pos = s.find_first_not_of(" \t");
+        while (pos != std::string_view::npos && pos < s.size() && isHex(s[pos])) {
+            size_t start = pos;
+            int v = 0;
+            while (pos < s.size() && isHex(s[pos]) && pos - start < 2) v = v * 16 + hexValue(s[pos++]);
+            if (pos < s.size() && isHex(s[pos])) return fail("bad byte in hex data");
+            out.push_back(char(v));
+            pos = s.find_first_not_of(" \t", pos);
+            if (pos != std::string_view::npos && s[pos] == ',') pos = s.find_first_not_of(" \t", pos + 1);
+        }
+        if (pos == std::string_view::npos) return true;
+        if (s[pos] != '\\' || !onlySpaceFrom(s, pos + 1)) return fail("bad hex data");
+        if (lines_.done()) return fail("hex data continues past the end of the file");
+        s = content(lines_.take());
+    }
+}
+
+
+}  // namespace fk::reg::hive
