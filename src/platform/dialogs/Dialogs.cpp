@@ -17,6 +17,18 @@ void MessageDialog::show(QWidget* parent, const QString& text, const QString& ti
     box.exec();
 }
 
+bool MessageDialog::ask(QWidget* parent, const QString& text, const QString& title) {
+    shown_.push_back({text, title, MessageIcon::Question});
+    if (scripted_) {
+        const bool yes = !answers_.empty() && answers_.front();
+        if (!answers_.empty()) answers_.pop_front();
+        return yes;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 namespace {
 
 // "*.*" means every file on Windows but only names with a dot to Qt. Qt

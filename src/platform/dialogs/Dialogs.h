@@ -17,7 +17,7 @@ class QWidget;
 
 namespace fk::dialogs {
 
-enum class MessageIcon { Critical, Exclamation, Information };
+enum class MessageIcon { Critical, Exclamation, Information, Question };
 
 class MessageDialog {
 public:
@@ -30,13 +30,19 @@ public:
     // Modal, with an OK button only.
     void show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
 
+    // Modal, with Yes and No; true for Yes. Recorded with the question icon.
+    bool ask(QWidget* parent, const QString& text, const QString& title);
+
     void setScripted(bool scripted) { scripted_ = scripted; }
+    // The next scripted answer to a question; No when none is queued.
+    void queueAnswer(bool yes) { answers_.push_back(yes); }
     const std::vector<Shown>& shown() const { return shown_; }
     void clear() { shown_.clear(); }
 
 private:
     bool scripted_ = false;
     std::vector<Shown> shown_;
+    std::deque<bool> answers_;
 };
 
 class FileDialog {
