@@ -6,11 +6,13 @@
 #include "AppIcon.h"
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "EditTools.h"
 #include "EditorPanel.h"
 #include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
+#include "RecordingRegistry.h"
 #include "SettingsTree.h"
 #include "SortedList.h"
 #include "Version.h"
@@ -70,10 +72,11 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      registry_(registry),
+      recorder_(std::make_unique<RecordingRegistry>(registry)),
+      registry_(*recorder_),
       dialogs_(dialogs),
       exit_(std::move(exitProgram)),
-      store_(std::make_unique<PreferenceStore>(registry, [this] {
+      store_(std::make_unique<PreferenceStore>(registry_, [this] {
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
@@ -97,6 +100,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
+    tools_ = new EditTools(*this, *recorder_, dialogs_.messages, tree1_, tree2_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
@@ -237,6 +241,7 @@ void MainWindow::chooseAccount(const QString& text) {
     picker_.close();
     if (!selected) showNotice();
     PrepareEditor(prefActual_);
+    tools_->accountChosen();
 }
 
 bool MainWindow::openPreferencesKey(const QString& account) {
@@ -306,6 +311,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this && isVisible()) {
+            if (tools_->takeEscape(watched)) return true;
             picker_.close();
             close();
             return true;

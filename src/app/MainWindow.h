@@ -21,8 +21,10 @@ namespace fk {
 
 class AboutPanel;
 class AccountPanel;
+class EditTools;
 class MainMenu;
 class PreferenceStore;
+class RecordingRegistry;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
 
@@ -60,6 +62,7 @@ public:
 
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }
+    EditTools& editTools() const { return *tools_; }
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
     // Picture1(index), made the first time it is asked for; null past the array.
@@ -81,6 +84,9 @@ private:
     void releaseKeys();
     void fatal(const QString& text);
 
+    // Every registry call of the window and its panels goes through it, so
+    // that each change can be undone.
+    std::unique_ptr<RecordingRegistry> recorder_;
     reg::Registry& registry_;
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
@@ -94,6 +100,7 @@ private:
 
     QWidget* client_ = nullptr;
     MainMenu* menu_ = nullptr;
+    EditTools* tools_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame3_ = nullptr;
