@@ -11,6 +11,7 @@
 #include "Messages.h"
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
+#include "SettingsTransferActions.h"
 #include "SettingsTree.h"
 #include "SortedList.h"
 #include "Version.h"
@@ -31,7 +32,6 @@ const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
 
 namespace {
 
-constexpr const char* StoreRootPath = "Software\\Tavrel\\Brisko2";
 constexpr const char* DefaultUserKey = "Nobody";
 constexpr const char* MinimumAddOnVersion = "3.20";
 
@@ -97,6 +97,9 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
+    transfer_ = new SettingsTransferActions(this, registry_, dialogs_, *menu_, [this] { return currentKeyPath(); });
+    // The panel on show reads its setting again: an import may have changed it.
+    connect(transfer_, &SettingsTransferActions::imported, this, [this] { PrepareEditor(prefActual_); });
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
@@ -253,6 +256,13 @@ bool MainWindow::openPreferencesKey(const QString& account) {
     }
     store_->setCurrentKey(key);
     return true;
+}
+
+std::optional<std::string> MainWindow::currentKeyPath() const {
+    if (store_->currentKey() == 0) return std::nullopt;
+    const QString text = combo1_->currentText();
+    if (text == AllUsers) return std::string();
+    return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
 }
 
 void MainWindow::showNotice() {

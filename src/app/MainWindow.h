@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -23,6 +25,7 @@ class AboutPanel;
 class AccountPanel;
 class MainMenu;
 class PreferenceStore;
+class SettingsTransferActions;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
 
@@ -60,6 +63,11 @@ public:
 
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }
+    // File > Export and Import settings; its `imported` signal follows an import.
+    SettingsTransferActions& transfer() const { return *transfer_; }
+    // The current preferences key below the store root: "" for all users,
+    // "<account>\Preferences" for an account; nothing before a pick.
+    std::optional<std::string> currentKeyPath() const;
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
     // Picture1(index), made the first time it is asked for; null past the array.
@@ -94,6 +102,7 @@ private:
 
     QWidget* client_ = nullptr;
     MainMenu* menu_ = nullptr;
+    SettingsTransferActions* transfer_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame3_ = nullptr;
