@@ -9,6 +9,7 @@
 #include "RecordingRegistry.h"
 #include "ResetAll.h"
 #include "SettingsFilter.h"
+#include "SettingsTransferActions.h"
 #include "SettingsTree.h"
 #include "UndoHistory.h"
 
@@ -17,15 +18,15 @@
 
 namespace fk {
 
-EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::MessageDialog& messages,
+EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::Dialogs& dialogs,
                      SettingsTree* accountTree, SettingsTree* allUsersTree)
     : QObject(&window),
       window_(window),
       registry_(registry),
-      messages_(messages),
+      dialogs_(dialogs),
       accountTree_(accountTree),
       allUsersTree_(allUsersTree),
-      history_(new UndoHistory(registry, messages, &window)),
+      history_(new UndoHistory(registry, dialogs.messages, &window)),
       filter_(new SettingsFilter({accountTree, allUsersTree}, [&window] { return window.Pref_Actual(); })) {
     undo_ = addAction("actionUndo", tr("&Undo"), QKeySequence::Undo);
     redo_ = addAction("actionRedo", tr("&Redo"), QKeySequence::Redo);
@@ -54,6 +55,12 @@ EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::M
     connect(history_, &UndoHistory::storeChanged, this, &EditTools::showMarks);
     connect(find, &QAction::triggered, filter_, &SettingsFilter::open);
     connect(resetAll_, &QAction::triggered, this, &EditTools::resetAll);
+    // An import writes past the recorder, all at once: one step of its own.
+    connect(&window.transfer(), &SettingsTransferActions::imported, this,
+            [this](const std::vector<ValueChange>& changes) {
+                history_->commitPending();
+                history_->addStep(changes, tr("Import settings"));
+            });
 }
 
 QAction* EditTools::addAction(const char* name, const QString& text, const QKeySequence& keys) {
@@ -92,12 +99,12 @@ void EditTools::resetAll() {
     if (!key) return;
     const bool allUsers = key == window_.storeRootKey();
     const QString whose = allUsers ? tr("all users") : tr("this account");
-    if (!messages_.ask(&window_, tr("Restore the default of every setting of %1?").arg(whose),
-                       tr("Reset all settings")))
+    if (!dialogs_.questions.ask(&window_, tr("Reset all settings"),
+                                tr("Restore the default of every setting of %1?").arg(whose), {tr("Reset all")}))
         return;
     history_->commitPending();
     if (resetAllSettings(store, allUsers) == ResetResult::KeyNotCreated)
-        messages_.show(&window_, messages::settingNotSaved(), messages::errorTitle(),
+        dialogs_.messages.show(&window_, messages::settingNotSaved(), messages::errorTitle(),
                        dialogs::MessageIcon::Exclamation);
     history_->commitPending(tr("Reset all settings"));
     afterStep();

@@ -1,7 +1,7 @@
 #pragma once
 // The Edit menu and what it drives: undo and redo of every change made in
-// this run, the find box, resetting a whole account, and the marks of the
-// settings that differ from their default.
+// this run (imports included), the find box, resetting a whole account,
+// and the marks of the settings that differ from their default.
 #include <QKeySequence>
 #include <QObject>
 
@@ -14,12 +14,12 @@ class RecordingRegistry;
 class SettingsFilter;
 class SettingsTree;
 class UndoHistory;
-namespace dialogs { class MessageDialog; }
+namespace dialogs { struct Dialogs; }
 
 class EditTools : public QObject {
     Q_OBJECT
 public:
-    EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::MessageDialog& messages,
+    EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::Dialogs& dialogs,
               SettingsTree* accountTree, SettingsTree* allUsersTree);
 
     UndoHistory& history() const { return *history_; }
@@ -38,7 +38,7 @@ private:
 
     MainWindow& window_;
     RecordingRegistry& registry_;
-    dialogs::MessageDialog& messages_;
+    dialogs::Dialogs& dialogs_;
     SettingsTree* accountTree_;
     SettingsTree* allUsersTree_;
     UndoHistory* history_;

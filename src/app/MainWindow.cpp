@@ -13,6 +13,7 @@
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
+#include "SettingsTransferActions.h"
 #include "SettingsTree.h"
 #include "SortedList.h"
 #include "Version.h"
@@ -33,7 +34,6 @@ const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
 
 namespace {
 
-constexpr const char* StoreRootPath = "Software\\Tavrel\\Brisko2";
 constexpr const char* DefaultUserKey = "Nobody";
 constexpr const char* MinimumAddOnVersion = "3.20";
 
@@ -100,7 +100,12 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
-    tools_ = new EditTools(*this, *recorder_, dialogs_.messages, tree1_, tree2_);
+    // An import is undone as one step of its own, so it writes past the recorder.
+    transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
+                                            [this] { return currentKeyPath(); });
+    // The panel on show reads its setting again: an import may have changed it.
+    connect(transfer_, &SettingsTransferActions::imported, this, [this] { PrepareEditor(prefActual_); });
+    tools_ = new EditTools(*this, *recorder_, dialogs_, tree1_, tree2_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
@@ -258,6 +263,13 @@ bool MainWindow::openPreferencesKey(const QString& account) {
     }
     store_->setCurrentKey(key);
     return true;
+}
+
+std::optional<std::string> MainWindow::currentKeyPath() const {
+    if (store_->currentKey() == 0) return std::nullopt;
+    const QString text = combo1_->currentText();
+    if (text == AllUsers) return std::string();
+    return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
 }
 
 void MainWindow::showNotice() {

@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -25,6 +27,7 @@ class EditTools;
 class MainMenu;
 class PreferenceStore;
 class RecordingRegistry;
+class SettingsTransferActions;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
 
@@ -63,6 +66,11 @@ public:
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }
     EditTools& editTools() const { return *tools_; }
+    // File > Export and Import settings; its `imported` signal follows an import.
+    SettingsTransferActions& transfer() const { return *transfer_; }
+    // The current preferences key below the store root: "" for all users,
+    // "<account>\Preferences" for an account; nothing before a pick.
+    std::optional<std::string> currentKeyPath() const;
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
     // Picture1(index), made the first time it is asked for; null past the array.
@@ -101,6 +109,7 @@ private:
     QWidget* client_ = nullptr;
     MainMenu* menu_ = nullptr;
     EditTools* tools_ = nullptr;
+    SettingsTransferActions* transfer_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame3_ = nullptr;

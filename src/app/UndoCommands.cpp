@@ -13,20 +13,8 @@ ValueChangeCommand::ValueChangeCommand(reg::Registry& registry, std::vector<Valu
 }
 
 bool ValueChangeCommand::apply(bool before) const {
-    const auto put = [this](std::size_t i, bool toBefore) {
-        const ValueChange& c = changes_[i];
-        return putStoredValue(registry_, c.keyPath, c.valueName, toBefore ? c.before : c.after);
-    };
-    // Backwards to the state before, forwards to the state after, so that a
-    // value changed twice in a step ends right.
-    const std::size_t count = changes_.size();
-    for (std::size_t n = 0; n < count; ++n) {
-        const std::size_t i = before ? count - 1 - n : n;
-        if (put(i, before)) continue;
-        for (std::size_t m = n; m-- > 0;) put(before ? count - 1 - m : m, !before);
-        return false;
-    }
-    return true;
+    std::string error;
+    return applyChanges(registry_, changes_, before, error);
 }
 
 void ValueChangeCommand::undo() {

@@ -2,7 +2,7 @@
 // One undo step: values changed together, each with what it held before
 // and after.
 #include "Registry.h"
-#include "StoredValue.h"
+#include "SettingsTransfer.h"
 
 #include <QUndoCommand>
 
@@ -14,9 +14,9 @@ class ValueChangeCommand : public QUndoCommand {
 public:
     ValueChangeCommand(reg::Registry& registry, std::vector<ValueChange> changes, const QString& text);
 
-    // Puts back every value as it was before the step (or after it). On a
-    // refused write the values already put back are returned, so the store
-    // is as it was, and false comes back.
+    // Puts back every value as it was before the step (or after it), all
+    // or none: on a refused write the store stays as it was and false
+    // comes back. A step holds each value once.
     bool apply(bool before) const;
     // The next undo or redo of the stack has been applied already.
     void skipNext() { skip_ = true; }

@@ -6,9 +6,26 @@
 #include "UndoCommands.h"
 
 #include <QTimer>
+
+#include <algorithm>
 #include <QWidget>
 
 namespace fk {
+
+std::vector<ValueChange> merged(const std::vector<ValueChange>& changes) {
+    std::vector<ValueChange> result;
+    for (const ValueChange& change : changes) {
+        auto same = std::find_if(result.begin(), result.end(), [&](const ValueChange& c) {
+            return c.keyPath == change.keyPath && c.valueName == change.valueName;
+        });
+        if (same == result.end())
+            result.push_back(change);
+        else
+            same->after = change.after;
+    }
+    std::erase_if(result, [](const ValueChange& c) { return c.before == c.after; });
+    return result;
+}
 
 UndoHistory::UndoHistory(RecordingRegistry& registry, dialogs::MessageDialog& messages, QWidget* window)
     : QObject(window), registry_(registry), messages_(messages), window_(window) {
@@ -26,8 +43,9 @@ void UndoHistory::record(const ValueChange& change) {
 void UndoHistory::commitPending(const QString& text) {
     commitQueued_ = false;
     if (pending_.empty()) return;
-    addStep(std::move(pending_), text);
+    const std::vector<ValueChange> changes = merged(pending_);
     pending_.clear();
+    addStep(changes, text);
 }
 
 void UndoHistory::addStep(std::vector<ValueChange> changes, const QString& text) {

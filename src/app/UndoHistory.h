@@ -3,7 +3,7 @@
 // recorded, and the writes of one button press (one turn of the event
 // loop) become one step. An undo or redo whose write fails says "Setting
 // not saved." and leaves the stack as it was.
-#include "StoredValue.h"
+#include "SettingsTransfer.h"
 
 #include <QObject>
 #include <QString>
@@ -17,6 +17,9 @@ namespace fk {
 
 class RecordingRegistry;
 namespace dialogs { class MessageDialog; }
+
+// The changes of one step, each value once: its first before, its last after.
+std::vector<ValueChange> merged(const std::vector<ValueChange>& changes);
 
 class UndoHistory : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "ChangedSettings.h"
 
 #include "Catalogue.h"
-#include "StoredValue.h"
+#include "KeyValue.h"
 
 #include <algorithm>
 #include <array>
@@ -15,14 +15,15 @@ constexpr const char* NotSet = "(not set)";
 
 std::optional<std::int32_t> number(const StoredValue& value) {
     if (!value.present || value.type != reg::TypeDword || value.bytes.size() != 4) return std::nullopt;
-    return std::int32_t(std::uint32_t(value.bytes[0]) | std::uint32_t(value.bytes[1]) << 8 |
-                        std::uint32_t(value.bytes[2]) << 16 | std::uint32_t(value.bytes[3]) << 24);
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = bits << 8 | std::uint8_t(value.bytes[std::size_t(i)]);
+    return std::int32_t(bits);
 }
 
 // As the store reads a text: REG_SZ under 256 bytes, without its ending zero.
 std::optional<std::string> text(const StoredValue& value) {
     if (!value.present || value.type != reg::TypeSz || value.bytes.size() > 256) return std::nullopt;
-    std::string result(value.bytes.begin(), value.bytes.end());
+    std::string result = value.bytes;
     if (!result.empty()) result.pop_back();
     return result;
 }
@@ -82,8 +83,8 @@ SettingState textState(const std::optional<std::string>& stored, const std::stri
 
 SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
     const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
-    const auto flag = number(readStoredValue(registry, key, pair.SwitchValueName));
-    SettingState state = textState(text(readStoredValue(registry, key, pair.TextValueName)), pair.DefaultText,
+    const auto flag = number(readKeyValue(registry, key, pair.SwitchValueName));
+    SettingState state = textState(text(readKeyValue(registry, key, pair.TextValueName)), pair.DefaultText,
                                    pair.TextDefaultAbsent);
     state.changed = state.changed || (flag && (*flag != 0) != pair.DefaultSwitch);
     state.stored = (flag ? yesNo(*flag != 0) : std::string(NotSet)) + ", " + state.stored;
@@ -104,7 +105,7 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
         return state;
     }
     for (const char* name : {"Enable", "Name", "Height", "Weight", "Italic", "Charset"}) {
-        const StoredValue value = readStoredValue(registry, font, name);
+        const StoredValue value = readKeyValue(registry, font, name);
         if (!value.present) continue;
         const auto n = number(value);
         const auto t = text(value);
@@ -134,7 +135,7 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
             const std::string quickText(name.data(), std::min<std::size_t>(length, name.size()));
             reg::Key item = 0;
             if (registry.RegOpenKeyExA(list, quickText.c_str(), 0, reg::KeyRead, &item) != reg::Success) continue;
-            const auto include = number(readStoredValue(registry, item, e.ValueName));
+            const auto include = number(readKeyValue(registry, item, e.ValueName));
             registry.RegCloseKey(item);
             if (!include || *include != 0) continue;
             state.stored += (state.changed ? ", " : "False for ") + quickText;
@@ -154,11 +155,11 @@ SettingState settingState(reg::Registry& registry, reg::Key key, int index) {
     case Boolean:
     case Number:
     case Colour:
-        return numberState(e, readStoredValue(registry, key, e.ValueName));
+        return numberState(e, readKeyValue(registry, key, e.ValueName));
     case Text:
     case File:
     case Account:
-        return textState(text(readStoredValue(registry, key, e.ValueName)), e.DefaultText,
+        return textState(text(readKeyValue(registry, key, e.ValueName)), e.DefaultText,
                          e.Kind == Text && e.TextDefaultAbsent);
     case SwitchWithText:
         return switchState(registry, key, e);

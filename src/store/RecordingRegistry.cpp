@@ -1,6 +1,30 @@
 #include "RecordingRegistry.h"
 
+#include "KeyValue.h"
+
+#include <cctype>
+
 namespace fk {
+
+namespace {
+
+// The path below the store root; false for a key outside the store.
+bool belowStoreRoot(const std::string& path, std::string& below) {
+    const std::string root = StoreRootPath;
+    if (path.size() < root.size()) return false;
+    for (std::size_t i = 0; i < root.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(path[i])) != std::tolower(static_cast<unsigned char>(root[i])))
+            return false;
+    if (path.size() == root.size()) {
+        below.clear();
+        return true;
+    }
+    if (path[root.size()] != '\\') return false;
+    below = path.substr(root.size() + 1);
+    return true;
+}
+
+}  // namespace
 
 std::string RecordingRegistry::pathOf(reg::Key key) const {
     const auto found = paths_.find(key);
@@ -44,7 +68,7 @@ long RecordingRegistry::RegCloseKey(reg::Key key) {
 long RecordingRegistry::RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved,
                                        std::uint32_t type, const std::uint8_t* data, std::uint32_t dataLength) {
     const std::string name = valueName ? valueName : "";
-    const StoredValue before = listener_ ? readStoredValue(inner_, key, name) : StoredValue{};
+    const StoredValue before = listener_ ? readKeyValue(inner_, key, name) : StoredValue{};
     const long status = inner_.RegSetValueExA(key, valueName, reserved, type, data, dataLength);
     if (status == reg::Success) tell(key, valueName, before);
     return status;
@@ -52,7 +76,7 @@ long RecordingRegistry::RegSetValueExA(reg::Key key, const char* valueName, std:
 
 long RecordingRegistry::RegDeleteValueA(reg::Key key, const char* valueName) {
     const std::string name = valueName ? valueName : "";
-    const StoredValue before = listener_ ? readStoredValue(inner_, key, name) : StoredValue{};
+    const StoredValue before = listener_ ? readKeyValue(inner_, key, name) : StoredValue{};
     const long status = inner_.RegDeleteValueA(key, valueName);
     if (status == reg::Success && before.present) tell(key, valueName, before);
     return status;
@@ -61,8 +85,12 @@ long RecordingRegistry::RegDeleteValueA(reg::Key key, const char* valueName) {
 void RecordingRegistry::tell(reg::Key key, const char* valueName, const StoredValue& before) {
     if (!listener_) return;
     const auto path = paths_.find(key);
-    if (path == paths_.end()) return;
-    ValueChange change{path->second, valueName ? valueName : "", before, readStoredValue(inner_, key, valueName ? valueName : "")};
+    ValueChange change;
+    if (path == paths_.end() || !belowStoreRoot(path->second, change.keyPath)) return;
+    change.valueName = valueName ? valueName : "";
+    change.setting = change.keyPath.empty() ? change.valueName : change.keyPath + "\\" + change.valueName;
+    change.before = before;
+    change.after = readKeyValue(inner_, key, change.valueName);
     // Writing what was there already changes nothing to take back.
     if (change.before != change.after) listener_(change);
 }

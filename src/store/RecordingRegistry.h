@@ -1,9 +1,9 @@
 #pragma once
 // Passes every call on to another registry, knows the path of each key it
-// opened, and tells a listener of every value written or deleted with the
-// value before and after, so that the change can be taken back.
+// opened, and tells a listener of every value of the store written or
+// deleted, with the value before and after, so that it can be taken back.
 #include "Registry.h"
-#include "StoredValue.h"
+#include "SettingsTransfer.h"
 
 #include <functional>
 #include <map>

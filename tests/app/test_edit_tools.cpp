@@ -149,13 +149,12 @@ TEST_F(EditToolsTest, AnUndoWhoseWriteFailsSaysSoAndKeepsTheStack) {
 }
 
 TEST_F(EditToolsTest, ResetAllAsksThenRestoresEveryDefaultAsOneStep) {
-    app_->dialogs.messages.queueAnswer(false);
+    app_->dialogs.questions.queueAnswer(std::nullopt);
     trigger("actionResetAll");
-    ASSERT_EQ(app_->messages().size(), 1u);
-    EXPECT_EQ(app_->messages()[0].icon, dialogs::MessageIcon::Question);
+    ASSERT_EQ(app_->dialogs.questions.asked().size(), 1u);
     EXPECT_EQ(number("ContactSoundMaxTime"), 30);
 
-    app_->dialogs.messages.queueAnswer(true);
+    app_->dialogs.questions.queueAnswer(0);
     trigger("actionResetAll");
     EXPECT_EQ(number("ContactSoundMaxTime"), 12);
     EXPECT_FALSE(number("QuickIconBgColor"));  // its default is no value
@@ -168,7 +167,26 @@ TEST_F(EditToolsTest, ResetAllAsksThenRestoresEveryDefaultAsOneStep) {
     EXPECT_EQ(number("QuickIconBgColor"), 0x112233);
     EXPECT_FALSE(number("AddCharToTruncateName"));
     EXPECT_TRUE(marked(settingIndex("ContactSoundMaxTime")));
-    EXPECT_EQ(app_->messages().size(), 2u);
+    EXPECT_TRUE(app_->messages().empty());
+}
+
+TEST_F(EditToolsTest, AnImportIsOneStepThatUndoTakesBack) {
+    const QString file = QString::fromStdString(hive_->folder() + "/in.reg");
+    writeText(file.toStdString(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2\\alice\\Preferences]\r\n"
+                                  "\"ContactSoundMaxTime\"=dword:0000000c\r\n\"AddCharToTruncateName\"=dword:00000001\r\n");
+    app_->dialogs.files.queueAnswer(file);
+    app_->dialogs.questions.queueAnswer(0);
+    trigger("actionImport");
+    ASSERT_EQ(number("AddCharToTruncateName"), 1);
+    EXPECT_FALSE(marked(settingIndex("ContactSoundMaxTime")));
+    EXPECT_TRUE(marked(settingIndex("AddCharToTruncateName")));
+    EXPECT_EQ(stack().count(), 1);
+    trigger("actionUndo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 30);
+    EXPECT_FALSE(number("AddCharToTruncateName"));
+    EXPECT_TRUE(marked(settingIndex("ContactSoundMaxTime")));
+    trigger("actionRedo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 12);
 }
 
 TEST_F(EditToolsTest, FindNarrowsTheListByNameOrDescriptionAndEscClearsThenHides) {

@@ -3,6 +3,7 @@
 #include "../platform/HiveTestFiles.h"
 #include "Catalogue.h"
 #include "ChangedSettings.h"
+#include "KeyValue.h"
 #include "HiveRegistry.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
@@ -71,7 +72,7 @@ protected:
                 char name[256] = {};
                 std::uint32_t length = sizeof name;
                 if (fresh.registry->RegEnumValueA(k, i, name, &length, nullptr, nullptr, nullptr, nullptr)) break;
-                values[sub + "|" + name] = readStoredValue(*fresh.registry, k, name);
+                values[sub + "|" + name] = readKeyValue(*fresh.registry, k, name);
             }
             fresh.registry->RegCloseKey(k);
         }
@@ -121,11 +122,11 @@ TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPu
     EXPECT_EQ(changedNames(), (std::set<std::string>{"CtcListFont", "WindowFont"}));
     ASSERT_FALSE(changes_.empty());
     for (const ValueChange& c : changes_) {
-        EXPECT_EQ(c.keyPath.rfind(Prefs, 0), 0u) << c.keyPath;
+        EXPECT_EQ(c.keyPath.rfind("alice\\Preferences", 0), 0u) << c.keyPath;
         EXPECT_NE(c.before, c.after) << c.valueName;
     }
-    for (auto c = changes_.rbegin(); c != changes_.rend(); ++c)
-        ASSERT_TRUE(putStoredValue(*hive_, c->keyPath, c->valueName, c->before)) << c->valueName;
+    std::string error;
+    ASSERT_TRUE(applyChanges(*hive_, changes_, true, error)) << error;
     EXPECT_EQ(everyValue(), original);
 }
 
