@@ -6,11 +6,14 @@
 #include "AppIcon.h"
 #include "Catalogue.h"
 #include "Dialogs.h"
+#include "EditTools.h"
 #include "EditorPanel.h"
 #include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
+#include "RecordingRegistry.h"
+#include "SettingsTransferActions.h"
 #include "SettingsTree.h"
 #include "SortedList.h"
 #include "Version.h"
@@ -31,7 +34,6 @@ const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
 
 namespace {
 
-constexpr const char* StoreRootPath = "Software\\Tavrel\\Brisko2";
 constexpr const char* DefaultUserKey = "Nobody";
 constexpr const char* MinimumAddOnVersion = "3.20";
 
@@ -70,10 +72,11 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      registry_(registry),
+      recorder_(std::make_unique<RecordingRegistry>(registry)),
+      registry_(*recorder_),
       dialogs_(dialogs),
       exit_(std::move(exitProgram)),
-      store_(std::make_unique<PreferenceStore>(registry, [this] {
+      store_(std::make_unique<PreferenceStore>(registry_, [this] {
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
@@ -97,6 +100,12 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
+    // An import is undone as one step of its own, so it writes past the recorder.
+    transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
+                                            [this] { return currentKeyPath(); });
+    // The panel on show reads its setting again: an import may have changed it.
+    connect(transfer_, &SettingsTransferActions::imported, this, [this] { PrepareEditor(prefActual_); });
+    tools_ = new EditTools(*this, *recorder_, dialogs_, tree1_, tree2_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
@@ -237,6 +246,7 @@ void MainWindow::chooseAccount(const QString& text) {
     picker_.close();
     if (!selected) showNotice();
     PrepareEditor(prefActual_);
+    tools_->accountChosen();
 }
 
 bool MainWindow::openPreferencesKey(const QString& account) {
@@ -253,6 +263,13 @@ bool MainWindow::openPreferencesKey(const QString& account) {
     }
     store_->setCurrentKey(key);
     return true;
+}
+
+std::optional<std::string> MainWindow::currentKeyPath() const {
+    if (store_->currentKey() == 0) return std::nullopt;
+    const QString text = combo1_->currentText();
+    if (text == AllUsers) return std::string();
+    return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
 }
 
 void MainWindow::showNotice() {
@@ -306,6 +323,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this && isVisible()) {
+            if (tools_->takeEscape(watched)) return true;
             picker_.close();
             close();
             return true;

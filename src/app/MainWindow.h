@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -21,8 +23,11 @@ namespace fk {
 
 class AboutPanel;
 class AccountPanel;
+class EditTools;
 class MainMenu;
 class PreferenceStore;
+class RecordingRegistry;
+class SettingsTransferActions;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
 
@@ -60,6 +65,12 @@ public:
 
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }
+    EditTools& editTools() const { return *tools_; }
+    // File > Export and Import settings; its `imported` signal follows an import.
+    SettingsTransferActions& transfer() const { return *transfer_; }
+    // The current preferences key below the store root: "" for all users,
+    // "<account>\Preferences" for an account; nothing before a pick.
+    std::optional<std::string> currentKeyPath() const;
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
     // Picture1(index), made the first time it is asked for; null past the array.
@@ -81,6 +92,9 @@ private:
     void releaseKeys();
     void fatal(const QString& text);
 
+    // Every registry call of the window and its panels goes through it, so
+    // that each change can be undone.
+    std::unique_ptr<RecordingRegistry> recorder_;
     reg::Registry& registry_;
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
@@ -94,6 +108,8 @@ private:
 
     QWidget* client_ = nullptr;
     MainMenu* menu_ = nullptr;
+    EditTools* tools_ = nullptr;
+    SettingsTransferActions* transfer_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QGroupBox* frame3_ = nullptr;

@@ -4,8 +4,10 @@
 #include "MainWindow.h"
 #include "SettingsTree.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -117,6 +119,21 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
             std::fprintf(stderr, "fettlekit: the tag picker did not open\n");
             ok = false;
         }
+    }
+    // The marks of the settings changed from their default, with the list
+    // narrowed by the find box.
+    tour.choose(tour.anAccount());
+    auto* find = window.findChild<QAction*>(QStringLiteral("actionFind"));
+    auto* filter = window.findChild<QLineEdit*>(QStringLiteral("filterBox"));
+    if (find && filter) {
+        find->trigger();
+        filter->setText(QStringLiteral("icon"));
+        for (int index = 0; index < SettingCount; ++index)
+            if (settingEntry(index).ValueName == "IconShowDelay") tour.select(index);
+        ok = tour.shoot(QStringLiteral("marks-and-find")) && ok;
+    } else {
+        std::fprintf(stderr, "fettlekit: no find box\n");
+        ok = false;
     }
     window.close();
     return ok ? 0 : 1;

@@ -175,6 +175,11 @@ public:
     long RegDeleteValueA(reg::Key key, const char* valueName) override {
         return inner_.RegDeleteValueA(key, valueName);
     }
+    long RegEnumValueA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* dataLength) override {
+        return inner_.RegEnumValueA(key, index, name, nameLength, reserved, type, data, dataLength);
+    }
     int openHandleCount() const override { return inner_.openHandleCount(); }
     bool writable() const override { return inner_.writable(); }
 

@@ -121,8 +121,8 @@ TEST_F(RegCommand, HelpAndBadOperations) {
     EXPECT_EQ(printed().rfind("REG QUERY <key> [/v value_name | /ve] [/s]\n", 0), 0u);
     EXPECT_EQ(reg({"query", "/?", "/s"}), 1);
     EXPECT_EQ(printed(), "reg: Invalid syntax. Type \"REG QUERY /?\" for help.\n");
-    EXPECT_EQ(reg({"import", "x.reg"}), 1);
-    EXPECT_EQ(printed(), "reg: Invalid option [import]. Type \"REG /?\" for help.\n");
+    EXPECT_EQ(reg({"copy", "x", "y"}), 1);
+    EXPECT_EQ(printed(), "reg: Invalid option [copy]. Type \"REG /?\" for help.\n");
     EXPECT_EQ(reg({}), 1);
     EXPECT_EQ(printed(), "reg: Invalid syntax. Type \"REG /?\" for help.\n");
 }

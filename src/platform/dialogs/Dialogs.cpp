@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QAbstractButton>
+#include <QPushButton>
 
 namespace fk::dialogs {
 
@@ -38,14 +40,16 @@ std::optional<QString> FileDialog::mapped(std::optional<QString> path) const {
     return path;
 }
 
-std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& title, const QStringList& filters) {
+std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                            bool mapPath) {
     Request request{title, filters, filters.value(0)};
     requests_.push_back(request);
+    auto result = [&](std::optional<QString> path) { return mapPath ? mapped(path) : path; };
     if (scripted_) {
         if (answers_.empty()) return std::nullopt;
         auto answer = answers_.front();
         answers_.pop_front();
-        return mapped(answer);
+        return result(answer);
     }
     QStringList qtFilters;
     for (const QString& filter : filters) qtFilters << qtFilter(filter);
@@ -56,7 +60,49 @@ std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& titl
     dialog.setNameFilters(qtFilters);
     dialog.selectNameFilter(qtFilter(request.selectedFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return mapped(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+    return result(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+}
+
+std::optional<QString> FileDialog::saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                            const QString& suggestedName) {
+    requests_.push_back({title, filters, filters.value(0), true, suggestedName});
+    if (scripted_) {
+        if (answers_.empty()) return std::nullopt;
+        auto answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    QStringList qtFilters;
+    for (const QString& filter : filters) qtFilters << qtFilter(filter);
+    QFileDialog dialog(parent, title);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(qtFilters);
+    dialog.setDefaultSuffix(QStringLiteral("reg"));
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
+std::optional<int> QuestionDialog::ask(QWidget* parent, const QString& title, const QString& text,
+                                       const QStringList& buttons, const QString& details) {
+    asked_.push_back({title, text, buttons, details});
+    if (scripted_) {
+        if (answers_.empty()) return std::nullopt;
+        auto answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    box.setInformativeText(details);
+    std::vector<QAbstractButton*> pressed;
+    for (const QString& caption : buttons) pressed.push_back(box.addButton(caption, QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    for (size_t i = 0; i < pressed.size(); ++i)
+        if (box.clickedButton() == pressed[i]) return int(i);
+    return std::nullopt;
 }
 
 std::optional<QColor> ColourDialog::chooseColour(QWidget* parent, const QColor& initial, const CustomColours& custom) {

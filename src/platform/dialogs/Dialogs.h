@@ -45,10 +45,18 @@ public:
         QString title;
         QStringList filters;      // "WAVs (*.wav)" ... in the order offered
         QString selectedFilter;   // the one selected when the dialog opens
+        bool save = false;        // a name to write to, not an existing file
+        QString suggestedName;    // save: the name offered
     };
 
-    // Existing files only; a full path, or nothing when cancelled.
-    std::optional<QString> openFile(QWidget* parent, const QString& title, const QStringList& filters);
+    // Existing files only; a full path, or nothing when cancelled. Files the
+    // program itself reads ask for no mapping: they keep their own names.
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                    bool mapPath = true);
+    // A name to write to; the dialog asks before an existing file is
+    // replaced. A full path as this machine names it, or nothing.
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                    const QString& suggestedName);
 
     void setScripted(bool scripted) { scripted_ = scripted; }
     // The next scripted answer: a path, or std::nullopt for Cancel.
@@ -66,6 +74,31 @@ private:
     PathMapping mapping_;
     std::deque<std::optional<QString>> answers_;
     std::vector<Request> requests_;
+};
+
+// A question answered with one of its buttons or Cancel.
+class QuestionDialog {
+public:
+    struct Asked {
+        QString title;
+        QString text;
+        QStringList buttons;  // in order; Cancel follows them
+        QString details;      // shown below the text, one item a line
+    };
+
+    // The index of the button pressed; nothing for Cancel or Esc.
+    std::optional<int> ask(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+                           const QString& details = {});
+
+    void setScripted(bool scripted) { scripted_ = scripted; }
+    // The next scripted answer: a button's index, or std::nullopt for Cancel.
+    void queueAnswer(std::optional<int> answer) { answers_.push_back(answer); }
+    const std::vector<Asked>& asked() const { return asked_; }
+
+private:
+    bool scripted_ = false;
+    std::deque<std::optional<int>> answers_;
+    std::vector<Asked> asked_;
 };
 
 class ColourDialog {
@@ -101,11 +134,13 @@ struct Dialogs {
     MessageDialog messages;
     FileDialog files;
     ColourDialog colours;
+    QuestionDialog questions;
 
     void setScripted(bool scripted) {
         messages.setScripted(scripted);
         files.setScripted(scripted);
         colours.setScripted(scripted);
+        questions.setScripted(scripted);
     }
 };
 

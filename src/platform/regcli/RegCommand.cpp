@@ -1,5 +1,7 @@
 #include "RegCommand.h"
 
+#include "RegFileReader.h"
+#include "RegFileWriter.h"
 #include "text/Cp1252.h"
 
 #include <cerrno>
@@ -9,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <istream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <sys/stat.h>
@@ -39,7 +42,7 @@ constexpr const char* Usage =
     "Usage:\n"
     "  REG [operation] [parameters]\n\n"
     "Supported operations:\n"
-    "  ADD | DELETE | EXPORT | QUERY\n\n"
+    "  ADD | DELETE | EXPORT | IMPORT | QUERY\n\n"
     "For help on a specific operation, type:\n"
     "  REG [operation] /?\n\n";
 
@@ -129,6 +132,13 @@ std::string exportUsage() {
            "     This file must have a .reg extension.\n\n"
            "  /y\n"
            "     Overwrite <file> without prompting for confirmation.\n\n";
+}
+
+std::string importUsage() {
+    return "REG IMPORT <file>\n\n"
+           "  Imports keys, values and data from a given file into the registry.\n\n"
+           "  <file>\n"
+           "     The name and path of the registry file to import.\n\n";
 }
 
 constexpr const char* ViewUsage =
@@ -228,97 +238,6 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
     }
 }
 
-// A .reg file's text, as Wine's reg export writes it (UTF-16, CR LF).
-class ExportWriter {
-public:
-    void key(const std::u16string& path) { out_ += u"\r\n[" + path + u"]\r\n"; }
-
-    void value(const ValueData& v) {
-        size_t lineLength = 0;
-        if (v.name.empty()) {
-            out_ += u"@=";
-            lineLength = 2;
-        } else {
-            std::u16string name = escape(text::cp1252ToUtf16(v.name));
-            out_ += u"\"" + name + u"\"=";
-            lineLength = name.size() + 3;
-        }
-        if (v.type == TypeSz) {
-            std::string textPart = v.bytes.empty() ? std::string() : v.bytes.substr(0, v.bytes.size() - 1);
-            textPart = textPart.substr(0, textPart.find('\0'));
-            out_ += u"\"" + escape(text::cp1252ToUtf16(textPart)) + u"\"";
-        } else if (v.type == TypeDword && !v.bytes.empty()) {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "dword:%08x", unsigned(littleEndian(v.bytes, 4)));
-            out_ += ascii(buf);
-        } else {
-            bool isText = v.type == TypeExpandSz || v.type == TypeMultiSz;
-            hex(v.type, lineLength, isText ? utf16Bytes(v.bytes) : v.bytes);
-        }
-        out_ += u"\r\n";
-    }
-
-    std::string bytes() const {
-        std::u16string all = u"\xFEFFWindows Registry Editor Version 5.00\r\n" + out_ + u"\r\n";
-        std::string out;
-        out.reserve(all.size() * 2);
-        for (char16_t c : all) {
-            out += char(c & 0xFF);
-            out += char(c >> 8);
-        }
-        return out;
-    }
-
-private:
-    static std::u16string ascii(const char* s) { return std::u16string(s, s + std::strlen(s)); }
-
-    static std::string utf16Bytes(const std::string& cp1252) {
-        std::string out;
-        for (char16_t c : text::cp1252ToUtf16(cp1252)) {
-            out += char(c & 0xFF);
-            out += char(c >> 8);
-        }
-        return out;
-    }
-
-    static std::u16string escape(const std::u16string& s) {
-        std::u16string out;
-        for (char16_t c : s) {
-            if (!c) break;
-            switch (c) {
-            case u'\r': out += u"\\r"; break;
-            case u'\n': out += u"\\n"; break;
-            case u'\\': out += u"\\\\"; break;
-            case u'"': out += u"\\\""; break;
-            default: out += c;
-            }
-        }
-        return out;
-    }
-
-    // Wine wraps hex data once a line reaches 77 characters.
-    void hex(std::uint32_t type, size_t lineLength, const std::string& data) {
-        char buf[16];
-        if (type == TypeBinary) std::snprintf(buf, sizeof buf, "hex:");
-        else std::snprintf(buf, sizeof buf, "hex(%x):", type);
-        out_ += ascii(buf);
-        lineLength += std::strlen(buf);
-        for (size_t i = 0; i < data.size(); ++i) {
-            std::snprintf(buf, sizeof buf, "%02x", unsigned(std::uint8_t(data[i])));
-            out_ += ascii(buf);
-            if (i + 1 == data.size()) break;
-            out_ += u",";
-            lineLength += 3;
-            if (lineLength >= 77) {
-                out_ += u"\\\r\n  ";
-                lineLength = 2;
-            }
-        }
-    }
-
-    std::u16string out_;
-};
-
 // A key as given on the command line.
 struct KeyArg {
     bool currentUser = false;          // the only root this registry holds
@@ -339,6 +258,7 @@ public:
         if (sameText(op, "add")) usage = addUsage, action = &Reg::add;
         else if (sameText(op, "delete")) usage = deleteUsage, action = &Reg::remove;
         else if (sameText(op, "export")) usage = exportUsage, action = &Reg::exportKey;
+        else if (sameText(op, "import")) usage = importUsage, action = &Reg::importFile;
         else if (sameText(op, "query")) usage = queryUsage, action = &Reg::query;
         else return say("reg: Invalid option [" + op + "]. "), say(MsgRegHelp), 1;
         if (args.size() == 1) return invalidSyntax(args);
@@ -717,7 +637,7 @@ private:
         }
         Key k = 0;
         if (openKey(key, KeyRead, k) != Success) return say(MsgKeyMissing), 1;
-        ExportWriter writer;
+        regfile::RegFileWriter writer;
         exportTree(writer, k, text::cp1252ToUtf16(ansi(key.longName)));
         reg_.RegCloseKey(k);
 
@@ -733,14 +653,93 @@ private:
         return 0;
     }
 
-    void exportTree(ExportWriter& writer, Key k, const std::u16string& path) {
+    void exportTree(regfile::RegFileWriter& writer, Key k, const std::u16string& path) {
         writer.key(path);
-        for (const auto& v : values(k)) writer.value(v);
+        for (const auto& v : values(k)) writer.value(v.name, v.type, v.bytes);
         for (const std::string& sub : subkeys(k)) {
             Key child = 0;
             if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
             exportTree(writer, child, path + u"\\" + text::cp1252ToUtf16(sub));
             reg_.RegCloseKey(child);
+        }
+    }
+
+    // ---- reg import ----
+    int importFile(const std::vector<std::string>& args) {
+        if (args.size() > 3) return invalidSyntax(args);
+        if (args.size() == 3) {
+            std::string sw;
+            if (!switchOf(args[2], sw) || !(sameText(sw, "reg:32") || sameText(sw, "reg:64"))) return invalidSyntax(args);
+        }
+        std::ifstream in(args[1], std::ios::binary);
+        if (!in) return say("reg: The file '" + args[1] + "' was not found.\n"), 1;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        regfile::RegFile file = regfile::readRegFile(bytes);
+        if (file.header == regfile::Header::Invalid) return 1;
+        Key current = 0;
+        for (const auto& step : file.instructions) importStep(step, current);
+        if (current) reg_.RegCloseKey(current);
+        return 0;
+    }
+
+    // One instruction, as reg import carries it out: a key that cannot be
+    // made is reported and the values under it go nowhere; everything
+    // else fails silently.
+    void importStep(const regfile::Instruction& step, Key& current) {
+        using I = regfile::Instruction;
+        auto close = [&] {
+            if (current) reg_.RegCloseKey(current);
+            current = 0;
+        };
+        std::u16string path;
+        bool knownRoot = false;
+        switch (step.kind) {
+        case I::OpenKey: {
+            close();
+            bool mine = regfile::currentUserPath(step.key, path, knownRoot);
+            SecurityAttributes security{sizeof(SecurityAttributes), nullptr, false};
+            std::uint32_t disposition = 0;
+            if (!mine || reg_.RegCreateKeyExA(CurrentUser, text::utf16ToCp1252(path).c_str(), 0, "", 0, KeyAllAccess,
+                                              &security, &current, &disposition) != Success) {
+                current = 0;
+                say("reg: Unable to import the registry key '" + shown(text::utf16ToCp1252(step.key)) + "'\n");
+            }
+            break;
+        }
+        case I::DeleteKey:
+            close();
+            if (!step.key.empty() && (step.key[0] == u'H' || step.key[0] == u'h') &&
+                regfile::currentUserPath(step.key, path, knownRoot) && !path.empty()) {
+                std::string ansiPath = text::utf16ToCp1252(path);
+                Key k = 0;
+                if (reg_.RegOpenKeyExA(CurrentUser, ansiPath.c_str(), 0, KeyAllAccess, &k) == Success) {
+                    long rc = deleteSubkeys(k);
+                    reg_.RegCloseKey(k);
+                    if (rc == Success) reg_.RegDeleteKeyA(CurrentUser, ansiPath.c_str());
+                }
+            }
+            break;
+        case I::SetValue: {
+            if (!current) break;
+            std::string data = step.data;
+            if (step.type == TypeSz || step.type == TypeExpandSz || step.type == TypeMultiSz) {
+                std::u16string wide;
+                for (size_t i = 0; i + 1 < data.size(); i += 2)
+                    wide += char16_t(std::uint8_t(data[i]) | std::uint8_t(data[i + 1]) << 8);
+                data = text::utf16ToCp1252(wide);
+            }
+            reg_.RegSetValueExA(current, text::utf16ToCp1252(step.name).c_str(), 0, step.type,
+                                reinterpret_cast<const std::uint8_t*>(data.data()), std::uint32_t(data.size()));
+            break;
+        }
+        case I::DeleteValue:
+            if (current) reg_.RegDeleteValueA(current, text::utf16ToCp1252(step.name).c_str());
+            break;
+        case I::UnknownEscape:
+            say("reg: Unrecognized escape sequence [\\" + shown(text::utf16ToCp1252(std::u16string(1, step.escape))) + "]\n");
+            break;
+        case I::Skipped:
+            break;
         }
     }
 
@@ -889,7 +888,7 @@ int runReg(reg::Registry& registry, const std::vector<std::string>& args, Consol
 }
 
 bool writesRegistry(const std::vector<std::string>& args) {
-    return !args.empty() && (sameText(args[0], "add") || sameText(args[0], "delete"));
+    return !args.empty() && (sameText(args[0], "add") || sameText(args[0], "delete") || sameText(args[0], "import"));
 }
 
 }  // namespace fk::regcli

@@ -1,0 +1,113 @@
+#include "EditTools.h"
+
+#include "ChangeMarks.h"
+#include "Dialogs.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "Messages.h"
+#include "PreferenceStore.h"
+#include "RecordingRegistry.h"
+#include "ResetAll.h"
+#include "SettingsFilter.h"
+#include "SettingsTransferActions.h"
+#include "SettingsTree.h"
+#include "UndoHistory.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace fk {
+
+EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::Dialogs& dialogs,
+                     SettingsTree* accountTree, SettingsTree* allUsersTree)
+    : QObject(&window),
+      window_(window),
+      registry_(registry),
+      dialogs_(dialogs),
+      accountTree_(accountTree),
+      allUsersTree_(allUsersTree),
+      history_(new UndoHistory(registry, dialogs.messages, &window)),
+      filter_(new SettingsFilter({accountTree, allUsersTree}, [&window] { return window.Pref_Actual(); })) {
+    undo_ = addAction("actionUndo", tr("&Undo"), QKeySequence::Undo);
+    redo_ = addAction("actionRedo", tr("&Redo"), QKeySequence::Redo);
+    window.menu().edit()->addSeparator();
+    QAction* find = addAction("actionFind", tr("&Find..."), QKeySequence::Find);
+    window.menu().edit()->addSeparator();
+    resetAll_ = addAction("actionResetAll", tr("Reset all settings of this account\u2026"), {});
+    resetAll_->setEnabled(false);
+
+    QUndoStack& stack = history_->stack();
+    undo_->setEnabled(false);
+    redo_->setEnabled(false);
+    connect(&stack, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, this,
+            [this](const QString& text) { undo_->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text)); });
+    connect(&stack, &QUndoStack::redoTextChanged, this,
+            [this](const QString& text) { redo_->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text)); });
+    // Pending writes count too: a press of "Change" is undoable at once.
+    connect(undo_, &QAction::triggered, this, [this] {
+        if (history_->undo()) afterStep();
+    });
+    connect(redo_, &QAction::triggered, this, [this] {
+        if (history_->redo()) afterStep();
+    });
+    connect(history_, &UndoHistory::storeChanged, this, &EditTools::showMarks);
+    connect(find, &QAction::triggered, filter_, &SettingsFilter::open);
+    connect(resetAll_, &QAction::triggered, this, &EditTools::resetAll);
+    // An import writes past the recorder, all at once: one step of its own.
+    connect(&window.transfer(), &SettingsTransferActions::imported, this,
+            [this](const std::vector<ValueChange>& changes) {
+                history_->commitPending();
+                history_->addStep(changes, tr("Import settings"));
+            });
+}
+
+QAction* EditTools::addAction(const char* name, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, &window_);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    window_.menu().edit()->addAction(action);
+    // The menu's shortcuts work while the window has the focus.
+    window_.addAction(action);
+    return action;
+}
+
+void EditTools::accountChosen() {
+    resetAll_->setEnabled(window_.store().currentKey() != 0);
+    showMarks();
+}
+
+bool EditTools::takeEscape(QObject* watched) { return filter_->takeEscape(watched); }
+
+void EditTools::showMarks() {
+    const reg::Key key = window_.store().currentKey();
+    if (!key) return;
+    const bool allUsers = key == window_.storeRootKey();
+    ChangeMarks::show(allUsers ? *allUsersTree_ : *accountTree_, registry_, key);
+}
+
+void EditTools::afterStep() {
+    // The panel on screen shows what the store now holds.
+    window_.PrepareEditor(window_.Pref_Actual());
+    showMarks();
+}
+
+void EditTools::resetAll() {
+    PreferenceStore& store = window_.store();
+    const reg::Key key = store.currentKey();
+    if (!key) return;
+    const bool allUsers = key == window_.storeRootKey();
+    const QString whose = allUsers ? tr("all users") : tr("this account");
+    if (!dialogs_.questions.ask(&window_, tr("Reset all settings"),
+                                tr("Restore the default of every setting of %1?").arg(whose), {tr("Reset all")}))
+        return;
+    history_->commitPending();
+    if (resetAllSettings(store, allUsers) == ResetResult::KeyNotCreated)
+        dialogs_.messages.show(&window_, messages::settingNotSaved(), messages::errorTitle(),
+                       dialogs::MessageIcon::Exclamation);
+    history_->commitPending(tr("Reset all settings"));
+    afterStep();
+}
+
+}  // namespace fk

@@ -1,0 +1,44 @@
+#pragma once
+// The find box above the settings list: as the user types, the list keeps
+// only the settings whose name or description holds the text, ignoring
+// case and accents. The setting shown always stays in the list.
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QRect;
+
+namespace fk {
+
+class SettingsTree;
+
+class SettingsFilter : public QObject {
+    Q_OBJECT
+public:
+    // `trees` lie on top of each other; `shownIndex` gives the catalogue
+    // index of the setting on screen.
+    SettingsFilter(std::vector<SettingsTree*> trees, std::function<int()> shownIndex);
+
+    QLineEdit* box() const { return box_; }
+    // Shows the box above the list, focused with its text selected.
+    void open();
+    // Esc in the box: clears a text, else hides the box. True when taken.
+    bool takeEscape(QObject* watched);
+    // Narrows the trees to the box's text.
+    void apply();
+
+    // Case and accents left out, for comparing.
+    static QString folded(const QString& text);
+
+private:
+    void close();
+
+    std::vector<SettingsTree*> trees_;
+    std::function<int()> shownIndex_;
+    QLineEdit* box_;
+    std::vector<QRect> places_;  // of the trees while the box is shown
+};
+
+}  // namespace fk

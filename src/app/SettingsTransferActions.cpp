@@ -1,0 +1,84 @@
+#include "SettingsTransferActions.h"
+
+#include "AnsiText.h"
+#include "Dialogs.h"
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace fk {
+
+namespace {
+
+const QString ExportTitle = QStringLiteral("Export settings");
+const QString ImportTitle = QStringLiteral("Import settings");
+const QStringList RegFilters = {QStringLiteral("Registry files (*.reg)"), QStringLiteral("All files (*.*)")};
+
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+SettingsTransferActions::SettingsTransferActions(QWidget* window, reg::Registry& registry, dialogs::Dialogs& dialogs,
+                                                 MainMenu& menu, CurrentKey currentKey)
+    : QObject(window),
+      window_(window),
+      registry_(registry),
+      dialogs_(dialogs),
+      currentKey_(std::move(currentKey)),
+      export_(new QAction(tr("&Export settings…"), this)),
+      import_(new QAction(tr("&Import settings…"), this)) {
+    export_->setObjectName(QStringLiteral("actionExport"));
+    import_->setObjectName(QStringLiteral("actionImport"));
+    connect(export_, &QAction::triggered, this, &SettingsTransferActions::exportSettings);
+    connect(import_, &QAction::triggered, this, &SettingsTransferActions::importSettings);
+    menu.addFileAction(export_);
+    menu.addFileAction(import_);
+}
+
+void SettingsTransferActions::exportSettings() {
+    // "This account" needs one chosen; with all users it is the store root's own values and subkeys.
+    std::optional<std::string> current = currentKey_();
+    QStringList choices;
+    if (current) choices << tr("This account");
+    choices << tr("Every account");
+    std::optional<int> choice =
+        dialogs_.questions.ask(window_, ExportTitle, tr("Which settings do you want to export?"), choices);
+    if (!choice) return;
+    const bool everyAccount = !current || *choice == 1;
+    const std::string keyPath = everyAccount ? std::string() : *current;
+    QString suggested = QStringLiteral("Brisko2");
+    if (!keyPath.empty()) suggested += QLatin1Char(' ') + fromAnsi(keyPath.substr(0, keyPath.find('\\')));
+    std::optional<QString> file =
+        dialogs_.files.saveFile(window_, ExportTitle, RegFilters, suggested + QStringLiteral(".reg"));
+    if (!file) return;
+    std::string error;
+    if (!exportSettingsToFile(registry_, keyPath, file->toStdString(), error)) tell(utf8(error), true);
+}
+
+void SettingsTransferActions::importSettings() {
+    std::optional<QString> file = dialogs_.files.openFile(window_, ImportTitle, RegFilters, false);
+    if (!file) return;
+    ImportPlan plan = planImportFile(registry_, file->toStdString());
+    if (!plan.ok()) return tell(utf8(plan.error) + tr("\nNothing was imported."), true);
+    if (plan.changes.empty()) return tell(tr("The file holds no setting that differs from what is stored."), false);
+
+    QStringList lines;
+    for (const ValueChange& change : plan.changes)
+        lines << QStringLiteral("%1: %2 → %3")
+                     .arg(fromAnsi(change.setting), utf8(describeValue(change.before)), utf8(describeValue(change.after)));
+    const QString question = tr("Importing %1 changes %n setting(s):", nullptr, int(plan.changes.size()))
+                                 .arg(*file);
+    if (dialogs_.questions.ask(window_, ImportTitle, question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
+        return;
+    std::string error;
+    if (!applyChanges(registry_, plan.changes, false, error)) return tell(utf8(error), true);
+    emit imported(plan.changes);
+}
+
+void SettingsTransferActions::tell(const QString& text, bool problem) {
+    dialogs_.messages.show(window_, text, problem ? tr("Error") : ImportTitle,
+                           problem ? dialogs::MessageIcon::Exclamation : dialogs::MessageIcon::Information);
+}
+
+}  // namespace fk

@@ -1,0 +1,52 @@
+#include "UndoCommands.h"
+
+#include "Catalogue.h"
+
+#include <QStringList>
+
+namespace fk {
+
+ValueChangeCommand::ValueChangeCommand(reg::Registry& registry, std::vector<ValueChange> changes,
+                                       const QString& text)
+    : registry_(registry), changes_(std::move(changes)) {
+    setText(text.isEmpty() ? describe(changes_) : text);
+}
+
+bool ValueChangeCommand::apply(bool before) const {
+    std::string error;
+    return applyChanges(registry_, changes_, before, error);
+}
+
+void ValueChangeCommand::undo() {
+    if (skip_) {
+        skip_ = false;
+        return;
+    }
+    apply(true);
+}
+
+void ValueChangeCommand::redo() {
+    if (skip_) {
+        skip_ = false;
+        return;
+    }
+    apply(false);
+}
+
+QString ValueChangeCommand::describe(const std::vector<ValueChange>& changes) {
+    QStringList names;
+    for (const ValueChange& c : changes) {
+        // A font's values sit in a subkey named after the setting; a quick
+        // text's flag is named after its setting.
+        QString name = QString::fromStdString(c.valueName);
+        const std::size_t slash = c.keyPath.rfind('\\');
+        const std::string leaf = slash == std::string::npos ? c.keyPath : c.keyPath.substr(slash + 1);
+        for (int i = 0; i < SettingCount; ++i)
+            if (settingEntry(i).Kind == Font && settingEntry(i).ValueName == leaf) name = QString::fromStdString(leaf);
+        if (!names.contains(name)) names << name;
+    }
+    if (names.size() > 2) return names.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ...");
+    return names.join(QStringLiteral(", "));
+}
+
+}  // namespace fk

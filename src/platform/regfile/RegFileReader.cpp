@@ -1,0 +1,357 @@
+#include "RegFileReader.h"
+
+#include "Registry.h"
+#include "text/Cp1252.h"
+
+#include <cstdint>
+
+namespace fk::regfile {
+
+namespace {
+
+using namespace fk::reg;
+using Text = std::u16string;
+
+bool blank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool hexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+int hexValue(char16_t c) { return c <= u'9' ? c - u'0' : (c | 0x20) - u'a' + 10; }
+char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+size_t skipBlanks(const Text& s, size_t i) {
+    while (i < s.size() && blank(s[i])) ++i;
+    return i;
+}
+
+// True when only blanks or a comment follow.
+bool restIsEmpty(const Text& s, size_t i) {
+    i = skipBlanks(s, i);
+    return i == s.size() || s[i] == u';';
+}
+
+// What the C library's wcstoul(s, &end, 16) reads: blanks, a sign, "0x",
+// digits. `end` is `i` when no digit was read.
+struct Number {
+    std::uint64_t value = 0;
+    size_t end = 0;
+    bool overflow = false;
+};
+Number readHex(const Text& s, size_t i) {
+    Number n;
+    n.end = i;
+    size_t j = i;
+    while (j < s.size() && (blank(s[j]) || s[j] == u'\n' || s[j] == u'\r' || s[j] == u'\v' || s[j] == u'\f')) ++j;
+    bool negative = false;
+    if (j < s.size() && (s[j] == u'+' || s[j] == u'-')) negative = s[j++] == u'-';
+    if (j + 2 < s.size() && s[j] == u'0' && lower(s[j + 1]) == u'x' && hexDigit(s[j + 2]))
+        j += 2;
+    size_t digits = j;
+    while (j < s.size() && hexDigit(s[j])) {
+        n.value = n.value * 16 + std::uint64_t(hexValue(s[j++]));
+        if (n.value > 0xFFFFFFFFull) n.overflow = true, n.value = 0xFFFFFFFFull;
+    }
+    if (j == digits) return n;
+    if (negative && !n.overflow) n.value = (~n.value + 1) & 0xFFFFFFFFull;
+    n.end = j;
+    return n;
+}
+
+void appendUtf16(std::string& out, const Text& s) {
+    for (char16_t c : s) {
+        out += char(c & 0xFF);
+        out += char(c >> 8);
+    }
+}
+
+class Reader {
+public:
+    Reader(RegFile& file, const std::vector<Text>& lines) : file_(file), lines_(lines) {}
+
+    void run() {
+        for (index_ = 1; index_ < lines_.size(); ++index_) {
+            const Text& line = lines_[index_];
+            if (continuing_) continueHex(line);
+            else lineStart(line);
+        }
+        if (continuing_) finishHex();
+    }
+
+private:
+    int lineNumber() const { return int(index_) + 1; }
+
+    Instruction& add(Instruction::Kind kind) {
+        Instruction i;
+        i.kind = kind;
+        i.line = lineNumber();
+        file_.instructions.push_back(std::move(i));
+        return file_.instructions.back();
+    }
+    void skip(const std::string& reason) { add(Instruction::Skipped).reason = reason; }
+
+    void lineStart(const Text& line) {
+        size_t i = skipBlanks(line, 0);
+        if (i == line.size() || line[i] == u';') return;
+        if (line[i] == u'[') return keyName(line, i + 1);
+        if (line[i] == u'@') {
+            name_.clear();
+            return dataStart(line, i + 1);
+        }
+        if (line[i] == u'"') {
+            Text name;
+            size_t rest = 0;
+            if (!unescape(line, i + 1, name, rest)) return skip("the value name has no closing quotation mark");
+            name_ = name;
+            return dataStart(line, rest);
+        }
+        skip("this is not a key, a value or a comment");
+    }
+
+    void keyName(const Text& line, size_t i) {
+        size_t end = line.rfind(u']');
+        if (i == line.size() || blank(line[i]) || end == Text::npos || end < i)
+            return skip("the key name is not closed with ]");
+        if (line[i] == u'-') add(Instruction::DeleteKey).key = line.substr(i + 1, end - i - 1);
+        else add(Instruction::OpenKey).key = line.substr(i, end - i);
+    }
+
+    void dataStart(const Text& line, size_t i) {
+        i = skipBlanks(line, i);
+        if (i == line.size() || line[i] != u'=') return skip("the value name is not followed by =");
+        i = skipBlanks(line, i + 1);
+        size_t end = line.size();
+        while (end > i && blank(line[end - 1])) --end;
+        Text data = line.substr(i, end - i);
+        if (!data.empty() && data[0] == u'-') {
+            if (!restIsEmpty(data, 1)) return skip("a deletion is written \"name\"=-");
+            add(Instruction::DeleteValue).name = name_;
+            return;
+        }
+        dataType(data);
+    }
+
+    void dataType(const Text& data) {
+        if (data.starts_with(u"\"")) return stringData(data);
+        if (data.starts_with(u"dword:")) return dwordData(data.substr(6));
+        if (data.starts_with(u"hex:")) {
+            type_ = TypeBinary;
+            return startHex(data.substr(4));
+        }
+        if (data.starts_with(u"hex(")) {
+            Text rest = data.substr(4);
+            if (rest.empty() || (rest.size() > 1 && lower(rest[1]) == u'x')) return skip("the type in hex(...) is not a number");
+            Number n = readHex(rest, 0);
+            if (n.end + 1 >= rest.size() || rest[n.end] != u')' || rest[n.end + 1] != u':' || n.overflow)
+                return skip("the type in hex(...) is not a number");
+            type_ = std::uint32_t(n.value);
+            return startHex(rest.substr(n.end + 2));
+        }
+        skip("the data is not a text, dword:, hex: or hex(N):");
+    }
+
+    void stringData(const Text& data) {
+        Text value;
+        size_t rest = 0;
+        if (!unescape(data, 1, value, rest)) return skip("the text has no closing quotation mark");
+        if (!restIsEmpty(data, rest)) return skip("something follows the closing quotation mark");
+        Instruction& set = add(Instruction::SetValue);
+        set.name = name_;
+        set.type = TypeSz;
+        appendUtf16(set.data, value + u'\0');
+    }
+
+    void dwordData(const Text& data) {
+        size_t i = skipBlanks(data, 0);
+        if (i == data.size()) return skip("dword: has no number");
+        size_t digits = i;
+        std::uint32_t value = 0;
+        while (i < data.size() && hexDigit(data[i])) value = value * 16 + std::uint32_t(hexValue(data[i++]));
+        if (i - digits > 8) return skip("dword: takes at most 8 hex digits");
+        if (!restIsEmpty(data, i)) return skip("dword: is not a hex number");
+        Instruction& set = add(Instruction::SetValue);
+        set.name = name_;
+        set.type = TypeDword;
+        for (int b = 0; b < 4; ++b) set.data += char((value >> (8 * b)) & 0xFF);
+    }
+
+    void startHex(const Text& data) {
+        bytes_.clear();
+        start_ = lineNumber();
+        if (data.empty()) return setHex(false);
+        hexData(data);
+    }
+
+    // One line's comma-separated bytes; a '\' carries on to the next line.
+    void hexData(const Text& data) {
+        size_t s = 0;
+        bool more = false;
+        while (s < data.size()) {
+            Number n = readHex(data, s);
+            if (n.value > 0xFF) return failHex("a byte in hex data is above ff");
+            if (n.end == s) {
+                size_t e = skipBlanks(data, s);
+                if (e < data.size() && data[e] == u'\\') {
+                    if (!restIsEmpty(data, e + 1)) return failHex("something follows the \\ that carries on hex data");
+                    more = true;
+                    break;
+                }
+                if (e < data.size() && data[e] == u';') break;
+                return failHex("hex data holds something that is not a byte");
+            }
+            bytes_ += char(n.value);
+            size_t e = n.end;
+            if (e < data.size() && data[e] != u',') {
+                if (!restIsEmpty(data, e)) return failHex("hex data holds something that is not a byte");
+                break;
+            }
+            s = e < data.size() ? e + 1 : e;
+        }
+        if (more) continuing_ = true;
+        else setHex(true);
+    }
+
+    void continueHex(const Text& line) {
+        size_t i = skipBlanks(line, 0);
+        if (i == line.size() || line[i] == u';') return;
+        continuing_ = false;
+        if (!hexDigit(line[i])) return failHex("the line after a \\ does not go on with hex data");
+        hexData(line.substr(i));
+    }
+
+    void finishHex() {
+        continuing_ = false;
+        setHex(true);
+    }
+
+    void failHex(const std::string& reason) {
+        continuing_ = false;
+        skip(reason);
+    }
+
+    // Text types get their terminating zero; an ANSI file's texts are
+    // widened as reg widens them.
+    void setHex(bool prepare) {
+        std::string data = bytes_;
+        if (prepare && (type_ == TypeSz || type_ == TypeExpandSz || type_ == TypeMultiSz) && !data.empty()) {
+            if (file_.unicode) {
+                if (data.size() % 2) data.pop_back();
+                if (data.size() >= 2 && (data[data.size() - 1] || data[data.size() - 2])) data.append(2, '\0');
+            } else {
+                if (data.back()) data += '\0';
+                std::string wide;
+                appendUtf16(wide, text::cp1252ToUtf16(std::string_view(data.data(), data.size())));
+                data = wide;
+            }
+        }
+        Instruction& set = add(Instruction::SetValue);
+        set.line = start_;
+        set.name = name_;
+        set.type = type_;
+        set.data = data;
+    }
+
+    // Undoes \n, \r, \\ and \"; any other escape keeps its character with a
+    // warning; \0 or a missing closing quote fails.
+    bool unescape(const Text& s, size_t i, Text& out, size_t& rest) {
+        out.clear();
+        for (; i < s.size(); ++i) {
+            char16_t c = s[i];
+            if (c == u'"') {
+                rest = i + 1;
+                return true;
+            }
+            if (c != u'\\') {
+                out += c;
+                continue;
+            }
+            if (++i == s.size()) return false;
+            switch (s[i]) {
+            case u'n': out += u'\n'; break;
+            case u'r': out += u'\r'; break;
+            case u'0': return false;
+            case u'\\':
+            case u'"': out += s[i]; break;
+            default:
+                add(Instruction::UnknownEscape).escape = s[i];
+                out += s[i];
+            }
+        }
+        return false;
+    }
+
+    RegFile& file_;
+    const std::vector<Text>& lines_;
+    size_t index_ = 0;
+    Text name_;
+    std::uint32_t type_ = 0;
+    std::string bytes_;
+    int start_ = 0;
+    bool continuing_ = false;
+};
+
+// Lines end at CR, LF or CR LF; a NUL ends a line's text, as in reg.
+std::vector<Text> splitLines(const Text& all) {
+    std::vector<Text> lines;
+    Text line;
+    for (size_t i = 0; i < all.size(); ++i) {
+        char16_t c = all[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < all.size() && all[i + 1] == u'\n') ++i;
+            lines.push_back(line.substr(0, line.find(u'\0')));
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    lines.push_back(line.substr(0, line.find(u'\0')));
+    return lines;
+}
+
+Header headerOf(const Text& line) {
+    Text s = line.substr(skipBlanks(line, 0));
+    if (s == u"REGEDIT") return Header::Regedit;
+    if (s == u"REGEDIT4") return Header::Regedit4;
+    if (s == u"Windows Registry Editor Version 5.00") return Header::Version5;
+    if (s.starts_with(u"REGEDIT")) return Header::Fuzzy;
+    return Header::Invalid;
+}
+
+}  // namespace
+
+RegFile readRegFile(std::string_view bytes) {
+    RegFile file;
+    if (bytes.size() < 2) return file;
+    file.unicode = std::uint8_t(bytes[0]) == 0xFF && std::uint8_t(bytes[1]) == 0xFE;
+    std::vector<Text> lines;
+    if (file.unicode) {
+        Text all;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+            all += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
+        lines = splitLines(all);
+    } else {
+        // reg reads the first two bytes on their own, unconverted.
+        lines = splitLines(text::cp1252ToUtf16(bytes.substr(2)));
+        lines[0] = Text{char16_t(std::uint8_t(bytes[0])), char16_t(std::uint8_t(bytes[1]))} + lines[0];
+    }
+    file.header = headerOf(lines[0]);
+    if (file.header == Header::Regedit4 || file.header == Header::Version5) Reader(file, lines).run();
+    return file;
+}
+
+bool currentUserPath(const Text& key, Text& path, bool& knownRoot) {
+    static const char16_t* const Roots[] = {u"HKEY_CURRENT_USER", u"HKCU", u"HKEY_LOCAL_MACHINE", u"HKLM",
+                                            u"HKEY_CLASSES_ROOT", u"HKCR", u"HKEY_USERS", u"HKU",
+                                            u"HKEY_CURRENT_CONFIG", u"HKCC"};
+    knownRoot = false;
+    for (size_t r = 0; r < std::size(Roots); ++r) {
+        Text root = Roots[r];
+        if (key.size() < root.size() || (key.size() > root.size() && key[root.size()] != u'\\')) continue;
+        bool same = true;
+        for (size_t i = 0; i < root.size() && same; ++i) same = lower(key[i]) == lower(root[i]);
+        if (!same) continue;
+        knownRoot = true;
+        path = key.size() > root.size() ? key.substr(root.size() + 1) : Text();
+        return r < 2;
+    }
+    return false;
+}
+
+}  // namespace fk::regfile

@@ -1,0 +1,54 @@
+#pragma once
+// Reads a .reg file the way Wine's reg import does: UTF-16 LE with its byte
+// order mark or ANSI (code page 1252), the "Windows Registry Editor Version
+// 5.00" and "REGEDIT4" headers, key and value deletions, "hex:", "hex(N):"
+// and "dword:" data split over lines with '\', and the string escapes.
+// It only reads: what to do with each instruction is the caller's. No Qt.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fk::regfile {
+
+enum class Header {
+    Invalid,    // not a registry file: nothing is imported, reg fails
+    Regedit,    // "REGEDIT" alone (Windows 3.1): only HKEY_CLASSES_ROOT lines
+    Fuzzy,      // "REGEDIT" and more: accepted, but nothing is imported
+    Regedit4,
+    Version5,
+};
+
+struct Instruction {
+    enum Kind {
+        OpenKey,        // [KEY]: later values go here; created when missing
+        DeleteKey,      // [-KEY]: the key and all below it
+        SetValue,
+        DeleteValue,    // "name"=-
+        UnknownEscape,  // a warning reg prints; the character is kept
+        Skipped,        // a line reg ignores; `reason` says why
+    };
+    Kind kind = Skipped;
+    int line = 0;               // 1-based, where the instruction starts
+    std::u16string key;         // OpenKey, DeleteKey: the path as written
+    std::u16string name;        // SetValue, DeleteValue; empty for @
+    std::uint32_t type = 0;     // SetValue
+    std::string data;           // SetValue: the bytes reg hands the registry (texts UTF-16 LE)
+    char16_t escape = 0;        // UnknownEscape
+    std::string reason;         // Skipped
+};
+
+struct RegFile {
+    Header header = Header::Invalid;
+    bool unicode = false;
+    std::vector<Instruction> instructions;  // in file order
+};
+
+RegFile readRegFile(std::string_view bytes);
+
+// A key path split at its root as reg reads it ("HKCU\..." or
+// "HKEY_CURRENT_USER\..."): true for the current user's root, with `path`
+// the rest (empty for the root itself).
+bool currentUserPath(const std::u16string& key, std::u16string& path, bool& knownRoot);
+
+}  // namespace fk::regfile

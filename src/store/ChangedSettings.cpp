@@ -1,0 +1,175 @@
+#include "ChangedSettings.h"
+
+#include "Catalogue.h"
+#include "KeyValue.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace fk {
+
+namespace {
+
+constexpr const char* NotSet = "(not set)";
+
+std::optional<std::int32_t> number(const StoredValue& value) {
+    if (!value.present || value.type != reg::TypeDword || value.bytes.size() != 4) return std::nullopt;
+    std::uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = bits << 8 | std::uint8_t(value.bytes[std::size_t(i)]);
+    return std::int32_t(bits);
+}
+
+// As the store reads a text: REG_SZ under 256 bytes, without its ending zero.
+std::optional<std::string> text(const StoredValue& value) {
+    if (!value.present || value.type != reg::TypeSz || value.bytes.size() > 256) return std::nullopt;
+    std::string result = value.bytes;
+    if (!result.empty()) result.pop_back();
+    return result;
+}
+
+// Looked for among the key's subkeys first, so that a missing one is not
+// even asked for.
+bool hasSubkey(reg::Registry& registry, reg::Key key, const std::string& wanted) {
+    const auto lower = [](std::string s) {
+        for (char& c : s) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        return s;
+    };
+    for (std::uint32_t i = 0;; ++i) {
+        std::array<char, 256> name{};
+        std::uint32_t length = name.size();
+        if (registry.RegEnumKeyExA(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != reg::Success)
+            return false;
+        if (lower(std::string(name.data(), std::min<std::size_t>(length, name.size()))) == lower(wanted)) return true;
+    }
+}
+
+std::string yesNo(bool flag) { return flag ? "True" : "False"; }
+std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
+std::string colour(std::int32_t value) {
+    const auto bits = std::uint32_t(value);
+    return "RGB(" + std::to_string(bits & 0xFF) + ", " + std::to_string(bits >> 8 & 0xFF) + ", " +
+           std::to_string(bits >> 16 & 0xFF) + ")";
+}
+
+// A number, boolean or colour: one REG_DWORD against its default.
+SettingState numberState(const SettingEntry& e, const StoredValue& value) {
+    const auto stored = number(value);
+    SettingState state;
+    if (e.Kind == Boolean) {
+        state.byDefault = yesNo(e.DefaultBool);
+        state.stored = stored ? yesNo(*stored != 0) : NotSet;
+        state.changed = stored && (*stored != 0) != e.DefaultBool;
+    } else if (e.Kind == Colour) {
+        state.byDefault = e.ColourDefaultAbsent ? NotSet : colour(e.DefaultLong);
+        state.stored = stored ? colour(*stored) : NotSet;
+        state.changed = stored && (e.ColourDefaultAbsent || *stored != e.DefaultLong);
+    } else {
+        state.byDefault = std::to_string(e.DefaultLong);
+        state.stored = stored ? std::to_string(*stored) : NotSet;
+        state.changed = stored && *stored != e.DefaultLong;
+    }
+    return state;
+}
+
+SettingState textState(const std::optional<std::string>& stored, const std::string& defaultText, bool defaultAbsent) {
+    SettingState state;
+    state.byDefault = defaultAbsent ? NotSet : quoted(defaultText);
+    state.stored = stored ? quoted(*stored) : NotSet;
+    state.changed = stored && (defaultAbsent || *stored != defaultText);
+    return state;
+}
+
+SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
+    const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
+    const auto flag = number(readKeyValue(registry, key, pair.SwitchValueName));
+    SettingState state = textState(text(readKeyValue(registry, key, pair.TextValueName)), pair.DefaultText,
+                                   pair.TextDefaultAbsent);
+    state.changed = state.changed || (flag && (*flag != 0) != pair.DefaultSwitch);
+    state.stored = (flag ? yesNo(*flag != 0) : std::string(NotSet)) + ", " + state.stored;
+    state.byDefault = yesNo(pair.DefaultSwitch) + ", " + state.byDefault;
+    return state;
+}
+
+// Any value stored in the font's subkey counts.
+SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
+    const FontDefault& f = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
+    SettingState state;
+    state.byDefault = f.FaceName + ", " + std::to_string(f.Size) + ", weight " + std::to_string(f.Weight) +
+                      (f.Enabled ? ", enabled" : ", disabled");
+    reg::Key font = 0;
+    if (!hasSubkey(registry, key, e.ValueName) ||
+        registry.RegOpenKeyExA(key, e.ValueName.c_str(), 0, reg::KeyRead, &font) != reg::Success) {
+        state.stored = NotSet;
+        return state;
+    }
+    for (const char* name : {"Enable", "Name", "Height", "Weight", "Italic", "Charset"}) {
+        const StoredValue value = readKeyValue(registry, font, name);
+        if (!value.present) continue;
+        const auto n = number(value);
+        const auto t = text(value);
+        if (!state.stored.empty()) state.stored += ", ";
+        state.stored += std::string(name) + " " + (n ? std::to_string(*n) : t ? *t : std::string("?"));
+        state.changed = true;
+    }
+    registry.RegCloseKey(font);
+    if (!state.changed) state.stored = NotSet;
+    return state;
+}
+
+// A quick text hidden from the menu (its include flag stored as 0) counts.
+SettingState quickTextState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
+    const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
+    SettingState state;
+    state.byDefault = yesNo(row.DefaultInclude);
+    reg::Key list = 0;
+    if (hasSubkey(registry, key, row.SubkeyName) &&
+        registry.RegOpenKeyExA(key, row.SubkeyName.c_str(), 0, reg::KeyRead, &list) == reg::Success) {
+        for (std::uint32_t i = 0;; ++i) {
+            std::array<char, 256> name{};
+            std::uint32_t length = name.size();
+            if (registry.RegEnumKeyExA(list, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
+                reg::Success)
+                break;
+            const std::string quickText(name.data(), std::min<std::size_t>(length, name.size()));
+            reg::Key item = 0;
+            if (registry.RegOpenKeyExA(list, quickText.c_str(), 0, reg::KeyRead, &item) != reg::Success) continue;
+            const auto include = number(readKeyValue(registry, item, e.ValueName));
+            registry.RegCloseKey(item);
+            if (!include || *include != 0) continue;
+            state.stored += (state.changed ? ", " : "False for ") + quickText;
+            state.changed = true;
+        }
+        registry.RegCloseKey(list);
+    }
+    if (!state.changed) state.stored = NotSet;
+    return state;
+}
+
+}  // namespace
+
+SettingState settingState(reg::Registry& registry, reg::Key key, int index) {
+    const SettingEntry& e = settingEntry(index);
+    switch (e.Kind) {
+    case Boolean:
+    case Number:
+    case Colour:
+        return numberState(e, readKeyValue(registry, key, e.ValueName));
+    case Text:
+    case File:
+    case Account:
+        return textState(text(readKeyValue(registry, key, e.ValueName)), e.DefaultText,
+                         e.Kind == Text && e.TextDefaultAbsent);
+    case SwitchWithText:
+        return switchState(registry, key, e);
+    case Font:
+        return fontState(registry, key, e);
+    case QuickTexts:
+        return quickTextState(registry, key, e);
+    default:
+        return {};
+    }
+}
+
+}  // namespace fk

@@ -1,0 +1,21 @@
+#pragma once
+// Which settings of the current preferences key differ from their catalogue
+// default, with the stored and the default value in words. Reads only:
+// no value is written and no key created.
+#include "Registry.h"
+
+#include <string>
+
+namespace fk {
+
+struct SettingState {
+    bool changed = false;
+    std::string stored;     // code page 1252, as shown to the user
+    std::string byDefault;
+};
+
+// Entry `index` as stored under `key`, the account's (or the all-users)
+// preferences key.
+SettingState settingState(reg::Registry& registry, reg::Key key, int index);
+
+}  // namespace fk

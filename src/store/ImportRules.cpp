@@ -1,0 +1,137 @@
+#include "ImportRules.h"
+
+#include "Catalogue.h"
+#include "Registry.h"
+
+#include <cctype>
+#include <vector>
+
+namespace fk {
+
+namespace {
+
+// Brisko! reads texts into 256 bytes, terminating zero included.
+constexpr size_t LongestText = 255;
+
+bool same(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+std::vector<std::string> split(const std::string& path) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (!path.empty()) {
+        size_t slash = path.find('\\', start);
+        parts.push_back(path.substr(start, slash - start));
+        if (slash == std::string::npos) break;
+        start = slash + 1;
+    }
+    return parts;
+}
+
+enum class Want { Anything, Dword, Number, Colour, Text };
+
+struct Rule {
+    Want want = Want::Anything;
+    const SettingEntry* entry = nullptr;
+};
+
+// A value directly in a preferences key (an account's, or the root for all users).
+Rule preferenceRule(const std::string& name, bool allUsers) {
+    for (int i = 0; i < SettingCount; ++i) {
+        const SettingEntry& e = settingEntry(i);
+        if (e.AllUsers != allUsers) continue;
+        if (e.Kind == SwitchWithText) {
+            const SwitchTextPair& pair = catalogue().SwitchTextPairs[size_t(e.AuxIndex)];
+            if (same(name, pair.SwitchValueName)) return {Want::Dword, &e};
+            if (same(name, pair.TextValueName)) return {Want::Text, &e};
+            continue;
+        }
+        if (!same(name, e.ValueName)) continue;
+        switch (e.Kind) {
+        case Boolean: return {Want::Dword, &e};
+        case Number: return {Want::Number, &e};
+        case Colour: return {Want::Colour, &e};
+        case Text: case File: case Account: return {Want::Text, &e};
+        default: return {};
+        }
+    }
+    return {};
+}
+
+// A value in a subkey of a preferences key: a font's or a quick text's.
+Rule subkeyRule(const std::vector<std::string>& below, const std::string& name, bool allUsers) {
+    for (int i = 0; i < SettingCount; ++i) {
+        const SettingEntry& e = settingEntry(i);
+        if (e.AllUsers != allUsers) continue;
+        if (e.Kind == Font && below.size() == 1 && same(below[0], e.ValueName)) {
+            if (same(name, "Name")) return {Want::Text, &e};
+            for (const char* n : {"Enable", "Height", "Weight", "Italic", "Charset"})
+                if (same(name, n)) return {Want::Dword, &e};
+        }
+        if (e.Kind == QuickTexts && below.size() == 2 &&
+            same(below[0], catalogue().QuickTextDefaults[size_t(e.AuxIndex)].SubkeyName)) {
+            if (same(name, e.ValueName)) return {Want::Dword, &e};
+            if (same(name, "Message") || same(name, "Alias")) return {Want::Text, &e};
+        }
+    }
+    return {};
+}
+
+Rule ruleFor(const std::string& keyPath, const std::string& name) {
+    std::vector<std::string> parts = split(keyPath);
+    bool allUsers = parts.empty();
+    size_t depth = 0;  // parts that make up the preferences key
+    if (!allUsers) {
+        if (parts.size() < 2 || !same(parts[1], "Preferences")) {
+            // Fonts and quick texts of the all-users group sit in the root.
+            return subkeyRule(parts, name, true);
+        }
+        depth = 2;
+    }
+    if (parts.size() == depth) return preferenceRule(name, allUsers);
+    return subkeyRule(std::vector<std::string>(parts.begin() + long(depth), parts.end()), name, allUsers);
+}
+
+std::int32_t dwordOf(const std::string& bytes) {
+    std::uint32_t v = 0;
+    for (size_t i = 0; i < 4; ++i) v |= std::uint32_t(std::uint8_t(bytes[i])) << (8 * i);
+    return std::int32_t(v);
+}
+
+}  // namespace
+
+std::string importRuleBroken(const std::string& keyPath, const std::string& valueName, std::uint32_t type,
+                             const std::string& bytes) {
+    Rule rule = ruleFor(keyPath, valueName);
+    const std::string quoted = "\"" + valueName + "\"";
+    bool dword = type == reg::TypeDword && bytes.size() == 4;
+    switch (rule.want) {
+    case Want::Anything:
+        return {};
+    case Want::Dword:
+        return dword ? std::string() : quoted + " must be a number (dword:)";
+    case Want::Colour:
+        if (dword && std::uint32_t(dwordOf(bytes)) <= 0xFFFFFF) return {};
+        return quoted + " must be a colour, dword:00bbggrr";
+    case Want::Number: {
+        const SettingEntry& e = *rule.entry;
+        if (dword) {
+            std::int32_t v = dwordOf(bytes);
+            if (v >= e.MinValue && (!e.MaxEnforced || v <= e.MaxValue)) return {};
+        }
+        if (e.MaxEnforced)
+            return quoted + " must be a number from " + std::to_string(e.MinValue) + " to " + std::to_string(e.MaxValue);
+        return quoted + " must be a number of at least " + std::to_string(e.MinValue);
+    }
+    case Want::Text:
+        if (type == reg::TypeSz && bytes.size() <= LongestText + 1) return {};
+        return quoted + " must be a text of at most 255 characters";
+    }
+    return {};
+}
+
+}  // namespace fk

@@ -1,0 +1,13 @@
+#pragma once
+// One value of a key that is open already, as the transfer unit keeps it.
+#include "Registry.h"
+#include "SettingsTransfer.h"
+
+#include <string>
+
+namespace fk {
+
+// The value `name` of an open key; absent when it cannot be read.
+StoredValue readKeyValue(reg::Registry& registry, reg::Key key, const std::string& name);
+
+}  // namespace fk

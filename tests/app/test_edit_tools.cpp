@@ -1,0 +1,229 @@
+// The Edit menu over a real hive file: marks of changed settings, the find
+// box, undo and redo of each press, and resetting an account.
+#include "AppDriver.h"
+#include "ChangeMarks.h"
+#include "EditTools.h"
+#include "UndoHistory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace fk::testing {
+namespace {
+
+const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
+
+std::string accounts() {
+    return hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\Bob") +
+           hiveKey(Prefs, "\"ContactSoundMaxTime\"=dword:0000001e\n\"QuickIconBgColor\"=dword:00112233\n") +
+           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
+}
+
+class EditToolsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hive_ = std::make_unique<AppHive>(accounts());
+        app_ = std::make_unique<Fettlekit>(hive_->path());
+        ASSERT_TRUE(app_->loaded);
+        app_->pick("alice");
+    }
+
+    QAction* action(const char* name) const { return app_->control<QAction>(name); }
+    // Lets the press's writes become their undo step.
+    void trigger(const char* name) {
+        QApplication::processEvents();
+        action(name)->trigger();
+        QApplication::processEvents();
+    }
+    void press(int index, const char* button) {
+        app_->clickSetting(index);
+        QWidget* panel = app_->window->panel(app_->window->PanelOfKind()[size_t(settingEntry(index).Kind)]);
+        QTest::mouseClick(app_->control<QPushButton>(panel, button), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    QTreeWidgetItem* node(int index) const {
+        return app_->control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1")
+            ->nodeByKey(QStringLiteral("P%1").arg(index));
+    }
+    bool marked(int index) const { return node(index)->data(0, ChangeMarks::ChangedRole).toBool(); }
+    std::optional<std::int32_t> number(const std::string& value, const std::string& sub = {}) const {
+        return hive_->storedNumber(Prefs + sub, value);
+    }
+    QUndoStack& stack() const { return app_->window->editTools().history().stack(); }
+
+    std::unique_ptr<AppHive> hive_;
+    std::unique_ptr<Fettlekit> app_;
+};
+
+TEST_F(EditToolsTest, EachPressIsOneStepThatUndoAndRedoTakeBackAndForth) {
+    const int maxTime = settingIndex("ContactSoundMaxTime");
+    const int colour = settingIndex("QuickIconBgColor");
+    const int boolean = settingIndex("AddCharToTruncateName");
+    const int font = settingIndex("WindowFont");
+    struct Case {
+        int index;
+        std::function<void()> act;
+        std::string value, sub;
+        std::optional<std::int32_t> before, after;
+    };
+    const Case cases[] = {
+        {maxTime, [&] { app_->changeNumber(55); }, "ContactSoundMaxTime", "", 30, 55},
+        {colour, [&] { press(colour, "Command2"); }, "QuickIconBgColor", "", 0x112233, std::nullopt},
+        {boolean, [&] { press(boolean, "Command55"); }, "AddCharToTruncateName", "", std::nullopt, 0},
+        // Six values in one press, one step.
+        {font, [&] { press(font, "Command39"); }, "Height", "\\WindowFont", std::nullopt, 8},
+    };
+    for (const Case& c : cases) {
+        const std::string name = settingEntry(c.index).ValueName;
+        app_->clickSetting(c.index);
+        const int steps = stack().count();
+        c.act();
+        QApplication::processEvents();
+        EXPECT_EQ(stack().count(), steps + 1) << name;
+        EXPECT_EQ(number(c.value, c.sub), c.after) << name;
+        trigger("actionUndo");
+        EXPECT_EQ(number(c.value, c.sub), c.before) << name;
+        if (c.index == font) EXPECT_FALSE(storedInFile(hive_->path(), Prefs + "\\WindowFont", "Name"));
+        trigger("actionRedo");
+        EXPECT_EQ(number(c.value, c.sub), c.after) << name;
+    }
+    // The panel shows what an undo put back.
+    app_->clickSetting(maxTime);
+    for (int i = 0; i < 4; ++i) trigger("actionUndo");
+    EXPECT_EQ(app_->numberBox()->text(), "30");
+    EXPECT_FALSE(action("actionUndo")->isEnabled());
+    EXPECT_TRUE(app_->messages().empty());
+}
+
+TEST_F(EditToolsTest, MarksFollowChangesUndoAccountsAndOtherPrograms) {
+    const int maxTime = settingIndex("ContactSoundMaxTime");
+    ASSERT_TRUE(marked(maxTime));
+    EXPECT_TRUE(node(maxTime)->font(0).bold());
+    EXPECT_EQ(node(maxTime)->toolTip(0), "Stored: 30\nDefault: 12");
+    EXPECT_TRUE(marked(settingIndex("QuickIconBgColor")));
+    EXPECT_FALSE(marked(settingIndex("AddCharToTruncateName")));
+
+    press(maxTime, "Command36");  // Set default
+    EXPECT_FALSE(marked(maxTime));
+    EXPECT_FALSE(node(maxTime)->font(0).bold());
+    trigger("actionUndo");
+    EXPECT_TRUE(marked(maxTime));
+    app_->pick("Bob");
+    EXPECT_FALSE(marked(maxTime));
+    // Another program sets alice's value back to the default.
+    hive_->replace(hiveText(hiveKey(Prefs, "\"ContactSoundMaxTime\"=dword:0000000c\n")));
+    app_->pick("alice");
+    EXPECT_FALSE(marked(maxTime));
+    EXPECT_FALSE(hive_->hasKey(Prefs + "\\WindowFont"));  // marks create no key
+}
+
+TEST_F(EditToolsTest, AnUndoWhoseWriteFailsSaysSoAndKeepsTheStack) {
+    app_->clickSetting(settingIndex("ContactSoundMaxTime"));
+    app_->changeNumber(55);
+    app_->registry->refuseWrites = true;
+    trigger("actionUndo");
+    app_->expectSettingNotSaved();
+    EXPECT_EQ(stack().index(), 1);
+    EXPECT_EQ(number("ContactSoundMaxTime"), 55);
+
+    // A redo refused half way puts back what it had written already.
+    app_->registry->refuseWrites = false;
+    app_->dialogs.messages.clear();
+    press(settingIndex("WindowFont"), "Command39");
+    trigger("actionUndo");
+    app_->registry->refuseValues = {"Name"};
+    trigger("actionRedo");
+    app_->expectSettingNotSaved();
+    EXPECT_EQ(stack().index(), 1);
+    EXPECT_FALSE(number("Height", "\\WindowFont"));
+    app_->registry->refuseValues.clear();
+    trigger("actionUndo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 30);
+}
+
+TEST_F(EditToolsTest, ResetAllAsksThenRestoresEveryDefaultAsOneStep) {
+    app_->dialogs.questions.queueAnswer(std::nullopt);
+    trigger("actionResetAll");
+    ASSERT_EQ(app_->dialogs.questions.asked().size(), 1u);
+    EXPECT_EQ(number("ContactSoundMaxTime"), 30);
+
+    app_->dialogs.questions.queueAnswer(0);
+    trigger("actionResetAll");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 12);
+    EXPECT_FALSE(number("QuickIconBgColor"));  // its default is no value
+    EXPECT_EQ(number("AddCharToTruncateName"), 0);
+    EXPECT_EQ(stack().count(), 1);
+    EXPECT_FALSE(marked(settingIndex("ContactSoundMaxTime")));
+
+    trigger("actionUndo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 30);
+    EXPECT_EQ(number("QuickIconBgColor"), 0x112233);
+    EXPECT_FALSE(number("AddCharToTruncateName"));
+    EXPECT_TRUE(marked(settingIndex("ContactSoundMaxTime")));
+    EXPECT_TRUE(app_->messages().empty());
+}
+
+TEST_F(EditToolsTest, AnImportIsOneStepThatUndoTakesBack) {
+    const QString file = QString::fromStdString(hive_->folder() + "/in.reg");
+    writeText(file.toStdString(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2\\alice\\Preferences]\r\n"
+                                  "\"ContactSoundMaxTime\"=dword:0000000c\r\n\"AddCharToTruncateName\"=dword:00000001\r\n");
+    app_->dialogs.files.queueAnswer(file);
+    app_->dialogs.questions.queueAnswer(0);
+    trigger("actionImport");
+    ASSERT_EQ(number("AddCharToTruncateName"), 1);
+    EXPECT_FALSE(marked(settingIndex("ContactSoundMaxTime")));
+    EXPECT_TRUE(marked(settingIndex("AddCharToTruncateName")));
+    EXPECT_EQ(stack().count(), 1);
+    trigger("actionUndo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 30);
+    EXPECT_FALSE(number("AddCharToTruncateName"));
+    EXPECT_TRUE(marked(settingIndex("ContactSoundMaxTime")));
+    trigger("actionRedo");
+    EXPECT_EQ(number("ContactSoundMaxTime"), 12);
+}
+
+TEST_F(EditToolsTest, FindNarrowsTheListByNameOrDescriptionAndEscClearsThenHides) {
+    EXPECT_EQ(action("actionFind")->shortcut(), QKeySequence(QKeySequence::Find));
+    const int maxTime = settingIndex("ContactSoundMaxTime");
+    app_->clickSetting(maxTime);
+    trigger("actionFind");
+    auto* box = app_->control<QLineEdit>("filterBox");
+    ASSERT_TRUE(box->isVisible());
+    struct Case {
+        QString typed;
+        std::vector<const char*> shown, hidden;
+    };
+    const Case cases[] = {
+        {"soundmax", {"ContactSoundMaxTime"}, {"AddCharToTruncateName", "IconShowDelay"}},
+        {QStringLiteral("S\u00d3UNDMCI"), {"SoundMCIType", "ContactSoundMaxTime"}, {"AskInsultAnswer"}},
+        {"word duel", {"AskInsultAnswer", "ContactSoundMaxTime"}, {"SoundMCIType"}},  // in the description
+        {"", {"AskInsultAnswer", "SoundMCIType"}, {}},
+    };
+    for (const Case& c : cases) {
+        box->clear();
+        QTest::keyClicks(box, c.typed);
+        for (const char* name : c.shown) EXPECT_FALSE(node(settingIndex(name))->isHidden()) << name;
+        for (const char* name : c.hidden) EXPECT_TRUE(node(settingIndex(name))->isHidden()) << name;
+    }
+    QTest::keyClicks(box, "duel");
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(node(settingIndex("SoundMCIType"))->isHidden());
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(app_->window->isVisible());
+    // Elsewhere Esc still closes the window.
+    QTest::keyClick(app_->control<SettingsTree>("TreeView1"), Qt::Key_Escape);
+    EXPECT_FALSE(app_->window->isVisible());
+}
+
+}  // namespace
+}  // namespace fk::testing

@@ -1,0 +1,76 @@
+// File > Export and Import settings through the dialog seams: a round trip
+// through a real .reg file, and a cancelled import that writes nothing.
+#include "AppDriver.h"
+#include "MainMenu.h"
+#include "SettingsTransferActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace fk::testing {
+namespace {
+
+const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
+
+TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
+    AppHive hive(hiveKey("Software\\Tavrel\\Brisko2", "\"AutoUpdateNotification\"=dword:00000000\n") +
+                 hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n\"NickNameSeparator\"=\"; \"\n"));
+    Fettlekit app(hive.path());
+    ASSERT_TRUE(app.loaded);
+    auto* exportAction = app.window->findChild<QAction*>(QStringLiteral("actionExport"));
+    auto* importAction = app.window->findChild<QAction*>(QStringLiteral("actionImport"));
+    ASSERT_TRUE(exportAction && importAction);
+    const QList<QAction*> fileMenu = app.window->menu().file()->actions();
+    EXPECT_LT(fileMenu.indexOf(importAction), fileMenu.indexOf(app.window->findChild<QAction*>(QStringLiteral("actionQuit"))));
+    app.pick(QStringLiteral("alice"));
+    app.clickSetting(settingIndex("ContactSoundMaxTime"));
+
+    const QString file = QString::fromStdString(hive.folder() + "/alice.reg");
+    app.dialogs.questions.queueAnswer(0);  // this account
+    app.dialogs.files.queueAnswer(file);
+    exportAction->trigger();
+    ASSERT_EQ(app.dialogs.questions.asked().size(), 1u);
+    EXPECT_EQ(app.dialogs.questions.asked()[0].buttons, QStringList({"This account", "Every account"}));
+    EXPECT_TRUE(app.dialogs.files.requests().back().save);
+    EXPECT_EQ(app.dialogs.files.requests().back().suggestedName, "Brisko2 alice.reg");
+    const std::string exported = readText(file.toStdString());
+    EXPECT_EQ(exported.substr(0, 2), "\xFF\xFE");
+    std::string text = exported;  // UTF-16 of ASCII: every other byte is zero
+    std::erase(text, '\0');
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2\\alice\\Preferences]\r\n"
+                        "\"ContactSoundMaxTime\"=dword:0000001e\r\n\"NickNameSeparator\"=\"; \""),
+              std::string::npos) << text;
+    EXPECT_EQ(text.find("AutoUpdate"), std::string::npos) << "alice's key only";
+
+    app.changeNumber(50);
+    ASSERT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 50);
+    QSignalSpy imported(&app.window->transfer(), &SettingsTransferActions::imported);
+
+    // Cancel at the confirmation: nothing written.
+    const std::string before = hive.fileText();
+    app.dialogs.files.queueAnswer(file);
+    app.dialogs.questions.queueAnswer(std::nullopt);
+    importAction->trigger();
+    EXPECT_EQ(hive.fileText(), before);
+    EXPECT_EQ(imported.count(), 0);
+    ASSERT_EQ(app.dialogs.questions.asked().size(), 2u);
+    EXPECT_EQ(app.dialogs.questions.asked()[1].details, "alice\\Preferences\\ContactSoundMaxTime: 50 \u2192 30");
+
+    // Agree: the exported value is back, and the panel shows it.
+    app.dialogs.files.queueAnswer(file);
+    app.dialogs.questions.queueAnswer(0);
+    importAction->trigger();
+    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 30);
+    ASSERT_EQ(imported.count(), 1);
+    const auto changes = imported[0][0].value<std::vector<ValueChange>>();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(describeValue(changes[0].before), "50");
+    EXPECT_EQ(app.numberBox()->text(), "30");
+    EXPECT_TRUE(app.messages().empty());
+}
+
+}  // namespace
+}  // namespace fk::testing

@@ -1,0 +1,134 @@
+// Which settings differ from their default, read from a real hive file
+// without writing it; and the recorded changes that undo puts back.
+#include "../platform/HiveTestFiles.h"
+#include "Catalogue.h"
+#include "ChangedSettings.h"
+#include "KeyValue.h"
+#include "HiveRegistry.h"
+#include "PreferenceStore.h"
+#include "RecordingRegistry.h"
+#include "ResetAll.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace fk {
+namespace {
+
+const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
+
+std::string key(const std::string& path, const std::string& values = {}) {
+    std::string escaped;
+    for (char c : path) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return "[" + escaped + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n" + values + "\n";
+}
+
+// Values at their default, of the wrong type, and changed ones of each rule.
+const std::string Hive =
+    "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n" +
+    key("Software\\Tavrel\\Brisko2") +
+    key(Prefs,
+        "\"AddCharToTruncateName\"=dword:00000000\n\"AskInsultAnswer\"=dword:00000005\n"
+        "\"ContactSoundMaxTime\"=dword:0000001e\n\"IconShowDelay\"=\"30\"\n"
+        "\"ChatLogTimeStampFmt\"=\"\"\n\"NickNameSeparator\"=\", \"\n\"ArchiveFileDateFmt\"=\"MMMM yyyy\"\n"
+        "\"QuickIconBgColor\"=dword:00fcf5ef\n\"ChangeSecurityWarning\"=dword:00000000\n") +
+    key(Prefs + "\\CtcListFont") + key(Prefs + "\\WindowFont", "\"Height\"=dword:0000000a\n") +
+    key(Prefs + "\\QuickTexts\\Away", "\"MenuInclude\"=dword:00000000\n") +
+    key(Prefs + "\\QuickTexts\\Hi", "\"MenuInclude\"=dword:00000001\n");
+
+class ChangedSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::writeBytes(path_, Hive);
+        auto opened = reg::openHiveRegistry(path_);
+        ASSERT_TRUE(opened.registry) << opened.error;
+        hive_ = std::move(opened.registry);
+        recorder_ = std::make_unique<RecordingRegistry>(*hive_);
+        recorder_->setListener([this](const ValueChange& c) { changes_.push_back(c); });
+        ASSERT_EQ(recorder_->RegOpenKeyExA(reg::CurrentUser, Prefs.c_str(), 0, reg::KeyAllAccess, &key_), reg::Success);
+    }
+    void TearDown() override { recorder_->RegCloseKey(key_); }
+
+    std::set<std::string> changedNames() {
+        std::set<std::string> names;
+        for (int i = 0; i < SettingCount; ++i)
+            if (settingState(*hive_, key_, i).changed) names.insert(settingEntry(i).ValueName);
+        return names;
+    }
+
+    // Every value of the account's keys, as a fresh open of the file has them.
+    std::map<std::string, StoredValue> everyValue() const {
+        auto fresh = reg::openHiveRegistry(path_);
+        std::map<std::string, StoredValue> values;
+        for (const std::string sub : {"", "\\CtcListFont", "\\WindowFont", "\\QuickTexts\\Away", "\\QuickTexts\\Hi"}) {
+            reg::Key k = 0;
+            if (fresh.registry->RegOpenKeyExA(reg::CurrentUser, (Prefs + sub).c_str(), 0, reg::KeyRead, &k)) continue;
+            for (std::uint32_t i = 0;; ++i) {
+                char name[256] = {};
+                std::uint32_t length = sizeof name;
+                if (fresh.registry->RegEnumValueA(k, i, name, &length, nullptr, nullptr, nullptr, nullptr)) break;
+                values[sub + "|" + name] = readKeyValue(*fresh.registry, k, name);
+            }
+            fresh.registry->RegCloseKey(k);
+        }
+        return values;
+    }
+
+    test::TempFolder folder_;
+    std::string path_ = folder_.file("user.reg");
+    std::unique_ptr<reg::Registry> hive_;
+    std::unique_ptr<RecordingRegistry> recorder_;
+    std::vector<ValueChange> changes_;
+    reg::Key key_ = 0;
+};
+
+TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrCreating) {
+    EXPECT_EQ(changedNames(), (std::set<std::string>{"ContactSoundMaxTime", "ChatLogTimeStampFmt", "QuickIconBgColor",
+                                                     "WindowFont", "MenuInclude"}));
+    struct Shown {
+        const char* name;
+        const char* stored;
+        const char* byDefault;
+    };
+    for (const Shown& s : {Shown{"ContactSoundMaxTime", "30", "12"},
+                           Shown{"QuickIconBgColor", "RGB(239, 245, 252)", "(not set)"},
+                           Shown{"ChatLogTimeStampFmt", "\"\"", "(not set)"},
+                           Shown{"MenuInclude", "False for Away", "True"},
+                           Shown{"WindowFont", "Height 10", "MS Sans Serif, 8, weight 400, disabled"},
+                           Shown{"IconShowDelay", "(not set)", "300"}}) {
+        int index = 0;
+        while (settingEntry(index).ValueName != s.name) ++index;
+        const SettingState state = settingState(*hive_, key_, index);
+        EXPECT_EQ(state.stored, s.stored) << s.name;
+        EXPECT_EQ(state.byDefault, s.byDefault) << s.name;
+    }
+    EXPECT_EQ(test::readBytes(path_), Hive);
+    EXPECT_EQ(hive_->openHandleCount(), 1);
+}
+
+TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPutEverythingBack) {
+    const auto original = everyValue();
+    int failures = 0;
+    PreferenceStore store(*recorder_, [&] { ++failures; });
+    store.setCurrentKey(key_);
+    ASSERT_EQ(resetAllSettings(store, false), ResetResult::Done);
+    EXPECT_EQ(failures, 0);
+    // A font's defaults are stored explicitly, and any stored font value counts.
+    EXPECT_EQ(changedNames(), (std::set<std::string>{"CtcListFont", "WindowFont"}));
+    ASSERT_FALSE(changes_.empty());
+    for (const ValueChange& c : changes_) {
+        EXPECT_EQ(c.keyPath.rfind("alice\\Preferences", 0), 0u) << c.keyPath;
+        EXPECT_NE(c.before, c.after) << c.valueName;
+    }
+    std::string error;
+    ASSERT_TRUE(applyChanges(*hive_, changes_, true, error)) << error;
+    EXPECT_EQ(everyValue(), original);
+}
+
+}  // namespace
+}  // namespace fk
