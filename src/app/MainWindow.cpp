@@ -140,12 +140,15 @@ void MainWindow::createControls() {
     label1Box_->setWidgetResizable(true);
     label1Box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     label1Box_->setFocusPolicy(Qt::NoFocus);
-    label1Box_->viewport()->setAutoFillBackground(false);
     label1_ = new QLabel;
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setWordWrap(true);
     label1Box_->setWidget(label1_);
+    // The frame's background shows through, as behind any label.
+    QPalette clear = label1Box_->palette();
+    clear.setColor(QPalette::Window, Qt::transparent);
+    label1Box_->setPalette(clear);
     label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
 }
 

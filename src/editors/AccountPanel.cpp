@@ -51,6 +51,8 @@ void AccountPanel::addAccount(const QString& name) {
 
 void AccountPanel::prepare(int index) {
     defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
+    // A name longer than the box shows its beginning.
+    defaultDisplay_->setCursorPosition(0);
     LoadAccount(accounts_, index);
 }
 

@@ -83,7 +83,7 @@ public:
         painter->setFont(opt.font);
         painter->drawText(text.adjusted(0, 0, -(text.width() - tagColumn_), 0), Qt::AlignLeft | Qt::AlignVCenter,
                           row.section(QLatin1Char('\t'), 0, 0));
-        painter->drawText(text.adjusted(tagColumn_ + gap_, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+        painter->drawText(text.adjusted(tagColumn_ + 2 * gap_, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                           row.section(QLatin1Char('\t'), 1));
         painter->restore();
     }
@@ -91,8 +91,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const QFontMetrics metrics(option.font);
         const QString row = index.data().toString();
-        const int width = tagColumn_ + metrics.horizontalAdvance(row.section(QLatin1Char('\t'), 1)) + 4 * gap_;
-        return {width, metrics.height() + gap_};
+        const int width = tagColumn_ + metrics.horizontalAdvance(row.section(QLatin1Char('\t'), 1)) + 5 * gap_;
+        return {width, metrics.height() * 5 / 4};
     }
 
 private:
@@ -142,7 +142,7 @@ void TagPickerWindow::layOut(const Rows& rows) {
     const QFontMetrics metrics(list_->font());
     int tagColumn = 0;
     for (const auto& row : rows) tagColumn = std::max(tagColumn, metrics.horizontalAdvance(QString(row.first)));
-    const int gap = std::max(2, metrics.averageCharWidth() / 2);
+    const int gap = std::max(2, metrics.averageCharWidth());
     list_->setItemDelegate(new TagRowDelegate(list_, tagColumn, gap));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

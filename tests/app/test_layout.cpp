@@ -141,6 +141,23 @@ protected:
     std::unique_ptr<Fettlekit> app_;
 };
 
+// The design font's base units give 15 twips a pixel; others scale each
+// direction by their own unit, and touching controls still touch.
+TEST(FormMetricsTest, ScaleByLetterWidthAcrossAndLineHeightDown) {
+    EXPECT_EQ(FormMetrics(6, 13).rect(120, 240, 4335, 2535), QRect(8, 16, 289, 169));
+    const FormMetrics large(12, 26);
+    EXPECT_EQ(large.rect(120, 240, 4335, 2535), QRect(16, 32, 578, 338));
+    const FormMetrics odd(7, 14);
+    EXPECT_EQ(odd.rect(0, 0, 6825, 750).right() + 1, odd.rect(6825, 0, 615, 375).left());
+}
+
+// The font and scale of this run took effect.
+TEST_F(LayoutTest, RunsInTheFontAndScaleAskedFor) {
+    EXPECT_GE(FormMetrics().lineHeight(), qEnvironmentVariableIntValue("FK_MIN_LINE_HEIGHT"));
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    EXPECT_EQ(app_->window->devicePixelRatio(), scale.toDouble());
+}
+
 TEST_F(LayoutTest, EveryPanelAndDescriptionFitsItsPlaces) {
     expectLaidOut(app_->window.get());
     for (int index = 0; index < SettingCount; ++index) {
