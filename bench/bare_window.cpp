@@ -1,5 +1,6 @@
 // The start-up baseline: a plain Qt window of the main window's size, shown,
 // painted once, then gone with status 0, as fettlekit --quit-when-shown does.
+#include "FormMetrics.h"
 #include "QuitAfterFirstPaint.h"
 
 #include <QApplication>
@@ -8,8 +9,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
-    // Form1's client area: 7815 x 5040 twips at 15 twips a pixel.
-    window.setFixedSize(7815 / 15, 5040 / 15);
+    // Form1's client area, in the form's font as the program draws it.
+    window.setFont(fk::formFont());
+    window.setFixedSize(fk::twipsSize(7815, 5040));
     window.setWindowTitle(QStringLiteral("Bare window"));
     fk::QuitAfterFirstPaint quitter(window);
     window.show();

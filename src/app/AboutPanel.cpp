@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace fk {
 
 namespace {
@@ -23,6 +25,7 @@ QLabel* label(QWidget* parent, const char* name, const QRect& place, const QStri
 
 AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1(0)"));
+    setFont(formFont());
     setGeometry(twipsRect(120, 240, 4335, 2535));
 
     auto* title = label(this, "Label14", twipsRect(960, 240, 3135, 375), QStringLiteral("Fettlekit"));
@@ -40,7 +43,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(twipsRect(120, 120, 720, 720));
-    image->setPixmap(appPicture(twips(720)));
+    image->setPixmap(appPicture(std::min(image->width(), image->height())));
 }
 
 }  // namespace fk

@@ -25,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace fk {
@@ -84,19 +85,24 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fettlekit"));
     setWindowIcon(appIcon());
-    // The form's own font, which every control inherits; the positions were
-    // laid out for it.
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // The form's own font, which every control inherits; the places grow
+    // with it.
+    setFont(formFont());
     // The client area keeps the form's size and places; the menu bar sits above it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("clientArea"));
-    client_->setFixedSize(twips(7815), twips(5040));
+    client_->setFixedSize(twipsSize(7815, 5040));
     menu_ = new MainMenu(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menu_->bar());
     layout->addWidget(client_);
+    readOnlyNote_ = new QLabel(QStringLiteral("Wine is running in this prefix: changes cannot be saved now."), this);
+    readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
+    readOnlyNote_->setContentsMargins(FormMetrics().x(120), 0, 0, FormMetrics().y(60));
+    readOnlyNote_->hide();
+    layout->addWidget(readOnlyNote_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls();
     createPanels();
@@ -135,11 +141,23 @@ void MainWindow::createControls() {
     frame4_ = frame(client_, "Frame4", twipsRect(3120, 120, 4575, 2895));
 
     frame2_ = frame(client_, "Frame2", twipsRect(3120, 3120, 4575, 1815));
-    label1_ = new QLabel(frame2_);
+    // A long description scrolls within the label's box.
+    label1Box_ = new QScrollArea(frame2_);
+    label1Box_->setObjectName(QStringLiteral("Label1Box"));
+    label1Box_->setGeometry(twipsRect(120, 240, 4335, 1455));
+    label1Box_->setFrameShape(QFrame::NoFrame);
+    label1Box_->setWidgetResizable(true);
+    label1Box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    label1Box_->setFocusPolicy(Qt::NoFocus);
+    label1_ = new QLabel;
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twipsRect(120, 240, 4335, 1455));
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setWordWrap(true);
+    label1Box_->setWidget(label1_);
+    // The frame's background shows through, as behind any label.
+    QPalette clear = label1Box_->palette();
+    clear.setColor(QPalette::Window, Qt::transparent);
+    label1Box_->setPalette(clear);
     label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
 }
 
@@ -166,6 +184,7 @@ EditorPanel* MainWindow::makePanel(int index) {
         EditorPanel* editor = makeEditorPanel(kind, context_, frame4_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+        editor->setStoreReadOnly(readOnly_);
         editor->hide();
         return editor;
     }
@@ -304,6 +323,13 @@ void MainWindow::prepareEditorOfKind(int kind, int index) {
     }
     if (kind == None) return;
     if (auto* editor = qobject_cast<EditorPanel*>(panel(panelOfKind_[size_t(kind)]))) editor->prepare(index);
+}
+
+void MainWindow::setStoreReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    readOnlyNote_->setVisible(readOnly);
+    for (QWidget* picture : pictures_)
+        if (auto* editor = qobject_cast<EditorPanel*>(picture)) editor->setStoreReadOnly(readOnly);
 }
 
 QWidget* MainWindow::panel(int index) {

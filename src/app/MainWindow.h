@@ -17,6 +17,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QTreeWidgetItem;
 
 namespace fk {
@@ -73,6 +74,11 @@ public:
     std::optional<std::string> currentKeyPath() const;
     reg::Key storeRootKey() const { return storeRoot_; }
     TagPickerHost& tagPicker() { return picker_; }
+    // While the store is read-only (Wine runs and its live registry cannot be
+    // reached) the panels cannot save, and a note in the window says why.
+    void setStoreReadOnly(bool readOnly);
+    bool storeReadOnly() const { return readOnly_; }
+
     // Picture1(index), made the first time it is asked for; null past the array.
     QWidget* panel(int index);
 
@@ -121,7 +127,10 @@ private:
     AboutPanel* about_ = nullptr;
     AccountPanel* accountPanel_ = nullptr;
     QGroupBox* frame2_ = nullptr;
+    QScrollArea* label1Box_ = nullptr;
     QLabel* label1_ = nullptr;
+    QLabel* readOnlyNote_ = nullptr;
+    bool readOnly_ = false;
 
     TagPickerHost picker_;
 };

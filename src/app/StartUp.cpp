@@ -50,6 +50,7 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
 
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
     if (!window.load()) return false;
+    window.setStoreReadOnly(opened.wineRunning);
     if (opened.wineRunning)
         dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
                               dialogs::MessageIcon::Exclamation);

@@ -31,6 +31,7 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     accounts_->setInsertPolicy(QComboBox::NoInsert);
     resetButton_ = place(new QPushButton(tr("Set default"), this), "Command7", twipsRect(2880, 120, 1335, 375));
     saveButton_ = place(new QPushButton(tr("Change"), this), "Command8", twipsRect(2880, 600, 1335, 375));
+    useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, &AccountPanel::save);
     connect(resetButton_, &QPushButton::clicked, this, &AccountPanel::setDefault);
@@ -50,6 +51,8 @@ void AccountPanel::addAccount(const QString& name) {
 
 void AccountPanel::prepare(int index) {
     defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
+    // A name longer than the box shows its beginning.
+    defaultDisplay_->setCursorPosition(0);
     LoadAccount(accounts_, index);
 }
 

@@ -24,6 +24,7 @@ BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : Edit
     choices_->addButton(falseChoice_, 1);
     resetButton_ = place(new QPushButton(tr("Set default"), this), "Command55", twipsRect(2880, 120, 1335, 375));
     saveButton_ = place(new QPushButton(tr("Change"), this), "Command56", twipsRect(2880, 600, 1335, 375));
+    useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, &BooleanPanel::save);
     connect(resetButton_, &QPushButton::clicked, this, &BooleanPanel::setDefault);

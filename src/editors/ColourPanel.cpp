@@ -58,6 +58,7 @@ ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : Editor
     auto* selectButton = place(new QPushButton(tr("Select color..."), this), "Command1", twipsRect(1200, 840, 1335, 375));
     auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command2", twipsRect(2880, 120, 1335, 375));
     auto* saveButton = place(new QPushButton(tr("Change"), this), "Command3", twipsRect(2880, 600, 1335, 375));
+    useButtons(saveButton, resetButton);
 
     connect(selectButton, &QPushButton::clicked, this, &ColourPanel::selectColour);
     connect(saveButton, &QPushButton::clicked, this, &ColourPanel::save);

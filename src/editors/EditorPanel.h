@@ -1,6 +1,8 @@
 #pragma once
 // One editor panel: an element of the main window's Picture1 array,
 // 4335 x 2535 twips, that edits the settings of one kind.
+#include "FormMetrics.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -12,12 +14,6 @@ class QLineEdit;
 namespace fk {
 class PreferenceStore;
 namespace dialogs { struct Dialogs; }
-
-// Positions are given in twips; 15 twips make a pixel.
-constexpr int twips(int t) { return t / 15; }
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
 
 // Gives a control the name the program and its tests find it by, and its place.
 template <typename W>
@@ -59,12 +55,36 @@ public:
     // loader, for catalogue entry `index`.
     virtual void prepare(int index) = 0;
 
+    // While the store cannot be written, "Change" and "Set default" are off.
+    void setStoreReadOnly(bool readOnly);
+
+    // Red text in a box warns of a value out of its limits; otherwise the
+    // box takes the palette's text colour, which suits a dark theme too.
+    static void showWarning(QWidget* box, bool warn);
+    static bool showsWarning(const QWidget* box);
+
 protected:
     const EditorContext& context() const { return context_; }
     int prefActual() const { return context_.prefActual(); }
+    // The panel's "Change" and "Set default": Return in the panel presses
+    // "Change", and a read-only store turns both off.
+    void useButtons(QPushButton* change, QPushButton* setDefault);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void updateButtons();
+
     EditorContext context_;
+    QPushButton* change_ = nullptr;
+    QPushButton* setDefault_ = nullptr;
+    bool readOnly_ = false;
 };
+
+// Tab goes through the focusable children of `container` in reading order
+// (by line, then from left to right); read-only boxes only show a value and
+// take no focus.
+void setReadingTabOrder(QWidget* container);
 
 }  // namespace fk

@@ -60,6 +60,7 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     pathBox_->setGeometry(twipsRect(480, 1080, 3735, 285));
     defaultButton_ = makeButton(this, "Command26", "Set default", twipsRect(2880, 120, 1335, 375));
     changeButton_ = makeButton(this, "Command25", "Change", twipsRect(2880, 600, 1335, 375));
+    useButtons(changeButton_, defaultButton_);
 
     connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });
     connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, prefActual()); });

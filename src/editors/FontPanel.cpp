@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <array>
@@ -54,12 +55,25 @@ QString charSetText(std::int32_t charSet) {
     return charSet == -1 ? QString() : QString::number(charSet);
 }
 
-void setTextColour(QLineEdit* box, const QColor& colour) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Active, QPalette::Text, colour);
-    palette.setColor(QPalette::Inactive, QPalette::Text, colour);
-    box->setPalette(palette);
-}
+// A check box whose caption wraps onto the lines of its box.
+class WrappingCheckBox : public QCheckBox {
+public:
+    explicit WrappingCheckBox(QWidget* parent) : QCheckBox(parent) { setProperty("wordWrap", true); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        QPainter painter(this);
+        style()->drawControl(QStyle::CE_CheckBox, &option, &painter, this);
+        const QRect box = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        style()->drawItemText(&painter, box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(),
+                              isEnabled(), caption, QPalette::WindowText);
+    }
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
 
 }  // namespace
 
@@ -76,7 +90,9 @@ void fillFontNameList(QComboBox* list) {
 
 FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(4)"));
-    enable_ = place(new QCheckBox(this), "Check1", twipsRect(120, 120, 1695, 255));
+    // Its caption is longer than the box it was given, 1695 x 255, and is
+    // set by the program; it gets the width up to the buttons and two lines.
+    enable_ = place(new WrappingCheckBox(this), "Check1", twipsRect(120, 120, 2640, 480));
     place(new QLabel(tr("Font:"), this), "Label8", twipsRect(120, 600, 555, 255));
     names_ = place(new QComboBox(this), "Combo3", twipsRect(720, 600, 2055, 315));
     names_->setEditable(true);
@@ -89,7 +105,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     QFont italicType = italic_->font();
     italicType.setItalic(true);
     italic_->setFont(italicType);
-    slider_ = place(new QSlider(Qt::Horizontal, this), "Slider5", twipsRect(600, 1320, 1695, 495));
+    // Ends where the weight box and the note below it begin (designed 1695 x 495).
+    slider_ = place(new QSlider(Qt::Horizontal, this), "Slider5", twipsRect(600, 1320, 1680, 480));
     slider_->setRange(100, 900);
     slider_->setSingleStep(25);
     slider_->setPageStep(100);
@@ -109,6 +126,7 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     previewLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* saveButton = place(new QPushButton(tr("Change"), this), "Command39", twipsRect(2880, 600, 1335, 375));
     auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command40", twipsRect(2880, 120, 1335, 375));
+    useButtons(saveButton, resetButton);
 
     // As designed: nothing to edit until the setting is enabled. The slider
     // is disabled when the lists are first filled.
@@ -146,8 +164,6 @@ void FontPanel::LoadFontSetting(int index) {
     FontValues values = defaultsOf(index);
     enable_->setText(values.enabled != 0 ? tr("Enable this setting (default is enabled)")
                                          : tr("Enable this setting (default is disabled)"));
-    // The caption is longer than its box; the whole of it shows on hover.
-    enable_->setToolTip(enable_->text());
 
     // Read only: showing a setting never creates its subkey.
     reg::Registry& registry = context().store->registry();
@@ -243,9 +259,9 @@ void FontPanel::weightEdited() {
     const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(-1);
     if (weight < 100 || weight > 900) {
         // A warning only: the weight is still drawn and saved.
-        setTextColour(weight_, QColor(255, 0, 0));
+        showWarning(weight_, true);
     } else {
-        setTextColour(weight_, Qt::black);
+        showWarning(weight_, false);
         settingSlider_ = true;
         slider_->setValue(weight);
         settingSlider_ = false;
@@ -308,7 +324,7 @@ void FontPanel::paintEvent(QPaintEvent* event) {
     painter.setFont(preview_->font);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(preview_->font, this);
-    painter.drawText(QPointF(PreviewLeft, PreviewTop + metrics.ascent()), SampleText);
+    painter.drawText(QPointF(previewAt()) + QPointF(0, metrics.ascent()), SampleText);
 }
 
 }  // namespace fk

@@ -42,9 +42,9 @@ public:
     };
     const std::optional<Preview>& preview() const { return preview_; }
 
-    // Where the sample's character cell starts, in pixels of the panel.
-    static constexpr int PreviewLeft = 192;
-    static constexpr int PreviewTop = 104;
+    // Where the sample's character cell starts: 2880, 1560 twips, just
+    // below the preview label.
+    static QPoint previewAt() { return twipsPoint(2880, 1560); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -36,6 +36,7 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     numberBox_->setGeometry(twipsRect(1560, 1560, 975, 285));
     defaultButton_ = makeButton(this, "Command36", "Set default", twipsRect(2880, 120, 1335, 375));
     changeButton_ = makeButton(this, "Command35", "Change", twipsRect(2880, 600, 1335, 375));
+    useButtons(changeButton_, defaultButton_);
 
     // Every change of the box is checked, whoever made it: typing, the
     // loader, "Set default" and the slider alike.
@@ -76,10 +77,10 @@ void NumberPanel::checkValue() {
     const auto value = ConvertNumberText(numberBox_->text());
     const bool valid = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
     if (!valid) {
-        setBoxColour(QColor(255, 0, 0));
+        showWarning(numberBox_, true);
         return;
     }
-    setBoxColour(QColor(0, 0, 0));
+    showWarning(numberBox_, false);
     slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
 }
 
@@ -106,14 +107,6 @@ void NumberPanel::setDefault() {
     saveNumber(numberBox_, index);
 }
 
-void NumberPanel::setBoxColour(const QColor& colour) {
-    QPalette palette = numberBox_->palette();
-    palette.setColor(QPalette::Text, colour);
-    numberBox_->setPalette(palette);
-}
-
-bool NumberPanel::boxIsRed() const {
-    return numberBox_->palette().color(QPalette::Text) == QColor(255, 0, 0);
-}
+bool NumberPanel::boxIsRed() const { return showsWarning(numberBox_); }
 
 }  // namespace fk

@@ -23,7 +23,6 @@ private:
     void checkValue();
     void sliderMovedByUser();
     void setDefault();
-    void setBoxColour(const QColor& colour);
     bool boxIsRed() const;
 
     QLabel* defaultLabel_;

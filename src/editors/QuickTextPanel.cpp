@@ -56,6 +56,7 @@ QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : 
     falseChoice_ = place(new QRadioButton(tr("False"), this), "Option2(1)", twipsRect(1200, 2280, 1095, 255));
     auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command9", twipsRect(2880, 120, 1335, 375));
     auto* saveButton = place(new QPushButton(tr("Change"), this), "Command6", twipsRect(2880, 600, 1335, 375));
+    useButtons(saveButton, resetButton);
 
     connect(list_, &QComboBox::activated, this, &QuickTextPanel::ShowQuickText);
     connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::SaveMenuInclude);

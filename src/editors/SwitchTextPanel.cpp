@@ -39,6 +39,7 @@ SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) 
     newText_->setMaxLength(std::numeric_limits<int>::max());
     resetButton_ = place(new QPushButton(tr("Set default"), this), "Command5", twipsRect(2880, 120, 1335, 375));
     saveButton_ = place(new QPushButton(tr("Change"), this), "Command4", twipsRect(2880, 600, 1335, 375));
+    useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, [this] { SaveSwitchWithText(prefActual()); });
     connect(resetButton_, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);

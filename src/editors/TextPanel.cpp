@@ -32,6 +32,7 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     hintLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     defaultButton_ = makeButton(this, "Command34", "Set default", twipsRect(2880, 120, 1335, 375));
     changeButton_ = makeButton(this, "Command33", "Change", twipsRect(2880, 600, 1335, 375));
+    useButtons(changeButton_, defaultButton_);
     tagButton_ = makeButton(this, "Command52", "Insert tag...", twipsRect(2880, 1080, 1335, 375));
 
     connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, prefActual()); });

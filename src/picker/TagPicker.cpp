@@ -1,12 +1,16 @@
 #include "TagPicker.h"
 
 #include "Catalogue.h"
-#include "EditorPanel.h"
+#include "FormMetrics.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -57,22 +61,61 @@ const Rows& quoteRows() {
     return rows;
 }
 
+// Draws a row's tag and meaning (split at its TAB) in two columns; the tag
+// column is as wide as the widest tag of the list.
+class TagRowDelegate : public QStyledItemDelegate {
+public:
+    TagRowDelegate(QObject* parent, int tagColumn, int gap)
+        : QStyledItemDelegate(parent), tagColumn_(tagColumn), gap_(gap) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString row = opt.text;
+        opt.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : nullptr;
+        if (style) style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
+        const QRect text = opt.rect.adjusted(gap_, 0, -gap_, 0);
+        painter->save();
+        painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                             : QPalette::Text));
+        painter->setFont(opt.font);
+        painter->drawText(text.adjusted(0, 0, -(text.width() - tagColumn_), 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          row.section(QLatin1Char('\t'), 0, 0));
+        painter->drawText(text.adjusted(tagColumn_ + 2 * gap_, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          row.section(QLatin1Char('\t'), 1));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QFontMetrics metrics(option.font);
+        const QString row = index.data().toString();
+        const int width = tagColumn_ + metrics.horizontalAdvance(row.section(QLatin1Char('\t'), 1)) + 5 * gap_;
+        return {width, metrics.height() * 5 / 4};
+    }
+
+private:
+    int tagColumn_;
+    int gap_;
+};
+
 }  // namespace
 
 TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool) {
     setObjectName("Form2");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Date/Time Tags");
-    setFixedSize(twips(7440), twips(750));
+    setFont(formFont());
     list_ = new QListWidget(this);
     list_->setObjectName("List1");
-    list_->setGeometry(twipsRect(0, 0, 6825, 750));
     close_ = new QPushButton("Close", this);
     close_->setObjectName("Command1");
-    close_->setGeometry(twipsRect(6825, 0, 615, 375));
     insert_ = new QPushButton("Insert", this);
     insert_->setObjectName("Command2");
-    insert_->setGeometry(twipsRect(6825, 375, 615, 375));
+    // Return on a focused button presses it; elsewhere it inserts.
+    close_->setAutoDefault(true);
+    insert_->setAutoDefault(true);
 
     const Rows* rows = nullptr;
     switch (textStyle) {
@@ -84,10 +127,50 @@ TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner,
     if (rows)
         for (const auto& [tag, description] : *rows) list_->addItem(QString(tag) + '\t' + description);
     list_->setCurrentRow(-1);
+    layOut(rows ? *rows : Rows{});
 
     connect(insert_, &QPushButton::clicked, this, [this] { insertSelected(); });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { insertSelected(); });
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// As designed the list is 6825 x 750 twips and the buttons 615 x 375 at its
+// right; that shows two rows and cuts the meanings, so the list grows to
+// show every row whole, and the window with it.
+void TagPickerWindow::layOut(const Rows& rows) {
+    const FormMetrics form(font());
+    const QFontMetrics metrics(list_->font());
+    int tagColumn = 0;
+    for (const auto& row : rows) tagColumn = std::max(tagColumn, metrics.horizontalAdvance(QString(row.first)));
+    const int gap = std::max(2, metrics.averageCharWidth());
+    list_->setItemDelegate(new TagRowDelegate(list_, tagColumn, gap));
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    const int frame = 2 * list_->frameWidth();
+    int width = 0, height = 0;
+    for (int row = 0; row < list_->count(); ++row) {
+        const QSize hint = list_->sizeHintForIndex(list_->model()->index(row, 0));
+        width = std::max(width, hint.width());
+        height += hint.height();
+    }
+    const QRect designList = form.rect(0, 0, 6825, 750);
+    const QSize list(std::max(designList.width(), width + frame), std::max(designList.height(), height + frame));
+    list_->setGeometry(QRect(QPoint(0, 0), list));
+    const QSize button = form.size(615, 375);
+    close_->setGeometry(QRect(QPoint(list.width(), 0), button));
+    insert_->setGeometry(QRect(QPoint(list.width(), button.height()), button));
+    setFixedSize(list.width() + button.width(), std::max(list.height(), 2 * button.height()));
+}
+
+void TagPickerWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape: close(); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: insertSelected(); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
 void TagPickerWindow::insertSelected() {
@@ -106,7 +189,7 @@ void TagPickerWindow::insertSelected() {
 void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
     if (!isOpen()) {
         window_ = new TagPickerWindow(mainWindow, textStyle);
-        if (mainWindow) window_->move(mainWindow->pos() + QPoint(twips(135), twips(2220)));
+        if (mainWindow) window_->move(mainWindow->pos() + twipsPoint(135, 2220));
         window_->show();
     }
     window_->Text = target;

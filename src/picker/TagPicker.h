@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -26,7 +29,13 @@ public:
     // caret; nothing when no row is selected.
     void insertSelected();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    using Rows = std::vector<std::pair<const char*, const char*>>;
+    void layOut(const Rows& rows);
+
     QListWidget* list_;       // List1
     QPushButton* insert_;     // Command2
     QPushButton* close_;      // Command1

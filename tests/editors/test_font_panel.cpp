@@ -17,8 +17,10 @@ namespace {
 
 const std::string Font = "CtcListFont";
 // Where the sample goes: from its cell's corner to the panel's edges.
-const QRect SampleArea(FontPanel::PreviewLeft, FontPanel::PreviewTop, 289 - FontPanel::PreviewLeft,
-                       169 - FontPanel::PreviewTop);
+QRect sampleArea() {
+    const QSize panel = twipsSize(4335, 2535);
+    return QRect(FontPanel::previewAt(), QPoint(panel.width() - 1, panel.height() - 1));
+}
 
 std::string storedFont(const std::string& values) {
     return section("Alice\\Preferences\\" + Font, values);
@@ -70,10 +72,10 @@ protected:
     // Rows of the sample area that hold ink: first and last.
     std::pair<int, int> inkedRows() {
         const QImage image = panel.grab().toImage();
-        const QRgb background = image.pixel(SampleArea.right(), SampleArea.bottom());
+        const QRgb background = image.pixel(sampleArea().right(), sampleArea().bottom());
         int first = -1, last = -1;
-        for (int y = SampleArea.top(); y <= SampleArea.bottom(); ++y)
-            for (int x = SampleArea.left(); x <= SampleArea.right(); ++x)
+        for (int y = sampleArea().top(); y <= sampleArea().bottom(); ++y)
+            for (int x = sampleArea().left(); x <= sampleArea().right(); ++x)
                 if (image.pixel(x, y) != background) {
                     if (first < 0) first = y;
                     last = y;
@@ -102,7 +104,7 @@ TEST_F(FontPanelTest, WithoutSubkeyShowsTheDefaultsDisabledAndCreatesNothing) {
     for (QWidget* w : editing()) EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(control<QPushButton>("Command39")->isEnabled());
     EXPECT_FALSE(panel.preview());
-    EXPECT_EQ(inkedPixels(panel, SampleArea), 0);
+    EXPECT_EQ(inkedPixels(panel, sampleArea()), 0);
 
     EXPECT_FALSE(hive.keyExists(Font));
     EXPECT_EQ(hive.fileText(), before);
@@ -146,7 +148,7 @@ TEST_F(EnabledFontTest, AStoredEnableOfFiveTicksTheBoxAndIsWrittenBackAsOne) {
     ASSERT_TRUE(panel.preview());
     EXPECT_EQ(panel.preview()->font.family(), "DejaVu Serif");
     EXPECT_TRUE(panel.preview()->font.italic());
-    EXPECT_GT(inkedPixels(panel, SampleArea), 20);
+    EXPECT_GT(inkedPixels(panel, sampleArea()), 20);
 
     click("Command39");
     EXPECT_EQ(number("Enable"), 1);
@@ -164,7 +166,7 @@ TEST_F(EnabledFontTest, AWeightOutOfRangeIsRedButDrawnAndWritten) {
     EXPECT_EQ(slider()->value(), 700) << "the slider stays where it was";
     ASSERT_TRUE(panel.preview());
     EXPECT_EQ(panel.preview()->weight, 1000);
-    EXPECT_GT(inkedPixels(panel, SampleArea), 20);
+    EXPECT_GT(inkedPixels(panel, sampleArea()), 20);
     click("Command39");
     EXPECT_EQ(number("Weight"), 1000);
 
@@ -178,7 +180,7 @@ TEST_F(EnabledFontTest, LettersInTheWeightBoxEmptyThePreviewAndSaveTheDefaultWei
     type(weight(), "bold");
     EXPECT_TRUE(red(weight()));
     EXPECT_FALSE(panel.preview());
-    EXPECT_EQ(inkedPixels(panel, SampleArea), 0);
+    EXPECT_EQ(inkedPixels(panel, sampleArea()), 0);
     click("Command39");
     EXPECT_EQ(number("Weight"), 400);
 }
@@ -194,8 +196,8 @@ TEST_F(EnabledFontTest, ASizeOfTwelveAndAHalfIsDrawnAndWrittenAsTwelve) {
     EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 12, 0.75);
     const auto rows = inkedRows();
     // The character cell is 12 pixels high from the sample's corner.
-    EXPECT_GE(rows.first, FontPanel::PreviewTop);
-    EXPECT_LT(rows.second, FontPanel::PreviewTop + 12);
+    EXPECT_GE(rows.first, FontPanel::previewAt().y());
+    EXPECT_LT(rows.second, FontPanel::previewAt().y() + 12);
     EXPECT_GT(tall.second - tall.first, rows.second - rows.first);
     click("Command39");
     EXPECT_EQ(number("Height"), 12);
@@ -218,11 +220,11 @@ TEST_F(EnabledFontTest, TheSliderWritesIntoTheWeightBoxOnlyWhenTheUserMovesIt) {
 }
 
 TEST_F(EnabledFontTest, TheCharacterSetIsWrittenOnlyWhenItDiffersFromTheDefault) {
-    const QImage before = panel.grab().toImage().copy(SampleArea);
+    const QImage before = panel.grab().toImage().copy(sampleArea());
     type(charSet(), "");
     // The character set takes no part in the sample.
     ASSERT_TRUE(panel.preview());
-    EXPECT_EQ(panel.grab().toImage().copy(SampleArea), before);
+    EXPECT_EQ(panel.grab().toImage().copy(sampleArea()), before);
     click("Command39");
     EXPECT_EQ(number("Charset"), 2);
 
@@ -243,7 +245,7 @@ TEST_F(EnabledFontTest, SetDefaultWritesTheDefaultsAndKeepsTheStoredCharset) {
     for (QWidget* w : editing()) EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_EQ(charSet()->text(), "");
     EXPECT_FALSE(panel.preview());
-    EXPECT_EQ(inkedPixels(panel, SampleArea), 0);
+    EXPECT_EQ(inkedPixels(panel, sampleArea()), 0);
     EXPECT_EQ(number("Enable"), 0);
     EXPECT_EQ(number("Italic"), 0);
     EXPECT_EQ(number("Weight"), 400);
@@ -256,23 +258,23 @@ TEST_F(EnabledFontTest, ClearingTheEnableBoxErasesTheSampleAndChangeStillWritesE
     enable()->click();
     for (QWidget* w : editing()) EXPECT_FALSE(w->isEnabled());
     EXPECT_FALSE(panel.preview());
-    EXPECT_EQ(inkedPixels(panel, SampleArea), 0);
+    EXPECT_EQ(inkedPixels(panel, sampleArea()), 0);
     click("Command39");
     EXPECT_EQ(number("Enable"), 0);
     EXPECT_EQ(number("Height"), 12);
     EXPECT_EQ(hive.text(Font, "Name"), "DejaVu Serif");
 
     enable()->click();
-    EXPECT_GT(inkedPixels(panel, SampleArea), 20);
+    EXPECT_GT(inkedPixels(panel, sampleArea()), 20);
 }
 
 TEST_F(EnabledFontTest, TheSampleSurvivesBeingCoveredAndUncovered) {
     panel.show();
-    const QImage before = panel.grab().toImage().copy(SampleArea);
+    const QImage before = panel.grab().toImage().copy(sampleArea());
     panel.hide();
     panel.show();
-    EXPECT_EQ(panel.grab().toImage().copy(SampleArea), before);
-    EXPECT_GT(inkedPixels(panel, SampleArea), 20);
+    EXPECT_EQ(panel.grab().toImage().copy(sampleArea()), before);
+    EXPECT_GT(inkedPixels(panel, sampleArea()), 20);
 }
 
 TEST_F(EnabledFontTest, AFailedWriteStopsTheRestAndIsToldOnce) {

@@ -1,7 +1,7 @@
 // The tag picker window driven as a user would, over a stand-in main window
 // holding the target box.
 #include "Catalogue.h"
-#include "EditorPanel.h"
+#include "FormMetrics.h"
 #include "TagPicker.h"
 
 #include <QApplication>
@@ -90,7 +90,7 @@ TEST_F(TagPickerTest, OwnedModelessWindowBelowTheMainWindowsTopLeft) {
     EXPECT_EQ(window->windowType(), Qt::Tool);
     EXPECT_FALSE(window->isModal());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->pos(), mainWindow->pos() + QPoint(twips(135), twips(2220)));
+    EXPECT_EQ(window->pos(), mainWindow->pos() + twipsPoint(135, 2220));
     EXPECT_TRUE(mainWindow->isEnabled());
     EXPECT_EQ(button("Command1")->text(), "Close");
     EXPECT_EQ(button("Command2")->text(), "Insert");
