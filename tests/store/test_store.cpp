@@ -16,12 +16,15 @@ constexpr int AutoUpdateNotification = 5;  // Boolean, all users, default true
 constexpr int ContactSoundMaxTime = 11;    // Number, default 12
 constexpr int DefaultConfiguration = 14;   // Account, all users
 constexpr int NickNameSeparator = 25;      // Text, default ", "
+constexpr int ArchiveFileDateFmt = 2;      // Text, default "MMMM yyyy"
+constexpr int SoundMCIType = 38;           // Text, default "MPEGVideo"
 
 const std::string Hive =
     "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n"
     "[Software\\\\Tavrel\\\\Brisko2] 1700000000\n#time=1d9f0c6b1a2b3c4\n\n"
     "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1700000000\n#time=1d9f0c6b1a2b3c4\n"
-    "\"NickNameSeparator\"=\" / \"\n\"ContactSoundMaxTime\"=dword:fffffffb\n";
+    "\"NickNameSeparator\"=\" / \"\n\"ContactSoundMaxTime\"=dword:fffffffb\n"
+    "\"ArchiveFileDateFmt\"=dword:00000001\n\"SoundMCIType\"=str(2):\"MPEG\"\n";
 
 struct StoreTest : ::testing::Test {
     void open(const char* keyPath, std::uint32_t access) {
@@ -56,8 +59,11 @@ TEST_F(StoreTest, AllUsersSettingsLiveInTheStoreRoot) {
     EXPECT_EQ(failures, 0);
 }
 
-TEST_F(StoreTest, NegativeNumbersKeepTheirSignAndDeletesAreSilent) {
+// A text setting stored as a number or an expandable text reads as its default.
+TEST_F(StoreTest, NegativeNumbersKeepTheirSignTextsOfAnotherTypeReadAsTheDefaultAndDeletesAreSilent) {
     open("Software\\Tavrel\\Brisko2\\Nobody\\Preferences", reg::KeyAllAccess);
+    EXPECT_EQ(store.ReadSettingText(ArchiveFileDateFmt), "MMMM yyyy");
+    EXPECT_EQ(store.ReadSettingText(SoundMCIType), "MPEGVideo");
     EXPECT_EQ(store.ReadSettingNumber(ContactSoundMaxTime), -5);
     EXPECT_TRUE(store.WriteSettingNumber(-6, ContactSoundMaxTime));
     EXPECT_NE(fileText().find("\"ContactSoundMaxTime\"=dword:fffffffa"), std::string::npos);
