@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,7 +72,7 @@ private:
 // answered by the test, and its main window, loaded.
 class Fettlekit {
 public:
-    explicit Fettlekit(const std::string& hivePath) {
+    explicit Fettlekit(const std::string& hivePath, const std::function<void(TestRegistry&)>& before = {}) {
         auto opened = reg::openHiveRegistry(hivePath);
         if (!opened.registry) {
             ADD_FAILURE() << "hive does not open: " << opened.error;
@@ -79,6 +80,7 @@ public:
         }
         hive_ = std::move(opened.registry);
         registry = std::make_unique<TestRegistry>(*hive_);
+        if (before) before(*registry);
         dialogs.setScripted(true);
         window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });
         loaded = window->load();

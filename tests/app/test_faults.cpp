@@ -1,21 +1,12 @@
 // The main window over a hive file that goes wrong under it: a folder that
-// refuses the new file, the file replaced, deleted or damaged, a second
-// copy of the program on the same file, and key handles over a whole run.
+// refuses the new file, the file replaced, deleted or damaged, Wine starting,
+// a second copy of the program, and key handles over a whole run.
 #include "AppDriver.h"
 #include "StartUp.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -23,364 +14,239 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <vector>
 
 namespace fk::testing {
 namespace {
 
 const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
 const int MaxTime = settingIndex("ContactSoundMaxTime");
 
-std::string storeKeys() {
+std::string storeKeys(const std::string& more = {}) {
     return hiveKey("Software\\Tavrel\\Brisko2", "\"DefaultConfiguration\"=\"carol\"\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\Bob") +
-           hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
+           hiveKey("Software\\Tavrel\\Brisko2\\Bob") + hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n") +
+           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n") + more;
 }
 
-// Whatever Fettlekit left in the hive's folder besides the hive and its lock.
+// What the program left in the hive's folder besides the hive and its lock.
 QStringList litterBeside(const std::string& hivePath) {
-    QDir folder(QFileInfo(QString::fromStdString(hivePath)).path());
-    QStringList names = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    names.removeAll(QStringLiteral("user.reg"));
-    names.removeAll(QStringLiteral("user.reg.fettlekit-lock"));
+    QStringList names = QFileInfo(QString::fromStdString(hivePath)).dir().entryList(QDir::AllEntries | QDir::Hidden |
+                                                                                     QDir::NoDotAndDotDot);
+    names.removeAll("user.reg");
+    names.removeAll("user.reg.fettlekit-lock");
     return names;
 }
 
-// Makes a folder refuse new files for as long as it lives. Root ignores
-// the mode bits, so for root the folder is made immutable instead.
-class UnwritableFolder {
-public:
-    explicit UnwritableFolder(const std::string& folder) : folder_(folder) {
-        if (::geteuid() == 0) {
-            fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0) {
-                int immutable = flags_ | FS_IMMUTABLE_FL;
-                if (::ioctl(fd_, FS_IOC_SETFLAGS, &immutable) == 0) immutable_ = true;
-            }
-        } else if (::stat(folder.c_str(), &mode_) == 0 && ::chmod(folder.c_str(), 0555) == 0) {
-            chmodded_ = true;
-        }
-    }
-    ~UnwritableFolder() { undo(); }
-
-    void undo() {
-        if (immutable_) ::ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
-        if (fd_ >= 0) ::close(fd_);
-        if (chmodded_) ::chmod(folder_.c_str(), mode_.st_mode & 07777);
-        immutable_ = chmodded_ = false;
-        fd_ = -1;
-    }
-
-    // Whether making a file there really fails now.
-    bool refuses() const {
-        const std::string probe = folder_ + "/probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0) return errno == EACCES || errno == EPERM;
-        ::close(fd);
-        ::unlink(probe.c_str());
-        return false;
-    }
-
-private:
-    std::string folder_;
-    int fd_ = -1;
-    int flags_ = 0;
-    bool immutable_ = false;
-    bool chmodded_ = false;
-    struct stat mode_ {};
-};
-
-// The program over the store, showing alice's number setting.
-class FaultsWhileShowing : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(app.loaded);
+// The program over the store, showing alice's number setting (30).
+struct Showing {
+    explicit Showing(const std::string& keys = storeKeys()) : hive(keys), app(hive.path()) {
+        EXPECT_TRUE(app.loaded);
         app.pick("alice");
         app.clickSetting(MaxTime);
     }
-    AppHive hive{storeKeys()};
-    Fettlekit app{hive.path()};
+    std::optional<std::int32_t> stored() const { return hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"); }
+    AppHive hive;
+    Fettlekit app;
+};
+
+// A folder that refuses new files while it lives: root ignores mode bits,
+// so for root the folder is made immutable instead.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(const std::string& folder) : folder_(folder) {
+        if (::geteuid() != 0) {
+            chmodded_ = ::chmod(folder.c_str(), 0555) == 0;
+            return;
+        }
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        int immutable = 0;
+        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags_) == 0 && (immutable = flags_ | FS_IMMUTABLE_FL) &&
+            ::ioctl(fd_, FS_IOC_SETFLAGS, &immutable) == 0)
+            immutable_ = true;
+    }
+    ~UnwritableFolder() { undo(); }
+    void undo() {
+        if (immutable_) ::ioctl(fd_, FS_IOC_SETFLAGS, &flags_);
+        if (fd_ >= 0) ::close(fd_);
+        if (chmodded_) ::chmod(folder_.c_str(), 0755);
+        immutable_ = chmodded_ = false;
+        fd_ = -1;
+    }
+    bool refuses() const { return immutable_ || chmodded_; }
+
+private:
+    std::string folder_;
+    int fd_ = -1, flags_ = 0;
+    bool immutable_ = false, chmodded_ = false;
 };
 
 TEST(Faults, AFolderThatRefusesTheNewFileKeepsTheOldBytesAndSaysSettingNotSaved) {
     for (bool savedBefore : {false, true}) {
         SCOPED_TRACE(savedBefore ? "the lock file exists already" : "no write has been made yet");
-        AppHive hive(storeKeys());
-        Fettlekit app(hive.path());
-        ASSERT_TRUE(app.loaded);
-        app.pick("alice");
-        app.clickSetting(MaxTime);
-        if (savedBefore) {
-            app.changeNumber(50);
-            ASSERT_TRUE(app.messages().empty());
-            ASSERT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 50);
-        }
-        const std::string before = hive.fileText();
-
-        UnwritableFolder locked(hive.folder());
+        Showing s;
+        if (savedBefore) s.app.changeNumber(50);
+        ASSERT_TRUE(s.app.messages().empty());
+        const std::string before = s.hive.fileText();
+        UnwritableFolder locked(s.hive.folder());
         if (!locked.refuses()) GTEST_SKIP() << "this file system lets the test write into any folder";
-        app.changeNumber(60);
-        app.expectSettingNotSaved();
-        EXPECT_EQ(hive.fileText(), before);
-        EXPECT_TRUE(app.exits.empty());
+        s.app.changeNumber(60);
+        s.app.expectSettingNotSaved();
+        EXPECT_EQ(s.hive.fileText(), before);
         // The window shows what the file holds, not the refused value.
-        EXPECT_EQ(app.reselectNumber(), savedBefore ? "50" : "30");
-
+        EXPECT_EQ(s.app.reselectNumber(), savedBefore ? "50" : "30");
         locked.undo();
-        EXPECT_TRUE(litterBeside(hive.path()).isEmpty()) << litterBeside(hive.path()).join(' ').toStdString();
-        app.dialogs.messages.clear();
-        app.changeNumber(61);
-        EXPECT_TRUE(app.messages().empty());
-        EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 61);
+        EXPECT_TRUE(litterBeside(s.hive.path()).isEmpty());
+        s.app.dialogs.messages.clear();
+        s.app.changeNumber(61);
+        EXPECT_TRUE(s.app.messages().empty());
+        EXPECT_EQ(s.stored(), 61);
     }
 }
 
-TEST_F(FaultsWhileShowing, AHiveRenamedOverWhileTheWindowRunsTakesTheNextChangeAndKeepsItsContent) {
-    ASSERT_EQ(app.numberBox()->text(), "30");
-
-    // Another program writes its own version beside it and renames it over.
-    hive.replace(hiveText(hiveKey("Software\\Tavrel\\Brisko2") +
-                          hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000000b\n") +
-                          hiveKey("Software\\Elsewhere", "\"kept\"=\"yes\"\n")));
-
-    EXPECT_EQ(app.reselectNumber(), "11");
-    app.changeNumber(70);
-    EXPECT_TRUE(app.messages().empty());
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 70);
-    const std::string after = hive.fileText();
-    EXPECT_NE(after.find("[Software\\\\Elsewhere]"), std::string::npos);
-    EXPECT_NE(after.find("\"kept\"=\"yes\""), std::string::npos);
-    // Nothing of the replaced file comes back.
-    EXPECT_FALSE(hive.hasKey("Software\\Tavrel\\Brisko2\\carol\\Preferences"));
-    EXPECT_EQ(after.find("DefaultConfiguration"), std::string::npos);
+// Another program renames its own file over the hive, or removes it.
+TEST(Faults, AHiveChangedUnderTheWindowIsReadAgainAndOnlyASoundOneWithTheAccountIsWritten) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> file;  // none: removed
+        const char* shown;                // after the setting is chosen again
+        bool saves;
+    };
+    const std::string sound = hiveText(hiveKey("Software\\Tavrel\\Brisko2") +
+                                       hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000000b\n") +
+                                       hiveKey("Software\\Elsewhere", "\"kept\"=\"yes\"\n"));
+    for (const Case& c : {Case{"replaced", sound, "11", true},
+                          Case{"without the account", hiveText(hiveKey("Software\\Tavrel\\Brisko2\\carol")), "12", false},
+                          Case{"damaged", hiveText(hiveKey(AlicePrefs)) + "[Software\\\\Broken 1700000000\n", "30", false},
+                          Case{"removed", std::nullopt, "30", false}}) {
+        SCOPED_TRACE(c.what);
+        Showing s;
+        if (c.file) s.hive.replace(*c.file);
+        else ASSERT_EQ(std::remove(s.hive.path().c_str()), 0);
+        EXPECT_EQ(s.app.reselectNumber(), c.shown);
+        s.app.changeNumber(70);
+        EXPECT_TRUE(s.app.exits.empty());
+        EXPECT_TRUE(litterBeside(s.hive.path()).isEmpty());
+        if (!c.saves) {
+            s.app.expectSettingNotSaved();
+            if (c.file) EXPECT_EQ(s.hive.fileText(), *c.file);
+            else EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(s.hive.path())));
+            continue;
+        }
+        EXPECT_TRUE(s.app.messages().empty());
+        EXPECT_EQ(s.stored(), 70);
+        EXPECT_NE(s.hive.fileText().find("[Software\\\\Elsewhere] 1700000000\n#time=1d9f0c6b1a2b3c4\n\"kept\"=\"yes\""),
+                  std::string::npos);
+        EXPECT_FALSE(s.hive.hasKey("Software\\Tavrel\\Brisko2\\carol\\Preferences")) << "nothing of the old file";
+    }
 }
 
-TEST_F(FaultsWhileShowing, AHiveReplacedByOneWithoutTheAccountRefusesTheChangeAndStaysAsItCame) {
-
-    const std::string replacement = hiveText(hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences"));
-    hive.replace(replacement);
-
-    app.changeNumber(70);
-    app.expectSettingNotSaved();
-    EXPECT_EQ(hive.fileText(), replacement);
-    EXPECT_FALSE(hive.hasKey(AlicePrefs));
-    EXPECT_TRUE(app.exits.empty());
-}
-
-TEST_F(FaultsWhileShowing, AHiveDamagedUnderTheWindowIsNeverRewritten) {
-
-    const std::string damaged = hiveText(hiveKey(AlicePrefs)) + "[Software\\\\Broken 1700000000\n\"x\"=dword:zz\n";
-    hive.replace(damaged);
-
-    app.changeNumber(70);
-    app.expectSettingNotSaved();
-    EXPECT_EQ(hive.fileText(), damaged);
-    // Reading on goes on from what was read before.
-    EXPECT_EQ(app.reselectNumber(), "30");
-    EXPECT_EQ(app.messages().size(), 1u);
-
-    // Once the file is sound again, saving works again.
-    hive.replace(hiveText(hiveKey(AlicePrefs)));
-    app.dialogs.messages.clear();
-    app.changeNumber(71);
-    EXPECT_TRUE(app.messages().empty());
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 71);
-}
-
-TEST_F(FaultsWhileShowing, AHiveDeletedWhileTheWindowRunsFailsEachChangeCleanly) {
-    ASSERT_EQ(std::remove(hive.path().c_str()), 0);
-
-    app.changeNumber(70);
-    app.expectSettingNotSaved();
-    EXPECT_FALSE(std::filesystem::exists(hive.path()));
-    EXPECT_TRUE(litterBeside(hive.path()).isEmpty()) << litterBeside(hive.path()).join(' ').toStdString();
-    // Showing settings still works from what was read.
-    EXPECT_EQ(app.reselectNumber(), "30");
-    auto* notify = app.control<QAbstractButton>(app.window->panel(5), "Command56");
-    app.clickSetting(settingIndex("CtcDetachStatusOnly"));
-    QTest::mouseClick(notify, Qt::LeftButton);
-    EXPECT_EQ(app.messages().size(), 2u);
-    EXPECT_TRUE(app.exits.empty());
-
-    // An account whose key would have to be made ends the program, as any
-    // account that cannot be opened does.
-    app.dialogs.messages.clear();
-    app.pick("Bob");
-    ASSERT_EQ(app.messages().size(), 1u);
-    EXPECT_EQ(app.messages()[0].text, "An unexpected error has been found while opening the account \"Bob\"");
-    EXPECT_EQ(app.messages()[0].icon, dialogs::MessageIcon::Critical);
-    EXPECT_EQ(app.exits, std::vector<int>{1});
-    EXPECT_FALSE(std::filesystem::exists(hive.path()));
-
-    app.window->close();
-    EXPECT_EQ(app.registry->openHandleCount(), 0);
+TEST(Faults, ARemovedHiveIsNotMadeAgainAndAnAccountNeedingAKeyEndsTheProgram) {
+    Showing s;
+    ASSERT_EQ(std::remove(s.hive.path().c_str()), 0);
+    s.app.pick("Bob");
+    expectOneMessage(s.app.dialogs, "An unexpected error has been found while opening the account \"Bob\"", "Error",
+                     dialogs::MessageIcon::Critical);
+    EXPECT_EQ(s.app.exits, std::vector<int>{1});
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(s.hive.path())));
+    s.app.window->close();
+    EXPECT_EQ(s.app.registry->openHandleCount(), 0);
 }
 
 TEST(Faults, WineStartingInThePrefixStopsSavesAndLeavesTheFileAlone) {
     if (!WineServer::installed()) GTEST_SKIP() << "no wineserver here";
-    AppHive hive(storeKeys());
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(MaxTime);
-    app.changeNumber(50);
-    ASSERT_TRUE(app.messages().empty());
-
-    WineServer wine(hive.folder());
+    Showing s;
+    s.app.changeNumber(50);
+    WineServer wine(s.hive.folder());
     ASSERT_TRUE(wine.started());
-    ASSERT_TRUE(reg::openHiveRegistry(hive.path()).wineRunning) << "the server is not seen as serving the prefix";
-    const std::string before = hive.fileText();
-    app.changeNumber(60);
-    app.expectSettingNotSaved();
-    EXPECT_EQ(hive.fileText(), before);
-    EXPECT_EQ(app.reselectNumber(), "50");
-    EXPECT_TRUE(app.exits.empty());
+    ASSERT_TRUE(reg::openHiveRegistry(s.hive.path()).wineRunning) << "the server is not seen as serving the prefix";
+    const std::string before = s.hive.fileText();
+    s.app.changeNumber(60);
+    s.app.expectSettingNotSaved();
+    EXPECT_EQ(s.hive.fileText(), before);
+    EXPECT_EQ(s.app.reselectNumber(), "50");
 }
 
 TEST(Faults, AQuickTextRemovedByAnotherProgramWhileListedEndsTheProgramWithoutALeak) {
     const std::string hello = std::string(AlicePrefs) + "\\QuickTexts\\hello";
-    AppHive hive(storeKeys() + hiveKey(hello, "\"Message\"=\"hi\"\n\"Alias\"=\"h\"\n"));
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    app.pick("alice");
-    app.clickSetting(settingIndex("MenuInclude"));
-    auto* list = app.control<QComboBox>(app.window->panel(9), "Combo5");
+    Showing s(storeKeys(hiveKey(hello, "\"Message\"=\"hi\"\n\"Alias\"=\"h\"\n")));
+    s.app.clickSetting(settingIndex("MenuInclude"));
+    auto* list = s.app.control<QComboBox>(s.app.window->panel(9), "Combo5");
     ASSERT_EQ(list->count(), 1);
-
-    auto other = reg::openHiveRegistry(hive.path());
-    ASSERT_NE(other.registry, nullptr);
-    ASSERT_EQ(other.registry->RegDeleteKeyA(reg::CurrentUser, hello.c_str()), reg::Success);
-    ASSERT_FALSE(hive.hasKey(hello));
-
+    ASSERT_EQ(reg::openHiveRegistry(s.hive.path()).registry->RegDeleteKeyA(reg::CurrentUser, hello.c_str()),
+              reg::Success);
     list->showPopup();
     QAbstractItemView* view = list->view();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
-    ASSERT_EQ(app.messages().size(), 1u);
-    EXPECT_EQ(app.messages()[0].text, "An unexpected error has been found while opening the registry");
-    EXPECT_EQ(app.messages()[0].icon, dialogs::MessageIcon::Critical);
-    EXPECT_EQ(app.exits, std::vector<int>{1});
-    EXPECT_EQ(app.registry->openHandleCount(), 2);
-    app.window->close();
-    EXPECT_EQ(app.registry->openHandleCount(), 0);
+    expectOneMessage(s.app.dialogs, "An unexpected error has been found while opening the registry", "Error",
+                     dialogs::MessageIcon::Critical);
+    EXPECT_EQ(s.app.exits, std::vector<int>{1});
+    s.app.window->close();
+    EXPECT_EQ(s.app.registry->openHandleCount(), 0);
 }
 
-TEST(Faults, TwoCopiesOnOneHiveSeeEachOthersChangesAndLoseNone) {
-    AppHive hive(storeKeys());
-    Fettlekit first(hive.path());
-    Fettlekit second(hive.path());
-    ASSERT_TRUE(first.loaded);
-    ASSERT_TRUE(second.loaded);
-    first.pick("alice");
+TEST(Faults, TwoCopiesOnOneHiveSeeEachOthersChanges) {
+    Showing first;
+    Fettlekit second(first.hive.path());
     second.pick("alice");
-    first.clickSetting(MaxTime);
     second.clickSetting(MaxTime);
-    ASSERT_EQ(second.numberBox()->text(), "30");
-
-    first.changeNumber(41);
+    first.app.changeNumber(41);
     EXPECT_EQ(second.reselectNumber(), "41");
     second.changeNumber(42);
-    EXPECT_EQ(first.reselectNumber(), "42");
-
-    // Turn about, each on its own setting and on the shared one: every
-    // last value is in the file, whoever wrote before.
-    const int detach = settingIndex("CtcDetachStatusOnly");
-    for (int round = 0; round < 10; ++round) {
-        first.changeNumber(round + 1);
-        second.pick("carol");
-        second.clickSetting(MaxTime);
-        second.changeNumber(round + 80);
-        second.pick("alice");
-        second.clickSetting(MaxTime);
-    }
-    second.clickSetting(detach);
-    QTest::mouseClick(second.control<QAbstractButton>(second.window->panel(5), "Option13(0)"), Qt::LeftButton);
-    QTest::mouseClick(second.control<QAbstractButton>(second.window->panel(5), "Command56"), Qt::LeftButton);
-    first.changeNumber(55);
-
-    EXPECT_TRUE(first.messages().empty());
+    EXPECT_EQ(first.app.reselectNumber(), "42");
+    first.app.changeNumber(43);
+    EXPECT_TRUE(first.app.messages().empty());
     EXPECT_TRUE(second.messages().empty());
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 55);
-    EXPECT_EQ(hive.storedNumber("Software\\Tavrel\\Brisko2\\carol\\Preferences", "ContactSoundMaxTime"), 89);
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "CtcDetachStatusOnly"), 1);
-    EXPECT_EQ(second.reselectNumber(), "55");
-    EXPECT_TRUE(litterBeside(hive.path()).isEmpty());
+    EXPECT_EQ(first.stored(), 43);
 }
 
 TEST(Faults, ADamagedHiveAtStartUpNamesTheLineAndIsLeftUntouched) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("user.reg").toStdString();
+    AppHive hive(storeKeys());
     // The sixth line opens a key and never closes its bracket.
     const std::string damaged = hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n\"x\"=dword:00000001\n");
-    writeText(path, damaged);
-    const timespec old[2] = {{978307200, 0}, {978307200, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
-    struct stat before {};
-    ASSERT_EQ(::stat(path.c_str(), &before), 0);
-
+    hive.replace(damaged);
+    struct stat before {}, after {};
+    ASSERT_EQ(::stat(hive.path().c_str(), &before), 0);
     dialogs::Dialogs dialogs;
     dialogs.setScripted(true);
     ::testing::internal::CaptureStderr();
-    const auto opened = openHive(QString::fromStdString(path), dialogs);
+    EXPECT_EQ(openHive(QString::fromStdString(hive.path()), dialogs).registry, nullptr);
     const std::string said = ::testing::internal::GetCapturedStderr();
-
-    EXPECT_EQ(opened.registry, nullptr);
     expectOneMessage(dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
-    EXPECT_NE(said.find("line 6"), std::string::npos) << said;
-    EXPECT_NE(said.find(path), std::string::npos) << said;
-
-    struct stat after {};
-    ASSERT_EQ(::stat(path.c_str(), &after), 0);
-    EXPECT_EQ(readText(path), damaged);
-    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_NE(said.find(hive.path() + ": line 6"), std::string::npos) << said;
+    ASSERT_EQ(::stat(hive.path().c_str(), &after), 0);
+    EXPECT_EQ(hive.fileText(), damaged);
     EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"user.reg"});
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_TRUE(litterBeside(hive.path()).isEmpty());
 }
 
 // Every setting shown in turn, and every button of its panel pressed, must
 // leave only the store root and the account key open.
 TEST(Faults, NoKeyHandleOutlivesAWholeRunThroughTheCatalogue) {
-    AppHive hive(storeKeys() + hiveKey("Software\\Tavrel\\Brisko2\\alice\\Preferences\\QuickTexts\\hello",
-                                       "\"Message\"=\"hi\"\n\"Alias\"=\"h\"\n"));
-    Fettlekit app(hive.path());
-    ASSERT_TRUE(app.loaded);
-    EXPECT_EQ(app.registry->openHandleCount(), 1);
+    Showing s(storeKeys(hiveKey(std::string(AlicePrefs) + "\\QuickTexts\\hello", "\"Message\"=\"hi\"\n")));
     int shown = 0;
-    int pressed = 0;
-    for (const QString& account : {QStringLiteral("alice"), QStringLiteral(" --> All users <--")}) {
-        app.pick(account);
+    for (const QString& account : {QStringLiteral("alice"), MainWindow::AllUsers}) {
+        s.app.pick(account);
         const bool allUsers = account == MainWindow::AllUsers;
-        const int expected = allUsers ? 1 : 2;
-        EXPECT_EQ(app.registry->openHandleCount(), expected);
+        const int open = allUsers ? 1 : 2;
         for (int index = 0; index < SettingCount; ++index) {
             if (settingEntry(index).AllUsers != allUsers) continue;
-            app.clickSetting(index);
+            s.app.clickSetting(index);
             ++shown;
-            EXPECT_EQ(app.registry->openHandleCount(), expected) << settingEntry(index).ValueName;
-            QWidget* panel = app.window->panel(app.window->PanelOfKind()[size_t(settingEntry(index).Kind)]);
+            QWidget* panel = s.app.window->panel(s.app.window->PanelOfKind()[size_t(settingEntry(index).Kind)]);
             for (QPushButton* button : panel->findChildren<QPushButton*>()) {
                 if (!button->isVisible() || !button->isEnabled()) continue;
                 QTest::mouseClick(button, Qt::LeftButton);
-                ++pressed;
-                app.window->tagPicker().close();
-                EXPECT_EQ(app.registry->openHandleCount(), expected)
+                s.app.window->tagPicker().close();
+                EXPECT_EQ(s.app.registry->openHandleCount(), open)
                     << settingEntry(index).ValueName << " after " << button->objectName().toStdString();
             }
         }
     }
     EXPECT_EQ(shown, SettingCount);
-    EXPECT_GT(pressed, SettingCount);
-    EXPECT_TRUE(app.exits.empty());
-    app.window->close();
-    EXPECT_EQ(app.registry->openHandleCount(), 0);
-    // Every key opened was closed exactly once.
-    std::vector<reg::Key> closes = app.registry->closes;
+    EXPECT_TRUE(s.app.exits.empty());
+    s.app.window->close();
+    EXPECT_EQ(s.app.registry->openHandleCount(), 0);
+    std::vector<reg::Key> closes = s.app.registry->closes;  // each key closed once
     std::sort(closes.begin(), closes.end());
     EXPECT_EQ(std::adjacent_find(closes.begin(), closes.end()), closes.end());
 }

@@ -44,15 +44,6 @@ TEST(OpenHive, AMissingFileTakesTheRegistryErrorAndIsNotMade) {
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(OpenHive, AGoodFileOpensWithoutAWord) {
-    AppHive hive(hiveKey("Software\\Tavrel\\Brisko2"));
-    dialogs::Dialogs dialogs;
-    dialogs.setScripted(true);
-    const auto opened = openHive(QString::fromStdString(hive.path()), dialogs);
-    EXPECT_NE(opened.registry, nullptr);
-    EXPECT_TRUE(dialogs.messages.shown().empty());
-}
-
 // Without the bridge, the store falls back to reading only and the user is
 // told once why nothing can be saved; the file is left to Wine.
 TEST(OpenHive, WhileWineRunsWithoutTheBridgeTheUserIsWarnedOnceAndNothingIsWritten) {
@@ -86,20 +77,6 @@ TEST(OpenHive, WhileWineRunsWithoutTheBridgeTheUserIsWarnedOnceAndNothingIsWritt
                      "Warning", dialogs::MessageIcon::Exclamation);
     EXPECT_FALSE(opened.registry->writable());
     EXPECT_EQ(hive.fileText(), before);
-}
-
-// Brisko! under Wine opens the sound file by the name Wine gives it.
-TEST(FileNamesForAddOn, APickedFileIsNamedThroughThePrefixDrives) {
-    QTemporaryDir dir;
-    const QString prefix = dir.filePath("pfx");
-    QDir().mkpath(prefix + "/dosdevices");
-    QDir().mkpath(prefix + "/drive_c/users/u");
-    std::filesystem::create_symlink("../drive_c", (prefix + "/dosdevices/c:").toStdString());
-    std::filesystem::create_symlink("/", (prefix + "/dosdevices/z:").toStdString());
-    writeFile(prefix + "/drive_c/users/u/ding.wav", "RIFF");
-    const auto names = fileNamesForAddOn(prefix + "/user.reg");
-    EXPECT_EQ(names(prefix + "/drive_c/users/u/ding.wav"), "C:\\users\\u\\ding.wav");
-    EXPECT_EQ(names("/usr/share/sounds/a.wav"), "Z:\\usr\\share\\sounds\\a.wav");
 }
 
 class DemoPrefixTest : public ::testing::Test {
@@ -149,15 +126,6 @@ TEST_F(DemoPrefixTest, AMissingSourceOrABrokenCopySaysWhy) {
     EXPECT_TRUE(error.contains("user.reg"));
     EXPECT_EQ(readFile(copyDir() + "/keep.txt"), "mine");
     EXPECT_FALSE(QFileInfo::exists(copyDir() + "/user.reg"));
-}
-
-TEST(DemoPrefix, StateDirFollowsXdgStateHome) {
-    const QByteArray saved = qgetenv("XDG_STATE_HOME");
-    qputenv("XDG_STATE_HOME", "/tmp/fk-state-test");
-    EXPECT_EQ(userStateDir(), "/tmp/fk-state-test");
-    qunsetenv("XDG_STATE_HOME");
-    EXPECT_EQ(userStateDir(), QDir::homePath() + "/.local/state");
-    if (!saved.isEmpty()) qputenv("XDG_STATE_HOME", saved);
 }
 
 }  // namespace

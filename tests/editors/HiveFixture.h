@@ -1,20 +1,15 @@
 #pragma once
 // What the window and panel tests share: hive files written in Wine's text
-// format, a registry that records and refuses calls, the catalogue looked up
-// by value name, and control places checked from a table.
+// format, a registry that records and refuses calls, and the catalogue
+// looked up by value name.
 #include "Catalogue.h"
 #include "HiveRegistry.h"
 #include "Registry.h"
-
-#include <QRect>
-#include <QString>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <initializer_list>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -103,16 +98,10 @@ public:
         bool hasSecurity = false;
         reg::SecurityAttributes security;
     };
-    struct Open {
-        reg::Key parent;
-        std::string subKey;
-        std::uint32_t options;
-        std::uint32_t access;
-    };
 
     explicit TestRegistry(reg::Registry& inner) : inner_(inner) {}
 
-    std::vector<Open> opens;
+    std::vector<std::string> opens;  // the subkeys asked for
     std::vector<Create> creates;
     std::vector<reg::Key> closes;
     std::vector<std::uint32_t> enumNameLengths;  // as passed in
@@ -127,7 +116,7 @@ public:
 
     long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
                        reg::Key* result) override {
-        opens.push_back({parent, subKey ? subKey : "", options, access});
+        opens.push_back(subKey ? subKey : "");
         if (refusePreferences && isPreferences(subKey)) return reg::AccessDenied;
         return inner_.RegOpenKeyExA(parent, subKey, options, access, result);
     }
@@ -191,24 +180,5 @@ private:
     }
     reg::Registry& inner_;
 };
-
-// A control's place in twips and, unless null, its caption.
-struct Placed {
-    const char* name;
-    QRect place;
-    QString text = {};
-};
-
-inline void expectPlaced(const QWidget& in, std::initializer_list<Placed> controls) {
-    for (const Placed& c : controls) {
-        const auto* w = in.findChild<QWidget*>(QString::fromLatin1(c.name));
-        if (!w) {
-            ADD_FAILURE() << "no control " << c.name;
-            continue;
-        }
-        EXPECT_EQ(w->geometry(), c.place) << c.name;
-        if (!c.text.isNull()) EXPECT_EQ(w->property("text").toString(), c.text) << c.name;
-    }
-}
 
 }  // namespace fk::testing

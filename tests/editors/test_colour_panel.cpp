@@ -50,14 +50,13 @@ TEST_F(ColourPanelTest, WithoutStoredValueShowsVersionSpecificAndTheLightBlue) {
     EXPECT_EQ(label->text(), "version specific");
     EXPECT_FALSE(label->isHidden());
     EXPECT_EQ(label->geometry(), control<QFrame>("Shape1")->geometry());
-    EXPECT_EQ(control<QFrame>("Shape2")->geometry(), twipsRect(1200, 480, 1335, 255));
-    EXPECT_EQ(control<QPushButton>("Command1")->text(), "Select color...");
-    EXPECT_EQ(control<QPushButton>("Command3")->text(), "Change");
-    EXPECT_EQ(control<QPushButton>("Command2")->text(), "Set default");
-
     EXPECT_EQ(panel.newColour(), 0xFCF5EFu);
     EXPECT_EQ(swatchPixel("Shape2"), qRgb(239, 245, 252));
     EXPECT_FALSE(storedColour());
+    // A colour stored as text shows the default too.
+    hive.put("QuickIconBgColor", reg::TypeSz, std::string("255\0", 4));
+    panel.prepare(hive.shown);
+    EXPECT_EQ(panel.newColour(), 0xFCF5EFu);
 }
 
 TEST_F(ColourPanelTest, PureRedIsStoredOnlyByChangeAsTheColourReference) {
@@ -70,10 +69,7 @@ TEST_F(ColourPanelTest, PureRedIsStoredOnlyByChangeAsTheColourReference) {
     EXPECT_FALSE(storedColour()) << "the dialog alone saves nothing";
 
     click("Command3");
-    auto value = hive.stored("", "QuickIconBgColor");
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->type, reg::TypeDword);
-    EXPECT_EQ(value->data, std::string("\xFF\x00\x00\x00", 4));
+    EXPECT_EQ(storedColour(), 0xFF);
     EXPECT_TRUE(hive.messages().empty());
 }
 
@@ -120,12 +116,6 @@ TEST_F(StoredColourTest, AFailedWriteTellsTheUserAndKeepsTheSwatch) {
     EXPECT_EQ(hive.messages(), std::vector<std::string>{"Error: Setting not saved."});
     EXPECT_EQ(panel.newColour(), 0xFF0000u);
     EXPECT_EQ(storedColour(), 0x123456);
-}
-
-TEST_F(ColourPanelTest, AStoredTextShowsTheDefault) {
-    hive.put("QuickIconBgColor", reg::TypeSz, std::string("255\0", 4));
-    panel.prepare(hive.shown);
-    EXPECT_EQ(panel.newColour(), 0xFCF5EFu);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The shared suite through the bridge protocol without Wine: the client and
 // the server ends joined in one process, the hive file behind them. Any
 // fault in how an argument or a buffer travels shows here.
+#include "BridgeProtocol.h"
 #include "BridgeRegistry.h"
 #include "BridgeServer.h"
 #include "RegistryBehaviour.h"
@@ -42,6 +43,41 @@ private:
 std::vector<Backend> registryBackends() {
     return {{"HiveFile", openHiveScratch},
             {"HiveFileThroughProtocol", [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed); }}};
+}
+
+// What the bridge is sent is checked before advapi32 sees it: a request
+// cut short, one with bytes left over, a size past the data that came, an
+// unknown call. Each gets InvalidParameter and changes nothing.
+TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
+    auto hive = openHiveScratch({});
+    reg::Registry& far = hive->registry();
+    reg::Key key = 0;
+    ASSERT_EQ(far.RegOpenKeyExA(reg::CurrentUser, hive->path().c_str(), 0, reg::KeyAllAccess, &key), reg::Success);
+    auto setValue = [&](std::uint32_t size) {
+        bridge::Writer w;
+        w.u8(bridge::SetValue);
+        w.u64(key);
+        w.text("Name");
+        w.u32(0);
+        w.u32(reg::TypeSz);
+        w.buffer("abc", 4);
+        w.u32(size);
+        return w.str();
+    };
+    auto status = [&](const std::string& request) {
+        const std::string reply = bridge::serveRequest(far, request);
+        return reply.size() < 4 ? -1L : long(std::uint8_t(reply[0]) | std::uint8_t(reply[1]) << 8);
+    };
+    const std::string good = setValue(4);
+    for (size_t cut = 0; cut < good.size(); ++cut) EXPECT_EQ(status(good.substr(0, cut)), reg::InvalidParameter) << cut;
+    EXPECT_EQ(status(good + "x"), reg::InvalidParameter);
+    EXPECT_EQ(status(setValue(5)), reg::InvalidParameter);
+    EXPECT_EQ(status(std::string(1, char(99))), reg::InvalidParameter);
+    std::uint32_t size = 0;
+    EXPECT_EQ(far.RegQueryValueExA(key, "Name", nullptr, nullptr, nullptr, &size), reg::NotFound);
+    EXPECT_EQ(status(good), reg::Success);
+    EXPECT_EQ(far.RegQueryValueExA(key, "Name", nullptr, nullptr, nullptr, &size), reg::Success);
+    far.RegCloseKey(key);
 }
 
 }  // namespace fk::test

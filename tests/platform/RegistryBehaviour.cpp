@@ -67,6 +67,10 @@ protected:
         std::uint32_t type;
         std::uint32_t size;
         std::string bytes;
+        bool operator==(const Read&) const = default;
+        friend void PrintTo(const Read& r, std::ostream* out) {
+            *out << "status " << r.status << ", type " << r.type << ", size " << r.size << ", " << testing::PrintToString(r.bytes);
+        }
     };
     Read query(Key key, const std::string& name, std::uint32_t size = 256) {
         std::string buffer(size, '\0');
@@ -96,22 +100,25 @@ protected:
         return names;
     }
 
+    std::uint32_t enumLength_ = 0;
+    long enumAt(std::uint32_t index, std::uint32_t length) {
+        char name[256], keyClass[256];
+        std::uint32_t classLength = 255;
+        enumLength_ = length;
+        return reg().RegEnumKeyExA(key_, index, name, &enumLength_, nullptr, keyClass, &classLength, nullptr);
+    }
+
     std::unique_ptr<Scratch> scratch_;
     Key key_ = 0;
     int baseHandles_ = 0;
 };
 
-TEST_P(RegistryBehaviour, OpeningAMissingKeyGivesNotFoundAndNoHandle) {
-    Key k = 0;
-    EXPECT_EQ(reg().RegOpenKeyExA(key_, "Missing", 0, KeyAllAccess, &k), NotFound);
-    EXPECT_EQ(reg().RegOpenKeyExA(key_, "Missing\\Deeper", 0, KeyRead, &k), NotFound);
-    EXPECT_EQ(reg().RegOpenKeyExA(CurrentUser, (scratch_->path() + "\\Missing").c_str(), 0, KeyAllAccess, &k),
+TEST_P(RegistryBehaviour, CreateMakesTheWholePathAndThenOpensWhereOpenFindsNothing) {
+    Key created = 0;
+    EXPECT_EQ(reg().RegOpenKeyExA(key_, "Nobody\\Preferences", 0, KeyRead, &created), NotFound);
+    EXPECT_EQ(reg().RegOpenKeyExA(CurrentUser, (scratch_->path() + "\\Nobody").c_str(), 0, KeyAllAccess, &created),
               NotFound);
     EXPECT_EQ(reg().openHandleCount(), baseHandles_ + 1);
-}
-
-TEST_P(RegistryBehaviour, CreateMakesTheWholePathAndThenOpens) {
-    Key created = 0;
     std::uint32_t disposition = 0;
     ASSERT_EQ(create(key_, "Nobody\\Preferences", &created, &disposition), Success);
     EXPECT_EQ(disposition, CreatedNewKey);
@@ -121,16 +128,10 @@ TEST_P(RegistryBehaviour, CreateMakesTheWholePathAndThenOpens) {
     EXPECT_EQ(disposition, OpenedExistingKey);
     reg().RegCloseKey(created);
 
-    Key opened = 0;
-    ASSERT_EQ(reg().RegOpenKeyExA(key_, "Nobody\\Preferences", 0, KeyAllAccess, &opened), Success);
-    EXPECT_EQ(setNumber(opened, "Seen", 7), Success);
-    reg().RegCloseKey(opened);
-
     Key again = 0;
     ASSERT_EQ(reg().RegOpenKeyExA(CurrentUser, (scratch_->path() + "\\Nobody\\Preferences").c_str(), 0,
                                   KeyAllAccess, &again),
               Success);
-    EXPECT_EQ(query(again, "Seen").bytes, std::string("\x07\0\0\0", 4));
     reg().RegCloseKey(again);
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{"Nobody"});
 }
@@ -141,140 +142,92 @@ TEST_P(RegistryBehaviour, SubkeysAreListedInNameOrderUntilNoMoreItems) {
     EXPECT_EQ(subkeys(key_),
               (std::vector<std::string>{"10", "9", "_under", "alpha", "Alpha2", "beta", "Mid", "Zeta"}));
 
-    char name[256];
-    std::uint32_t nameLength = 255, classLength = 255;
-    char keyClass[256];
-    EXPECT_EQ(reg().RegEnumKeyExA(key_, 8, name, &nameLength, nullptr, keyClass, &classLength, nullptr),
-              NoMoreItems);
-    nameLength = 255;
-    classLength = 255;
-    EXPECT_EQ(reg().RegEnumKeyExA(key_, 1000, name, &nameLength, nullptr, keyClass, &classLength, nullptr),
-              NoMoreItems);
+    EXPECT_EQ(enumAt(8, 255), NoMoreItems);
+    EXPECT_EQ(enumAt(1000, 255), NoMoreItems);
+    // A name with no room for its zero is too long for the buffer.
+    EXPECT_EQ(enumAt(0, 2), MoreData);
+    EXPECT_EQ(enumAt(0, 3), Success);
+    EXPECT_EQ(enumLength_, 2u);
 }
 
-TEST_P(RegistryBehaviour, AnEnumeratedNameTooLongForItsBufferGivesMoreData) {
-    makeSubkey("Preferences");
-    char name[256];
-    char keyClass[256];
-    std::uint32_t nameLength = 5, classLength = 255;
-    EXPECT_EQ(reg().RegEnumKeyExA(key_, 0, name, &nameLength, nullptr, keyClass, &classLength, nullptr), MoreData);
-    // Exactly the characters but no room for the zero is still too small.
-    nameLength = 11;
-    classLength = 255;
-    EXPECT_EQ(reg().RegEnumKeyExA(key_, 0, name, &nameLength, nullptr, keyClass, &classLength, nullptr), MoreData);
-    nameLength = 12;
-    classLength = 255;
-    EXPECT_EQ(reg().RegEnumKeyExA(key_, 0, name, &nameLength, nullptr, keyClass, &classLength, nullptr), Success);
-    EXPECT_EQ(nameLength, 11u);
-    EXPECT_STREQ(name, "Preferences");
-}
-
-TEST_P(RegistryBehaviour, ATextIsStoredWithItsZeroAndReadBackWhole) {
-    for (std::string text : {"hh:mm", ""}) {
-        ASSERT_EQ(setText(key_, "TimeFormat", text), Success);
-        Read r = query(key_, "TimeFormat");
-        EXPECT_EQ(r.status, Success);
-        EXPECT_EQ(r.type, TypeSz);
-        EXPECT_EQ(r.size, text.size() + 1);
-        EXPECT_EQ(r.bytes, text + '\0');
-    }
-}
-
-TEST_P(RegistryBehaviour, ASmallOrNoBufferGivesTheNeededSize) {
+// What the store reads: a zeroed buffer of 256 bytes unless said.
+TEST_P(RegistryBehaviour, ValuesReadBackWithTheirTypeSizeAndBytes) {
+    using namespace std::string_literals;
+    auto setRaw = [&](const char* name, const std::string& bytes) {
+        return reg().RegSetValueExA(key_, name, 0, TypeSz, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    std::uint32_t(bytes.size()));
+    };
+    const std::string fits = std::string(254, 'x') + 'Z', tooLong(256, 'y');
+    ASSERT_EQ(setText(key_, "Empty", ""), Success);
     ASSERT_EQ(setText(key_, "Text", "hello"), Success);
-    Read r = query(key_, "Text", 3);
-    EXPECT_EQ(r.status, MoreData);
-    EXPECT_EQ(r.size, 6u);
-    EXPECT_EQ(r.type, TypeSz);
-    // Room for the characters but not the zero.
-    r = query(key_, "Text", 5);
-    EXPECT_EQ(r.status, MoreData);
-    EXPECT_EQ(r.size, 6u);
-
-    ASSERT_EQ(setNumber(key_, "Number", 12), Success);
-    r = query(key_, "Number", 2);
-    EXPECT_EQ(r.status, MoreData);
-    EXPECT_EQ(r.size, 4u);
-    EXPECT_EQ(r.type, TypeDword);
-
+    ASSERT_EQ(setText(key_, "Fits", fits), Success);
+    ASSERT_EQ(setText(key_, "TooLong", tooLong), Success);
+    ASSERT_EQ(setNumber(key_, "Number", -5), Success);
+    ASSERT_EQ(setText(key_, "NumberAsText", "30"), Success);
+    // Another program may store a text without its zero, with no bytes at
+    // all, or with bytes after an inner zero.
+    ASSERT_EQ(setRaw("NoZero", "abc"), Success);
+    ASSERT_EQ(setRaw("NoBytes", ""), Success);
+    ASSERT_EQ(setRaw("Inner", "ab\0cd\0"s), Success);
+    struct Case {
+        const char* name;
+        std::uint32_t buffer;
+        Read read;
+    };
+    for (const Case& c : {Case{"Empty", 256, {Success, TypeSz, 1, "\0"s}},
+                          Case{"Text", 256, {Success, TypeSz, 6, "hello\0"s}},
+                          Case{"Text", 3, {MoreData, TypeSz, 6, ""}},
+                          Case{"Text", 5, {MoreData, TypeSz, 6, ""}},  // room for all but the zero
+                          Case{"Fits", 256, {Success, TypeSz, 256, fits + '\0'}},
+                          Case{"TooLong", 256, {MoreData, TypeSz, 257, ""}},
+                          Case{"TooLong", 1024, {Success, TypeSz, 257, tooLong + '\0'}},
+                          Case{"Number", 4, {Success, TypeDword, 4, "\xfb\xff\xff\xff"}},
+                          Case{"Number", 2, {MoreData, TypeDword, 4, ""}},
+                          // A number stored as text keeps the text type: the caller sees the mismatch.
+                          Case{"NumberAsText", 4, {Success, TypeSz, 3, "30\0"s}},
+                          Case{"NoZero", 256, {Success, TypeSz, 4, "abc\0"s}},
+                          Case{"NoZero", 3, {MoreData, TypeSz, 4, ""}},
+                          Case{"NoBytes", 256, {Success, TypeSz, 0, ""}},
+                          Case{"Inner", 256, {Success, TypeSz, 6, "ab\0cd\0"s}}})
+        EXPECT_EQ(query(key_, c.name, c.buffer), c.read) << c.name << " into " << c.buffer;
     // Without a buffer: the type and size.
     std::uint32_t type = 0, size = 0;
     EXPECT_EQ(reg().RegQueryValueExA(key_, "Text", nullptr, &type, nullptr, &size), Success);
     EXPECT_EQ(type, TypeSz);
     EXPECT_EQ(size, 6u);
-    size = 1;
-    EXPECT_EQ(reg().RegQueryValueExA(key_, "Text", nullptr, nullptr, nullptr, &size), Success);
-    EXPECT_EQ(size, 6u);
 }
 
-TEST_P(RegistryBehaviour, NumbersKeepTheirTypeAndSign) {
-    ASSERT_EQ(setNumber(key_, "ContactSoundMaxTime", -5), Success);
-    Read r = query(key_, "ContactSoundMaxTime", 4);
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.type, TypeDword);
-    EXPECT_EQ(r.size, 4u);
-    std::int32_t value = 0;
-    std::memcpy(&value, r.bytes.data(), 4);
-    EXPECT_EQ(value, -5);
-
-    // A number stored as text keeps the text type: the caller sees the mismatch.
-    ASSERT_EQ(setText(key_, "ContactSoundMaxTime", "30"), Success);
-    r = query(key_, "ContactSoundMaxTime", 4);
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.type, TypeSz);
-    EXPECT_EQ(r.bytes, std::string("30\0", 3));
-}
-
-// Another program may store a text without its zero, or with no bytes at all.
-TEST_P(RegistryBehaviour, TextsStoredWithoutTheirZeroReadWithOne) {
-    ASSERT_EQ(reg().RegSetValueExA(key_, "NoZero", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("abc"), 3),
-              Success);
-    Read r = query(key_, "NoZero");
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.size, 4u);
-    EXPECT_EQ(r.bytes, std::string("abc\0", 4));
-    EXPECT_EQ(query(key_, "NoZero", 3).status, MoreData);
-
-    ASSERT_EQ(reg().RegSetValueExA(key_, "NoBytes", 0, TypeSz, reinterpret_cast<const std::uint8_t*>(""), 0),
-              Success);
-    r = query(key_, "NoBytes");
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.type, TypeSz);
-    EXPECT_EQ(r.size, 0u);
-
-    // Bytes after an inner zero are kept.
-    ASSERT_EQ(reg().RegSetValueExA(key_, "Inner", 0, TypeSz, reinterpret_cast<const std::uint8_t*>("ab\0cd"), 6),
-              Success);
-    EXPECT_EQ(query(key_, "Inner").bytes, std::string("ab\0cd\0", 6));
-}
-
-TEST_P(RegistryBehaviour, TextsOf255And256CharactersAgainstA256ByteBuffer) {
-    std::string fits(255, 'x');
-    fits.back() = 'Z';
-    ASSERT_EQ(setText(key_, "Fits", fits), Success);
-    Read r = query(key_, "Fits");
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.size, 256u);
-    EXPECT_EQ(r.bytes, fits + '\0');
-
-    std::string tooLong(256, 'y');
-    ASSERT_EQ(setText(key_, "TooLong", tooLong), Success);
-    r = query(key_, "TooLong");
-    EXPECT_EQ(r.status, MoreData);
-    EXPECT_EQ(r.size, 257u);
-    EXPECT_EQ(query(key_, "TooLong", 1024).bytes, tooLong + '\0');
+// How fettlekit-reg lists a key's values: in name order, a name or data
+// too long for its buffer giving MoreData.
+TEST_P(RegistryBehaviour, ValuesAreListedInNameOrderUntilNoMoreItems) {
+    ASSERT_EQ(setText(key_, "beta", "bb"), Success);
+    ASSERT_EQ(setNumber(key_, "Alpha", 7), Success);
+    auto enumValue = [&](std::uint32_t index, std::uint32_t length, std::uint32_t size, std::string* named = nullptr) {
+        char name[256] = {};
+        std::uint8_t data[256];
+        long rc = reg().RegEnumValueA(key_, index, name, &length, nullptr, nullptr, data, &size);
+        if (named) *named = std::string(name, length);
+        return rc;
+    };
+    std::string first, second;
+    EXPECT_EQ(enumValue(0, 255, 256, &first), Success);
+    EXPECT_EQ(enumValue(1, 255, 256, &second), Success);
+    EXPECT_EQ(first + "," + second, "Alpha,beta");
+    EXPECT_EQ(enumValue(2, 255, 256), NoMoreItems);
+    EXPECT_EQ(enumValue(0, 5, 256), MoreData);  // no room for the zero
+    EXPECT_EQ(enumValue(0, 6, 256), Success);
+    EXPECT_EQ(enumValue(1, 255, 3), Success);
+    EXPECT_EQ(enumValue(1, 255, 2), MoreData);
 }
 
 TEST_P(RegistryBehaviour, CodePage1252LettersRoundTripInNamesAndTexts) {
-    // ü ß – “ € ” Œ ÿ
-    const std::string text = "Gr\xFC\xDF" "e \x96 \x93\x80\x94 \x8C \xFF";
+    // ü ß – “ € ” Œ ÿ, and the five bytes 1252 leaves undefined, which
+    // stand for the C1 controls of the same number both ways.
+    const std::string text = "Gr\xFC\xDF" "e \x96 \x93\x80\x94 \x8C \xFF \x81\x8D\x8F\x90\x9D";
     const std::string valueName = "N\xE4me\x80";
     const std::string keyName = "K\xF6nto \x9C";
     ASSERT_EQ(setText(key_, valueName, text), Success);
-    Read r = query(key_, valueName);
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.size, text.size() + 1);
-    EXPECT_EQ(r.bytes, text + '\0');
+    EXPECT_EQ(query(key_, valueName), (Read{Success, TypeSz, std::uint32_t(text.size() + 1), text + '\0'}));
 
     makeSubkey(keyName);
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{keyName});
@@ -287,38 +240,18 @@ TEST_P(RegistryBehaviour, SeededUnicodeThatCodePage1252CannotHoldReadsAsQuestion
     Seed seed;
     seed.values.push_back({"Alias", u"Zo\u0451 \u4E2D\u6587 \u00E9"});
     seed.values.push_back({"Plain", u"caf\u00E9 \u20AC"});
+    // Windows' best fit: a letter 1252 lacks reads as its nearest 1252 letter.
+    seed.values.push_back({"BestFit", u"\u0100\u0107\u0142\u2212\u3000\u0081"});
 
     seed.subkeys.push_back(u"\u0416ena");
     close();
     open(seed);
 
-    Read r = query(key_, "Alias");
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.type, TypeSz);
-    EXPECT_EQ(r.bytes, std::string("Zo? ?? \xE9\0", 9));
-    EXPECT_EQ(r.size, 9u);
+    EXPECT_EQ(query(key_, "Alias"), (Read{Success, TypeSz, 9, std::string("Zo? ?? \xE9\0", 9)}));
+    EXPECT_EQ(query(key_, "Plain").bytes, std::string("caf\xE9 \x80\0", 7));
 
-    r = query(key_, "Plain");
-    EXPECT_EQ(r.bytes, std::string("caf\xE9 \x80\0", 7));
-
-    EXPECT_EQ(subkeys(key_), std::vector<std::string>{"?ena"});
-}
-
-// The five bytes 1252 leaves undefined stand for the C1 controls of the
-// same number, both ways.
-TEST_P(RegistryBehaviour, UndefinedCodePage1252BytesRoundTrip) {
-    const std::string text = "a\x81\x8D\x8F\x90\x9D" "b";
-    ASSERT_EQ(setText(key_, "Undefined", text), Success);
-    EXPECT_EQ(query(key_, "Undefined").bytes, text + '\0');
-}
-
-// Windows' best fit: a letter 1252 lacks reads as its nearest 1252 letter.
-TEST_P(RegistryBehaviour, SeededLettersWithABestFitReadAsThatLetter) {
-    Seed seed;
-    seed.values.push_back({"BestFit", u"\u0100\u0107\u0142\u2212\u3000\u0081"});
-    close();
-    open(seed);
     EXPECT_EQ(query(key_, "BestFit").bytes, std::string("Acl- \x81\0", 7));
+    EXPECT_EQ(subkeys(key_), std::vector<std::string>{"?ena"});
 }
 
 TEST_P(RegistryBehaviour, NamesIgnoreCase) {
@@ -343,14 +276,7 @@ TEST_P(RegistryBehaviour, NamesIgnoreCase) {
 
     ASSERT_EQ(reg().RegDeleteValueA(key_, "mixedCASE"), Success);
     EXPECT_EQ(query(key_, "MixedCase").status, NotFound);
-}
-
-TEST_P(RegistryBehaviour, DeletingRemovesAValueAndAMissingOneIsNotFound) {
-    ASSERT_EQ(setNumber(key_, "Gone", 1), Success);
-    EXPECT_EQ(reg().RegDeleteValueA(key_, "Gone"), Success);
-    EXPECT_EQ(query(key_, "Gone").status, NotFound);
-    EXPECT_EQ(reg().RegDeleteValueA(key_, "Gone"), NotFound);
-    EXPECT_EQ(reg().RegDeleteValueA(key_, "NeverThere"), NotFound);
+    EXPECT_EQ(reg().RegDeleteValueA(key_, "MixedCase"), NotFound);
 }
 
 TEST_P(RegistryBehaviour, AReadOnlyHandleRefusesWritesButReads) {
@@ -361,9 +287,7 @@ TEST_P(RegistryBehaviour, AReadOnlyHandleRefusesWritesButReads) {
     EXPECT_EQ(setNumber(readOnly, "Height", 13), AccessDenied);
     EXPECT_EQ(setText(readOnly, "Name", "Arial"), AccessDenied);
     EXPECT_EQ(reg().RegDeleteValueA(readOnly, "Height"), AccessDenied);
-    Read r = query(readOnly, "Height", 4);
-    EXPECT_EQ(r.status, Success);
-    EXPECT_EQ(r.bytes, std::string("\x0c\0\0\0", 4));
+    EXPECT_EQ(query(readOnly, "Height", 4).bytes, std::string("\x0c\0\0\0", 4));
     EXPECT_EQ(subkeys(readOnly), std::vector<std::string>{"Existing"});
     reg().RegCloseKey(readOnly);
     EXPECT_EQ(query(key_, "Height", 4).bytes, std::string("\x0c\0\0\0", 4));

@@ -112,9 +112,7 @@ std::string inChild(const std::function<std::string()>& body) {
 // Collects failed checks in a child process, where gtest cannot report.
 struct Complaints {
     std::string text;
-    void check(bool ok, const std::string& what) {
-        if (!ok) text += what + "\n";
-    }
+    void check(bool ok, const std::string& what) { text += ok ? "" : what + "\n"; }
 };
 
 // A failed save, seen from the child that made it: the code, the file, the
@@ -176,33 +174,26 @@ bool actAsNobody() {
     return ::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 && ::setresuid(65534, 65534, 65534) == 0;
 }
 
+// Once with no lock file yet, once with one left by an earlier run; the
+// store tells the user once and reads on.
 TEST_F(HiveFaults, AFolderWithoutWritePermissionRefusesTheSave) {
     std::string text = hiveText();
     writeBytes(path, text);
     ::chmod(path.c_str(), 0666);
-    // Once with no lock file yet, once with one left by an earlier run.
     for (bool lockExists : {false, true}) {
         SCOPED_TRACE(lockExists ? "lock file present" : "no lock file");
-        if (lockExists) {
-            writeBytes(path + ".fettlekit-lock", "");
-            ::chmod((path + ".fettlekit-lock").c_str(), 0666);
-        }
+        if (lockExists) writeBytes(path + ".fettlekit-lock", "");
+        ::chmod((path + ".fettlekit-lock").c_str(), 0666);
         ::chmod(folder.path().c_str(), 0555);
         EXPECT_EQ(inChild([&] {
                       if (!actAsNobody()) return std::string("could not act as nobody");
                       Complaints c;
                       Editor editor(path);
-                      auto listing = folderListing(folder.path());
                       int failures = 0;
                       fk::PreferenceStore store(*editor.registry, [&] { ++failures; });
                       c.check(!store.writeNumber(editor.key, "ContactSoundMaxTime", 99), "the store reported success");
                       c.check(failures == 1, "the user was told " + std::to_string(failures) + " times");
-                      c.check(editor.setNumber("ContactSoundMaxTime", 98) == AccessDenied, "not access denied");
-                      std::int32_t v = 0;
-                      c.check(store.readNumber(editor.key, "ContactSoundMaxTime", v) && v == 12, "reads stopped working");
-                      c.check(readBytes(path) == text, "the hive changed");
-                      c.check(folderListing(folder.path()) == listing, "the folder's files changed");
-                      return c.text;
+                      return c.text + failedSave(path, text, AccessDenied);
                   }),
                   "");
         ::chmod(folder.path().c_str(), 0755);
@@ -274,25 +265,6 @@ TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainAndKept) {
     // Every key but the one written keeps its text.
     auto ourKey = theirs.find("\n[Software\\\\Tavrel");
     EXPECT_EQ(now.substr(0, ourKey), theirs.substr(0, ourKey));
-}
-
-TEST_F(HiveFaults, TwoEditorsWritingInTurnSeeEachOthersWrites) {
-    writeBytes(path, hiveText());
-    Editor a(path), b(path);
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_EQ(a.setNumber("ContactSoundMaxTime", 2 * i), Success);
-        ASSERT_EQ(b.numberOr("ContactSoundMaxTime", -1), 2 * i);
-        ASSERT_EQ(b.setNumber("ContactSoundMaxTime", 2 * i + 1), Success);
-        ASSERT_EQ(a.numberOr("ContactSoundMaxTime", -1), 2 * i + 1);
-        ASSERT_EQ(a.setNumber(("A" + std::to_string(i)).c_str(), i), Success);
-        ASSERT_EQ(b.setNumber(("B" + std::to_string(i)).c_str(), i), Success);
-    }
-    Editor fresh(path);
-    for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(fresh.numberOr(("A" + std::to_string(i)).c_str(), -1), i);
-        EXPECT_EQ(fresh.numberOr(("B" + std::to_string(i)).c_str(), -1), i);
-    }
-    EXPECT_EQ(fresh.numberOr("ContactSoundMaxTime", -1), 39);
 }
 
 TEST_F(HiveFaults, AHiveDamagedByAnotherProgramIsNeverWrittenOver) {

@@ -125,6 +125,19 @@ TEST_F(RegCommand, HelpAndBadOperations) {
     EXPECT_EQ(printed(), "reg: Invalid option [copy]. Type \"REG /?\" for help.\n");
     EXPECT_EQ(reg({}), 1);
     EXPECT_EQ(printed(), "reg: Invalid syntax. Type \"REG /?\" for help.\n");
+    // A switch given twice, or with one it excludes, is refused before anything is done.
+    const std::string k = "HKCU\\Software\\Fk\\Sub";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"query", k, "/s", "/s"}, {"query", k, "/ve", "/ve"}, {"query", k, "/v", "Name", "/ve"},
+          {"query", k, "/v", "Name", "/v", "Name"}, {"delete", k, "/v", "Name", "/va", "/f"},
+          {"delete", k, "/ve", "/va", "/f"}, {"delete", k, "/v", "Name", "/ve", "/f"}, {"delete", k, "/f", "/f"},
+          {"delete", k, "/va", "/va", "/f"}, {"add", k, "/v", "Name", "/ve", "/f"}, {"add", k, "/f", "/f"},
+          {"add", k, "/v", "Name", "/d", "a", "/d", "b", "/f"}, {"add", k, "/v", "N", "/t", "REG_SZ", "/t", "REG_SZ", "/f"}}) {
+        EXPECT_EQ(reg(args), 1) << args[2] << args.back();
+        EXPECT_EQ(printed().rfind("reg: Invalid syntax.", 0), 0u) << printed();
+    }
+    EXPECT_EQ(reg({"query", k, "/v", "Name"}), 0);
+    EXPECT_NE(printed().find("Name    REG_SZ    old"), std::string::npos);
 }
 
 TEST_F(RegCommand, ALongTextIsShownWholeAndQwordsAsNumbers) {
