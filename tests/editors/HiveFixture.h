@@ -1,18 +1,26 @@
 #pragma once
 // What the window and panel tests share: hive files written in Wine's text
-// format, a registry that records and refuses calls, and the catalogue
-// looked up by value name.
+// format, a registry that records and refuses calls, the catalogue looked up
+// by value name, and a hive laid out for one panel.
 #include "Catalogue.h"
+#include "Dialogs.h"
+#include "EditorPanel.h"
 #include "HiveRegistry.h"
+#include "PreferenceStore.h"
 #include "Registry.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -179,6 +187,102 @@ private:
         return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
     }
     reg::Registry& inner_;
+};
+
+
+inline constexpr const char* StoreRoot = "Software\\Tavrel\\Brisko2";
+
+// A user.reg in a temporary folder with the accounts "Alice" and "Bob", the
+// store over Alice's Preferences key, scripted dialogs and a recorded program
+// end: what the main window hands a panel. Every check reads the file afresh.
+class EditorHive {
+public:
+    // Value lines by key path below the store root; every account has an
+    // empty Preferences key unless given one.
+    using Keys = std::map<std::string, std::string>;
+
+    explicit EditorHive(Keys keys = {}, const std::string& account = "Alice") : prefs_(account + "\\Preferences") {
+        path_ = dir_.filePath("user.reg").toStdString();
+        writeText(path_, content(std::move(keys)));
+        auto opened = reg::openHiveRegistry(path_);
+        if (!opened.registry) throw std::runtime_error("test hive does not open: " + opened.error);
+        hive_ = std::move(opened.registry);
+        registry = std::make_unique<TestRegistry>(*hive_);
+        if (hive_->RegOpenKeyExA(reg::CurrentUser, full(prefs_).c_str(), 0, reg::KeyAllAccess, &key_) != reg::Success)
+            throw std::runtime_error("test hive lacks " + prefs_);
+        dialogs.setScripted(true);
+        store_ = std::make_unique<PreferenceStore>(*registry, [this] {
+            dialogs.messages.show(nullptr, "Setting not saved.", "Error", dialogs::MessageIcon::Exclamation);
+        });
+        store_->setCurrentKey(key_);
+        context.store = store_.get();
+        context.dialogs = &dialogs;
+        context.prefActual = [this] { return shown; };
+        context.fontListsLoaded = &fontListsLoaded;
+        context.exitProgram = [this](int status) { exits.push_back(status); };
+    }
+    ~EditorHive() {
+        hive_->RegCloseKey(key_);
+        if (root_) hive_->RegCloseKey(root_);
+    }
+
+    // The store works on the store root, as it does for all users.
+    void useStoreRoot() {
+        ASSERT_EQ(hive_->RegOpenKeyExA(reg::CurrentUser, StoreRoot, 0, reg::KeyAllAccess, &root_), reg::Success);
+        store_->setCurrentKey(root_);
+    }
+
+    // Replaces the file as another program would.
+    void rewrite(Keys keys) {
+        writeText(path_ + ".new", content(std::move(keys)));
+        ASSERT_EQ(std::rename((path_ + ".new").c_str(), path_.c_str()), 0);
+    }
+
+    const std::string& path() const { return path_; }
+    std::string fileText() const { return readText(path_); }
+
+    // `key` below the account's Preferences ("" for Preferences itself);
+    // without a name, only whether the key is there.
+    std::optional<Stored> stored(const std::string& key, const std::string& name = {}) const {
+        return storedInFile(path_, full(key.empty() ? prefs_ : prefs_ + "\\" + key), name);
+    }
+    std::optional<std::int32_t> dword(const std::string& key, const std::string& name) const {
+        return asNumber(stored(key, name));
+    }
+
+    // The messages shown since the last call, as "title: text".
+    std::vector<std::string> takeMessages() {
+        std::vector<std::string> texts;
+        for (const auto& m : dialogs.messages.shown()) texts.push_back((m.title + ": " + m.text).toStdString());
+        dialogs.messages.clear();
+        return texts;
+    }
+
+    // The open keys, the store root opened for the test not counted.
+    int openHandles() const { return hive_->openHandleCount() - (root_ ? 1 : 0); }
+
+    dialogs::Dialogs dialogs;
+    EditorContext context;
+    std::unique_ptr<TestRegistry> registry;
+    int shown = NoticeIndex;  // Pref_Actual
+    bool fontListsLoaded = false;
+    std::vector<int> exits;
+
+private:
+    static std::string content(Keys keys) {
+        for (const char* key : {"", "Alice", "Alice\\Preferences", "Bob", "Bob\\Preferences"}) keys[key];
+        std::string text;
+        for (const auto& [key, values] : keys) text += hiveKey(full(key), values);
+        return hiveText(text);
+    }
+    static std::string full(const std::string& key) { return StoreRoot + (key.empty() ? "" : "\\" + key); }
+    QTemporaryDir dir_;
+    std::string path_;
+    std::string prefs_;
+    std::unique_ptr<reg::Registry> hive_;
+    std::unique_ptr<PreferenceStore> store_;
+    reg::Key key_ = 0;
+    reg::Key root_ = 0;
 };
 
 }  // namespace fk::testing

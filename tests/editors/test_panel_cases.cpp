@@ -1,0 +1,270 @@
+// The editor panels driven through their widgets by the scripts in
+// panel-cases.txt, with the hive file read afresh for every check. The file
+// says what each command does.
+#include "AccountPanel.h"
+#include "FontPanel.h"
+#include "HiveFixture.h"
+#include "PanelFactory.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <regex>
+
+namespace fk::testing {
+namespace {
+
+struct Case {
+    std::string name;
+    std::vector<std::pair<int, std::string>> lines;  // line number, text
+};
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
+// "{x*300}" stands for 300 x's.
+std::string expand(const std::string& line) {
+    static const std::regex repeat(R"(\{(.)\*(\d+)\})");
+    std::string out;
+    std::smatch m;
+    auto from = line.cbegin();
+    for (; std::regex_search(from, line.cend(), m, repeat); from = m.suffix().first)
+        out += m.prefix().str() + std::string(std::stoul(m[2].str()), m[1].str()[0]);
+    return out + std::string(from, line.cend());
+}
+
+std::vector<Case> readCases() {
+    std::ifstream in(FK_PANEL_CASES);
+    std::vector<Case> cases;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.rfind("== ", 0) == 0)
+            cases.push_back({line.substr(3), {}});
+        else if (!line.empty() && line[0] != '#' && !cases.empty())
+            cases.back().lines.emplace_back(number, expand(line));
+    }
+    return cases;
+}
+
+// A stored value as a line of the hive file would give it, "none" when missing.
+std::string describe(const std::optional<Stored>& value) {
+    if (!value) return "none";
+    if (auto n = asNumber(value)) return "dword:" + std::to_string(*n);
+    std::string text;
+    for (unsigned char c : value->data) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, c < 0x20 || c > 0x7e ? "\\x%02X" : "%c", c);
+        text += hex;
+    }
+    return value->type == reg::TypeSz ? "\"" + text + "\"" : "type " + std::to_string(value->type) + ": " + text;
+}
+
+QString shownText(QWidget* w) {
+    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
+    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) return edit->toPlainText().replace('\n', "\\n");
+    if (auto* slider = qobject_cast<QSlider*>(w)) return QString::number(slider->value());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->isChecked() ? "on" : "off";
+    return "?";
+}
+std::string shownBy(QWidget* w) { return shownText(w).toStdString(); }
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+class PanelCase : public ::testing::TestWithParam<Case> {
+protected:
+    QWidget* find(const std::string& name) {
+        QWidget* w = window_.findChild<QWidget*>(QString::fromStdString(name));
+        if (!w) throw std::runtime_error("no control " + name);
+        return w;
+    }
+    QLineEdit* box(const std::string& name) {
+        QWidget* w = find(name);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
+        return qobject_cast<QLineEdit*>(w);
+    }
+    void show(const std::string& setting) {
+        if (!hive_) {
+            hive_ = std::make_unique<EditorHive>(keys_, account_);
+            hive_->context.mainWindow = &window_;
+            hive_->context.openTagPicker = [this](QLineEdit* target) { pickedFor_ = target->objectName(); };
+            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive_->context, &window_);
+            window_.resize(panel_->size());
+            window_.show();
+        }
+        hive_->shown = settingIndex(setting);
+        panel_->prepare(hive_->shown);
+    }
+    void click(QWidget* w) {
+        // An option button answers on its circle and caption only.
+        const bool option = qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w);
+        QTest::mouseClick(w, Qt::LeftButton, {}, option ? QPoint(6, w->height() / 2) : w->rect().center());
+    }
+    void choose(QComboBox* combo, const QString& item) {
+        const int row = combo->findText(item);
+        ASSERT_GE(row, 0) << item.toStdString();
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(row, 0)).center());
+    }
+    // The value at `path`: "Name" in Preferences, "Sub\Key\Name" below it or
+    // "/Name" in the store root.
+    std::string stored(const std::string& path) {
+        if (path[0] == '/') return describe(storedInFile(hive_->path(), StoreRoot, path.substr(1)));
+        const auto cut = path.rfind('\\');
+        return cut == std::string::npos ? describe(hive_->stored("", path))
+                                        : describe(hive_->stored(path.substr(0, cut), path.substr(cut + 1)));
+    }
+    // As the user selects the box's text and types over it key by key.
+    static void type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
+        for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    static QColor colour(const std::string& hex) { return QColor(qs("#" + hex)); }
+    static std::string items(QComboBox* combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        return texts.join('|').toStdString();
+    }
+    // Whether the font sample, from its cell's corner to the panel's edges,
+    // holds ink; any stray pixel in a blank one fails.
+    bool inked() {
+        const QImage image = panel_->grab().toImage();
+        const QRect area(FontPanel::previewAt(), image.rect().bottomRight());
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixel(x, y) != image.pixel(area.bottomRight());
+        EXPECT_TRUE(count == 0 || count > 20) << count << " pixels";
+        return count > 0;
+    }
+    std::string lastAsked(const std::string& dialog) {
+        const auto& files = hive_->dialogs.files.requests();
+        const auto& colours = hive_->dialogs.colours.requests();
+        if (dialog == "file" && !files.empty())
+            return qs("%1|%2|%3")
+                .arg(files.back().title, files.back().filters.join(';'), files.back().selectedFilter)
+                .toStdString();
+        if (dialog == "colour" && !colours.empty()) return colours.back().initial.name().mid(1).toStdString();
+        return "no " + dialog + " dialog opened";
+    }
+    void run(const std::string& command, const std::string& name, const std::string& rest);
+
+    QWidget window_;
+    EditorHive::Keys keys_;
+    std::string key_ = "Alice\\Preferences", account_ = "Alice";
+    std::unique_ptr<EditorHive> hive_;
+    EditorPanel* panel_ = nullptr;
+    QString pickedFor_;
+};
+
+bool yes(const std::string& word) { return word == "yes"; }
+
+// Each command with its first word (`name`) and the rest of its line.
+void PanelCase::run(const std::string& command, const std::string& name, const std::string& rest) {
+    using Command = std::function<void()>;
+    const std::map<std::string, Command> commands{
+        {"account", [&] { account_ = name; }},
+        {"show", [&] { show(name); }},
+        {"locale", [&] { QLocale::setDefault(QLocale(qs(name))); }},
+        {"accounts",
+         [&] {
+             hive_->useStoreRoot();
+             for (const QString& account : qs(name + " " + rest).split('|'))
+                 static_cast<AccountPanel*>(panel_)->addAccount(account);
+             panel_->prepare(hive_->shown);
+         }},
+        {"click", [&] { click(find(name)); }},
+        {"choose", [&] { choose(qobject_cast<QComboBox*>(find(name)), qs(rest)); }},
+        {"type", [&] { type(box(name), qs(rest)); }},
+        {"paste",
+         [&] {
+             box(name)->selectAll();
+             box(name)->insert(qs(rest));
+         }},
+        {"key", [&] { QTest::keyClick(find(name), Qt::Key(QKeySequence::fromString(qs(rest))[0].key())); }},
+        {"drag",
+         [&] {
+             auto* slider = qobject_cast<QSlider*>(find(name));
+             slider->setSliderDown(true);
+             slider->setSliderPosition(std::stoi(rest));
+             slider->setSliderDown(false);
+         }},
+        {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
+        {"colour",
+         [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name))}); }},
+        {"refuse",
+         [&] {
+             if (name == "writes")
+                 hive_->registry->refuseWrites = true;
+             else if (name == "create")
+                 hive_->registry->refuseCreate = true;
+             else
+                 hive_->registry->refuseValues.insert(name);
+         }},
+        {"see", [&] { EXPECT_EQ(shownBy(find(name)), rest) << name; }},
+        {"red", [&] { EXPECT_EQ(find(name)->palette().color(QPalette::Text) == Qt::red, yes(rest)) << name; }},
+        {"visible", [&] { EXPECT_EQ(find(name)->isVisibleTo(panel_), yes(rest)) << name; }},
+        {"enabled", [&] { EXPECT_EQ(find(name)->isEnabled(), yes(rest)) << name; }},
+        {"range",
+         [&] {
+             auto* s = qobject_cast<QSlider*>(find(name));
+             EXPECT_EQ(QString("%1 %2 %3").arg(s->minimum()).arg(s->maximum()).arg(s->pageStep()), qs(rest));
+         }},
+        {"items", [&] { EXPECT_EQ(items(qobject_cast<QComboBox*>(find(name))), rest); }},
+        {"pixel",
+         [&] {
+             const QColor seen = panel_->grab().toImage().pixel(find(name)->geometry().center());
+             EXPECT_EQ(seen, colour(rest)) << seen.name().toStdString();
+         }},
+        {"ink", [&] { EXPECT_EQ(inked(), yes(name)); }},
+        {"picker", [&] { EXPECT_EQ(std::exchange(pickedFor_, {}), qs(name)); }},
+        {"asked", [&] { EXPECT_EQ(lastAsked(name), rest); }},
+        {"stored", [&] { EXPECT_EQ(stored(name), rest) << name; }},
+        {"haskey", [&] { EXPECT_EQ(hive_->stored(name).has_value(), yes(rest)) << name; }},
+        {"message", [&] { EXPECT_EQ(hive_->takeMessages(), std::vector<std::string>{name + " " + rest}); }},
+        {"exits", [&] { EXPECT_EQ(std::exchange(hive_->exits, {}), std::vector<int>{std::stoi(name)}); }},
+    };
+    const auto found = commands.find(command);
+    if (found == commands.end()) throw std::runtime_error("unknown command " + command);
+    found->second();
+}
+
+TEST_P(PanelCase, Runs) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const auto& [number, line] : GetParam().lines) {
+        SCOPED_TRACE("panel-cases.txt:" + std::to_string(number) + ": " + line);
+        if (line[0] == '[') {
+            const std::string key = line.substr(1, line.size() - 2);
+            key_ = key == "/" ? "" : "Alice\\Preferences" + (key.empty() ? "" : "\\" + key);
+            keys_[key_];
+        } else if (line[0] == '"') {
+            keys_[key_] += line + "\n";
+        } else {
+            const auto space = line.find(' '), second = line.find(' ', space + 1);
+            const std::string name = line.substr(space + 1, second - space - 1);
+            run(line.substr(0, space), name, second == std::string::npos ? "" : line.substr(second + 1));
+        }
+    }
+    EXPECT_EQ(hive_->takeMessages(), std::vector<std::string>{}) << "messages no line expected";
+    EXPECT_TRUE(hive_->exits.empty()) << "the program ended";
+    EXPECT_EQ(hive_->openHandles(), 1) << "only the test's preferences key stays open";
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, PanelCase, ::testing::ValuesIn(readCases()),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace fk::testing
