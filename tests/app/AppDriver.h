@@ -9,20 +9,19 @@
 #include "SettingsTree.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace fk::testing {
 
@@ -108,15 +107,28 @@ public:
         ASSERT_EQ(combo->currentText(), account);
     }
 
+    SettingsTree* treeOf(int index) const {
+        return control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
+    }
+    QTreeWidgetItem* node(int index) const { return treeOf(index)->nodeByKey(QStringLiteral("P%1").arg(index)); }
+    QWidget* panelOf(int index) const { return window->panel(window->PanelOfKind()[size_t(settingEntry(index).Kind)]); }
+
     // Clicks the node of entry `index` in the tree that holds it.
     void clickSetting(int index) {
-        auto* tree = control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
-        QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
-        ASSERT_NE(node, nullptr);
+        SettingsTree* tree = treeOf(index);
+        ASSERT_NE(node(index), nullptr);
         ASSERT_TRUE(tree->isVisible());
-        tree->scrollToItem(node);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        tree->scrollToItem(node(index));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node(index)).center());
         ASSERT_EQ(window->Pref_Actual(), index);
+    }
+
+    // Runs a menu action, after letting the last press's writes become their
+    // undo step.
+    void trigger(const char* action) {
+        QApplication::processEvents();
+        control<QAction>(action)->trigger();
+        QApplication::processEvents();
     }
 
     QLineEdit* numberBox() const { return control<QLineEdit>(window->panel(3), "Text28"); }

@@ -1,14 +1,12 @@
 // File > Export and Import settings through the dialog seams: a round trip
-// through a real .reg file, and a cancelled import that writes nothing.
+// through a real .reg file, a cancelled import that writes nothing, and the
+// import undone.
 #include "AppDriver.h"
 #include "MainMenu.h"
 #include "SettingsTransferActions.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QSignalSpy>
-
-#include <gtest/gtest.h>
 
 namespace fk::testing {
 namespace {
@@ -69,6 +67,9 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(describeValue(changes[0].before), "50");
     EXPECT_EQ(app.numberBox()->text(), "30");
+    // The import is one step that undo takes back.
+    app.trigger("actionUndo");
+    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 50);
     EXPECT_TRUE(app.messages().empty());
 }
 

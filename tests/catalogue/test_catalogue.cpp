@@ -11,12 +11,6 @@
 namespace fk {
 namespace {
 
-const std::string HiddenSuffix = "\r\n\r\nThis is an undocumented hidden feature. It may not work.";
-
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return s;
@@ -30,10 +24,8 @@ TEST(Catalogue, SettingsAreNamedInCaseInsensitiveOrderAndTheNoticeIsNone) {
     EXPECT_EQ(settingEntry(NoticeIndex).Description.rfind("Note: No support will be given on these functionalities...", 0), 0u);
     // The two toast settings keep the add-on's place for them, between
     // PlaySoundWhileBusy and POPAddHotmail; every other name is in order.
-    for (int i = 1; i < SettingCount; ++i) {
-        if (i == 29 || i == 30 || i == 31) continue;
-        EXPECT_LT(lower(settingEntry(i - 1).ValueName), lower(settingEntry(i).ValueName)) << i;
-    }
+    for (int i = 1; i < SettingCount; ++i)
+        if (i < 29 || i > 31) EXPECT_LT(lower(settingEntry(i - 1).ValueName), lower(settingEntry(i).ValueName)) << i;
     EXPECT_LT(lower(settingEntry(28).ValueName), lower(settingEntry(31).ValueName));
     EXPECT_EQ(settingEntry(29).ValueName, "BriskoToastAnimate");
     EXPECT_EQ(settingEntry(30).ValueName, "BriskoToastFlash");
@@ -42,44 +34,35 @@ TEST(Catalogue, SettingsAreNamedInCaseInsensitiveOrderAndTheNoticeIsNone) {
 }
 
 // Which entries are marked: all users, the hidden-feature warning, the one
-// enforced maximum, the one file dialog.
+// enforced maximum, the one file dialog (its texts NUL-separated, the
+// filter ending in two), the one switch pair.
 TEST(Catalogue, OnlyTheirOwnEntriesCarryTheRareMarks) {
+    const std::string hidden = "\r\n\r\nThis is an undocumented hidden feature. It may not work.";
     int numbers = 0;
     for (int i = 0; i <= NoticeIndex; ++i) {
         const SettingEntry& e = settingEntry(i);
         EXPECT_EQ(e.AllUsers, i == 5 || i == 14) << i;
-        EXPECT_EQ(endsWith(e.Description, HiddenSuffix), i == 5 || i == 6 || i == 14 || i == 17) << i;
+        EXPECT_EQ(e.Description.ends_with(hidden), i == 5 || i == 6 || i == 14 || i == 17) << i;
         EXPECT_EQ(e.MaxEnforced, i == 11) << i;
         EXPECT_EQ(e.DialogTitle.empty() && e.DialogFilter.empty(), i != 15) << i;
+        EXPECT_EQ(e.Kind == SwitchWithText, i == 7 || i == 36) << i;
         if (e.Kind != Number) continue;
         ++numbers;
         EXPECT_LE(e.MinValue, e.DefaultLong) << i;
         EXPECT_LE(e.DefaultLong, e.MaxValue) << i;
     }
     EXPECT_EQ(numbers, 6);
-}
+    EXPECT_EQ(settingEntry(15).Kind, File);
+    EXPECT_EQ(settingEntry(15).DialogTitle, std::string("Select sound file\0", 18));
+    const char filter[] = "WAVs (*.wav)\0*.wav\0MP3s (*.mp3)\0*.mp3\0All files (*.*)\0*.*\0\0";
+    EXPECT_EQ(settingEntry(15).DialogFilter, std::string(filter, sizeof filter - 1));
 
-TEST(Catalogue, SwitchPairIsSharedByTwoEntries) {
-    const SettingEntry& sw = settingEntry(7);
-    const SettingEntry& txt = settingEntry(36);
-    EXPECT_EQ(sw.Kind, SwitchWithText);
-    EXPECT_EQ(txt.Kind, SwitchWithText);
+    const SettingEntry &sw = settingEntry(7), &txt = settingEntry(36);
     EXPECT_EQ(sw.AuxIndex, txt.AuxIndex);
     EXPECT_EQ(sw.Description, txt.Description);
-    const SwitchTextPair& pair = catalogue().SwitchTextPairs[sw.AuxIndex];
-    EXPECT_EQ(pair.SwitchValueName, sw.ValueName);
-    EXPECT_EQ(pair.TextValueName, txt.ValueName);
+    EXPECT_EQ(catalogue().SwitchTextPairs[sw.AuxIndex].SwitchValueName, sw.ValueName);
+    EXPECT_EQ(catalogue().SwitchTextPairs[sw.AuxIndex].TextValueName, "SecurityWarningTxt");
     EXPECT_EQ(txt.ValueName, "SecurityWarningTxt");
-}
-
-// The file dialog's title and filter go to it NUL-separated, the filter
-// ending in two.
-TEST(Catalogue, TheSoundDialogsTextsEndWithNuls) {
-    const SettingEntry& e = settingEntry(15);
-    EXPECT_EQ(e.Kind, File);
-    EXPECT_EQ(e.DialogTitle, std::string("Select sound file\0", 18));
-    const char raw[] = "WAVs (*.wav)\0*.wav\0MP3s (*.mp3)\0*.mp3\0All files (*.*)\0*.*\0\0";
-    EXPECT_EQ(e.DialogFilter, std::string(raw, sizeof raw - 1));
 }
 
 }  // namespace

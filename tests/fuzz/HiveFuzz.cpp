@@ -7,6 +7,7 @@
 // keys, the same bytes and the same verdict, damage included.
 #include "HiveFormat.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -28,22 +29,16 @@ std::string pathOf(const hive::Key& key) {
     return path;
 }
 
-void showText(const char* label, std::string_view text) {
-    std::fprintf(stderr, "---- %s (%zu bytes) ----\n%.*s\n", label, text.size(), int(std::min<size_t>(text.size(), 4000)),
-                 text.data());
-}
-
+// Says what broke, with the text concerned (or where two texts part), and stops.
 [[noreturn]] void fail(const std::string& what, std::string_view first = {}, std::string_view second = {}) {
     std::fprintf(stderr, "\nHIVE FUZZ FAILURE: %s\n", what.c_str());
-    if (!second.empty()) {
-        size_t at = 0;
-        while (at < first.size() && at < second.size() && first[at] == second[at]) ++at;
-        std::fprintf(stderr, "first difference at byte %zu\n", at);
-        showText("first", first);
-        showText("second", second);
-    } else if (!first.empty()) {
-        showText("text", first);
-    }
+    size_t at = 0;
+    while (!second.empty() && at < first.size() && at < second.size() && first[at] == second[at]) ++at;
+    if (!second.empty()) std::fprintf(stderr, "first difference at byte %zu\n", at);
+    for (std::string_view text : {first, second})
+        if (!text.empty())
+            std::fprintf(stderr, "---- %zu bytes ----\n%.*s\n", text.size(), int(std::min<size_t>(text.size(), 4000)),
+                         text.data());
     std::abort();
 }
 

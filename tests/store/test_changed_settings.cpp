@@ -1,50 +1,37 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
+#include "../editors/HiveFixture.h"
 #include "../platform/HiveTestFiles.h"
-#include "Catalogue.h"
 #include "ChangedSettings.h"
 #include "KeyValue.h"
-#include "HiveRegistry.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
 #include "ResetAll.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 #include <memory>
-#include <set>
-#include <string>
-#include <vector>
 
-namespace fk {
+namespace fk::testing {
 namespace {
 
 const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
-std::string key(const std::string& path, const std::string& values = {}) {
-    std::string escaped;
-    for (char c : path) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return "[" + escaped + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n" + values + "\n";
-}
-
 // Values at their default, of the wrong type, and changed ones of each rule.
-const std::string Hive =
-    "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n" +
-    key("Software\\Tavrel\\Brisko2") +
-    key(Prefs,
+const std::string Hive = hiveText(
+    hiveKey("Software\\Tavrel\\Brisko2") +
+    hiveKey(Prefs,
         "\"AddCharToTruncateName\"=dword:00000000\n\"AskInsultAnswer\"=dword:00000005\n"
         "\"ContactSoundMaxTime\"=dword:0000001e\n\"IconShowDelay\"=\"30\"\n"
         "\"ChatLogTimeStampFmt\"=\"\"\n\"NickNameSeparator\"=\", \"\n\"ArchiveFileDateFmt\"=\"MMMM yyyy\"\n"
         "\"QuickIconBgColor\"=dword:00fcf5ef\n\"ChangeSecurityWarning\"=dword:00000000\n") +
-    key(Prefs + "\\CtcListFont") + key(Prefs + "\\WindowFont", "\"Height\"=dword:0000000a\n") +
-    key(Prefs + "\\QuickTexts\\Away", "\"MenuInclude\"=dword:00000000\n") +
-    key(Prefs + "\\QuickTexts\\Hi", "\"MenuInclude\"=dword:00000001\n");
+    hiveKey(Prefs + "\\CtcListFont") + hiveKey(Prefs + "\\WindowFont", "\"Height\"=dword:0000000a\n") +
+    hiveKey(Prefs + "\\QuickTexts\\Away", "\"MenuInclude\"=dword:00000000\n") +
+    hiveKey(Prefs + "\\QuickTexts\\Hi", "\"MenuInclude\"=dword:00000001\n"));
 
 class ChangedSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::writeBytes(path_, Hive);
+        writeText(path_, Hive);
         auto opened = reg::openHiveRegistry(path_);
         ASSERT_TRUE(opened.registry) << opened.error;
         hive_ = std::move(opened.registry);
@@ -101,13 +88,11 @@ TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrC
                            Shown{"MenuInclude", "False for Away", "True"},
                            Shown{"WindowFont", "Height 10", "MS Sans Serif, 8, weight 400, disabled"},
                            Shown{"IconShowDelay", "(not set)", "300"}}) {
-        int index = 0;
-        while (settingEntry(index).ValueName != s.name) ++index;
-        const SettingState state = settingState(*hive_, key_, index);
+        const SettingState state = settingState(*hive_, key_, settingIndex(s.name));
         EXPECT_EQ(state.stored, s.stored) << s.name;
         EXPECT_EQ(state.byDefault, s.byDefault) << s.name;
     }
-    EXPECT_EQ(test::readBytes(path_), Hive);
+    EXPECT_EQ(readText(path_), Hive);
     EXPECT_EQ(hive_->openHandleCount(), 1);
 }
 
@@ -131,4 +116,4 @@ TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPu
 }
 
 }  // namespace
-}  // namespace fk
+}  // namespace fk::testing
