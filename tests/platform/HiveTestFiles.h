@@ -1,10 +1,13 @@
 #pragma once
-// Files and folders for the hive tests.
+// Files, folders and programs for the platform tests.
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iconv.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace fk::test {
 
@@ -26,8 +29,7 @@ inline std::string dataFile(const std::string& name) { return std::string(FK_HIV
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fk-hive-XXXXXX").string();
+    explicit TempFolder(std::string pattern = (std::filesystem::temp_directory_path() / "fk-test-XXXXXX").string()) {
         if (::mkdtemp(pattern.data())) path_ = pattern;
     }
     ~TempFolder() {
@@ -40,5 +42,52 @@ public:
 private:
     std::string path_;
 };
+
+// For the shell, whatever the text holds.
+inline std::string quote(std::string s) {
+    for (size_t at = 0; (at = s.find('\'', at)) != std::string::npos; at += 4) s.replace(at, 1, "'\\''");
+    return "'" + s + "'";
+}
+
+struct Ran {
+    int rc = -1;
+    std::string out;  // standard output, and error when asked
+};
+
+// Runs a shell command with no input. Its output goes through a file, not a
+// pipe that Wine's background processes would hold open.
+inline Ran shell(const std::string& command, bool withErrors = false) {
+    TempFolder folder;
+    const std::string out = folder.file("out");
+    int status = std::system(("{ " + command + "; } >" + quote(out) + (withErrors ? " 2>&1" : " 2>/dev/null") +
+                              " </dev/null").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out)};
+}
+
+inline bool wineInstalled() {
+    return std::system("command -v wine >/dev/null && command -v wineserver >/dev/null") == 0;
+}
+
+// Between encodings; a character the target lacks becomes '?', as Windows
+// does when it writes to a redirected console.
+inline std::string convert(const std::string& in, const char* from, const char* to) {
+    iconv_t cd = ::iconv_open(to, from);
+    std::string out;
+    char* src = const_cast<char*>(in.data());
+    size_t left = in.size();
+    while (left) {
+        char buf[256], *dst = buf;
+        size_t room = sizeof buf;
+        size_t r = ::iconv(cd, &src, &left, &dst, &room);
+        out.append(buf, size_t(dst - buf));
+        if (r != size_t(-1) || errno == E2BIG) continue;
+        if (errno != EILSEQ) break;
+        out += '?';
+        do ++src, --left;  // one UTF-8 character
+        while (left && (static_cast<unsigned char>(*src) & 0xC0) == 0x80);
+    }
+    ::iconv_close(cd);
+    return out;
+}
 
 }  // namespace fk::test

@@ -10,15 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <map>
-#include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fk::test {
@@ -30,45 +28,27 @@ using namespace fk::reg;
 
 std::string g_prefix;
 
-std::string run(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return output;
-    std::array<char, 4096> chunk;
-    size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) output.append(chunk.data(), n);
-    ::pclose(pipe);
-    return output;
-}
-
-std::string quote(const std::string& s) { return "'" + s + "'"; }
-
 class WinePrefix : public testing::Environment {
 public:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(FK_BRIDGE_EXE)) << FK_BRIDGE_EXE << " is missing: build it with scripts/test-windows";
         ASSERT_TRUE(fs::exists(FK_STANDIN_EXE)) << FK_STANDIN_EXE << " is missing: build it with scripts/test-windows";
-        std::string pattern = (fs::temp_directory_path() / "fk-bridge-XXXXXX").string();
-        ASSERT_TRUE(::mkdtemp(pattern.data()));
-        folder_ = pattern;
-        g_prefix = folder_ + "/prefix";
+        folder_ = std::make_unique<TempFolder>();
+        g_prefix = folder_->file("prefix");
         ::setenv("WINEPREFIX", g_prefix.c_str(), 1);
         ::setenv("WINEDEBUG", "-all", 1);
-        std::system("wine wineboot -i </dev/null >/dev/null 2>&1; wineserver -w");
         // Like a running messenger: the server stays, and Wine's services
         // are up before any test starts a program.
-        std::system("wineserver -p </dev/null >/dev/null 2>&1");
-        std::system("wine reg query 'HKCU\\Software' </dev/null >/dev/null 2>&1");
+        shell("wine wineboot -i; wineserver -w; wineserver -p; wine reg query 'HKCU\\Software'");
         ASSERT_TRUE(fs::exists(g_prefix + "/user.reg"));
     }
     void TearDown() override {
-        std::system("wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1");
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
+        shell("wineserver -k; wineserver -w");
+        folder_.reset();
     }
 
 private:
-    std::string folder_;
+    std::unique_ptr<TempFolder> folder_;
 };
 
 const auto* const g_environment = testing::AddGlobalTestEnvironment(new WinePrefix);
@@ -114,7 +94,7 @@ private:
 // `wine reg query KEY` as name -> "TYPE data".
 std::map<std::string, std::string> wineValues(const std::string& key) {
     std::map<std::string, std::string> values;
-    std::istringstream lines(run("wine reg query " + quote(key)));
+    std::istringstream lines(shell("wine reg query " + quote(key)).out);
     std::string line;
     while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -184,13 +164,8 @@ TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
                                " & for i in 0 1 2 3 4; do FETTLEKIT_BRIDGE=" + quote(FK_BRIDGE_EXE) + " " +
                                quote(FK_REG_TOOL) + " add " + quote("HKCU\\" + prefs) +
                                " /v Reg$i /t REG_DWORD /d $i /f --registry " + quote(g_prefix + "/user.reg") +
-                               " </dev/null >/dev/null 2>&1 || exit 1; done; wait $!";
-    pid_t writers = ::fork();
-    if (writers == 0) {
-        ::execlp("sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ASSERT_GT(writers, 0);
+                               " || exit 1; done; wait $!";
+    auto writers = std::async(std::launch::async, [&] { return shell(script).rc; });
     // Start once the stand-in is writing, and see it write on while we do.
     auto standinValues = [&] {
         int seen = 0;
@@ -206,9 +181,7 @@ TEST(LiveRegistry, WritesThroughTheBridgeBesideAnotherWineProgramAllLand) {
     EXPECT_GT(atStart, 0);
     EXPECT_LT(atStart, count) << "the stand-in finished before we wrote: nothing ran side by side";
     EXPECT_GT(atEnd, atStart) << "the stand-in did not write while we did";
-    int status = 0;
-    ::waitpid(writers, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the stand-in or fettlekit-reg failed";
+    EXPECT_EQ(writers.get(), 0) << "the stand-in or fettlekit-reg failed";
     registry->RegCloseKey(key);
     registry.reset();
     EXPECT_EQ(failures, 0);

@@ -9,15 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace fk {
 namespace {
@@ -35,20 +29,9 @@ std::string valueName(int write) { return "V" + std::to_string(write % NamesEach
 
 // fettlekit-reg, quietly; true when it succeeded.
 bool regAdd(const std::string& key, int i, const std::string& hive) {
-    std::vector<std::string> args{FK_REG_TOOL, "add", key, "/v", valueName(i), "/t", "REG_DWORD", "/d",
-                                  std::to_string(i), "/f", "--registry", hive};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    for (int fd : {0, 1, 2}) posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0);
-    pid_t pid = 0;
-    int status = -1;
-    if (::posix_spawn(&pid, FK_REG_TOOL, &actions, nullptr, argv.data(), environ) == 0)
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-    posix_spawn_file_actions_destroy(&actions);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return test::shell(test::quote(FK_REG_TOOL) + " add " + test::quote(key) + " /v " + valueName(i) +
+                       " /t REG_DWORD /d " + std::to_string(i) + " /f --registry " + test::quote(hive))
+               .rc == 0;
 }
 
 struct Launcher {

@@ -1,6 +1,7 @@
-// The platform's own dialogs behind the seams, opened for real and answered
-// from inside their event loop.
+// The platform's own dialogs behind the seams, and the prefix chooser,
+// opened for real and answered from inside their event loop.
 #include "Dialogs.h"
+#include "PrefixDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -93,6 +96,43 @@ TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
     EXPECT_EQ(shownInitially, QColor(10, 20, 30));
     EXPECT_EQ(chosen, QColor(1, 2, 3));
     for (int i = 0; i < 16; ++i) EXPECT_EQ(QColorDialog::customColor(i), custom[size_t(i)]) << i;
+}
+
+// Opens the prefix chooser, lets `act` work on it, and gives its answer.
+std::optional<QString> chooseWith(const PrefixDialog::Request& request, std::function<void(QDialog&)> act) {
+    whenOpen<QDialog>(act);
+    return PrefixDialog().choose(nullptr, request);
+}
+
+TEST(RealPrefixChooser, OpensOnThePreselectedPrefixAndGivesTheRowPicked) {
+    const PrefixDialog::Request request{{"/p/a", "/p/b", "/p/c"}, 1, {}};
+    QString selected;
+    EXPECT_EQ(chooseWith(request, [&](QDialog& dialog) {
+                  selected = dialog.findChild<QListWidget*>("prefixList")->currentItem()->text();
+                  dialog.accept();
+              }),
+              "/p/b");
+    EXPECT_EQ(selected, "/p/b");
+    EXPECT_EQ(chooseWith(request, [](QDialog& dialog) {
+                  dialog.findChild<QListWidget*>("prefixList")->setCurrentRow(2);
+                  dialog.accept();
+              }),
+              "/p/c");
+    EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.reject(); }), std::nullopt);
+}
+
+TEST(RealPrefixChooser, WithNothingFoundShowsTheNoteAndNoList) {
+    QString note;
+    bool listShown = true;
+    EXPECT_EQ(chooseWith({{}, -1, "Fettlekit looked in:\n~/.wine"},
+                         [&](QDialog& dialog) {
+                             note = dialog.findChild<QLabel*>("prefixNote")->text();
+                             listShown = dialog.findChild<QListWidget*>("prefixList")->isVisibleTo(&dialog);
+                             dialog.accept();
+                         }),
+              std::nullopt);
+    EXPECT_EQ(note, "Fettlekit looked in:\n~/.wine");
+    EXPECT_FALSE(listShown);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The font-name list's rules, over a font configuration of chosen files:
 // which faces are listed, under which name, and how often.
 #include "FontList.h"
+#include "HiveTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +22,12 @@ protected:
     void SetUp() override {
         for (const fs::path& file : {DejaVuBold, Misc / "6x13.pcf.gz", Misc / "6x13-ISO8859-1.pcf.gz"})
             if (!fs::exists(file)) GTEST_SKIP() << file << " is not installed";
-        dir_ = fs::temp_directory_path() / ("fk-fonts-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         fs::create_directories(dir_ / "a");
         fs::create_directories(dir_ / "b");
         config_ = FcConfigCreate();
     }
     void TearDown() override {
         if (config_) FcConfigDestroy(config_);
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
     }
     void install(const fs::path& font, const std::string& sub) {
         const fs::path copy = dir_ / sub / font.filename();
@@ -41,7 +38,8 @@ protected:
         return std::count(names.begin(), names.end(), name);
     }
 
-    fs::path dir_;
+    fk::test::TempFolder folder_;
+    fs::path dir_ = folder_.path();
     FcConfig* config_ = nullptr;
 };
 

@@ -2,7 +2,9 @@
 // write, another program removing, replacing or damaging the file, and two
 // editors writing the same file in turn (at once: test_concurrent_writers).
 // Each failed write returns a failure code, leaves the file and its folder
-// as they were and keeps reads working.
+// as they were and keeps reads working. A hive too big to be checked whole
+// when opened is read a section at a time, yet damage anywhere is named
+// before anything is written.
 #include "HiveRegistry.h"
 #include "HiveTestFiles.h"
 #include "PreferenceStore.h"
@@ -32,20 +34,24 @@ namespace {
 
 const std::string Brisko = "Software\\Tavrel\\Brisko2\\Nobody\\Preferences";
 
-// A hive of about `bytes`, its last key the one the tests write to.
-std::string hiveText(size_t bytes = 0) {
+constexpr long BadDatabase = 1009;
+
+// A hive of `keys` filler keys before the key the tests write to; `broken`
+// replaces the padding of the middle filler key, on line 8 + 4 * (keys / 2).
+std::string hiveText(int keys = 0, const std::string& broken = {}) {
     std::string text =
         "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n";
-    for (int n = 0; text.size() < bytes; ++n) {
+    for (int n = 0; n < keys; ++n) {
         char key[160];
         std::snprintf(key, sizeof key, "\n[Software\\\\Filler\\\\Key%05d] 1796496286\n#time=1dd84e8b351e1ae\n", n);
         text += key;
-        text += "\"Padding\"=\"" + std::string(200, 'x') + "\"\n";
+        text += n == keys / 2 && !broken.empty() ? broken : "\"Padding\"=\"" + std::string(200, 'x') + "\"\n";
     }
     text += "\n[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1796496422\n#time=1dd84e9047bb56e\n"
             "\"ContactSoundMaxTime\"=dword:0000000c\n\"QuoteFormat\"=\"> %s\"\n";
     return text;
 }
+constexpr int BigHive = 6000;  // keys: about 1.6 MB, past what is checked whole when opened
 
 std::set<std::string> folderListing(const std::string& folder) {
     std::set<std::string> names;
@@ -139,7 +145,7 @@ struct HiveFaults : ::testing::Test {
 TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
     // A file size limit below the hive's size: write() fails with EFBIG
     // part way through the new copy.
-    std::string text = hiveText(200 * 1000);
+    std::string text = hiveText(800);
     writeBytes(path, text);
     EXPECT_EQ(inChild([&] {
                   std::signal(SIGXFSZ, SIG_IGN);
@@ -155,7 +161,7 @@ TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
 
 TEST_F(HiveFaults, AReallyFullFileSystemGivesDiskFull) {
     // A 64 KB tmpfs holding a 40 KB hive has no room for its new copy.
-    std::string text = hiveText(40 * 1000);
+    std::string text = hiveText(150);
     std::string mounted = inChild([&]() -> std::string {
         if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
@@ -240,54 +246,68 @@ TEST_F(HiveFaults, AHiveRemovedByAnotherProgramIsNotMadeAgainFromMemory) {
     EXPECT_NE(now.find("[Software\\\\Theirs] 1796496422\n\"Kept\"=dword:00000001\n"), std::string::npos);
 }
 
-TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainAndKept) {
-    std::string text = hiveText();
-    writeBytes(path, text);
-    Editor editor(path);
-    ASSERT_EQ(editor.setNumber("Ours", 1), Success);
+// Another program renames its own file over ours: the same size as ours but
+// other content, so only the file's identity tells it apart. Then it
+// renames a damaged one over it.
+TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainKeptAndNeverWrittenOverDamaged) {
+    auto replace = [&](const std::string& text) {
+        writeBytes(folder.file("theirs.tmp"), text);
+        ASSERT_EQ(std::rename(folder.file("theirs.tmp").c_str(), path.c_str()), 0);
+    };
+    for (int keys : {2, BigHive}) {
+        SCOPED_TRACE(std::to_string(keys) + " keys");
+        writeBytes(path, hiveText(keys));
+        Editor editor(path);
+        ASSERT_EQ(editor.setNumber("Ours", 1), Success);  // every section is known sound from here on
 
-    // Their file, renamed over ours: the same size as ours but other content,
-    // so only the file's identity tells it apart.
-    std::string theirs = readBytes(path);
-    auto at = theirs.find("dword:0000000c");
-    ASSERT_NE(at, std::string::npos);
-    theirs.replace(at, 14, "dword:0000000d");
-    std::string other = folder.file("theirs.tmp");
-    writeBytes(other, theirs);
-    ASSERT_EQ(std::rename(other.c_str(), path.c_str()), 0);
+        std::string theirs = readBytes(path);
+        theirs.replace(theirs.find("dword:0000000c"), 14, "dword:0000000d");
+        char middle[16];
+        std::snprintf(middle, sizeof middle, "Key%05d]", keys / 2);
+        theirs.replace(theirs.find("xxxxxx", theirs.find(middle)), 6, "theirs");
+        replace(theirs);
+        EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13);
+        ASSERT_EQ(editor.setNumber("Second", 2), Success);
+        std::string now = readBytes(path);
+        for (const char* line :
+             {"\"ContactSoundMaxTime\"=dword:0000000d", "\"Ours\"=dword:00000001", "\"Second\"=dword:00000002"})
+            EXPECT_NE(now.find(line), std::string::npos) << line;
+        // Every key but the one written keeps its text.
+        auto ourKey = theirs.find("\n[Software\\\\Tavrel");
+        EXPECT_EQ(now.substr(0, ourKey), theirs.substr(0, ourKey));
 
-    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13);
-    ASSERT_EQ(editor.setNumber("Second", 2), Success);
-    std::string now = readBytes(path);
-    EXPECT_NE(now.find("\"ContactSoundMaxTime\"=dword:0000000d"), std::string::npos);
-    EXPECT_NE(now.find("\"Ours\"=dword:00000001"), std::string::npos);
-    EXPECT_NE(now.find("\"Second\"=dword:00000002"), std::string::npos);
-    // Every key but the one written keeps its text.
-    auto ourKey = theirs.find("\n[Software\\\\Tavrel");
-    EXPECT_EQ(now.substr(0, ourKey), theirs.substr(0, ourKey));
+        const std::string damaged = hiveText(keys, "\"Padding\"=hex:0g\n");
+        replace(damaged);
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), BadDatabase);
+        std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("another program left it damaged: line " + std::to_string(8 + 4 * (keys / 2))),
+                  std::string::npos) << said;
+        EXPECT_EQ(readBytes(path), damaged);
+        EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13) << "reads go on from the copy in memory";
+    }
 }
 
-TEST_F(HiveFaults, AHiveDamagedByAnotherProgramIsNeverWrittenOver) {
-    writeBytes(path, hiveText());
+TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLeftAlone) {
+    const std::string damaged = hiveText(BigHive, "\"Padding\"=dword:zz\n");
+    writeBytes(path, damaged);
     Editor editor(path);
-    std::string damaged = hiveText() + "\"Broken\"=dword:zz\n";
-    std::string other = folder.file("damaged.tmp");
-    writeBytes(other, damaged);
-    ASSERT_EQ(std::rename(other.c_str(), path.c_str()), 0);
-
-    ::testing::internal::CaptureStderr();
-    long rc = editor.setNumber("ContactSoundMaxTime", 99);
-    std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(rc, 1009);  // the registry's file is damaged
-    EXPECT_EQ(readBytes(path), damaged);
-    EXPECT_NE(said.find("damaged: line 10"), std::string::npos) << said;
     EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12);
-
-    // And never opened for editing at all.
-    auto opened = openHiveRegistry(path);
-    EXPECT_FALSE(opened.registry);
-    EXPECT_NE(opened.error.find("line 10"), std::string::npos) << opened.error;
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 30), BadDatabase);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("damaged: line 12008: bad dword"), std::string::npos) << said;
     EXPECT_EQ(readBytes(path), damaged);
+
+    // The damaged key itself does not read.
+    Key filler = 0;
+    ASSERT_EQ(editor.registry->RegOpenKeyExA(CurrentUser, "Software\\Filler\\Key03000", 0, KeyRead, &filler), Success);
+    std::uint32_t size = 4, value = 0;
+    ::testing::internal::CaptureStderr();
+    auto* bytes = reinterpret_cast<std::uint8_t*>(&value);
+    EXPECT_EQ(editor.registry->RegQueryValueExA(filler, "Padding", nullptr, nullptr, bytes, &size), BadDatabase);
+    ::testing::internal::GetCapturedStderr();
+    editor.registry->RegCloseKey(filler);
 }
 
 }  // namespace

@@ -156,9 +156,7 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
         ::stat(path.c_str(), &before);
         auto result = fk::reg::openHiveRegistry(path);
         EXPECT_FALSE(result.registry) << c.text;
-        if (c.line) {
-            EXPECT_NE(result.error.find("line " + std::to_string(c.line) + ":"), std::string::npos) << result.error;
-        }
+        if (c.line) EXPECT_NE(result.error.find("line " + std::to_string(c.line) + ":"), std::string::npos) << result.error;
         EXPECT_NE(result.error.find(c.what), std::string::npos) << result.error;
         struct stat after {};
         ::stat(path.c_str(), &after);

@@ -1,5 +1,6 @@
 // Finding the prefixes that hold the add-on's key, on a made-up home with a
 // prefix in every front-end's place.
+#include "HiveTestFiles.h"
 #include "PrefixFinder.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fk::wine {
 namespace {
@@ -20,17 +20,10 @@ const std::string WithoutKey = Header + "[Software\\\\Tavrel\\\\Brisko] 17333000
 
 class FakeHome : public ::testing::Test {
 protected:
-    void SetUp() override {
-        home = fs::temp_directory_path() / ("fk-home-" + std::to_string(::getpid()));
-        fs::remove_all(home);
-        fs::create_directories(home);
-    }
-    void TearDown() override { fs::remove_all(home); }
-
     std::string put(const std::string& relative, const std::string& text) {
         const fs::path file = home / relative;
         fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
+        fk::test::writeBytes(file, text);
         return file.string();
     }
     std::string prefix(const std::string& relative, const std::string& text) {
@@ -41,7 +34,8 @@ protected:
         return {home.string(), winePrefix, (home / ".local/share").string()};
     }
 
-    fs::path home;
+    fk::test::TempFolder folder;
+    fs::path home = folder.path();
 };
 
 TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
@@ -103,9 +97,7 @@ TEST_F(FakeHome, TheKeyLineIsFoundWhereverWineWroteIt) {
         {"cut short", Header + "[Software\\\\Tavrel\\\\Brisk", false},
         {"empty", "", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(holdsAddOnKey(put("user.reg", c.text)), c.holds) << c.what;
-    }
+    for (const auto& c : cases) EXPECT_EQ(holdsAddOnKey(put("user.reg", c.text)), c.holds) << c.what;
     // Every split of the key line across two reads.
     for (size_t at = 64 * 1024 - 40; at < 64 * 1024 + 2; ++at) {
         std::string text = std::string(at, 'y') + "\n[Software\\\\Tavrel\\\\Brisko2] 1\n";

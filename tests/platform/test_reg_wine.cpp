@@ -1,78 +1,30 @@
 // fettlekit-reg against Wine's own reg.exe: the commands of
 // data/reg-commands.txt on a fresh prefix and on a copy of its user.reg must
 // print the same and leave the same file, and each tool must read the file
-// the other one wrote.
+// the other one wrote. Then both import the .reg files of
+// data/reg-import-cases.txt and must again print and export alike.
 #include "HiveTestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <iconv.h>
 #include <regex>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
+#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 using Args = std::vector<std::string>;
-using fk::test::readBytes;
+using namespace fk::test;
 
 const std::string Root = "HKCU\\Software\\FettlekitDiff";
 
-struct Output {
-    int rc = -1;
-    std::string text;
-};
-
-// Runs a program with no input; its exit code and standard output. The
-// output goes through a file: Wine's background processes would hold a pipe
-// open. A reg that asks a question on no input is stopped after a minute.
-Output run(Args argv, const fs::path& scratch) {
-    argv.insert(argv.begin(), {"timeout", "-s", "KILL", "120"});
-    std::vector<char*> cargs;
-    for (auto& a : argv) cargs.push_back(a.data());
-    cargs.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    Output out;
-    int status = 0;
-    if (::posix_spawnp(&pid, "timeout", &actions, nullptr, cargs.data(), environ) == 0 &&
-        ::waitpid(pid, &status, 0) == pid)
-        out.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    posix_spawn_file_actions_destroy(&actions);
-    out.text = readBytes(scratch);
-    return out;
-}
-
-// Between encodings; a character the target lacks becomes '?', as Windows
-// does when it writes to a redirected console.
-std::string convert(const std::string& in, const char* from, const char* to) {
-    iconv_t cd = ::iconv_open(to, from);
-    std::string out;
-    char* src = const_cast<char*>(in.data());
-    size_t left = in.size();
-    while (left) {
-        char buf[256], *dst = buf;
-        size_t room = sizeof buf;
-        size_t r = ::iconv(cd, &src, &left, &dst, &room);
-        out.append(buf, size_t(dst - buf));
-        if (r != size_t(-1) || errno == E2BIG) continue;
-        if (errno != EILSEQ) break;
-        out += '?';
-        do ++src, --left;  // one UTF-8 character
-        while (left && (static_cast<unsigned char>(*src) & 0xC0) == 0x80);
-    }
-    ::iconv_close(cd);
-    return out;
+// Runs a program in `folder` with no input; its exit code and standard
+// output. A reg that asks a question on no input is stopped after two minutes.
+Ran run(const fs::path& folder, const Args& argv) {
+    std::string command = "cd " + quote(folder) + " && timeout -s KILL 120";
+    for (const auto& a : argv) command += " " + quote(a);
+    return shell(command);
 }
 
 // Wine prints through the console in the OEM code page with CR LF; we
@@ -110,54 +62,91 @@ std::string expand(std::string field) {
     return field;
 }
 
+Args split(const std::string& line, const std::string& separator) {
+    Args parts;
+    for (size_t start = 0, end;; start = end + separator.size()) {
+        end = line.find(separator, start);
+        parts.push_back(line.substr(start, end - start));
+        if (end == std::string::npos) return parts;
+    }
+}
+
 std::vector<Args> commands() {
     std::vector<Args> steps;
-    std::istringstream in(readBytes(fk::test::dataFile("reg-commands.txt")));
+    std::istringstream in(readBytes(dataFile("reg-commands.txt")));
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
-        Args args;
-        for (size_t start = 0, tab;; start = tab + 1) {
-            tab = line.find('\t', start);
-            args.push_back(expand(line.substr(start, tab - start)));
-            if (tab == std::string::npos) break;
-        }
-        steps.push_back(args);
+        steps.push_back(split(line, "\t"));
+        for (auto& arg : steps.back()) arg = expand(arg);
     }
     return steps;
+}
+
+struct ImportCase {
+    std::string name;
+    Args args;
+    std::string bytes;
+};
+
+// The file's bytes in the case's encoding, from its UTF-8 lines.
+std::string encode(std::string text, const std::string& encoding) {
+    if (encoding == "raw") return text;
+    for (size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) text.insert(at, "\r");
+    if (encoding == "ansi") return convert(text, "UTF-8", "CP1252");
+    return (encoding == "utf16" ? "\xFF\xFE" : "") + convert(text, "UTF-8", "UTF-16LE");
+}
+
+std::vector<ImportCase> importCases() {
+    std::vector<ImportCase> out;
+    std::vector<std::string> head;
+    std::string text;
+    auto finish = [&] {
+        if (head.size() < 3) return;
+        if (head.size() > 3) text.pop_back();  // unended
+        out.push_back({head[0], split(head[2], " "), encode(text, head[1])});
+    };
+    std::istringstream in(readBytes(dataFile("reg-import-cases.txt")));
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("== ")) {
+            finish();
+            head = split(line.substr(3), " | "), text.clear();
+        } else if (!head.empty()) {
+            text += line + "\n";
+        }
+    }
+    finish();
+    return out;
 }
 
 // One run of the commands, shared by the tests below: booting a prefix
 // takes most of a minute.
 struct Differential {
-    fs::path dir, prefix, ours;  // ours: our copy of the hive
+    TempFolder folder;
+    fs::path dir = folder.path(), prefix = dir / "prefix", ours = dir / "ours.reg";  // ours: our copy of the hive
     std::vector<Args> steps = commands();
-    std::vector<Output> wineOut, ourOut;
+    std::vector<Ran> wineOut, ourOut;
     std::string wineHive, ourHive, wineExport, ourExport, problem;
 
     static Differential& get() {
         static Differential d;
         return d;
     }
-    Output wine(Args args) {
+    Ran wine(Args args) {
         args.insert(args.begin(), {"wine", "reg"});
-        return run(args, dir / "out");
+        return run(dir, args);
     }
-    Output fkreg(Args args, const fs::path& hive) {
+    Ran fkreg(Args args, const fs::path& hive) {
         args.insert(args.begin(), {FK_REG_TOOL, "--registry", hive.string()});
-        return run(args, dir / "out");
+        return run(dir, args);
     }
     // When told to stop, the persistent server saves the hive first.
     void stopWine() { std::system("wineserver -k; wineserver -w"); }
 
     Differential() {
-        if (std::system("command -v wine >/dev/null && command -v wineserver >/dev/null") != 0) {
+        if (!wineInstalled()) {
             problem = "wine is not installed";
             return;
         }
-        char tmpl[] = "/tmp/fk-regdiff-XXXXXX";
-        dir = ::mkdtemp(tmpl);
-        prefix = dir / "prefix";
-        ours = dir / "ours.reg";
         ::setenv("WINEPREFIX", prefix.c_str(), 1);
         ::setenv("WINEDEBUG", "-all", 1);
         ::setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);  // no installer dialogs
@@ -181,13 +170,10 @@ struct Differential {
         ourHive = readBytes(ours);
     }
     ~Differential() {
-        if (dir.empty()) return;
-        stopWine();
-        std::error_code ignored;
-        fs::remove_all(dir, ignored);
+        if (problem.empty()) stopWine();
     }
     // The full listing after every command: the next to last one.
-    const std::string& listing(const std::vector<Output>& out) const { return out[steps.size() - 2].text; }
+    const std::string& listing(const std::vector<Ran>& out) const { return out[steps.size() - 2].out; }
 };
 
 class AgainstWine : public testing::Test {
@@ -209,7 +195,7 @@ TEST_F(AgainstWine, EveryCommandPrintsWhatWinePrintsAndExitsAlike) {
         std::string shown = "reg";
         for (const auto& a : d.steps[i]) shown += " [" + a + "]";
         SCOPED_TRACE(shown);
-        EXPECT_EQ(fromOurs(d.ourOut[i].text), fromWine(d.wineOut[i].text));
+        EXPECT_EQ(fromOurs(d.ourOut[i].out), fromWine(d.wineOut[i].out));
         EXPECT_EQ(d.ourOut[i].rc, d.wineOut[i].rc);
     }
 }
@@ -227,15 +213,37 @@ TEST_F(AgainstWine, TheHiveAndTheExportEndTheSameButForTimeStamps) {
 TEST_F(AgainstWine, EachToolReadsTheFileTheOtherWrote) {
     fs::path wineCopy = d.dir / "wine-copy.reg";
     fs::copy_file(d.prefix / "user.reg", wineCopy, fs::copy_options::overwrite_existing);
-    EXPECT_EQ(fromOurs(d.fkreg({"query", Root, "/s"}, wineCopy).text), fromWine(d.listing(d.wineOut)));
+    EXPECT_EQ(fromOurs(d.fkreg({"query", Root, "/s"}, wineCopy).out), fromWine(d.listing(d.wineOut)));
     EXPECT_EQ(readBytes(wineCopy), d.wineHive) << "a query must not rewrite the file";
 
     // Wine on ours: our file in the stopped prefix.
     fs::copy_file(d.ours, d.prefix / "user.reg", fs::copy_options::overwrite_existing);
-    EXPECT_EQ(fromWine(d.wine({"query", Root, "/s"}).text), fromOurs(d.listing(d.ourOut)));
+    EXPECT_EQ(fromWine(d.wine({"query", Root, "/s"}).out), fromOurs(d.listing(d.ourOut)));
     d.wine({"export", Root, "C:\\fk-export-ours.reg", "/y"});
     d.stopWine();
     EXPECT_TRUE(readBytes(d.prefix / "drive_c" / "fk-export-ours.reg") == d.wineExport);
+}
+
+TEST_F(AgainstWine, EveryImportCaseImportsAsWineDoes) {
+    const std::vector<ImportCase> cases = importCases();
+    ASSERT_EQ(cases.size(), 21u);
+    shell("wineserver -p");
+    auto exported = [&](const std::string& file) { return convert(readBytes(d.dir / file), "UTF-16LE", "UTF-8"); };
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(d.dir / "case.reg", c.bytes);
+        Ran wine = d.wine(c.args), ours = d.fkreg(c.args, d.ours);
+        EXPECT_EQ(ours.rc, wine.rc);
+        EXPECT_EQ(fromOurs(ours.out), fromWine(wine.out));
+        EXPECT_EQ(d.fkreg({"export", "HKCU\\Software\\FkImport", "our-export.reg", "/y"}, d.ours).rc,
+                  d.wine({"export", "HKCU\\Software\\FkImport", "wine-export.reg", "/y"}).rc);
+        EXPECT_TRUE(readBytes(d.dir / "our-export.reg") == readBytes(d.dir / "wine-export.reg"))
+            << firstDifference(exported("wine-export.reg"), exported("our-export.reg"));
+    }
+    // Wine really imported: the last export holds the first cases' values.
+    const std::string last = exported("wine-export.reg");
+    EXPECT_NE(last.find("\"Quote\"=\"say \\\"hi\\\" \\\\ C:\\\\path\\nnext\\rline\""), std::string::npos) << last;
+    EXPECT_NE(last.find("\"Text\"=\"Zo\xC3\xAB\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,108 +1,74 @@
 // The Windows path the add-on is given for a file picked on Linux: first on
 // a prefix laid out by hand, then against Wine's own winepath.
+#include "HiveTestFiles.h"
 #include "WinePath.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 using fk::wine::windowsPathFor;
 
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/fk-winepath-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void touch(const fs::path& file) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file) << "RIFF";
-}
-
-// A prefix with c: on its drive_c, d: on a media folder and z: on the root,
-// as Wine makes them (relative and absolute links).
+// Files in a prefix's drive_c and in a media folder that d: links to, also
+// reached through another link; with the names Wine gives them.
 class PrefixDrives : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(prefix() + "/dosdevices");
-        fs::create_directories(prefix() + "/drive_c/users/u");
-        fs::create_directories(media());
-        fs::create_symlink("../drive_c", prefix() + "/dosdevices/c:");
-        fs::create_symlink(media(), prefix() + "/dosdevices/d:");
-        fs::create_symlink("/", prefix() + "/dosdevices/z:");
-        fs::create_symlink("/dev/ttyS0", prefix() + "/dosdevices/com1");
+    void lay(bool byHand) {
+        for (const std::string& file : {prefix + "/drive_c/users/u/ding.wav", media + "/sounds/a b.wav"}) {
+            fs::create_directories(fs::path(file).parent_path());
+            fk::test::writeBytes(file, "RIFF");
+        }
+        if (byHand) {  // as Wine makes them: relative and absolute links
+            fs::create_symlink("../drive_c", prefix + "/dosdevices/c:");
+            fs::create_symlink("/", prefix + "/dosdevices/z:");
+            fs::create_symlink("/dev/ttyS0", prefix + "/dosdevices/com1");
+        }
+        fs::create_symlink(media, prefix + "/dosdevices/d:");
+        fs::create_directories(dir.path() + "/other");
+        fs::create_symlink(media, dir.path() + "/other/link");
     }
-    std::string prefix() const { return dir.path() + "/pfx"; }
-    std::string media() const { return dir.path() + "/media"; }
+    std::vector<std::pair<std::string, std::string>> files() const {
+        return {{prefix + "/drive_c/users/u/ding.wav", "C:\\users\\u\\ding.wav"},
+                {media + "/sounds/a b.wav", "D:\\sounds\\a b.wav"},
+                {"/etc/hostname", "Z:\\etc\\hostname"},
+                {media, "D:\\"},
+                {dir.path() + "/other/link/sounds/a b.wav", "D:\\sounds\\a b.wav"},
+                {media + "/gone/x.wav", "D:\\gone\\x.wav"},
+                {media + "/sounds/../sounds/a b.wav", "D:\\sounds\\a b.wav"}};
+    }
 
-    TempDir dir;
+    fk::test::TempFolder dir;
+    std::string prefix = dir.path() + "/pfx", media = dir.path() + "/media";
 };
 
-// By hand, for the runs without Wine; the same files as Wine names them below.
+// By hand, for the runs without Wine.
 TEST_F(PrefixDrives, AFileIsNamedThroughTheDriveThatHoldsItMostClosely) {
-    touch(prefix() + "/drive_c/users/u/ding.wav");
-    touch(media() + "/sounds/a b.wav");
-    fs::create_directories(dir.path() + "/other");
-    fs::create_symlink(media(), dir.path() + "/other/link");
-    for (auto [file, name] : {std::pair{prefix() + "/drive_c/users/u/ding.wav", "C:\\users\\u\\ding.wav"},
-                              {media() + "/sounds/a b.wav", "D:\\sounds\\a b.wav"},
-                              {std::string("/etc/hostname"), "Z:\\etc\\hostname"},
-                              {media(), "D:\\"},
-                              {dir.path() + "/other/link/sounds/a b.wav", "D:\\sounds\\a b.wav"},
-                              {media() + "/gone/x.wav", "D:\\gone\\x.wav"},
-                              {media() + "/sounds/../sounds/a b.wav", "D:\\sounds\\a b.wav"}})
-        EXPECT_EQ(windowsPathFor(file, prefix()), name) << file;
+    fs::create_directories(prefix + "/dosdevices");
+    lay(true);
+    for (const auto& [file, name] : files()) EXPECT_EQ(windowsPathFor(file, prefix), name) << file;
     // Without a drive for the file Wine uses its Unix form.
-    fs::remove(prefix() + "/dosdevices/z:");
-    EXPECT_EQ(windowsPathFor("/etc/hostname", prefix()), "\\\\?\\unix\\etc\\hostname");
-}
-
-std::string run(const std::string& command) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-    if (!pipe) return out;
-    std::array<char, 512> chunk{};
-    while (size_t n = std::fread(chunk.data(), 1, chunk.size(), pipe.get())) out.append(chunk.data(), n);
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-    return out;
+    fs::remove(prefix + "/dosdevices/z:");
+    EXPECT_EQ(windowsPathFor("/etc/hostname", prefix), "\\\\?\\unix\\etc\\hostname");
 }
 
 // Wine is the judge: its winepath names every file the same way.
-TEST(WinePathAgainstWine, EveryPathIsNamedAsWinepathNamesIt) {
-    if (std::system("command -v wine >/dev/null 2>&1") != 0) GTEST_SKIP() << "wine is not installed";
-    TempDir dir;
-    const std::string prefix = dir.path() + "/pfx";
-    const std::string env = "WINEPREFIX='" + prefix + "' WINEDEBUG=-all ";
-    ASSERT_EQ(std::system((env + "wine wineboot -i </dev/null >/dev/null 2>&1").c_str()), 0);
-    const std::string media = dir.path() + "/media";
-    touch(media + "/sounds/a b.wav");
-    touch(prefix + "/drive_c/users/u/ding.wav");
-    fs::create_symlink(media, prefix + "/dosdevices/d:");
-    fs::create_directories(dir.path() + "/other");
-    fs::create_symlink(media, dir.path() + "/other/link");
-
-    for (const std::string& file : {prefix + "/drive_c/users/u/ding.wav", media + "/sounds/a b.wav",
-                                    dir.path() + "/other/link/sounds/a b.wav", media, std::string("/etc/hostname"),
-                                    dir.path() + "/gone/x.wav"}) {
-        EXPECT_EQ(windowsPathFor(file, prefix), run(env + "wine winepath -w '" + file + "' 2>/dev/null")) << file;
+TEST_F(PrefixDrives, WinepathNamesEveryFileTheSame) {
+    if (!fk::test::wineInstalled()) GTEST_SKIP() << "wine is not installed";
+    const std::string env = "WINEPREFIX=" + fk::test::quote(prefix) + " WINEDEBUG=-all ";
+    ASSERT_EQ(fk::test::shell(env + "wine wineboot -i").rc, 0);
+    lay(false);
+    for (const auto& [file, name] : files()) {
+        std::string named = fk::test::shell(env + "wine winepath -w " + fk::test::quote(file)).out;
+        named.erase(named.find_last_not_of("\r\n") + 1);
+        EXPECT_EQ(windowsPathFor(file, prefix), named) << file;
     }
-    std::system((env + "wineserver -k; " + env + "wineserver -w").c_str());
+    fk::test::shell(env + "wineserver -k; " + env + "wineserver -w");
 }
 
 }  // namespace

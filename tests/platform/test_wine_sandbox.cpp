@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <cstdio>
 #include <dirent.h>
@@ -28,24 +27,6 @@ namespace fs = std::filesystem;
 using namespace fk::reg;
 
 const std::string Prefs = "Software\\Tavrel\\Brisko2\\Nobody\\Preferences";
-
-struct Run {
-    int status = -1;
-    std::string output;  // standard output and error
-};
-
-Run run(const std::string& command) {
-    Run result;
-    FILE* pipe = ::popen((command + " 2>&1 </dev/null").c_str(), "r");
-    if (!pipe) return result;
-    std::array<char, 4096> chunk;
-    size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) result.output.append(chunk.data(), n);
-    result.status = ::pclose(pipe);
-    return result;
-}
-
-std::string quote(const std::string& s) { return "'" + s + "'"; }
 
 // Every wineserver, in any mount namespace, working in this prefix's server
 // folder: found here without the code under test.
@@ -70,30 +51,22 @@ class Sandbox : public testing::Environment {
 public:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(FK_BRIDGE_EXE)) << FK_BRIDGE_EXE << " is missing: build it with scripts/test-windows";
-        std::string pattern = "/var/tmp/fk-sandbox-XXXXXX";
-        if (!::mkdtemp(pattern.data())) return;
-        folder = pattern;
+        root = std::make_unique<TempFolder>("/var/tmp/fk-sandbox-XXXXXX");
+        hidden = std::make_unique<TempFolder>();  // in our /tmp, which the sandbox cannot see
+        folder = root->path();
         prefix = folder + "/prefix";
         fs::create_directories(prefix);
         fs::create_directories(folder + "/tmp");
-        // A copy the sandbox cannot see: it sits in our /tmp.
-        std::string hidden = (fs::temp_directory_path() / "fk-hidden-XXXXXX").string();
-        if (::mkdtemp(hidden.data())) {
-            hiddenFolder = hidden;
-            hiddenBridge = hidden + "/fettlekit-bridge.exe";
-            fs::copy_file(FK_BRIDGE_EXE, hiddenBridge);
-        }
-        Run probe = run("unshare -U -r -m sh -c " + quote(namespaceSetUp() + " && true"));
-        if (probe.status == 0)
-            canSandbox = true;
-        else
-            whyNot = probe.output;
+        hiddenBridge = hidden->file("fettlekit-bridge.exe");
+        fs::copy_file(FK_BRIDGE_EXE, hiddenBridge);
+        Ran probe = shell("unshare -U -r -m sh -c " + quote(namespaceSetUp() + " && true"), true);
+        canSandbox = probe.rc == 0;
+        whyNot = probe.out;
     }
     void TearDown() override {
         stopWine();
-        std::error_code ignored;
-        if (!folder.empty()) fs::remove_all(folder, ignored);
-        if (!hiddenFolder.empty()) fs::remove_all(hiddenFolder, ignored);
+        root.reset();
+        hidden.reset();
     }
 
     std::string namespaceSetUp() const {
@@ -131,7 +104,8 @@ public:
         pid = 0;
     }
 
-    std::string folder, prefix, hiddenFolder, hiddenBridge, whyNot;
+    std::unique_ptr<TempFolder> root, hidden;
+    std::string folder, prefix, hiddenBridge, whyNot;
     bool canSandbox = false;
     int pid = 0;  // the sandboxed wineserver
 };
@@ -144,10 +118,10 @@ struct Write {
     std::string said;  // what the user was told
 };
 
-Run regAdd(const std::string& bridge, const std::string& name, int number) {
-    return run("FETTLEKIT_BRIDGE=" + quote(bridge) + " " + quote(FK_REG_TOOL) + " add " + quote("HKCU\\" + Prefs) +
+Ran regAdd(const std::string& bridge, const std::string& name, int number) {
+    return shell("FETTLEKIT_BRIDGE=" + quote(bridge) + " " + quote(FK_REG_TOOL) + " add " + quote("HKCU\\" + Prefs) +
                " /v " + name + " /t REG_DWORD /d " + std::to_string(number) + " /f --registry " +
-               quote(g_sandbox->prefix + "/user.reg"));
+               quote(g_sandbox->prefix + "/user.reg"), true);
 }
 
 // One number through the preference store, as the window's "Change" writes it.
@@ -186,17 +160,17 @@ void writeWhileWineRuns(const std::string& tag, bool ownUsers) {
     EXPECT_TRUE(seen.running && seen.sandboxed && seen.pid == box.pid) << "the sandboxed wineserver was not found";
 
     std::vector<Write> writes;
-    Run refused = regAdd(box.hiddenBridge, "RegRefused" + tag, 1);
-    writes.push_back({"RegRefused" + tag, refused.status == 0, refused.output});
-    EXPECT_NE(refused.output.find("cannot be seen by wineserver"), std::string::npos) << refused.output;
+    Ran refused = regAdd(box.hiddenBridge, "RegRefused" + tag, 1);
+    writes.push_back({"RegRefused" + tag, refused.rc == 0, refused.out});
+    EXPECT_NE(refused.out.find("cannot be seen by wineserver"), std::string::npos) << refused.out;
     writes.push_back(startAndChange(box.hiddenBridge, "StoreRefused" + tag, 2));
     EXPECT_NE(writes.back().said.find("cannot be seen by wineserver"), std::string::npos) << writes.back().said;
 
     if (early)
         writes.push_back(change(*early, "EarlyStoreRefused" + tag, int(writes.size() + 1), "opened before Wine: "));
     const int next = int(writes.size() + 1);
-    Run done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, next);
-    writes.push_back({"RegDone" + tag, done.status == 0, done.output});
+    Ran done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, next);
+    writes.push_back({"RegDone" + tag, done.rc == 0, done.out});
     writes.push_back(startAndChange(FK_BRIDGE_EXE, "StoreDone" + tag, next + 1));
     EXPECT_EQ(serversOf(box.prefix).size(), 1u) << "a second wineserver serves the prefix";
     box.stopWine();
