@@ -59,6 +59,9 @@ public:
         fs::create_directories(folder + "/tmp");
         hiddenBridge = hidden->file("fettlekit-bridge.exe");
         fs::copy_file(FK_BRIDGE_EXE, hiddenBridge);
+        // The build tree may itself sit in our /tmp (a fresh clone under mktemp does).
+        bridge = root->file("fettlekit-bridge.exe");
+        fs::copy_file(FK_BRIDGE_EXE, bridge);
         Ran probe = shell("unshare -U -r -m sh -c " + quote(namespaceSetUp() + " && true"), true);
         canSandbox = probe.rc == 0;
         whyNot = probe.out;
@@ -105,7 +108,7 @@ public:
     }
 
     std::unique_ptr<TempFolder> root, hidden;
-    std::string folder, prefix, hiddenBridge, whyNot;
+    std::string folder, prefix, bridge, hiddenBridge, whyNot;
     bool canSandbox = false;
     int pid = 0;  // the sandboxed wineserver
 };
@@ -169,9 +172,9 @@ void writeWhileWineRuns(const std::string& tag, bool ownUsers) {
     if (early)
         writes.push_back(change(*early, "EarlyStoreRefused" + tag, int(writes.size() + 1), "opened before Wine: "));
     const int next = int(writes.size() + 1);
-    Ran done = regAdd(FK_BRIDGE_EXE, "RegDone" + tag, next);
+    Ran done = regAdd(box.bridge, "RegDone" + tag, next);
     writes.push_back({"RegDone" + tag, done.rc == 0, done.out});
-    writes.push_back(startAndChange(FK_BRIDGE_EXE, "StoreDone" + tag, next + 1));
+    writes.push_back(startAndChange(box.bridge, "StoreDone" + tag, next + 1));
     EXPECT_EQ(serversOf(box.prefix).size(), 1u) << "a second wineserver serves the prefix";
     box.stopWine();
 
