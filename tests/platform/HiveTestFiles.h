@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace fk::test {
 
@@ -25,6 +27,27 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 #ifdef FK_HIVE_TEST_DATA
 inline std::string dataFile(const std::string& name) { return std::string(FK_HIVE_TEST_DATA) + "/" + name; }
 #endif
+
+// A data file's field: <LF>, <CR> and <TAB> stand for those characters,
+// <N*c> for N times c.
+inline std::string expand(std::string field) {
+    static const std::regex repeat(R"(<(\d+)\*(.)>)");
+    std::smatch m;
+    while (std::regex_search(field, m, repeat))
+        field.replace(size_t(m.position()), size_t(m.length()), std::string(std::stoul(m[1]), m.str(2)[0]));
+    for (auto [from, to] : {std::pair{"<LF>", "\n"}, {"<CR>", "\r"}, {"<TAB>", "\t"}})
+        for (size_t at; (at = field.find(from)) != std::string::npos;) field.replace(at, std::string(from).size(), to);
+    return field;
+}
+
+inline std::vector<std::string> split(const std::string& line, const std::string& separator) {
+    std::vector<std::string> parts;
+    for (size_t start = 0, end;; start = end + separator.size()) {
+        end = line.find(separator, start);
+        parts.push_back(line.substr(start, end - start));
+        if (end == std::string::npos) return parts;
+    }
+}
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {

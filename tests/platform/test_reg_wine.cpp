@@ -52,32 +52,14 @@ std::string firstDifference(const std::string& a, const std::string& b) {
     return "wine: " + a.substr(at, 200) + "\nours: " + b.substr(at, 200);
 }
 
-std::string expand(std::string field) {
-    static const std::regex repeat(R"(<(\d+)\*(.)>)");
-    std::smatch m;
-    while (std::regex_search(field, m, repeat))
-        field.replace(size_t(m.position()), size_t(m.length()), std::string(std::stoul(m[1]), m.str(2)[0]));
-    for (auto [from, to] : {std::pair{"$K", Root}, {"<LF>", "\n"}, {"<CR>", "\r"}, {"<TAB>", "\t"}})
-        for (size_t at; (at = field.find(from)) != std::string::npos;) field.replace(at, std::strlen(from), to);
-    return field;
-}
-
-Args split(const std::string& line, const std::string& separator) {
-    Args parts;
-    for (size_t start = 0, end;; start = end + separator.size()) {
-        end = line.find(separator, start);
-        parts.push_back(line.substr(start, end - start));
-        if (end == std::string::npos) return parts;
-    }
-}
-
 std::vector<Args> commands() {
     std::vector<Args> steps;
     std::istringstream in(readBytes(dataFile("reg-commands.txt")));
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
         steps.push_back(split(line, "\t"));
-        for (auto& arg : steps.back()) arg = expand(arg);
+        for (auto& arg : steps.back())
+            if ((arg = expand(arg)).starts_with("$K")) arg.replace(0, 2, Root);
     }
     return steps;
 }
