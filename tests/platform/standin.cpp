@@ -1,15 +1,11 @@
 // fk-standin.exe: stands in for the add-on under Wine in the live-editing
-// tests. It writes its own values while Fettlekit writes through the
-// bridge, and seeds text that code page 1252 cannot hold.
-//   fk-standin write <key> <count> <name prefix>   REG_DWORD <prefix><i> = i
+// tests: it seeds text that code page 1252 cannot hold.
 //   fk-standin seed <key> [v:<name>:<utf16 hex>] [k:<utf16 hex>]...
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -18,17 +14,6 @@ std::wstring fromHex(const std::string& hex) {
     std::wstring out;
     for (size_t i = 0; i + 4 <= hex.size(); i += 4) out.push_back(wchar_t(std::stoul(hex.substr(i, 4), nullptr, 16)));
     return out;
-}
-
-int write(HKEY key, int count, const std::string& prefix) {
-    for (int i = 0; i < count; ++i) {
-        std::string name = prefix + std::to_string(i);
-        DWORD value = DWORD(i);
-        if (RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4) != 0)
-            return 3;
-        Sleep(1);
-    }
-    return 0;
 }
 
 int seed(HKEY key, int argc, char** argv) {
@@ -56,14 +41,11 @@ int seed(HKEY key, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return 1;
-    std::string mode = argv[1];
+    if (argc < 3 || std::string(argv[1]) != "seed") return 1;
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, argv[2], 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != 0)
         return 2;
-    int result = 1;
-    if (mode == "write" && argc == 5) result = write(key, std::atoi(argv[3]), argv[4]);
-    if (mode == "seed") result = seed(key, argc, argv);
+    const int result = seed(key, argc, argv);
     RegCloseKey(key);
     return result;
 }
