@@ -42,18 +42,18 @@ class AppHive {
 public:
     explicit AppHive(const std::string& keys) {
         path_ = dir_.filePath(QStringLiteral("user.reg")).toStdString();
-        writeText(path_, hiveText(keys));
+        writeBytes(path_, hiveText(keys));
     }
 
     const std::string& path() const { return path_; }
     std::string folder() const { return std::filesystem::path(path_).parent_path().string(); }
-    std::string fileText() const { return readText(path_); }
+    std::string fileText() const { return readBytes(path_); }
 
     // Puts these keys in place as another program would: written beside
     // the hive, then renamed over it.
     void replace(const std::string& text) const {
         const std::string incoming = folder() + "/incoming.reg";
-        writeText(incoming, text);
+        writeBytes(incoming, text);
         ASSERT_EQ(std::rename(incoming.c_str(), path_.c_str()), 0);
     }
 

@@ -34,7 +34,7 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     EXPECT_EQ(app.dialogs.questions.asked()[0].buttons, QStringList({"This account", "Every account"}));
     EXPECT_TRUE(app.dialogs.files.requests().back().save);
     EXPECT_EQ(app.dialogs.files.requests().back().suggestedName, "Brisko2 alice.reg");
-    const std::string exported = readText(file.toStdString());
+    const std::string exported = readBytes(file.toStdString());
     EXPECT_EQ(exported.substr(0, 2), "\xFF\xFE");
     std::string text = exported;  // UTF-16 of ASCII: every other byte is zero
     std::erase(text, '\0');

@@ -2,11 +2,13 @@
 // What the window and panel tests share: hive files written in Wine's text
 // format, a registry that records and refuses calls, the catalogue looked up
 // by value name, and a hive laid out for one panel.
+#include "../platform/HiveTestFiles.h"
 #include "Catalogue.h"
 #include "Dialogs.h"
 #include "EditorPanel.h"
 #include "HiveRegistry.h"
 #include "PreferenceStore.h"
+#include "RecordingRegistry.h"
 #include "Registry.h"
 
 #include <QTemporaryDir>
@@ -14,17 +16,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace fk::testing {
+
+using test::readBytes;
+using test::writeBytes;
 
 inline int settingIndex(const std::string& valueName) {
     for (int i = 0; i < SettingCount; ++i)
@@ -43,17 +46,6 @@ inline std::string hiveKey(const std::string& path, const std::string& values = 
 inline std::string hiveText(const std::string& keys) {
     return "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win32\n\n" +
            keys;
-}
-
-inline void writeText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-inline std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 struct Stored {
@@ -96,7 +88,7 @@ inline std::optional<std::int32_t> asNumber(const std::optional<Stored>& value) 
 
 // Passes every call on, remembers the ones the tests look at, and refuses
 // or reorders some on demand, as another registry might.
-class TestRegistry : public reg::Registry {
+class TestRegistry : public RecordingRegistry {
 public:
     struct Create {
         std::string subKey;
@@ -107,7 +99,7 @@ public:
         reg::SecurityAttributes security;
     };
 
-    explicit TestRegistry(reg::Registry& inner) : inner_(inner) {}
+    using RecordingRegistry::RecordingRegistry;
 
     std::vector<std::string> opens;  // the subkeys asked for
     std::vector<Create> creates;
@@ -126,7 +118,7 @@ public:
                        reg::Key* result) override {
         opens.push_back(subKey ? subKey : "");
         if (refusePreferences && isPreferences(subKey)) return reg::AccessDenied;
-        return inner_.RegOpenKeyExA(parent, subKey, options, access, result);
+        return RecordingRegistry::RegOpenKeyExA(parent, subKey, options, access, result);
     }
     long RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
                          std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
@@ -135,12 +127,12 @@ public:
         if (security) c.security = *security;
         creates.push_back(c);
         if (refuseCreate || (refusePreferences && isPreferences(subKey))) return reg::AccessDenied;
-        return inner_.RegCreateKeyExA(parent, subKey, reserved, keyClass, options, access, security, result,
-                                      disposition);
+        return RecordingRegistry::RegCreateKeyExA(parent, subKey, reserved, keyClass, options, access, security,
+                                                  result, disposition);
     }
     long RegCloseKey(reg::Key key) override {
         closes.push_back(key);
-        return inner_.RegCloseKey(key);
+        return RecordingRegistry::RegCloseKey(key);
     }
     long RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                        std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
@@ -151,34 +143,20 @@ public:
             std::uint32_t count = 0;
             for (char probe[256]; count < 10000; ++count) {
                 std::uint32_t length = sizeof probe;
-                if (inner_.RegEnumKeyExA(key, count, probe, &length, nullptr, nullptr, nullptr, nullptr) !=
+                if (inner().RegEnumKeyExA(key, count, probe, &length, nullptr, nullptr, nullptr, nullptr) !=
                     reg::Success)
                     break;
             }
             if (index >= count) return reg::NoMoreItems;
             index = count - 1 - index;
         }
-        return inner_.RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
-    }
-    long RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
-                          std::uint8_t* data, std::uint32_t* dataLength) override {
-        return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataLength);
+        return RecordingRegistry::RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
     }
     long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t dataLength) override {
         if (refuseWrites || refuseValues.count(valueName ? valueName : "")) return reg::AccessDenied;
-        return inner_.RegSetValueExA(key, valueName, reserved, type, data, dataLength);
+        return RecordingRegistry::RegSetValueExA(key, valueName, reserved, type, data, dataLength);
     }
-    long RegDeleteValueA(reg::Key key, const char* valueName) override {
-        return inner_.RegDeleteValueA(key, valueName);
-    }
-    long RegEnumValueA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
-                       std::uint32_t* dataLength) override {
-        return inner_.RegEnumValueA(key, index, name, nameLength, reserved, type, data, dataLength);
-    }
-    int openHandleCount() const override { return inner_.openHandleCount(); }
-    bool writable() const override { return inner_.writable(); }
 
 private:
     static bool isPreferences(const char* subKey) {
@@ -186,7 +164,6 @@ private:
         const std::string tail = "\\Preferences";
         return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
     }
-    reg::Registry& inner_;
 };
 
 
@@ -203,7 +180,7 @@ public:
 
     explicit EditorHive(Keys keys = {}, const std::string& account = "Alice") : prefs_(account + "\\Preferences") {
         path_ = dir_.filePath("user.reg").toStdString();
-        writeText(path_, content(std::move(keys)));
+        writeBytes(path_, content(std::move(keys)));
         auto opened = reg::openHiveRegistry(path_);
         if (!opened.registry) throw std::runtime_error("test hive does not open: " + opened.error);
         hive_ = std::move(opened.registry);
@@ -234,12 +211,12 @@ public:
 
     // Replaces the file as another program would.
     void rewrite(Keys keys) {
-        writeText(path_ + ".new", content(std::move(keys)));
+        writeBytes(path_ + ".new", content(std::move(keys)));
         ASSERT_EQ(std::rename((path_ + ".new").c_str(), path_.c_str()), 0);
     }
 
     const std::string& path() const { return path_; }
-    std::string fileText() const { return readText(path_); }
+    std::string fileText() const { return readBytes(path_); }
 
     // `key` below the account's Preferences ("" for Preferences itself);
     // without a name, only whether the key is there.

@@ -1,7 +1,6 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
 #include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
 #include "ChangedSettings.h"
 #include "KeyValue.h"
 #include "PreferenceStore.h"
@@ -31,7 +30,7 @@ const std::string Hive = hiveText(
 class ChangedSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeText(path_, Hive);
+        writeBytes(path_, Hive);
         auto opened = reg::openHiveRegistry(path_);
         ASSERT_TRUE(opened.registry) << opened.error;
         hive_ = std::move(opened.registry);
@@ -92,7 +91,7 @@ TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrC
         EXPECT_EQ(state.stored, s.stored) << s.name;
         EXPECT_EQ(state.byDefault, s.byDefault) << s.name;
     }
-    EXPECT_EQ(readText(path_), Hive);
+    EXPECT_EQ(readBytes(path_), Hive);
     EXPECT_EQ(hive_->openHandleCount(), 1);
 }
 

@@ -2,7 +2,6 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
 #include "SettingsTransfer.h"
 
 #include <fstream>
@@ -18,7 +17,7 @@ const std::string Hive =
 class TransferTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeText(hivePath_, Hive);
+        writeBytes(hivePath_, Hive);
         auto opened = reg::openHiveRegistry(hivePath_);
         ASSERT_TRUE(opened.registry) << opened.error;
         registry_ = std::move(opened.registry);
@@ -49,7 +48,7 @@ TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
         ++rows;
     }
     EXPECT_EQ(rows, 15);
-    EXPECT_EQ(readText(hivePath_), Hive) << "planning writes nothing";
+    EXPECT_EQ(readBytes(hivePath_), Hive) << "planning writes nothing";
 }
 
 TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {

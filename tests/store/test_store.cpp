@@ -2,7 +2,6 @@
 // account is chosen, the all-users settings in the store root, deletes of
 // what is not there, and a failed write told once for each.
 #include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
 #include "PreferenceStore.h"
 
 namespace fk::testing {
@@ -22,7 +21,7 @@ struct StoreTest : ::testing::Test {
     void TearDown() override { registry->RegCloseKey(key); }
 
     test::TempFolder folder;
-    std::string path = (writeText(folder.file("user.reg"), Hive), folder.file("user.reg"));
+    std::string path = (writeBytes(folder.file("user.reg"), Hive), folder.file("user.reg"));
     std::unique_ptr<reg::Registry> registry = reg::openHiveRegistry(path).registry;
     int failures = 0;
     PreferenceStore store{*registry, [this] { ++failures; }};
@@ -46,7 +45,7 @@ TEST_F(StoreTest, NegativeNumbersKeepTheirSignTextsOfAnotherTypeReadAsTheDefault
     EXPECT_EQ(store.ReadSettingText(settingIndex("SoundMCIType")), "MPEGVideo");
     EXPECT_EQ(store.ReadSettingNumber(settingIndex("ContactSoundMaxTime")), -5);
     EXPECT_TRUE(store.WriteSettingNumber(-6, settingIndex("ContactSoundMaxTime")));
-    EXPECT_NE(readText(path).find("\"ContactSoundMaxTime\"=dword:fffffffa"), std::string::npos);
+    EXPECT_NE(readBytes(path).find("\"ContactSoundMaxTime\"=dword:fffffffa"), std::string::npos);
     for (const char* name : {"NickNameSeparator", "NickNameSeparator", "NoSuchValue"}) store.DeleteSettingValue(name);
     EXPECT_EQ(store.ReadSettingText(settingIndex("NickNameSeparator")), ", ");
     EXPECT_EQ(failures, 0);
@@ -59,7 +58,7 @@ TEST_F(StoreTest, FailedWritesTellTheUserOnceEachAndReadsGoOn) {
     EXPECT_FALSE(store.WriteSettingBoolean(true, settingIndex("AddCharToTruncateName")));
     EXPECT_EQ(failures, 3);
     EXPECT_EQ(store.ReadSettingText(settingIndex("NickNameSeparator")), " / ");
-    EXPECT_EQ(readText(path), Hive);
+    EXPECT_EQ(readBytes(path), Hive);
     // Before any key is chosen, a write fails the same way.
     store.setCurrentKey(0);
     EXPECT_FALSE(store.WriteSettingNumber(1, settingIndex("AddCharToTruncateName")));
