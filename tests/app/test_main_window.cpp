@@ -169,8 +169,6 @@ TEST_F(MainWindowTest, AllUsersUsesTheStoreRootItselfAndClosesItOnce) {
     EXPECT_FALSE(tree(1)->isVisible());
     app_->pick(AllUsers);
     EXPECT_EQ(app_->registry->closesOf(root), 0);
-    EXPECT_TRUE(app_->window->store().WriteSettingBoolean(true, settingIndex("AutoUpdateNotification")));
-    EXPECT_EQ(hive_->storedNumber(Root, "AutoUpdateNotification"), 1);
     app_->window->close();
     EXPECT_EQ(app_->registry->closesOf(root), 1);
     EXPECT_EQ(app_->registry->openHandleCount(), 0);
@@ -231,20 +229,6 @@ TEST_F(MainWindowTest, EscClosesTheWindowAndTheTagPickerWhichAlsoClosesOnAnyOthe
     EXPECT_FALSE(app_->window->tagPicker().isOpen());
     EXPECT_FALSE(app_->window->isVisible());
     EXPECT_EQ(app_->registry->openHandleCount(), 0);
-}
-
-TEST_F(MainWindowTest, AKindOutsideTheTableOnlyWarns) {
-    ASSERT_TRUE(start());
-    app_->pick("alice");
-    const int maxTime = settingIndex("ContactSoundMaxTime");
-    app_->clickSetting(maxTime);
-    for (int kind : {10, -1}) {
-        app_->dialogs.messages.clear();
-        app_->window->prepareEditorOfKind(kind, maxTime);
-        expectOneMessage(app_->dialogs, "The program needs to be updated!", "Warning", dialogs::MessageIcon::Exclamation);
-    }
-    expectShowing(maxTime);
-    EXPECT_TRUE(app_->exits.empty());
 }
 
 TEST_F(MainWindowTest, AccountNamesCrossInCodePage1252) {

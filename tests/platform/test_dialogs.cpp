@@ -69,16 +69,6 @@ TEST(RealFileDialog, GivesTheChosenFileAsTheMappingNamesIt) {
     EXPECT_EQ(*chosen, "Z:" + QString(file).replace('/', '\\'));
 }
 
-TEST(ScriptedFileDialog, MapsTheAnswerButNotACancel) {
-    FileDialog files;
-    files.setScripted(true);
-    files.setPathMapping([](const QString& path) { return path.toUpper(); });
-    files.queueAnswer(QStringLiteral("/a/b.wav"));
-    files.queueAnswer(std::nullopt);
-    EXPECT_EQ(files.openFile(nullptr, "t", SoundFilters), QStringLiteral("/A/B.WAV"));
-    EXPECT_EQ(files.openFile(nullptr, "t", SoundFilters), std::nullopt);
-}
-
 TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
     ColourDialog colours;
     ColourDialog::CustomColours custom;

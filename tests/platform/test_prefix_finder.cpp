@@ -74,14 +74,6 @@ TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
     EXPECT_NE(std::find(search.looked.begin(), search.looked.end(), "~/.wine"), search.looked.end());
 }
 
-TEST_F(FakeHome, NothingFoundStillSaysWhereItLooked) {
-    prefix(".wine", WithoutKey);
-    const PrefixSearch search = findPrefixes(roots());
-    EXPECT_TRUE(search.found.empty());
-    EXPECT_GE(search.looked.size(), 8u);
-    EXPECT_EQ(search.looked.front(), "~/.wine");
-}
-
 TEST_F(FakeHome, TheKeyLineIsFoundWhereverWineWroteIt) {
     const std::string filler(200 * 1024, 'x');
     const struct {
