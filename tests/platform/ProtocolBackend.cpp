@@ -68,6 +68,10 @@ TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
         const std::string reply = bridge::serveRequest(far, request);
         return reply.size() < 4 ? -1L : long(std::uint8_t(reply[0]) | std::uint8_t(reply[1]) << 8);
     };
+    bridge::Writer deleteValue;
+    deleteValue.u8(bridge::DeleteValue);
+    deleteValue.u64(key);
+    deleteValue.text("Name");
     const std::string good = setValue(4);
     for (size_t cut = 0; cut < good.size(); ++cut) EXPECT_EQ(status(good.substr(0, cut)), reg::InvalidParameter) << cut;
     EXPECT_EQ(status(good + "x"), reg::InvalidParameter);
@@ -76,7 +80,9 @@ TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
     std::uint32_t size = 0;
     EXPECT_EQ(far.RegQueryValueExA(key, "Name", nullptr, nullptr, nullptr, &size), reg::NotFound);
     EXPECT_EQ(status(good), reg::Success);
+    EXPECT_EQ(status(deleteValue.str() + "x"), reg::InvalidParameter);
     EXPECT_EQ(far.RegQueryValueExA(key, "Name", nullptr, nullptr, nullptr, &size), reg::Success);
+    EXPECT_EQ(status(deleteValue.str()), reg::Success);
     far.RegCloseKey(key);
 }
 
