@@ -92,8 +92,9 @@ public:
             if (!key) return KeyDeleted;
             hive::Ticks now = hive::nowTicks();
             for (size_t i = parentDepth; i < full.size(); ++i) {
-                if (hive::Key* sub = key->findSubkey(full[i])) { key = sub; continue; }
+                if (hive::Key* sub = doc.child(*key, full[i])) { key = sub; continue; }
                 if (long rc = load(*key, doc)) return rc;
+                doc.open(*key);
                 hive::Document::touch(*key, now);
                 key = &key->addSubkey(full[i]);
                 hive::Document::touch(*key, now);
@@ -120,6 +121,7 @@ public:
         refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, EnumerateSubKeys, k)) return rc;
+        doc_->open(*k);
         if (index >= k->subkeys.size()) return NoMoreItems;
         hive::Key& sub = *k->subkeys[index];
         if (long rc = load(sub)) return rc;
@@ -243,9 +245,10 @@ public:
         return commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return NotFound;
-            if (!target->subkeys.empty()) return AccessDenied;
+            if (target->hasSubkeys()) return AccessDenied;
             hive::Key& owner = *target->parent;
             if (long rc = load(owner, doc)) return rc;
+            doc.open(owner);
             owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
                                              [&](const auto& sub) { return sub.get() == target; }));
             hive::Document::touch(owner, hive::nowTicks());
