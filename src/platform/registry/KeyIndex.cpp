@@ -68,17 +68,25 @@ bool KeyIndex::fail(ParseError& error, size_t at, std::string what) const {
 bool KeyIndex::build(std::string_view text, size_t from, ParseError& error, SourceText* source) {
     text_ = text;
     lines_.clear();
+    // Where the lines stop being in order, noted while each is at hand: a
+    // big file's pages behind are let go of.
+    std::vector<size_t> runs{0};
     size_t at = from;
     while (at < text_.size()) {
         size_t end = nextKeyLine(text_, at + 1);
         KeyLine line;
         if (!readLine(at, end, line, error)) return false;
         line.fileIndex = int(lines_.size());
+        if (!lines_.empty() && !before(lines_.back(), line)) runs.push_back(lines_.size());
         lines_.push_back(line);
         at = end;
         if (source) source->reached(at);
     }
-    return putInOrder(error);
+    return putInOrder(std::move(runs), error);
+}
+
+bool KeyIndex::before(const KeyLine& a, const KeyLine& b) const {
+    return comparePaths(text_.substr(a.start + 1, a.pathLength), a.plain, text_.substr(b.start + 1, b.pathLength), b.plain) < 0;
 }
 
 // Finds the unescaped ']' (any escape's next character is never one) and
@@ -114,13 +122,22 @@ bool KeyIndex::readLine(size_t at, size_t end, KeyLine& line, ParseError& error)
 
 // Wine writes keys in order; a file that lists them otherwise is sorted
 // here, keeping each section's place in the file.
-bool KeyIndex::putInOrder(ParseError& error) {
-    auto before = [this](const KeyLine& a, const KeyLine& b) {
-        return comparePaths(text_.substr(a.start + 1, a.pathLength), a.plain, text_.substr(b.start + 1, b.pathLength), b.plain) < 0;
-    };
-    bool sorted = std::adjacent_find(lines_.begin(), lines_.end(), [&](auto& a, auto& b) { return !before(a, b); }) == lines_.end();
-    if (sorted) return true;
-    std::stable_sort(lines_.begin(), lines_.end(), before);
+bool KeyIndex::putInOrder(std::vector<size_t> runs, ParseError& error) {
+    auto before = [this](const KeyLine& a, const KeyLine& b) { return this->before(a, b); };
+    if (runs.size() == 1) return true;
+    // Mostly a few runs in order, as when keys were added at the end: merged
+    // pairwise, which keeps lines of the same key in file order.
+    runs.push_back(lines_.size());
+    while (runs.size() > 2) {
+        std::vector<size_t> merged;
+        for (size_t k = 0; k + 1 < runs.size(); k += 2) {
+            merged.push_back(runs[k]);
+            if (k + 2 < runs.size())
+                std::inplace_merge(lines_.begin() + long(runs[k]), lines_.begin() + long(runs[k + 1]), lines_.begin() + long(runs[k + 2]), before);
+        }
+        merged.push_back(lines_.size());
+        runs = std::move(merged);
+    }
     // Of the keys listed twice, the one seen again first in the file is named.
     const KeyLine* again = nullptr;
     for (size_t i = 1; i < lines_.size(); ++i)

@@ -52,7 +52,8 @@ public:
 private:
     bool fail(ParseError& error, size_t at, std::string what) const;
     bool readLine(size_t at, size_t end, KeyLine& line, ParseError& error) const;
-    bool putInOrder(ParseError& error);
+    bool putInOrder(std::vector<size_t> runs, ParseError& error);
+    bool before(const KeyLine& a, const KeyLine& b) const;
 
     std::string_view text_;
     std::vector<KeyLine> lines_;
