@@ -147,6 +147,9 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
         {Header + "\n[A] 12\n\"v\"=dword:1\n\"V\"=dword:2\n", 8, "twice"},
         {Header + "\n[A] 12\n\n[a] 13\n", 8, "twice"},
         {Header + "\n[B] 1\n\n[A] 2\n\n[b] 3\n\n[A] 4\n", 10, "[b] appears twice"},
+        // Empty parts of a path count for nothing: these are the same key.
+        {Header + "\n[A\\\\\\\\B] 1\n\n[A\\\\B] 2\n", 8, "twice"},
+        {Header + "\n[A] 1\n\n[A\\\\] 2\n", 8, "twice"},
         {Header + "\n[A] 12\ngarbage\n", 7, "unrecognised"},
     };
     fk::test::TempFolder folder;
