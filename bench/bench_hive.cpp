@@ -10,6 +10,7 @@
 #include "HiveRegistry.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -51,11 +52,20 @@ std::string section(int n) {
     return s;
 }
 
+// The bench keys go where Wine would list them among START's: a big hive
+// Wine wrote is in order.
 std::string hiveOfSize(size_t bytes, std::string start = {}) {
-    std::string s = start.empty() ? "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n"
-                                  : std::move(start) + "\n";
-    for (int n = 0; s.size() < bytes; ++n) s += section(n);
-    return s;
+    if (start.empty()) start = "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n";
+    size_t at = start.find("\n[");
+    for (; at != std::string::npos; at = start.find("\n[", at + 1)) {
+        std::string line = start.substr(at + 1, start.find('\n', at + 1) - at - 1);
+        std::transform(line.begin(), line.end(), line.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        if (line > "[software\\\\bench") break;
+    }
+    if (at == std::string::npos) at = start.size();
+    std::string s = start.substr(0, at) + "\n";
+    for (int n = 0; s.size() + start.size() - at < bytes; ++n) s += section(n);
+    return at < start.size() ? s + start.substr(at + 1) : s;
 }
 
 void writeFile(const std::string& path, const std::string& text) {

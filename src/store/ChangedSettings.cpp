@@ -2,9 +2,9 @@
 
 #include "Catalogue.h"
 #include "KeyValue.h"
+#include "Listing.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 namespace fk {
@@ -35,13 +35,9 @@ bool hasSubkey(reg::Registry& registry, reg::Key key, const std::string& wanted)
         for (char& c : s) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         return s;
     };
-    for (std::uint32_t i = 0;; ++i) {
-        std::array<char, 256> name{};
-        std::uint32_t length = name.size();
-        if (registry.RegEnumKeyExA(key, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != reg::Success)
-            return false;
-        if (lower(std::string(name.data(), std::min<std::size_t>(length, name.size()))) == lower(wanted)) return true;
-    }
+    for (const std::string& name : reg::listSubkeys(registry, key))
+        if (lower(name) == lower(wanted)) return true;
+    return false;
 }
 
 std::string yesNo(bool flag) { return flag ? "True" : "False"; }
@@ -126,13 +122,7 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
     reg::Key list = 0;
     if (hasSubkey(registry, key, row.SubkeyName) &&
         registry.RegOpenKeyExA(key, row.SubkeyName.c_str(), 0, reg::KeyRead, &list) == reg::Success) {
-        for (std::uint32_t i = 0;; ++i) {
-            std::array<char, 256> name{};
-            std::uint32_t length = name.size();
-            if (registry.RegEnumKeyExA(list, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) !=
-                reg::Success)
-                break;
-            const std::string quickText(name.data(), std::min<std::size_t>(length, name.size()));
+        for (const std::string& quickText : reg::listSubkeys(registry, list)) {
             reg::Key item = 0;
             if (registry.RegOpenKeyExA(list, quickText.c_str(), 0, reg::KeyRead, &item) != reg::Success) continue;
             const auto include = number(readKeyValue(registry, item, e.ValueName));

@@ -1,10 +1,10 @@
 #include "ResetAll.h"
 
 #include "Catalogue.h"
+#include "Listing.h"
 #include "PreferenceStore.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace fk {
@@ -46,16 +46,8 @@ bool resetQuickTexts(PreferenceStore& store, const SettingEntry& e) {
     reg::Key list = 0;
     if (registry.RegOpenKeyExA(store.currentKey(), row.SubkeyName.c_str(), 0, reg::KeyRead, &list) != reg::Success)
         return true;
-    std::vector<std::string> names;
-    for (std::uint32_t i = 0;; ++i) {
-        std::array<char, 256> name{};
-        std::uint32_t length = name.size();
-        if (registry.RegEnumKeyExA(list, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr) != reg::Success)
-            break;
-        names.emplace_back(name.data(), std::min<std::size_t>(length, name.size()));
-    }
     bool saved = true;
-    for (const std::string& name : names) {
+    for (const std::string& name : reg::listSubkeys(registry, list)) {
         reg::Key item = 0;
         if (registry.RegOpenKeyExA(list, name.c_str(), 0, reg::KeyAllAccess, &item) != reg::Success) continue;
         saved = store.writeNumber(item, e.ValueName, row.DefaultInclude ? 1 : 0);

@@ -1,6 +1,7 @@
 #include "SettingsTransfer.h"
 
 #include "ImportRules.h"
+#include "Listing.h"
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
 #include "text/Cp1252.h"
@@ -84,26 +85,9 @@ bool writeValue(Registry& registry, const std::string& keyPath, const std::strin
 
 void exportTree(Registry& registry, regfile::RegFileWriter& writer, Key key, const std::string& path) {
     writer.key(text::cp1252ToUtf16("HKEY_CURRENT_USER\\" + path));
-    std::vector<char> name(16384);
-    std::string data(2048, '\0');
-    for (std::uint32_t i = 0;;) {
-        std::uint32_t nameLength = std::uint32_t(name.size()), dataLength = std::uint32_t(data.size()), type = 0;
-        long rc = registry.RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type,
-                                         reinterpret_cast<std::uint8_t*>(data.data()), &dataLength);
-        if (rc == MoreData && dataLength > data.size()) {
-            data.resize(dataLength);
-            continue;
-        }
-        if (rc != Success) break;
-        writer.value(std::string(name.data(), nameLength), type, data.substr(0, dataLength));
-        ++i;
-    }
-    for (std::uint32_t i = 0;; ++i) {
-        char sub[256];
-        std::uint32_t length = sizeof sub;
-        if (registry.RegEnumKeyExA(key, i, sub, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
+    for (const auto& value : listValues(registry, key)) writer.value(value.name, value.type, value.bytes);
+    for (const std::string& subName : listSubkeys(registry, key)) {
         Key child = 0;
-        std::string subName(sub, length);
         if (registry.RegOpenKeyExA(key, subName.c_str(), 0, KeyRead, &child) != Success) continue;
         exportTree(registry, writer, child, path + "\\" + subName);
         registry.RegCloseKey(child);

@@ -146,8 +146,14 @@ bool sameError(const hive::ParseError& a, const hive::ParseError& b) { return a.
 
 std::string described(const hive::ParseError& e) { return "line " + std::to_string(e.line) + ": " + e.what; }
 
-// Indexed, some sections read on the way, then checked: as a whole read.
-void checkLazyRead(std::string_view input, const hive::Document* whole, const hive::ParseError& wholeError) {
+std::vector<std::u16string> partsOf(const hive::Key& key) {
+    std::vector<std::u16string> parts;
+    for (const hive::Key* k = &key; k->parent; k = k->parent) parts.insert(parts.begin(), k->name);
+    return parts;
+}
+
+// Indexed, some keys looked up and read on the way, then checked: as a whole read.
+void checkLazyRead(std::string_view input, hive::Document* whole, const hive::ParseError& wholeError) {
     hive::ParseError error;
     auto lazy = hive::Document::index(std::string(input), error);
     if (!lazy) {
@@ -156,13 +162,19 @@ void checkLazyRead(std::string_view input, const hive::Document* whole, const hi
                  ": " + described(error));
         return;
     }
-    // Read every other key's section now, as lookups would; damage found
-    // here must be damage the whole read found too.
+    // Look every other key up by its path, as a lookup would, some listing
+    // their subkeys too, and read its section.
     std::vector<hive::Key*> keys;
-    collect(lazy->root(), keys);
+    if (whole) collect(whole->root(), keys);
     for (size_t i = 0; i < keys.size(); i += 2) {
+        hive::Key* found = lazy->find(partsOf(*keys[i]));
+        if (!found) fail("a lazy read does not find " + pathOf(*keys[i]));
+        if (i % 3 == 0) lazy->open(*found);
+        if (found->open && found->subkeys.size() != keys[i]->subkeys.size())
+            fail("a lazy read lists other subkeys of " + pathOf(*keys[i]));
         hive::ParseError loadError;
-        if (!lazy->load(*keys[i], loadError) && whole) fail("a section of a sound file did not read: " + described(loadError));
+        if (!lazy->load(*found, loadError)) fail("a section of a sound file did not read: " + described(loadError));
+        if (found->values.size() != keys[i]->values.size()) fail("a lazy read gives other values of " + pathOf(*keys[i]));
     }
     // A second index trusting the first must come to the same verdict.
     hive::ParseError againError;

@@ -146,6 +146,10 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
         {Header + "\n[A] 12\n#time=zz\n", 7, "time"},
         {Header + "\n[A] 12\n\"v\"=dword:1\n\"V\"=dword:2\n", 8, "twice"},
         {Header + "\n[A] 12\n\n[a] 13\n", 8, "twice"},
+        {Header + "\n[B] 1\n\n[A] 2\n\n[b] 3\n\n[A] 4\n", 10, "[b] appears twice"},
+        // Empty parts of a path count for nothing: these are the same key.
+        {Header + "\n[A\\\\\\\\B] 1\n\n[A\\\\B] 2\n", 8, "twice"},
+        {Header + "\n[A] 1\n\n[A\\\\] 2\n", 8, "twice"},
         {Header + "\n[A] 12\ngarbage\n", 7, "unrecognised"},
     };
     fk::test::TempFolder folder;
@@ -209,4 +213,45 @@ TEST(HiveFormat, AnEditSavesTheUntouchedTextInPlaceAroundTheChangedKey) {
     expected.replace(expected.find("] 1796496422\n#time=1dd84e9040b4806"), 34, "] 1796496500\n#time=1dd84e93278b200");
     expected.replace(expected.find("\"D\"=dword:0000002a"), 18, "\"D\"=dword:0000002b");
     EXPECT_EQ(joined, expected);
+}
+
+// Keys nobody asks for stay lines of the file: a lookup makes only the keys
+// on its path, and a save writes everything else back as it was.
+TEST(HiveFormat, AnIndexedFileMakesOnlyTheKeysAskedForAndSavesTheRestAsRead) {
+    std::string text = Header + "\n[A] 1\n\"v\"=dword:00000001\n\n[A\\\\B] 2\n\n[A\\\\C] 3\n\"w\"=dword:00000002\n\n"
+                       "[a\\\\c\\\\D] 4\n\n[A\\\\\\xe9] 5\n\n[Z] 6\n";
+    ParseError error;
+    auto doc = Document::index(std::string(text), error);
+    ASSERT_TRUE(doc) << error.what;
+    Key* c = doc->find({u"a", u"c"});
+    ASSERT_TRUE(c);
+    EXPECT_EQ(doc->root().subkeys.size(), 1u);
+    EXPECT_EQ(c->parent->subkeys.size(), 1u);
+    EXPECT_TRUE(c->hasSubkeys());
+    EXPECT_FALSE(doc->find({u"A", u"BB"}));
+    EXPECT_TRUE(doc->find({u"A", u"\u00c9"}));
+    ASSERT_TRUE(doc->load(*c, error));
+    c->findValue(u"w")->data = std::string("\3\0\0\0", 4);
+    c->findValue(u"w")->raw.clear();
+    Document::touch(*c, TicksFrom1601To1970 + 7 * TicksPerSecond);
+    std::string expected = text;
+    expected.replace(expected.find("3\n\"w\"=dword:00000002"), 20, "7\n#time=19db1ded96a9d80\n\"w\"=dword:00000003");
+    EXPECT_EQ(doc->serialise(), expected);
+    // Opened, the key lists every subkey, the one made before among them.
+    Key* a = c->parent;
+    doc->open(*a);
+    ASSERT_EQ(a->subkeys.size(), 3u);
+    EXPECT_EQ(a->subkeys[0]->name, u"B");
+    EXPECT_EQ(a->subkeys[1].get(), c);
+    EXPECT_EQ(a->subkeys[2]->name, u"\u00e9");
+    EXPECT_EQ(doc->serialise(), expected);
+
+    // A file out of Wine's order is found all the same.
+    auto mixed = Document::index(Header + "\n[B] 1\n\n[A\\\\X] 2\n\n[A] 3\n\"v\"=dword:00000004\n", error);
+    ASSERT_TRUE(mixed) << error.what;
+    ASSERT_TRUE(mixed->find({u"B"}));
+    ASSERT_TRUE(mixed->find({u"A", u"X"}));
+    Key* first = mixed->find({u"A"});
+    ASSERT_TRUE(first && mixed->load(*first, error));
+    EXPECT_EQ(first->values.size(), 1u);
 }

@@ -453,37 +453,8 @@ private:
     }
 
     // ---- shared ----
-    std::vector<std::string> subkeys(Key k) {
-        std::vector<std::string> names;
-        for (std::uint32_t i = 0;; ++i) {
-            char name[256];
-            std::uint32_t length = sizeof name;
-            if (reg_.RegEnumKeyExA(k, i, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
-            names.emplace_back(name, length);
-        }
-        return names;
-    }
-
-    std::vector<ValueData> values(Key k) {
-        std::vector<ValueData> list;
-        std::vector<char> name(16384);
-        std::string data(2048, '\0');
-        for (std::uint32_t i = 0;;) {
-            std::uint32_t nameLength = std::uint32_t(name.size());
-            std::uint32_t dataLength = std::uint32_t(data.size());
-            std::uint32_t type = 0;
-            long rc = reg_.RegEnumValueA(k, i, name.data(), &nameLength, nullptr, &type,
-                                         reinterpret_cast<std::uint8_t*>(data.data()), &dataLength);
-            if (rc == MoreData && dataLength > data.size()) {
-                data.resize(dataLength);
-                continue;
-            }
-            if (rc != Success) break;
-            list.push_back({std::string(name.data(), nameLength), type, data.substr(0, dataLength)});
-            ++i;
-        }
-        return list;
-    }
+    std::vector<std::string> subkeys(Key k) { return listSubkeys(reg_, k); }
+    std::vector<ValueData> values(Key k) { return listValues(reg_, k); }
 
     long readValue(Key k, const std::string& name, ValueData& v) {
         std::uint32_t size = 2048;

@@ -1,6 +1,7 @@
 #pragma once
 // What fettlekit-reg says and how it spells data: reg's messages and usage
 // texts, type names, and value data read from and written to its text forms.
+#include "Listing.h"
 #include "Registry.h"
 
 #include <cstdint>
@@ -34,11 +35,7 @@ std::string queryUsage();
 std::string exportUsage();
 std::string importUsage();
 
-struct ValueData {
-    std::string name;  // code page 1252
-    std::uint32_t type = 0;
-    std::string bytes;
-};
+using ValueData = reg::NamedValue;
 
 bool sameText(std::string_view a, std::string_view b);
 std::string upper(std::string s);

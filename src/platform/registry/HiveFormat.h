@@ -2,8 +2,9 @@
 // Wine's registry text format ("WINE REGISTRY Version 2"): a tree of keys
 // read from and written back to the hive file. Sections and values that
 // nobody changed keep their original text, so an edit touches only the key
-// it concerns and an unchanged file saves to the very same bytes. A big
-// file is indexed (its key lines read) and a key's section read when asked.
+// it concerns and an unchanged file saves to the very same bytes. A file is
+// indexed (its key lines found) and a key made and its section read only
+// when asked for.
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -51,13 +52,21 @@ struct Key {
     int sectionIndex = -1;  // position of the section in the file read, -1 if none
     bool changed = false;
     // Indexed, not read: values, options and time stamp still lie in `body`,
-    // the stamp that of the key line. `checked` once known to read cleanly.
+    // the stamp that of the key line.
     bool unread = false;
-    bool checked = false;
 
+    // The document's index lines [linesBegin, linesEnd) hold the key's own
+    // line (`line`, the first, or -1) and those of all keys below it. Until
+    // the key is open, `subkeys` holds only those asked for so far.
+    size_t linesBegin = 0, linesEnd = 0;
+    long line = -1;
+    bool open = true;
+
+    bool hasSubkeys() const { return !subkeys.empty() || (!open && linesEnd > linesBegin + (line >= 0)); }
+    // Among the subkeys made so far.
     Key* findSubkey(std::u16string_view name) const;
     Value* findValue(std::u16string_view name);
-    // Inserts where Wine keeps it; the name must be new.
+    // Inserts where Wine keeps it; the name must be new and the key open.
     Key& addSubkey(std::u16string name);
     Value& addValue(std::u16string name);
     Value& addValue(Value&& value);
@@ -70,6 +79,8 @@ bool sameName(std::u16string_view a, std::u16string_view b);
 
 // Splits a key path at backslashes, skipping empty parts.
 std::vector<std::u16string> splitPath(std::u16string_view path);
+
+class KeyIndex;
 
 struct ParseError {
     int line = 0;  // 1-based
@@ -114,6 +125,7 @@ class Document {
 public:
     // Originals point into the document's own text: it never moves.
     Document(const Document&) = delete;
+    ~Document();
     Document& operator=(const Document&) = delete;
 
     // Reads a whole hive file; on failure returns nothing and fills `error`.
@@ -127,6 +139,10 @@ public:
 
     // Reads an unread key's section; a key read already is left as it is.
     bool load(Key& key, ParseError& error);
+    // The subkey of that name, made from the index when first asked for.
+    Key* child(Key& parent, std::u16string_view name);
+    // Makes all of a key's subkeys, as listing or changing them needs.
+    void open(Key& key);
     // Reads every section not known to be sound, keeping nothing, and names
     // the first damaged line in the file. A save must not run before it.
     bool check(ParseError& error);
@@ -148,14 +164,16 @@ public:
     static void touch(Key& key, Ticks when);
 
 private:
-    Document() = default;
+    Document();
     bool read(ParseError& error);
     bool loadAll(ParseError& error);
-    bool checkAll(std::vector<Key*> keys, ParseError& error);
-    std::vector<Key*> sectionsInOrder();
+    void openAll(Key& key);
+    std::unique_ptr<Key> make(Key& parent, size_t begin, size_t end, size_t depth);
 
     std::unique_ptr<SourceText> kept_;
     std::string_view source_;  // the text read, which the originals point into
+    std::unique_ptr<KeyIndex> index_;
+    std::vector<char> sound_;  // by index line: its section is known to read cleanly
     Key root_;
     Original headerBody_;
     Original headerTail_;
@@ -165,6 +183,9 @@ private:
 // Wine's escaping of a name or text, `quotes` being the characters that
 // need a backslash besides the backslash itself.
 std::string escapeText(std::u16string_view text, std::string_view quotes);
+// Reads an escaped text from `pos` up to the unescaped `end` character,
+// which it skips. False when the text ends first.
+bool unescapeText(std::string_view s, size_t& pos, char end, std::u16string& out);
 // A value line as Wine writes it, ending in '\n'.
 std::string formatValue(const Value& value);
 

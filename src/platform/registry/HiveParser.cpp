@@ -44,9 +44,13 @@ char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
     return char16_t(cp);
 }
 
-// Reads an escaped text from `pos` up to the unescaped `end` character,
-// which it skips. False when the line ends first.
-bool parseText(std::string_view s, size_t& pos, char end, std::u16string& out) {
+bool onlySpaceFrom(std::string_view s, size_t pos) {
+    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
+}
+
+}  // namespace
+
+bool unescapeText(std::string_view s, size_t& pos, char end, std::u16string& out) {
     while (pos < s.size() && s[pos] != end) {
         // Most text is plain ASCII: take a run of it at once.
         size_t run = pos;
@@ -91,12 +95,6 @@ bool parseText(std::string_view s, size_t& pos, char end, std::u16string& out) {
     return true;
 }
 
-bool onlySpaceFrom(std::string_view s, size_t pos) {
-    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
-}
-
-}  // namespace
-
 std::string_view Parser::Lines::take() {
     size_t end = text.find('\n', next);
     end = end == std::string_view::npos ? text.size() : end + 1;
@@ -115,31 +113,7 @@ bool Parser::fail(std::string what) {
     return false;
 }
 
-// A key line is one that starts with '['; no other line does, as texts
-// keep their line ends escaped.
-size_t Parser::nextKeyLine(size_t from) const {
-    for (;;) {
-        size_t at = text_.find('[', from);
-        if (at == std::string_view::npos) return text_.size();
-        if (at == 0 || text_[at - 1] == '\n') return at;
-        from = at + 1;
-    }
-}
-
-// A section's body runs from its key line to the end of its last non-blank
-// line; the blank lines after it are its tail.
-void Parser::keepText(size_t start, size_t end, Original& body, Original& tail) const {
-    size_t last = end;  // the key line (or the signature) stops it
-    while (last > start && std::string_view(" \t\r\n").find(text_[last - 1]) != std::string_view::npos) --last;
-    size_t lineEnd = text_.find('\n', last);
-    size_t contentEnd = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
-    body = text_.substr(start, contentEnd - start);
-    tail = text_.substr(contentEnd, end - contentEnd);
-}
-
-bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount, SourceText* source) {
-    root_ = &root;
-    if (source) source->reached(0);
+bool Parser::readHeader(size_t& firstKey, Original& body, Original& tail) {
     if (lines_.done()) return fail("the file is empty, not a Wine registry");
     auto first = content(lines_.take());
     if (first != Signature) {
@@ -147,27 +121,26 @@ bool Parser::index(Key& root, Original& headerBody, Original& headerTail, int& s
             return fail("unsupported registry version: \"" + std::string(first) + "\"");
         return fail("not a Wine registry file (the first line must be \"WINE REGISTRY Version 2\")");
     }
-    size_t at = nextKeyLine(lines_.next);
-    key_ = nullptr;
-    if (!readLines(at)) return false;
-    keepText(0, at, headerBody, headerTail);
-    while (at < text_.size()) {
-        lines_.next = at;
-        auto line = content(lines_.take());
-        if (!readKeyLine(line)) return false;
-        size_t end = nextKeyLine(lines_.next);
-        key_->sectionIndex = sectionCount++;
-        key_->unread = true;
-        keepText(at, end, key_->body, key_->tail);
-        at = end;
-        if (source) source->reached(at);
+    firstKey = text_.size();
+    for (size_t at = text_.find('[', lines_.next); at != std::string_view::npos; at = text_.find('[', at + 1)) {
+        if (text_[at - 1] == '\n') {
+            firstKey = at;
+            break;
+        }
     }
+    key_ = nullptr;
+    if (!readLines(firstKey)) return false;
+    // The header's blank lines before the first key are its tail.
+    size_t last = firstKey;
+    while (last > 0 && std::string_view(" \t\r\n").find(text_[last - 1]) != std::string_view::npos) --last;
+    size_t lineEnd = text_.find('\n', last);
+    size_t bodyEnd = lineEnd == std::string_view::npos ? text_.size() : lineEnd + 1;
+    body = text_.substr(0, bodyEnd);
+    tail = text_.substr(bodyEnd, firstKey - bodyEnd);
     return true;
 }
 
-bool Parser::readSection(const Key& key, Key& into) {
-    size_t start = size_t(key.body.data() - text_.data());
-    size_t end = size_t(key.tail.data() - text_.data()) + key.tail.size();
+bool Parser::readSection(size_t start, size_t end, Key& into) {
     lines_.next = start;
     lines_.take();  // the key line, read by the index
     key_ = &into;
@@ -194,76 +167,6 @@ bool Parser::readLines(size_t end) {
     return true;
 }
 
-bool Parser::readKeyLine(std::string_view text) {
-    size_t pos = 1;
-    scratch_.clear();
-    if (!parseText(text, pos, ']', scratch_)) return fail("key name without its closing \"]\"");
-    size_t digits = text.find_first_not_of(" \t", pos);
-    if (digits != std::string_view::npos) {
-        size_t end = text.find_first_not_of("0123456789", digits);
-        if (end == digits || !onlySpaceFrom(text, end == std::string_view::npos ? text.size() : end))
-            return fail("unexpected text after the key name");
-    }
-    Key* key = findOrAdd(scratch_);
-    if (key->sectionIndex >= 0) return fail("key [" + std::string(text.substr(1, pos - 2)) + "] appears twice");
-    key->modified = TicksFrom1601To1970;
-    if (digits != std::string_view::npos) {
-        // As strtoull reads it: too many digits give the largest number.
-        unsigned long long seconds = 0;
-        for (size_t i = digits; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-            unsigned d = unsigned(text[i] - '0');
-            if (seconds > (~0ull - d) / 10) {
-                seconds = ~0ull;
-                break;
-            }
-            seconds = seconds * 10 + d;
-        }
-        key->modified = Ticks(seconds) * TicksPerSecond + TicksFrom1601To1970;
-    }
-    key_ = key;
-    return true;
-}
-
-
-// Files list keys in order, so a key line mostly repeats the previous
-// one's leading parts: those are matched by their exact text first.
-Key* Parser::findOrAdd(std::u16string_view name) {
-    Key* key = root_;
-    size_t depth = 0, start = 0;
-    bool samePrefix = true;
-    while (start <= name.size()) {
-        size_t end = name.find(u'\\', start);
-        if (end == std::u16string_view::npos) end = name.size();
-        if (end > start) {
-            auto part = name.substr(start, end - start);
-            if (samePrefix && depth < previous_.size() && previous_[depth]->name == part) {
-                key = previous_[depth];
-            } else {
-                samePrefix = false;
-                // Mostly a new name that sorts after all its siblings.
-                auto& subs = key->subkeys;
-                int order = subs.empty() ? -1 : compareNames(subs.back()->name, part);
-                if (order < 0) {
-                    auto made = std::make_unique<Key>();
-                    made->name = part;
-                    made->parent = key;
-                    key = subs.emplace_back(std::move(made)).get();
-                } else if (Key* sub = order == 0 ? subs.back().get() : key->findSubkey(part)) {
-                    key = sub;
-                } else {
-                    key = &key->addSubkey(std::u16string(part));
-                }
-                previous_.resize(depth);
-                previous_.push_back(key);
-            }
-            ++depth;
-        }
-        start = end + 1;
-    }
-    previous_.resize(depth);
-    return key;
-}
-
 bool Parser::readOption(std::string_view text, std::string_view line) {
     if (!key_) return true;  // "#arch=" and the like belong to the header
     if (text.starts_with("#time=")) {
@@ -277,7 +180,7 @@ bool Parser::readOption(std::string_view text, std::string_view line) {
     } else if (text.starts_with("#class=\"")) {
         size_t pos = 8;
         std::u16string cls;
-        if (!parseText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail("bad key class");
+        if (!unescapeText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail("bad key class");
         key_->keyClass = cls;
     } else if (text.starts_with("#link")) {
         key_->link = true;
@@ -294,7 +197,7 @@ Value* Parser::readValue(std::string_view text) {
     size_t pos = 1;
     if (text[0] == '"') {
         scratch_.clear();
-        if (!parseText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
+        if (!unescapeText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
         value.name = scratch_;
     }
     if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
@@ -320,7 +223,7 @@ bool Parser::readData(std::string_view data, Value& value) {
     if (textType) {
         scratch_.clear();
         size_t pos = skip;
-        if (!parseText(data, pos, '"', scratch_)) return fail("text without its closing quote");
+        if (!unescapeText(data, pos, '"', scratch_)) return fail("text without its closing quote");
         if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
         scratch_.push_back(0);
         value.type = textType;

@@ -1,7 +1,6 @@
 #pragma once
-// Reading the hive's text in two steps: one pass over the whole file finds
-// the header and every key line, and each key's section (its values and
-// options) is read only when it is asked for.
+// Reading the hive's header and, when asked for, a key's section: its
+// values and options.
 #include "HiveFormat.h"
 
 #include <string_view>
@@ -14,12 +13,11 @@ class Parser {
 public:
     Parser(std::string_view text, ParseError& error) : text_(text), error_(error) {}
 
-    // The signature, the header and the key lines: keys made under `root`,
-    // each section kept as text and marked unread.
-    bool index(Key& root, Original& headerBody, Original& headerTail, int& sectionCount, SourceText* source = nullptr);
-    // The values and options of `key`'s section (indexed from this text)
-    // into `into`: the key itself, or a scratch key when only checking.
-    bool readSection(const Key& key, Key& into);
+    // The signature and the header's lines, up to the first key line.
+    bool readHeader(size_t& firstKey, Original& body, Original& tail);
+    // The values and options of the section in [start, end) into `into`:
+    // its key, or a scratch key when only checking.
+    bool readSection(size_t start, size_t end, Key& into);
 
 private:
     struct Lines {
@@ -31,11 +29,7 @@ private:
     };
 
     bool fail(std::string what);
-    size_t nextKeyLine(size_t from) const;
-    void keepText(size_t start, size_t end, Original& body, Original& tail) const;
     bool readLines(size_t end);
-    bool readKeyLine(std::string_view text);
-    Key* findOrAdd(std::u16string_view name);
     bool readOption(std::string_view text, std::string_view line);
     Value* readValue(std::string_view text);
     bool readData(std::string_view data, Value& value);
@@ -44,9 +38,7 @@ private:
     std::string_view text_;
     Lines lines_{text_};
     ParseError& error_;
-    Key* root_ = nullptr;
     Key* key_ = nullptr;
-    std::vector<Key*> previous_;  // the last key line's keys, outermost first
     std::u16string scratch_;  // reused, so most lines allocate nothing for it
 };
 

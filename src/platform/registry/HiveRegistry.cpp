@@ -2,6 +2,7 @@
 
 #include "HiveFile.h"
 #include "HiveFormat.h"
+#include "HiveSession.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -22,49 +23,31 @@ namespace {
 using Path = std::vector<std::u16string>;
 
 // advapi32 codes beyond the common ones of Registry.h.
-constexpr long WriteFault = 29;
-constexpr long DiskFull = 112;
 constexpr long BadPathname = 161;
-constexpr long FileTooLarge = 223;
 constexpr long NoAccess = 998;
-constexpr long BadDatabase = 1009;
-constexpr long IoFailed = 1016;
 
 // A file up to this size is checked whole when opened, so that its damage is
 // named at once; the check costs a few milliseconds a megabyte. A bigger file
 // is checked section by section as keys are read, and whole before a save.
 constexpr size_t CheckedAtOpen = 1 << 20;
 
-std::string lineOf(const hive::ParseError& error) {
-    return "line " + std::to_string(error.line) + ": " + error.what;
-}
-
 // Rights a handle needs for each operation.
 constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
 
 bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
-long statusFor(int error) {
-    switch (error) {
-    case EACCES: case EPERM: case EROFS: return AccessDenied;
-    case ENOSPC: case EDQUOT: return DiskFull;
-    case EFBIG: return FileTooLarge;
-    default: return WriteFault;
-    }
-}
-
 class HiveRegistry final : public Registry {
 public:
     HiveRegistry(std::string path, std::unique_ptr<hive::Document> doc, hive::FileStamp stamp, bool readOnly)
-        : path_(std::move(path)), doc_(std::move(doc)), stamp_(stamp), readOnly_(readOnly) {}
+        : hive_(std::move(path), std::move(doc), stamp, readOnly) {}
 
     long RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t, std::uint32_t access, Key* result) override {
         if (!result) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         Path path;
         if (long rc = resolve(parent, 0, path)) return rc;
         if (long rc = appendSubKey(path, subKey)) return rc;
-        hive::Key* key = doc_->find(path);
+        hive::Key* key = hive_.doc().find(path);
         if (!key) return NotFound;
         *result = addHandle(pathOf(*key), access);
         return Success;
@@ -74,26 +57,27 @@ public:
                          std::uint32_t access, const SecurityAttributes*, Key* result,
                          std::uint32_t* disposition) override {
         if (!result) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         Path path;
         if (long rc = resolve(parent, 0, path)) return rc;
         size_t parentDepth = path.size();
         if (long rc = appendSubKey(path, subKey)) return rc;
-        if (hive::Key* key = doc_->find(path)) {
+        if (hive::Key* key = hive_.doc().find(path)) {
             *result = addHandle(pathOf(*key), access);
             if (disposition) *disposition = OpenedExistingKey;
             return Success;
         }
         // Wine creates a subkey even through a parent opened for reading only.
         std::u16string cls = keyClass ? text::cp1252ToUtf16(keyClass) : std::u16string();
-        long rc = commit([&](hive::Document& doc, bool& changed) -> long {
+        long rc = hive_.commit([&](hive::Document& doc, bool& changed) -> long {
             Path full = path;
             hive::Key* key = doc.find(Path(full.begin(), full.begin() + long(parentDepth)));
             if (!key) return KeyDeleted;
             hive::Ticks now = hive::nowTicks();
             for (size_t i = parentDepth; i < full.size(); ++i) {
-                if (hive::Key* sub = key->findSubkey(full[i])) { key = sub; continue; }
-                if (long rc = load(*key, doc)) return rc;
+                if (hive::Key* sub = doc.child(*key, full[i])) { key = sub; continue; }
+                if (long rc = hive_.load(*key)) return rc;
+                doc.open(*key);
                 hive::Document::touch(*key, now);
                 key = &key->addSubkey(full[i]);
                 hive::Document::touch(*key, now);
@@ -117,12 +101,13 @@ public:
     long RegEnumKeyExA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* reserved,
                        char* keyClass, std::uint32_t* classLength, FileTime* lastWrite) override {
         if (reserved || !name || !nameLength) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, EnumerateSubKeys, k)) return rc;
+        hive_.doc().open(*k);
         if (index >= k->subkeys.size()) return NoMoreItems;
         hive::Key& sub = *k->subkeys[index];
-        if (long rc = load(sub)) return rc;
+        if (long rc = hive_.load(sub)) return rc;
         std::string ansi = text::utf16ToCp1252(sub.name);
         std::string cls = sub.keyClass ? text::utf16ToCp1252(*sub.keyClass) : std::string();
         if (lastWrite) *lastWrite = {std::uint32_t(sub.modified), std::uint32_t(sub.modified >> 32)};
@@ -139,7 +124,7 @@ public:
     long RegQueryValueExA(Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* dataLength) override {
         if ((data && !dataLength) || reserved) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, QueryValue, k)) return rc;
         const hive::Value* value = k->findValue(nameOf(valueName));
@@ -163,7 +148,7 @@ public:
     long RegSetValueExA(Key key, const char* valueName, std::uint32_t, std::uint32_t type, const std::uint8_t* data,
                         std::uint32_t dataLength) override {
         if (!data && dataLength) return NoAccess;
-        refresh();
+        hive_.refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, SetValue, k)) return rc;
         std::string stored;
@@ -177,10 +162,10 @@ public:
         }
         std::u16string name = nameOf(valueName);
         Path path = handlePath(key);
-        return commit([&](hive::Document& doc, bool& changed) -> long {
+        return hive_.commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return KeyDeleted;
-            if (long rc = load(*target, doc)) return rc;
+            if (long rc = hive_.load(*target)) return rc;
             hive::Value* value = target->findValue(name);
             if (value && value->type == type && value->data == stored) return Success;  // Wine leaves it untouched
             if (!value) value = &target->addValue(name);
@@ -194,15 +179,15 @@ public:
     }
 
     long RegDeleteValueA(Key key, const char* valueName) override {
-        refresh();
+        hive_.refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, SetValue, k)) return rc;
         std::u16string name = nameOf(valueName);
         Path path = handlePath(key);
-        return commit([&](hive::Document& doc, bool& changed) -> long {
+        return hive_.commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return KeyDeleted;
-            if (long rc = load(*target, doc)) return rc;
+            if (long rc = hive_.load(*target)) return rc;
             if (!target->removeValue(name)) return NotFound;
             hive::Document::touch(*target, hive::nowTicks());
             changed = true;
@@ -213,7 +198,7 @@ public:
     long RegEnumValueA(Key key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* reserved,
                        std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) override {
         if (reserved || !name || !nameLength || (data && !dataLength)) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         hive::Key* k = nullptr;
         if (long rc = open(key, QueryValue, k)) return rc;
         if (index >= k->values.size()) return NoMoreItems;
@@ -234,18 +219,19 @@ public:
     // Like advapi32: only a key without subkeys goes, and the parent's time stamp moves.
     long RegDeleteKeyA(Key parent, const char* subKey) override {
         if (!subKey) return InvalidParameter;
-        refresh();
+        hive_.refresh();
         Path path;
         if (long rc = resolve(parent, 0, path)) return rc;
         if (long rc = appendSubKey(path, subKey)) return rc;
         if (path.empty()) return AccessDenied;
-        if (!doc_->find(path)) return NotFound;
-        return commit([&](hive::Document& doc, bool& changed) -> long {
+        if (!hive_.doc().find(path)) return NotFound;
+        return hive_.commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
             if (!target) return NotFound;
-            if (!target->subkeys.empty()) return AccessDenied;
+            if (target->hasSubkeys()) return AccessDenied;
             hive::Key& owner = *target->parent;
-            if (long rc = load(owner, doc)) return rc;
+            if (long rc = hive_.load(owner)) return rc;
+            doc.open(owner);
             owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
                                              [&](const auto& sub) { return sub.get() == target; }));
             hive::Document::touch(owner, hive::nowTicks());
@@ -255,7 +241,7 @@ public:
     }
 
     int openHandleCount() const override { return int(handles_.size()); }
-    bool writable() const override { return !readOnly_; }
+    bool writable() const override { return !hive_.readOnly(); }
 
 private:
     struct Handle {
@@ -299,23 +285,9 @@ private:
     long open(Key key, std::uint32_t needed, hive::Key*& out) {
         Path path;
         if (long rc = resolve(key, needed, path)) return rc;
-        if ((needed & SetValue) && readOnly_) return AccessDenied;
-        out = doc_->find(path);
-        return out ? load(*out) : KeyDeleted;
-    }
-
-    // Reads a key's section when first needed. Damage found here fails the
-    // call, says where once, and leaves the file alone.
-    long load(hive::Key& key) { return load(key, *doc_); }
-    long load(hive::Key& key, hive::Document& doc) {
-        hive::ParseError error;
-        if (doc.load(key, error)) return Success;
-        problem_ = "it is damaged: " + lineOf(error);
-        if (problem_ != lastReported_) {
-            std::fprintf(stderr, "fettlekit: %s: %s\n", path_.c_str(), problem_.c_str());
-            lastReported_ = problem_;
-        }
-        return BadDatabase;
+        if ((needed & SetValue) && hive_.readOnly()) return AccessDenied;
+        out = hive_.doc().find(path);
+        return out ? hive_.load(*out) : KeyDeleted;
     }
 
     static long appendSubKey(Path& path, const char* subKey) {
@@ -325,96 +297,9 @@ private:
         return Success;
     }
 
-    // Indexes the file again when another program replaced it, reading only
-    // the sections it changed. A damaged or vanished file keeps the copy in
-    // memory.
-    long reloadIfChanged() {
-        if (hive::currentStamp(path_) == stamp_) return Success;
-        hive::FileStamp stamp;
-        int error = 0;
-        auto text = hive::mapWholeFile(path_, stamp, error);
-        if (!text) {
-            problem_ = error == ENOENT ? "it was removed by another program" : std::strerror(error);
-            return IoFailed;
-        }
-        hive::ParseError damage;
-        auto doc = hive::Document::index(std::move(text), damage);
-        if (!doc || !doc->checkChangedSince(*doc_, damage)) {
-            problem_ = "another program left it damaged: " + lineOf(damage);
-            return BadDatabase;
-        }
-        doc_ = std::move(doc);
-        stamp_ = stamp;
-        return Success;
-    }
-
-    void refresh() { reloadIfChanged(); }
-
-    // Says once per cause why writes fail, as the caller only gets a code.
-    long refuse(long status) {
-        if (problem_ != lastReported_) {
-            std::fprintf(stderr, "fettlekit: %s: not saved, %s\n", path_.c_str(), problem_.c_str());
-            lastReported_ = problem_;
-        }
-        return status;
-    }
-
-    // One write, on disk before it returns: under the writers' lock, on the
-    // file as it is now, replaced whole. A file another program removed or
-    // damaged is left alone: it is never made again from the copy in memory.
-    long commit(const std::function<long(hive::Document&, bool&)>& change) {
-        if (readOnly_) return AccessDenied;
-        hive::WriterLock lock(path_);
-        if (lock.error()) {
-            problem_ = std::string("no lock beside it: ") + std::strerror(lock.error());
-            return refuse(statusFor(lock.error()));
-        }
-        if (hive::wineServesPrefix(path_)) {
-            readOnly_ = true;
-            problem_ = "Wine started in this prefix and writes its own copy over the file when it ends";
-            return refuse(AccessDenied);
-        }
-        if (long rc = reloadIfChanged()) return refuse(rc);
-        if (::access(path_.c_str(), W_OK) != 0) {
-            problem_ = std::strerror(errno);
-            return refuse(statusFor(errno));
-        }
-        // Sections never read are written back as they are: each must be
-        // known sound first, so that a damaged file is never rewritten.
-        if (hive::ParseError damage; !doc_->check(damage)) {
-            problem_ = "it is damaged: " + lineOf(damage);
-            return refuse(BadDatabase);
-        }
-        bool changed = false;
-        long rc = change(*doc_, changed);
-        if (rc == BadDatabase) return refuse(rc);
-        if (rc != Success || !changed) return rc;
-        hive::FileStamp stamp;
-        int error = 0;
-        {
-            auto saved = doc_->save();
-            error = hive::replaceFile(path_, saved.pieces(), stamp);
-        }
-        if (error) {
-            // The copy in memory holds a change the file lacks: read it again.
-            problem_ = std::strerror(error);
-            stamp_ = {};
-            long status = refuse(statusFor(error));
-            reloadIfChanged();
-            return status;
-        }
-        stamp_ = stamp;
-        lastReported_.clear();
-        return Success;
-    }
-
-    std::string path_;
-    std::unique_ptr<hive::Document> doc_;
-    hive::FileStamp stamp_;
-    bool readOnly_;
+    HiveSession hive_;
     std::map<Key, Handle> handles_;
     Key nextHandle_ = 0x1000;
-    std::string problem_, lastReported_;
 };
 
 }  // namespace

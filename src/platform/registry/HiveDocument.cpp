@@ -1,0 +1,323 @@
+#include "HiveFormat.h"
+
+#include "HiveParser.h"
+#include "KeyIndex.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace fk::reg::hive {
+
+namespace {
+
+bool hasOwnSection(const Key& key) {
+    return !key.values.empty() || !key.hasSubkeys() || key.keyClass || key.link;
+}
+
+void appendPath(std::string& out, const Key& key) {
+    if (key.parent && key.parent->parent) {
+        appendPath(out, *key.parent);
+        out += "\\\\";
+    }
+    out += escapeText(key.name, "[]");
+}
+
+std::string freshBody(const Key& key) {
+    std::string out = "[";
+    if (key.parent) appendPath(out, key);
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "] %u\n#time=%x%08x\n", unsigned((key.modified - TicksFrom1601To1970) / TicksPerSecond),
+                  unsigned(key.modified >> 32), unsigned(key.modified));
+    out += stamp;
+    if (key.keyClass) out += "#class=\"" + escapeText(*key.keyClass, "\"\"") + "\"\n";
+    if (key.link) out += "#link\n";
+    // A line kept as read lacks its end when it was the file's last.
+    auto addLine = [&out](std::string_view line) {
+        out += line;
+        if (line.empty() || line.back() != '\n') out += '\n';
+    };
+    for (auto& option : key.otherOptions) addLine(option);
+    for (auto& value : key.values) {
+        if (value.raw.empty()) out += formatValue(value);
+        else addLine(value.raw);
+    }
+    return out;
+}
+
+// Writes the tree in Wine's order; what was never made into keys goes out
+// as the file had it.
+struct Writer {
+    const KeyIndex& index;
+    SavedText out;
+    int previousIndex = -1;  // the header counts as the section before the first one
+    std::string_view previousTail;
+
+    // A section goes after the previous one's blank lines when it followed
+    // them in the file, else after one blank line.
+    void separate(int fileIndex) {
+        bool adjacent = fileIndex >= 0 && fileIndex == previousIndex + 1;
+        out.add(adjacent ? previousTail : std::string_view("\n"));
+    }
+    void ended(int fileIndex, std::string_view tail) {
+        previousIndex = fileIndex >= 0 ? fileIndex : -2;
+        previousTail = tail;
+    }
+
+    void lines(size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            Original body, tail;
+            index.split(i, body, tail);
+            separate(index[i].fileIndex);
+            out.add(body);
+            ended(index[i].fileIndex, tail);
+        }
+    }
+
+    void add(const Key& key) {
+        bool keepSection = !key.changed && key.sectionIndex >= 0;
+        // The root has no section of its own unless the file gave it one.
+        bool fresh = key.parent || key.changed;
+        if (keepSection || (fresh && hasOwnSection(key))) {
+            separate(key.sectionIndex);
+            if (keepSection) out.add(key.body);
+            else out.addOwned(freshBody(key));
+            ended(key.sectionIndex, key.tail);
+        }
+        if (key.open) {
+            for (auto& sub : key.subkeys) add(*sub);
+            return;
+        }
+        // A key not open has had no subkey added or taken away.
+        size_t next = key.linesBegin + (key.line >= 0);
+        for (auto& sub : key.subkeys) {
+            lines(next, sub->linesBegin);
+            add(*sub);
+            next = sub->linesEnd;
+        }
+        lines(next, key.linesEnd);
+    }
+};
+
+struct StringText final : SourceText {
+    explicit StringText(std::string&& s) : kept(std::move(s)) {}
+    std::string_view text() const override { return kept; }
+    std::string kept;
+};
+
+size_t depthOf(const Key& key) {
+    size_t depth = 0;
+    for (const Key* k = &key; k->parent; k = k->parent) ++depth;
+    return depth;
+}
+
+}  // namespace
+
+Document::Document() : index_(std::make_unique<KeyIndex>()) {}
+Document::~Document() = default;
+
+std::unique_ptr<Document> Document::parse(std::string_view text, ParseError& error) {
+    return parseOwned(std::string(text), error);
+}
+
+std::unique_ptr<Document> Document::parseOwned(std::string&& text, ParseError& error) {
+    auto doc = index(std::move(text), error);
+    if (!doc || !doc->loadAll(error)) return nullptr;
+    return doc;
+}
+
+std::unique_ptr<Document> Document::index(std::string&& text, ParseError& error) {
+    return index(std::make_unique<StringText>(std::move(text)), error);
+}
+
+std::unique_ptr<Document> Document::index(std::unique_ptr<SourceText> text, ParseError& error) {
+    std::unique_ptr<Document> doc(new Document);
+    doc->kept_ = std::move(text);
+    doc->source_ = doc->kept_->text();
+    if (!doc->read(error)) return nullptr;
+    return doc;
+}
+
+bool Document::read(ParseError& error) {
+    if (kept_) kept_->reached(0);
+    size_t firstKey = 0;
+    Parser parser(source_, error);
+    if (!parser.readHeader(firstKey, headerBody_, headerTail_)) return false;
+    if (!index_->build(source_, firstKey, error, kept_.get())) return false;
+    sectionCount_ = int(index_->size());
+    sound_.assign(index_->size(), 0);
+    root_.linesEnd = index_->size();
+    root_.open = root_.linesEnd == 0;
+    if (root_.linesEnd > 0 && index_->depth(0) == 0) {
+        // "[]": the root's own section.
+        auto made = make(root_, 0, root_.linesEnd, 0);
+        root_.line = made->line;
+        root_.sectionIndex = made->sectionIndex;
+        root_.body = made->body;
+        root_.tail = made->tail;
+        root_.modified = made->modified;
+        root_.unread = true;
+        root_.open = root_.linesEnd == 1;
+    }
+    return true;
+}
+
+// A key for the index lines [begin, end) below `parent`, whose part at
+// `depth` names it; its own line comes first if it has one.
+std::unique_ptr<Key> Document::make(Key& parent, size_t begin, size_t end, size_t depth) {
+    auto key = std::make_unique<Key>();
+    auto parts = index_->parts(begin);
+    if (depth > 0) key->name = parts[depth - 1];
+    key->parent = &parent;
+    key->linesBegin = begin;
+    key->linesEnd = end;
+    if (parts.size() == depth) {
+        key->line = long(begin);
+        key->sectionIndex = (*index_)[begin].fileIndex;
+        index_->split(begin, key->body, key->tail);
+        key->modified = index_->lineStamp(begin);
+        key->unread = true;
+    }
+    key->open = end == begin + (key->line >= 0);
+    return key;
+}
+
+Key* Document::child(Key& parent, std::u16string_view name) {
+    if (Key* key = parent.findSubkey(name)) return key;
+    if (parent.open) return nullptr;
+    size_t depth = depthOf(parent);
+    auto [begin, end] = index_->run(parent.linesBegin + (parent.line >= 0), parent.linesEnd, depth, name);
+    if (begin == end) return nullptr;
+    auto key = make(parent, begin, end, depth + 1);
+    auto& subs = parent.subkeys;
+    auto at = std::lower_bound(subs.begin(), subs.end(), begin, [](auto& k, size_t b) { return k->linesBegin < b; });
+    return subs.insert(at, std::move(key))->get();
+}
+
+void Document::open(Key& key) {
+    if (key.open) return;
+    size_t depth = depthOf(key);
+    std::vector<std::unique_ptr<Key>> all;
+    size_t made = 0;
+    for (size_t next = key.linesBegin + (key.line >= 0); next < key.linesEnd;) {
+        auto name = index_->parts(next)[depth];
+        size_t end = index_->run(next, key.linesEnd, depth, name).second;
+        if (made < key.subkeys.size() && key.subkeys[made]->linesBegin == next) all.push_back(std::move(key.subkeys[made++]));
+        else all.push_back(make(key, next, end, depth + 1));
+        next = end;
+    }
+    key.subkeys = std::move(all);
+    key.open = true;
+}
+
+void Document::openAll(Key& key) {
+    open(key);
+    for (auto& sub : key.subkeys) openAll(*sub);
+}
+
+bool Document::loadAll(ParseError& error) {
+    openAll(root_);
+    std::vector<Key*> keys(index_->size(), nullptr);
+    auto collect = [&keys](auto& self, Key& key) -> void {
+        if (key.sectionIndex >= 0) keys[size_t(key.sectionIndex)] = &key;
+        for (auto& sub : key.subkeys) self(self, *sub);
+    };
+    collect(collect, root_);
+    for (Key* key : keys)
+        if (key && !load(*key, error)) return false;
+    return true;
+}
+
+bool Document::load(Key& key, ParseError& error) {
+    if (!key.unread) return true;
+    Parser parser(source_, error);
+    if (!parser.readSection(size_t(key.body.data() - source_.data()), size_t(key.tail.data() - source_.data()) + key.tail.size(), key)) {
+        // Half a section must not pass for the whole: forget what was read.
+        key.modified = index_->lineStamp(size_t(key.line));
+        key.values.clear();
+        key.otherOptions.clear();
+        key.keyClass.reset();
+        key.link = false;
+        return false;
+    }
+    key.unread = false;
+    sound_[size_t(key.line)] = 1;
+    return true;
+}
+
+// Reads, in file order, every section not yet known to read cleanly.
+bool Document::check(ParseError& error) {
+    std::vector<size_t> unknown;
+    for (size_t i = 0; i < sound_.size(); ++i)
+        if (!sound_[i]) unknown.push_back(i);
+    auto& index = *index_;
+    std::sort(unknown.begin(), unknown.end(), [&index](size_t a, size_t b) { return index[a].fileIndex < index[b].fileIndex; });
+    Parser parser(source_, error);
+    Key scratch;
+    for (size_t i : unknown) {
+        scratch.values.clear();
+        scratch.otherOptions.clear();
+        if (!parser.readSection(index[i].start, index[i].end, scratch)) return false;
+        sound_[i] = 1;
+    }
+    return true;
+}
+
+// Both indexes are in Wine's order: one walk pairs the lines of a key.
+bool Document::checkChangedSince(const Document& earlier, ParseError& error) {
+    const KeyIndex &now = *index_, &before = *earlier.index_;
+    size_t j = 0;
+    for (size_t i = 0; i < now.size(); ++i) {
+        if (sound_[i]) continue;
+        while (j < before.size() && KeyIndex::comparePaths(before.path(j), before[j].plain, now.path(i), now[i].plain) < 0) ++j;
+        if (j < before.size() && earlier.sound_[j] && before.section(j) == now.section(i)) sound_[i] = 1;
+    }
+    return check(error);
+}
+
+SavedText Document::save() const {
+    Writer writer{*index_};
+    writer.out.add(headerBody_);
+    writer.previousTail = headerTail_;
+    writer.add(root_);
+    bool lastKept = writer.previousIndex == sectionCount_ - 1;
+    if (lastKept) writer.out.add(writer.previousTail);
+    return std::move(writer.out);
+}
+
+Key* Document::find(const std::vector<std::u16string>& path) {
+    Key* key = &root_;
+    for (auto& part : path) {
+        key = child(*key, part);
+        if (!key) return nullptr;
+    }
+    return key;
+}
+
+void Document::touch(Key& key, Ticks when) {
+    key.modified = when;
+    key.changed = true;
+    key.body.clear();
+}
+
+void SavedText::add(std::string_view piece) {
+    if (piece.empty()) return;
+    size_ += piece.size();
+    if (!pieces_.empty() && pieces_.back().data() + pieces_.back().size() == piece.data()) {
+        pieces_.back() = {pieces_.back().data(), pieces_.back().size() + piece.size()};
+        return;
+    }
+    pieces_.push_back(piece);
+}
+
+void SavedText::addOwned(std::string piece) {
+    add(owned_.emplace_back(std::move(piece)));
+}
+
+std::string SavedText::joined() const {
+    std::string out;
+    out.reserve(size_);
+    for (auto piece : pieces_) out += piece;
+    return out;
+}
+
+}  // namespace fk::reg::hive

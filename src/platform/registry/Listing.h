@@ -1,0 +1,21 @@
+#pragma once
+// A key's subkeys and values as lists, read the one way every caller needs.
+#include "Registry.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fk::reg {
+
+struct NamedValue {
+    std::string name;  // code page 1252
+    std::uint32_t type = 0;
+    std::string bytes;
+};
+
+// In the registry's own order; a listing stops at the first failure.
+std::vector<std::string> listSubkeys(Registry& registry, Key key);
+std::vector<NamedValue> listValues(Registry& registry, Key key);
+
+}  // namespace fk::reg
