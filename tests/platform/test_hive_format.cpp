@@ -81,33 +81,6 @@ TEST(HiveFormat, HandWrittenFileRoundTripsByteForByte) {
     EXPECT_EQ(b->values.at(0).data, std::string("\x01\x02\x03", 3));
 }
 
-TEST(HiveFormat, EveryValueKindReadsAsWineStoredIt) {
-    auto doc = parseOk(Header + WineValues);
-    ASSERT_TRUE(doc);
-    Key& key = prefs(*doc);
-    auto value = [&](std::u16string name) { Value* v = key.findValue(name); EXPECT_TRUE(v); return v ? *v : Value{}; };
-    EXPECT_EQ(value(u"").type, 1u);
-    EXPECT_EQ(value(u"").data, bytesFromUtf16(std::u16string(u"dflt") + u'\0'));
-    EXPECT_EQ(value(u"D").type, 4u);
-    EXPECT_EQ(value(u"D").data, std::string("\x2a\0\0\0", 4));
-    EXPECT_EQ(value(u"Bin").type, 3u);
-    EXPECT_EQ(value(u"Bin").data, "\x01\x02\xff");
-    EXPECT_EQ(value(u"BinE").data, "");
-    EXPECT_EQ(value(u"Empty").data, std::string(2, '\0'));
-    EXPECT_EQ(value(u"EmptyNoZero").type, 1u);
-    EXPECT_EQ(value(u"EmptyNoZero").data, "");
-    EXPECT_EQ(value(u"Exp").type, 2u);
-    EXPECT_EQ(value(u"Multi").type, 7u);
-    EXPECT_EQ(utf16FromBytes(value(u"Multi").data), std::u16string(u"a\0b\0\0", 5));
-    EXPECT_EQ(value(u"N").type, 0u);
-    EXPECT_EQ(value(u"Q").type, 11u);
-    EXPECT_EQ(utf16FromBytes(value(u"Quote").data), std::u16string(u"a\"b\\c\ttab") + u'\0');
-    EXPECT_EQ(utf16FromBytes(value(u"\u00dcN\"I").data), std::u16string(u"\u00e9\u20acx \u01001 \u00ffa") + u'\0');
-    // Written afresh, the key is what Wine wrote.
-    forgetText(key);
-    EXPECT_EQ(doc->serialise(), Header + WineValues);
-}
-
 TEST(HiveFormat, EscapesFollowWine) {
     EXPECT_EQ(escapeText(u"a\"b\\c[]", "\"\""), "a\\\"b\\\\c[]");
     EXPECT_EQ(escapeText(u"k[1]\"", "[]"), "k\\[1\\]\"");

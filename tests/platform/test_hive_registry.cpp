@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <thread>
 
 using namespace fk::reg;
 using fk::test::readBytes;
@@ -165,44 +164,6 @@ TEST(HivePath, PrefixFromTheEnvironmentElseHome) {
     ::unsetenv("WINEPREFIX");
     EXPECT_EQ(defaultHivePath(), std::string(std::getenv("HOME")) + "/.wine/user.reg");
     if (!oldPrefix.empty()) ::setenv("WINEPREFIX", oldPrefix.c_str(), 1);
-}
-
-// While a wineserver serves the prefix, Wine writes the file itself on exit:
-// a hive opened before or after it starts stops writing, and reads go on.
-TEST(HiveWine, ARunningWineserverMakesTheHiveReadOnly) {
-    if (!fk::test::wineInstalled()) GTEST_SKIP() << "wine is not installed";
-    TempFolder prefix;
-    const std::string path = prefix.file("user.reg");
-    const std::string env = "WINEPREFIX=" + fk::test::quote(prefix.path()) + " WINEDEBUG=-all ";
-    writeBytes(path, Hive);
-    auto early = openHiveRegistry(path);
-    ASSERT_EQ(fk::test::shell(env + "wineserver -p").rc, 0);
-    struct StopWine {
-        std::string env;
-        ~StopWine() { fk::test::shell(env + "wineserver -k; " + env + "wineserver -w"); }
-    } stop{env};
-    bool running = false;
-    for (int i = 0; i < 100 && !(running = fk::reg::hive::wineServesPrefix(path)); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_TRUE(running) << "the wineserver's lock was not found";
-    auto late = openHiveRegistry(path);
-    ASSERT_TRUE(early.registry && late.registry);
-    EXPECT_TRUE(late.wineRunning);
-    const std::int32_t one = 1;
-    for (Registry* reg : {early.registry.get(), late.registry.get()}) {
-        Key k = 0, sub = 0;
-        ASSERT_EQ(reg->RegOpenKeyExA(CurrentUser, Brisko.c_str(), 0, KeyAllAccess, &k), Success);
-        char buf[256];
-        std::uint32_t size = sizeof buf;
-        EXPECT_EQ(reg->RegQueryValueExA(k, "DefaultConfiguration", nullptr, nullptr, reinterpret_cast<std::uint8_t*>(buf),
-                                        &size), Success);
-        EXPECT_STREQ(buf, "Nobody");
-        EXPECT_EQ(reg->RegSetValueExA(k, "X", 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&one), 4), AccessDenied);
-        EXPECT_EQ(reg->RegDeleteValueA(k, "DefaultConfiguration"), AccessDenied);
-        EXPECT_EQ(reg->RegCreateKeyExA(k, "New", 0, "", 0, KeyAllAccess, nullptr, &sub, nullptr), AccessDenied);
-        reg->RegCloseKey(k);
-    }
-    EXPECT_EQ(readBytes(path), Hive);
 }
 
 TEST(HiveDemo, TheDemoPrefixHoldsAccountsQuickTextsAndAFont) {
