@@ -1,8 +1,7 @@
 // What the scripted panel cases cannot see: the colour dialog's custom
-// colours, the font lists and the sample's size, the registry's order of
-// quick texts, a hive changed under the panel, and the file dialog's filters.
+// colours, the font lists and the sample's size, and quick texts that
+// vanish or cannot be made under the panel.
 #include "ColourPanel.h"
-#include "FilePanel.h"
 #include "FontList.h"
 #include "FontPanel.h"
 #include "HiveFixture.h"
@@ -13,7 +12,6 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLineEdit>
-#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -138,17 +136,6 @@ protected:
     QuickTextPanel panel;
 };
 
-TEST_F(QuickTextView, ListsTheQuickTextsInTheRegistrysOrder) {
-    panel.prepare(hive.shown);
-    const QStringList forwards = items(control<QComboBox>(panel, "Combo5"));
-    EXPECT_EQ(QSet<QString>(forwards.begin(), forwards.end()), (QSet<QString>{"Zeta", "alpha", "Beta"}));
-    hive.registry->listBackwards = true;
-    panel.prepare(hive.shown);
-    QStringList backwards = items(control<QComboBox>(panel, "Combo5"));
-    std::reverse(backwards.begin(), backwards.end());
-    EXPECT_EQ(backwards, forwards);
-}
-
 TEST_F(QuickTextView, AQuickTextRemovedMeanwhileEndsTheProgram) {
     panel.prepare(hive.shown);
     // The add-on deletes "Beta" while the list still shows it.
@@ -172,14 +159,6 @@ TEST_F(NoQuickTextsView, AQuickTextsKeyThatCannotBeCreatedEndsTheProgram) {
     hive.registry->refuseCreate = true;
     panel.prepare(hive.shown);
     expectFatalEnd();
-}
-
-TEST(FilePanelFilters, PairsBecomeQtNameFilters) {
-    using namespace std::string_literals;
-    EXPECT_EQ(FilePanel::nameFilters("Sounds\0*.wav;*.mp3\0Text (*.txt)\0*.txt\0\0"s),
-              (QStringList{"Sounds (*.wav *.mp3)", "Text (*.txt)"}));
-    EXPECT_EQ(FilePanel::nameFilters(""), QStringList{});
-    EXPECT_EQ(FilePanel::nameFilters("Odd one\0"s), QStringList{});  // a description without pattern
 }
 
 }  // namespace
