@@ -86,26 +86,12 @@ public:
     }
     ~Fettlekit() { window.reset(); }  // before the registry it uses
 
-    template <class T> T* control(QWidget* in, const char* name) const {
-        T* found = in->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <class T> T* control(QWidget* in, const char* name) const { return testing::control<T>(in, name); }
     template <class T> T* control(const char* name) const { return control<T>(window.get(), name); }
     QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
 
     // Picks an item of the account chooser with the mouse, through its list.
-    void pick(const QString& account) {
-        QComboBox* combo = chooser();
-        const int row = combo->findText(account);
-        ASSERT_GE(row, 0) << account.toStdString();
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QModelIndex item = view->model()->index(row, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        ASSERT_EQ(combo->currentText(), account);
-    }
+    void pick(const QString& account) { chooseItem(chooser(), account); }
 
     SettingsTree* treeOf(int index) const {
         return control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");

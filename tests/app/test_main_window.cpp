@@ -25,12 +25,6 @@ std::string storeWithAccounts() {
            hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
 }
 
-QStringList items(QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-    return texts;
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     bool start(const std::string& keys = storeWithAccounts()) {

@@ -11,7 +11,10 @@
 #include "RecordingRegistry.h"
 #include "Registry.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,31 @@ namespace fk::testing {
 
 using test::readBytes;
 using test::writeBytes;
+
+// The child control `name` of `in`, failing the test when there is none.
+template <class T> T* control(const QWidget* in, const char* name) {
+    T* found = in->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+inline QStringList items(const QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    return texts;
+}
+
+// Picks `item` of the combo box with the mouse, through its open list.
+inline void chooseItem(QComboBox* combo, const QString& item) {
+    const int row = combo->findText(item);
+    ASSERT_GE(row, 0) << item.toStdString();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    ASSERT_EQ(combo->currentText(), item);
+}
 
 inline int settingIndex(const std::string& valueName) {
     for (int i = 0; i < SettingCount; ++i)

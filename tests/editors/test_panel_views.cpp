@@ -19,19 +19,6 @@
 namespace fk::testing {
 namespace {
 
-template <typename W>
-W* control(QWidget& panel, const char* name) {
-    auto* widget = panel.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-QStringList items(QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-    return texts;
-}
-
 TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTheLastChoice) {
     const std::uint32_t custom[16] = {0xFFFFFF, 0xFFFF00, 0xFF00FF, 0xFF0000, 0x00FFFF, 0x00FF00, 0x0000FF, 0xC0C0C0,
                                       0x808080, 0x808000, 0x800080, 0x800000, 0x008080, 0x008000, 0x000080, 0x000000};
@@ -40,11 +27,11 @@ TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTh
     hive.shown = settingIndex("QuickIconBgColor");
     panel.prepare(hive.shown);
     // "version specific" takes the place of the stored colour's swatch.
-    EXPECT_EQ(control<QLabel>(panel, "Label6")->geometry(), control<QFrame>(panel, "Shape1")->geometry());
+    EXPECT_EQ(control<QLabel>(&panel, "Label6")->geometry(), control<QFrame>(&panel, "Shape1")->geometry());
     // The user redefines a custom colour in the first opening.
     hive.dialogs.colours.queueAnswer({QColor(1, 2, 3), 4, QColor(10, 20, 30)});
     hive.dialogs.colours.queueAnswer({QColor(4, 5, 6)});
-    for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(panel, "Command1"), Qt::LeftButton);
+    for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(&panel, "Command1"), Qt::LeftButton);
     const auto& requests = hive.dialogs.colours.requests();
     ASSERT_EQ(requests.size(), 2u);
     for (const auto& request : requests)
@@ -59,8 +46,8 @@ TEST(FontPanelView, TheListsAreFilledOnceARunAndSorted) {
     hive.shown = settingIndex("CtcListFont");
     panel.prepare(hive.shown);
     EXPECT_TRUE(hive.fontListsLoaded);
-    EXPECT_EQ(control<QCheckBox>(panel, "Check1")->text(), "Enable this setting (default is disabled)");
-    QComboBox* names = control<QComboBox>(panel, "Combo3");
+    EXPECT_EQ(control<QCheckBox>(&panel, "Check1")->text(), "Enable this setting (default is disabled)");
+    QComboBox* names = control<QComboBox>(&panel, "Combo3");
     ASSERT_EQ(size_t(names->count()), fonts::ansiFontNames().size());
     EXPECT_GE(names->findText("DejaVu Sans Bold"), 0) << "TrueType faces under their full names";
     const QStringList listed = items(names);
@@ -74,7 +61,7 @@ TEST(FontPanelView, TheListsAreFilledOnceARunAndSorted) {
     EXPECT_EQ(names->count(), listed.size() - 1);
     FontPanel second(hive.context, nullptr);
     second.prepare(hive.shown);
-    EXPECT_EQ(control<QComboBox>(second, "Combo3")->count(), 0);
+    EXPECT_EQ(control<QComboBox>(&second, "Combo3")->count(), 0);
 }
 
 TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
@@ -85,7 +72,7 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     hive.shown = settingIndex("CtcListFont");
     panel.prepare(hive.shown);
     panel.show();
-    QLineEdit* size = control<QComboBox>(panel, "Combo2")->lineEdit();
+    QLineEdit* size = control<QComboBox>(&panel, "Combo2")->lineEdit();
     // Rows of the sample that hold ink: first and last.
     auto inkedRows = [&] {
         const QImage image = panel.grab().toImage();
@@ -142,7 +129,7 @@ TEST_F(QuickTextView, AQuickTextRemovedMeanwhileEndsTheProgram) {
     hive.rewrite({{"Alice\\Preferences\\QuickTexts", ""},
                   {"Alice\\Preferences\\QuickTexts\\Zeta", ""},
                   {"Alice\\Preferences\\QuickTexts\\alpha", ""}});
-    QComboBox* list = control<QComboBox>(panel, "Combo5");
+    QComboBox* list = control<QComboBox>(&panel, "Combo5");
     list->setCurrentIndex(list->findText("Beta"));
     emit list->activated(list->currentIndex());
     EXPECT_EQ(hive.dialogs.messages.shown().at(0).icon, dialogs::MessageIcon::Critical);
