@@ -118,23 +118,12 @@ inline std::optional<std::int32_t> asNumber(const std::optional<Stored>& value) 
 // or reorders some on demand, as another registry might.
 class TestRegistry : public RecordingRegistry {
 public:
-    struct Create {
-        std::string subKey;
-        std::string keyClass;
-        std::uint32_t options = 0;
-        std::uint32_t access = 0;
-        bool hasSecurity = false;
-        reg::SecurityAttributes security;
-    };
-
     using RecordingRegistry::RecordingRegistry;
 
-    std::vector<std::string> opens;  // the subkeys asked for
-    std::vector<Create> creates;
+    std::vector<std::string> creates;  // the subkeys asked for
     std::vector<reg::Key> closes;
     std::vector<std::uint32_t> enumNameLengths;  // as passed in
     std::vector<std::uint32_t> enumClassLengths;
-    bool refusePreferences = false;  // opening and creating "...\Preferences" fail
     bool refuseCreate = false;
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
@@ -142,19 +131,11 @@ public:
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 
-    long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
-                       reg::Key* result) override {
-        opens.push_back(subKey ? subKey : "");
-        if (refusePreferences && isPreferences(subKey)) return reg::AccessDenied;
-        return RecordingRegistry::RegOpenKeyExA(parent, subKey, options, access, result);
-    }
     long RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
                          std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
                          reg::Key* result, std::uint32_t* disposition) override {
-        Create c{subKey ? subKey : "", keyClass ? keyClass : "<null>", options, access, security != nullptr, {}};
-        if (security) c.security = *security;
-        creates.push_back(c);
-        if (refuseCreate || (refusePreferences && isPreferences(subKey))) return reg::AccessDenied;
+        creates.push_back(subKey ? subKey : "");
+        if (refuseCreate) return reg::AccessDenied;
         return RecordingRegistry::RegCreateKeyExA(parent, subKey, reserved, keyClass, options, access, security,
                                                   result, disposition);
     }
@@ -184,13 +165,6 @@ public:
                         const std::uint8_t* data, std::uint32_t dataLength) override {
         if (refuseWrites || refuseValues.count(valueName ? valueName : "")) return reg::AccessDenied;
         return RecordingRegistry::RegSetValueExA(key, valueName, reserved, type, data, dataLength);
-    }
-
-private:
-    static bool isPreferences(const char* subKey) {
-        const std::string s = subKey ? subKey : "";
-        const std::string tail = "\\Preferences";
-        return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
     }
 };
 
