@@ -1,14 +1,12 @@
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
-// folder, one running copy of the program over it, and a wineserver for the
-// folder when a test needs Wine running.
+// folder and one running copy of the program over it.
 #include "Dialogs.h"
 #include "HiveFixture.h"
 #include "HiveRegistry.h"
 #include "MainWindow.h"
 #include "SettingsTree.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +16,6 @@
 #include <QTest>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -149,26 +146,6 @@ public:
 
 private:
     std::unique_ptr<reg::Registry> hive_;
-};
-
-// A wineserver for one folder, as Wine starts one for a prefix; stopped
-// and waited for at the end.
-class WineServer {
-public:
-    static bool installed() { return std::system("command -v wineserver >/dev/null 2>&1") == 0; }
-    explicit WineServer(const std::string& prefix) : prefix_(prefix) { started_ = run("-p") == 0; }
-    ~WineServer() {
-        if (started_) run("-k"), run("-w");
-    }
-    bool started() const { return started_; }
-
-private:
-    int run(const char* option) const {
-        const std::string command = "WINEDEBUG=-all WINEPREFIX='" + prefix_ + "' wineserver " + option + " 2>/dev/null";
-        return std::system(command.c_str());
-    }
-    std::string prefix_;
-    bool started_ = false;
 };
 
 }  // namespace fk::testing
