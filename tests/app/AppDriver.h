@@ -17,7 +17,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 namespace fk::testing {
@@ -68,7 +67,7 @@ private:
 // answered by the test, and its main window, loaded.
 class Fettlekit {
 public:
-    explicit Fettlekit(const std::string& hivePath, const std::function<void(TestRegistry&)>& before = {}) {
+    explicit Fettlekit(const std::string& hivePath) {
         auto opened = reg::openHiveRegistry(hivePath);
         if (!opened.registry) {
             ADD_FAILURE() << "hive does not open: " << opened.error;
@@ -76,7 +75,6 @@ public:
         }
         hive_ = std::move(opened.registry);
         registry = std::make_unique<TestRegistry>(*hive_);
-        if (before) before(*registry);
         dialogs.setScripted(true);
         window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });
         loaded = window->load();

@@ -53,11 +53,9 @@ protected:
     std::unique_ptr<Fettlekit> app_;
 };
 
+// The registry lists "Nobody" last; the default user stands second all the same.
 TEST_F(MainWindowTest, StartUpListsAccountsInNameOrderAndFillsBothTreesInCatalogueOrder) {
-    // Listed backwards by the registry: the window sorts them itself.
-    hive_ = std::make_unique<AppHive>(storeWithAccounts());
-    app_ = std::make_unique<Fettlekit>(hive_->path(), [](TestRegistry& r) { r.listBackwards = true; });
-    ASSERT_TRUE(app_->loaded);
+    ASSERT_TRUE(start());
     EXPECT_TRUE(app_->messages().empty());
     EXPECT_EQ(items(app_->chooser()), (QStringList{AllUsers, DefaultUser, "alice", "Bob", "carol"}));
     EXPECT_EQ(app_->chooser()->currentIndex(), -1);

@@ -115,7 +115,7 @@ inline std::optional<std::int32_t> asNumber(const std::optional<Stored>& value) 
 }
 
 // Passes every call on, remembers the ones the tests look at, and refuses
-// or reorders some on demand, as another registry might.
+// some on demand, as another registry might.
 class TestRegistry : public RecordingRegistry {
 public:
     using RecordingRegistry::RecordingRegistry;
@@ -127,7 +127,6 @@ public:
     bool refuseCreate = false;
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
-    bool listBackwards = false;
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 
@@ -148,17 +147,6 @@ public:
                        reg::FileTime* lastWrite) override {
         enumNameLengths.push_back(nameLength ? *nameLength : 0);
         enumClassLengths.push_back(classLength ? *classLength : 0);
-        if (listBackwards) {
-            std::uint32_t count = 0;
-            for (char probe[256]; count < 10000; ++count) {
-                std::uint32_t length = sizeof probe;
-                if (inner().RegEnumKeyExA(key, count, probe, &length, nullptr, nullptr, nullptr, nullptr) !=
-                    reg::Success)
-                    break;
-            }
-            if (index >= count) return reg::NoMoreItems;
-            index = count - 1 - index;
-        }
         return RecordingRegistry::RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
     }
     long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
