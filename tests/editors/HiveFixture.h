@@ -122,8 +122,6 @@ public:
 
     std::vector<std::string> creates;  // the subkeys asked for
     std::vector<reg::Key> closes;
-    std::vector<std::uint32_t> enumNameLengths;  // as passed in
-    std::vector<std::uint32_t> enumClassLengths;
     bool refuseCreate = false;
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
@@ -141,13 +139,6 @@ public:
     long RegCloseKey(reg::Key key) override {
         closes.push_back(key);
         return RecordingRegistry::RegCloseKey(key);
-    }
-    long RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                       std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
-                       reg::FileTime* lastWrite) override {
-        enumNameLengths.push_back(nameLength ? *nameLength : 0);
-        enumClassLengths.push_back(classLength ? *classLength : 0);
-        return RecordingRegistry::RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
     }
     long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t dataLength) override {
