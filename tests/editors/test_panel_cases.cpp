@@ -90,12 +90,18 @@ protected:
         if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
         return qobject_cast<QLineEdit*>(w);
     }
-    void show(const std::string& setting) {
+    // The hive, written from the keys given so far on first use.
+    EditorHive& hive() {
         if (!hive_) {
             hive_ = std::make_unique<EditorHive>(keys_, account_);
             hive_->context.mainWindow = &window_;
             hive_->context.openTagPicker = [this](QLineEdit* target) { pickedFor_ = target->objectName(); };
-            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive_->context, &window_);
+        }
+        return *hive_;
+    }
+    void show(const std::string& setting) {
+        if (!panel_) {
+            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive().context, &window_);
             window_.resize(panel_->size());
             window_.show();
         }
@@ -193,11 +199,11 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
         {"refuse",
          [&] {
              if (name == "writes")
-                 hive_->registry->refuseWrites = true;
+                 hive().registry->refuseWrites = true;
              else if (name == "create")
-                 hive_->registry->refuseCreate = true;
+                 hive().registry->refuseCreate = true;
              else
-                 hive_->registry->refuseValues.insert(name);
+                 hive().registry->refuseValues.insert(name);
          }},
         {"see", [&] { EXPECT_EQ(shownBy(find(name)), rest) << name; }},
         {"red", [&] { EXPECT_EQ(find(name)->palette().color(QPalette::Text) == Qt::red, yes(rest)) << name; }},
