@@ -86,25 +86,30 @@ TEST(Faults, AHiveChangedUnderTheWindowIsReadAgainAndOnlyASoundOneWithTheAccount
     }
 }
 
-// Opened while Wine runs, without the bridge, the store only reads and the
-// user is told once why. A store open when Wine starts stops writing too:
-// the hive's own tests prove that.
-TEST(Faults, OpenedWhileWineRunsTheStoreOnlyReadsAndSaysWhy) {
+// Wine starting stops saves; opened while Wine runs, without the bridge, the
+// store only reads and the user is told once why.
+TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
     if (!test::wineInstalled()) GTEST_SKIP() << "no wine here";
-    AppHive hive(storeKeys());
-    const std::string env = "WINEPREFIX=" + test::quote(hive.folder()) + " WINEDEBUG=-all ";
+    Showing s;
+    s.app.changeNumber(50);
+    const std::string env = "WINEPREFIX=" + test::quote(s.hive.folder()) + " WINEDEBUG=-all ";
     ASSERT_EQ(test::shell(env + "wineserver -p").rc, 0);
     struct StopWine {
         std::string env;
         ~StopWine() { test::shell(env + "wineserver -k; " + env + "wineserver -w"); }
     } stop{env};
     // The server takes a moment to take its lock.
-    for (int i = 0; i < 100 && !reg::openHiveRegistry(hive.path()).wineRunning; ++i) QTest::qWait(100);
-    const std::string before = hive.fileText();
-    ::setenv("FETTLEKIT_BRIDGE", (hive.folder() + "/no-such-bridge.exe").c_str(), 1);
+    for (int i = 0; i < 100 && !reg::openHiveRegistry(s.hive.path()).wineRunning; ++i) QTest::qWait(100);
+    const std::string before = s.hive.fileText();
+    s.app.changeNumber(60);
+    s.app.expectSettingNotSaved();
+    EXPECT_EQ(s.hive.fileText(), before);
+    EXPECT_EQ(s.app.reselectNumber(), "50");
+
+    ::setenv("FETTLEKIT_BRIDGE", (s.hive.folder() + "/no-such-bridge.exe").c_str(), 1);
     dialogs::Dialogs dialogs;
     dialogs.setScripted(true);
-    const reg::RegistryChoice opened = openHive(QString::fromStdString(hive.path()), dialogs);
+    const reg::RegistryChoice opened = openHive(QString::fromStdString(s.hive.path()), dialogs);
     ::unsetenv("FETTLEKIT_BRIDGE");
     ASSERT_TRUE(opened.wineRunning && opened.registry);
     EXPECT_FALSE(opened.throughBridge);
@@ -116,7 +121,7 @@ TEST(Faults, OpenedWhileWineRunsTheStoreOnlyReadsAndSaysWhy) {
                      "under Wine, then start Fettlekit again.",
                      "Warning", dialogs::MessageIcon::Exclamation);
     EXPECT_FALSE(opened.registry->writable());
-    EXPECT_EQ(hive.fileText(), before);
+    EXPECT_EQ(s.hive.fileText(), before);
 }
 
 // A missing file is not made; a damaged one is named by its line and left
