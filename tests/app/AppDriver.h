@@ -1,14 +1,12 @@
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
-// folder, one running copy of the program over it, and a wineserver for the
-// folder when a test needs Wine running.
+// folder and one running copy of the program over it.
 #include "Dialogs.h"
 #include "HiveFixture.h"
 #include "HiveRegistry.h"
 #include "MainWindow.h"
 #include "SettingsTree.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -18,9 +16,7 @@
 #include <QTest>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 namespace fk::testing {
@@ -71,7 +67,7 @@ private:
 // answered by the test, and its main window, loaded.
 class Fettlekit {
 public:
-    explicit Fettlekit(const std::string& hivePath, const std::function<void(TestRegistry&)>& before = {}) {
+    explicit Fettlekit(const std::string& hivePath) {
         auto opened = reg::openHiveRegistry(hivePath);
         if (!opened.registry) {
             ADD_FAILURE() << "hive does not open: " << opened.error;
@@ -79,33 +75,18 @@ public:
         }
         hive_ = std::move(opened.registry);
         registry = std::make_unique<TestRegistry>(*hive_);
-        if (before) before(*registry);
         dialogs.setScripted(true);
         window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });
         loaded = window->load();
     }
     ~Fettlekit() { window.reset(); }  // before the registry it uses
 
-    template <class T> T* control(QWidget* in, const char* name) const {
-        T* found = in->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <class T> T* control(QWidget* in, const char* name) const { return testing::control<T>(in, name); }
     template <class T> T* control(const char* name) const { return control<T>(window.get(), name); }
     QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
 
     // Picks an item of the account chooser with the mouse, through its list.
-    void pick(const QString& account) {
-        QComboBox* combo = chooser();
-        const int row = combo->findText(account);
-        ASSERT_GE(row, 0) << account.toStdString();
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QModelIndex item = view->model()->index(row, 0);
-        view->scrollTo(item);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-        ASSERT_EQ(combo->currentText(), account);
-    }
+    void pick(const QString& account) { chooseItem(chooser(), account); }
 
     SettingsTree* treeOf(int index) const {
         return control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
@@ -163,26 +144,6 @@ public:
 
 private:
     std::unique_ptr<reg::Registry> hive_;
-};
-
-// A wineserver for one folder, as Wine starts one for a prefix; stopped
-// and waited for at the end.
-class WineServer {
-public:
-    static bool installed() { return std::system("command -v wineserver >/dev/null 2>&1") == 0; }
-    explicit WineServer(const std::string& prefix) : prefix_(prefix) { started_ = run("-p") == 0; }
-    ~WineServer() {
-        if (started_) run("-k"), run("-w");
-    }
-    bool started() const { return started_; }
-
-private:
-    int run(const char* option) const {
-        const std::string command = "WINEDEBUG=-all WINEPREFIX='" + prefix_ + "' wineserver " + option + " 2>/dev/null";
-        return std::system(command.c_str());
-    }
-    std::string prefix_;
-    bool started_ = false;
 };
 
 }  // namespace fk::testing

@@ -2,11 +2,6 @@
 // through a real .reg file, a cancelled import that writes nothing, and the
 // import undone.
 #include "AppDriver.h"
-#include "MainMenu.h"
-#include "SettingsTransferActions.h"
-
-#include <QMenu>
-#include <QSignalSpy>
 
 namespace fk::testing {
 namespace {
@@ -21,8 +16,6 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     auto* exportAction = app.window->findChild<QAction*>(QStringLiteral("actionExport"));
     auto* importAction = app.window->findChild<QAction*>(QStringLiteral("actionImport"));
     ASSERT_TRUE(exportAction && importAction);
-    const QList<QAction*> fileMenu = app.window->menu().file()->actions();
-    EXPECT_LT(fileMenu.indexOf(importAction), fileMenu.indexOf(app.window->findChild<QAction*>(QStringLiteral("actionQuit"))));
     app.pick(QStringLiteral("alice"));
     app.clickSetting(settingIndex("ContactSoundMaxTime"));
 
@@ -45,7 +38,6 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
 
     app.changeNumber(50);
     ASSERT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 50);
-    QSignalSpy imported(&app.window->transfer(), &SettingsTransferActions::imported);
 
     // Cancel at the confirmation: nothing written.
     const std::string before = hive.fileText();
@@ -53,7 +45,6 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     app.dialogs.questions.queueAnswer(std::nullopt);
     importAction->trigger();
     EXPECT_EQ(hive.fileText(), before);
-    EXPECT_EQ(imported.count(), 0);
     ASSERT_EQ(app.dialogs.questions.asked().size(), 2u);
     EXPECT_EQ(app.dialogs.questions.asked()[1].details, "alice\\Preferences\\ContactSoundMaxTime: 50 \u2192 30");
 
@@ -62,10 +53,6 @@ TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     app.dialogs.questions.queueAnswer(0);
     importAction->trigger();
     EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 30);
-    ASSERT_EQ(imported.count(), 1);
-    const auto changes = imported[0][0].value<std::vector<ValueChange>>();
-    ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(describeValue(changes[0].before), "50");
     EXPECT_EQ(app.numberBox()->text(), "30");
     // The import is one step that undo takes back.
     app.trigger("actionUndo");

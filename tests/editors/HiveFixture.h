@@ -11,7 +11,10 @@
 #include "RecordingRegistry.h"
 #include "Registry.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,31 @@ namespace fk::testing {
 
 using test::readBytes;
 using test::writeBytes;
+
+// The child control `name` of `in`, failing the test when there is none.
+template <class T> T* control(const QWidget* in, const char* name) {
+    T* found = in->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+inline QStringList items(const QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    return texts;
+}
+
+// Picks `item` of the combo box with the mouse, through its open list.
+inline void chooseItem(QComboBox* combo, const QString& item) {
+    const int row = combo->findText(item);
+    ASSERT_GE(row, 0) << item.toStdString();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    ASSERT_EQ(combo->currentText(), item);
+}
 
 inline int settingIndex(const std::string& valueName) {
     for (int i = 0; i < SettingCount; ++i)
@@ -87,46 +115,24 @@ inline std::optional<std::int32_t> asNumber(const std::optional<Stored>& value) 
 }
 
 // Passes every call on, remembers the ones the tests look at, and refuses
-// or reorders some on demand, as another registry might.
+// some on demand, as another registry might.
 class TestRegistry : public RecordingRegistry {
 public:
-    struct Create {
-        std::string subKey;
-        std::string keyClass;
-        std::uint32_t options = 0;
-        std::uint32_t access = 0;
-        bool hasSecurity = false;
-        reg::SecurityAttributes security;
-    };
-
     using RecordingRegistry::RecordingRegistry;
 
-    std::vector<std::string> opens;  // the subkeys asked for
-    std::vector<Create> creates;
+    std::vector<std::string> creates;  // the subkeys asked for
     std::vector<reg::Key> closes;
-    std::vector<std::uint32_t> enumNameLengths;  // as passed in
-    std::vector<std::uint32_t> enumClassLengths;
-    bool refusePreferences = false;  // opening and creating "...\Preferences" fail
     bool refuseCreate = false;
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
-    bool listBackwards = false;
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 
-    long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
-                       reg::Key* result) override {
-        opens.push_back(subKey ? subKey : "");
-        if (refusePreferences && isPreferences(subKey)) return reg::AccessDenied;
-        return RecordingRegistry::RegOpenKeyExA(parent, subKey, options, access, result);
-    }
     long RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved, const char* keyClass,
                          std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
                          reg::Key* result, std::uint32_t* disposition) override {
-        Create c{subKey ? subKey : "", keyClass ? keyClass : "<null>", options, access, security != nullptr, {}};
-        if (security) c.security = *security;
-        creates.push_back(c);
-        if (refuseCreate || (refusePreferences && isPreferences(subKey))) return reg::AccessDenied;
+        creates.push_back(subKey ? subKey : "");
+        if (refuseCreate) return reg::AccessDenied;
         return RecordingRegistry::RegCreateKeyExA(parent, subKey, reserved, keyClass, options, access, security,
                                                   result, disposition);
     }
@@ -134,35 +140,10 @@ public:
         closes.push_back(key);
         return RecordingRegistry::RegCloseKey(key);
     }
-    long RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                       std::uint32_t* reserved, char* keyClass, std::uint32_t* classLength,
-                       reg::FileTime* lastWrite) override {
-        enumNameLengths.push_back(nameLength ? *nameLength : 0);
-        enumClassLengths.push_back(classLength ? *classLength : 0);
-        if (listBackwards) {
-            std::uint32_t count = 0;
-            for (char probe[256]; count < 10000; ++count) {
-                std::uint32_t length = sizeof probe;
-                if (inner().RegEnumKeyExA(key, count, probe, &length, nullptr, nullptr, nullptr, nullptr) !=
-                    reg::Success)
-                    break;
-            }
-            if (index >= count) return reg::NoMoreItems;
-            index = count - 1 - index;
-        }
-        return RecordingRegistry::RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWrite);
-    }
     long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t dataLength) override {
         if (refuseWrites || refuseValues.count(valueName ? valueName : "")) return reg::AccessDenied;
         return RecordingRegistry::RegSetValueExA(key, valueName, reserved, type, data, dataLength);
-    }
-
-private:
-    static bool isPreferences(const char* subKey) {
-        const std::string s = subKey ? subKey : "";
-        const std::string tail = "\\Preferences";
-        return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
     }
 };
 

@@ -6,7 +6,6 @@
 #include "HiveFixture.h"
 #include "PanelFactory.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeySequence>
@@ -91,12 +90,18 @@ protected:
         if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
         return qobject_cast<QLineEdit*>(w);
     }
-    void show(const std::string& setting) {
+    // The hive, written from the keys given so far on first use.
+    EditorHive& hive() {
         if (!hive_) {
             hive_ = std::make_unique<EditorHive>(keys_, account_);
             hive_->context.mainWindow = &window_;
             hive_->context.openTagPicker = [this](QLineEdit* target) { pickedFor_ = target->objectName(); };
-            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive_->context, &window_);
+        }
+        return *hive_;
+    }
+    void show(const std::string& setting) {
+        if (!panel_) {
+            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive().context, &window_);
             window_.resize(panel_->size());
             window_.show();
         }
@@ -107,14 +112,6 @@ protected:
         // An option button answers on its circle and caption only.
         const bool option = qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w);
         QTest::mouseClick(w, Qt::LeftButton, {}, option ? QPoint(6, w->height() / 2) : w->rect().center());
-    }
-    void choose(QComboBox* combo, const QString& item) {
-        const int row = combo->findText(item);
-        ASSERT_GE(row, 0) << item.toStdString();
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(row, 0)).center());
     }
     // The value at `path`: "Name" in Preferences, "Sub\Key\Name" below it or
     // "/Name" in the store root.
@@ -132,11 +129,6 @@ protected:
         for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     static QColor colour(const std::string& hex) { return QColor(qs("#" + hex)); }
-    static std::string items(QComboBox* combo) {
-        QStringList texts;
-        for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-        return texts.join('|').toStdString();
-    }
     // Whether the font sample, from its cell's corner to the panel's edges,
     // holds ink; any stray pixel in a blank one fails.
     bool inked() {
@@ -186,7 +178,7 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              panel_->prepare(hive_->shown);
          }},
         {"click", [&] { click(find(name)); }},
-        {"choose", [&] { choose(qobject_cast<QComboBox*>(find(name)), qs(rest)); }},
+        {"choose", [&] { chooseItem(qobject_cast<QComboBox*>(find(name)), qs(rest)); }},
         {"type", [&] { type(box(name), qs(rest)); }},
         {"paste",
          [&] {
@@ -207,11 +199,11 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
         {"refuse",
          [&] {
              if (name == "writes")
-                 hive_->registry->refuseWrites = true;
+                 hive().registry->refuseWrites = true;
              else if (name == "create")
-                 hive_->registry->refuseCreate = true;
+                 hive().registry->refuseCreate = true;
              else
-                 hive_->registry->refuseValues.insert(name);
+                 hive().registry->refuseValues.insert(name);
          }},
         {"see", [&] { EXPECT_EQ(shownBy(find(name)), rest) << name; }},
         {"red", [&] { EXPECT_EQ(find(name)->palette().color(QPalette::Text) == Qt::red, yes(rest)) << name; }},
@@ -222,7 +214,7 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              auto* s = qobject_cast<QSlider*>(find(name));
              EXPECT_EQ(QString("%1 %2 %3").arg(s->minimum()).arg(s->maximum()).arg(s->pageStep()), qs(rest));
          }},
-        {"items", [&] { EXPECT_EQ(items(qobject_cast<QComboBox*>(find(name))), rest); }},
+        {"items", [&] { EXPECT_EQ(items(qobject_cast<QComboBox*>(find(name))).join('|').toStdString(), rest); }},
         {"pixel",
          [&] {
              const QColor seen = panel_->grab().toImage().pixel(find(name)->geometry().center());

@@ -1,8 +1,7 @@
 // What the scripted panel cases cannot see: the colour dialog's custom
-// colours, the font lists and the sample's size, the registry's order of
-// quick texts, a hive changed under the panel, and the file dialog's filters.
+// colours, the font lists and the sample's size, and quick texts that
+// vanish or cannot be made under the panel.
 #include "ColourPanel.h"
-#include "FilePanel.h"
 #include "FontList.h"
 #include "FontPanel.h"
 #include "HiveFixture.h"
@@ -13,26 +12,12 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLineEdit>
-#include <QSet>
 #include <QTest>
 
 #include <algorithm>
 
 namespace fk::testing {
 namespace {
-
-template <typename W>
-W* control(QWidget& panel, const char* name) {
-    auto* widget = panel.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-QStringList items(QComboBox* combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-    return texts;
-}
 
 TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTheLastChoice) {
     const std::uint32_t custom[16] = {0xFFFFFF, 0xFFFF00, 0xFF00FF, 0xFF0000, 0x00FFFF, 0x00FF00, 0x0000FF, 0xC0C0C0,
@@ -42,11 +27,11 @@ TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTh
     hive.shown = settingIndex("QuickIconBgColor");
     panel.prepare(hive.shown);
     // "version specific" takes the place of the stored colour's swatch.
-    EXPECT_EQ(control<QLabel>(panel, "Label6")->geometry(), control<QFrame>(panel, "Shape1")->geometry());
+    EXPECT_EQ(control<QLabel>(&panel, "Label6")->geometry(), control<QFrame>(&panel, "Shape1")->geometry());
     // The user redefines a custom colour in the first opening.
     hive.dialogs.colours.queueAnswer({QColor(1, 2, 3), 4, QColor(10, 20, 30)});
     hive.dialogs.colours.queueAnswer({QColor(4, 5, 6)});
-    for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(panel, "Command1"), Qt::LeftButton);
+    for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(&panel, "Command1"), Qt::LeftButton);
     const auto& requests = hive.dialogs.colours.requests();
     ASSERT_EQ(requests.size(), 2u);
     for (const auto& request : requests)
@@ -61,8 +46,8 @@ TEST(FontPanelView, TheListsAreFilledOnceARunAndSorted) {
     hive.shown = settingIndex("CtcListFont");
     panel.prepare(hive.shown);
     EXPECT_TRUE(hive.fontListsLoaded);
-    EXPECT_EQ(control<QCheckBox>(panel, "Check1")->text(), "Enable this setting (default is disabled)");
-    QComboBox* names = control<QComboBox>(panel, "Combo3");
+    EXPECT_EQ(control<QCheckBox>(&panel, "Check1")->text(), "Enable this setting (default is disabled)");
+    QComboBox* names = control<QComboBox>(&panel, "Combo3");
     ASSERT_EQ(size_t(names->count()), fonts::ansiFontNames().size());
     EXPECT_GE(names->findText("DejaVu Sans Bold"), 0) << "TrueType faces under their full names";
     const QStringList listed = items(names);
@@ -76,7 +61,7 @@ TEST(FontPanelView, TheListsAreFilledOnceARunAndSorted) {
     EXPECT_EQ(names->count(), listed.size() - 1);
     FontPanel second(hive.context, nullptr);
     second.prepare(hive.shown);
-    EXPECT_EQ(control<QComboBox>(second, "Combo3")->count(), 0);
+    EXPECT_EQ(control<QComboBox>(&second, "Combo3")->count(), 0);
 }
 
 TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
@@ -87,7 +72,7 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     hive.shown = settingIndex("CtcListFont");
     panel.prepare(hive.shown);
     panel.show();
-    QLineEdit* size = control<QComboBox>(panel, "Combo2")->lineEdit();
+    QLineEdit* size = control<QComboBox>(&panel, "Combo2")->lineEdit();
     // Rows of the sample that hold ink: first and last.
     auto inkedRows = [&] {
         const QImage image = panel.grab().toImage();
@@ -118,68 +103,22 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     EXPECT_EQ(panel.grab().toImage(), before);
 }
 
-class QuickTextView : public ::testing::Test {
-protected:
-    explicit QuickTextView(const std::string& account = "Alice")
-        : hive(EditorHive::Keys{{"Alice\\Preferences\\QuickTexts", ""},
-                                {"Alice\\Preferences\\QuickTexts\\Zeta", ""},
-                                {"Alice\\Preferences\\QuickTexts\\alpha", ""},
-                                {"Alice\\Preferences\\QuickTexts\\Beta", ""}},
-               account),
-          panel(hive.context, nullptr) {
-        hive.shown = settingIndex("MenuInclude");
-    }
-    void expectFatalEnd() {
-        EXPECT_EQ(hive.takeMessages(),
-                  std::vector<std::string>{"Error: An unexpected error has been found while opening the registry"});
-        EXPECT_EQ(hive.exits, std::vector<int>{1});
-    }
-    EditorHive hive;
-    QuickTextPanel panel;
-};
-
-TEST_F(QuickTextView, ListsTheQuickTextsInTheRegistrysOrder) {
+// The add-on deletes "Beta" while the list still shows it.
+TEST(QuickTextView, AQuickTextRemovedMeanwhileEndsTheProgram) {
+    EditorHive hive(EditorHive::Keys{{"Alice\\Preferences\\QuickTexts", ""},
+                                     {"Alice\\Preferences\\QuickTexts\\Zeta", ""},
+                                     {"Alice\\Preferences\\QuickTexts\\Beta", ""}});
+    QuickTextPanel panel(hive.context, nullptr);
+    hive.shown = settingIndex("MenuInclude");
     panel.prepare(hive.shown);
-    const QStringList forwards = items(control<QComboBox>(panel, "Combo5"));
-    EXPECT_EQ(QSet<QString>(forwards.begin(), forwards.end()), (QSet<QString>{"Zeta", "alpha", "Beta"}));
-    hive.registry->listBackwards = true;
-    panel.prepare(hive.shown);
-    QStringList backwards = items(control<QComboBox>(panel, "Combo5"));
-    std::reverse(backwards.begin(), backwards.end());
-    EXPECT_EQ(backwards, forwards);
-}
-
-TEST_F(QuickTextView, AQuickTextRemovedMeanwhileEndsTheProgram) {
-    panel.prepare(hive.shown);
-    // The add-on deletes "Beta" while the list still shows it.
-    hive.rewrite({{"Alice\\Preferences\\QuickTexts", ""},
-                  {"Alice\\Preferences\\QuickTexts\\Zeta", ""},
-                  {"Alice\\Preferences\\QuickTexts\\alpha", ""}});
-    QComboBox* list = control<QComboBox>(panel, "Combo5");
+    hive.rewrite({{"Alice\\Preferences\\QuickTexts", ""}, {"Alice\\Preferences\\QuickTexts\\Zeta", ""}});
+    QComboBox* list = control<QComboBox>(&panel, "Combo5");
     list->setCurrentIndex(list->findText("Beta"));
     emit list->activated(list->currentIndex());
     EXPECT_EQ(hive.dialogs.messages.shown().at(0).icon, dialogs::MessageIcon::Critical);
-    expectFatalEnd();
-}
-
-class NoQuickTextsView : public QuickTextView {
-protected:
-    NoQuickTextsView() : QuickTextView("Bob") {}
-};
-
-TEST_F(NoQuickTextsView, AQuickTextsKeyThatCannotBeCreatedEndsTheProgram) {
-    hive.rewrite({});
-    hive.registry->refuseCreate = true;
-    panel.prepare(hive.shown);
-    expectFatalEnd();
-}
-
-TEST(FilePanelFilters, PairsBecomeQtNameFilters) {
-    using namespace std::string_literals;
-    EXPECT_EQ(FilePanel::nameFilters("Sounds\0*.wav;*.mp3\0Text (*.txt)\0*.txt\0\0"s),
-              (QStringList{"Sounds (*.wav *.mp3)", "Text (*.txt)"}));
-    EXPECT_EQ(FilePanel::nameFilters(""), QStringList{});
-    EXPECT_EQ(FilePanel::nameFilters("Odd one\0"s), QStringList{});  // a description without pattern
+    EXPECT_EQ(hive.takeMessages(),
+              std::vector<std::string>{"Error: An unexpected error has been found while opening the registry"});
+    EXPECT_EQ(hive.exits, std::vector<int>{1});
 }
 
 }  // namespace
