@@ -13,7 +13,6 @@ SettingsFilter::SettingsFilter(std::vector<SettingsTree*> trees, std::function<i
       box_(new QLineEdit(trees_.front()->parentWidget())) {
     box_->setObjectName(QStringLiteral("filterBox"));
     box_->setPlaceholderText(tr("Find a setting"));
-    box_->setClearButtonEnabled(true);
     box_->hide();
     connect(box_, &QLineEdit::textChanged, this, &SettingsFilter::apply);
     // A setting chosen while the list is narrowed stays in it.
@@ -29,6 +28,9 @@ QString SettingsFilter::folded(const QString& text) {
 
 void SettingsFilter::open() {
     if (box_->isHidden()) {
+        // Its icon comes from the icon theme, whose index costs the start
+        // a few milliseconds; most runs never open the box.
+        box_->setClearButtonEnabled(true);
         // The box takes the top of the list's place; the list moves down.
         const QRect place = trees_.front()->geometry();
         const int height = box_->sizeHint().height();
