@@ -15,22 +15,6 @@ namespace fk {
 class PreferenceStore;
 namespace dialogs { struct Dialogs; }
 
-// Gives a control the name the program and its tests find it by, and its place.
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
-    return place(new QLabel(caption, parent), name, rect);
-}
-
-inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
-    return place(new QPushButton(caption, parent), name, rect);
-}
-
 // What a panel needs of the main window.
 struct EditorContext {
     PreferenceStore* store = nullptr;        // current preferences key
