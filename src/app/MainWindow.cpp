@@ -52,17 +52,10 @@ constexpr std::array<int, 10> PanelTable = {
     0,  // None: the about panel
 };
 
-QGroupBox* frame(QWidget* parent, const char* name, const QRect& place) {
-    auto* box = new QGroupBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(place);
-    return box;
-}
-
-SettingsTree* settingsTree(QWidget* parent, const char* name) {
+SettingsTree* settingsTree(QWidget* parent, const char* name, const QRect& place) {
     auto* tree = new SettingsTree(parent);
     tree->setObjectName(QLatin1String(name));
-    tree->setGeometry(twipsRect(120, 240, 2655, 3735));
+    tree->setGeometry(place);
     tree->hide();
     return tree;
 }
@@ -91,7 +84,8 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     // The client area keeps the form's size and places; the menu bar sits above it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("clientArea"));
-    client_->setFixedSize(twipsSize(7815, 5040));
+    const FormMetrics form;
+    client_->setFixedSize(form.size(7815, 5040));
     menu_ = new MainMenu(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -100,11 +94,11 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->addWidget(client_);
     readOnlyNote_ = new QLabel(QStringLiteral("Wine is running in this prefix: changes cannot be saved now."), this);
     readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
-    readOnlyNote_->setContentsMargins(FormMetrics().x(120), 0, 0, FormMetrics().y(60));
+    readOnlyNote_->setContentsMargins(form.x(120), 0, 0, form.y(60));
     readOnlyNote_->hide();
     layout->addWidget(readOnlyNote_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    createControls();
+    createControls(form);
     createPanels();
     // An import is undone as one step of its own, so it writes past the recorder.
     transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
@@ -123,28 +117,32 @@ MainWindow::~MainWindow() {
     delete frame4_;
 }
 
-void MainWindow::createControls() {
-    frame1_ = frame(client_, "Frame1", twipsRect(120, 120, 2895, 615));
-    frame1_->setTitle(QStringLiteral("Edit settings for this user"));
-    combo1_ = new QComboBox(frame1_);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setEditable(false);
-    combo1_->setGeometry(twipsRect(120, 240, 2655, 315));
+void MainWindow::createControls(const FormMetrics& form) {
+    using enum ControlKind;
+    const FormControls made = placeControls(client_, {
+        {"Frame1", GroupBox, QStringLiteral("Edit settings for this user"), 120, 120, 2895, 615},
+        {"Combo1", Combo, {}, 120, 240, 2655, 315, "Frame1"},
+        {"Frame3", GroupBox, {}, 120, 840, 2895, 4095},
+        {"Frame4", GroupBox, {}, 3120, 120, 4575, 2895},
+        {"Frame2", GroupBox, {}, 3120, 3120, 4575, 1815},
+        // A long description scrolls within the label's box.
+        {"Label1Box", ScrollArea, {}, 120, 240, 4335, 1455, "Frame2"},
+    }, form);
+    frame1_ = made.get<QGroupBox>("Frame1");
+    combo1_ = made.get<QComboBox>("Combo1");
     connect(combo1_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
-    frame3_ = frame(client_, "Frame3", twipsRect(120, 840, 2895, 4095));
-    tree1_ = settingsTree(frame3_, "TreeView1");
-    tree2_ = settingsTree(frame3_, "TreeView2");
+    // The two trees share one place; the account chosen shows one of them.
+    frame3_ = made.get<QGroupBox>("Frame3");
+    const QRect treePlace = form.rect(120, 240, 2655, 3735);
+    tree1_ = settingsTree(frame3_, "TreeView1", treePlace);
+    tree2_ = settingsTree(frame3_, "TreeView2", treePlace);
     connect(tree1_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
     connect(tree2_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
 
-    frame4_ = frame(client_, "Frame4", twipsRect(3120, 120, 4575, 2895));
-
-    frame2_ = frame(client_, "Frame2", twipsRect(3120, 3120, 4575, 1815));
-    // A long description scrolls within the label's box.
-    label1Box_ = new QScrollArea(frame2_);
-    label1Box_->setObjectName(QStringLiteral("Label1Box"));
-    label1Box_->setGeometry(twipsRect(120, 240, 4335, 1455));
+    frame4_ = made.get<QGroupBox>("Frame4");
+    frame2_ = made.get<QGroupBox>("Frame2");
+    label1Box_ = made.get<QScrollArea>("Label1Box");
     label1Box_->setFrameShape(QFrame::NoFrame);
     label1Box_->setWidgetResizable(true);
     label1Box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -87,7 +87,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
+    void createControls(const FormMetrics& form);
     void createPanels();
     EditorPanel* makePanel(int index);
     void listAccounts();

@@ -6,7 +6,6 @@
 #include "SortedList.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,18 +18,22 @@ const QString DefaultUserShown = QStringLiteral(" --> Default user <--");
 
 AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(8)"));
-    place(new QLabel(tr("Default value:"), this), "Label2(2)", twipsRect(120, 120, 1095, 255));
-    defaultDisplay_ = place(new QLineEdit(this), "Text4", twipsRect(1200, 120, 1335, 285));
-    defaultDisplay_->setReadOnly(true);
-    place(new QLabel(tr("New value:"), this), "Label3(2)", twipsRect(120, 480, 975, 255));
-    accounts_ = place(new QComboBox(this), "Combo4", twipsRect(480, 840, 2055, 315));
-    accounts_->setEditable(true);
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(2)", Label, tr("Default value:"), 120, 120, 1095, 255},
+        {"Text4", ReadOnlyBox, {}, 1200, 120, 1335, 285},
+        {"Label3(2)", Label, tr("New value:"), 120, 480, 975, 255},
+        {"Combo4", EditableCombo, {}, 480, 840, 2055, 315},
+        {"Command7", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command8", Button, tr("Change"), 2880, 600, 1335, 375},
+    }, form());
+    defaultDisplay_ = made.get<QLineEdit>("Text4");
+    accounts_ = made.get<QComboBox>("Combo4");
     // Typed names are stored as typed: no completion, and the list stays the
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
-    accounts_->setInsertPolicy(QComboBox::NoInsert);
-    resetButton_ = place(new QPushButton(tr("Set default"), this), "Command7", twipsRect(2880, 120, 1335, 375));
-    saveButton_ = place(new QPushButton(tr("Change"), this), "Command8", twipsRect(2880, 600, 1335, 375));
+    resetButton_ = made.get<QPushButton>("Command7");
+    saveButton_ = made.get<QPushButton>("Command8");
     useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, &AccountPanel::save);

@@ -4,7 +4,6 @@
 #include "PreferenceStore.h"
 
 #include <QButtonGroup>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,17 +12,24 @@ namespace fk {
 
 BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(5)"));
-    place(new QLabel(tr("Default value:"), this), "Label2(19)", twipsRect(120, 120, 1095, 255));
-    defaultDisplay_ = place(new QLineEdit(this), "Text20", twipsRect(1200, 120, 1335, 285));
-    defaultDisplay_->setReadOnly(true);
-    place(new QLabel(tr("New value:"), this), "Label3(19)", twipsRect(120, 480, 975, 255));
-    trueChoice_ = place(new QRadioButton(tr("True"), this), "Option13(0)", twipsRect(480, 840, 1095, 255));
-    falseChoice_ = place(new QRadioButton(tr("False"), this), "Option13(1)", twipsRect(480, 1200, 1095, 255));
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(19)", Label, tr("Default value:"), 120, 120, 1095, 255},
+        {"Text20", ReadOnlyBox, {}, 1200, 120, 1335, 285},
+        {"Label3(19)", Label, tr("New value:"), 120, 480, 975, 255},
+        {"Option13(0)", Radio, tr("True"), 480, 840, 1095, 255},
+        {"Option13(1)", Radio, tr("False"), 480, 1200, 1095, 255},
+        {"Command55", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command56", Button, tr("Change"), 2880, 600, 1335, 375},
+    }, form());
+    defaultDisplay_ = made.get<QLineEdit>("Text20");
+    trueChoice_ = made.get<QRadioButton>("Option13(0)");
+    falseChoice_ = made.get<QRadioButton>("Option13(1)");
     choices_ = new QButtonGroup(this);
     choices_->addButton(trueChoice_, 0);
     choices_->addButton(falseChoice_, 1);
-    resetButton_ = place(new QPushButton(tr("Set default"), this), "Command55", twipsRect(2880, 120, 1335, 375));
-    saveButton_ = place(new QPushButton(tr("Change"), this), "Command56", twipsRect(2880, 600, 1335, 375));
+    resetButton_ = made.get<QPushButton>("Command55");
+    saveButton_ = made.get<QPushButton>("Command56");
     useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, &BooleanPanel::save);

@@ -13,15 +13,13 @@ namespace fk {
 namespace {
 
 // A rectangle with a solid fill and a thin black border.
-QFrame* makeSwatch(QWidget* parent, const char* name, const QRect& rect) {
-    auto* swatch = place(new QFrame(parent), name, rect);
+void styleSwatch(QFrame* swatch) {
     swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
     swatch->setLineWidth(1);
     swatch->setAutoFillBackground(true);
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     swatch->setPalette(palette);
-    return swatch;
 }
 
 void fill(QFrame* swatch, std::uint32_t colourRef) {
@@ -48,16 +46,26 @@ const dialogs::ColourDialog::CustomColours& customColours() {
 
 ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(6)"));
-    place(new QLabel(tr("Default value:"), this), "Label2(0)", twipsRect(120, 120, 1095, 255));
-    // Under the default swatch, seen only while the swatch is hidden.
-    auto* versionSpecific = place(new QLabel(tr("version specific"), this), "Label6", twipsRect(1200, 120, 1335, 255));
-    versionSpecific->setAlignment(Qt::AlignCenter);
-    defaultSwatch_ = makeSwatch(this, "Shape1", twipsRect(1200, 120, 1335, 255));
-    place(new QLabel(tr("New value:"), this), "Label3(0)", twipsRect(120, 480, 975, 255));
-    newSwatch_ = makeSwatch(this, "Shape2", twipsRect(1200, 480, 1335, 255));
-    auto* selectButton = place(new QPushButton(tr("Select color..."), this), "Command1", twipsRect(1200, 840, 1335, 375));
-    auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command2", twipsRect(2880, 120, 1335, 375));
-    auto* saveButton = place(new QPushButton(tr("Change"), this), "Command3", twipsRect(2880, 600, 1335, 375));
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(0)", Label, tr("Default value:"), 120, 120, 1095, 255},
+        // Under the default swatch, seen only while the swatch is hidden.
+        {"Label6", Label, tr("version specific"), 1200, 120, 1335, 255},
+        {"Shape1", Frame, {}, 1200, 120, 1335, 255},
+        {"Label3(0)", Label, tr("New value:"), 120, 480, 975, 255},
+        {"Shape2", Frame, {}, 1200, 480, 1335, 255},
+        {"Command1", Button, tr("Select color..."), 1200, 840, 1335, 375},
+        {"Command2", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command3", Button, tr("Change"), 2880, 600, 1335, 375},
+    }, form());
+    made.get<QLabel>("Label6")->setAlignment(Qt::AlignCenter);
+    defaultSwatch_ = made.get<QFrame>("Shape1");
+    newSwatch_ = made.get<QFrame>("Shape2");
+    styleSwatch(defaultSwatch_);
+    styleSwatch(newSwatch_);
+    auto* selectButton = made.get<QPushButton>("Command1");
+    auto* resetButton = made.get<QPushButton>("Command2");
+    auto* saveButton = made.get<QPushButton>("Command3");
     useButtons(saveButton, resetButton);
 
     connect(selectButton, &QPushButton::clicked, this, &ColourPanel::selectColour);

@@ -24,7 +24,7 @@ bool isReadOnlyDisplay(const QWidget* widget) {
 
 EditorPanel::EditorPanel(const EditorContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setFont(formFont());
-    setGeometry(twipsRect(120, 240, 4335, 2535));
+    setGeometry(form_.rect(120, 240, 4335, 2535));
 }
 
 void EditorPanel::useButtons(QPushButton* change, QPushButton* setDefault) {

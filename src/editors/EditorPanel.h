@@ -1,7 +1,7 @@
 #pragma once
 // One editor panel: an element of the main window's Picture1 array,
 // 4335 x 2535 twips, that edits the settings of one kind.
-#include "FormMetrics.h"
+#include "FormLayout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,22 +14,6 @@ class QLineEdit;
 namespace fk {
 class PreferenceStore;
 namespace dialogs { struct Dialogs; }
-
-// Gives a control the name the program and its tests find it by, and its place.
-template <typename W>
-W* place(W* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
-    return place(new QLabel(caption, parent), name, rect);
-}
-
-inline QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
-    return place(new QPushButton(caption, parent), name, rect);
-}
 
 // What a panel needs of the main window.
 struct EditorContext {
@@ -65,6 +49,9 @@ public:
 
 protected:
     const EditorContext& context() const { return context_; }
+    // The form's font as measured when the panel was made; its controls
+    // are placed by it.
+    const FormMetrics& form() const { return form_; }
     int prefActual() const { return context_.prefActual(); }
     // The panel's "Change" and "Set default": Return in the panel presses
     // "Change", and a read-only store turns both off.
@@ -77,6 +64,7 @@ private:
     void updateButtons();
 
     EditorContext context_;
+    const FormMetrics form_;
     QPushButton* change_ = nullptr;
     QPushButton* setDefault_ = nullptr;
     bool readOnly_ = false;

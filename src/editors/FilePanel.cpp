@@ -5,7 +5,6 @@
 #include "Dialogs.h"
 #include "PreferenceStore.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -47,19 +46,22 @@ QStringList FilePanel::nameFilters(const std::string& dialogFilter) {
 
 FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(1)");
-    defaultLabel_ = makeLabel(this, "Label2(12)", "Default value:", twipsRect(120, 120, 1095, 255));
-    defaultBox_ = new QLineEdit(this);
-    defaultBox_->setObjectName("Text13");
-    defaultBox_->setReadOnly(true);
-    defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
-    newLabel_ = makeLabel(this, "Label3(12)", "New value:", twipsRect(120, 480, 975, 255));
-    selectButton_ = makeButton(this, "Command53", "Select file...", twipsRect(1200, 600, 1335, 375));
-    pathBox_ = new QLineEdit(this);
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(12)", Label, "Default value:", 120, 120, 1095, 255},
+        {"Text13", ReadOnlyBox, {}, 1200, 120, 1335, 285},
+        {"Label3(12)", Label, "New value:", 120, 480, 975, 255},
+        {"Command53", Button, "Select file...", 1200, 600, 1335, 375},
+        {"Text35", TextBox, {}, 480, 1080, 3735, 285},
+        {"Command26", Button, "Set default", 2880, 120, 1335, 375},
+        {"Command25", Button, "Change", 2880, 600, 1335, 375},
+    }, form());
+    defaultBox_ = made.get<QLineEdit>("Text13");
+    selectButton_ = made.get<QPushButton>("Command53");
+    pathBox_ = made.get<QLineEdit>("Text35");
     pathBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
-    pathBox_->setObjectName("Text35");
-    pathBox_->setGeometry(twipsRect(480, 1080, 3735, 285));
-    defaultButton_ = makeButton(this, "Command26", "Set default", twipsRect(2880, 120, 1335, 375));
-    changeButton_ = makeButton(this, "Command25", "Change", twipsRect(2880, 600, 1335, 375));
+    defaultButton_ = made.get<QPushButton>("Command26");
+    changeButton_ = made.get<QPushButton>("Command25");
     useButtons(changeButton_, defaultButton_);
 
     connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });

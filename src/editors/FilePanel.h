@@ -5,7 +5,6 @@
 
 #include <string>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,9 +27,7 @@ private:
     void selectFile();
     void setDefault();
 
-    QLabel* defaultLabel_;
     QLineEdit* defaultBox_;      // Text13
-    QLabel* newLabel_;
     QLineEdit* pathBox_;         // Text35
     QPushButton* selectButton_;  // Command53
     QPushButton* defaultButton_; // Command26

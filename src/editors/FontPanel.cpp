@@ -92,40 +92,46 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     setObjectName(QStringLiteral("Picture1(4)"));
     // Its caption is longer than the box it was given, 1695 x 255, and is
     // set by the program; it gets the width up to the buttons and two lines.
-    enable_ = place(new WrappingCheckBox(this), "Check1", twipsRect(120, 120, 2640, 480));
-    place(new QLabel(tr("Font:"), this), "Label8", twipsRect(120, 600, 555, 255));
-    names_ = place(new QComboBox(this), "Combo3", twipsRect(720, 600, 2055, 315));
-    names_->setEditable(true);
-    names_->setInsertPolicy(QComboBox::NoInsert);
-    place(new QLabel(tr("Size:"), this), "Label9", twipsRect(120, 960, 555, 255));
-    sizes_ = place(new QComboBox(this), "Combo2", twipsRect(720, 960, 735, 315));
-    sizes_->setEditable(true);
-    sizes_->setInsertPolicy(QComboBox::NoInsert);
-    italic_ = place(new QCheckBox(tr("Italic"), this), "Check2", twipsRect(1800, 960, 975, 255));
+    enable_ = new WrappingCheckBox(this);
+    enable_->setObjectName(QStringLiteral("Check1"));
+    enable_->setGeometry(form().rect(120, 120, 2640, 480));
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label8", Label, tr("Font:"), 120, 600, 555, 255},
+        {"Combo3", EditableCombo, {}, 720, 600, 2055, 315},
+        {"Label9", Label, tr("Size:"), 120, 960, 555, 255},
+        {"Combo2", EditableCombo, {}, 720, 960, 735, 315},
+        {"Check2", CheckBox, tr("Italic"), 1800, 960, 975, 255},
+        // Ends where the weight box and the note below it begin (designed 1695 x 495).
+        {"Slider5", Slider, {}, 600, 1320, 1680, 480},
+        {"Label10", Label, tr("Bold:"), 120, 1440, 480, 255},
+        {"Text37", TextBox, {}, 2280, 1440, 495, 285},
+        {"Label11", Label, tr("Normal is 400. Bold is 700."), 720, 1800, 2160, 255},
+        {"Label12", Label, tr("Character set:"), 120, 2160, 1320, 255},
+        {"Text38", TextBox, {}, 1440, 2160, 1335, 285},
+        {"Label13", WrappingLabel, tr("Preview of the selected font:"), 2880, 1080, 1335, 450},
+        {"Command39", Button, tr("Change"), 2880, 600, 1335, 375},
+        {"Command40", Button, tr("Set default"), 2880, 120, 1335, 375},
+    }, form());
+    names_ = made.get<QComboBox>("Combo3");
+    sizes_ = made.get<QComboBox>("Combo2");
+    italic_ = made.get<QCheckBox>("Check2");
     QFont italicType = italic_->font();
     italicType.setItalic(true);
     italic_->setFont(italicType);
-    // Ends where the weight box and the note below it begin (designed 1695 x 495).
-    slider_ = place(new QSlider(Qt::Horizontal, this), "Slider5", twipsRect(600, 1320, 1680, 480));
+    slider_ = made.get<QSlider>("Slider5");
     slider_->setRange(100, 900);
     slider_->setSingleStep(25);
     slider_->setPageStep(100);
     slider_->setTickInterval(100);
-    slider_->setTickPosition(QSlider::TicksBelow);
-    auto* boldLabel = place(new QLabel(tr("Bold:"), this), "Label10", twipsRect(120, 1440, 480, 255));
+    auto* boldLabel = made.get<QLabel>("Label10");
     QFont boldType = boldLabel->font();
     boldType.setBold(true);
     boldLabel->setFont(boldType);
-    weight_ = place(new QLineEdit(this), "Text37", twipsRect(2280, 1440, 495, 285));
-    place(new QLabel(tr("Normal is 400. Bold is 700."), this), "Label11", twipsRect(720, 1800, 2160, 255));
-    place(new QLabel(tr("Character set:"), this), "Label12", twipsRect(120, 2160, 1320, 255));
-    charSet_ = place(new QLineEdit(this), "Text38", twipsRect(1440, 2160, 1335, 285));
-    auto* previewLabel =
-        place(new QLabel(tr("Preview of the selected font:"), this), "Label13", twipsRect(2880, 1080, 1335, 450));
-    previewLabel->setWordWrap(true);
-    previewLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* saveButton = place(new QPushButton(tr("Change"), this), "Command39", twipsRect(2880, 600, 1335, 375));
-    auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command40", twipsRect(2880, 120, 1335, 375));
+    weight_ = made.get<QLineEdit>("Text37");
+    charSet_ = made.get<QLineEdit>("Text38");
+    auto* saveButton = made.get<QPushButton>("Command39");
+    auto* resetButton = made.get<QPushButton>("Command40");
     useButtons(saveButton, resetButton);
 
     // As designed: nothing to edit until the setting is enabled. The slider
@@ -324,7 +330,7 @@ void FontPanel::paintEvent(QPaintEvent* event) {
     painter.setFont(preview_->font);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(preview_->font, this);
-    painter.drawText(QPointF(previewAt()) + QPointF(0, metrics.ascent()), SampleText);
+    painter.drawText(QPointF(form().point(PreviewLeft, PreviewTop)) + QPointF(0, metrics.ascent()), SampleText);
 }
 
 }  // namespace fk

@@ -40,7 +40,8 @@ private:
     int lineHeight_;
 };
 
-// The same in the form's font.
+// The same in the form's font, measured again at every call: for a single
+// place. A window measures once and places all its controls by that.
 inline QRect twipsRect(int left, int top, int width, int height) {
     return FormMetrics().rect(left, top, width, height);
 }

@@ -5,7 +5,6 @@
 #include "NumberText.h"
 #include "PreferenceStore.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -20,22 +19,22 @@ bool validIndex(int index) { return index >= 0 && index <= NoticeIndex; }
 
 NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(3)");
-    defaultLabel_ = makeLabel(this, "Label2(17)", "Default value:", twipsRect(120, 120, 1095, 255));
-    defaultBox_ = new QLineEdit(this);
-    defaultBox_->setObjectName("Text18");
-    defaultBox_->setReadOnly(true);
-    defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
-    newLabel_ = makeLabel(this, "Label3(17)", "New value:", twipsRect(120, 480, 975, 255));
-    slider_ = new QSlider(Qt::Horizontal, this);
-    slider_->setObjectName("Slider4");
-    slider_->setTickPosition(QSlider::TicksBelow);
-    slider_->setGeometry(twipsRect(360, 840, 2295, 495));
-    valueLabel_ = makeLabel(this, "Label7", "Value:", twipsRect(600, 1560, 975, 255));
-    numberBox_ = new QLineEdit(this);
-    numberBox_->setObjectName("Text28");
-    numberBox_->setGeometry(twipsRect(1560, 1560, 975, 285));
-    defaultButton_ = makeButton(this, "Command36", "Set default", twipsRect(2880, 120, 1335, 375));
-    changeButton_ = makeButton(this, "Command35", "Change", twipsRect(2880, 600, 1335, 375));
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(17)", Label, "Default value:", 120, 120, 1095, 255},
+        {"Text18", ReadOnlyBox, {}, 1200, 120, 1335, 285},
+        {"Label3(17)", Label, "New value:", 120, 480, 975, 255},
+        {"Slider4", Slider, {}, 360, 840, 2295, 495},
+        {"Label7", Label, "Value:", 600, 1560, 975, 255},
+        {"Text28", TextBox, {}, 1560, 1560, 975, 285},
+        {"Command36", Button, "Set default", 2880, 120, 1335, 375},
+        {"Command35", Button, "Change", 2880, 600, 1335, 375},
+    }, form());
+    defaultBox_ = made.get<QLineEdit>("Text18");
+    slider_ = made.get<QSlider>("Slider4");
+    numberBox_ = made.get<QLineEdit>("Text28");
+    defaultButton_ = made.get<QPushButton>("Command36");
+    changeButton_ = made.get<QPushButton>("Command35");
     useButtons(changeButton_, defaultButton_);
 
     // Every change of the box is checked, whoever made it: typing, the

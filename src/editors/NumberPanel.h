@@ -1,7 +1,6 @@
 #pragma once
 #include "EditorPanel.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -25,11 +24,8 @@ private:
     void setDefault();
     bool boxIsRed() const;
 
-    QLabel* defaultLabel_;
     QLineEdit* defaultBox_;      // Text18
-    QLabel* newLabel_;
     QSlider* slider_;            // Slider4
-    QLabel* valueLabel_;
     QLineEdit* numberBox_;       // Text28
     QPushButton* defaultButton_; // Command36
     QPushButton* changeButton_;  // Command35

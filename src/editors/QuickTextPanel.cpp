@@ -6,7 +6,6 @@
 #include "PreferenceStore.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,23 +38,31 @@ std::string readText(reg::Registry& registry, reg::Key key, const char* valueNam
 
 QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(9)"));
-    place(new QLabel(tr("Quick Text:"), this), "Label21", twipsRect(120, 120, 945, 255));
-    list_ = place(new QComboBox(this), "Combo5", twipsRect(1080, 120, 1695, 315));
-    place(new QLabel(tr("Text:"), this), "Label22", twipsRect(120, 480, 480, 255));
-    message_ = place(new QPlainTextEdit(this), "Text6", twipsRect(600, 480, 2175, 675));
-    message_->setReadOnly(true);
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label21", Label, tr("Quick Text:"), 120, 120, 945, 255},
+        {"Combo5", Combo, {}, 1080, 120, 1695, 315},
+        {"Label22", Label, tr("Text:"), 120, 480, 480, 255},
+        {"Text6", ReadOnlyText, {}, 600, 480, 2175, 675},
+        {"Label23", Label, tr("Alias:"), 120, 1200, 480, 255},
+        {"Text5", ReadOnlyBox, {}, 600, 1200, 2175, 285},
+        {"Label2(3)", Label, tr("Default value:"), 120, 1680, 1095, 255},
+        {"Text3", ReadOnlyBox, {}, 1200, 1680, 1575, 285},
+        {"Label3(3)", Label, tr("New value:"), 120, 2040, 975, 255},
+        {"Option2(0)", Radio, tr("True"), 1200, 2040, 1095, 255},
+        {"Option2(1)", Radio, tr("False"), 1200, 2280, 1095, 255},
+        {"Command9", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command6", Button, tr("Change"), 2880, 600, 1335, 375},
+    }, form());
+    list_ = made.get<QComboBox>("Combo5");
+    message_ = made.get<QPlainTextEdit>("Text6");
     message_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(new QLabel(tr("Alias:"), this), "Label23", twipsRect(120, 1200, 480, 255));
-    alias_ = place(new QLineEdit(this), "Text5", twipsRect(600, 1200, 2175, 285));
-    alias_->setReadOnly(true);
-    place(new QLabel(tr("Default value:"), this), "Label2(3)", twipsRect(120, 1680, 1095, 255));
-    defaultDisplay_ = place(new QLineEdit(this), "Text3", twipsRect(1200, 1680, 1575, 285));
-    defaultDisplay_->setReadOnly(true);
-    place(new QLabel(tr("New value:"), this), "Label3(3)", twipsRect(120, 2040, 975, 255));
-    trueChoice_ = place(new QRadioButton(tr("True"), this), "Option2(0)", twipsRect(1200, 2040, 1095, 255));
-    falseChoice_ = place(new QRadioButton(tr("False"), this), "Option2(1)", twipsRect(1200, 2280, 1095, 255));
-    auto* resetButton = place(new QPushButton(tr("Set default"), this), "Command9", twipsRect(2880, 120, 1335, 375));
-    auto* saveButton = place(new QPushButton(tr("Change"), this), "Command6", twipsRect(2880, 600, 1335, 375));
+    alias_ = made.get<QLineEdit>("Text5");
+    defaultDisplay_ = made.get<QLineEdit>("Text3");
+    trueChoice_ = made.get<QRadioButton>("Option2(0)");
+    falseChoice_ = made.get<QRadioButton>("Option2(1)");
+    auto* resetButton = made.get<QPushButton>("Command9");
+    auto* saveButton = made.get<QPushButton>("Command6");
     useButtons(saveButton, resetButton);
 
     connect(list_, &QComboBox::activated, this, &QuickTextPanel::ShowQuickText);

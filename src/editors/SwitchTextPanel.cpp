@@ -22,23 +22,35 @@ const SwitchTextPair& pairOf(int index) {
 
 SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(7)"));
-    switchName_ = place(new QLabel(this), "Label18", twipsRect(120, 120, 2655, 255));
-    trueChoice_ = place(new QRadioButton(tr("True"), this), "Option1(0)", twipsRect(480, 480, 1935, 255));
-    falseChoice_ = place(new QRadioButton(tr("False"), this), "Option1(1)", twipsRect(480, 840, 1935, 255));
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label18", Label, {}, 120, 120, 2655, 255},
+        {"Option1(0)", Radio, tr("True"), 480, 480, 1935, 255},
+        {"Option1(1)", Radio, tr("False"), 480, 840, 1935, 255},
+        {"Label19", Label, {}, 120, 1320, 2655, 255},
+        {"Label2(1)", Label, tr("Default value:"), 480, 1680, 1095, 255},
+        // Under the default display, seen only while the display is hidden.
+        {"Label20", Label, tr("local specific"), 1560, 1680, 1335, 255},
+        {"Text1", ReadOnlyBox, {}, 1560, 1680, 1335, 285},
+        {"Label3(1)", Label, tr("New value:"), 480, 2040, 975, 255},
+        {"Text2", TextBox, {}, 1560, 2040, 2055, 285},
+        {"Command5", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command4", Button, tr("Change"), 2880, 600, 1335, 375},
+    }, form());
+    switchName_ = made.get<QLabel>("Label18");
+    trueChoice_ = made.get<QRadioButton>("Option1(0)");
+    falseChoice_ = made.get<QRadioButton>("Option1(1)");
     choices_ = new QButtonGroup(this);
     choices_->addButton(trueChoice_, 0);
     choices_->addButton(falseChoice_, 1);
-    textName_ = place(new QLabel(this), "Label19", twipsRect(120, 1320, 2655, 255));
-    place(new QLabel(tr("Default value:"), this), "Label2(1)", twipsRect(480, 1680, 1095, 255));
-    localSpecific_ = place(new QLabel(tr("local specific"), this), "Label20", twipsRect(1560, 1680, 1335, 255));
-    defaultDisplay_ = place(new QLineEdit(this), "Text1", twipsRect(1560, 1680, 1335, 285));
-    defaultDisplay_->setReadOnly(true);
+    textName_ = made.get<QLabel>("Label19");
+    localSpecific_ = made.get<QLabel>("Label20");
     localSpecific_->lower();
-    place(new QLabel(tr("New value:"), this), "Label3(1)", twipsRect(480, 2040, 975, 255));
-    newText_ = place(new QLineEdit(this), "Text2", twipsRect(1560, 2040, 2055, 285));
+    defaultDisplay_ = made.get<QLineEdit>("Text1");
+    newText_ = made.get<QLineEdit>("Text2");
     newText_->setMaxLength(std::numeric_limits<int>::max());
-    resetButton_ = place(new QPushButton(tr("Set default"), this), "Command5", twipsRect(2880, 120, 1335, 375));
-    saveButton_ = place(new QPushButton(tr("Change"), this), "Command4", twipsRect(2880, 600, 1335, 375));
+    resetButton_ = made.get<QPushButton>("Command5");
+    saveButton_ = made.get<QPushButton>("Command4");
     useButtons(saveButton_, resetButton_);
 
     connect(saveButton_, &QPushButton::clicked, this, [this] { SaveSwitchWithText(prefActual()); });

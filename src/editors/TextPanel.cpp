@@ -14,26 +14,28 @@ namespace fk {
 
 TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(2)");
-    defaultLabel_ = makeLabel(this, "Label2(16)", "Default value:", twipsRect(120, 120, 1095, 255));
-    // Made before the default display so that the display covers it.
-    localLabel_ = makeLabel(this, "Label5", "local specific", twipsRect(1200, 120, 1335, 255));
-    localLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    defaultBox_ = new QLineEdit(this);
-    defaultBox_->setObjectName("Text17");
-    defaultBox_->setReadOnly(true);
-    defaultBox_->setGeometry(twipsRect(1200, 120, 1335, 285));
-    newLabel_ = makeLabel(this, "Label3(16)", "New value:", twipsRect(120, 480, 975, 255));
-    textBox_ = new QLineEdit(this);
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"Label2(16)", Label, "Default value:", 120, 120, 1095, 255},
+        // Made before the default display so that the display covers it.
+        {"Label5", Label, "local specific", 1200, 120, 1335, 255},
+        {"Text17", ReadOnlyBox, {}, 1200, 120, 1335, 285},
+        {"Label3(16)", Label, "New value:", 120, 480, 975, 255},
+        {"Text33", TextBox, {}, 480, 840, 2055, 285},
+        {"Label4", WrappingLabel, {}, 480, 1800, 3255, 615},
+        {"Command34", Button, "Set default", 2880, 120, 1335, 375},
+        {"Command33", Button, "Change", 2880, 600, 1335, 375},
+        {"Command52", Button, "Insert tag...", 2880, 1080, 1335, 375},
+    }, form());
+    made.get<QLabel>("Label5")->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    defaultBox_ = made.get<QLineEdit>("Text17");
+    textBox_ = made.get<QLineEdit>("Text33");
     textBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
-    textBox_->setObjectName("Text33");
-    textBox_->setGeometry(twipsRect(480, 840, 2055, 285));
-    hintLabel_ = makeLabel(this, "Label4", QString(), twipsRect(480, 1800, 3255, 615));
-    hintLabel_->setWordWrap(true);
-    hintLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    defaultButton_ = makeButton(this, "Command34", "Set default", twipsRect(2880, 120, 1335, 375));
-    changeButton_ = makeButton(this, "Command33", "Change", twipsRect(2880, 600, 1335, 375));
+    hintLabel_ = made.get<QLabel>("Label4");
+    defaultButton_ = made.get<QPushButton>("Command34");
+    changeButton_ = made.get<QPushButton>("Command33");
+    tagButton_ = made.get<QPushButton>("Command52");
     useButtons(changeButton_, defaultButton_);
-    tagButton_ = makeButton(this, "Command52", "Insert tag...", twipsRect(2880, 1080, 1335, 375));
 
     connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, prefActual()); });
     connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });

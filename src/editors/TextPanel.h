@@ -21,10 +21,7 @@ private:
     void setDefault();
     void showStyle(int textStyle);
 
-    QLabel* defaultLabel_;
-    QLabel* localLabel_;         // Label5, seen while the default display is hidden
     QLineEdit* defaultBox_;      // Text17
-    QLabel* newLabel_;
     QLineEdit* textBox_;         // Text33
     QLabel* hintLabel_;          // Label4
     QPushButton* defaultButton_; // Command34

@@ -1,7 +1,7 @@
 #include "TagPicker.h"
 
 #include "Catalogue.h"
-#include "FormMetrics.h"
+#include "FormLayout.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -102,17 +102,21 @@ private:
 
 }  // namespace
 
-TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool) {
+TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(formFont()) {
     setObjectName("Form2");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Date/Time Tags");
     setFont(formFont());
-    list_ = new QListWidget(this);
-    list_->setObjectName("List1");
-    close_ = new QPushButton("Close", this);
-    close_->setObjectName("Command1");
-    insert_ = new QPushButton("Insert", this);
-    insert_->setObjectName("Command2");
+    // The buttons go to the list's right once its size is known (layOut).
+    using enum ControlKind;
+    const FormControls made = placeControls(this, {
+        {"List1", ListBox, {}, 0, 0, 6825, 750},
+        {"Command1", Button, "Close", 0, 0, 615, 375},
+        {"Command2", Button, "Insert", 0, 0, 615, 375},
+    }, form_);
+    list_ = made.get<QListWidget>("List1");
+    close_ = made.get<QPushButton>("Command1");
+    insert_ = made.get<QPushButton>("Command2");
     // Return on a focused button presses it; elsewhere it inserts.
     close_->setAutoDefault(true);
     insert_->setAutoDefault(true);
@@ -134,11 +138,9 @@ TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner,
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// As designed the list is 6825 x 750 twips and the buttons 615 x 375 at its
-// right; that shows two rows and cuts the meanings, so the list grows to
+// The list as designed shows two rows and cuts the meanings, so it grows to
 // show every row whole, and the window with it.
 void TagPickerWindow::layOut(const Rows& rows) {
-    const FormMetrics form(font());
     const QFontMetrics metrics(list_->font());
     int tagColumn = 0;
     for (const auto& row : rows) tagColumn = std::max(tagColumn, metrics.horizontalAdvance(QString(row.first)));
@@ -154,14 +156,16 @@ void TagPickerWindow::layOut(const Rows& rows) {
         width = std::max(width, hint.width());
         height += hint.height();
     }
-    const QRect designList = form.rect(0, 0, 6825, 750);
+    const QSize designList = list_->size();
     const QSize list(std::max(designList.width(), width + frame), std::max(designList.height(), height + frame));
-    list_->setGeometry(QRect(QPoint(0, 0), list));
-    const QSize button = form.size(615, 375);
-    close_->setGeometry(QRect(QPoint(list.width(), 0), button));
-    insert_->setGeometry(QRect(QPoint(list.width(), button.height()), button));
+    list_->resize(list);
+    const QSize button = close_->size();
+    close_->move(list.width(), 0);
+    insert_->move(list.width(), button.height());
     setFixedSize(list.width() + button.width(), std::max(list.height(), 2 * button.height()));
 }
+
+QPoint TagPickerWindow::placeOver(const QWidget* owner) const { return owner->pos() + form_.point(135, 2220); }
 
 void TagPickerWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
@@ -189,7 +193,7 @@ void TagPickerWindow::insertSelected() {
 void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
     if (!isOpen()) {
         window_ = new TagPickerWindow(mainWindow, textStyle);
-        if (mainWindow) window_->move(mainWindow->pos() + twipsPoint(135, 2220));
+        if (mainWindow) window_->move(window_->placeOver(mainWindow));
         window_->show();
     }
     window_->Text = target;

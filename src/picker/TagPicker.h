@@ -2,6 +2,8 @@
 // Form2, the date/time tag picker: a small modeless window owned by the main
 // window that lists the tags of the format being edited and inserts the
 // chosen one at the caret of its target box.
+#include "FormMetrics.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -29,6 +31,9 @@ public:
     // caret; nothing when no row is selected.
     void insertSelected();
 
+    // Where the window stands over its owner, as designed.
+    QPoint placeOver(const QWidget* owner) const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -36,6 +41,7 @@ private:
     using Rows = std::vector<std::pair<const char*, const char*>>;
     void layOut(const Rows& rows);
 
+    const FormMetrics form_;  // the form's font, measured once
     QListWidget* list_;       // List1
     QPushButton* insert_;     // Command2
     QPushButton* close_;      // Command1

@@ -1,0 +1,89 @@
+#include "FormLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSlider>
+
+namespace fk {
+
+namespace {
+
+QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+template <class Box>
+Box* readOnly(Box* box) {
+    box->setReadOnly(true);
+    return box;
+}
+
+QSlider* slider(QWidget* parent) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setTickPosition(QSlider::TicksBelow);
+    return slider;
+}
+
+QComboBox* editableCombo(QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QWidget* make(ControlKind kind, const QString& caption, QWidget* parent) {
+    switch (kind) {
+    case ControlKind::Label: return new QLabel(caption, parent);
+    case ControlKind::WrappingLabel: return wrappingLabel(caption, parent);
+    case ControlKind::Button: return new QPushButton(caption, parent);
+    case ControlKind::TextBox: return new QLineEdit(parent);
+    case ControlKind::ReadOnlyBox: return readOnly(new QLineEdit(parent));
+    case ControlKind::ReadOnlyText: return readOnly(new QPlainTextEdit(parent));
+    case ControlKind::Radio: return new QRadioButton(caption, parent);
+    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    case ControlKind::Slider: return slider(parent);
+    case ControlKind::Combo: return new QComboBox(parent);
+    case ControlKind::EditableCombo: return editableCombo(parent);
+    case ControlKind::ListBox: return new QListWidget(parent);
+    case ControlKind::GroupBox: return new QGroupBox(caption, parent);
+    case ControlKind::Frame: return new QFrame(parent);
+    case ControlKind::ScrollArea: return new QScrollArea(parent);
+    }
+    return new QWidget(parent);
+}
+
+}  // namespace
+
+QWidget* FormControls::find(const char* objectName) const {
+    const QLatin1String name(objectName);
+    for (QWidget* control : controls_)
+        if (control->objectName() == name) return control;
+    return nullptr;
+}
+
+FormControls placeControls(QWidget* parent, std::initializer_list<ControlRow> rows, const FormMetrics& form) {
+    FormControls made;
+    made.controls_.reserve(rows.size());
+    for (const ControlRow& row : rows) {
+        QWidget* in = row.in ? made.find(row.in) : parent;
+        Q_ASSERT(in);
+        QWidget* control = make(row.kind, row.caption, in);
+        control->setObjectName(QLatin1String(row.objectName));
+        control->setGeometry(form.rect(row.left, row.top, row.width, row.height));
+        made.controls_.push_back(control);
+    }
+    return made;
+}
+
+}  // namespace fk
