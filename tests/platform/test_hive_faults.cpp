@@ -76,13 +76,11 @@ struct Editor {
     long setNumber(const char* name, std::int32_t v) {
         return registry->RegSetValueExA(key, name, 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&v), 4);
     }
-    long number(const char* name, std::int32_t& v) {
-        std::uint32_t size = 4, type = 0;
-        return registry->RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(&v), &size);
-    }
     std::int32_t numberOr(const char* name, std::int32_t missing) {
         std::int32_t v = 0;
-        return number(name, v) == Success ? v : missing;
+        std::uint32_t size = 4;
+        long rc = registry->RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<std::uint8_t*>(&v), &size);
+        return rc == Success ? v : missing;
     }
 };
 
