@@ -121,9 +121,6 @@ TEST(HiveFormat, AKeyWhoseLastLineLacksItsEndIsEditedWithoutJoiningLines) {
         Document::touch(key, TicksFrom1601To1970 + 1796496500 * TicksPerSecond);
         std::string saved = doc->serialise();
         EXPECT_NE(saved.find(last + "\n\"b\"=dword:00000002\n"), std::string::npos) << saved;
-        auto again = parseOk(saved);
-        ASSERT_TRUE(again);
-        EXPECT_TRUE(again->find({u"A"})->findValue(u"b"));
     }
 }
 
