@@ -34,8 +34,14 @@ void whenOpen(std::function<void(D&)> inspect) {
 
 const QStringList SoundFilters{"WAVs (*.wav)", "MP3s (*.mp3)", "All files (*.*)"};
 
-TEST(RealFileDialog, OffersTheFiltersAsCaptionedAndAllFilesMeansEveryFile) {
+// The filters as captioned, "All files" meaning every file, the file
+// chosen given as the mapping names it, and nothing when cancelled.
+TEST(RealFileDialog, OffersTheFiltersAndGivesTheChosenFileAsTheMappingNamesIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("ding.wav");
+    QFile(file).open(QIODevice::WriteOnly);
     FileDialog files;
+    files.setPathMapping([](const QString& path) { return "Z:" + QString(path).replace('/', '\\'); });
     QStringList captions;
     QString selected;
     QStringList allFilesPatterns;
@@ -46,27 +52,20 @@ TEST(RealFileDialog, OffersTheFiltersAsCaptionedAndAllFilesMeansEveryFile) {
         dialog.selectNameFilter(dialog.nameFilters().value(2));
         if (auto* model = dialog.findChild<QFileSystemModel*>()) allFilesPatterns = model->nameFilters();
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-        dialog.reject();
-    });
-    EXPECT_EQ(files.openFile(nullptr, "Select sound file", SoundFilters), std::nullopt);
-    EXPECT_EQ(captions, SoundFilters);
-    EXPECT_EQ(selected, "WAVs (*.wav)");
-    EXPECT_EQ(allFilesPatterns, QStringList{"*"}) << "a file without a dot is a file too";
-}
-
-TEST(RealFileDialog, GivesTheChosenFileAsTheMappingNamesIt) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("ding.wav");
-    QFile(file).open(QIODevice::WriteOnly);
-    FileDialog files;
-    files.setPathMapping([](const QString& path) { return "Z:" + QString(path).replace('/', '\\'); });
-    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
         dialog.selectFile(file);
         static_cast<QDialog&>(dialog).accept();  // as the Open button does
     });
     auto chosen = files.openFile(nullptr, "Select sound file", SoundFilters);
+    EXPECT_EQ(captions, SoundFilters);
+    EXPECT_EQ(selected, "WAVs (*.wav)");
+    EXPECT_EQ(allFilesPatterns, QStringList{"*"}) << "a file without a dot is a file too";
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, "Z:" + QString(file).replace('/', '\\'));
+    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(file);
+        dialog.reject();
+    });
+    EXPECT_EQ(files.openFile(nullptr, "Select sound file", SoundFilters), std::nullopt) << "cancelled with a file picked";
 }
 
 TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
@@ -96,13 +95,7 @@ std::optional<QString> chooseWith(const PrefixDialog::Request& request, std::fun
 
 TEST(RealPrefixChooser, OpensOnThePreselectedPrefixAndGivesTheRowPicked) {
     const PrefixDialog::Request request{{"/p/a", "/p/b", "/p/c"}, 1, {}};
-    QString selected;
-    EXPECT_EQ(chooseWith(request, [&](QDialog& dialog) {
-                  selected = dialog.findChild<QListWidget*>("prefixList")->currentItem()->text();
-                  dialog.accept();
-              }),
-              "/p/b");
-    EXPECT_EQ(selected, "/p/b");
+    EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.accept(); }), "/p/b");
     EXPECT_EQ(chooseWith(request, [](QDialog& dialog) {
                   dialog.findChild<QListWidget*>("prefixList")->setCurrentRow(2);
                   dialog.accept();
@@ -126,10 +119,3 @@ TEST(RealPrefixChooser, WithNothingFoundShowsTheNoteAndNoList) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -43,7 +43,9 @@ protected:
     FcConfig* config_ = nullptr;
 };
 
-TEST_F(FontListTest, TrueTypeFacesGoByFullNameOthersByFamilyAndCopiesCountTwice) {
+// A TrueType face is listed by its full name and drawn with its family;
+// a bitmap face goes by its family; each copy of a face counts.
+TEST_F(FontListTest, FacesAreListedOncePerCopyAndDrawnWithTheirFamily) {
     install(DejaVuBold, "a");
     install(DejaVuBold, "b");
     install(Misc / "6x13.pcf.gz", "a");
@@ -52,22 +54,16 @@ TEST_F(FontListTest, TrueTypeFacesGoByFullNameOthersByFamilyAndCopiesCountTwice)
     EXPECT_EQ(count(names, "DejaVu Sans"), 0) << "a TrueType face is not listed by its family";
     EXPECT_EQ(count(names, "Fixed"), 1) << "a bitmap face is listed by its family";
     EXPECT_EQ(names.size(), 3u);
+    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans Bold", config_), "DejaVu Sans");
+    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans", config_), "DejaVu Sans");
+    EXPECT_EQ(fk::fonts::familyForName("MS Sans Serif", config_), "MS Sans Serif");
+    EXPECT_EQ(fk::fonts::familyForName("", config_), "");
 }
 
 TEST_F(FontListTest, AFaceWithoutEveryCharacterOfCodePage1252IsLeftOut) {
     // Latin-1 only: no euro sign, no curly quotes.
     install(Misc / "6x13-ISO8859-1.pcf.gz", "a");
     EXPECT_TRUE(fk::fonts::ansiFontNames(config_).empty());
-}
-
-TEST_F(FontListTest, AListedFullNameDrawsWithItsFamily) {
-    install(DejaVuBold, "a");
-    install(Misc / "6x13.pcf.gz", "a");
-    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans Bold", config_), "DejaVu Sans");
-    EXPECT_EQ(fk::fonts::familyForName("DejaVu Sans", config_), "DejaVu Sans");
-    EXPECT_EQ(fk::fonts::familyForName("Fixed", config_), "Fixed");
-    EXPECT_EQ(fk::fonts::familyForName("MS Sans Serif", config_), "MS Sans Serif");
-    EXPECT_EQ(fk::fonts::familyForName("", config_), "");
 }
 
 }  // namespace

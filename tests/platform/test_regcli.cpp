@@ -90,19 +90,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases()), [](c
     return name;
 });
 
-// The file it exports, byte for byte, and what it asks before replacing one.
-TEST_F(RegFixture, ExportAsksBeforeReplacingAFileAndWritesUtf16) {
+// What it asks before replacing a file; test_reg_wine compares its bytes.
+TEST_F(RegFixture, ExportAsksBeforeReplacingAFile) {
     const std::string file = folder_.file("out.reg");
     writeBytes(file, "keep me");
     EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file}, "n\n"), 0);
     EXPECT_EQ(readBytes(file), "keep me");
     EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file, "/y"}), 0);
     EXPECT_EQ(out_.str(), "");
-    std::u16string expected = u"\xFEFFWindows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Fk]\r\n"
-                              u"\r\n[HKEY_CURRENT_USER\\Software\\Fk\\Sub]\r\n\"Name\"=\"old\"\r\n\r\n";
-    std::string bytes;
-    for (char16_t c : expected) bytes += {char(c & 0xFF), char(c >> 8)};
-    EXPECT_EQ(readBytes(file), bytes);
+    EXPECT_TRUE(readBytes(file).starts_with("\xFF\xFE")) << "replaced";
     EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", folder_.file("no/such/dir.reg"), "/y"}), 1);
     EXPECT_EQ(out_.str(), "Path not found.\n");
 }
