@@ -1,11 +1,9 @@
 // What the scripted panel cases cannot see: the colour dialog's custom
-// colours, the font lists and the sample's size, and quick texts that
-// vanish or cannot be made under the panel.
+// colours, the font lists and the sample's size.
 #include "ColourPanel.h"
 #include "FontList.h"
 #include "FontPanel.h"
 #include "HiveFixture.h"
-#include "QuickTextPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,24 +99,6 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     panel.hide();
     panel.show();
     EXPECT_EQ(panel.grab().toImage(), before);
-}
-
-// The add-on deletes "Beta" while the list still shows it.
-TEST(QuickTextView, AQuickTextRemovedMeanwhileEndsTheProgram) {
-    EditorHive hive(EditorHive::Keys{{"Alice\\Preferences\\QuickTexts", ""},
-                                     {"Alice\\Preferences\\QuickTexts\\Zeta", ""},
-                                     {"Alice\\Preferences\\QuickTexts\\Beta", ""}});
-    QuickTextPanel panel(hive.context, nullptr);
-    hive.shown = settingIndex("MenuInclude");
-    panel.prepare(hive.shown);
-    hive.rewrite({{"Alice\\Preferences\\QuickTexts", ""}, {"Alice\\Preferences\\QuickTexts\\Zeta", ""}});
-    QComboBox* list = control<QComboBox>(&panel, "Combo5");
-    list->setCurrentIndex(list->findText("Beta"));
-    emit list->activated(list->currentIndex());
-    EXPECT_EQ(hive.dialogs.messages.shown().at(0).icon, dialogs::MessageIcon::Critical);
-    EXPECT_EQ(hive.takeMessages(),
-              std::vector<std::string>{"Error: An unexpected error has been found while opening the registry"});
-    EXPECT_EQ(hive.exits, std::vector<int>{1});
 }
 
 }  // namespace
