@@ -1,13 +1,11 @@
 // The main window over a hive file that goes wrong under it: the file
-// replaced, deleted or damaged, Wine running, and key handles over a whole
-// run. Folders that refuse the new file: test_hive_faults.
+// replaced, deleted or damaged, and Wine running. Folders that refuse the
+// new file: test_hive_faults.
 #include "AppDriver.h"
 #include "StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
 
 namespace fk::testing {
 namespace {
@@ -147,37 +145,6 @@ TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) 
     EXPECT_NE(said.find(hive.path() + ": line 6"), std::string::npos) << said;
     EXPECT_EQ(hive.fileText(), damaged);
     EXPECT_TRUE(litterBeside(hive.path()).isEmpty());
-}
-
-// Every setting shown in turn, and every button of its panel pressed, must
-// leave only the store root and the account key open.
-TEST(Faults, NoKeyHandleOutlivesAWholeRunThroughTheCatalogue) {
-    Showing s(storeKeys(hiveKey(std::string(AlicePrefs) + "\\QuickTexts\\hello", "\"Message\"=\"hi\"\n")));
-    int shown = 0;
-    for (const QString& account : {QStringLiteral("alice"), MainWindow::AllUsers}) {
-        s.app.pick(account);
-        const bool allUsers = account == MainWindow::AllUsers;
-        const int open = allUsers ? 1 : 2;
-        for (int index = 0; index < SettingCount; ++index) {
-            if (settingEntry(index).AllUsers != allUsers) continue;
-            s.app.clickSetting(index);
-            ++shown;
-            for (QPushButton* button : s.app.panelOf(index)->findChildren<QPushButton*>()) {
-                if (!button->isVisible() || !button->isEnabled()) continue;
-                QTest::mouseClick(button, Qt::LeftButton);
-                s.app.window->tagPicker().close();
-                EXPECT_EQ(s.app.registry->openHandleCount(), open)
-                    << settingEntry(index).ValueName << " after " << button->objectName().toStdString();
-            }
-        }
-    }
-    EXPECT_EQ(shown, SettingCount);
-    EXPECT_TRUE(s.app.exits.empty());
-    s.app.window->close();
-    EXPECT_EQ(s.app.registry->openHandleCount(), 0);
-    std::vector<reg::Key> closes = s.app.registry->closes;  // each key closed once
-    std::sort(closes.begin(), closes.end());
-    EXPECT_EQ(std::adjacent_find(closes.begin(), closes.end()), closes.end());
 }
 
 }  // namespace
