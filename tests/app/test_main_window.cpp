@@ -69,7 +69,6 @@ TEST_F(MainWindowTest, StartUpListsAccountsInNameOrderAndFillsBothTreesInCatalog
         for (int i = 0; i < int(names->size()); ++i) EXPECT_EQ(tree(n)->topLevelItem(i)->text(0), (*names)[size_t(i)]);
         EXPECT_FALSE(tree(n)->isVisible());
     }
-    EXPECT_EQ(app_->window->PanelOfKind(), (std::array<int, 10>{5, 3, 2, 1, 6, 8, 4, 7, 9, 0}));
     expectShowing(NoticeIndex);
     EXPECT_EQ(title("Frame1"), "Edit settings for this user");
     EXPECT_EQ(app_->registry->openHandleCount(), 1);  // only the store root
