@@ -200,15 +200,11 @@ public:
     }
 
     const std::string& path() const { return path_; }
-    std::string fileText() const { return readBytes(path_); }
 
     // `key` below the account's Preferences ("" for Preferences itself);
     // without a name, only whether the key is there.
     std::optional<Stored> stored(const std::string& key, const std::string& name = {}) const {
         return storedInFile(path_, full(key.empty() ? prefs_ : prefs_ + "\\" + key), name);
-    }
-    std::optional<std::int32_t> dword(const std::string& key, const std::string& name) const {
-        return asNumber(stored(key, name));
     }
 
     // The messages shown since the last call, as "title: text".
