@@ -21,6 +21,19 @@
 
 namespace fk::testing {
 
+inline const std::string AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
+
+// The accounts alice, Bob (no Preferences key yet) and carol (the default
+// configuration) and the default user, with alice's values as given and a
+// number stored for the others.
+inline std::string threeAccounts(const std::string& aliceValues = "\"ContactSoundMaxTime\"=dword:0000001e\n") {
+    const std::string root = StoreRoot;
+    return hiveKey(root, "\"DefaultConfiguration\"=\"carol\"\n") + hiveKey(root + "\\Bob") +
+           hiveKey(root + "\\Nobody\\Preferences", "\"ContactSoundMaxTime\"=dword:00000014\n") +
+           hiveKey(AlicePrefs, aliceValues) +
+           hiveKey(root + "\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
+}
+
 inline const QString RegistryError =
     "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.";
 

@@ -10,18 +10,11 @@
 namespace fk::testing {
 namespace {
 
-const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
-std::string accounts() {
-    return hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\Bob") +
-           hiveKey(Prefs, "\"ContactSoundMaxTime\"=dword:0000001e\n\"QuickIconBgColor\"=dword:00112233\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
-}
-
 class EditToolsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        hive_ = std::make_unique<AppHive>(accounts());
+        hive_ = std::make_unique<AppHive>(
+            threeAccounts("\"ContactSoundMaxTime\"=dword:0000001e\n\"QuickIconBgColor\"=dword:00112233\n"));
         app_ = std::make_unique<Fettlekit>(hive_->path());
         ASSERT_TRUE(app_->loaded);
         app_->pick("alice");
@@ -37,7 +30,7 @@ protected:
     QTreeWidgetItem* node(int index) const { return app_->node(index); }
     bool marked(int index) const { return node(index)->data(0, ChangeMarks::ChangedRole).toBool(); }
     std::optional<std::int32_t> number(const std::string& value, const std::string& sub = {}) const {
-        return hive_->storedNumber(Prefs + sub, value);
+        return hive_->storedNumber(AlicePrefs + sub, value);
     }
     QUndoStack& stack() const { return app_->window->editTools().history().stack(); }
 
@@ -73,7 +66,7 @@ TEST_F(EditToolsTest, EachPressIsOneStepThatUndoAndRedoTakeBackAndForth) {
         EXPECT_EQ(number(c.value, c.sub), c.after) << name;
         trigger("actionUndo");
         EXPECT_EQ(number(c.value, c.sub), c.before) << name;
-        if (c.index == font) EXPECT_FALSE(storedInFile(hive_->path(), Prefs + "\\WindowFont", "Name"));
+        if (c.index == font) EXPECT_FALSE(storedInFile(hive_->path(), AlicePrefs + "\\WindowFont", "Name"));
         trigger("actionRedo");
         EXPECT_EQ(number(c.value, c.sub), c.after) << name;
     }
@@ -101,10 +94,10 @@ TEST_F(EditToolsTest, MarksFollowChangesUndoAccountsAndOtherPrograms) {
     app_->pick("Bob");
     EXPECT_FALSE(marked(maxTime));
     // Another program sets alice's value back to the default.
-    hive_->replace(hiveText(hiveKey(Prefs, "\"ContactSoundMaxTime\"=dword:0000000c\n")));
+    hive_->replace(hiveText(hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000000c\n")));
     app_->pick("alice");
     EXPECT_FALSE(marked(maxTime));
-    EXPECT_FALSE(hive_->hasKey(Prefs + "\\WindowFont"));  // marks create no key
+    EXPECT_FALSE(hive_->hasKey(AlicePrefs + "\\WindowFont"));  // marks create no key
 }
 
 TEST_F(EditToolsTest, AnUndoOrRedoWhoseWriteFailsSaysSoAndKeepsTheStack) {

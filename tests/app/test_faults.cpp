@@ -10,14 +10,7 @@
 namespace fk::testing {
 namespace {
 
-const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 const int MaxTime = settingIndex("ContactSoundMaxTime");
-
-std::string storeKeys(const std::string& more = {}) {
-    return hiveKey("Software\\Tavrel\\Brisko2", "\"DefaultConfiguration\"=\"carol\"\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\Bob") + hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n") + more;
-}
 
 // What the program left in the hive's folder besides the hive and its lock.
 QStringList litterBeside(const std::string& hivePath) {
@@ -30,7 +23,7 @@ QStringList litterBeside(const std::string& hivePath) {
 
 // The program over the store, showing alice's number setting (30).
 struct Showing {
-    explicit Showing(const std::string& keys = storeKeys()) : hive(keys), app(hive.path()) {
+    Showing() : hive(threeAccounts()), app(hive.path()) {
         EXPECT_TRUE(app.loaded);
         app.pick("alice");
         app.clickSetting(MaxTime);
@@ -125,7 +118,7 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
 // A missing file is not made; a damaged one is named by its line and left
 // as it is.
 TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) {
-    AppHive hive(storeKeys());
+    AppHive hive(threeAccounts());
     const QString path = QString::fromStdString(hive.path());
     ASSERT_EQ(std::remove(hive.path().c_str()), 0);
     dialogs::Dialogs dialogs;

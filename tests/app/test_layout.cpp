@@ -27,8 +27,6 @@ namespace {
 const std::set<std::pair<QString, QString>> LaidUnder = {
     {"Label5", "Text17"}, {"Label20", "Text1"}, {"Label6", "Shape1"}};
 
-const std::string AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
 QSize textSize(const QWidget* w, const QString& text, int width, bool wrap) {
     return QFontMetrics(w->font()).boundingRect(QRect(0, 0, width, 100000), wrap ? Qt::TextWordWrap : 0, text).size();
 }

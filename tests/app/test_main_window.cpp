@@ -13,21 +13,11 @@
 namespace fk::testing {
 namespace {
 
-const char* const Root = "Software\\Tavrel\\Brisko2";
 const QString AllUsers = " --> All users <--", DefaultUser = " --> Default user <--";
-
-// Three accounts, the default user, and a few values: alice and carol have a
-// number stored, Bob has no Preferences key yet.
-std::string storeWithAccounts() {
-    return hiveKey(Root, "\"DefaultConfiguration\"=\"carol\"\n") + hiveKey("Software\\Tavrel\\Brisko2\\Bob") +
-           hiveKey("Software\\Tavrel\\Brisko2\\Nobody\\Preferences", "\"ContactSoundMaxTime\"=dword:00000014\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\alice\\Preferences", "\"ContactSoundMaxTime\"=dword:0000001e\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    bool start(const std::string& keys = storeWithAccounts()) {
+    bool start(const std::string& keys = threeAccounts()) {
         hive_ = std::make_unique<AppHive>(keys);
         app_ = std::make_unique<Fettlekit>(hive_->path());
         return app_->loaded;
@@ -210,7 +200,7 @@ TEST_F(MainWindowTest, EscClosesTheWindowAndTheTagPickerWhichAlsoClosesOnAnyOthe
 TEST_F(MainWindowTest, AccountNamesCrossInCodePage1252AndListWhole) {
     // "Zoë" in the hive (UTF-16 in the file, 1252 through the registry calls).
     const std::string longName(254, 'x');
-    ASSERT_TRUE(start(hiveKey(Root) + hiveKey(std::string(Root) + "\\" + longName) +
+    ASSERT_TRUE(start(hiveKey(StoreRoot) + hiveKey(std::string(StoreRoot) + "\\" + longName) +
                       "[Software\\\\Tavrel\\\\Brisko2\\\\Zo\\xeb] 1700000000\n\n"));
     const QStringList listed{AllUsers, QString::fromStdString(longName), QStringLiteral("Zo\u00eb")};
     EXPECT_EQ(items(app_->chooser()), listed);

@@ -6,8 +6,6 @@
 namespace fk::testing {
 namespace {
 
-const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
 TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     AppHive hive(hiveKey("Software\\Tavrel\\Brisko2", "\"AutoUpdateNotification\"=dword:00000000\n") +
                  hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n\"NickNameSeparator\"=\"; \"\n"));
