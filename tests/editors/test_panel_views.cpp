@@ -40,7 +40,6 @@ TEST(FontPanelView, TheListsAreFilledOnceARunAndSorted) {
     FontPanel panel(hive.context, nullptr);
     hive.shown = settingIndex("CtcListFont");
     panel.prepare(hive.shown);
-    EXPECT_TRUE(hive.fontListsLoaded);
     EXPECT_EQ(control<QCheckBox>(&panel, "Check1")->text(), "Enable this setting (default is disabled)");
     QComboBox* names = control<QComboBox>(&panel, "Combo3");
     ASSERT_EQ(size_t(names->count()), fonts::ansiFontNames().size());
