@@ -94,8 +94,7 @@ public:
     }
     ~Fettlekit() { window.reset(); }  // before the registry it uses
 
-    template <class T> T* control(QWidget* in, const char* name) const { return testing::control<T>(in, name); }
-    template <class T> T* control(const char* name) const { return control<T>(window.get(), name); }
+    template <class T> T* control(const char* name) const { return testing::control<T>(window.get(), name); }
     QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
 
     // Picks an item of the account chooser with the mouse, through its list.
@@ -125,7 +124,7 @@ public:
         QApplication::processEvents();
     }
 
-    QLineEdit* numberBox() const { return control<QLineEdit>(window->panel(3), "Text28"); }
+    QLineEdit* numberBox() const { return testing::control<QLineEdit>(window->panel(3), "Text28"); }
 
     // Types the number into the shown number setting and presses "Change".
     void changeNumber(int value) {
@@ -134,7 +133,7 @@ public:
         box->selectAll();
         QTest::keyClicks(box, QString::number(value));
         ASSERT_EQ(box->text(), QString::number(value));
-        QTest::mouseClick(control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
+        QTest::mouseClick(testing::control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
     }
 
     // The number the panel shows after the number setting is chosen again.
