@@ -21,6 +21,19 @@
 
 namespace fk::testing {
 
+inline const std::string AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
+
+// The accounts alice, Bob (no Preferences key yet) and carol (the default
+// configuration) and the default user, with alice's values as given and a
+// number stored for the others.
+inline std::string threeAccounts(const std::string& aliceValues = "\"ContactSoundMaxTime\"=dword:0000001e\n") {
+    const std::string root = StoreRoot;
+    return hiveKey(root, "\"DefaultConfiguration\"=\"carol\"\n") + hiveKey(root + "\\Bob") +
+           hiveKey(root + "\\Nobody\\Preferences", "\"ContactSoundMaxTime\"=dword:00000014\n") +
+           hiveKey(AlicePrefs, aliceValues) +
+           hiveKey(root + "\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
+}
+
 inline const QString RegistryError =
     "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.";
 
@@ -81,8 +94,7 @@ public:
     }
     ~Fettlekit() { window.reset(); }  // before the registry it uses
 
-    template <class T> T* control(QWidget* in, const char* name) const { return testing::control<T>(in, name); }
-    template <class T> T* control(const char* name) const { return control<T>(window.get(), name); }
+    template <class T> T* control(const char* name) const { return testing::control<T>(window.get(), name); }
     QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
 
     // Picks an item of the account chooser with the mouse, through its list.
@@ -112,7 +124,7 @@ public:
         QApplication::processEvents();
     }
 
-    QLineEdit* numberBox() const { return control<QLineEdit>(window->panel(3), "Text28"); }
+    QLineEdit* numberBox() const { return testing::control<QLineEdit>(window->panel(3), "Text28"); }
 
     // Types the number into the shown number setting and presses "Change".
     void changeNumber(int value) {
@@ -121,7 +133,7 @@ public:
         box->selectAll();
         QTest::keyClicks(box, QString::number(value));
         ASSERT_EQ(box->text(), QString::number(value));
-        QTest::mouseClick(control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
+        QTest::mouseClick(testing::control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
     }
 
     // The number the panel shows after the number setting is chosen again.

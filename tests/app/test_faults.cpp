@@ -1,25 +1,16 @@
 // The main window over a hive file that goes wrong under it: the file
-// replaced, deleted or damaged, Wine running, and key handles over a whole
-// run. Folders that refuse the new file: test_hive_faults.
+// replaced, deleted or damaged, and Wine running. Folders that refuse the
+// new file: test_hive_faults.
 #include "AppDriver.h"
 #include "StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace fk::testing {
 namespace {
 
-const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 const int MaxTime = settingIndex("ContactSoundMaxTime");
-
-std::string storeKeys(const std::string& more = {}) {
-    return hiveKey("Software\\Tavrel\\Brisko2", "\"DefaultConfiguration\"=\"carol\"\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\Bob") + hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n") +
-           hiveKey("Software\\Tavrel\\Brisko2\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n") + more;
-}
 
 // What the program left in the hive's folder besides the hive and its lock.
 QStringList litterBeside(const std::string& hivePath) {
@@ -32,7 +23,7 @@ QStringList litterBeside(const std::string& hivePath) {
 
 // The program over the store, showing alice's number setting (30).
 struct Showing {
-    explicit Showing(const std::string& keys = storeKeys()) : hive(keys), app(hive.path()) {
+    Showing() : hive(threeAccounts()), app(hive.path()) {
         EXPECT_TRUE(app.loaded);
         app.pick("alice");
         app.clickSetting(MaxTime);
@@ -127,7 +118,7 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
 // A missing file is not made; a damaged one is named by its line and left
 // as it is.
 TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) {
-    AppHive hive(storeKeys());
+    AppHive hive(threeAccounts());
     const QString path = QString::fromStdString(hive.path());
     ASSERT_EQ(std::remove(hive.path().c_str()), 0);
     dialogs::Dialogs dialogs;
@@ -147,37 +138,6 @@ TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) 
     EXPECT_NE(said.find(hive.path() + ": line 6"), std::string::npos) << said;
     EXPECT_EQ(hive.fileText(), damaged);
     EXPECT_TRUE(litterBeside(hive.path()).isEmpty());
-}
-
-// Every setting shown in turn, and every button of its panel pressed, must
-// leave only the store root and the account key open.
-TEST(Faults, NoKeyHandleOutlivesAWholeRunThroughTheCatalogue) {
-    Showing s(storeKeys(hiveKey(std::string(AlicePrefs) + "\\QuickTexts\\hello", "\"Message\"=\"hi\"\n")));
-    int shown = 0;
-    for (const QString& account : {QStringLiteral("alice"), MainWindow::AllUsers}) {
-        s.app.pick(account);
-        const bool allUsers = account == MainWindow::AllUsers;
-        const int open = allUsers ? 1 : 2;
-        for (int index = 0; index < SettingCount; ++index) {
-            if (settingEntry(index).AllUsers != allUsers) continue;
-            s.app.clickSetting(index);
-            ++shown;
-            for (QPushButton* button : s.app.panelOf(index)->findChildren<QPushButton*>()) {
-                if (!button->isVisible() || !button->isEnabled()) continue;
-                QTest::mouseClick(button, Qt::LeftButton);
-                s.app.window->tagPicker().close();
-                EXPECT_EQ(s.app.registry->openHandleCount(), open)
-                    << settingEntry(index).ValueName << " after " << button->objectName().toStdString();
-            }
-        }
-    }
-    EXPECT_EQ(shown, SettingCount);
-    EXPECT_TRUE(s.app.exits.empty());
-    s.app.window->close();
-    EXPECT_EQ(s.app.registry->openHandleCount(), 0);
-    std::vector<reg::Key> closes = s.app.registry->closes;  // each key closed once
-    std::sort(closes.begin(), closes.end());
-    EXPECT_EQ(std::adjacent_find(closes.begin(), closes.end()), closes.end());
 }
 
 }  // namespace

@@ -27,8 +27,6 @@ namespace {
 const std::set<std::pair<QString, QString>> LaidUnder = {
     {"Label5", "Text17"}, {"Label20", "Text1"}, {"Label6", "Shape1"}};
 
-const std::string AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
 QSize textSize(const QWidget* w, const QString& text, int width, bool wrap) {
     return QFontMetrics(w->font()).boundingRect(QRect(0, 0, width, 100000), wrap ? Qt::TextWordWrap : 0, text).size();
 }
@@ -156,11 +154,11 @@ TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
         const SettingEntry& e = settingEntry(index);
         if (e.Kind != Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
-        QTest::mouseClick(app.control<QPushButton>(panel, "Command52"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);
         expectLaidOut(picker);
-        auto* list = app.control<QListWidget>(picker, "List1");
+        auto* list = control<QListWidget>(picker, "List1");
         for (int row = 0; row < list->count(); ++row) {
             const QModelIndex item = list->model()->index(row, 0);
             EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(item))) << row;
@@ -174,10 +172,10 @@ TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
 // focus, in the panel and in the tag picker, whose Esc closes only itself.
 TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     QWidget* panel = show(settingIndex("ContactSoundMaxTime"));
-    auto* box = app.control<QLineEdit>(panel, "Text28");
+    auto* box = control<QLineEdit>(panel, "Text28");
     app.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.window.get()));
-    app.control<QPushButton>(panel, "Command36")->setFocus();
+    control<QPushButton>(panel, "Command36")->setFocus();
     QStringList order;
     for (int i = 0; i < 4; ++i) {
         order << QApplication::focusWidget()->objectName();
@@ -188,14 +186,14 @@ TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     QTest::keyClicks(box, "41");
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 41);
-    QTest::keyClick(app.control<QPushButton>(panel, "Command36"), Qt::Key_Return);
+    QTest::keyClick(control<QPushButton>(panel, "Command36"), Qt::Key_Return);
     EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 12);
 
     panel = show(settingIndex("ArchiveFileDateFmt"));
-    auto* format = app.control<QLineEdit>(panel, "Text33");
+    auto* format = control<QLineEdit>(panel, "Text33");
     format->clear();
-    QTest::mouseClick(app.control<QPushButton>(panel, "Command52"), Qt::LeftButton);
-    auto* list = app.control<QListWidget>(app.window->tagPicker().window(), "List1");
+    QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
+    auto* list = control<QListWidget>(app.window->tagPicker().window(), "List1");
     list->setFocus();
     list->setCurrentRow(3);
     QTest::keyClick(list, Qt::Key_Return);
@@ -214,7 +212,7 @@ TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {
         for (auto* button : p->findChildren<QPushButton*>())
             if (button->text() == "Change" || button->text() == "Set default") EXPECT_FALSE(button->isEnabled());
     EXPECT_TRUE(app.control<QLabel>("readOnlyNote")->isVisible());
-    QTest::keyClick(app.control<QRadioButton>(panel, "Option13(0)"), Qt::Key_Return);
+    QTest::keyClick(control<QRadioButton>(panel, "Option13(0)"), Qt::Key_Return);
     EXPECT_TRUE(app.messages().empty());
 }
 

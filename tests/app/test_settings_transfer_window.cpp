@@ -6,16 +6,13 @@
 namespace fk::testing {
 namespace {
 
-const char* const AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
-
 TEST(SettingsTransferWindow, ExportsThenImportsBackOnlyWhenTheUserAgrees) {
     AppHive hive(hiveKey("Software\\Tavrel\\Brisko2", "\"AutoUpdateNotification\"=dword:00000000\n") +
                  hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n\"NickNameSeparator\"=\"; \"\n"));
     Fettlekit app(hive.path());
     ASSERT_TRUE(app.loaded);
-    auto* exportAction = app.window->findChild<QAction*>(QStringLiteral("actionExport"));
-    auto* importAction = app.window->findChild<QAction*>(QStringLiteral("actionImport"));
-    ASSERT_TRUE(exportAction && importAction);
+    auto* exportAction = app.control<QAction>("actionExport");
+    auto* importAction = app.control<QAction>("actionImport");
     app.pick(QStringLiteral("alice"));
     app.clickSetting(settingIndex("ContactSoundMaxTime"));
 

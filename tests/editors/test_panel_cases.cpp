@@ -193,6 +193,11 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              slider->setSliderPosition(std::stoi(rest));
              slider->setSliderDown(false);
          }},
+        {"drop",
+         [&] {
+             keys_.erase("Alice\\Preferences\\" + name);
+             hive_->rewrite(keys_);
+         }},
         {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
         {"colour",
          [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name))}); }},
@@ -226,7 +231,12 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
         {"stored", [&] { EXPECT_EQ(stored(name), rest) << name; }},
         {"haskey", [&] { EXPECT_EQ(hive_->stored(name).has_value(), yes(rest)) << name; }},
         {"message", [&] { EXPECT_EQ(hive_->takeMessages(), std::vector<std::string>{name + " " + rest}); }},
-        {"exits", [&] { EXPECT_EQ(std::exchange(hive_->exits, {}), std::vector<int>{std::stoi(name)}); }},
+        {"fatal",
+         [&] {
+             EXPECT_EQ(hive_->dialogs.messages.shown().at(0).icon, dialogs::MessageIcon::Critical);
+             EXPECT_EQ(hive_->takeMessages(), std::vector<std::string>{"Error: " + name + " " + rest});
+             EXPECT_EQ(std::exchange(hive_->exits, {}), std::vector<int>{1});
+         }},
     };
     const auto found = commands.find(command);
     if (found == commands.end()) throw std::runtime_error("unknown command " + command);

@@ -102,6 +102,7 @@ TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPu
     store.setCurrentKey(key_);
     ASSERT_EQ(resetAllSettings(store, false), ResetResult::Done);
     EXPECT_EQ(failures, 0);
+    EXPECT_EQ(hive_->openHandleCount(), 1);  // the test's own key
     // A font's defaults are stored explicitly, and any stored font value counts.
     EXPECT_EQ(changedNames(), (std::set<std::string>{"CtcListFont", "WindowFont"}));
     ASSERT_FALSE(changes_.empty());

@@ -78,6 +78,10 @@ TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {
     expectAll(&ValueChange::before);
     ASSERT_TRUE(applyChanges(*registry_, plan.changes, false, error)) << error;
     expectAll(&ValueChange::after);
+    // An undo refused midway (undoing IconShowDelay deletes it, which is never refused).
+    failing.refuseValues = {"NickNameSeparator"};
+    EXPECT_FALSE(applyChanges(failing, plan.changes, true, error));
+    expectAll(&ValueChange::after);
     ASSERT_TRUE(applyChanges(*registry_, plan.changes, true, error)) << error;
     expectAll(&ValueChange::before);
 }
