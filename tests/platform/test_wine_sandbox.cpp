@@ -105,6 +105,16 @@ public:
             if (!gone) ::usleep(100 * 1000);
         }
         pid = 0;
+        endProgramsOf(prefix);
+    }
+
+    // Wine's own programs (services, explorer...) outlive a server ended by
+    // a signal and would pile up, run after run.
+    static void endProgramsOf(const std::string& prefix) {
+        const std::string mark = std::string("\0WINEPREFIX=", 12) + prefix + '\0';
+        for (const auto& entry : fs::directory_iterator("/proc"))
+            if (('\0' + readBytes(entry.path() / "environ")).find(mark) != std::string::npos)
+                ::kill(std::stoi(entry.path().filename()), SIGKILL);
     }
 
     std::unique_ptr<TempFolder> root, hidden;
