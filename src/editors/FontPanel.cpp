@@ -330,7 +330,7 @@ void FontPanel::paintEvent(QPaintEvent* event) {
     painter.setFont(preview_->font);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetricsF metrics(preview_->font, this);
-    painter.drawText(QPointF(form().point(PreviewLeft, PreviewTop)) + QPointF(0, metrics.ascent()), SampleText);
+    painter.drawText(QPointF(previewAt()) + QPointF(0, metrics.ascent()), SampleText);
 }
 
 }  // namespace fk

@@ -42,10 +42,9 @@ public:
     };
     const std::optional<Preview>& preview() const { return preview_; }
 
-    // Where the sample's character cell starts, just below the preview
-    // label, in twips and in the form's font.
-    static constexpr int PreviewLeft = 2880, PreviewTop = 1560;
-    static QPoint previewAt() { return FormMetrics().point(PreviewLeft, PreviewTop); }
+    // Where the sample's character cell starts: 2880, 1560 twips, just
+    // below the preview label.
+    QPoint previewAt() const { return form().point(2880, 1560); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -133,7 +133,7 @@ protected:
     // holds ink; any stray pixel in a blank one fails.
     bool inked() {
         const QImage image = panel_->grab().toImage();
-        const QRect area(FontPanel::previewAt(), image.rect().bottomRight());
+        const QRect area(static_cast<FontPanel*>(panel_)->previewAt(), image.rect().bottomRight());
         int count = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)

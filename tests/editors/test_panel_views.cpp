@@ -69,7 +69,7 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     // Rows of the sample that hold ink: first and last.
     auto inkedRows = [&] {
         const QImage image = panel.grab().toImage();
-        const QRect area(FontPanel::previewAt(), image.rect().bottomRight());
+        const QRect area(panel.previewAt(), image.rect().bottomRight());
         int first = -1, last = -1;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
@@ -86,8 +86,8 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     ASSERT_TRUE(panel.preview());
     EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 12, 0.75);
     const auto rows = inkedRows();
-    EXPECT_GE(rows.first, FontPanel::previewAt().y());
-    EXPECT_LT(rows.second, FontPanel::previewAt().y() + 12);
+    EXPECT_GE(rows.first, panel.previewAt().y());
+    EXPECT_LT(rows.second, panel.previewAt().y() + 12);
     EXPECT_GT(tall.second - tall.first, rows.second - rows.first);
     // The sample survives being covered and uncovered.
     const QImage before = panel.grab().toImage();
