@@ -45,14 +45,16 @@ std::string serverNameOf(const std::string& prefix) {
 }
 
 // Every wineserver, in any namespace, working in this prefix's server
-// folder: found here without the code under test.
+// folder or, while it saves, in the prefix: found here without the code
+// under test.
 std::vector<int> serversOf(const std::string& prefix) {
     std::vector<int> pids;
     const std::string name = "/" + serverNameOf(prefix);
     for (const auto& entry : fs::directory_iterator("/proc")) {
-        std::error_code error;
+        std::error_code error, notPrefix;
         std::string cwd = fs::read_symlink(entry.path() / "cwd", error).string();
-        if (!error && cwd.ends_with(name) && readBytes(entry.path() / "comm").starts_with("wineserver"))
+        if (!error && (cwd.ends_with(name) || fs::equivalent(entry.path() / "cwd", prefix, notPrefix)) &&
+            readBytes(entry.path() / "comm").starts_with("wineserver"))
             pids.push_back(std::stoi(entry.path().filename()));
     }
     return pids;

@@ -200,6 +200,10 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     // In a sandbox, every path is the sandbox's own.
     std::string winePrefix = prefix, exe = bridgeExe;
     PrefixCopy copy;
+    if (server.sandboxed && !server.pidfd) {
+        result.error = "the wineserver of this prefix runs in a process that cannot be named from here";
+        return result;
+    }
     if (server.sandboxed) {
         winePrefix = wine::prefixSeenBy(server, prefix);
         if (winePrefix.empty()) {
@@ -238,7 +242,7 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     auto registry =
         std::make_unique<BridgeRegistry>(std::make_unique<WineTransport>(child.pid, pipes[0][1], pipes[1][0]));
     if (!registry->hello()) {
-        result.error = "the bridge " + exe + " did not answer under " + (programs.empty() ? "Wine" : programs[0]);
+        result.error = "the bridge " + exe + " did not answer under Wine";
         return result;
     }
     result.registry = std::move(registry);
@@ -247,8 +251,8 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
 
 std::string findBridgeExe() {
     namespace fs = std::filesystem;
-    if (const char* env = std::getenv("FETTLEKIT_BRIDGE"); env && *env) return fs::exists(env) ? env : "";
-    std::error_code error;
+    std::error_code error;  // a folder we may not read hides the bridge, it does not end the program
+    if (const char* env = std::getenv("FETTLEKIT_BRIDGE"); env && *env) return fs::exists(env, error) ? env : "";
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};
     fs::path beside = self.parent_path() / "fettlekit-bridge.exe";

@@ -65,10 +65,6 @@ ChildStart startChild(const WineServer& server, const std::vector<std::string>& 
                       const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
                       int input, int output) {
     ChildStart result;
-    if (server.sandboxed && !server.pidfd) {
-        result.error = "the wineserver of this prefix runs where we cannot name its process";
-        return result;
-    }
     Fd root(server.sandboxed ? ::openat(server.procDir.get(), "root", O_PATH | O_DIRECTORY | O_CLOEXEC) : -1);
     Fd quiet(::open("/dev/null", O_WRONLY | O_CLOEXEC));
     int report[2];
@@ -111,7 +107,7 @@ ChildStart startChild(const WineServer& server, const std::vector<std::string>& 
         }
         ::setsid();
         if (::dup2(input, 0) < 0 || ::dup2(output, 1) < 0 || ::dup2(quiet.get(), 2) < 0) stop(StandardFiles);
-        ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+        if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) stop(StandardFiles);
         for (size_t i = 0; i < programs.size(); ++i) {
             argv[0] = texts[i].data();
             ::execve(argv[0], argv.data(), envp.data());

@@ -14,6 +14,9 @@ namespace fk::wine {
 
 namespace {
 
+// Where programs are looked for when no PATH says, as the shell does.
+const std::string DefaultPath = "/usr/local/bin:/usr/bin:/bin";
+
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // The variables the server was started with: those of the sandbox's own
@@ -104,7 +107,7 @@ std::vector<std::string> environmentFor(const WineServer& server, const std::str
     const auto theirs = environmentOf(server);
     if (std::string home = variable(theirs, "HOME"); home.starts_with('/')) environment.push_back("HOME=" + home);
     std::string path = joined(entriesOf(variable(theirs, "PATH")));
-    environment.push_back("PATH=" + (path.empty() ? std::string("/usr/local/bin:/usr/bin:/bin") : path));
+    environment.push_back("PATH=" + (path.empty() ? DefaultPath : path));
     if (std::string libraries = joined(entriesOf(variable(theirs, "LD_LIBRARY_PATH"))); !libraries.empty())
         environment.push_back("LD_LIBRARY_PATH=" + libraries);
     // The locale sets the code page of Wine's text calls, as for the
@@ -134,7 +137,8 @@ std::vector<std::string> wineProgramsFor(const WineServer& server, const std::st
         programs.push_back(name);
         return programs;
     }
-    for (const auto& folder : entriesOf(variable(environment, "PATH"))) programs.push_back(folder + "/" + name);
+    const std::string path = variable(environment, "PATH");
+    for (const auto& folder : entriesOf(path.empty() ? DefaultPath : path)) programs.push_back(folder + "/" + name);
     return programs;
 }
 

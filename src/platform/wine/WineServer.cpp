@@ -41,12 +41,13 @@ bool ours(int fd, mode_t type) {
 // files that are not ours, not what Wine makes or links are passed over: a
 // FIFO or another user's lock would hang us or lie to us.
 int lockHolderIn(const std::string& folder, const std::string& serverName) {
+    struct stat seen {}, opened {};
+    if (::stat((folder + "/" + serverName).c_str(), &seen) != 0) return -1;  // the usual case, in one call
     const int asPath = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
     Fd top(::open(folder.c_str(), asPath));
     if (!ours(top.get(), S_IFDIR)) return -1;
     Fd server(::openat(top.get(), serverName.c_str(), asPath));
     if (!ours(server.get(), S_IFDIR)) return -1;
-    struct stat seen {}, opened {};
     if (::fstatat(server.get(), "lock", &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode)) return -1;
     Fd lock(::openat(server.get(), "lock", O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (!ours(lock.get(), S_IFREG) || ::fstat(lock.get(), &opened) != 0 || !sameFile(seen, opened)) return -1;
@@ -84,17 +85,19 @@ std::string readSmall(int dirFd, const char* path) {
 }
 
 // Whether the process whose current folder is the link `cwdLink` (in
-// `dirFd`) works in `serverName`, or in the prefix itself while it loads or
-// saves the registry.
-bool worksFor(int dirFd, const std::string& cwdLink, const std::string& serverName, const std::string& prefixPath,
+// `dirFd`) works in a folder ending in `serverFolder` ("/server-..."), or in
+// the prefix itself while it loads or saves the registry. A sandbox may
+// mount the prefix elsewhere, so the prefix is told by its folder's name,
+// then by device and inode.
+bool worksFor(int dirFd, const std::string& cwdLink, const std::string& serverFolder, const std::string& prefixName,
               const struct stat& prefix) {
     char link[PATH_MAX];
     ssize_t n = ::readlinkat(dirFd, cwdLink.c_str(), link, sizeof link);
     if (n <= 0) return false;
     std::string_view cwd(link, size_t(n));
-    if (cwd.ends_with("/" + serverName)) return true;
+    if (cwd.ends_with(serverFolder)) return true;
     struct stat st {};
-    return cwd == prefixPath && ::fstatat(dirFd, cwdLink.c_str(), &st, 0) == 0 && sameFile(st, prefix);
+    return cwd.ends_with(prefixName) && ::fstatat(dirFd, cwdLink.c_str(), &st, 0) == 0 && sameFile(st, prefix);
 }
 
 // Takes hold of process `pid`: a pidfd first, then its /proc folder, which
@@ -119,16 +122,17 @@ bool holdServerProcess(WineServer& server, const std::string& serverName, const 
     if (!proc) return false;
     char resolved[PATH_MAX];
     const std::string prefixPath = ::realpath(prefixDir.c_str(), resolved) ? resolved : prefixDir;
+    const std::string prefixName = "/" + prefixPath.substr(prefixPath.rfind('/') + 1), serverFolder = "/" + serverName;
     bool held = false;
     for (dirent* entry; !held && (entry = ::readdir(proc));) {
         if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
         const std::string id = entry->d_name;
-        if (!worksFor(::dirfd(proc), id + "/cwd", serverName, prefixPath, prefix)) continue;
+        if (!worksFor(::dirfd(proc), id + "/cwd", serverFolder, prefixName, prefix)) continue;
         // Checked again once held: the id may have been reused meanwhile.
         WineServer candidate;
         held = hold(candidate, std::atoi(id.c_str())) &&
                readSmall(candidate.procDir.get(), "comm").starts_with("wineserver") &&
-               worksFor(candidate.procDir.get(), "cwd", serverName, prefixPath, prefix);
+               worksFor(candidate.procDir.get(), "cwd", serverFolder, prefixName, prefix);
         if (held) server = std::move(candidate);
     }
     ::closedir(proc);
