@@ -73,7 +73,7 @@ public:
         if (given) {
             folder = given;
         } else {
-            ASSERT_TRUE(fs::exists(FK_BRIDGE_EXE)) << FK_BRIDGE_EXE << " is missing: build it with scripts/test-windows";
+            ASSERT_TRUE(fs::exists(FK_BRIDGE_EXE)) << FK_BRIDGE_EXE << " is missing: run scripts/test-windows";
             root = std::make_unique<TempFolder>("/var/tmp/fk-sandbox-XXXXXX");
             folder = root->path();
             fs::permissions(folder, fs::perms(0755));
@@ -147,8 +147,8 @@ public:
                                    quote(folder + "/root") +
                                    " env -i PATH=/usr/bin:/bin HOME=/tmp WINEPREFIX=/tmp/pfx WINEDEBUG=-all "
                                    "LD_PRELOAD=/nonexistent/fk-preload.so FK_SANDBOX_ONLY=1 wineserver -f -p";
-        const std::string start = std::string(::getuid() == 0 ? "unshare --mount" : "unshare --user --map-root-user --mount") +
-                                  " sh -c " + quote(mounts() + " && exec " + server);
+        const std::string start = (::getuid() == 0 ? "unshare --mount" : "unshare --user --map-root-user --mount") +
+                                  (" sh -c " + quote(mounts() + " && exec " + server));
         // The server stays: keep it off our pipes.
         if (std::system(("(" + start + ") </dev/null >/dev/null 2>&1 &").c_str()) != 0) return false;
         for (int i = 0; i < 100 && pid == 0; ++i) {

@@ -197,13 +197,13 @@ private:
 
 BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe, const wine::WineServer& server) {
     BridgeStart result;
-    // In a sandbox, every path is the sandbox's own.
-    std::string winePrefix = prefix, exe = bridgeExe;
-    PrefixCopy copy;
     if (server.sandboxed && !server.pidfd) {
         result.error = "the wineserver of this prefix runs in a process that cannot be named from here";
         return result;
     }
+    // In a sandbox, every path is the sandbox's own.
+    std::string winePrefix = prefix, exe = bridgeExe;
+    PrefixCopy copy;
     if (server.sandboxed) {
         winePrefix = wine::prefixSeenBy(server, prefix);
         if (winePrefix.empty()) {
@@ -211,9 +211,10 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
                            ", which runs in a sandbox, can see";
             return result;
         }
-        if (!wine::sameFileFor(server, bridgeExe) && (exe = copy.make(prefix, winePrefix, bridgeExe, server,
-                                                                      result.error)).empty())
-            return result;
+        if (!wine::sameFileFor(server, bridgeExe)) {
+            exe = copy.make(prefix, winePrefix, bridgeExe, server, result.error);
+            if (exe.empty()) return result;
+        }
     }
     const auto environment = wine::environmentFor(server, winePrefix);
     const char* chosen = std::getenv("FETTLEKIT_WINE");
