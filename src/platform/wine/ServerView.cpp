@@ -124,9 +124,15 @@ std::vector<std::string> wineProgramsFor(const WineServer& server, const std::st
     if (chosen.empty() && server.sandboxed && server.procDir) {
         // The same Wine as the server's: ours may be missing in there, or
         // speak another version of the server's protocol.
-        char exe[PATH_MAX];
+        char exe[PATH_MAX], root[PATH_MAX];
         ssize_t n = ::readlinkat(server.procDir.get(), "exe", exe, sizeof exe);
         std::string_view self(exe, n > 0 ? size_t(n) : 0);
+        // Both links read as paths in its mount namespace: make the program's
+        // one a path in its root.
+        ssize_t r = ::readlinkat(server.procDir.get(), "root", root, sizeof root);
+        std::string_view top(root, r > 1 ? size_t(r) : 0);
+        if (!top.empty() && self.starts_with(top) && self.substr(top.size()).starts_with('/'))
+            self.remove_prefix(top.size());
         if (auto slash = self.rfind('/'); slash != std::string_view::npos && slash > 0) {
             programs.push_back(std::string(self.substr(0, slash)) + "/wine");
             programs.push_back(std::string(self.substr(0, slash)) + "/wine64");
