@@ -1,6 +1,8 @@
 #include "WineBridge.h"
 
 #include "BridgeProtocol.h"
+#include "ServerChild.h"
+#include "ServerView.h"
 
 #include <cerrno>
 #include <chrono>
@@ -11,15 +13,9 @@
 #include <filesystem>
 #include <poll.h>
 #include <pthread.h>
-#include <sched.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <string_view>
-#include <vector>
-
-extern char** environ;
 
 namespace fk::bridge {
 
@@ -148,148 +144,106 @@ private:
     bool failed_ = false;
 };
 
-std::string whichOf(const std::vector<std::string>& programs) {
-    std::string list;
-    for (const auto& program : programs) list += (list.empty() ? "" : " or ") + program;
-    return list;
-}
-
-// The namespaces to enter to reach a sandboxed server: its user namespace
-// when it differs from ours (a sandbox made without root), then its mount
-// namespace. Closed on destruction.
-struct SandboxEntry {
-    int user = -1, mount = -1;
-    std::string error;
-    ~SandboxEntry() {
-        if (user >= 0) ::close(user);
-        if (mount >= 0) ::close(mount);
+// A copy of the bridge inside the prefix, for a sandbox that sees neither
+// where it is installed nor our /tmp, but must see the prefix. Removed when
+// dropped: a started bridge keeps running from its own open file.
+class PrefixCopy {
+public:
+    PrefixCopy() = default;
+    PrefixCopy(const PrefixCopy&) = delete;
+    PrefixCopy& operator=(const PrefixCopy&) = delete;
+    ~PrefixCopy() {
+        if (!path_.empty()) ::unlink(path_.c_str());
     }
-};
 
-void openSandbox(const wine::WineServer& server, SandboxEntry& entry) {
-    const std::string ns = "/proc/" + std::to_string(server.pid) + "/ns/";
-    struct stat ours {}, theirs {};
-    if (::stat("/proc/self/ns/user", &ours) == 0 && ::stat((ns + "user").c_str(), &theirs) == 0 &&
-        (ours.st_dev != theirs.st_dev || ours.st_ino != theirs.st_ino))
-        entry.user = ::open((ns + "user").c_str(), O_RDONLY | O_CLOEXEC);
-    entry.mount = ::open((ns + "mnt").c_str(), O_RDONLY | O_CLOEXEC);
-    if (entry.mount < 0)
-        entry.error = "cannot open the mount namespace of wineserver " + std::to_string(server.pid) + ": " +
-                      std::strerror(errno);
-}
+    // The copy's path as `server` sees it, with `seenPrefix` the prefix's;
+    // empty with `error` set when there is none.
+    std::string make(const std::string& prefix, const std::string& seenPrefix, const std::string& exe,
+                     const wine::WineServer& server, std::string& error) {
+        wine::Fd in(::open(exe.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat from {}, made {}, seen {};
+        if (!in || ::fstat(in.get(), &from) != 0 || !S_ISREG(from.st_mode)) {
+            error = "cannot read " + exe + ": " + (in ? "not a file" : std::strerror(errno));
+            return {};
+        }
+        std::string path = prefix + "/.fettlekit-bridge-XXXXXX.exe";
+        wine::Fd out(::mkostemps(path.data(), 4, O_CLOEXEC));
+        if (!out) {
+            error = "cannot copy the bridge into the prefix " + prefix + ": " + std::strerror(errno);
+            return {};
+        }
+        path_ = path;
+        char buf[65536];
+        ssize_t n;
+        while ((n = ::read(in.get(), buf, sizeof buf)) > 0)
+            if (!writeAll(out.get(), buf, std::size_t(n))) n = -1;
+        const std::string name = path.substr(path.rfind('/'));
+        if (n < 0 || ::fstat(out.get(), &made) != 0) {
+            error = "cannot copy the bridge into the prefix " + prefix + ": " + std::strerror(errno);
+        } else if (!wine::statFor(server, seenPrefix + name, seen) || seen.st_dev != made.st_dev ||
+                   seen.st_ino != made.st_ino) {
+            error = "the bridge copied into the prefix cannot be seen by wineserver " + std::to_string(server.pid);
+        } else {
+            return seenPrefix + name;
+        }
+        return {};
+    }
+
+private:
+    std::string path_;
+};
 
 }  // namespace
 
 BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe, const wine::WineServer& server) {
     BridgeStart result;
-    const char* wineEnv = std::getenv("FETTLEKIT_WINE");
-    const std::string wine = wineEnv && *wineEnv ? wineEnv : "wine";
-    // In a sandbox, the sandbox's own Wine: ours may be missing in there, or
-    // speak another version of the server's protocol.
-    std::vector<std::string> programs;
-    if (server.sandboxed && !(wineEnv && *wineEnv)) programs = wine::wineProgramsFor(server);
-    const std::string where = "wineserver " + std::to_string(server.pid) + ", which runs with a /tmp of its own";
-
-    std::string winePrefix = prefix;
-    SandboxEntry sandbox;
+    if (server.sandboxed && !server.pidfd) {
+        result.error = "the wineserver of this prefix runs in a process that cannot be named from here";
+        return result;
+    }
+    // In a sandbox, every path is the sandbox's own.
+    std::string winePrefix = prefix, exe = bridgeExe;
+    PrefixCopy copy;
     if (server.sandboxed) {
         winePrefix = wine::prefixSeenBy(server, prefix);
         if (winePrefix.empty()) {
-            result.error = "the prefix has no path that " + where + ", can see";
+            result.error = "the prefix has no path that wineserver " + std::to_string(server.pid) +
+                           ", which runs in a sandbox, can see";
             return result;
         }
         if (!wine::sameFileFor(server, bridgeExe)) {
-            result.error = bridgeExe + " cannot be seen by " + where;
-            return result;
-        }
-        openSandbox(server, sandbox);
-        if (!sandbox.error.empty()) {
-            result.error = sandbox.error;
-            return result;
+            exe = copy.make(prefix, winePrefix, bridgeExe, server, result.error);
+            if (exe.empty()) return result;
         }
     }
+    const auto environment = wine::environmentFor(server, winePrefix);
+    const char* chosen = std::getenv("FETTLEKIT_WINE");
+    const auto programs = wine::wineProgramsFor(server, chosen ? chosen : "", environment);
 
-    // To the bridge, from it, and the child's report of a failed start.
-    int pipes[3][2];
-    for (int i = 0; i < 3; ++i) {
+    // To the bridge and from it.
+    int pipes[2][2];
+    for (int i = 0; i < 2; ++i) {
         if (::pipe2(pipes[i], O_CLOEXEC) == 0) continue;
         result.error = std::string("cannot make a pipe: ") + std::strerror(errno);
-        for (int j = 0; j < i; ++j) {
-            ::close(pipes[j][0]);
-            ::close(pipes[j][1]);
+        if (i == 1) {
+            ::close(pipes[0][0]);
+            ::close(pipes[0][1]);
         }
         return result;
     }
-    int* toBridge = pipes[0];
-    int* fromBridge = pipes[1];
-    int* report = pipes[2];
-    // Everything the child needs is made before fork: after it, only
-    // async-signal-safe calls until exec.
-    // In a sandbox, Wine runs with the sandbox's environment, as its own
-    // programs do.
-    std::vector<std::string> environment = {"WINEPREFIX=" + winePrefix, "WINEDEBUG=-all"};
-    std::vector<std::string> inherited;
-    if (server.sandboxed) {
-        inherited = wine::environmentOf(server);
-    } else {
-        for (char** e = environ; *e; ++e) inherited.emplace_back(*e);
-    }
-    for (auto& entry : inherited) {
-        if (!entry.starts_with("WINEPREFIX=") && !entry.starts_with("WINEDEBUG="))
-            environment.push_back(std::move(entry));
-    }
-    std::vector<char*> envp;
-    for (auto& entry : environment) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string arg0 = wine, arg1 = bridgeExe;
-    char* argv[] = {arg0.data(), arg1.data(), nullptr};
-
-    pid_t pid = ::fork();
-    const int forkError = errno;
-    if (pid == 0) {
-        // What stops the child before exec goes back as one number: the
-        // step, then errno. Exec closes the pipe, which says it started.
-        auto stop = [&](int step) {
-            int why[2] = {step, errno};
-            ssize_t ignored = ::write(report[1], why, sizeof why);
-            (void)ignored;
-            ::_exit(127);
-        };
-        if (sandbox.user >= 0 && ::setns(sandbox.user, CLONE_NEWUSER) != 0) stop(1);
-        if (sandbox.mount >= 0 && ::setns(sandbox.mount, CLONE_NEWNS) != 0) stop(2);
-        ::dup2(toBridge[0], 0);
-        ::dup2(fromBridge[1], 1);
-        int quiet = ::open("/dev/null", O_WRONLY);
-        if (quiet >= 0) ::dup2(quiet, 2);
-        for (auto& program : programs) {
-            argv[0] = program.data();
-            ::execve(argv[0], argv, envp.data());
-        }
-        if (programs.empty()) ::execvpe(argv[0], argv, envp.data());
-        stop(3);
-    }
-    ::close(toBridge[0]);
-    ::close(fromBridge[1]);
-    ::close(report[1]);
-    int why[2] = {0, forkError};
-    ssize_t got = 0;
-    if (pid > 0)
-        while ((got = ::read(report[0], why, sizeof why)) < 0 && errno == EINTR) {}
-    ::close(report[0]);
-    if (pid < 0 || got == ssize_t(sizeof why)) {
-        std::string step = pid < 0 ? "cannot start Wine"
-                           : why[0] == 1 ? "cannot enter the user namespace of " + where
-                           : why[0] == 2 ? "cannot enter the mount namespace of " + where
-                                         : "cannot run " + (programs.empty() ? wine : whichOf(programs) + " in there");
-        result.error = step + ": " + std::strerror(why[1]);
-        if (pid > 0) ::waitpid(pid, nullptr, 0);
-        ::close(toBridge[1]);
-        ::close(fromBridge[0]);
+    wine::ChildStart child = wine::startChild(server, programs, {exe}, environment, pipes[0][0], pipes[1][1]);
+    ::close(pipes[0][0]);
+    ::close(pipes[1][1]);
+    if (child.pid < 0) {
+        result.error = child.error;
+        ::close(pipes[0][1]);
+        ::close(pipes[1][0]);
         return result;
     }
-    auto registry = std::make_unique<BridgeRegistry>(std::make_unique<WineTransport>(pid, toBridge[1], fromBridge[0]));
+    auto registry =
+        std::make_unique<BridgeRegistry>(std::make_unique<WineTransport>(child.pid, pipes[0][1], pipes[1][0]));
     if (!registry->hello()) {
-        result.error = "the bridge " + bridgeExe + " did not answer under " + wine;
+        result.error = "the bridge " + exe + " did not answer under Wine";
         return result;
     }
     result.registry = std::move(registry);
@@ -298,8 +252,8 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
 
 std::string findBridgeExe() {
     namespace fs = std::filesystem;
-    if (const char* env = std::getenv("FETTLEKIT_BRIDGE"); env && *env) return fs::exists(env) ? env : "";
-    std::error_code error;
+    std::error_code error;  // a folder we may not read hides the bridge, it does not end the program
+    if (const char* env = std::getenv("FETTLEKIT_BRIDGE"); env && *env) return fs::exists(env, error) ? env : "";
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};
     fs::path beside = self.parent_path() / "fettlekit-bridge.exe";

@@ -16,8 +16,10 @@ struct BridgeStart {
 
 // `prefix` is the Wine prefix (the folder of user.reg), `bridgeExe` the
 // path of fettlekit-bridge.exe. Wine is $FETTLEKIT_WINE, else `wine`. When
-// `server` is sandboxed, Wine runs in its mount namespace, as the sandbox's
-// own programs do: there it finds that server instead of starting another.
+// `server` is sandboxed, the bridge runs inside its sandbox as the
+// sandbox's own programs do (there it finds that server instead of
+// starting another), from a copy in the prefix when the sandbox cannot see
+// `bridgeExe`.
 BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe,
                             const wine::WineServer& server = {});
 

@@ -1,107 +1,163 @@
 #include "WineServer.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <glob.h>
+#include <sched.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <climits>
 #include <string_view>
-#include <vector>
 
 namespace fk::wine {
+
+Fd& Fd::operator=(Fd&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+Fd::~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+}
 
 namespace {
 
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-bool lockHeld(const std::string& lockPath) {
-    int fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct flock fl {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    bool held = ::fcntl(fd, F_GETLK, &fl) == 0 && fl.l_type != F_UNLCK;
-    ::close(fd);
-    return held;
+bool ours(int fd, mode_t type) {
+    struct stat st {};
+    return fd >= 0 && ::fstat(fd, &st) == 0 && (st.st_mode & S_IFMT) == type && st.st_uid == ::getuid();
 }
 
-// Up to 1 MB of a small file, or empty.
-std::string readSmall(int dirFd, const std::string& path) {
-    int fd = ::openat(dirFd, path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return {};
-    std::string text;
-    char buf[4096];
-    ssize_t n;
-    while (text.size() < (1 << 20) && (n = ::read(fd, buf, sizeof buf)) > 0) text.append(buf, size_t(n));
-    ::close(fd);
-    return text;
-}
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
-    return text;
+// The holder of the lock of the server folder `serverName` in `folder`: its
+// process id, 0 when we cannot name it, -1 when nobody holds it. Folders and
+// files that are not ours, not what Wine makes or links are passed over: a
+// FIFO or another user's lock would hang us or lie to us.
+int lockHolderIn(const std::string& folder, const std::string& serverName) {
+    struct stat seen {}, opened {};
+    if (::stat((folder + "/" + serverName).c_str(), &seen) != 0) return -1;  // the usual case, in one call
+    const int asPath = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    Fd top(::open(folder.c_str(), asPath));
+    if (!ours(top.get(), S_IFDIR)) return -1;
+    Fd server(::openat(top.get(), serverName.c_str(), asPath));
+    if (!ours(server.get(), S_IFDIR)) return -1;
+    if (::fstatat(server.get(), "lock", &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode)) return -1;
+    Fd lock(::openat(server.get(), "lock", O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    if (!ours(lock.get(), S_IFREG) || ::fstat(lock.get(), &opened) != 0 || !sameFile(seen, opened)) return -1;
+    struct flock query {};
+    query.l_type = F_WRLCK;
+    query.l_whence = SEEK_SET;
+    if (::fcntl(lock.get(), F_GETLK, &query) != 0 || query.l_type == F_UNLCK) return -1;
+    return query.l_pid > 0 ? query.l_pid : 0;
 }
 
 // A server in our own /tmp. Upstream Wine keeps its server folders in
-// /tmp/.wine-<uid>; Debian's makes /tmp/wine-XXXXXX and names it in the
-// prefix's "wineserver" file.
-bool servesFromOurTmp(const std::string& prefixDir, const std::string& serverName) {
-    std::vector<std::string> locks{"/tmp/.wine-" + std::to_string(::getuid()) + "/" + serverName + "/lock"};
-    std::string named = trimmed(readSmall(AT_FDCWD, prefixDir + "/wineserver"));
-    if (!named.empty() && named.find('/') == std::string::npos)
-        locks.push_back("/tmp/" + named + "/" + serverName + "/lock");
-    glob_t found{};
-    if (::glob(("/tmp/wine-*/" + serverName + "/lock").c_str(), 0, nullptr, &found) == 0)
-        for (size_t i = 0; i < found.gl_pathc; ++i) locks.emplace_back(found.gl_pathv[i]);
-    ::globfree(&found);
-    for (auto& lock : locks)
-        if (lockHeld(lock)) return true;
-    return false;
+// /tmp/.wine-<uid>; Debian's makes /tmp/wine-XXXXXX for each prefix.
+int lockHolder(const std::string& serverName) {
+    int holder = lockHolderIn("/tmp/.wine-" + std::to_string(::getuid()), serverName);
+    DIR* tmp = holder < 0 ? ::opendir("/tmp") : nullptr;
+    if (!tmp) return holder;
+    while (dirent* entry = ::readdir(tmp)) {
+        if (std::strncmp(entry->d_name, "wine-", 5) != 0) continue;
+        if ((holder = lockHolderIn(std::string("/tmp/") + entry->d_name, serverName)) >= 0) break;
+    }
+    ::closedir(tmp);
+    return holder;
+}
+
+// Up to 64 kB of a small regular file, or empty.
+std::string readSmall(int dirFd, const char* path) {
+    Fd fd(::openat(dirFd, path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    std::string text;
+    char buf[4096];
+    ssize_t n;
+    while (text.size() < (1 << 16) && (n = ::read(fd.get(), buf, sizeof buf)) > 0) text.append(buf, size_t(n));
+    return text;
+}
+
+// Whether the process whose current folder is the link `cwdLink` (in
+// `dirFd`) works in a folder ending in `serverFolder` ("/server-..."), or in
+// the prefix itself while it loads or saves the registry. A sandbox may
+// mount the prefix elsewhere, so the prefix is told by its folder's name,
+// then by device and inode.
+bool worksFor(int dirFd, const std::string& cwdLink, const std::string& serverFolder, const std::string& prefixName,
+              const struct stat& prefix) {
+    char link[PATH_MAX];
+    ssize_t n = ::readlinkat(dirFd, cwdLink.c_str(), link, sizeof link);
+    if (n <= 0) return false;
+    std::string_view cwd(link, size_t(n));
+    if (cwd.ends_with(serverFolder)) return true;
+    struct stat st {};
+    return cwd.ends_with(prefixName) && ::fstatat(dirFd, cwdLink.c_str(), &st, 0) == 0 && sameFile(st, prefix);
+}
+
+// Takes hold of process `pid`: a pidfd first, then its /proc folder, which
+// names the same process when the pidfd's process still lives afterwards.
+bool hold(WineServer& server, int pid) {
+    Fd pidfd(int(::syscall(SYS_pidfd_open, pid, 0)));
+    if (!pidfd) return false;
+    Fd dir(::open(("/proc/" + std::to_string(pid)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!ours(dir.get(), S_IFDIR) || ::syscall(SYS_pidfd_send_signal, pidfd.get(), 0, nullptr, 0) != 0) return false;
+    server.pid = pid;
+    server.pidfd = std::move(pidfd);
+    server.procDir = std::move(dir);
+    return true;
 }
 
 // A wineserver works in its server folder, so its current folder names the
-// prefix it serves in any /tmp; it works in the prefix itself while it loads
-// or saves the registry (for good when /tmp allows no programs). Only the
-// folder's link is read for most processes: one call each.
-int serverProcess(const std::string& serverName, const std::string& prefixDir, const struct stat& prefix) {
+// prefix it serves in any /tmp. Only the folder's link is read for most
+// processes: one call each.
+bool holdServerProcess(WineServer& server, const std::string& serverName, const std::string& prefixDir,
+                       const struct stat& prefix) {
     DIR* proc = ::opendir("/proc");
-    if (!proc) return 0;
-    const int procFd = ::dirfd(proc);
-    const std::string suffix = "/" + serverName;
+    if (!proc) return false;
     char resolved[PATH_MAX];
     const std::string prefixPath = ::realpath(prefixDir.c_str(), resolved) ? resolved : prefixDir;
-    const uid_t uid = ::getuid();
-    int found = 0;
-    char link[PATH_MAX];
-    while (dirent* entry = ::readdir(proc)) {
+    const std::string prefixName = "/" + prefixPath.substr(prefixPath.rfind('/') + 1), serverFolder = "/" + serverName;
+    bool held = false;
+    for (dirent* entry; !held && (entry = ::readdir(proc));) {
         if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
-        char cwdLink[64];
-        std::snprintf(cwdLink, sizeof cwdLink, "%s/cwd", entry->d_name);
-        ssize_t n = ::readlinkat(procFd, cwdLink, link, sizeof link);
-        if (n <= 0) continue;
-        std::string_view cwd(link, size_t(n));
-        struct stat st {};
-        if (cwd != prefixPath && !cwd.ends_with(suffix)) continue;
-        if (cwd == prefixPath && (::fstatat(procFd, cwdLink, &st, 0) != 0 || !sameFile(st, prefix))) continue;
-        const std::string pid = entry->d_name;
-        if (::fstatat(procFd, pid.c_str(), &st, 0) != 0 || st.st_uid != uid) continue;
-        if (readSmall(procFd, pid + "/comm").rfind("wineserver", 0) != 0) continue;
-        found = std::atoi(pid.c_str());
-        break;
+        const std::string id = entry->d_name;
+        if (!worksFor(::dirfd(proc), id + "/cwd", serverFolder, prefixName, prefix)) continue;
+        // Checked again once held: the id may have been reused meanwhile.
+        WineServer candidate;
+        held = hold(candidate, std::atoi(id.c_str())) &&
+               readSmall(candidate.procDir.get(), "comm").starts_with("wineserver") &&
+               worksFor(candidate.procDir.get(), "cwd", serverFolder, prefixName, prefix);
+        if (held) server = std::move(candidate);
     }
     ::closedir(proc);
-    return found;
+    return held;
 }
 
-bool statIn(const WineServer& server, const std::string& path, struct stat& st) {
-    std::string seen = server.sandboxed ? "/proc/" + std::to_string(server.pid) + "/root" + path : path;
-    return ::stat(seen.c_str(), &st) == 0;
+constexpr struct {
+    const char* name;
+    int flag;
+} Namespaces[] = {{"user", CLONE_NEWUSER}, {"mnt", CLONE_NEWNS},   {"pid", CLONE_NEWPID},
+                  {"net", CLONE_NEWNET},   {"ipc", CLONE_NEWIPC},  {"uts", CLONE_NEWUTS},
+                  {"cgroup", CLONE_NEWCGROUP}, {"time", CLONE_NEWTIME}};
+
+// Which of the held server's namespaces and root differ from ours.
+void compareWithOurs(WineServer& server) {
+    struct stat mine {}, theirs {};
+    for (const auto& ns : Namespaces) {
+        const std::string path = std::string("ns/") + ns.name;
+        if (::stat(("/proc/self/" + path).c_str(), &mine) != 0) continue;  // a kind this kernel lacks
+        if (::fstatat(server.procDir.get(), path.c_str(), &theirs, 0) != 0 || !sameFile(mine, theirs))
+            server.namespaces |= ns.flag;
+    }
+    const bool sameRoot =
+        ::stat("/", &mine) == 0 && ::fstatat(server.procDir.get(), "root", &theirs, 0) == 0 && sameFile(mine, theirs);
+    server.sandboxed = server.namespaces != 0 || !sameRoot;
 }
 
 }  // namespace
@@ -113,83 +169,25 @@ WineServer findWineServer(const std::string& prefixDir) {
     char name[64];
     std::snprintf(name, sizeof name, "server-%llx-%llx", static_cast<unsigned long long>(prefix.st_dev),
                   static_cast<unsigned long long>(prefix.st_ino));
-    if (servesFromOurTmp(prefixDir, name)) {
+    const int holder = lockHolder(name);
+    if (holder >= 0) {
         server.running = true;
+        // The lock says who serves; it is believed only while that process
+        // still holds it once held by us.
+        if (holder > 0 && hold(server, holder) && lockHolder(name) == holder) {
+            compareWithOurs(server);
+        } else {
+            // Served from a process we cannot name: nothing can be run for it.
+            server = WineServer{};
+            server.running = server.sandboxed = true;
+        }
         return server;
     }
-    server.pid = serverProcess(name, prefixDir, prefix);
-    if (server.pid == 0) return server;
-    server.running = true;
-    struct stat ours {};
-    struct stat theirs {};
-    const std::string ns = "/proc/" + std::to_string(server.pid) + "/ns/mnt";
-    server.sandboxed =
-        ::stat("/proc/self/ns/mnt", &ours) != 0 || ::stat(ns.c_str(), &theirs) != 0 || !sameFile(ours, theirs);
+    if (holdServerProcess(server, name, prefixDir, prefix)) {
+        server.running = true;
+        compareWithOurs(server);
+    }
     return server;
-}
-
-std::vector<std::string> environmentOf(const WineServer& server) {
-    std::vector<std::string> entries;
-    const std::string environment = readSmall(AT_FDCWD, "/proc/" + std::to_string(server.pid) + "/environ");
-    for (size_t at = 0; at < environment.size();) {
-        size_t end = std::min(environment.find('\0', at), environment.size());
-        if (end > at) entries.push_back(environment.substr(at, end - at));
-        at = end + 1;
-    }
-    return entries;
-}
-
-namespace {
-
-std::string variable(const std::vector<std::string>& environment, std::string_view name) {
-    for (const auto& entry : environment)
-        if (entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=')
-            return entry.substr(name.size() + 1);
-    return {};
-}
-
-}  // namespace
-
-std::string prefixSeenBy(const WineServer& server, const std::string& prefixDir) {
-    if (!server.sandboxed) return prefixDir;
-    struct stat prefix {};
-    if (::stat(prefixDir.c_str(), &prefix) != 0) return {};
-    const auto environment = environmentOf(server);
-    std::string winePrefix = variable(environment, "WINEPREFIX");
-    if (winePrefix.empty()) {
-        std::string home = variable(environment, "HOME");
-        if (!home.empty()) winePrefix = home + "/.wine";
-    }
-    for (const std::string& candidate : {winePrefix, prefixDir}) {
-        struct stat seen {};
-        if (!candidate.empty() && candidate[0] == '/' && statIn(server, candidate, seen) && sameFile(seen, prefix))
-            return candidate;
-    }
-    return {};
-}
-
-std::vector<std::string> wineProgramsFor(const WineServer& server) {
-    std::vector<std::string> programs;
-    char exe[PATH_MAX];
-    ssize_t n = ::readlink(("/proc/" + std::to_string(server.pid) + "/exe").c_str(), exe, sizeof exe);
-    std::string_view self(exe, n > 0 ? size_t(n) : 0);
-    if (auto slash = self.rfind('/'); slash != std::string_view::npos) {
-        programs.push_back(std::string(self.substr(0, slash)) + "/wine");
-        programs.push_back(std::string(self.substr(0, slash)) + "/wine64");
-    }
-    const std::string path = variable(environmentOf(server), "PATH");
-    for (size_t at = 0; at <= path.size();) {
-        size_t end = std::min(path.find(':', at), path.size());
-        if (end > at && path[at] == '/') programs.push_back(path.substr(at, end - at) + "/wine");
-        at = end + 1;
-    }
-    return programs;
-}
-
-bool sameFileFor(const WineServer& server, const std::string& path) {
-    struct stat ours {};
-    struct stat theirs {};
-    return ::stat(path.c_str(), &ours) == 0 && statIn(server, path, theirs) && sameFile(ours, theirs);
 }
 
 }  // namespace fk::wine
