@@ -71,6 +71,9 @@ QString prefixOf(const QString& hiveFile) { return QFileInfo(hiveFile).absoluteP
 
 #ifndef _WIN32
 dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
+    if (!QFileInfo::exists(chosen))
+        return {QStringLiteral("Fettlekit looked for %1, but there is no such folder.")
+                    .arg(QDir::toNativeSeparators(chosen))};
     const QString file = hiveFileOf(chosen);
     const QString shown = QDir::toNativeSeparators(file);
     if (!QFileInfo::exists(file)) {

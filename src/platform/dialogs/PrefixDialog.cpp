@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -96,10 +97,14 @@ public:
         connect(file, &QPushButton::clicked, this, [this] { offer(browse(this, false)); });
         layout->addWidget(buttons);
         // Never narrower than the longest place, as the layout wants it;
-        // roomy for a list, within the screen.
+        // a list roomy and its rows whole, within the screen.
         adjustSize();
         const QFontMetrics metrics = fontMetrics();
-        const QSize roomy(metrics.averageCharWidth() * 64, request.prefixes.isEmpty() ? 0 : metrics.height() * 18);
+        const int listWidth = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + layout->contentsMargins().left() +
+                              layout->contentsMargins().right();
+        const QSize roomy(std::max(metrics.averageCharWidth() * 64, request.prefixes.isEmpty() ? 0 : listWidth),
+                          request.prefixes.isEmpty() ? 0 : metrics.height() * 18);
         resize(size().expandedTo(roomy).boundedTo(screen()->availableSize()));
     }
 
