@@ -16,12 +16,13 @@ namespace {
 const std::string Brisko = hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\alice");
 
 TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItLooked) {
-    AppHive a(Brisko), b(Brisko), c(Brisko), elsewhere(Brisko);
+    AppHive first(Brisko), second(Brisko), third(Brisko), elsewhere(Brisko);
     const auto folder = [](const AppHive& hive) { return QString::fromStdString(hive.folder()); };
     const FoundPrefixes none{{}, {"~/.wine", "~/Games/*"}};
     const FoundPrefixes one{{"/p/a"}, {"~/.wine"}};
-    const FoundPrefixes several{withFirst({folder(a), folder(b), folder(c)}, folder(b) + "/"), {"~/.wine"}};
-    ASSERT_EQ(several.prefixes, QStringList({folder(b), folder(a), folder(c)}));
+    const FoundPrefixes several{withFirst({folder(first), folder(second), folder(third)}, folder(second) + "/"),
+                                {"~/.wine"}};
+    ASSERT_EQ(several.prefixes, QStringList({folder(second), folder(first), folder(third)}));
     const QString browsed = QString::fromStdString(elsewhere.path());
     const struct {
         const char* what;
@@ -31,7 +32,7 @@ TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItL
         bool asked;
     } cases[] = {
         {"one", one, std::nullopt, QString("/p/a"), false},
-        {"several", several, folder(c), folder(c), true},
+        {"several", several, folder(third), folder(third), true},
         {"several, cancelled", several, std::nullopt, std::nullopt, true},
         {"none, browsed", none, browsed, browsed, true},
     };
@@ -47,33 +48,6 @@ TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItL
         EXPECT_EQ(shown.prefixes, c.found.prefixes) << c.what;
         EXPECT_EQ(shown.preselected, c.found.prefixes.isEmpty() ? -1 : 0) << c.what;
         EXPECT_EQ(shown.looked, c.found.prefixes.isEmpty() ? c.found.looked : QStringList()) << c.what;
-    }
-}
-
-// What the chooser says of a place that will not do: what it looked for
-// and what it found; only a hive without the add-on's key may be opened anyway.
-TEST(PrefixAtStart, APlaceThatWillNotDoSaysWhyAndOnlyAKeylessOneMayBeOpenedAnyway) {
-    AppHive good(Brisko), keyless(hiveKey("Software\\Wine")), damaged(Brisko);
-    damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
-    QTemporaryDir noFile, folderAsFile;
-    QDir().mkpath(folderAsFile.filePath("user.reg"));
-    const struct {
-        QString place;
-        const char* says;  // empty: the place will do
-        bool anyway;
-    } cases[] = {
-        {QString::fromStdString(good.folder()), "", false},
-        {QString::fromStdString(good.path()), "", false},
-        {noFile.path(), "there is none: this is not a Wine prefix", false},
-        {folderAsFile.path(), "cannot read", false},
-        {QString::fromStdString(damaged.folder()), "user.reg: line 6", false},
-        {QString::fromStdString(keyless.folder()), "Brisko! 3 has not run in this prefix yet", true},
-    };
-    for (const auto& c : cases) {
-        const auto verdict = checkPlace(c.place);
-        EXPECT_TRUE(verdict.problem.contains(c.says)) << verdict.problem.toStdString();
-        EXPECT_EQ(verdict.problem.isEmpty(), !*c.says) << c.says;
-        EXPECT_EQ(verdict.canOpenAnyway, c.anyway) << c.says;
     }
 }
 
@@ -104,19 +78,30 @@ protected:
     Session session;
 };
 
-// A place without the key, or no store at all, keeps the chooser open with
-// the reason and the window as it was; a cancelled choice does nothing; a
-// sound store takes the window over, is named in its title and is
-// remembered; a keyless one opened anyway gets the key.
+// A place that will not do keeps the chooser open with what was looked for
+// and why, and the window as it was; only a hive that lacks just the key may
+// be opened anyway. A cancelled choice does nothing; a sound store takes the
+// window over, is named in its title and is remembered; a keyless one opened
+// anyway gets the key.
 TEST_F(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
-    AppHive first(Brisko), keyless(hiveKey("Software\\Wine"));
+    AppHive first(Brisko), keyless(hiveKey("Software\\Wine")), damaged(Brisko);
     AppHive second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
+    damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
+    QTemporaryDir folderAsFile;
+    QDir().mkpath(folderAsFile.filePath("user.reg"));
     ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
     EXPECT_EQ(session.window()->windowTitle(), "Fettlekit \u2013 " + QString::fromStdString(first.folder()));
     MainWindow* before = session.window();
-    for (const QString& chosen : {QString::fromStdString(keyless.folder()), QString("/no/such/prefix")})
-        openPrefixFromMenu(chosen);
-    EXPECT_EQ(chooser.refusals().size(), 2);
+    using Choice = dialogs::PrefixDialog::Choice;
+    const std::pair<Choice, const char*> refused[] = {
+        {Choice(QString::fromStdString(keyless.folder())), "Brisko! 3 has not run in this prefix yet"},
+        {Choice("/no/such/prefix", true), "there is no such folder"},
+        {Choice(folderAsFile.path(), true), "cannot read"},
+        {Choice(QString::fromStdString(damaged.folder()), true), "user.reg: line 6"},
+    };
+    for (const auto& [choice, says] : refused) openPrefixFromMenu(choice);
+    ASSERT_EQ(chooser.refusals().size(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(chooser.refusals()[i].contains(refused[i].second)) << refused[i].second;
     openPrefixFromMenu(std::nullopt);
     EXPECT_EQ(session.window(), before);
     EXPECT_TRUE(before->isVisible());

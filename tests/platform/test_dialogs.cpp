@@ -96,7 +96,9 @@ std::optional<PrefixDialog::Choice> chooseWith(const PrefixDialog::Request& requ
 }
 
 TEST(RealPrefixChooser, OpensOnThePreselectedPrefixAndGivesTheRowPicked) {
-    const PrefixDialog::Request request{{"/p/a", "/p/b", "/p/c"}, {}, 1};
+    PrefixDialog::Request request;
+    request.prefixes = {"/p/a", "/p/b", "/p/c"};
+    request.preselected = 1;
     EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.accept(); }), QString("/p/b"));
     EXPECT_EQ(chooseWith(request, [](QDialog& dialog) {
                   dialog.findChild<QListWidget*>("prefixList")->setCurrentRow(2);
@@ -110,11 +112,14 @@ TEST(RealPrefixChooser, OpensOnThePreselectedPrefixAndGivesTheRowPicked) {
 // chooser open with the reason; one that lacks only the key may be opened anyway.
 TEST(RealPrefixChooser, APlaceThatWillNotDoKeepsItOpenWithTheReason) {
     QTemporaryDir dir;
-    const auto check = [](const QString& place) { return PrefixDialog::Verdict{"nothing in " + place, true}; };
     QDir::Filters offered;
     QString note, problem;
     bool listShown = true, open = false;
-    const auto chosen = chooseWith({{}, {}, -1, "Fettlekit looked in:", {"~/.wine"}, check}, [&](QDialog& dialog) {
+    PrefixDialog::Request request;
+    request.note = "Fettlekit looked in:";
+    request.looked = {"~/.wine"};
+    request.check = [](const QString& place) { return PrefixDialog::Verdict{"nothing in " + place, true}; };
+    const auto chosen = chooseWith(request, [&](QDialog& dialog) {
         note = dialog.findChild<QLabel*>("prefixNote")->text() + "|" + dialog.findChild<QLabel*>("lookedIn")->text();
         listShown = dialog.findChild<QListWidget*>("prefixList")->isVisibleTo(&dialog);
         whenOpen<QFileDialog>([&](QFileDialog& files) {
