@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     window.setFont(fk::formFont());
     window.setFixedSize(fk::twipsSize(7815, 5040));
     window.setWindowTitle(QStringLiteral("Bare window"));
-    fk::QuitAfterFirstPaint quitter(window);
+    fk::quitAfterFirstPaint(window);
     window.show();
     return app.exec();
 }

@@ -15,5 +15,22 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${FK_APP_ID}.desktop DESTINATION ${CMAK
 install(FILES ${PROJECT_SOURCE_DIR}/data/${FK_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/src/app/resources/fettlekit.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${FK_APP_ID}.svg)
-install(FILES ${PROJECT_SOURCE_DIR}/data/fettlekit.1 ${PROJECT_SOURCE_DIR}/data/fettlekit-reg.1
+
+# Manual pages and the changelog go gzipped as Debian has them, without a
+# time stamp, so that the same sources give the same package.
+find_program(FK_GZIP gzip REQUIRED)
+set(FK_GZIPPED_DIR ${CMAKE_BINARY_DIR}/gzipped)
+set(FK_GZIPPED)
+foreach(file fettlekit.1 fettlekit-reg.1 changelog)
+  add_custom_command(OUTPUT ${FK_GZIPPED_DIR}/${file}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${FK_GZIPPED_DIR}
+    COMMAND sh -c "\"$0\" -9nc \"$1\" > \"$2\"" ${FK_GZIP} ${PROJECT_SOURCE_DIR}/data/${file} ${FK_GZIPPED_DIR}/${file}.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/${file} VERBATIM)
+  list(APPEND FK_GZIPPED ${FK_GZIPPED_DIR}/${file}.gz)
+endforeach()
+add_custom_target(fk_gzipped ALL DEPENDS ${FK_GZIPPED})
+install(FILES ${FK_GZIPPED_DIR}/fettlekit.1.gz ${FK_GZIPPED_DIR}/fettlekit-reg.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# A package built by its own makers is native: its changelog is changelog.gz.
+install(FILES ${FK_GZIPPED_DIR}/changelog.gz ${PROJECT_SOURCE_DIR}/data/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/fettlekit)

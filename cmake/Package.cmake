@@ -4,10 +4,14 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fettlekit)
 set(CPACK_PACKAGE_VENDOR "The Fettlekit developers")
-set(CPACK_PACKAGE_CONTACT "The Fettlekit developers <fettlekit@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Fettlekit developers <developers@fettlekit.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the hidden settings of Brisko! under Wine")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Fettlekit edits the hidden and advanced settings of Brisko!, the messenger add-on, in the Wine prefix it runs in. While Wine runs, it edits Wine's live registry through a small Windows helper.")
+# Lines of at most 80 characters, as Debian's description field wants them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Fettlekit edits the hidden and advanced settings of Brisko!, the messenger"
+  "add-on, in the Wine prefix it runs in. It finds the prefixes of the common"
+  "Wine front-ends. While Wine runs, it edits Wine's live registry through a"
+  "small Windows helper.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -12,25 +12,33 @@ namespace fk {
 
 namespace {
 
-// Every node has an icon, blank when unchanged, so the names stay aligned.
-QIcon markIcon(bool changed, const QColor& colour) {
+QPixmap dot(const QColor& colour) {
     QPixmap picture(8, 8);
     picture.fill(Qt::transparent);
-    if (changed) {
+    if (colour.isValid()) {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawEllipse(QRectF(1, 1, 6, 6));
     }
-    return QIcon(picture);
+    return picture;
+}
+
+// Every node has an icon, blank when unchanged, so the names stay aligned.
+// On the selected row the dot takes the selected text's colour, as the
+// highlight's own would vanish in it.
+QIcon markIcon(const QPalette& palette) {
+    QIcon icon(dot(palette.color(QPalette::Highlight)));
+    icon.addPixmap(dot(palette.color(QPalette::HighlightedText)), QIcon::Selected);
+    return icon;
 }
 
 }  // namespace
 
 void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key) {
-    const QIcon marked = markIcon(true, tree.palette().color(QPalette::Highlight));
-    const QIcon blank = markIcon(false, {});
+    const QIcon marked = markIcon(tree.palette());
+    const QIcon blank(dot(QColor()));
     tree.setIconSize(QSize(8, 8));
     for (int i = 0; i < tree.topLevelItemCount(); ++i) {
         QTreeWidgetItem* node = tree.topLevelItem(i);

@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 
-#include "DemoPrefix.h"
 #include "PrefixChoice.h"
 
 #include <QCommandLineParser>
@@ -17,8 +16,8 @@ void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPr
 bool parseOptions(QCoreApplication& app, Options& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko! in a Wine prefix."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption prefix(QStringLiteral("prefix"), QStringLiteral("Edit the Wine prefix in DIR."),
                                     QStringLiteral("DIR"));
     const QCommandLineOption list(QStringLiteral("list-prefixes"),
@@ -36,7 +35,13 @@ bool parseOptions(QCoreApplication& app, Options& options) {
                                      QStringLiteral("Quit once the main window has been painted."));
     quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({prefix, list, registry, demo, screenshots, quitWhenShown});
-    parser.process(app);
+    // Not process(): a wrong command line exits with 2, as documented.
+    if (!parser.parse(app.arguments())) {
+        complain(parser.errorText() + QStringLiteral(" See fettlekit --help."));
+        return false;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
 
     if (int(parser.isSet(registry)) + int(parser.isSet(demo)) + int(parser.isSet(prefix)) > 1) {
         complain(QStringLiteral("--registry, --prefix and --demo cannot be used together."));
@@ -48,16 +53,15 @@ bool parseOptions(QCoreApplication& app, Options& options) {
     if (parser.isSet(registry)) {
         options.hivePath = parser.value(registry);
     } else if (parser.isSet(prefix)) {
-        options.hivePath = QDir(parser.value(prefix)).filePath(QStringLiteral("user.reg"));
-        options.rememberPrefix = true;
-    } else if (parser.isSet(demo)) {
-        QString error;
-        options.hivePath = prepareDemoPrefix(demoPrefixSource(), userStateDir(), &error);
-        if (options.hivePath.isEmpty()) {
-            complain(error);
+        const auto verdict = checkPlace(parser.value(prefix));
+        if (!verdict.problem.isEmpty()) {
+            complain(verdict.problem);
             return false;
         }
+        options.hivePath = QDir(parser.value(prefix)).filePath(QStringLiteral("user.reg"));
+        options.rememberPrefix = true;
     }
+    options.demo = parser.isSet(demo);
     return true;
 }
 

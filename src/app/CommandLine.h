@@ -8,15 +8,17 @@ class QCoreApplication;
 namespace fk {
 
 struct Options {
-    QString hivePath;            // --registry, --prefix or --demo; empty: find the prefix
+    QString hivePath;            // --registry or --prefix; empty: find the prefix
     bool rememberPrefix = false;  // --prefix: the user named a prefix to use again
+    bool demo = false;
     bool listPrefixes = false;
     QString screenshotDir;
     bool quitWhenShown = false;
 };
 
 // Parses the application's arguments; --help and --version end the program
-// here. False after a message on standard error.
+// here. False after a message on standard error: an unknown option, or a
+// --prefix that will not do and why.
 bool parseOptions(QCoreApplication& app, Options& options);
 
 // Whether the arguments ask for something that needs no window.

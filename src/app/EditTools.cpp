@@ -27,7 +27,7 @@ EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::D
       accountTree_(accountTree),
       allUsersTree_(allUsersTree),
       history_(new UndoHistory(registry, dialogs.messages, &window)),
-      filter_(new SettingsFilter({accountTree, allUsersTree}, [&window] { return window.Pref_Actual(); })) {
+      filter_(new SettingsFilter({accountTree, allUsersTree})) {
     undo_ = addAction("actionUndo", tr("&Undo"), QKeySequence::Undo);
     redo_ = addAction("actionRedo", tr("&Redo"), QKeySequence::Redo);
     window.menu().edit()->addSeparator();

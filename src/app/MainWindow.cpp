@@ -13,6 +13,7 @@
 #include "PanelFactory.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
+#include "SettingsFilter.h"
 #include "SettingsTransferActions.h"
 #include "SettingsTree.h"
 #include "SortedList.h"
@@ -24,6 +25,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -264,6 +266,7 @@ void MainWindow::chooseAccount(const QString& text) {
     if (!selected) showNotice();
     PrepareEditor(prefActual_);
     tools_->accountChosen();
+    orderTabStops();
 }
 
 bool MainWindow::openPreferencesKey(const QString& account) {
@@ -309,6 +312,18 @@ void MainWindow::ShowSetting(QTreeWidgetItem* node) {
     label1_->setText(fromAnsi(entry.Description));
     PrepareEditor(prefActual_);
     if (QWidget* shown = panelOfEntry(prefActual_)) shown->show();
+    orderTabStops();
+}
+
+// Tab reads the window as the eye does: the account, the find box and the
+// list down the left, then the editor on show with its buttons last.
+void MainWindow::orderTabStops() {
+    std::vector<QWidget*> chain{combo1_, tools_->filter().box(), tree1_, tree2_};
+    if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(prefActual_))) {
+        const std::vector<QWidget*> stops = editor->tabStops();
+        chain.insert(chain.end(), stops.begin(), stops.end());
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::PrepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }

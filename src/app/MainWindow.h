@@ -95,6 +95,7 @@ private:
     bool openPreferencesKey(const QString& account);
     void showNotice();
     QWidget* panelOfEntry(int index);
+    void orderTabStops();
     void releaseKeys();
     void fatal(const QString& text);
 

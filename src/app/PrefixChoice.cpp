@@ -1,10 +1,14 @@
 #include "PrefixChoice.h"
 
 #ifndef _WIN32
+#include "HiveRegistry.h"
 #include "PrefixFinder.h"
+#include "SettingsTransfer.h"
+#include "WineServer.h"
 #endif
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -22,6 +26,14 @@ std::unique_ptr<QSettings> settingsFile(const QString& iniFile) {
 }
 
 QString samePath(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+
+// Home as ~, as the user would write it.
+QString shownPath(const QString& path) {
+    const QString home = QDir::homePath();
+    QString shown = QDir::cleanPath(path);
+    if (shown == home || shown.startsWith(home + QLatin1Char('/'))) shown.replace(0, home.size(), QStringLiteral("~"));
+    return QDir::toNativeSeparators(shown);
+}
 
 }  // namespace
 
@@ -57,23 +69,76 @@ QString hiveFileOf(const QString& chosen) {
 
 QString prefixOf(const QString& hiveFile) { return QFileInfo(hiveFile).absolutePath(); }
 
+#ifndef _WIN32
+dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
+    if (!QFileInfo::exists(chosen))
+        return {QStringLiteral("Fettlekit looked for %1, but there is no such folder.")
+                    .arg(QDir::toNativeSeparators(chosen))};
+    const QString file = hiveFileOf(chosen);
+    const QString shown = QDir::toNativeSeparators(file);
+    if (!QFileInfo::exists(file)) {
+        // Wine's server holds the registry of a prefix it serves, and
+        // writes user.reg only when it stops.
+        if (QFileInfo(chosen).isDir() && wine::findWineServer(chosen.toStdString()).running) return {};
+        return {QStringLiteral("Fettlekit looked for the registry file %1, but there is none: this is not a Wine "
+                               "prefix. A prefix is the folder that holds user.reg, beside drive_c.")
+                    .arg(shown)};
+    }
+    QFile readable(file);
+    if (!QFileInfo(file).isFile() || !readable.open(QIODevice::ReadOnly))
+        return {QStringLiteral("Fettlekit cannot read the registry file %1 (%2).")
+                    .arg(shown, QFileInfo(file).isFile() ? readable.errorString() : QStringLiteral("not a file"))};
+    readable.close();
+    reg::HiveOpenResult hive = reg::openHiveRegistry(file.toStdString());
+    if (!hive.registry)
+        return {QStringLiteral("The registry file is damaged: %1. Fettlekit leaves it as it is.")
+                    .arg(QString::fromStdString(hive.error))};
+    reg::Key key = 0;
+    if (hive.registry->RegOpenKeyExA(reg::CurrentUser, StoreRootPath, 0, reg::KeyRead, &key) == reg::Success) {
+        hive.registry->RegCloseKey(key);
+        return {};
+    }
+    return {QStringLiteral("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "
+                           "there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create "
+                           "the key.")
+                .arg(shown, QString::fromLatin1(StoreRootPath)),
+            true};
+}
+
+QString prefixTitle(const QString& prefixDir) {
+    const wine::PrefixLabel label = wine::labelPrefix(prefixDir.toStdString(), wine::rootsFromEnvironment());
+    if (label.name.empty()) return shownPath(prefixDir);
+    return QString::fromStdString(label.frontEnd + ": " + label.name);
+}
+#else
+dialogs::PrefixDialog::Verdict checkPlace(const QString&) { return {}; }
+QString prefixTitle(const QString& prefixDir) { return shownPath(prefixDir); }
+#endif
+
 dialogs::PrefixDialog::Request chooserRequest(const FoundPrefixes& found, const QString& preselect) {
     dialogs::PrefixDialog::Request request;
     request.prefixes = found.prefixes;
+    request.check = checkPlace;
     if (found.prefixes.isEmpty()) {
-        request.note = QStringLiteral("No Wine prefix with Brisko! 3 was found. Fettlekit looked in:\n%1\n\n"
-                                      "Browse to the prefix folder, or to its user.reg.")
-                           .arg(found.looked.join(QLatin1Char('\n')));
+        request.note = QStringLiteral("No Wine prefix with Brisko! 3 was found. Fettlekit looked in:");
+        request.looked = found.looked;
         return request;
     }
     request.preselected = 0;
-    for (int i = 0; i < found.prefixes.size(); ++i)
-        if (samePath(found.prefixes[i]) == samePath(preselect)) request.preselected = i;
+    for (int i = 0; i < found.prefixes.size(); ++i) {
+        const QString& prefix = found.prefixes[i];
+        const QString title = prefixTitle(prefix);
+        const QString where = shownPath(prefix);
+        request.labels << (title == where ? QStringLiteral("Wine: %1").arg(where)
+                                          : QStringLiteral("%1 \u2014 %2").arg(title, where));
+        if (samePath(prefix) == samePath(preselect)) request.preselected = i;
+    }
     return request;
 }
 
-std::optional<QString> choosePrefixAtStart(const FoundPrefixes& found, dialogs::PrefixDialog& chooser) {
-    if (found.prefixes.size() == 1) return found.prefixes.front();
+std::optional<dialogs::PrefixDialog::Choice> choosePrefixAtStart(const FoundPrefixes& found,
+                                                                 dialogs::PrefixDialog& chooser) {
+    if (found.prefixes.size() == 1) return dialogs::PrefixDialog::Choice(found.prefixes.front());
     return chooser.choose(nullptr, chooserRequest(found, found.prefixes.value(0)));
 }
 

@@ -38,12 +38,20 @@ QStringList withFirst(QStringList prefixes, const QString& first);
 QString hiveFileOf(const QString& chosen);
 QString prefixOf(const QString& hiveFile);
 
-// What the chooser shows: the prefixes with `preselect` selected, or, when
-// there are none, where Fettlekit looked.
+// Why a picked folder or file will not do as the add-on's prefix, in the
+// chooser's words: what was looked for and what was found instead.
+dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen);
+
+// How the user knows a prefix: "Bottles: Gaming", else its folder.
+QString prefixTitle(const QString& prefixDir);
+
+// What the chooser shows: the prefixes, each with its front-end, with
+// `preselect` selected, or, when there are none, where Fettlekit looked.
 dialogs::PrefixDialog::Request chooserRequest(const FoundPrefixes& found, const QString& preselect);
 
 // At start-up: the one prefix found, else the user's pick; nothing when
 // the user cancels.
-std::optional<QString> choosePrefixAtStart(const FoundPrefixes& found, dialogs::PrefixDialog& chooser);
+std::optional<dialogs::PrefixDialog::Choice> choosePrefixAtStart(const FoundPrefixes& found,
+                                                                 dialogs::PrefixDialog& chooser);
 
 }  // namespace fk

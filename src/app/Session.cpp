@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "MainMenu.h"
 #include "PrefixDialog.h"
+#include "SettingsTransfer.h"
 #include "StartUp.h"
 #include "Version.h"
 
@@ -19,9 +20,16 @@ Session::Session(dialogs::Dialogs& dialogs, dialogs::PrefixDialog& chooser, Last
 
 Session::~Session() = default;
 
-bool Session::open(const QString& hiveFile, bool remember) {
+bool Session::open(const QString& hiveFile, bool remember, bool createStoreKey) {
     reg::RegistryChoice opened = openHive(hiveFile, dialogs_);
     if (!opened.registry) return false;
+    if (createStoreKey) {
+        reg::Key key = 0;
+        std::uint32_t disposition = 0;
+        if (opened.registry->RegCreateKeyExA(reg::CurrentUser, StoreRootPath, 0, "", 0, reg::KeyAllAccess,
+                                             &reg::CreateKeySecurity, &key, &disposition) == reg::Success)
+            opened.registry->RegCloseKey(key);
+    }
     Opened next;
     next.hiveFile = hiveFile;
     // A store that fails while the user moves to it ends nothing: the old
@@ -30,6 +38,7 @@ bool Session::open(const QString& hiveFile, bool remember) {
         if (!switching_) exit_(status);
     });
     next.registry = std::move(opened.registry);
+    next.window->setWindowTitle(QStringLiteral("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
     addActions(*next.window);
     dialogs_.files.setPathMapping(fileNamesForAddOn(hiveFile));
     if (!showMainWindow(*next.window, opened, dialogs_)) {
@@ -52,7 +61,7 @@ void Session::openAnotherPrefix() {
     const auto chosen = chooser_.choose(window(), chooserRequest(found, prefixOf(current_.hiveFile)));
     if (!chosen) return;
     switching_ = true;
-    open(hiveFileOf(*chosen), true);
+    open(hiveFileOf(chosen->place), true, chosen->anyway);
     switching_ = false;
 }
 

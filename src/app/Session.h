@@ -26,8 +26,9 @@ public:
 
     // Opens the store of `hiveFile` and shows a window over it. False when
     // the store cannot be used; the user has been told. `remember`: the
-    // prefix becomes the one preselected next time.
-    bool open(const QString& hiveFile, bool remember);
+    // prefix becomes the one preselected next time. `createStoreKey`: the
+    // user opens a hive without the add-on's key, which is made first.
+    bool open(const QString& hiveFile, bool remember, bool createStoreKey = false);
 
     MainWindow* window() const { return current_.window.get(); }
     QString hiveFile() const { return current_.hiveFile; }

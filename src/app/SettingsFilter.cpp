@@ -4,19 +4,30 @@
 #include "Catalogue.h"
 #include "SettingsTree.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace fk {
 
-SettingsFilter::SettingsFilter(std::vector<SettingsTree*> trees, std::function<int()> shownIndex)
-    : QObject(trees.front()), trees_(std::move(trees)), shownIndex_(std::move(shownIndex)),
-      box_(new QLineEdit(trees_.front()->parentWidget())) {
+SettingsFilter::SettingsFilter(std::vector<SettingsTree*> trees)
+    : QObject(trees.front()), trees_(std::move(trees)), box_(new QLineEdit(trees_.front()->parentWidget())) {
     box_->setObjectName(QStringLiteral("filterBox"));
     box_->setPlaceholderText(tr("Find a setting"));
     box_->hide();
+    box_->installEventFilter(this);
     connect(box_, &QLineEdit::textChanged, this, &SettingsFilter::apply);
-    // A setting chosen while the list is narrowed stays in it.
-    for (SettingsTree* tree : trees_) connect(tree, &SettingsTree::nodeClicked, this, &SettingsFilter::apply);
+    for (SettingsTree* tree : trees_) {
+        auto* note = new QLabel(tr("No setting matches"));
+        note->setObjectName(QStringLiteral("noMatch"));
+        note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        note->setEnabled(false);  // drawn as a placeholder, not a row
+        note->hide();
+        auto* layout = new QVBoxLayout(tree->viewport());
+        layout->addWidget(note);
+        noMatch_.push_back(note);
+    }
 }
 
 QString SettingsFilter::folded(const QString& text) {
@@ -41,6 +52,7 @@ void SettingsFilter::open() {
             tree->setGeometry(tree->geometry().adjusted(0, height + 2, 0, 0));
         }
         box_->show();
+        keepSelectionInView();
     }
     box_->setFocus();
     box_->selectAll();
@@ -49,7 +61,11 @@ void SettingsFilter::open() {
 void SettingsFilter::close() {
     box_->hide();
     for (std::size_t i = 0; i < trees_.size() && i < places_.size(); ++i) trees_[i]->setGeometry(places_[i]);
-    if (SettingsTree* shown = trees_.front()->isVisible() ? trees_.front() : trees_.back()) shown->setFocus();
+    shownTree()->setFocus();
+}
+
+SettingsTree* SettingsFilter::shownTree() const {
+    return trees_.front()->isVisible() ? trees_.front() : trees_.back();
 }
 
 bool SettingsFilter::takeEscape(QObject* watched) {
@@ -61,20 +77,53 @@ bool SettingsFilter::takeEscape(QObject* watched) {
     return true;
 }
 
+bool SettingsFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        enterResults();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Down from the box goes to the setting on show when it is among the
+// results, else to the first result, which is then shown.
+void SettingsFilter::enterResults() {
+    SettingsTree* tree = shownTree();
+    QTreeWidgetItem* node = tree->selectedNode();
+    if (node && !node->isHidden()) {
+        tree->setFocus();
+        tree->scrollToItem(node);
+        return;
+    }
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        if (tree->topLevelItem(i)->isHidden()) continue;
+        tree->setFocus();
+        tree->chooseNode(tree->topLevelItem(i));
+        return;
+    }
+}
+
+void SettingsFilter::keepSelectionInView() {
+    for (SettingsTree* tree : trees_)
+        if (QTreeWidgetItem* node = tree->selectedNode(); node && !node->isHidden()) tree->scrollToItem(node);
+}
+
 void SettingsFilter::apply() {
     const QString wanted = folded(box_->text());
-    const int shown = shownIndex_();
-    for (SettingsTree* tree : trees_) {
+    for (std::size_t t = 0; t < trees_.size(); ++t) {
+        SettingsTree* tree = trees_[t];
+        bool any = false;
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             QTreeWidgetItem* node = tree->topLevelItem(i);
-            const int index = SettingsTree::keyOf(node).mid(1).toInt();
-            const SettingEntry& entry = settingEntry(index);
-            const bool match = wanted.isEmpty() || index == shown ||
-                               folded(fromAnsi(entry.ValueName)).contains(wanted) ||
+            const SettingEntry& entry = settingEntry(SettingsTree::keyOf(node).mid(1).toInt());
+            const bool match = wanted.isEmpty() || folded(fromAnsi(entry.ValueName)).contains(wanted) ||
                                folded(fromAnsi(entry.Description)).contains(wanted);
             node->setHidden(!match);
+            any = any || match;
         }
+        noMatch_[t]->setVisible(!any);
     }
+    keepSelectionInView();
 }
 
 }  // namespace fk

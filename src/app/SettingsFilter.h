@@ -1,12 +1,12 @@
 #pragma once
 // The find box above the settings list: as the user types, the list keeps
 // only the settings whose name or description holds the text, ignoring
-// case and accents. The setting shown always stays in the list.
+// case and accents, and says so when none does.
 #include <QObject>
 
-#include <functional>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QRect;
 
@@ -17,9 +17,8 @@ class SettingsTree;
 class SettingsFilter : public QObject {
     Q_OBJECT
 public:
-    // `trees` lie on top of each other; `shownIndex` gives the catalogue
-    // index of the setting on screen.
-    SettingsFilter(std::vector<SettingsTree*> trees, std::function<int()> shownIndex);
+    // `trees` lie on top of each other.
+    explicit SettingsFilter(std::vector<SettingsTree*> trees);
 
     QLineEdit* box() const { return box_; }
     // Shows the box above the list, focused with its text selected.
@@ -32,11 +31,17 @@ public:
     // Case and accents left out, for comparing.
     static QString folded(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void close();
+    SettingsTree* shownTree() const;
+    void enterResults();
+    void keepSelectionInView();
 
     std::vector<SettingsTree*> trees_;
-    std::function<int()> shownIndex_;
+    std::vector<QLabel*> noMatch_;  // one a tree, over its empty list
     QLineEdit* box_;
     std::vector<QRect> places_;  // of the trees while the box is shown
 };

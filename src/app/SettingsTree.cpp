@@ -37,6 +37,12 @@ void SettingsTree::clearSelectedNode() {
     clearSelection();
 }
 
+void SettingsTree::chooseNode(QTreeWidgetItem* node) {
+    setCurrentItem(node);
+    scrollToItem(node);
+    emit nodeClicked(node);
+}
+
 QString SettingsTree::keyOf(const QTreeWidgetItem* node) { return node->data(0, KeyRole).toString(); }
 
 void SettingsTree::keyPressEvent(QKeyEvent* event) {

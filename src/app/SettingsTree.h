@@ -17,6 +17,8 @@ public:
     // The selected node, or null.
     QTreeWidgetItem* selectedNode() const;
     void clearSelectedNode();
+    // Selects the node and shows its setting, as a click on it does.
+    void chooseNode(QTreeWidgetItem* node);
 
     static QString keyOf(const QTreeWidgetItem* node);
 

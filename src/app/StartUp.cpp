@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "CommandLine.h"
+#include "DemoPrefix.h"
 #include "Dialogs.h"
 #include "PrefixChoice.h"
 #include "PrefixDialog.h"
@@ -20,7 +21,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 
 namespace fk {
 
@@ -51,9 +51,12 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
     if (!window.load()) return false;
     window.setStoreReadOnly(opened.wineRunning);
+    // Once the window is on screen, so that the warning opens over it.
     if (opened.wineRunning)
-        dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
-                              dialogs::MessageIcon::Exclamation);
+        new AfterFirstPaint(window, [&window, &dialogs] {
+            dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
+                                  dialogs::MessageIcon::Exclamation);
+        });
     return true;
 }
 
@@ -70,7 +73,10 @@ int runWithoutWindow(QCoreApplication& app) {
     nameTheProgram();
     Options options;
     if (!parseOptions(app, options)) return 2;
-    if (!options.listPrefixes) return 0;
+    if (!options.listPrefixes) {
+        complain(QStringLiteral("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
+        return 1;
+    }
     const FoundPrefixes found = findPrefixesNow(LastPrefix().load());
     for (const QString& prefix : found.prefixes) std::printf("%s\n", qPrintable(prefix));
     if (!found.prefixes.isEmpty()) return 0;
@@ -92,6 +98,15 @@ int runFettlekit(QApplication& app) {
 
     QString hiveFile = options.hivePath;
     bool remember = options.rememberPrefix;
+    bool createStoreKey = false;
+    if (options.demo) {
+        QString error;
+        hiveFile = prepareDemoPrefix(demoPrefixSource(), userStateDir(), &error);
+        if (hiveFile.isEmpty()) {
+            complain(error);
+            return 1;
+        }
+    }
 #ifndef _WIN32
     if (hiveFile.isEmpty()) {
         const auto chosen = choosePrefixAtStart(findPrefixesNow(last.load()), chooser);
@@ -99,16 +114,16 @@ int runFettlekit(QApplication& app) {
             complain(QStringLiteral("no Wine prefix was chosen."));
             return 1;
         }
-        hiveFile = hiveFileOf(*chosen);
+        hiveFile = hiveFileOf(chosen->place);
         remember = true;
+        createStoreKey = chosen->anyway;
     }
 #endif
 
     Session session(dialogs, chooser, last, findPrefixesNow, [](int status) { std::exit(status); });
-    if (!session.open(hiveFile, remember)) return 1;
+    if (!session.open(hiveFile, remember, createStoreKey)) return 1;
     if (takingScreenshots) return takeScreenshots(*session.window(), options.screenshotDir);
-    std::optional<QuitAfterFirstPaint> quitter;
-    if (options.quitWhenShown) quitter.emplace(*session.window());
+    if (options.quitWhenShown) quitAfterFirstPaint(*session.window());
     return app.exec();
 }
 

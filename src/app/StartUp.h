@@ -22,8 +22,9 @@ class MainWindow;
 // drive letters of the prefix that holds the hive; on Windows, as it is.
 dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
 
-// Loads and shows the main window over the opened store, then warns once
-// when Wine's running copy of the registry makes the store read-only.
+// Loads and shows the main window over the opened store; once it is on
+// screen, warns when Wine's running copy of the registry makes the store
+// read-only.
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs);
 
 // Runs the program on the application's command line; returns the exit status.

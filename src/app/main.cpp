@@ -6,14 +6,10 @@
 
 int main(int argc, char** argv) {
     // What needs no window is answered before Qt looks for a display, which
-    // it cannot do without.
-    if (fk::wantsNoWindow(argc, argv)) {
+    // it cannot do without; so is a wrong command line.
+    if (fk::wantsNoWindow(argc, argv) || !fk::displayAvailable(argc, argv)) {
         QCoreApplication app(argc, argv);
         return fk::runWithoutWindow(app);
-    }
-    if (!fk::displayAvailable(argc, argv)) {
-        fk::complain(QStringLiteral("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
-        return 1;
     }
     // The catalogue is filled before anything else reads it.
     fk::catalogue();

@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <algorithm>
 #include <vector>
@@ -13,12 +11,6 @@ namespace fk {
 namespace {
 
 const QColor WarningRed(255, 0, 0);
-
-bool isReadOnlyDisplay(const QWidget* widget) {
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget)) return line->isReadOnly();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget)) return text->isReadOnly();
-    return false;
-}
 
 }  // namespace
 
@@ -57,7 +49,8 @@ void EditorPanel::keyPressEvent(QKeyEvent* event) {
 void EditorPanel::showEvent(QShowEvent* event) {
     // Return on a focused button presses it, as on a dialog.
     for (auto* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) button->setAutoDefault(true);
-    setReadingTabOrder(this);
+    const std::vector<QWidget*> stops = tabStops();
+    for (size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1], stops[i]);
     QWidget::showEvent(event);
 }
 
@@ -73,19 +66,17 @@ bool EditorPanel::showsWarning(const QWidget* box) {
     return box->palette().color(QPalette::Active, QPalette::Text) == WarningRed;
 }
 
-void setReadingTabOrder(QWidget* container) {
+std::vector<QWidget*> EditorPanel::tabStops() const {
     std::vector<QWidget*> stops;
-    for (auto* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (isReadOnlyDisplay(child)) {
-            child->setFocusPolicy(Qt::NoFocus);
-            continue;
-        }
-        if (child->focusPolicy() & Qt::TabFocus) stops.push_back(child);
-    }
+    // Read-only displays take the focus only from a click.
+    for (auto* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if ((child->focusPolicy() & Qt::TabFocus) && child != change_ && child != setDefault_) stops.push_back(child);
     std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
-    for (size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1], stops[i]);
+    for (QPushButton* button : {setDefault_, change_})
+        if (button) stops.push_back(button);
+    return stops;
 }
 
 }  // namespace fk

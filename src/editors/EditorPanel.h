@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QLineEdit;
 
@@ -39,6 +40,10 @@ public:
     // loader, for catalogue entry `index`.
     virtual void prepare(int index) = 0;
 
+    // The controls Tab reaches, in reading order (by line, then from left
+    // to right), then "Set default" and "Change".
+    std::vector<QWidget*> tabStops() const;
+
     // While the store cannot be written, "Change" and "Set default" are off.
     void setStoreReadOnly(bool readOnly);
 
@@ -69,10 +74,5 @@ private:
     QPushButton* setDefault_ = nullptr;
     bool readOnly_ = false;
 };
-
-// Tab goes through the focusable children of `container` in reading order
-// (by line, then from left to right); read-only boxes only show a value and
-// take no focus.
-void setReadingTabOrder(QWidget* container);
 
 }  // namespace fk

@@ -6,7 +6,9 @@
 #include "FontList.h"
 #include "NumberText.h"
 #include "PreferenceStore.h"
+#include "StoredFont.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,29 +28,6 @@ namespace fk {
 namespace {
 
 const QString SampleText = QStringLiteral("AaBbCcZz");
-
-// The add-on reads these values whatever their stored type, into buffers of
-// its own sizes; so does the editor.
-bool readAnyNumber(reg::Registry& registry, reg::Key key, const char* name, std::int32_t& value) {
-    std::array<std::uint8_t, 4> buffer{};
-    std::uint32_t type = reg::TypeNone;
-    std::uint32_t size = buffer.size();
-    if (registry.RegQueryValueExA(key, name, nullptr, &type, buffer.data(), &size) != reg::Success) return false;
-    value = std::int32_t(std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8 | std::uint32_t(buffer[2]) << 16 |
-                         std::uint32_t(buffer[3]) << 24);
-    return true;
-}
-
-bool readAnyText(reg::Registry& registry, reg::Key key, const char* name, std::string& text) {
-    std::array<char, 256> buffer{};
-    std::uint32_t type = reg::TypeNone;
-    std::uint32_t size = buffer.size();
-    if (registry.RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size) !=
-        reg::Success)
-        return false;
-    text.assign(buffer.data(), size == 0 ? 0 : std::min<std::size_t>(size, buffer.size()) - 1);
-    return true;
-}
 
 QString charSetText(std::int32_t charSet) {
     // -1 means no character set is asked for.
@@ -80,12 +59,19 @@ protected:
 void fillFontNameList(QComboBox* list) {
     QStringList names;
     for (const std::string& name : fonts::ansiFontNames()) names.append(QString::fromStdString(name));
-    // The same places addSorted would give, without its quadratic inserts.
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    // Sorted as the platform's sorted lists are, each name once: a name
+    // offered twice is still one font.
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = QString::compare(a, b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
     });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     list->clear();
     list->addItems(names);
+    // The open list shows whole names, however narrow the box.
+    QAbstractItemView* view = list->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
 }
 
 FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
@@ -156,9 +142,8 @@ void FontPanel::prepare(int index) {
     LoadFontSetting(index);
 }
 
-FontPanel::FontValues FontPanel::defaultsOf(int index) {
-    const FontDefault& row = catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
-    return {row.Enabled, row.FaceName, row.Size, row.Weight, row.Italic, row.CharSet};
+FontDefault FontPanel::defaultsOf(int index) {
+    return catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
 }
 
 bool& FontPanel::listsLoaded() {
@@ -167,8 +152,8 @@ bool& FontPanel::listsLoaded() {
 
 void FontPanel::LoadFontSetting(int index) {
     const SettingEntry& entry = settingEntry(index);
-    FontValues values = defaultsOf(index);
-    enable_->setText(values.enabled != 0 ? tr("Enable this setting (default is enabled)")
+    FontDefault values = defaultsOf(index);
+    enable_->setText(values.Enabled != 0 ? tr("Enable this setting (default is enabled)")
                                          : tr("Enable this setting (default is disabled)"));
 
     // Read only: showing a setting never creates its subkey.
@@ -176,19 +161,13 @@ void FontPanel::LoadFontSetting(int index) {
     reg::Key key = 0;
     if (registry.RegOpenKeyExA(context().store->currentKey(), entry.ValueName.c_str(), 0, reg::KeyRead, &key) ==
         reg::Success) {
-        std::int32_t number = 0;
-        if (readAnyNumber(registry, key, "Enable", number)) values.enabled = number != 0 ? 1 : 0;
-        if (readAnyNumber(registry, key, "Height", number)) values.size = number;
-        if (readAnyNumber(registry, key, "Weight", number)) values.weight = number;
-        if (readAnyNumber(registry, key, "Italic", number)) values.italic = number != 0 ? 1 : 0;
-        if (readAnyNumber(registry, key, "Charset", number)) values.charSet = number;
-        readAnyText(registry, key, "Name", values.faceName);
+        values = readStoredFont(registry, key, values);
         registry.RegCloseKey(key);
     }
 
     if (!listsLoaded()) fillLists();
     showValues(values);
-    if (values.enabled == 1)
+    if (values.Enabled == 1)
         DrawFontPreview();
     else
         erasePreview();
@@ -206,18 +185,18 @@ void FontPanel::fillLists() {
 }
 
 // Each assignment raises the control's own event, as a user's edit would.
-void FontPanel::showValues(const FontValues& values) {
-    sizes_->setEditText(QString::number(values.size));
-    names_->setEditText(fromAnsi(values.faceName));
-    weight_->setText(QString::number(values.weight));
-    italic_->setChecked(values.italic != 0);
-    charSet_->setText(charSetText(values.charSet));
-    enable_->setChecked(values.enabled != 0);
+void FontPanel::showValues(const FontDefault& values) {
+    sizes_->setEditText(QString::number(values.Size));
+    names_->setEditText(fromAnsi(values.FaceName));
+    weight_->setText(QString::number(values.Weight));
+    italic_->setChecked(values.Italic != 0);
+    charSet_->setText(charSetText(values.CharSet));
+    enable_->setChecked(values.Enabled != 0);
 }
 
 void FontPanel::SaveFontSetting(int index) {
     const SettingEntry& entry = settingEntry(index);
-    const FontValues defaults = defaultsOf(index);
+    const FontDefault defaults = defaultsOf(index);
     PreferenceStore& store = *context().store;
     reg::Registry& registry = store.registry();
     reg::Key key = 0;
@@ -229,9 +208,9 @@ void FontPanel::SaveFontSetting(int index) {
         return;
     }
     // A box that does not convert gives the default of its value.
-    const std::int32_t size = ConvertNumberText(sizes_->currentText()).value_or(defaults.size);
-    const std::int32_t charSet = ConvertNumberText(charSet_->text()).value_or(defaults.charSet);
-    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(defaults.weight);
+    const std::int32_t size = ConvertNumberText(sizes_->currentText()).value_or(defaults.Size);
+    const std::int32_t charSet = ConvertNumberText(charSet_->text()).value_or(defaults.CharSet);
+    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(defaults.Weight);
 
     // The first failed write has told the user and stops the rest; what was
     // written before it stays. "Charset" equal to the default is left as
@@ -239,7 +218,7 @@ void FontPanel::SaveFontSetting(int index) {
     store.writeNumber(key, "Enable", enable_->isChecked() ? 1 : 0) &&
         store.writeNumber(key, "Italic", italic_->isChecked() ? 1 : 0) && store.writeNumber(key, "Weight", weight) &&
         store.writeNumber(key, "Height", size) &&
-        (charSet == defaults.charSet || store.writeNumber(key, "Charset", charSet)) &&
+        (charSet == defaults.CharSet || store.writeNumber(key, "Charset", charSet)) &&
         store.writeText(key, "Name", toAnsi(names_->currentText()));
     registry.RegCloseKey(key);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "Catalogue.h"
 #include "EditorPanel.h"
 
 #include <QFont>
@@ -50,18 +51,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct FontValues {
-        std::int32_t enabled = 0;
-        std::string faceName;
-        std::int32_t size = 0;
-        std::int32_t weight = 0;
-        std::int32_t italic = 0;
-        std::int32_t charSet = 0;
-    };
-
-    static FontValues defaultsOf(int index);
+    static FontDefault defaultsOf(int index);
     void fillLists();
-    void showValues(const FontValues& values);
+    void showValues(const FontDefault& values);
     void erasePreview();
     void weightEdited();
     void sliderMoved(int position);

@@ -23,9 +23,16 @@ QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
     return label;
 }
 
+// A display looks as it is, with the ground of a disabled box; a click
+// gives it the keys, which then move only its own caret.
 template <class Box>
 Box* readOnly(Box* box) {
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = box->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Base, palette.color(QPalette::Disabled, QPalette::Base));
+    box->setPalette(palette);
     return box;
 }
 

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "KeyValue.h"
 #include "Listing.h"
+#include "StoredFont.h"
 
 #include <algorithm>
 #include <optional>
@@ -88,29 +89,29 @@ SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEnt
     return state;
 }
 
-// Any value stored in the font's subkey counts.
+// What the add-on would draw with, in words: the face, size and weight
+// always, the rest when they are not plain.
+std::string describeFont(const FontDefault& f) {
+    return f.FaceName + ", " + std::to_string(f.Size) + ", weight " + std::to_string(f.Weight) +
+           (f.Italic ? ", italic" : "") + (f.CharSet != -1 ? ", character set " + std::to_string(f.CharSet) : "") +
+           (f.Enabled ? ", enabled" : ", disabled");
+}
+
+// The font the add-on would use against the default, whatever values the
+// subkey spells out: defaults written explicitly are no change.
 SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const FontDefault& f = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
+    const FontDefault& defaults = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
     SettingState state;
-    state.byDefault = f.FaceName + ", " + std::to_string(f.Size) + ", weight " + std::to_string(f.Weight) +
-                      (f.Enabled ? ", enabled" : ", disabled");
+    state.byDefault = describeFont(defaults);
+    state.stored = NotSet;
     reg::Key font = 0;
     if (!hasSubkey(registry, key, e.ValueName) ||
-        registry.RegOpenKeyExA(key, e.ValueName.c_str(), 0, reg::KeyRead, &font) != reg::Success) {
-        state.stored = NotSet;
+        registry.RegOpenKeyExA(key, e.ValueName.c_str(), 0, reg::KeyRead, &font) != reg::Success)
         return state;
-    }
-    for (const char* name : {"Enable", "Name", "Height", "Weight", "Italic", "Charset"}) {
-        const StoredValue value = readKeyValue(registry, font, name);
-        if (!value.present) continue;
-        const auto n = number(value);
-        const auto t = text(value);
-        if (!state.stored.empty()) state.stored += ", ";
-        state.stored += std::string(name) + " " + (n ? std::to_string(*n) : t ? *t : std::string("?"));
-        state.changed = true;
-    }
+    const FontDefault stored = readStoredFont(registry, font, defaults);
     registry.RegCloseKey(font);
-    if (!state.changed) state.stored = NotSet;
+    state.changed = !sameFont(stored, defaults);
+    if (state.changed) state.stored = describeFont(stored);
     return state;
 }
 

@@ -6,6 +6,7 @@
 #include "EditTools.h"
 #include "UndoHistory.h"
 
+#include <QLabel>
 
 namespace fk::testing {
 namespace {
@@ -130,18 +131,21 @@ TEST_F(EditToolsTest, ResetAllAsksThenRestoresEveryDefaultAsOneStep) {
     EXPECT_FALSE(number("QuickIconBgColor"));  // its default is no value
     EXPECT_EQ(stack().count(), 1);
     EXPECT_FALSE(marked(maxTime));
+    EXPECT_FALSE(marked(settingIndex("WindowFont")));  // its defaults, written out
     app_->trigger("actionUndo");
     EXPECT_EQ(number("QuickIconBgColor"), 0x112233);
     EXPECT_TRUE(marked(maxTime));
     EXPECT_TRUE(app_->messages().empty());
 }
 
-TEST_F(EditToolsTest, FindNarrowsTheListByNameOrDescriptionAndEscClearsThenHides) {
+TEST_F(EditToolsTest, FindShowsOnlyMatchesDownEntersThemAndEscClearsThenHides) {
     EXPECT_EQ(app_->control<QAction>("actionFind")->shortcut(), QKeySequence(QKeySequence::Find));
     const int maxTime = settingIndex("ContactSoundMaxTime");
     app_->clickSetting(maxTime);
     app_->trigger("actionFind");
     auto* box = app_->control<QLineEdit>("filterBox");
+    auto* tree = app_->control<SettingsTree>("TreeView1");
+    auto* none = tree->findChild<QLabel*>("noMatch");
     ASSERT_TRUE(box->isVisible());
     struct Case {
         QString typed;
@@ -149,8 +153,9 @@ TEST_F(EditToolsTest, FindNarrowsTheListByNameOrDescriptionAndEscClearsThenHides
     };
     const Case cases[] = {
         {"soundmax", {"ContactSoundMaxTime"}, {"AddCharToTruncateName", "IconShowDelay"}},
-        {QStringLiteral("S\u00d3UNDMCI"), {"SoundMCIType", "ContactSoundMaxTime"}, {"AskInsultAnswer"}},
-        {"word duel", {"AskInsultAnswer", "ContactSoundMaxTime"}, {"SoundMCIType"}},  // in the description
+        {QStringLiteral("S\u00d3UNDMCI"), {"SoundMCIType"}, {"ContactSoundMaxTime"}},
+        {"word duel", {"AskInsultAnswer"}, {"SoundMCIType", "ContactSoundMaxTime"}},  // in the description
+        {"xyzzy", {}, {"AskInsultAnswer", "ContactSoundMaxTime"}},
         {"", {"AskInsultAnswer", "SoundMCIType"}, {}},
     };
     for (const Case& c : cases) {
@@ -158,17 +163,33 @@ TEST_F(EditToolsTest, FindNarrowsTheListByNameOrDescriptionAndEscClearsThenHides
         QTest::keyClicks(box, c.typed);
         for (const char* name : c.shown) EXPECT_FALSE(app_->node(settingIndex(name))->isHidden()) << name;
         for (const char* name : c.hidden) EXPECT_TRUE(app_->node(settingIndex(name))->isHidden()) << name;
+        EXPECT_EQ(none->isVisible(), c.shown.empty()) << c.typed.toStdString();
     }
+    EXPECT_EQ(none->text(), "No setting matches");
+    // Down goes to the first result and shows it.
     QTest::keyClicks(box, "duel");
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(app_->window->Pref_Actual(), settingIndex("AskInsultAnswer"));
+    EXPECT_EQ(app_->window->focusWidget(), tree);
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(app_->node(settingIndex("SoundMCIType"))->isHidden());
+    // A setting found far down the list stays whole in view when all come back.
+    QTreeWidgetItem* last = tree->topLevelItem(tree->topLevelItemCount() - 1);
+    QTest::keyClicks(box, last->text(0));
+    app_->clickSetting(SettingsTree::keyOf(last).mid(1).toInt());
+    QTest::keyClick(box, Qt::Key_Escape);
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualItemRect(last)));
     EXPECT_TRUE(app_->window->isVisible());
+    // The mark of a changed setting shows on its selected row too, in the
+    // selected text's colour.
+    const QImage dot = app_->node(maxTime)->icon(0).pixmap(8, QIcon::Selected).toImage();
+    EXPECT_GT(std::abs(dot.pixelColor(4, 4).lightness() - tree->palette().color(QPalette::Highlight).lightness()), 80);
     // Elsewhere Esc still closes the window.
-    QTest::keyClick(app_->control<SettingsTree>("TreeView1"), Qt::Key_Escape);
+    QTest::keyClick(tree, Qt::Key_Escape);
     EXPECT_FALSE(app_->window->isVisible());
 }
 

@@ -107,6 +107,8 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
     EXPECT_FALSE(opened.bridgeError.empty());
     MainWindow window(*opened.registry, dialogs, [](int) { ADD_FAILURE() << "the program ended"; });
     ASSERT_TRUE(showMainWindow(window, opened, dialogs));
+    EXPECT_TRUE(dialogs.messages.shown().empty()) << "the warning waits for the window to be on screen";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.messages.shown().empty(); }));
     expectOneMessage(dialogs,
                      "Wine is running in this prefix, so changes cannot be saved now. Close the programs that run "
                      "under Wine, then start Fettlekit again.",

@@ -5,6 +5,7 @@
 #include "AppDriver.h"
 #include "EditorPanel.h"
 #include "FormMetrics.h"
+#include "PrefixChoice.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +98,10 @@ void expectLaidOut(const QWidget* parent) {
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QWidget* w = shown[i];
         expectCaptionFits(w);
+        if (w->property("readOnly").toBool()) {
+            EXPECT_EQ(w->palette().color(QPalette::Base), w->palette().color(QPalette::Disabled, QPalette::Base))
+                << w->objectName().toStdString() << " shows a value but looks editable";
+        }
         EXPECT_TRUE(parent->rect().contains(w->geometry())) << w->objectName().toStdString() << " leaves its parent";
         for (qsizetype j = i + 1; j < shown.size(); ++j) {
             const QString a = w->objectName(), b = shown[j]->objectName();
@@ -168,20 +174,23 @@ TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
     EXPECT_EQ(pickerStyles.size(), 3u);
 }
 
-// Tab skips the read-only default display; Return presses what has the
-// focus, in the panel and in the tag picker, whose Esc closes only itself.
+// Tab reads the left column, then the editor, then its buttons, and skips
+// the read-only default display; Return presses what has the focus, in the
+// panel and in the tag picker, whose Esc closes only itself.
 TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     QWidget* panel = show(settingIndex("ContactSoundMaxTime"));
     auto* box = control<QLineEdit>(panel, "Text28");
     app.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.window.get()));
-    control<QPushButton>(panel, "Command36")->setFocus();
+    app.trigger("actionFind");
+    app.chooser()->setFocus();
     QStringList order;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 8; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"Command36", "Command35", "Slider4", "Text28"}));
+    EXPECT_EQ(order, (QStringList{"Combo1", "filterBox", "TreeView1", "Slider4", "Text28", "Command36", "Command35",
+                                  "Combo1"}));
     box->selectAll();
     QTest::keyClicks(box, "41");
     QTest::keyClick(box, Qt::Key_Return);
@@ -202,6 +211,20 @@ TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     EXPECT_FALSE(app.window->tagPicker().isOpen());
     EXPECT_TRUE(app.window->isVisible());
     EXPECT_TRUE(app.messages().empty());
+}
+
+// With nothing found, the chooser keeps every line of its note, each place
+// looked at whole on a line of its own.
+TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
+    FoundPrefixes none = findPrefixesNow({});
+    none.prefixes.clear();
+    QTimer::singleShot(0, [] {
+        auto* chooser = QApplication::activeModalWidget();
+        ASSERT_NE(chooser, nullptr);
+        expectLaidOut(chooser);
+        chooser->close();
+    });
+    dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));
 }
 
 TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {

@@ -16,10 +16,14 @@ namespace {
 const std::string Brisko = hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\alice");
 
 TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItLooked) {
+    AppHive first(Brisko), second(Brisko), third(Brisko), elsewhere(Brisko);
+    const auto folder = [](const AppHive& hive) { return QString::fromStdString(hive.folder()); };
     const FoundPrefixes none{{}, {"~/.wine", "~/Games/*"}};
     const FoundPrefixes one{{"/p/a"}, {"~/.wine"}};
-    const FoundPrefixes several{withFirst({"/p/a", "/p/b", "/p/c"}, "/p/b/"), {"~/.wine"}};
-    ASSERT_EQ(several.prefixes, QStringList({"/p/b", "/p/a", "/p/c"}));
+    const FoundPrefixes several{withFirst({folder(first), folder(second), folder(third)}, folder(second) + "/"),
+                                {"~/.wine"}};
+    ASSERT_EQ(several.prefixes, QStringList({folder(second), folder(first), folder(third)}));
+    const QString browsed = QString::fromStdString(elsewhere.path());
     const struct {
         const char* what;
         FoundPrefixes found;
@@ -28,21 +32,22 @@ TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItL
         bool asked;
     } cases[] = {
         {"one", one, std::nullopt, QString("/p/a"), false},
-        {"several", several, QString("/p/c"), QString("/p/c"), true},
+        {"several", several, folder(third), folder(third), true},
         {"several, cancelled", several, std::nullopt, std::nullopt, true},
-        {"none, browsed", none, QString("/elsewhere/user.reg"), QString("/elsewhere/user.reg"), true},
+        {"none, browsed", none, browsed, browsed, true},
     };
     for (const auto& c : cases) {
         dialogs::PrefixDialog chooser;
         chooser.setScripted(true);
         chooser.queueAnswer(c.answer);
-        EXPECT_EQ(choosePrefixAtStart(c.found, chooser), c.opened) << c.what;
+        const auto chosen = choosePrefixAtStart(c.found, chooser);
+        EXPECT_EQ(chosen ? std::optional(chosen->place) : std::nullopt, c.opened) << c.what;
         ASSERT_EQ(chooser.requests().size(), c.asked ? 1u : 0u) << c.what;
         if (!c.asked) continue;
         const auto& shown = chooser.requests()[0];
         EXPECT_EQ(shown.prefixes, c.found.prefixes) << c.what;
         EXPECT_EQ(shown.preselected, c.found.prefixes.isEmpty() ? -1 : 0) << c.what;
-        EXPECT_EQ(shown.note.contains("~/Games/*"), c.found.prefixes.isEmpty()) << c.what;
+        EXPECT_EQ(shown.looked, c.found.prefixes.isEmpty() ? c.found.looked : QStringList()) << c.what;
     }
 }
 
@@ -56,7 +61,7 @@ protected:
         dialogs.setScripted(true);
         chooser.setScripted(true);
     }
-    void openPrefixFromMenu(std::optional<QString> answer) {
+    void openPrefixFromMenu(std::optional<dialogs::PrefixDialog::Choice> answer) {
         chooser.queueAnswer(std::move(answer));
         auto* action = session.window()->findChild<QAction*>("actionOpenPrefix");
         ASSERT_NE(action, nullptr);
@@ -73,25 +78,36 @@ protected:
     Session session;
 };
 
-// A store without the key, or no store, takes the registry error and the
-// window stays; a cancelled choice does nothing; a sound store takes the
-// window over and is remembered.
+// A place that will not do keeps the chooser open with what was looked for
+// and why, and the window as it was; only a hive that lacks just the key may
+// be opened anyway. A cancelled choice does nothing; a sound store takes the
+// window over, is named in its title and is remembered; a keyless one opened
+// anyway gets the key.
 TEST_F(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
-    AppHive first(Brisko), keyless(hiveKey("Software\\Wine"));
+    AppHive first(Brisko), keyless(hiveKey("Software\\Wine")), damaged(Brisko);
     AppHive second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
+    damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
+    QTemporaryDir folderAsFile;
+    QDir().mkpath(folderAsFile.filePath("user.reg"));
     ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
+    EXPECT_EQ(session.window()->windowTitle(), "Fettlekit \u2013 " + QString::fromStdString(first.folder()));
     MainWindow* before = session.window();
-    for (const QString& chosen : {QString::fromStdString(keyless.folder()), QString("/no/such/prefix")}) {
-        dialogs.messages.clear();
-        openPrefixFromMenu(chosen);
-        expectOneMessage(dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
-    }
-    dialogs.messages.clear();
+    using Choice = dialogs::PrefixDialog::Choice;
+    const std::pair<Choice, const char*> refused[] = {
+        {Choice(QString::fromStdString(keyless.folder())), "Brisko! 3 has not run in this prefix yet"},
+        {Choice("/no/such/prefix", true), "there is no such folder"},
+        {Choice(folderAsFile.path(), true), "cannot read"},
+        {Choice(QString::fromStdString(damaged.folder()), true), "user.reg: line 6"},
+    };
+    for (const auto& [choice, says] : refused) openPrefixFromMenu(choice);
+    ASSERT_EQ(chooser.refusals().size(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(chooser.refusals()[i].contains(refused[i].second)) << refused[i].second;
     openPrefixFromMenu(std::nullopt);
     EXPECT_EQ(session.window(), before);
     EXPECT_TRUE(before->isVisible());
     EXPECT_EQ(session.hiveFile().toStdString(), first.path());
     EXPECT_EQ(last.load(), QString());
+    EXPECT_TRUE(dialogs.messages.shown().empty());
 
     openPrefixFromMenu(QString::fromStdString(second.folder()));
     EXPECT_NE(session.window(), before);
@@ -107,6 +123,10 @@ TEST_F(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) 
     EXPECT_EQ(dialogs.messages.shown()[0].title, "About Fettlekit");
     EXPECT_TRUE(dialogs.messages.shown()[0].text.startsWith("Fettlekit " FK_VERSION_TEXT));
     EXPECT_TRUE(dialogs.messages.shown()[0].text.contains(QString::fromStdString(second.path())));
+
+    openPrefixFromMenu(dialogs::PrefixDialog::Choice(QString::fromStdString(keyless.folder()), true));
+    EXPECT_EQ(session.hiveFile().toStdString(), keyless.path());
+    EXPECT_TRUE(keyless.hasKey(StoreRoot));
 }
 
 // The program itself, as a user without a display starts it.
@@ -148,6 +168,14 @@ TEST(NoDisplay, HelpVersionAndTheListAnswerAPlainRunSaysWhy) {
     EXPECT_EQ(plain.status, 1);
     EXPECT_EQ(plain.err.count('\n'), 1) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.contains("no display")) << plain.err.toStdString();
+    // A wrong command line is told as such, display or not.
+    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"--prefix", home.path()}}) {
+        const Outcome told = runProgram(wrong, env);
+        EXPECT_EQ(told.status, 2);
+        EXPECT_FALSE(told.err.contains("display")) << told.err.toStdString();
+        EXPECT_TRUE(told.err.contains(wrong.first() == "--bogus" ? "bogus" : "this is not a Wine prefix"))
+            << told.err.toStdString();
+    }
 }
 
 }  // namespace

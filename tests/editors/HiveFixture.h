@@ -49,6 +49,7 @@ inline QStringList items(const QComboBox* combo) {
 inline void chooseItem(QComboBox* combo, const QString& item) {
     const int row = combo->findText(item);
     ASSERT_GE(row, 0) << item.toStdString();
+    combo->setFocus(Qt::MouseFocusReason);  // as the click that opens it gives
     combo->showPopup();
     QAbstractItemView* view = combo->view();
     const QModelIndex index = view->model()->index(row, 0);

@@ -186,6 +186,11 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              box(name)->insert(qs(rest));
          }},
         {"key", [&] { QTest::keyClick(find(name), Qt::Key(QKeySequence::fromString(qs(rest))[0].key())); }},
+        {"press",
+         [&] {
+             QWidget* focused = window_.focusWidget() ? window_.focusWidget() : &window_;
+             QTest::keyClick(focused, Qt::Key(QKeySequence::fromString(qs(name))[0].key()));
+         }},
         {"drag",
          [&] {
              auto* slider = qobject_cast<QSlider*>(find(name));

@@ -11,6 +11,7 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -88,34 +89,56 @@ TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
 }
 
 // Opens the prefix chooser, lets `act` work on it, and gives its answer.
-std::optional<QString> chooseWith(const PrefixDialog::Request& request, std::function<void(QDialog&)> act) {
+std::optional<PrefixDialog::Choice> chooseWith(const PrefixDialog::Request& request,
+                                               std::function<void(QDialog&)> act) {
     whenOpen<QDialog>(act);
     return PrefixDialog().choose(nullptr, request);
 }
 
 TEST(RealPrefixChooser, OpensOnThePreselectedPrefixAndGivesTheRowPicked) {
-    const PrefixDialog::Request request{{"/p/a", "/p/b", "/p/c"}, 1, {}};
-    EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.accept(); }), "/p/b");
+    PrefixDialog::Request request;
+    request.prefixes = {"/p/a", "/p/b", "/p/c"};
+    request.preselected = 1;
+    EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.accept(); }), QString("/p/b"));
     EXPECT_EQ(chooseWith(request, [](QDialog& dialog) {
                   dialog.findChild<QListWidget*>("prefixList")->setCurrentRow(2);
                   dialog.accept();
               }),
-              "/p/c");
+              QString("/p/c"));
     EXPECT_EQ(chooseWith(request, [](QDialog& dialog) { dialog.reject(); }), std::nullopt);
 }
 
-TEST(RealPrefixChooser, WithNothingFoundShowsTheNoteAndNoList) {
-    QString note;
-    bool listShown = true;
-    EXPECT_EQ(chooseWith({{}, -1, "Fettlekit looked in:\n~/.wine"},
-                         [&](QDialog& dialog) {
-                             note = dialog.findChild<QLabel*>("prefixNote")->text();
-                             listShown = dialog.findChild<QListWidget*>("prefixList")->isVisibleTo(&dialog);
-                             dialog.accept();
-                         }),
-              std::nullopt);
-    EXPECT_EQ(note, "Fettlekit looked in:\n~/.wine");
+// A folder browsed to, hidden ones offered, that will not do keeps the
+// chooser open with the reason; one that lacks only the key may be opened anyway.
+TEST(RealPrefixChooser, APlaceThatWillNotDoKeepsItOpenWithTheReason) {
+    QTemporaryDir dir;
+    QDir::Filters offered;
+    QString note, problem;
+    bool listShown = true, open = false;
+    PrefixDialog::Request request;
+    request.note = "Fettlekit looked in:";
+    request.looked = {"~/.wine"};
+    request.check = [](const QString& place) { return PrefixDialog::Verdict{"nothing in " + place, true}; };
+    const auto chosen = chooseWith(request, [&](QDialog& dialog) {
+        note = dialog.findChild<QLabel*>("prefixNote")->text() + "|" + dialog.findChild<QLabel*>("lookedIn")->text();
+        listShown = dialog.findChild<QListWidget*>("prefixList")->isVisibleTo(&dialog);
+        whenOpen<QFileDialog>([&](QFileDialog& files) {
+            offered = files.filter();
+            files.selectFile(dir.path());
+            static_cast<QDialog&>(files).accept();
+        });
+        dialog.findChild<QPushButton*>("browseFolder")->click();
+        problem = dialog.findChild<QLabel*>("prefixProblem")->text();
+        auto* anyway = dialog.findChild<QPushButton*>("openAnyway");
+        open = dialog.isVisible() && anyway->isVisibleTo(&dialog);
+        anyway->click();
+    });
+    EXPECT_EQ(note, "Fettlekit looked in:|~/.wine");
     EXPECT_FALSE(listShown);
+    EXPECT_TRUE(offered & QDir::Hidden);
+    EXPECT_EQ(problem, "nothing in " + dir.path());
+    EXPECT_TRUE(open);
+    EXPECT_EQ(chosen, PrefixDialog::Choice(dir.path(), true));
 }
 
 }  // namespace

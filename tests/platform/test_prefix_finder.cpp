@@ -68,8 +68,17 @@ TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
     fs::create_directories(home / ".steam");
     fs::create_directory_symlink(home / ".local/share/Steam", home / ".steam/steam");
 
+    put(".local/share/Steam/steamapps/appmanifest_4242.acf", "\"AppState\"\n{\n\t\"name\"\t\t\"Chat Deluxe\"\n}\n");
+
     const PrefixSearch search = findPrefixes(roots(want[0]));
     EXPECT_EQ(search.found, want);
+    // How the chooser and the title name each one.
+    const std::vector<std::string> labels = {"Wine:", "Wine:", "Bottles:Messenger", "Bottles:Chat", "Lutris:messenger",
+        "PlayOnLinux:Messenger", "winetricks:messenger", "Proton:Chat Deluxe", "Proton:app 77", "Proton:app 5"};
+    for (size_t i = 0; i < want.size(); ++i) {
+        const PrefixLabel label = labelPrefix(want[i], roots());
+        EXPECT_EQ(label.frontEnd + ":" + label.name, labels[i]) << want[i];
+    }
     EXPECT_NE(std::find(search.looked.begin(), search.looked.end(), "~/Games/*"), search.looked.end());
     EXPECT_NE(std::find(search.looked.begin(), search.looked.end(), "~/.wine"), search.looked.end());
 }

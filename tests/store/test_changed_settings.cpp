@@ -85,7 +85,8 @@ TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrC
                            Shown{"QuickIconBgColor", "RGB(239, 245, 252)", "(not set)"},
                            Shown{"ChatLogTimeStampFmt", "\"\"", "(not set)"},
                            Shown{"MenuInclude", "False for Away", "True"},
-                           Shown{"WindowFont", "Height 10", "MS Sans Serif, 8, weight 400, disabled"},
+                           Shown{"WindowFont", "MS Sans Serif, 10, weight 400, disabled",
+                                 "MS Sans Serif, 8, weight 400, disabled"},
                            Shown{"IconShowDelay", "(not set)", "300"}}) {
         const SettingState state = settingState(*hive_, key_, settingIndex(s.name));
         EXPECT_EQ(state.stored, s.stored) << s.name;
@@ -95,7 +96,7 @@ TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrC
     EXPECT_EQ(hive_->openHandleCount(), 1);
 }
 
-TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPutEverythingBack) {
+TEST_F(ChangedSettingsTest, ResetAllLeavesNothingMarkedAndItsRecordedChangesPutEverythingBack) {
     const auto original = everyValue();
     int failures = 0;
     PreferenceStore store(*recorder_, [&] { ++failures; });
@@ -103,8 +104,8 @@ TEST_F(ChangedSettingsTest, ResetAllLeavesOnlyFontsMarkedAndItsRecordedChangesPu
     ASSERT_EQ(resetAllSettings(store, false), ResetResult::Done);
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(hive_->openHandleCount(), 1);  // the test's own key
-    // A font's defaults are stored explicitly, and any stored font value counts.
-    EXPECT_EQ(changedNames(), (std::set<std::string>{"CtcListFont", "WindowFont"}));
+    // A font's defaults, stored explicitly, are no change.
+    EXPECT_EQ(changedNames(), (std::set<std::string>{}));
     ASSERT_FALSE(changes_.empty());
     for (const ValueChange& c : changes_) {
         EXPECT_EQ(c.keyPath.rfind("alice\\Preferences", 0), 0u) << c.keyPath;

@@ -37,15 +37,6 @@ std::string text(FcPattern* pattern, const char* object) {
     return reinterpret_cast<const char*>(value);
 }
 
-// TrueType outlines are named by their full name, as Windows lists them.
-std::string listedName(FcPattern* face) {
-    if (text(face, FC_FONTFORMAT) == "TrueType") {
-        std::string full = text(face, FC_FULLNAME);
-        if (!full.empty()) return full;
-    }
-    return text(face, FC_FAMILY);
-}
-
 FontSet list(FcConfig* config, FcPattern* pattern, FcObjectSet* objects) {
     return FontSet(FcFontList(config, pattern, objects));
 }
@@ -58,14 +49,14 @@ std::vector<std::string> ansiFontNames(FcConfig* config) {
     Pattern pattern(FcPatternCreate());
     CharSet ansi = ansiCharacters();
     FcPatternAddCharSet(pattern.get(), FC_CHARSET, ansi.get());
-    // File and index keep two copies of one face apart; fontconfig would
-    // otherwise merge faces whose listed properties are equal.
-    ObjectSet objects(FcObjectSetBuild(FC_FAMILY, FC_FULLNAME, FC_FONTFORMAT, FC_FILE, FC_INDEX, nullptr));
-    FontSet faces = list(config, pattern.get(), objects.get());
-    if (!faces) return names;
-    names.reserve(size_t(faces->nfont));
-    for (int i = 0; i < faces->nfont; ++i) {
-        std::string name = listedName(faces->fonts[i]);
+    // One pattern a family: the first of its names is the one fontconfig
+    // itself matches by, as Windows lists a family once under its name.
+    ObjectSet objects(FcObjectSetBuild(FC_FAMILY, nullptr));
+    FontSet families = list(config, pattern.get(), objects.get());
+    if (!families) return names;
+    names.reserve(size_t(families->nfont));
+    for (int i = 0; i < families->nfont; ++i) {
+        std::string name = text(families->fonts[i], FC_FAMILY);
         if (!name.empty()) names.push_back(std::move(name));
     }
     return names;

@@ -1,8 +1,7 @@
 #pragma once
-// The installed font faces, as the font editor lists them: one name per
-// face that can show every character of code page 1252, TrueType faces
-// under their full names and the others under their family names.
-// On Windows GDI lists them; elsewhere fontconfig.
+// The installed font families, as the font editor lists them: one name per
+// family that can show every character of code page 1252. On Windows GDI
+// lists them; elsewhere fontconfig.
 #include <string>
 #include <vector>
 
@@ -17,13 +16,14 @@ namespace fk::fonts {
 std::vector<std::string> ansiFontNames();
 std::string familyForName(const std::string& name);
 #else
-// In fontconfig's order; a face reported twice gives its name twice. Names
-// are UTF-8. `config` null means the user's font configuration.
+// In fontconfig's order; two families that share their first name give it
+// twice. Names are UTF-8. `config` null means the user's font configuration.
 std::vector<std::string> ansiFontNames(FcConfig* config = nullptr);
 
-// The family to ask for when drawing with a listed name: the name itself
+// The family to ask for when drawing with a stored name: the name itself
 // when a family bears it, else the family of the face whose full name it
-// is, else the name unchanged (the font matcher then substitutes).
+// is (as older lists offered), else the name unchanged (the font matcher
+// then substitutes).
 std::string familyForName(const std::string& name, FcConfig* config = nullptr);
 #endif
 

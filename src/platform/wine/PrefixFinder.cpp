@@ -159,24 +159,69 @@ bool holdsAddOnKey(const std::string& userReg) {
     return found;
 }
 
-std::vector<std::string> steamLibraries(const std::string& vdfPath) {
-    // Lines like:  "path"		"/mnt/games/SteamLibrary"
-    std::vector<std::string> paths;
-    std::ifstream in(vdfPath);
+namespace {
+
+// The values of `key` in a Steam .vdf or .acf file, lines like
+//     "path"		"/mnt/games/SteamLibrary"
+std::vector<std::string> vdfValues(const std::string& path, const std::string& key) {
+    std::vector<std::string> values;
+    const std::string quotedKey = "\"" + key + "\"";
+    std::ifstream in(path);
     std::string line;
     while (std::getline(in, line)) {
-        const size_t key = line.find("\"path\"");
-        if (key == std::string::npos) continue;
-        const size_t open = line.find('"', key + 6);
+        const size_t at = line.find(quotedKey);
+        if (at == std::string::npos) continue;
+        const size_t open = line.find('"', at + quotedKey.size());
         if (open == std::string::npos) continue;
-        std::string path;
+        std::string value;
         for (size_t i = open + 1; i < line.size() && line[i] != '"'; ++i) {
             if (line[i] == '\\' && i + 1 < line.size()) ++i;
-            path += line[i];
+            value += line[i];
         }
-        if (!path.empty()) paths.push_back(path);
+        if (!value.empty()) values.push_back(value);
     }
-    return paths;
+    return values;
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string parentOf(const std::string& path) {
+    const size_t cut = path.rfind('/');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+std::string baseOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+}  // namespace
+
+std::vector<std::string> steamLibraries(const std::string& vdfPath) { return vdfValues(vdfPath, "path"); }
+
+PrefixLabel labelPrefix(const std::string& dir, const SearchRoots& roots) {
+    std::string path = dir;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    const std::string parent = parentOf(path), name = baseOf(path);
+    if (name == "pfx" && endsWith(parentOf(parent), "/steamapps/compatdata")) {
+        const std::string app = baseOf(parent);
+        const std::string steamapps = parentOf(parentOf(parent));
+        const auto game = vdfValues(steamapps + "/appmanifest_" + app + ".acf", "name");
+        return {"Proton", game.empty() ? "app " + app : game.front()};
+    }
+    const struct {
+        std::string place;
+        bool byEnd;
+        const char* frontEnd;
+    } places[] = {
+        {"/bottles/bottles", true, "Bottles"},
+        {roots.home + "/Games", false, "Lutris"},
+        {"/.PlayOnLinux/wineprefix", true, "PlayOnLinux"},
+        {roots.dataHome + "/wineprefixes", false, "winetricks"},
+        {roots.home + "/.cxoffice", false, "CrossOver"},
+    };
+    for (const auto& p : places)
+        if (p.byEnd ? endsWith(parent, p.place) : parent == p.place) return {p.frontEnd, name};
+    return {"Wine", ""};
 }
 
 }  // namespace fk::wine

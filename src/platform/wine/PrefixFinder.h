@@ -34,4 +34,13 @@ bool holdsAddOnKey(const std::string& userReg);
 // The Steam library folders listed in a libraryfolders.vdf.
 std::vector<std::string> steamLibraries(const std::string& vdfPath);
 
+// How the user knows a prefix: the front-end that keeps it and its name
+// there ("Bottles", "Gaming"; Proton's is the game's). Wine's own places
+// and any other folder: "Wine" and no name.
+struct PrefixLabel {
+    std::string frontEnd;
+    std::string name;
+};
+PrefixLabel labelPrefix(const std::string& dir, const SearchRoots& roots);
+
 }  // namespace fk::wine

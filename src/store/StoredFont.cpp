@@ -1,0 +1,50 @@
+#include "StoredFont.h"
+
+#include <algorithm>
+#include <array>
+
+namespace fk {
+
+namespace {
+
+bool readAnyNumber(reg::Registry& registry, reg::Key key, const char* name, std::int32_t& value) {
+    std::array<std::uint8_t, 4> buffer{};
+    std::uint32_t type = reg::TypeNone;
+    std::uint32_t size = buffer.size();
+    if (registry.RegQueryValueExA(key, name, nullptr, &type, buffer.data(), &size) != reg::Success) return false;
+    value = std::int32_t(std::uint32_t(buffer[0]) | std::uint32_t(buffer[1]) << 8 | std::uint32_t(buffer[2]) << 16 |
+                         std::uint32_t(buffer[3]) << 24);
+    return true;
+}
+
+// A name of 256 characters or more does not fit and keeps the default.
+bool readAnyText(reg::Registry& registry, reg::Key key, const char* name, std::string& text) {
+    std::array<char, 256> buffer{};
+    std::uint32_t type = reg::TypeNone;
+    std::uint32_t size = buffer.size();
+    if (registry.RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size) !=
+        reg::Success)
+        return false;
+    text.assign(buffer.data(), size == 0 ? 0 : std::min<std::size_t>(size, buffer.size()) - 1);
+    return true;
+}
+
+}  // namespace
+
+FontDefault readStoredFont(reg::Registry& registry, reg::Key fontKey, FontDefault values) {
+    std::int32_t number = 0;
+    if (readAnyNumber(registry, fontKey, "Enable", number)) values.Enabled = number != 0 ? 1 : 0;
+    if (readAnyNumber(registry, fontKey, "Height", number)) values.Size = number;
+    if (readAnyNumber(registry, fontKey, "Weight", number)) values.Weight = number;
+    if (readAnyNumber(registry, fontKey, "Italic", number)) values.Italic = number != 0 ? 1 : 0;
+    if (readAnyNumber(registry, fontKey, "Charset", number)) values.CharSet = number;
+    readAnyText(registry, fontKey, "Name", values.FaceName);
+    return values;
+}
+
+bool sameFont(const FontDefault& a, const FontDefault& b) {
+    return (a.Enabled != 0) == (b.Enabled != 0) && a.FaceName == b.FaceName && a.Size == b.Size &&
+           a.Weight == b.Weight && (a.Italic != 0) == (b.Italic != 0) && a.CharSet == b.CharSet;
+}
+
+}  // namespace fk
