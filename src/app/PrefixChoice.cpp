@@ -1,8 +1,6 @@
 #include "PrefixChoice.h"
 
-#ifndef _WIN32
 #include "PrefixFinder.h"
-#endif
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,11 +29,9 @@ void LastPrefix::save(const QString& prefixDir) { settingsFile(iniFile_)->setVal
 
 FoundPrefixes findPrefixesNow(const QString& last) {
     FoundPrefixes found;
-#ifndef _WIN32
     const wine::PrefixSearch search = wine::findPrefixes(wine::rootsFromEnvironment());
     for (const std::string& dir : search.found) found.prefixes << QString::fromStdString(dir);
     for (const std::string& place : search.looked) found.looked << QString::fromStdString(place);
-#endif
     found.prefixes = withFirst(found.prefixes, last);
     return found;
 }
