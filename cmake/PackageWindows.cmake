@@ -28,4 +28,7 @@ set(CPACK_NSIS_MUI_ICON ${CMAKE_BINARY_DIR}/src/app/fettlekit.ico)
 set(CPACK_NSIS_MUI_UNIICON ${CMAKE_BINARY_DIR}/src/app/fettlekit.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# A 64-bit installer for the 64-bit program: Program Files and the registry's
+# own view, not the 32-bit ones.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 include(CPack)
