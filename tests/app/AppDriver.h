@@ -56,7 +56,7 @@ public:
 
     const std::string& path() const { return path_; }
     std::string folder() const { return std::filesystem::path(path_).parent_path().string(); }
-    // The file's bytes; on Windows every key and value of the add-on's maker.
+    // The file's bytes; on Windows the store's every key and value.
     std::string fileText() const { return seededState(path_); }
 
     // Puts these keys in place as another program would.

@@ -18,8 +18,8 @@ void replaceRegistry(const std::string& hivePath, const std::string& hiveText);
 // A fresh registry over it, as the add-on would find it at its start; null
 // with the reason in `error`.
 std::unique_ptr<reg::Registry> openSeededRegistry(const std::string& hivePath, std::string& error);
-// What a check that nothing was written compares: the file's bytes, or every
-// key and value the test's text could have put in place.
+// What a check that nothing was written compares: the file's bytes, or the
+// store's every key and value.
 std::string seededState(const std::string& hivePath);
 
 }  // namespace fk::testing

@@ -1,6 +1,7 @@
 #include "SeededRegistry.h"
 
 #include "HiveFormat.h"
+#include "SettingsTransfer.h"
 #include "Win32Registry.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -75,21 +76,6 @@ void putInPlace(const std::string& hiveText) {
     RegCloseKey(software);
 }
 
-void dump(HKEY parent, const std::u16string& name, std::string& out) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(parent, wide(name), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
-    out += "[" + reg::hive::bytesFromUtf16(name) + "]\n";
-    for (const std::u16string& value : names(key, true)) {
-        std::vector<BYTE> data(1 << 16);
-        DWORD type = 0, size = DWORD(data.size());
-        RegQueryValueExW(key, wide(value), nullptr, &type, data.data(), &size);
-        out += reg::hive::bytesFromUtf16(value) + "=" + std::to_string(type) + ":" +
-               std::string(reinterpret_cast<const char*>(data.data()), size) + "\n";
-    }
-    for (const std::u16string& sub : names(key, false)) dump(key, sub, out);
-    RegCloseKey(key);
-}
-
 }  // namespace
 
 void seedRegistry(const std::string&, const std::string& hiveText) { putInPlace(hiveText); }
@@ -101,9 +87,9 @@ std::unique_ptr<reg::Registry> openSeededRegistry(const std::string&, std::strin
 }
 
 std::string seededState(const std::string&) {
-    std::string state;
-    dump(HKEY_CURRENT_USER, u"Software\\Tavrel", state);
-    return state;
+    reg::Win32Registry registry;
+    std::string state, error;
+    return exportSettings(registry, "", state, error) ? state : error;
 }
 
 }  // namespace fk::testing
