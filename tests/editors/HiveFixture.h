@@ -98,8 +98,8 @@ inline std::optional<Stored> storedInFile(const std::string& hivePath, const std
     auto size = std::uint32_t(buffer.size());
     Stored value;
     const long rc = name.empty() ? reg::Success
-                                 : fresh->RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
-                                                                    buffer.data(), &size);
+                                 : fresh->RegQueryValueExA(key, name.c_str(), nullptr, &value.type, buffer.data(),
+                                                           &size);
     fresh->RegCloseKey(key);
     if (rc != reg::Success) return std::nullopt;
     value.data.assign(reinterpret_cast<const char*>(buffer.data()), name.empty() ? 0 : size);
