@@ -1,5 +1,7 @@
 # Cross-build for 64-bit Windows with Debian's mingw-w64 (posix threads),
-# run under Wine. Use with -DFK_BUILD_GUI=OFF: there is no Windows Qt here.
+# run under Wine. Alone, with -DFK_BUILD_GUI=OFF (scripts/test-windows);
+# with the Windows Qt of scripts/build-qt-windows, loaded by that Qt's own
+# qt.toolchain.cmake (scripts/build-windows).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -76,17 +76,11 @@ bool wantsNoWindow(int argc, char** argv) {
 }
 
 bool displayAvailable(int argc, char** argv) {
-#ifdef _WIN32
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return true;
-#else
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         if (!qEnvironmentVariableIsEmpty(name)) return true;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
     return false;
-#endif
 }
 
 }  // namespace fk

@@ -1,11 +1,9 @@
 #include "PrefixChoice.h"
 
-#ifndef _WIN32
 #include "HiveRegistry.h"
 #include "PrefixFinder.h"
 #include "SettingsTransfer.h"
 #include "WineServer.h"
-#endif
 
 #include <QDir>
 #include <QFile>
@@ -43,11 +41,9 @@ void LastPrefix::save(const QString& prefixDir) { settingsFile(iniFile_)->setVal
 
 FoundPrefixes findPrefixesNow(const QString& last) {
     FoundPrefixes found;
-#ifndef _WIN32
     const wine::PrefixSearch search = wine::findPrefixes(wine::rootsFromEnvironment());
     for (const std::string& dir : search.found) found.prefixes << QString::fromStdString(dir);
     for (const std::string& place : search.looked) found.looked << QString::fromStdString(place);
-#endif
     found.prefixes = withFirst(found.prefixes, last);
     return found;
 }
@@ -69,7 +65,6 @@ QString hiveFileOf(const QString& chosen) {
 
 QString prefixOf(const QString& hiveFile) { return QFileInfo(hiveFile).absolutePath(); }
 
-#ifndef _WIN32
 dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
     if (!QFileInfo::exists(chosen))
         return {QStringLiteral("Fettlekit looked for %1, but there is no such folder.")
@@ -110,10 +105,6 @@ QString prefixTitle(const QString& prefixDir) {
     if (label.name.empty()) return shownPath(prefixDir);
     return QString::fromStdString(label.frontEnd + ": " + label.name);
 }
-#else
-dialogs::PrefixDialog::Verdict checkPlace(const QString&) { return {}; }
-QString prefixTitle(const QString& prefixDir) { return shownPath(prefixDir); }
-#endif
 
 dialogs::PrefixDialog::Request chooserRequest(const FoundPrefixes& found, const QString& preselect) {
     dialogs::PrefixDialog::Request request;

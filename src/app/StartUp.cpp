@@ -11,12 +11,9 @@
 #include "QuitAfterFirstPaint.h"
 #include "Screenshots.h"
 #include "Version.h"
-#ifndef _WIN32
 #include "WinePath.h"
-#endif
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -37,15 +34,10 @@ reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
 }
 
 dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
-#ifdef _WIN32
-    Q_UNUSED(hivePath);
-    return [](const QString& path) { return QDir::toNativeSeparators(path); };
-#else
     const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
     return [prefix](const QString& path) {
         return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
     };
-#endif
 }
 
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
@@ -107,7 +99,6 @@ int runFettlekit(QApplication& app) {
             return 1;
         }
     }
-#ifndef _WIN32
     if (hiveFile.isEmpty()) {
         const auto chosen = choosePrefixAtStart(findPrefixesNow(last.load()), chooser);
         if (!chosen) {
@@ -118,7 +109,6 @@ int runFettlekit(QApplication& app) {
         remember = true;
         createStoreKey = chosen->anyway;
     }
-#endif
 
     Session session(dialogs, chooser, last, findPrefixesNow, [](int status) { std::exit(status); });
     if (!session.open(hiveFile, remember, createStoreKey)) return 1;

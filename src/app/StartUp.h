@@ -18,8 +18,8 @@ reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs);
 
 class MainWindow;
 
-// How a file the user picks is named for the add-on: under Wine, through the
-// drive letters of the prefix that holds the hive; on Windows, as it is.
+// How a file the user picks is named for the add-on under Wine: through the
+// drive letters of the prefix that holds the hive.
 dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
 
 // Loads and shows the main window over the opened store; once it is on

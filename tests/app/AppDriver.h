@@ -3,7 +3,6 @@
 // folder and one running copy of the program over it.
 #include "Dialogs.h"
 #include "HiveFixture.h"
-#include "HiveRegistry.h"
 #include "MainWindow.h"
 #include "SettingsTree.h"
 
@@ -51,25 +50,24 @@ class AppHive {
 public:
     explicit AppHive(const std::string& keys) {
         path_ = dir_.filePath(QStringLiteral("user.reg")).toStdString();
-        writeBytes(path_, hiveText(keys));
+        seedRegistry(path_, hiveText(keys));
+        seeded = fileText();
     }
 
     const std::string& path() const { return path_; }
     std::string folder() const { return std::filesystem::path(path_).parent_path().string(); }
-    std::string fileText() const { return readBytes(path_); }
+    // The file's bytes; on Windows the store's every key and value.
+    std::string fileText() const { return seededState(path_); }
 
-    // Puts these keys in place as another program would: written beside
-    // the hive, then renamed over it.
-    void replace(const std::string& text) const {
-        const std::string incoming = folder() + "/incoming.reg";
-        writeBytes(incoming, text);
-        ASSERT_EQ(std::rename(incoming.c_str(), path_.c_str()), 0);
-    }
+    // Puts these keys in place as another program would.
+    void replace(const std::string& text) const { replaceRegistry(path_, text); }
 
     bool hasKey(const std::string& keyPath) const { return storedInFile(path_, keyPath, "").has_value(); }
     std::optional<std::int32_t> storedNumber(const std::string& keyPath, const std::string& name) const {
         return asNumber(storedInFile(path_, keyPath, name));
     }
+
+    std::string seeded;  // the state as the test put it in place
 
 private:
     QTemporaryDir dir_;
@@ -81,12 +79,12 @@ private:
 class Fettlekit {
 public:
     explicit Fettlekit(const std::string& hivePath) {
-        auto opened = reg::openHiveRegistry(hivePath);
-        if (!opened.registry) {
-            ADD_FAILURE() << "hive does not open: " << opened.error;
+        std::string error;
+        hive_ = openSeededRegistry(hivePath, error);
+        if (!hive_) {
+            ADD_FAILURE() << "hive does not open: " << error;
             return;
         }
-        hive_ = std::move(opened.registry);
         registry = std::make_unique<TestRegistry>(*hive_);
         dialogs.setScripted(true);
         window = std::make_unique<MainWindow>(*registry, dialogs, [this](int status) { exits.push_back(status); });

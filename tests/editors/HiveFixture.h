@@ -2,14 +2,13 @@
 // What the window and panel tests share: hive files written in Wine's text
 // format, a registry that records and refuses calls, the catalogue looked up
 // by value name, and a hive laid out for one panel.
-#include "../platform/HiveTestFiles.h"
 #include "Catalogue.h"
 #include "Dialogs.h"
 #include "EditorPanel.h"
-#include "HiveRegistry.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
 #include "Registry.h"
+#include "SeededRegistry.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -87,21 +86,22 @@ struct Stored {
 // only whether the key is there.
 inline std::optional<Stored> storedInFile(const std::string& hivePath, const std::string& keyPath,
                                           const std::string& name) {
-    auto fresh = reg::openHiveRegistry(hivePath);
-    if (!fresh.registry) {
-        ADD_FAILURE() << "hive no longer opens: " << fresh.error;
+    std::string error;
+    const auto fresh = openSeededRegistry(hivePath, error);
+    if (!fresh) {
+        ADD_FAILURE() << "hive no longer opens: " << error;
         return std::nullopt;
     }
     reg::Key key = 0;
-    if (fresh.registry->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
+    if (fresh->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
         return std::nullopt;
     std::vector<std::uint8_t> buffer(65536);
     auto size = std::uint32_t(buffer.size());
     Stored value;
     const long rc = name.empty() ? reg::Success
-                                 : fresh.registry->RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
-                                                                    buffer.data(), &size);
-    fresh.registry->RegCloseKey(key);
+                                 : fresh->RegQueryValueExA(key, name.c_str(), nullptr, &value.type, buffer.data(),
+                                                           &size);
+    fresh->RegCloseKey(key);
     if (rc != reg::Success) return std::nullopt;
     value.data.assign(reinterpret_cast<const char*>(buffer.data()), name.empty() ? 0 : size);
     return value;
@@ -165,10 +165,10 @@ public:
 
     explicit EditorHive(Keys keys = {}, const std::string& account = "Alice") : prefs_(account + "\\Preferences") {
         path_ = dir_.filePath("user.reg").toStdString();
-        writeBytes(path_, content(std::move(keys)));
-        auto opened = reg::openHiveRegistry(path_);
-        if (!opened.registry) throw std::runtime_error("test hive does not open: " + opened.error);
-        hive_ = std::move(opened.registry);
+        seedRegistry(path_, content(std::move(keys)));
+        std::string error;
+        hive_ = openSeededRegistry(path_, error);
+        if (!hive_) throw std::runtime_error("test hive does not open: " + error);
         registry = std::make_unique<TestRegistry>(*hive_);
         if (hive_->RegOpenKeyExA(reg::CurrentUser, full(prefs_).c_str(), 0, reg::KeyAllAccess, &key_) != reg::Success)
             throw std::runtime_error("test hive lacks " + prefs_);
@@ -195,10 +195,7 @@ public:
     }
 
     // Replaces the file as another program would.
-    void rewrite(Keys keys) {
-        writeBytes(path_ + ".new", content(std::move(keys)));
-        ASSERT_EQ(std::rename((path_ + ".new").c_str(), path_.c_str()), 0);
-    }
+    void rewrite(Keys keys) { replaceRegistry(path_, content(std::move(keys))); }
 
     const std::string& path() const { return path_; }
 

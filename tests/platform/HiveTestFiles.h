@@ -1,5 +1,7 @@
 #pragma once
 // Files, folders and programs for the platform tests.
+#include "../support/Bytes.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -12,17 +14,6 @@
 #include <vector>
 
 namespace fk::test {
-
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 #ifdef FK_HIVE_TEST_DATA
 inline std::string dataFile(const std::string& name) { return std::string(FK_HIVE_TEST_DATA) + "/" + name; }

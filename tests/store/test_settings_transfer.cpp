@@ -2,6 +2,8 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "../editors/HiveFixture.h"
+#include "../platform/HiveTestFiles.h"
+#include "HiveRegistry.h"
 #include "SettingsTransfer.h"
 
 #include <fstream>

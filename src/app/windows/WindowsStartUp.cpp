@@ -1,0 +1,71 @@
+// The start-up on Windows: the store is the current user's own registry, so
+// there is no prefix to find or choose and nothing of Wine to start.
+#include "CommandLine.h"
+#include "Dialogs.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+#include "QuitAfterFirstPaint.h"
+#include "Screenshots.h"
+#include "StartUp.h"
+#include "Version.h"
+#include "Win32Registry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+
+#include <cstdlib>
+#include <optional>
+
+namespace fk {
+
+namespace {
+
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("fettlekit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
+}
+
+void addAbout(MainWindow& window, dialogs::Dialogs& dialogs) {
+    QAction* about = window.menu().help()->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("actionAbout"));
+    QObject::connect(about, &QAction::triggered, &window, [&window, &dialogs] {
+        dialogs.messages.show(&window,
+                              QStringLiteral("Fettlekit %1\nEdits the hidden settings of Brisko!.\n\n"
+                                             "Editing: HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2")
+                                  .arg(QStringLiteral(FK_VERSION_TEXT)),
+                              QStringLiteral("About Fettlekit"), dialogs::MessageIcon::Information);
+    });
+}
+
+}  // namespace
+
+int runWithoutWindow(QCoreApplication& app) {
+    nameTheProgram();
+    Options options;
+    return parseOptions(app, options) ? 0 : 2;
+}
+
+int runFettlekit(QApplication& app) {
+    nameTheProgram();
+    Options options;
+    if (!parseOptions(app, options)) return 2;
+
+    dialogs::Dialogs dialogs;
+    const bool takingScreenshots = !options.screenshotDir.isEmpty();
+    dialogs.setScripted(takingScreenshots);
+    // The add-on reads the paths it is given with Windows' separators.
+    dialogs.files.setPathMapping([](const QString& path) { return QDir::toNativeSeparators(path); });
+
+    reg::Win32Registry registry;
+    MainWindow window(registry, dialogs, [](int status) { std::exit(status); });
+    addAbout(window, dialogs);
+    if (!window.load()) return 1;
+    if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
+    std::optional<QuitAfterFirstPaint> quitter;
+    if (options.quitWhenShown) quitter.emplace(window);
+    return app.exec();
+}
+
+}  // namespace fk
