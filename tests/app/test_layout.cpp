@@ -5,7 +5,9 @@
 #include "AppDriver.h"
 #include "EditorPanel.h"
 #include "FormMetrics.h"
+#ifndef _WIN32
 #include "PrefixChoice.h"
+#endif
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -213,6 +215,7 @@ TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     EXPECT_TRUE(app.messages().empty());
 }
 
+#ifndef _WIN32
 // With nothing found, the chooser keeps every line of its note, each place
 // looked at whole on a line of its own.
 TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
@@ -226,6 +229,7 @@ TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
     });
     dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));
 }
+#endif
 
 TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {
     show(settingIndex("ContactSoundMaxTime"));

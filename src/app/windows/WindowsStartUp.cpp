@@ -16,7 +16,6 @@
 #include <QMenu>
 
 #include <cstdlib>
-#include <optional>
 
 namespace fk {
 
@@ -63,8 +62,7 @@ int runFettlekit(QApplication& app) {
     addAbout(window, dialogs);
     if (!window.load()) return 1;
     if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
-    std::optional<QuitAfterFirstPaint> quitter;
-    if (options.quitWhenShown) quitter.emplace(window);
+    if (options.quitWhenShown) quitAfterFirstPaint(window);
     return app.exec();
 }
 
