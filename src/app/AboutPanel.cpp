@@ -28,7 +28,8 @@ AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
         {"Image1", Label, {}, 120, 120, 720, 720},
     }, form);
     auto* title = made.get<QLabel>("Label14");
-    QFont titleFont(QStringLiteral("MS Sans Serif"), 12);
+    QFont titleFont = formFont();
+    titleFont.setPointSize(12);
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setWordWrap(false);

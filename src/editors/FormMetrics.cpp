@@ -2,9 +2,34 @@
 
 #include <QFontMetrics>
 
+#ifdef Q_OS_WIN
+#include "FontList.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#endif
+
 namespace fk {
 
 namespace {
+
+QString formFamily() {
+    const QString design = QStringLiteral("MS Sans Serif");
+#ifdef Q_OS_WIN
+    // Qt knows a raster face by its cells' height but asks Windows for it by
+    // its letters', so Windows' raster "MS Sans Serif" comes one size too big
+    // and without italics. Its TrueType twin has the same measures; without
+    // it, Windows' (or Wine's) own stand-in for it.
+    static const QString family = [&design] {
+        if (QFontDatabase::isSmoothlyScalable(design)) return design;
+        const QString drawn = QString::fromStdString(fonts::drawnFamily("Microsoft Sans Serif"));
+        return QFontDatabase::families().contains(drawn) ? drawn : design;
+    }();
+    return family;
+#else
+    return design;
+#endif
+}
 
 // Rounds halves away from zero, as MulDiv does for dialog units.
 int scaled(int twips, int unit, int designUnit) {
@@ -16,7 +41,12 @@ int scaled(int twips, int unit, int designUnit) {
 
 }  // namespace
 
-QFont formFont() { return QFont(QStringLiteral("MS Sans Serif"), 8); }
+QFont formFont() {
+    QFont font(formFamily(), 8);
+    // Where the face is missing, a sans-serif one stands in for it.
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
 
 // The average letter as Windows measures it for dialog units: the width of
 // the 52 letters of the alphabet, rounded, over 52.

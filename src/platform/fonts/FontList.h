@@ -17,6 +17,9 @@ namespace fk::fonts {
 std::vector<std::string> ansiFontNames();
 // As below, by GDI's families and their styles' full names.
 std::string familyForName(const std::string& name);
+// The family GDI draws for a sans-serif face of this name: the family itself
+// where it is installed, else the stand-in Windows (or Wine) picks.
+std::string drawnFamily(const std::string& name);
 #else
 // In fontconfig's order; two families that share their first name give it
 // twice. Names are UTF-8. `config` null means the user's font configuration.

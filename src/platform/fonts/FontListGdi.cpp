@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 
@@ -71,6 +73,24 @@ std::string familyForName(const std::string& name) {
     for (const Face& family : ansiFaces())
         if (auto found = familyOfStyle(ansiFaces(family.family))) return *found;
     return name;
+}
+
+std::string drawnFamily(const std::string& name) {
+    LOGFONTA wanted{};
+    wanted.lfHeight = -11;
+    wanted.lfCharSet = ANSI_CHARSET;
+    wanted.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    const std::string face = text::utf8ToCp1252(name);
+    std::memcpy(wanted.lfFaceName, face.data(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
+    HFONT font = CreateFontIndirectA(&wanted);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ before = SelectObject(screen, font);
+    std::array<char, LF_FACESIZE> drawn{};
+    const int length = GetTextFaceA(screen, int(drawn.size()), drawn.data());
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return length > 0 ? text::cp1252ToUtf8(field(drawn.data(), drawn.size())) : name;
 }
 
 }  // namespace fk::fonts
