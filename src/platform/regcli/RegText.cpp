@@ -1,7 +1,5 @@
 #include "RegText.h"
 
-#include "text/Cp1252.h"
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -15,7 +13,7 @@ const char* const Usage =
     "Usage:\n"
     "  REG [operation] [parameters]\n\n"
     "Supported operations:\n"
-    "  ADD | DELETE | EXPORT | IMPORT | QUERY\n\n"
+    "  ADD | COPY | DELETE | EXPORT | IMPORT | QUERY\n\n"
     "For help on a specific operation, type:\n"
     "  REG [operation] /?\n\n";
 
@@ -114,6 +112,22 @@ std::string importUsage() {
            "     The name and path of the registry file to import.\n\n";
 }
 
+std::string copyUsage() {
+    return std::string("REG COPY <key1> <key2> [/s] [/f]\n\n"
+                       "  Copies the contents of a specified registry key to another location.\n"
+                       "  By default, this operation only copies registry values. Use [/s] to\n"
+                       "  recursively copy all subkeys and values.\n\n"
+                       "  <key1>, <key2>\n"
+                       "     Registry keys specifying the source (<key1>) and destination (<key2>)\n"
+                       "     of the data. If <key2> does not exist, it is created.\n\n") +
+           RootHelp +
+           "  /s\n"
+           "     Copy all subkeys and values from <key1> to <key2>.\n\n"
+           "  /f\n"
+           "     Overwrite all registry data in <key2> without prompting for confirmation.\n"
+           "     This option does not modify subkeys and values that only exist in <key2>.\n\n";
+}
+
 const char* const ViewUsage =
     "  /reg:32\n"
     "     Access the registry using the 32-bit view.\n\n"
@@ -142,8 +156,8 @@ std::uint64_t littleEndian(const std::string& bytes, size_t width) {
 }
 
 // An odd count of digits makes the first one a byte of its own.
-bool hexBytes(const std::string& d, std::string& out) {
-    auto nibble = [](char c) -> int {
+bool hexBytes(const Text& d, std::string& out) {
+    auto nibble = [](char16_t c) -> int {
         if (c >= '0' && c <= '9') return c - '0';
         if (c >= 'a' && c <= 'f') return c - 'a' + 10;
         if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -165,22 +179,42 @@ bool hexBytes(const std::string& d, std::string& out) {
 
 // Strings split at the separator, or at "\0" when none is given; an
 // empty string inside the list is refused, as reg does.
-bool multiString(const std::string& d, std::optional<char> separator, std::string& out) {
+bool multiString(const Text& d, std::optional<char16_t> separator, std::string& out) {
+    Text list;
     for (size_t i = 0; i < d.size(); ++i) {
-        char c = d[i];
-        if (!separator && c == '\\' && i + 1 < d.size() && d[i + 1] == '0') {
-            c = '\0';
+        char16_t c = d[i];
+        if (!separator && c == u'\\' && i + 1 < d.size() && d[i + 1] == u'0') {
+            c = u'\0';
             ++i;
         } else if (separator && c == *separator) {
-            c = '\0';
+            c = u'\0';
         }
-        out += c;
-        size_t n = out.size() - 1;
-        if (n && out[n - 1] == '\0' && (out[n] == '\0' || n == 1)) return false;
+        list += c;
+        size_t n = list.size() - 1;
+        if (n && list[n - 1] == u'\0' && (list[n] == u'\0' || n == 1)) return false;
     }
-    if (!out.empty() && out.back() != '\0') out += '\0';
-    out += '\0';
+    if (!list.empty() && list.back() != u'\0') list += u'\0';
+    list += u'\0';
+    out = bytesOf(list);
     return true;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | c >> 6);
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | c >> 12);
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | c >> 18);
+        out += char(0x80 | (c >> 12 & 0x3F));
+        out += char(0x80 | (c >> 6 & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace
@@ -209,16 +243,85 @@ std::optional<std::uint32_t> typeFromName(const std::string& name) {
     return std::nullopt;
 }
 
-std::string ansi(const std::string& utf8) { return text::utf8ToCp1252(utf8); }
-std::string shown(const std::string& cp1252) { return text::cp1252ToUtf8(cp1252); }
+bool sameText(std::u16string_view a, std::u16string_view b) {
+    auto lower = [](char16_t c) { return c < 0x80 ? char16_t(std::tolower(c)) : c; };
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+Text wide(std::string_view utf8) {
+    Text out;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto byte = [&](size_t k) { return std::uint8_t(utf8[k]); };
+        std::uint8_t lead = byte(i);
+        size_t n = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                 : lead >= 0xF0 && lead < 0xF5                 ? 4 : 0;
+        char32_t c = n == 1 ? lead : n == 2 ? lead & 0x1F : n == 3 ? lead & 0x0F : lead & 0x07;
+        bool ok = n && i + n <= utf8.size();
+        for (size_t k = 1; ok && k < n; ++k) {
+            ok = (byte(i + k) & 0xC0) == 0x80;
+            c = c << 6 | (byte(i + k) & 0x3F);
+        }
+        // Overlong forms, surrogates and values past Unicode are not characters.
+        ok = ok && !(n == 3 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) && !(n == 4 && (c < 0x10000 || c > 0x10FFFF));
+        if (!ok) {
+            out += u'\uFFFD';
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += char16_t(0xD800 + ((c - 0x10000) >> 10));
+            out += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += char16_t(c);
+        }
+        i += n;
+    }
+    return out;
+}
+
+std::string shown(std::u16string_view text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string bytesOf(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char16_t c : text) {
+        out += char(c & 0xFF);
+        out += char(c >> 8);
+    }
+    return out;
+}
+
+Text textOf(std::string_view bytes) {
+    Text out;
+    out.reserve(bytes.size() / 2);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        out += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
+    return out;
+}
 
 
 std::string queryText(std::uint32_t type, const std::string& bytes) {
     char buf[32];
     switch (type) {
     case TypeSz:
-    case TypeExpandSz:
-        return shown(bytes.substr(0, bytes.find('\0')));
+    case TypeExpandSz: {
+        Text text = textOf(bytes);
+        return shown(text.substr(0, text.find(u'\0')));
+    }
     case TypeNone:
     case TypeBinary: {
         std::string out;
@@ -237,11 +340,11 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
         std::snprintf(buf, sizeof buf, "0x%llx", static_cast<unsigned long long>(littleEndian(bytes, 8)));
         return buf;
     case TypeMultiSz: {
-        if (bytes.size() <= 2) return {};
-        std::string out;
-        for (char c : bytes.substr(0, bytes.size() - 2)) {
+        if (bytes.size() <= 4) return {};
+        Text out;
+        for (char16_t c : textOf(bytes.substr(0, bytes.size() - 4))) {
             if (c) out += c;
-            else out += "\\0";
+            else out += u"\\0";
         }
         return shown(out);
     }
@@ -250,20 +353,16 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
     }
 }
 
-// Texts stay code page 1252; the registry widens them.
-const char* encodeData(std::uint32_t type, const std::string& d, std::optional<char> separator, std::string& out) {
-    int base = !d.empty() && d.size() > 1 && std::tolower(static_cast<unsigned char>(d[1])) == 'x' ? 16 : 10;
+const char* encodeData(std::uint32_t type, const Text& data, std::optional<char16_t> separator, std::string& out) {
+    // Numbers are ASCII: anything else makes them invalid, as it does for reg.
+    const std::string d = shown(data);
+    int base = d.size() > 1 && std::tolower(static_cast<unsigned char>(d[1])) == 'x' ? 16 : 10;
     switch (type) {
     case TypeSz:
     case TypeExpandSz:
-        out = d + '\0';
-        return nullptr;
     case TypeNone:
-        // Not a text type, so the registry keeps these bytes as given: UTF-16 like reg stores them.
-        for (char16_t c : text::cp1252ToUtf16(d) + u'\0') {
-            out += char(c & 0xFF);
-            out += char(c >> 8);
-        }
+        // reg hands REG_NONE the same UTF-16 text as a string.
+        out = bytesOf(data.substr(0, data.find(u'\0')) + u'\0');
         return nullptr;
     case TypeDword:
     case TypeDwordBigEndian: {
@@ -284,9 +383,9 @@ const char* encodeData(std::uint32_t type, const std::string& d, std::optional<c
         return nullptr;
     }
     case TypeBinary:
-        return hexBytes(d, out) ? nullptr : MsgNotHex;
+        return hexBytes(data, out) ? nullptr : MsgNotHex;
     case TypeMultiSz:
-        return multiString(d, separator, out) ? nullptr : MsgNotString;
+        return multiString(data, separator, out) ? nullptr : MsgNotString;
     default:
         return nullptr;
     }
