@@ -275,8 +275,12 @@ TEST_P(RegistryBehaviour, WideCallsKeepEveryCharacter) {
     EXPECT_EQ(data.substr(0, size), std::string("?\xE9\0", 3));
 
     EXPECT_EQ(reg().RegDeleteValueW(k, name.c_str()), Success);
+    Key below = 0;
+    ASSERT_EQ(reg().RegCreateKeyExW(k, u"\u0416", 0, nullptr, 0, KeyAllAccess, nullptr, &below, nullptr), Success);
+    reg().RegCloseKey(below);
     reg().RegCloseKey(k);
-    EXPECT_EQ(reg().RegDeleteKeyW(key_, keyName.c_str()), Success);
+    EXPECT_EQ(reg().RegDeleteKeyW(key_, keyName.c_str()), AccessDenied) << "it has a subkey";
+    EXPECT_EQ(reg().RegDeleteTreeW(key_, keyName.c_str()), Success);
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{});
 }
 

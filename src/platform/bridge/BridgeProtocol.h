@@ -39,6 +39,7 @@
 //                 -> maybe buffer name, maybe u32 name length, u32 type,
 //                    maybe buffer data, maybe u32 data length
 //   DeleteKey     u64 parent, maybe text subkey    -> (nothing)
+//   DeleteTree    u64 key, maybe text subkey       -> (nothing); wide only
 //
 // An operation byte with the Wide bit set is the same call through the W
 // function: its texts and name buffers are UTF-16LE (their u32 lengths
@@ -71,6 +72,7 @@ enum Op : std::uint8_t {
     DeleteValue,
     EnumValue,
     DeleteKey,
+    DeleteTree,
 };
 inline constexpr std::uint8_t Wide = 0x80;
 

@@ -290,4 +290,13 @@ long BridgeRegistry::RegEnumValueW(reg::Key k, std::uint32_t i, char16_t* n, std
 long BridgeRegistry::RegDeleteKeyA(reg::Key p, const char* s) { return deleteKey(p, s); }
 long BridgeRegistry::RegDeleteKeyW(reg::Key p, const char16_t* s) { return deleteKey(p, s); }
 
+long BridgeRegistry::RegDeleteTreeW(reg::Key key, const char16_t* subKey) {
+    Writer w;
+    w.u8(code<char16_t>(DeleteTree));
+    w.u64(key);
+    w.text(subKey);
+    std::string reply;
+    return call(w.str(), reply);
+}
+
 }  // namespace fk::bridge

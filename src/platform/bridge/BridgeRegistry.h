@@ -69,6 +69,7 @@ public:
                        std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
                        std::uint32_t* dataLength) override;
     long RegDeleteKeyW(reg::Key parent, const char16_t* subKey) override;
+    long RegDeleteTreeW(reg::Key key, const char16_t* subKey) override;
 
     int openHandleCount() const override { return int(open_.size()); }
     bool writable() const override { return alive_; }

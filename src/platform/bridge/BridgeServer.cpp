@@ -229,6 +229,13 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         if (!in.ok() || !in.atEnd() || !subKey.ok) return Bad;
         return C::deleteKey(registry, parent, subKey.get());
     }
+    case DeleteTree: {
+        Key key = Key(in.u64());
+        Text<Ch> subKey(in.maybeBytes());
+        if (!in.ok() || !in.atEnd() || !subKey.ok || sizeof(Ch) == 1) return Bad;
+        if constexpr (sizeof(Ch) == 2) return registry.RegDeleteTreeW(key, subKey.get());
+        return Bad;
+    }
     default:
         return Bad;
     }

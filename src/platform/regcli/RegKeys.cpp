@@ -105,6 +105,7 @@ void walkTree(Registry& registry, Key top, const Text& topPath, std::size_t dept
 }
 
 long emptyKey(Registry& registry, Key key, std::size_t depth, std::uint32_t access) {
+    if (long rc = registry.RegDeleteTreeW(key, nullptr); rc != NotSupported) return rc;
     struct Frame {
         Key key;
         Text name;

@@ -46,9 +46,10 @@ private:
 void walkTree(reg::Registry& registry, reg::Key top, const Text& topPath, std::size_t depth, std::uint32_t access,
               const std::function<void(reg::Key, const Text&)>& visit, std::size_t& tooDeep);
 
-// Removes everything below `key` and then its values, deepest keys first,
-// opening each with `access` as RegDeleteTree does (no view: a relative path);
-// the first failure stops it, as does a key deeper than Windows allows.
+// Removes everything below `key` and its values: in one step where the
+// registry can, else deepest keys first, opening each with `access` as
+// RegDeleteTree does (no view: a relative path); then the first failure
+// stops it, as does a key deeper than Windows allows.
 long emptyKey(reg::Registry& registry, reg::Key key, std::size_t depth, std::uint32_t access);
 
 }  // namespace fk::regcli

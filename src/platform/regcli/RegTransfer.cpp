@@ -225,6 +225,7 @@ private:
         const Root* root = split(key, path);
         if (!root || path.empty() || depthOf(path) > MaxKeyDepth) return;
         Registry& r = c_.registry();
+        if (r.RegDeleteTreeW(root->key, path.c_str()) != NotSupported) return;
         Key k = 0;
         if (r.RegOpenKeyExW(root->key, path.c_str(), 0, KeyRead, &k) != Success) return;
         long rc = emptyKey(r, k, depthOf(path), KeyRead);

@@ -29,19 +29,20 @@ void sortUnique(std::vector<std::u16string>& names) {
 
 }  // namespace
 
-long HiveKeys::handle(Key key, std::uint32_t needed, Handle*& out) {
+long HiveKeys::handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access) {
     hives_.refresh();
     if (isPredefined(key)) {
+        const bool view32 = key == ClassesRoot && (access & Wow64Key32);
         Handle fresh;
         fresh.access = KeyAllAccess;
         if (key == Users) {
             fresh.usersRoot = true;
         } else {
             long status = Success;
-            fresh.places = hives_.rootPlaces(key, status);
+            fresh.places = hives_.rootPlaces(key, view32, status);
             if (status) return status;
         }
-        Handle& root = roots_[key];
+        Handle& root = roots_[{key, view32}];
         if (root.places != fresh.places || root.usersRoot != fresh.usersRoot) root = std::move(fresh);
         out = &root;
         return Success;
@@ -88,8 +89,14 @@ long HiveKeys::walk(const Handle& from, const std::vector<std::u16string>& parts
 }
 
 long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t access, Key& result) {
+    // As advapi32 has it: a root opened by no path is the root itself, in
+    // no particular view.
+    if (isPredefined(parent) && (!subKey || subKey->empty())) {
+        result = parent;
+        return Success;
+    }
     Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from)) return rc;
+    if (long rc = handle(parent, 0, from, access)) return rc;
     std::vector<std::u16string> parts;
     long status = Success;
     if (!split(subKey, parts, status)) return status;
@@ -104,7 +111,7 @@ long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t acce
 long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16string* keyClass,
                       std::uint32_t access, Key& result, std::uint32_t* disposition) {
     Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from)) return rc;
+    if (long rc = handle(parent, 0, from, access)) return rc;
     std::vector<std::u16string> parts;
     long status = Success;
     if (!split(subKey, parts, status)) return status;
@@ -316,6 +323,45 @@ long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
         changed = true;
         return Success;
     });
+}
+
+// One save for a whole tree, in each file that has the key: a merged
+// classes key goes from the user's classes and the machine's both.
+long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
+    Handle* from = nullptr;
+    if (long rc = handle(key, 0, from)) return rc;
+    std::vector<std::u16string> parts;
+    long status = Success;
+    if (!split(subKey, parts, status)) return status;
+    const bool whole = subKey != nullptr;
+    if (whole && isPredefined(key) && parts.empty()) return AccessDenied;
+    Handle target;
+    if (long rc = walk(*from, parts, 0, target)) return rc;
+    if (target.usersRoot) return AccessDenied;
+    for (const Place& place : target.places) {
+        if (whole && place.path.empty()) return AccessDenied;
+        status = commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+            hive::Key* found = doc.find(place.path);
+            if (!found) return NotFound;
+            hive::Key& owner = whole ? *found->parent : *found;
+            if (long rc = hive.load(owner)) return rc;
+            doc.open(owner);
+            if (whole) {
+                owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
+                                                 [&](const auto& sub) { return sub.get() == found; }));
+            } else if (owner.subkeys.empty() && owner.values.empty()) {
+                return Success;
+            } else {
+                owner.subkeys.clear();
+                owner.values.clear();
+            }
+            hive::Document::touch(owner, hive::nowTicks());
+            changed = true;
+            return Success;
+        });
+        if (status) return status;
+    }
+    return Success;
 }
 
 long HiveKeys::commit(Hive which, const std::function<long(HiveSession&, hive::Document&, bool&)>& change) {

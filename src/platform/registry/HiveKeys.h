@@ -34,6 +34,7 @@ public:
     long setValue(Key key, const std::u16string& name, std::uint32_t type, std::string stored);
     long deleteValue(Key key, const std::u16string& name);
     long deleteKey(Key parent, const std::u16string* subKey);
+    long deleteTree(Key key, const std::u16string* subKey);
 
     int openHandleCount() const { return int(handles_.size()); }
     bool writable() const { return !hives_.readOnly(); }
@@ -51,7 +52,8 @@ private:
         unsigned namesGeneration = 0, valuesGeneration = 0;
     };
 
-    long handle(Key key, std::uint32_t needed, Handle*& out);
+    // The handle behind a key; a predefined one as the call's view finds it.
+    long handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access = 0);
     long walk(const Handle& from, const std::vector<std::u16string>& parts, std::uint32_t access, Handle& out);
     long commit(Hive hive, const std::function<long(HiveSession&, hive::Document&, bool&)>& change);
     Key add(Handle handle);
@@ -60,7 +62,7 @@ private:
 
     PrefixHives hives_;
     std::map<Key, Handle> handles_;
-    std::map<Key, Handle> roots_;  // the predefined roots as last found
+    std::map<std::pair<Key, bool>, Handle> roots_;  // the predefined roots as last found, by view
     Key nextHandle_ = 0x1000;
     unsigned generation_ = 0;  // counts the writes made
 };

@@ -138,6 +138,9 @@ public:
     long RegDeleteKeyW(Key parent, const char16_t* subKey) override {
         return keys_.deleteKey(parent, ptr(wideOf(subKey)));
     }
+    long RegDeleteTreeW(Key key, const char16_t* subKey) override {
+        return keys_.deleteTree(key, ptr(wideOf(subKey)));
+    }
 
     int openHandleCount() const override { return keys_.openHandleCount(); }
     bool writable() const override { return keys_.writable(); }

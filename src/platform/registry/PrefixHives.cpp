@@ -107,38 +107,46 @@ void PrefixHives::refresh() {
         if (hive) hive->refresh();
 }
 
-hive::Key* PrefixHives::find(const Place& place, long& status) {
+hive::Key* PrefixHives::locate(const Place& place, long& status) {
     HiveSession* hive = session(place.hive, status);
     if (!hive) return nullptr;
     hive::Key* key = hive->doc().find(place.path);
-    if (!key) {
-        status = NotFound;
-        return nullptr;
-    }
-    status = hive->load(*key);
+    status = key ? Success : NotFound;
+    return key;
+}
+
+hive::Key* PrefixHives::find(const Place& place, long& status) {
+    hive::Key* key = locate(place, status);
+    if (key) status = session(place.hive, status)->load(*key);
     return status == Success ? key : nullptr;
 }
 
-std::vector<Place> PrefixHives::rootPlaces(std::uintptr_t root, long& status) {
-    std::vector<Place> places;
+std::vector<Place> PrefixHives::rootPlaces(std::uintptr_t root, bool view32, long& status) {
+    std::vector<Place> starts;
+    std::vector<std::u16string> below;
     switch (root) {
-    case CurrentUser: places = {{Hive::User, {}}}; break;
-    case LocalMachine: places = {{Hive::Machine, {}}}; break;
+    case CurrentUser: starts = {{Hive::User, {}}}; break;
+    case LocalMachine: starts = {{Hive::Machine, {}}}; break;
     case CurrentConfig:
-        places = {{Hive::Machine, parts({u"System", u"CurrentControlSet", u"Hardware Profiles", u"Current"})}};
+        starts = {{Hive::Machine, {}}};
+        below = parts({u"System", u"CurrentControlSet", u"Hardware Profiles", u"Current"});
+        view32 = false;
         break;
     case ClassesRoot:
-        places = {{Hive::User, parts({u"Software", u"Classes"})}, {Hive::Machine, parts({u"Software", u"Classes"})}};
+        starts = {{Hive::User, {}}, {Hive::Machine, {}}};
+        below = parts({u"Software", u"Classes"});
         break;
     default: status = NotFound; return {};
     }
+    // advapi32 opens the classes root by its full path, in the view asked for.
     long failure = NotFound;
-    std::erase_if(places, [&](const Place& place) {
-        long found = Success;
-        if (find(place, found)) return false;
-        if (found != NotFound) failure = found;
-        return true;
-    });
+    std::vector<Place> places;
+    for (Place& at : starts) {
+        size_t done = 0;
+        long walked = walk(at, below, root == ClassesRoot && view32, done, false);
+        if (walked == Success) places.push_back(std::move(at));
+        else if (walked != NotFound) failure = walked;
+    }
     status = places.empty() ? failure : Success;
     return places;
 }
@@ -152,13 +160,14 @@ std::vector<std::pair<std::u16string, Hive>> PrefixHives::users() {
 }
 
 // A link key stands for the key its SymbolicLinkValue names; one that
-// leads nowhere fails the walk, so that nothing is made in its place.
+// leads nowhere fails the walk, so that nothing is made in its place. A
+// key whose section is damaged opens, as a plain key: only reading it fails.
 long PrefixHives::follow(Place& at, int& hops) {
     for (bool jumped = false;; jumped = true) {
         long status = 0;
-        hive::Key* key = find(at, status);
+        hive::Key* key = locate(at, status);
         if (!key) return jumped && status == NotFound ? BadPathname : status;
-        if (!key->link) return Success;
+        if (session(at.hive, status)->load(*key) != Success || !key->link) return Success;
         const hive::Value* target = key->findValue(LinkValue);
         Place next;
         if (!target || target->type != TypeLink || ++hops > MaxLinkHops ||
@@ -177,7 +186,7 @@ long PrefixHives::walk(Place& at, const std::vector<std::u16string>& names, bool
     if (long rc = follow(at, hops)) return rc;
     for (; done <= names.size(); ++done) {
         long status = 0;
-        hive::Key* key = find(at, status);
+        hive::Key* key = locate(at, status);
         if (!key) return status;
         if (view32 && (done > 0 || !fromStart || done == names.size())) {
             if (done < names.size() && hive::sameName(names[done], Wow6432Node)) {
@@ -187,7 +196,7 @@ long PrefixHives::walk(Place& at, const std::vector<std::u16string>& names, bool
                     at.path.push_back(node->name);
                     view32 = false;
                     if (long rc = follow(at, hops)) return rc;
-                    if (!(key = find(at, status))) return status;
+                    if (!(key = locate(at, status))) return status;
                 }
             }
         }

@@ -39,14 +39,17 @@ public:
     void refresh();
     bool readOnly() const { return readOnly_; }
 
-    // The key at a place, read and its section loaded; null with NotFound,
-    // or another status when its file fails.
+    // The key at a place, its section loaded; null with NotFound, or
+    // another status when its file fails or the section is damaged.
     hive::Key* find(const Place& place, long& status);
+    // The same without reading its section.
+    hive::Key* locate(const Place& place, long& status);
 
     // The places a predefined root stands for, those that exist: one, or
-    // two for the classes root (the user's first). The users root stands
-    // for none: its subkeys are the files themselves.
-    std::vector<Place> rootPlaces(std::uintptr_t root, long& status);
+    // two for the classes root (the user's first), which alone of the roots
+    // has a 32-bit view of its own. The users root stands for none: its
+    // subkeys are the files themselves.
+    std::vector<Place> rootPlaces(std::uintptr_t root, bool view32, long& status);
     // HKEY_USERS' subkeys: ".Default" and the current user's SID, those
     // whose file exists, in Wine's order.
     std::vector<std::pair<std::u16string, Hive>> users();

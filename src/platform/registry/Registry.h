@@ -147,6 +147,9 @@ public:
         return NotSupported;
     }
     virtual long RegDeleteKeyW(Key /*parent*/, const char16_t* /*subKey*/) { return NotSupported; }
+    // The subkey with everything below it, or, for a null subkey, the
+    // key's own subkeys and values: in one step where the backend can.
+    virtual long RegDeleteTreeW(Key /*key*/, const char16_t* /*subKey*/) { return NotSupported; }
 
     // Handles opened and not yet closed; lets tests prove nothing leaks.
     virtual int openHandleCount() const = 0;

@@ -184,4 +184,8 @@ long Win32Registry::RegDeleteKeyW(Key parent, const char16_t* subKey) {
     return ::RegDeleteKeyW(toHkey(parent), wide(subKey));
 }
 
+long Win32Registry::RegDeleteTreeW(Key key, const char16_t* subKey) {
+    return ::RegDeleteTreeW(toHkey(key), wide(subKey));
+}
+
 }  // namespace fk::reg

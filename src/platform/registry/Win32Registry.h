@@ -50,6 +50,7 @@ public:
                        std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
                        std::uint32_t* dataLength) override;
     long RegDeleteKeyW(Key parent, const char16_t* subKey) override;
+    long RegDeleteTreeW(Key key, const char16_t* subKey) override;
 
     int openHandleCount() const override { return int(open_.size()); }
 
