@@ -8,6 +8,7 @@
 #include "HiveRegistry.h"
 #include "HiveTestFiles.h"
 #include "RegCommand.h"
+#include "RegText.h"
 
 #include <sstream>
 
@@ -176,6 +177,26 @@ TEST_F(RegFixture, ExportAsksBeforeReplacingAFile) {
     EXPECT_TRUE(readBytes(file).starts_with("\xFF\xFE")) << "replaced";
     EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", folder_.file("no/such/dir.reg"), "/y"}), 1);
     EXPECT_EQ(out_.str(), "Path not found.\n");
+}
+
+// The manual names every operation and root reg's own help names, and only
+// the exit codes the cases above see: 0 and 1.
+TEST(RegManual, AgreesWithTheProgram) {
+    const std::string page = readBytes(FK_REG_MANUAL), usage = fk::regcli::Usage, roots = fk::regcli::addUsage();
+    const size_t ops = usage.find("ADD |");
+    for (std::string op : split(usage.substr(ops, usage.find('\n', ops) - ops), " | ")) {
+        for (char& c : op) c = char(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_NE(page.find(".BI \"" + op + " "), std::string::npos) << op;
+    }
+    const std::regex rootLine(R"((HKEY_\w+) +\| (HK\w+))");
+    for (std::sregex_iterator it(roots.begin(), roots.end(), rootLine), end; it != end; ++it)
+        EXPECT_NE(page.find(".BR " + it->str(1) + " \", \" " + it->str(2)), std::string::npos) << it->str(1);
+    const size_t from = page.find(".SH EXIT STATUS"), to = page.find(".SH", from + 1);
+    const std::string status = page.substr(from, to - from);
+    std::string codes;
+    const std::regex code(R"(\n\.B (\d+)\n)");
+    for (std::sregex_iterator it(status.begin(), status.end(), code), end; it != end; ++it) codes += it->str(1) + " ";
+    EXPECT_EQ(codes, "0 1 ");
 }
 
 }  // namespace

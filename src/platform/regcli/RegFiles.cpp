@@ -48,9 +48,11 @@ int readFileWhole(const std::string& path, std::string& bytes) {
     int rc = GetFileType(file) == FILE_TYPE_DISK ? 0 : EINVAL;
     bytes.clear();
     char buffer[1 << 16];
-    for (DWORD got = 0; !rc; bytes.append(buffer, got)) {
+    while (!rc) {
+        DWORD got = 0;
         if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) rc = errnoOf(GetLastError());
         else if (!got) break;
+        else bytes.append(buffer, got);
     }
     CloseHandle(file);
     return rc;
