@@ -2,6 +2,7 @@
 
 #include "RegOps.h"
 
+#include <algorithm>
 #include <cctype>
 #include <istream>
 #include <ostream>
@@ -44,22 +45,39 @@ std::size_t depthOf(std::u16string_view path) {
     return depth;
 }
 
-bool Switch::letter(char c) const {
-    return text.size() == 1 && std::tolower(static_cast<unsigned char>(text[0])) == c;
+bool Switches::has(std::string_view name) const { return std::find(given.begin(), given.end(), name) != given.end(); }
+
+const std::string* Switches::word(std::string_view name) const {
+    for (const auto& [switchName, value] : words)
+        if (switchName == name) return &value;
+    return nullptr;
 }
 
-bool switchOf(const std::string& arg, Switch& sw) {
-    if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
-    sw.text = arg.substr(1);
-    return true;
-}
-
-bool viewSwitch(const Switch& sw, std::uint32_t& access, bool& repeated) {
-    std::uint32_t view = sw.is("reg:32") ? Wow64Key32 : sw.is("reg:64") ? Wow64Key64 : 0;
-    if (!view) return false;
-    repeated = access & view;
-    access |= view;
-    return true;
+bool parseSwitches(const Args& args, size_t from, const SwitchRules& rules, Switches& out) {
+    auto listed = [](const std::vector<std::string_view>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    for (size_t i = from; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+        std::string name = arg.substr(1);
+        for (char& ch : name) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+        if (name == "reg:32" || name == "reg:64") {
+            const std::uint32_t view = name == "reg:32" ? Wow64Key32 : Wow64Key64;
+            if (out.access & view) return false;
+            out.access |= view;
+            continue;
+        }
+        const bool once = rules.repeatable.empty() || name != rules.repeatable;
+        if (!listed(rules.flags, name) && !listed(rules.withWord, name) && once) return false;
+        if (once && out.has(name)) return false;
+        out.given.push_back(name);
+        if (listed(rules.withWord, name)) {
+            if (++i == args.size()) return false;
+            out.words.emplace_back(name, args[i]);
+        }
+    }
+    return out.access != (Wow64Key32 | Wow64Key64);
 }
 
 bool Context::ready() {
@@ -85,10 +103,8 @@ char Context::ask(const std::string& question, std::string_view choices, std::st
 }
 
 int Context::invalidSyntax(const Args& args) {
-    std::string op = args[0];
-    for (char& ch : op) ch = char(std::toupper(static_cast<unsigned char>(ch)));
     say("reg: Invalid syntax. ");
-    say("Type \"REG " + op + " /?\" for help.\n");
+    say("Type \"REG " + upper(args[0]) + " /?\" for help.\n");
     return 1;
 }
 

@@ -78,28 +78,13 @@ void queryAll(Context& c, Key top, const KeyArg& key, bool recurse, std::uint32_
 int query(Context& c, const Args& args) {
     KeyArg key;
     if (!c.parseKey(args[1], key)) return 1;
+    Switches sw;
+    if (!parseSwitches(args, 2, {{"ve", "s"}, {"v"}, {}}, sw) || (sw.has("v") && sw.has("ve")))
+        return c.invalidSyntax(args);
     std::optional<Text> valueName;
-    bool valueEmpty = false, recurse = false, repeated = false;
-    std::uint32_t access = 0;
-    for (size_t i = 2; i < args.size(); ++i) {
-        Switch sw;
-        if (!switchOf(args[i], sw)) return c.invalidSyntax(args);
-        if (sw.is("ve")) {
-            if (valueEmpty) return c.invalidSyntax(args);
-            valueEmpty = true;
-        } else if (viewSwitch(sw, access, repeated)) {
-            if (repeated) return c.invalidSyntax(args);
-        } else if (sw.letter('v')) {
-            if (valueName || i + 1 >= args.size()) return c.invalidSyntax(args);
-            valueName = wide(args[++i]);
-        } else if (sw.letter('s')) {
-            if (recurse) return c.invalidSyntax(args);
-            recurse = true;
-        } else {
-            return c.invalidSyntax(args);
-        }
-    }
-    if ((valueName && valueEmpty) || bothViews(access)) return c.invalidSyntax(args);
+    if (const std::string* name = sw.word("v")) valueName = wide(*name);
+    const bool valueEmpty = sw.has("ve"), recurse = sw.has("s");
+    const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
     Key k = 0;
@@ -115,42 +100,20 @@ int query(Context& c, const Args& args) {
 int add(Context& c, const Args& args) {
     KeyArg key;
     if (!c.parseKey(args[1], key)) return 1;
+    Switches sw;
+    if (!parseSwitches(args, 2, {{"ve", "f"}, {"v", "t", "d", "s"}, {}}, sw) || (sw.has("v") && sw.has("ve")))
+        return c.invalidSyntax(args);
     std::optional<Text> valueName, data;
-    std::optional<std::string> typeName;
     std::optional<char16_t> separator;
-    bool valueEmpty = false, force = false, repeated = false;
-    std::uint32_t access = 0;
-    for (size_t i = 2; i < args.size(); ++i) {
-        Switch sw;
-        if (!switchOf(args[i], sw)) return c.invalidSyntax(args);
-        const bool more = i + 1 < args.size();
-        if (sw.is("ve")) {
-            if (valueEmpty) return c.invalidSyntax(args);
-            valueEmpty = true;
-        } else if (viewSwitch(sw, access, repeated)) {
-            if (repeated) return c.invalidSyntax(args);
-        } else if (sw.letter('v')) {
-            if (valueName || !more) return c.invalidSyntax(args);
-            valueName = wide(args[++i]);
-        } else if (sw.letter('t')) {
-            if (typeName || !more) return c.invalidSyntax(args);
-            typeName = args[++i];
-        } else if (sw.letter('d')) {
-            if (data || !more) return c.invalidSyntax(args);
-            data = wide(args[++i]);
-        } else if (sw.letter('s')) {
-            Text sep = more ? wide(args[i + 1]) : Text();
-            ++i;
-            if (separator || sep.size() != 1) return c.invalidSyntax(args);
-            separator = sep[0];
-        } else if (sw.letter('f')) {
-            if (force) return c.invalidSyntax(args);
-            force = true;
-        } else {
-            return c.invalidSyntax(args);
-        }
+    if (const std::string* name = sw.word("v")) valueName = wide(*name);
+    if (const std::string* text = sw.word("d")) data = wide(*text);
+    if (const std::string* sep = sw.word("s")) {
+        if (wide(*sep).size() != 1) return c.invalidSyntax(args);
+        separator = wide(*sep)[0];
     }
-    if ((valueName && valueEmpty) || bothViews(access)) return c.invalidSyntax(args);
+    const std::string* typeName = sw.word("t");
+    const bool force = sw.has("f");
+    const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
     Key k = 0;
@@ -180,32 +143,14 @@ int add(Context& c, const Args& args) {
 int remove(Context& c, const Args& args) {
     KeyArg key;
     if (!c.parseKey(args[1], key)) return 1;
-    std::optional<Text> valueName;
-    bool valueAll = false, valueEmpty = false, force = false, repeated = false;
-    std::uint32_t access = 0;
-    for (size_t i = 2; i < args.size(); ++i) {
-        Switch sw;
-        if (!switchOf(args[i], sw)) return c.invalidSyntax(args);
-        if (sw.is("va")) {
-            if (valueAll) return c.invalidSyntax(args);
-            valueAll = true;
-        } else if (sw.is("ve")) {
-            if (valueEmpty) return c.invalidSyntax(args);
-            valueEmpty = true;
-        } else if (viewSwitch(sw, access, repeated)) {
-            if (repeated) return c.invalidSyntax(args);
-        } else if (sw.letter('v')) {
-            if (valueName || i + 1 >= args.size()) return c.invalidSyntax(args);
-            valueName = wide(args[++i]);
-        } else if (sw.letter('f')) {
-            if (force) return c.invalidSyntax(args);
-            force = true;
-        } else {
-            return c.invalidSyntax(args);
-        }
-    }
-    if ((valueName && valueEmpty) || (valueName && valueAll) || (valueEmpty && valueAll) || bothViews(access))
+    Switches sw;
+    if (!parseSwitches(args, 2, {{"va", "ve", "f"}, {"v"}, {}}, sw) || sw.has("v") + sw.has("ve") + sw.has("va") > 1)
         return c.invalidSyntax(args);
+    const bool valueAll = sw.has("va"), valueEmpty = sw.has("ve");
+    std::optional<Text> valueName;
+    if (const std::string* name = sw.word("v")) valueName = wide(*name);
+    const bool force = sw.has("f");
+    const std::uint32_t access = sw.access;
 
     if (!force) {
         bool yes;

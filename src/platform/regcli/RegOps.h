@@ -43,21 +43,23 @@ private:
     Console& console_;
 };
 
-// One switch: "/x" or "-x", the text after its mark.
-struct Switch {
-    std::string text;
-    bool is(std::string_view name) const { return sameText(text, name); }
-    bool letter(char c) const;
+// The switches of one command as reg reads them: each given once at most
+// (but a repeatable one), the next word taken by those that have one, and
+// /reg:32 or /reg:64 once, not both.
+struct Switches {
+    std::vector<std::string> given;                 // names, in lower case
+    std::vector<std::pair<std::string, std::string>> words;  // name and its word
+    std::uint32_t access = 0;                       // the view asked for
+    bool has(std::string_view name) const;
+    const std::string* word(std::string_view name) const;
 };
-bool switchOf(const std::string& arg, Switch& sw);
-// True for /reg:32 and /reg:64, adding the view to `access`; `repeated`
-// when that view was given before.
-bool viewSwitch(const Switch& sw, std::uint32_t& access, bool& repeated);
-// Both views at once is as wrong as one twice.
-inline bool bothViews(std::uint32_t access) {
-    return (access & (reg::Wow64Key32 | reg::Wow64Key64)) == (reg::Wow64Key32 | reg::Wow64Key64);
-}
-
+struct SwitchRules {
+    std::vector<std::string_view> flags;       // "ve", "s", "f"...
+    std::vector<std::string_view> withWord;    // "v", "t", "d"...
+    std::string_view repeatable;               // export's "y"
+};
+// False for anything reg calls invalid syntax.
+bool parseSwitches(const Args& args, size_t from, const SwitchRules& rules, Switches& out);
 // The predefined root a key path starts with ("HKCU" or
 // "HKEY_CURRENT_USER", then nothing or a backslash), or null.
 struct Root {

@@ -99,43 +99,22 @@ int copy(Context& c, const Args& args) {
     if (args.size() == 2) return c.invalidSyntax(args);
     KeyArg src, dest;
     if (!c.parseKey(args[1], src) || !c.parseKey(args[2], dest)) return 1;
-    bool recurse = false, force = false, repeated = false;
-    std::uint32_t access = 0;
-    for (size_t i = 3; i < args.size(); ++i) {
-        Switch sw;
-        if (!switchOf(args[i], sw)) return c.invalidSyntax(args);
-        if (viewSwitch(sw, access, repeated)) {
-            if (repeated) return c.invalidSyntax(args);
-        } else if (sw.letter('s')) {
-            if (recurse) return c.invalidSyntax(args);
-            recurse = true;
-        } else if (sw.letter('f')) {
-            if (force) return c.invalidSyntax(args);
-            force = true;
-        } else {
-            return c.invalidSyntax(args);
-        }
-    }
-    if (bothViews(access)) return c.invalidSyntax(args);
+    Switches sw;
+    if (!parseSwitches(args, 3, {{"s", "f"}, {}, {}}, sw)) return c.invalidSyntax(args);
     if (src.root == dest.root && src.hasPath == dest.hasPath && sameText(src.path, dest.path))
         return c.say(MsgSameKeys), 1;
     if (!c.ready()) return 1;
-    return runCopy(c, src, dest, access, recurse, force);
+    return runCopy(c, src, dest, sw.access, sw.has("s"), sw.has("f"));
 }
 
 int exportKey(Context& c, const Args& args) {
     if (args.size() < 3) return c.invalidSyntax(args);
     KeyArg key;
     if (!c.parseKey(args[1], key)) return 1;
-    bool overwrite = false, repeated = false;
-    std::uint32_t access = 0;
-    for (size_t i = 3; i < args.size(); ++i) {
-        Switch sw;
-        if (!switchOf(args[i], sw)) return c.invalidSyntax(args);
-        if (sw.letter('y')) overwrite = true;
-        else if (!viewSwitch(sw, access, repeated) || repeated) return c.invalidSyntax(args);
-    }
-    if (bothViews(access)) return c.invalidSyntax(args);
+    Switches sw;
+    if (!parseSwitches(args, 3, {{}, {}, "y"}, sw)) return c.invalidSyntax(args);
+    const bool overwrite = sw.has("y");
+    const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
     Key k = 0;
@@ -247,12 +226,9 @@ private:
 
 int importFile(Context& c, const Args& args) {
     if (args.size() > 3) return c.invalidSyntax(args);
-    std::uint32_t access = 0;
-    if (args.size() == 3) {
-        Switch sw;
-        bool repeated = false;
-        if (!switchOf(args[2], sw) || !viewSwitch(sw, access, repeated)) return c.invalidSyntax(args);
-    }
+    // Nothing but a view may follow the file.
+    Switches sw;
+    if (!parseSwitches(args, 2, {}, sw) || sw.given.size()) return c.invalidSyntax(args);
     const std::string& name = args[1];
     std::string bytes;
     if (int error = readFileWhole(name, bytes)) {
@@ -266,7 +242,7 @@ int importFile(Context& c, const Args& args) {
         return 1;
     }
     if (!c.ready()) return 1;
-    Importer importer(c, access);
+    Importer importer(c, sw.access);
     for (const auto& step : file.instructions) importer.run(step);
     return 0;
 }

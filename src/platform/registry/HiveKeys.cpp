@@ -6,10 +6,16 @@ namespace fk::reg {
 
 namespace {
 
-// Rights a handle needs for each operation.
-constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
+// Names in Wine's order, each once: the first place's spelling wins.
+void sortUnique(std::vector<std::u16string>& names) {
+    std::stable_sort(names.begin(), names.end(), [](auto& a, auto& b) { return hive::compareNames(a, b) < 0; });
+    names.erase(std::unique(names.begin(), names.end(), [](auto& a, auto& b) { return hive::sameName(a, b); }),
+                names.end());
+}
 
-bool split(const std::u16string* subKey, std::vector<std::u16string>& parts, long& status) {
+}  // namespace
+
+bool HiveKeys::split(const std::u16string* subKey, std::vector<std::u16string>& parts, long& status) {
     parts.clear();
     if (!subKey || subKey->empty()) return true;
     if ((*subKey)[0] == u'\\') {
@@ -19,15 +25,6 @@ bool split(const std::u16string* subKey, std::vector<std::u16string>& parts, lon
     parts = hive::splitPath(*subKey);
     return true;
 }
-
-// Names in Wine's order, each once: the first place's spelling wins.
-void sortUnique(std::vector<std::u16string>& names) {
-    std::stable_sort(names.begin(), names.end(), [](auto& a, auto& b) { return hive::compareNames(a, b) < 0; });
-    names.erase(std::unique(names.begin(), names.end(), [](auto& a, auto& b) { return hive::sameName(a, b); }),
-                names.end());
-}
-
-}  // namespace
 
 long HiveKeys::handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access) {
     hives_.refresh();
@@ -249,127 +246,6 @@ long HiveKeys::valueAt(Key key, std::uint32_t index, hive::Value& out) {
     const auto& names = mergedValues(*h);
     if (index >= names.size()) return NoMoreItems;
     return valueNamed(key, std::u16string(names[index]), out);
-}
-
-long HiveKeys::setValue(Key key, const std::u16string& name, std::uint32_t type, std::string stored) {
-    Handle* h = nullptr;
-    if (long rc = handle(key, SetValue, h)) return rc;
-    if (hives_.readOnly() || h->usersRoot) return AccessDenied;
-    const Place place = h->places.front();
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* target = doc.find(place.path);
-        if (!target) return KeyDeleted;
-        if (long rc = hive.load(*target)) return rc;
-        hive::Value* value = target->findValue(name);
-        if (value && value->type == type && value->data == stored) return Success;  // Wine leaves it untouched
-        if (!value) value = &target->addValue(name);
-        value->type = type;
-        value->data = std::move(stored);
-        value->raw.clear();
-        hive::Document::touch(*target, hive::nowTicks());
-        changed = true;
-        return Success;
-    });
-}
-
-long HiveKeys::deleteValue(Key key, const std::u16string& name) {
-    Handle* h = nullptr;
-    if (long rc = handle(key, SetValue, h)) return rc;
-    if (hives_.readOnly() || h->usersRoot) return AccessDenied;
-    // From the key that has it: the user's classes before the machine's.
-    Place place = h->places.front();
-    for (const Place& candidate : h->places) {
-        long status = Success;
-        if (hive::Key* k = hives_.find(candidate, status); k && k->findValue(name)) {
-            place = candidate;
-            break;
-        }
-    }
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* target = doc.find(place.path);
-        if (!target) return KeyDeleted;
-        if (long rc = hive.load(*target)) return rc;
-        if (!target->removeValue(name)) return NotFound;
-        hive::Document::touch(*target, hive::nowTicks());
-        changed = true;
-        return Success;
-    });
-}
-
-// Like advapi32: only a key without subkeys goes, and the parent's time
-// stamp moves. A root, or a hive's own top, stays.
-long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
-    if (!subKey) return InvalidParameter;
-    Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from)) return rc;
-    std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
-    if (isPredefined(parent) && parts.empty()) return AccessDenied;
-    Handle target;
-    if (long rc = walk(*from, parts, 0, target)) return rc;
-    if (target.usersRoot || target.places.front().path.empty()) return AccessDenied;
-    const Place place = target.places.front();
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* key = doc.find(place.path);
-        if (!key) return NotFound;
-        if (key->hasSubkeys()) return AccessDenied;
-        hive::Key& owner = *key->parent;
-        if (long rc = hive.load(owner)) return rc;
-        doc.open(owner);
-        owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
-                                         [&](const auto& sub) { return sub.get() == key; }));
-        hive::Document::touch(owner, hive::nowTicks());
-        changed = true;
-        return Success;
-    });
-}
-
-// One save for a whole tree, in each file that has the key: a merged
-// classes key goes from the user's classes and the machine's both.
-long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
-    Handle* from = nullptr;
-    if (long rc = handle(key, 0, from)) return rc;
-    std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
-    const bool whole = subKey != nullptr;
-    if (whole && isPredefined(key) && parts.empty()) return AccessDenied;
-    Handle target;
-    if (long rc = walk(*from, parts, 0, target)) return rc;
-    if (target.usersRoot) return AccessDenied;
-    for (const Place& place : target.places) {
-        if (whole && place.path.empty()) return AccessDenied;
-        status = commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-            hive::Key* found = doc.find(place.path);
-            if (!found) return NotFound;
-            hive::Key& owner = whole ? *found->parent : *found;
-            if (long rc = hive.load(owner)) return rc;
-            doc.open(owner);
-            if (whole) {
-                owner.subkeys.erase(std::find_if(owner.subkeys.begin(), owner.subkeys.end(),
-                                                 [&](const auto& sub) { return sub.get() == found; }));
-            } else if (owner.subkeys.empty() && owner.values.empty()) {
-                return Success;
-            } else {
-                owner.subkeys.clear();
-                owner.values.clear();
-            }
-            hive::Document::touch(owner, hive::nowTicks());
-            changed = true;
-            return Success;
-        });
-        if (status) return status;
-    }
-    return Success;
-}
-
-long HiveKeys::commit(Hive which, const std::function<long(HiveSession&, hive::Document&, bool&)>& change) {
-    long status = Success;
-    HiveSession* hive = hives_.session(which, status);
-    if (!hive) return status;
-    ++generation_;
-    return hive->commit([&](hive::Document& doc, bool& changed) { return change(*hive, doc, changed); });
 }
 
 Key HiveKeys::add(Handle handle) {
