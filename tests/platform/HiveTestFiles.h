@@ -20,12 +20,15 @@ inline std::string dataFile(const std::string& name) { return std::string(FK_HIV
 #endif
 
 // A data file's field: <LF>, <CR> and <TAB> stand for those characters,
-// <N*c> for N times c.
+// <N*text> for N times the text.
 inline std::string expand(std::string field) {
-    static const std::regex repeat(R"(<(\d+)\*(.)>)");
+    static const std::regex repeat(R"(<(\d+)\*([^>]+)>)");
     std::smatch m;
-    while (std::regex_search(field, m, repeat))
-        field.replace(size_t(m.position()), size_t(m.length()), std::string(std::stoul(m[1]), m.str(2)[0]));
+    while (std::regex_search(field, m, repeat)) {
+        std::string times;
+        for (unsigned long n = std::stoul(m[1]); n; --n) times += m.str(2);
+        field.replace(size_t(m.position()), size_t(m.length()), times);
+    }
     for (auto [from, to] : {std::pair{"<LF>", "\n"}, {"<CR>", "\r"}, {"<TAB>", "\t"}})
         for (size_t at; (at = field.find(from)) != std::string::npos;) field.replace(at, std::string(from).size(), to);
     return field;

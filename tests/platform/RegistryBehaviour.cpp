@@ -229,6 +229,61 @@ TEST_P(RegistryBehaviour, SeededUnicodeThatCodePage1252CannotHoldReadsAsQuestion
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{"?ena"});
 }
 
+// The W calls lose nothing the A calls would: names, texts and key names in
+// any script, a character beyond the first 65,536 included. The A view of
+// the same value stays code page 1252.
+TEST_P(RegistryBehaviour, WideCallsKeepEveryCharacter) {
+    Seed seed;
+    seed.values.push_back({"Alias", u"Zo\u0451 \u4E2D\u6587"});
+    close();
+    open(seed);
+    const std::u16string keyName = u"\u65E5\u672C \U0001F600", name = u"\u0416ena", text = u"\u4E2D\u00E9";
+    auto bytes = [](const std::u16string& s) {
+        return std::string(reinterpret_cast<const char*>(s.c_str()), (s.size() + 1) * 2);
+    };
+    std::uint32_t type = 0, size = 64;
+    std::string data(64, '\0');
+    ASSERT_EQ(reg().RegQueryValueExW(key_, u"Alias", nullptr, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size),
+              Success);
+    EXPECT_EQ(data.substr(0, size), bytes(u"Zo\u0451 \u4E2D\u6587"));
+
+    Key k = 0;
+    std::uint32_t disposition = 0;
+    ASSERT_EQ(reg().RegCreateKeyExW(key_, keyName.c_str(), 0, nullptr, 0, KeyAllAccess, nullptr, &k, &disposition),
+              Success);
+    EXPECT_EQ(disposition, CreatedNewKey);
+    const std::string stored = bytes(text);
+    ASSERT_EQ(reg().RegSetValueExW(k, name.c_str(), 0, TypeSz, reinterpret_cast<const std::uint8_t*>(stored.data()),
+                                   std::uint32_t(stored.size())),
+              Success);
+    char16_t found[16] = {};
+    std::uint32_t length = 16;
+    ASSERT_EQ(reg().RegEnumKeyExW(key_, 0, found, &length, nullptr, nullptr, nullptr, nullptr), Success);
+    EXPECT_EQ(std::u16string(found, length), keyName);
+    length = 16, size = 64;
+    ASSERT_EQ(reg().RegEnumValueW(k, 0, found, &length, nullptr, &type, reinterpret_cast<std::uint8_t*>(data.data()), &size),
+              Success);
+    EXPECT_EQ(std::u16string(found, length), name);
+    EXPECT_EQ(data.substr(0, size), stored);
+    length = 4;  // no room for the zero
+    EXPECT_EQ(reg().RegEnumValueW(k, 0, found, &length, nullptr, nullptr, nullptr, nullptr), MoreData);
+    char ansi[16] = {};
+    length = 16, size = 64;
+    ASSERT_EQ(reg().RegEnumValueA(k, 0, ansi, &length, nullptr, nullptr, reinterpret_cast<std::uint8_t*>(data.data()), &size),
+              Success);
+    EXPECT_EQ(std::string(ansi, length), "?ena");
+    EXPECT_EQ(data.substr(0, size), std::string("?\xE9\0", 3));
+
+    EXPECT_EQ(reg().RegDeleteValueW(k, name.c_str()), Success);
+    Key below = 0;
+    ASSERT_EQ(reg().RegCreateKeyExW(k, u"\u0416", 0, nullptr, 0, KeyAllAccess, nullptr, &below, nullptr), Success);
+    reg().RegCloseKey(below);
+    reg().RegCloseKey(k);
+    EXPECT_EQ(reg().RegDeleteKeyW(key_, keyName.c_str()), AccessDenied) << "it has a subkey";
+    EXPECT_EQ(reg().RegDeleteTreeW(key_, keyName.c_str()), Success);
+    EXPECT_EQ(subkeys(key_), std::vector<std::string>{});
+}
+
 TEST_P(RegistryBehaviour, NamesIgnoreCase) {
     ASSERT_EQ(setText(key_, "MixedCase", "one"), Success);
     EXPECT_EQ(query(key_, "mixedcase").bytes, std::string("one\0", 4));

@@ -1,13 +1,16 @@
 // fettlekit-reg against Wine's own reg.exe: the commands of
-// data/reg-commands.txt on a fresh prefix and on a copy of its user.reg must
-// print the same and leave the same file, and each tool must read the file
-// the other one wrote. Then both import the .reg files of
-// data/reg-import-cases.txt and must again print and export alike.
+// data/reg-commands.txt on a fresh prefix and on a copy of its hive files
+// must print the same, export every root's key alike and leave the same
+// files, and each tool must read the files the other one wrote. Then both
+// import the .reg files of data/reg-import-cases.txt and must again print
+// and export alike.
 #include "HiveTestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -18,6 +21,12 @@ using Args = std::vector<std::string>;
 using namespace fk::test;
 
 const std::string Root = "HKCU\\Software\\FettlekitDiff";
+// The keys the commands touch in every root and view, exported at the end.
+const std::vector<std::string> Exported = {
+    Root, "HKLM\\Software\\FettlekitDiff", "HKLM\\Software\\Wow6432Node\\FettlekitDiff",
+    "HKU\\.Default\\Software\\FettlekitDiff", "HKCR\\FettlekitDiff", "HKCC\\Software\\FettlekitDiff",
+    "HKCU\\Software\\FettlekitWide"};
+const std::vector<std::string> HiveFiles = {"user.reg", "system.reg", "userdef.reg"};
 
 // Runs a program in `folder` with no input; its exit code and standard
 // output. A reg that asks a question on no input is stopped after two minutes.
@@ -41,6 +50,20 @@ std::string withoutTimes(const std::string& hive) {
     std::istringstream in(hive);
     std::string out;
     for (std::string line; std::getline(in, line);) out += std::regex_replace(line, stamp, "$1") + "\n";
+    return out;
+}
+
+// Only the sections of the keys below one of `prefixes` (as Wine writes
+// their paths): what the commands changed in a big file.
+std::string sectionsUnder(const std::string& hive, const std::vector<std::string>& prefixes) {
+    std::istringstream in(hive);
+    std::string out;
+    bool keep = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("["))
+            keep = std::any_of(prefixes.begin(), prefixes.end(), [&](auto& p) { return line.starts_with("[" + p); });
+        if (keep) out += line + "\n";
+    }
     return out;
 }
 
@@ -104,10 +127,13 @@ std::vector<ImportCase> importCases() {
 // takes most of a minute.
 struct Differential {
     TempFolder folder;
-    fs::path dir = folder.path(), prefix = dir / "prefix", ours = dir / "ours.reg";  // ours: our copy of the hive
+    // ours: our copy of the prefix's hive files
+    fs::path dir = folder.path(), prefix = dir / "prefix", oursDir = dir / "ours", ours = oursDir / "user.reg";
     std::vector<Args> steps = commands();
     std::vector<Ran> wineOut, ourOut;
-    std::string wineHive, ourHive, wineExport, ourExport, problem;
+    std::vector<std::string> wineExports, ourExports;
+    std::map<std::string, std::string> wineHives, ourHives;
+    std::string problem;
 
     static Differential& get() {
         static Differential d;
@@ -137,19 +163,30 @@ struct Differential {
             problem = "wineboot made no user.reg";
             return;
         }
-        fs::copy_file(prefix / "user.reg", ours);
+        fs::create_directory(oursDir);
+        for (const auto& file : HiveFiles) fs::copy_file(prefix / file, oursDir / file);
         std::system("wineserver -p");  // each reg then starts in a fraction of a second
         for (const auto& step : steps) {
             wineOut.push_back(wine(step));
             ourOut.push_back(fkreg(step, ours));
         }
-        wine({"export", Root, "C:\\fk-export.reg", "/y"});
-        fkreg({"export", Root, (dir / "ours-export.reg").string(), "/y"}, ours);
+        wineExports = exports([&](const Args& a) { return wine(a); });
+        ourExports = exports([&](const Args& a) { return fkreg(a, ours); });
         stopWine();
-        wineExport = readBytes(prefix / "drive_c" / "fk-export.reg");
-        ourExport = readBytes(dir / "ours-export.reg");
-        wineHive = readBytes(prefix / "user.reg");
-        ourHive = readBytes(ours);
+        for (const auto& file : HiveFiles) {
+            wineHives[file] = readBytes(prefix / file);
+            ourHives[file] = readBytes(oursDir / file);
+        }
+    }
+    // Each root's key as a tool exports it, UTF-16 as written.
+    std::vector<std::string> exports(const std::function<Ran(const Args&)>& tool) {
+        std::vector<std::string> out;
+        for (const auto& key : Exported) {
+            fs::remove(dir / "export.reg");
+            tool({"export", key, "export.reg", "/y"});
+            out.push_back(readBytes(dir / "export.reg"));
+        }
+        return out;
     }
     ~Differential() {
         if (problem.empty()) stopWine();
@@ -182,33 +219,48 @@ TEST_F(AgainstWine, EveryCommandPrintsWhatWinePrintsAndExitsAlike) {
     }
 }
 
-TEST_F(AgainstWine, TheHiveAndTheExportEndTheSameButForTimeStamps) {
-    const std::string wine = withoutTimes(d.wineHive), ours = withoutTimes(d.ourHive);
-    EXPECT_TRUE(wine == ours) << firstDifference(wine, ours);
-    EXPECT_NE(wine.find("[Software\\\\FettlekitDiff\\\\Nobody\\\\Preferences]\n\n\"ContactSoundMaxTime\"=dword:0000000d\n"),
+TEST_F(AgainstWine, TheHivesAndTheExportsEndTheSameButForTimeStamps) {
+    for (const auto& file : {"user.reg", "userdef.reg"}) {
+        const std::string wine = withoutTimes(d.wineHives[file]), ours = withoutTimes(d.ourHives[file]);
+        EXPECT_TRUE(wine == ours) << file << "\n" << firstDifference(wine, ours);
+    }
+    // Wine's own services write the machine's file too: compare what the commands changed.
+    const std::vector<std::string> changed = {"Software\\\\FettlekitDiff", "Software\\\\Wow6432Node\\\\FettlekitDiff",
+                                              "Software\\\\Classes\\\\FettlekitDiff",
+                                              "System\\\\CurrentControlSet\\\\Hardware Profiles\\\\Current\\\\Software"};
+    const std::string wineMachine = withoutTimes(sectionsUnder(d.wineHives["system.reg"], changed)),
+                      ourMachine = withoutTimes(sectionsUnder(d.ourHives["system.reg"], changed));
+    EXPECT_TRUE(wineMachine == ourMachine) << firstDifference(wineMachine, ourMachine);
+    EXPECT_NE(wineMachine.find("[Software\\\\Wow6432Node\\\\FettlekitDiff]\n\n\"View32\"=\"w\"\n"), std::string::npos);
+    EXPECT_NE(withoutTimes(d.wineHives["user.reg"])
+                  .find("[Software\\\\FettlekitDiff\\\\Nobody\\\\Preferences]\n\n\"ContactSoundMaxTime\"=dword:0000000d\n"),
               std::string::npos);
-    ASSERT_FALSE(d.wineExport.empty());
-    EXPECT_TRUE(d.ourExport == d.wineExport)
-        << firstDifference(convert(d.wineExport, "UTF-16LE", "UTF-8"), convert(d.ourExport, "UTF-16LE", "UTF-8"));
+    EXPECT_NE(d.wineHives["user.reg"].find("\"\\x540d\\x524d\\x416\"=\"\\x5024 \\x20ac \\x416\""), std::string::npos);
+    for (size_t i = 0; i < Exported.size(); ++i) {
+        SCOPED_TRACE(Exported[i]);
+        EXPECT_FALSE(d.wineExports[i].empty());
+        EXPECT_TRUE(d.ourExports[i] == d.wineExports[i]) << firstDifference(convert(d.wineExports[i], "UTF-16LE", "UTF-8"),
+                                                                        convert(d.ourExports[i], "UTF-16LE", "UTF-8"));
+    }
 }
 
-TEST_F(AgainstWine, EachToolReadsTheFileTheOtherWrote) {
-    fs::path wineCopy = d.dir / "wine-copy.reg";
-    fs::copy_file(d.prefix / "user.reg", wineCopy, fs::copy_options::overwrite_existing);
-    EXPECT_EQ(fromOurs(d.fkreg({"query", Root, "/s"}, wineCopy).out), fromWine(d.listing(d.wineOut)));
-    EXPECT_EQ(readBytes(wineCopy), d.wineHive) << "a query must not rewrite the file";
+TEST_F(AgainstWine, EachToolReadsTheFilesTheOtherWrote) {
+    fs::path wineCopy = d.dir / "wine-copy";
+    fs::create_directory(wineCopy);
+    for (const auto& file : HiveFiles) fs::copy_file(d.prefix / file, wineCopy / file, fs::copy_options::overwrite_existing);
+    EXPECT_EQ(fromOurs(d.fkreg({"query", Root, "/s"}, wineCopy / "user.reg").out), fromWine(d.listing(d.wineOut)));
+    EXPECT_EQ(readBytes(wineCopy / "user.reg"), d.wineHives["user.reg"]) << "a query must not rewrite the file";
 
-    // Wine on ours: our file in the stopped prefix.
-    fs::copy_file(d.ours, d.prefix / "user.reg", fs::copy_options::overwrite_existing);
+    // Wine on ours: our files in the stopped prefix.
+    for (const auto& file : HiveFiles) fs::copy_file(d.oursDir / file, d.prefix / file, fs::copy_options::overwrite_existing);
     EXPECT_EQ(fromWine(d.wine({"query", Root, "/s"}).out), fromOurs(d.listing(d.ourOut)));
-    d.wine({"export", Root, "C:\\fk-export-ours.reg", "/y"});
+    EXPECT_TRUE(d.exports([&](const Args& a) { return d.wine(a); }) == d.wineExports);
     d.stopWine();
-    EXPECT_TRUE(readBytes(d.prefix / "drive_c" / "fk-export-ours.reg") == d.wineExport);
 }
 
 TEST_F(AgainstWine, EveryImportCaseImportsAsWineDoes) {
     const std::vector<ImportCase> cases = importCases();
-    ASSERT_EQ(cases.size(), 21u);
+    ASSERT_EQ(cases.size(), 24u);
     shell("wineserver -p");
     auto exported = [&](const std::string& file) { return convert(readBytes(d.dir / file), "UTF-16LE", "UTF-8"); };
     for (const ImportCase& c : cases) {
@@ -226,6 +278,17 @@ TEST_F(AgainstWine, EveryImportCaseImportsAsWineDoes) {
     const std::string last = exported("wine-export.reg");
     EXPECT_NE(last.find("\"Quote\"=\"say \\\"hi\\\" \\\\ C:\\\\path\\nnext\\rline\""), std::string::npos) << last;
     EXPECT_NE(last.find("\"Text\"=\"Zo\xC3\xAB\""), std::string::npos);
+    // What the cases put in the other roots and views.
+    for (const std::string key : {"HKCR\\FkImport", "HKCR\\FkImport /reg:32", "HKLM\\Software\\FkImport /reg:32",
+                                  "HKLM\\Software\\Wow6432Node\\FkImport"}) {
+        SCOPED_TRACE(key);
+        const Args view = split(key, " ");
+        Args ours = {"export", view[0], "our-export.reg", "/y"}, wine = {"export", view[0], "wine-export.reg", "/y"};
+        if (view.size() > 1) ours.push_back(view[1]), wine.push_back(view[1]);
+        EXPECT_EQ(d.fkreg(ours, d.ours).rc, d.wine(wine).rc);
+        EXPECT_TRUE(readBytes(d.dir / "our-export.reg") == readBytes(d.dir / "wine-export.reg"))
+            << firstDifference(exported("wine-export.reg"), exported("our-export.reg"));
+    }
 }
 
 }  // namespace

@@ -39,6 +39,13 @@
 //                 -> maybe buffer name, maybe u32 name length, u32 type,
 //                    maybe buffer data, maybe u32 data length
 //   DeleteKey     u64 parent, maybe text subkey    -> (nothing)
+//   DeleteTree    u64 key, maybe text subkey       -> (nothing); wide only
+//
+// An operation byte with the Wide bit set is the same call through the W
+// function: its texts and name buffers are UTF-16LE (their u32 lengths
+// still count bytes), and the name lengths beside them count UTF-16 units.
+// A name buffer must hold as many units as its length says, a data buffer
+// as many bytes.
 //
 // A request the bridge cannot parse gets status InvalidParameter.
 #include <cstdint>
@@ -49,7 +56,7 @@
 
 namespace fk::bridge {
 
-inline constexpr std::uint32_t ProtocolVersion = 1;
+inline constexpr std::uint32_t ProtocolVersion = 2;
 // Larger frames are refused as damaged; registry values the program reads
 // are at most a few kilobytes.
 inline constexpr std::uint32_t MaxFrame = 16u << 20;
@@ -65,7 +72,9 @@ enum Op : std::uint8_t {
     DeleteValue,
     EnumValue,
     DeleteKey,
+    DeleteTree,
 };
+inline constexpr std::uint8_t Wide = 0x80;
 
 class Writer {
 public:
@@ -83,6 +92,12 @@ public:
     void text(const char* s) {
         u8(s != nullptr);
         if (s) bytes(s, std::uint32_t(std::strlen(s)));
+    }
+    void text(const char16_t* s) {
+        u8(s != nullptr);
+        if (!s) return;
+        u32(std::uint32_t(std::char_traits<char16_t>::length(s) * 2));
+        for (; *s; ++s) u8(std::uint8_t(*s & 0xFF)), u8(std::uint8_t(*s >> 8));
     }
     void maybeU32(const std::uint32_t* v) {
         u8(v != nullptr);

@@ -18,6 +18,12 @@ void copyBack(const std::optional<std::uint32_t>& from, std::uint32_t* to) {
     if (from && to) *to = *from;
 }
 
+// The operation's code for the width of its texts.
+template <class Ch>
+std::uint8_t code(Op op) {
+    return std::uint8_t(sizeof(Ch) == 1 ? op : op | Wide);
+}
+
 }  // namespace
 
 BridgeRegistry::BridgeRegistry(std::unique_ptr<Transport> transport) : transport_(std::move(transport)) {}
@@ -44,10 +50,11 @@ bool BridgeRegistry::hello() {
     return in.u32() == ProtocolVersion && in.ok();
 }
 
-long BridgeRegistry::RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options,
-                                   std::uint32_t access, reg::Key* result) {
+template <class Ch>
+long BridgeRegistry::openKey(reg::Key parent, const Ch* subKey, std::uint32_t options, std::uint32_t access,
+                             reg::Key* result) {
     Writer w;
-    w.u8(OpenKey);
+    w.u8(code<Ch>(OpenKey));
     w.u64(parent);
     w.text(subKey);
     w.u32(options);
@@ -63,12 +70,12 @@ long BridgeRegistry::RegOpenKeyExA(reg::Key parent, const char* subKey, std::uin
     return status;
 }
 
-long BridgeRegistry::RegCreateKeyExA(reg::Key parent, const char* subKey, std::uint32_t reserved,
-                                     const char* keyClass, std::uint32_t options, std::uint32_t access,
-                                     const reg::SecurityAttributes* security, reg::Key* result,
-                                     std::uint32_t* disposition) {
+template <class Ch>
+long BridgeRegistry::createKey(reg::Key parent, const Ch* subKey, std::uint32_t reserved, const Ch* keyClass,
+                               std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
+                               reg::Key* result, std::uint32_t* disposition) {
     Writer w;
-    w.u8(CreateKey);
+    w.u8(code<Ch>(CreateKey));
     w.u64(parent);
     w.text(subKey);
     w.u32(reserved);
@@ -104,14 +111,14 @@ long BridgeRegistry::RegCloseKey(reg::Key key) {
     return call(w.str(), reply);
 }
 
-long BridgeRegistry::RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                                   std::uint32_t*, char* keyClass, std::uint32_t* classLength,
-                                   reg::FileTime* lastWrite) {
+template <class Ch>
+long BridgeRegistry::enumKey(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength, Ch* keyClass,
+                             std::uint32_t* classLength, reg::FileTime* lastWrite) {
     // A buffer's size is the length the caller gave with it.
-    const std::uint32_t nameCapacity = name && nameLength ? *nameLength : 0;
-    const std::uint32_t classCapacity = keyClass && classLength ? *classLength : 0;
+    const std::uint32_t nameCapacity = name && nameLength ? *nameLength * std::uint32_t(sizeof(Ch)) : 0;
+    const std::uint32_t classCapacity = keyClass && classLength ? *classLength * std::uint32_t(sizeof(Ch)) : 0;
     Writer w;
-    w.u8(EnumKey);
+    w.u8(code<Ch>(EnumKey));
     w.u64(key);
     w.u32(index);
     w.buffer(name, nameCapacity);
@@ -137,11 +144,12 @@ long BridgeRegistry::RegEnumKeyExA(reg::Key key, std::uint32_t index, char* name
     return status;
 }
 
-long BridgeRegistry::RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t*, std::uint32_t* type,
-                                      std::uint8_t* data, std::uint32_t* dataLength) {
+template <class Ch>
+long BridgeRegistry::queryValue(reg::Key key, const Ch* valueName, std::uint32_t* type, std::uint8_t* data,
+                                std::uint32_t* dataLength) {
     const std::uint32_t capacity = data && dataLength ? *dataLength : 0;
     Writer w;
-    w.u8(QueryValue);
+    w.u8(code<Ch>(QueryValue));
     w.u64(key);
     w.text(valueName);
     w.u8(type != nullptr);
@@ -161,10 +169,11 @@ long BridgeRegistry::RegQueryValueExA(reg::Key key, const char* valueName, std::
     return status;
 }
 
-long BridgeRegistry::RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved,
-                                    std::uint32_t type, const std::uint8_t* data, std::uint32_t dataLength) {
+template <class Ch>
+long BridgeRegistry::setValue(reg::Key key, const Ch* valueName, std::uint32_t reserved, std::uint32_t type,
+                              const std::uint8_t* data, std::uint32_t dataLength) {
     Writer w;
-    w.u8(SetValue);
+    w.u8(code<Ch>(SetValue));
     w.u64(key);
     w.text(valueName);
     w.u32(reserved);
@@ -175,22 +184,23 @@ long BridgeRegistry::RegSetValueExA(reg::Key key, const char* valueName, std::ui
     return call(w.str(), reply);
 }
 
-long BridgeRegistry::RegDeleteValueA(reg::Key key, const char* valueName) {
+template <class Ch>
+long BridgeRegistry::deleteValue(reg::Key key, const Ch* valueName) {
     Writer w;
-    w.u8(DeleteValue);
+    w.u8(code<Ch>(DeleteValue));
     w.u64(key);
     w.text(valueName);
     std::string reply;
     return call(w.str(), reply);
 }
 
-long BridgeRegistry::RegEnumValueA(reg::Key key, std::uint32_t index, char* name, std::uint32_t* nameLength,
-                                   std::uint32_t*, std::uint32_t* type, std::uint8_t* data,
-                                   std::uint32_t* dataLength) {
-    const std::uint32_t nameCapacity = name && nameLength ? *nameLength : 0;
+template <class Ch>
+long BridgeRegistry::enumValue(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength,
+                               std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) {
+    const std::uint32_t nameCapacity = name && nameLength ? *nameLength * std::uint32_t(sizeof(Ch)) : 0;
     const std::uint32_t capacity = data && dataLength ? *dataLength : 0;
     Writer w;
-    w.u8(EnumValue);
+    w.u8(code<Ch>(EnumValue));
     w.u64(key);
     w.u32(index);
     w.buffer(name, nameCapacity);
@@ -216,10 +226,74 @@ long BridgeRegistry::RegEnumValueA(reg::Key key, std::uint32_t index, char* name
     return status;
 }
 
-long BridgeRegistry::RegDeleteKeyA(reg::Key parent, const char* subKey) {
+template <class Ch>
+long BridgeRegistry::deleteKey(reg::Key parent, const Ch* subKey) {
     Writer w;
-    w.u8(DeleteKey);
+    w.u8(code<Ch>(DeleteKey));
     w.u64(parent);
+    w.text(subKey);
+    std::string reply;
+    return call(w.str(), reply);
+}
+
+// The A and W calls are the same requests; only the width of the texts differs.
+long BridgeRegistry::RegOpenKeyExA(reg::Key p, const char* s, std::uint32_t o, std::uint32_t a, reg::Key* r) {
+    return openKey(p, s, o, a, r);
+}
+long BridgeRegistry::RegOpenKeyExW(reg::Key p, const char16_t* s, std::uint32_t o, std::uint32_t a, reg::Key* r) {
+    return openKey(p, s, o, a, r);
+}
+long BridgeRegistry::RegCreateKeyExA(reg::Key p, const char* s, std::uint32_t res, const char* c, std::uint32_t o,
+                                     std::uint32_t a, const reg::SecurityAttributes* sa, reg::Key* r,
+                                     std::uint32_t* d) {
+    return createKey(p, s, res, c, o, a, sa, r, d);
+}
+long BridgeRegistry::RegCreateKeyExW(reg::Key p, const char16_t* s, std::uint32_t res, const char16_t* c,
+                                     std::uint32_t o, std::uint32_t a, const reg::SecurityAttributes* sa, reg::Key* r,
+                                     std::uint32_t* d) {
+    return createKey(p, s, res, c, o, a, sa, r, d);
+}
+long BridgeRegistry::RegEnumKeyExA(reg::Key k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t*, char* c,
+                                   std::uint32_t* cl, reg::FileTime* t) {
+    return enumKey(k, i, n, nl, c, cl, t);
+}
+long BridgeRegistry::RegEnumKeyExW(reg::Key k, std::uint32_t i, char16_t* n, std::uint32_t* nl, std::uint32_t*,
+                                   char16_t* c, std::uint32_t* cl, reg::FileTime* t) {
+    return enumKey(k, i, n, nl, c, cl, t);
+}
+long BridgeRegistry::RegQueryValueExA(reg::Key k, const char* n, std::uint32_t*, std::uint32_t* t, std::uint8_t* d,
+                                      std::uint32_t* s) {
+    return queryValue(k, n, t, d, s);
+}
+long BridgeRegistry::RegQueryValueExW(reg::Key k, const char16_t* n, std::uint32_t*, std::uint32_t* t,
+                                      std::uint8_t* d, std::uint32_t* s) {
+    return queryValue(k, n, t, d, s);
+}
+long BridgeRegistry::RegSetValueExA(reg::Key k, const char* n, std::uint32_t r, std::uint32_t t,
+                                    const std::uint8_t* d, std::uint32_t s) {
+    return setValue(k, n, r, t, d, s);
+}
+long BridgeRegistry::RegSetValueExW(reg::Key k, const char16_t* n, std::uint32_t r, std::uint32_t t,
+                                    const std::uint8_t* d, std::uint32_t s) {
+    return setValue(k, n, r, t, d, s);
+}
+long BridgeRegistry::RegDeleteValueA(reg::Key k, const char* n) { return deleteValue(k, n); }
+long BridgeRegistry::RegDeleteValueW(reg::Key k, const char16_t* n) { return deleteValue(k, n); }
+long BridgeRegistry::RegEnumValueA(reg::Key k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t*,
+                                   std::uint32_t* t, std::uint8_t* d, std::uint32_t* s) {
+    return enumValue(k, i, n, nl, t, d, s);
+}
+long BridgeRegistry::RegEnumValueW(reg::Key k, std::uint32_t i, char16_t* n, std::uint32_t* nl, std::uint32_t*,
+                                   std::uint32_t* t, std::uint8_t* d, std::uint32_t* s) {
+    return enumValue(k, i, n, nl, t, d, s);
+}
+long BridgeRegistry::RegDeleteKeyA(reg::Key p, const char* s) { return deleteKey(p, s); }
+long BridgeRegistry::RegDeleteKeyW(reg::Key p, const char16_t* s) { return deleteKey(p, s); }
+
+long BridgeRegistry::RegDeleteTreeW(reg::Key key, const char16_t* subKey) {
+    Writer w;
+    w.u8(code<char16_t>(DeleteTree));
+    w.u64(key);
     w.text(subKey);
     std::string reply;
     return call(w.str(), reply);

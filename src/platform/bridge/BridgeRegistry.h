@@ -52,6 +52,25 @@ public:
                        std::uint32_t* dataLength) override;
     long RegDeleteKeyA(reg::Key parent, const char* subKey) override;
 
+    long RegOpenKeyExW(reg::Key parent, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
+                       reg::Key* result) override;
+    long RegCreateKeyExW(reg::Key parent, const char16_t* subKey, std::uint32_t reserved, const char16_t* keyClass,
+                         std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
+                         reg::Key* result, std::uint32_t* disposition) override;
+    long RegEnumKeyExW(reg::Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, char16_t* keyClass, std::uint32_t* classLength,
+                       reg::FileTime* lastWrite) override;
+    long RegQueryValueExW(reg::Key key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegSetValueExW(reg::Key key, const char16_t* valueName, std::uint32_t reserved, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t dataLength) override;
+    long RegDeleteValueW(reg::Key key, const char16_t* valueName) override;
+    long RegEnumValueW(reg::Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* dataLength) override;
+    long RegDeleteKeyW(reg::Key parent, const char16_t* subKey) override;
+    long RegDeleteTreeW(reg::Key key, const char16_t* subKey) override;
+
     int openHandleCount() const override { return int(open_.size()); }
     bool writable() const override { return alive_; }
 
@@ -59,6 +78,30 @@ private:
     // Sends the request; on an answer returns its status and leaves the
     // outputs in `reply` past the status.
     long call(const std::string& request, std::string& reply);
+
+    // Each operation once for both widths of text.
+    template <class Ch>
+    long openKey(reg::Key parent, const Ch* subKey, std::uint32_t options, std::uint32_t access, reg::Key* result);
+    template <class Ch>
+    long createKey(reg::Key parent, const Ch* subKey, std::uint32_t reserved, const Ch* keyClass,
+                   std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
+                   reg::Key* result, std::uint32_t* disposition);
+    template <class Ch>
+    long enumKey(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength, Ch* keyClass,
+                 std::uint32_t* classLength, reg::FileTime* lastWrite);
+    template <class Ch>
+    long queryValue(reg::Key key, const Ch* valueName, std::uint32_t* type, std::uint8_t* data,
+                    std::uint32_t* dataLength);
+    template <class Ch>
+    long setValue(reg::Key key, const Ch* valueName, std::uint32_t reserved, std::uint32_t type,
+                  const std::uint8_t* data, std::uint32_t dataLength);
+    template <class Ch>
+    long deleteValue(reg::Key key, const Ch* valueName);
+    template <class Ch>
+    long enumValue(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength, std::uint32_t* type,
+                   std::uint8_t* data, std::uint32_t* dataLength);
+    template <class Ch>
+    long deleteKey(reg::Key parent, const Ch* subKey);
 
     std::unique_ptr<Transport> transport_;
     std::set<reg::Key> open_;

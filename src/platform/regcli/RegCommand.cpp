@@ -1,565 +1,183 @@
 #include "RegCommand.h"
 
-#include "RegFileReader.h"
-#include "RegFileWriter.h"
-#include "RegText.h"
-#include "text/Cp1252.h"
+#include "RegOps.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <istream>
-#include <iterator>
-#include <optional>
 #include <ostream>
-#include <sys/stat.h>
 
 namespace fk::regcli {
 
-namespace {
-
 using namespace fk::reg;
 
-// A key as given on the command line.
-struct KeyArg {
-    bool currentUser = false;          // the only root this registry holds
-    std::optional<std::string> path;   // below the root, UTF-8, as typed
-    std::string longName;              // "HKEY_CURRENT_USER\..." as reg prints it
+namespace {
+
+constexpr Root Roots[] = {
+    {LocalMachine, u"HKLM", u"HKEY_LOCAL_MACHINE"},
+    {CurrentUser, u"HKCU", u"HKEY_CURRENT_USER"},
+    {ClassesRoot, u"HKCR", u"HKEY_CLASSES_ROOT"},
+    {Users, u"HKU", u"HKEY_USERS"},
+    {CurrentConfig, u"HKCC", u"HKEY_CURRENT_CONFIG"},
 };
 
-class Reg {
-public:
-    Reg(Registry& registry, Console& console) : reg_(registry), con_(console) {}
+bool startsWithRoot(std::u16string_view path, std::u16string_view name) {
+    return path.size() >= name.size() && sameText(path.substr(0, name.size()), name) &&
+           (path.size() == name.size() || path[name.size()] == u'\\');
+}
 
-    int run(const std::vector<std::string>& args) {
-        if (args.empty()) return say("reg: Invalid syntax. "), say(MsgRegHelp), 1;
-        if (isHelp(args[0])) return say(Usage), 0;
-        const std::string& op = args[0];
-        std::string (*usage)() = nullptr;
-        int (Reg::*action)(const std::vector<std::string>&) = nullptr;
-        if (sameText(op, "add")) usage = addUsage, action = &Reg::add;
-        else if (sameText(op, "delete")) usage = deleteUsage, action = &Reg::remove;
-        else if (sameText(op, "export")) usage = exportUsage, action = &Reg::exportKey;
-        else if (sameText(op, "import")) usage = importUsage, action = &Reg::importFile;
-        else if (sameText(op, "query")) usage = queryUsage, action = &Reg::query;
-        else return say("reg: Invalid option [" + op + "]. "), say(MsgRegHelp), 1;
-        if (args.size() == 1) return invalidSyntax(args);
-        if (isHelp(args[1])) {
-            if (args.size() > 2) return invalidSyntax(args);
-            return say(usage()), say(ViewUsage), 0;
-        }
-        return (this->*action)(args);
-    }
-
-private:
-    // ---- reg query ----
-    int query(const std::vector<std::string>& args) {
-        KeyArg key;
-        if (!parseKey(args[1], key)) return 1;
-        std::optional<std::string> valueName;
-        bool valueEmpty = false, recurse = false;
-        for (size_t i = 2; i < args.size(); ++i) {
-            std::string sw;
-            if (!switchOf(args[i], sw)) return invalidSyntax(args);
-            if (sameText(sw, "ve")) {
-                if (valueEmpty) return invalidSyntax(args);
-                valueEmpty = true;
-            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
-                // One view only in a hive file.
-            } else if (sameText(sw, "v")) {
-                if (valueName || i + 1 >= args.size()) return invalidSyntax(args);
-                valueName = args[++i];
-            } else if (sameText(sw, "s")) {
-                if (recurse) return invalidSyntax(args);
-                recurse = true;
-            } else {
-                return invalidSyntax(args);
-            }
-        }
-        if (valueName && valueEmpty) return invalidSyntax(args);
-
-        Key k = 0;
-        if (openKey(key, KeyRead, k) != Success) return say(MsgKeyMissing), 1;
-        say("\n");
-        int rc = 0;
-        if (valueName || valueEmpty) {
-            matches_ = 0;
-            rc = queryValue(k, valueName, key.longName, recurse);
-            if (recurse) say("Search complete. Number of matches found: " + std::to_string(matches_) + "\n");
-        } else {
-            queryAll(k, key.longName, recurse, false);
-        }
-        reg_.RegCloseKey(k);
-        return rc;
-    }
-
-    int queryValue(Key k, const std::optional<std::string>& name, const std::string& path, bool recurse) {
-        std::string nameAnsi = name ? ansi(*name) : std::string();
-        ValueData v;
-        long rc = readValue(k, nameAnsi, v);
-        if (rc == Success) {
-            say(path + "\n");
-            sayValue(name ? *name : std::string(), v.type, queryText(v.type, v.bytes));
-            say("\n");
-            ++matches_;
-        }
-        if (!recurse) {
-            if (rc == NotFound) {
-                if (name && !name->empty()) return say(MsgValueMissing), 1;
-                say(path + "\n");
-                sayValue({}, TypeSz, "(value not set)");
-            }
-            return 0;
-        }
-        for (const std::string& sub : subkeys(k)) {
-            Key child = 0;
-            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
-            queryValue(child, name, path + "\\" + shown(sub), recurse);
-            reg_.RegCloseKey(child);
-        }
-        return 0;
-    }
-
-    void queryAll(Key k, const std::string& path, bool recurse, bool recursing) {
-        std::vector<ValueData> vals = values(k);
-        std::vector<std::string> subs = subkeys(k);
-        if (!vals.empty() || recursing) say(path + "\n");
-        for (const auto& v : vals) sayValue(shown(v.name), v.type, queryText(v.type, v.bytes));
-        if (!vals.empty() || recursing) say("\n");
-        for (const std::string& sub : subs) {
-            std::string subPath = path + "\\" + shown(sub);
-            if (!recurse) {
-                say(subPath + "\n");
-                continue;
-            }
-            Key child = 0;
-            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
-            queryAll(child, subPath, recurse, true);
-            reg_.RegCloseKey(child);
-        }
-    }
-
-    void sayValue(const std::string& name, std::uint32_t type, const std::string& data) {
-        say("    " + (name.empty() ? std::string(DefaultName) : name) + "    " + typeName(type) + "    " + data + "\n");
-    }
-
-    // ---- reg add ----
-    int add(const std::vector<std::string>& args) {
-        KeyArg key;
-        if (!parseKey(args[1], key)) return 1;
-        std::optional<std::string> valueName, type, data;
-        std::optional<char> separator;
-        bool valueEmpty = false, force = false;
-        for (size_t i = 2; i < args.size(); ++i) {
-            std::string sw;
-            if (!switchOf(args[i], sw)) return invalidSyntax(args);
-            bool more = i + 1 < args.size();
-            if (sameText(sw, "ve")) {
-                if (valueEmpty) return invalidSyntax(args);
-                valueEmpty = true;
-            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
-            } else if (sameText(sw, "v")) {
-                if (valueName || !more) return invalidSyntax(args);
-                valueName = args[++i];
-            } else if (sameText(sw, "t")) {
-                if (type || !more) return invalidSyntax(args);
-                type = args[++i];
-            } else if (sameText(sw, "d")) {
-                if (data || !more) return invalidSyntax(args);
-                data = args[++i];
-            } else if (sameText(sw, "s")) {
-                std::string sep = more ? ansi(args[i + 1]) : std::string();
-                ++i;
-                if (separator || sep.size() != 1) return invalidSyntax(args);
-                separator = sep[0];
-            } else if (sameText(sw, "f")) {
-                if (force) return invalidSyntax(args);
-                force = true;
-            } else {
-                return invalidSyntax(args);
-            }
-        }
-        if (valueName && valueEmpty) return invalidSyntax(args);
-
-        Key k = 0;
-        std::uint32_t disposition = 0;
-        if (!key.currentUser) return say(MsgAccessDenied), 1;
-        SecurityAttributes security{sizeof(SecurityAttributes), nullptr, false};
-        std::string pathAnsi = key.path ? ansi(*key.path) : std::string();
-        if (reg_.RegCreateKeyExA(CurrentUser, pathAnsi.c_str(), 0, "", 0, KeyAllAccess, &security, &k,
-                                 &disposition) != Success)
-            return say(MsgAccessDenied), 1;
-        int rc = setValue(k, disposition, valueName ? ansi(*valueName) : std::string(), type, data, separator, force);
-        reg_.RegCloseKey(k);
-        return rc;
-    }
-
-    int setValue(Key k, std::uint32_t disposition, const std::string& name, const std::optional<std::string>& typeText,
-                 const std::optional<std::string>& dataText, std::optional<char> separator, bool force) {
-        if (!force && disposition == OpenedExistingKey) {
-            std::uint32_t size = 0;
-            if (reg_.RegQueryValueExA(k, name.c_str(), nullptr, nullptr, nullptr, &size) == Success &&
-                !confirm("The registry value '" + (name.empty() ? std::string(DefaultName) : shown(name)) +
-                         "' already exists. Do you want to overwrite it?"))
-                return say(MsgCancelled), 0;
-        }
-        std::optional<std::uint32_t> type = typeText ? typeFromName(*typeText) : TypeSz;
-        if (!type) return say("reg: Unsupported registry data type [" + *typeText + "]\n"), 1;
-        if ((*type == TypeDword || *type == TypeDwordBigEndian) && !dataText) return say(MsgInvalidCmdline), 1;
-        std::string bytes;
-        if (const char* error = encodeData(*type, dataText ? ansi(*dataText) : std::string(), separator, bytes))
-            return say(error), 1;
-        if (reg_.RegSetValueExA(k, name.c_str(), 0, *type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                std::uint32_t(bytes.size())) != Success)
-            return say(MsgAccessDenied), 1;
-        return say(MsgSuccess), 0;
-    }
-
-
-    // ---- reg delete ----
-    int remove(const std::vector<std::string>& args) {
-        KeyArg key;
-        if (!parseKey(args[1], key)) return 1;
-        std::optional<std::string> valueName;
-        bool valueAll = false, valueEmpty = false, force = false;
-        for (size_t i = 2; i < args.size(); ++i) {
-            std::string sw;
-            if (!switchOf(args[i], sw)) return invalidSyntax(args);
-            if (sameText(sw, "va")) {
-                if (valueAll) return invalidSyntax(args);
-                valueAll = true;
-            } else if (sameText(sw, "ve")) {
-                if (valueEmpty) return invalidSyntax(args);
-                valueEmpty = true;
-            } else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) {
-            } else if (sameText(sw, "v")) {
-                if (valueName || i + 1 >= args.size()) return invalidSyntax(args);
-                valueName = args[++i];
-            } else if (sameText(sw, "f")) {
-                if (force) return invalidSyntax(args);
-                force = true;
-            } else {
-                return invalidSyntax(args);
-            }
-        }
-        if ((valueName && valueEmpty) || (valueName && valueAll) || (valueEmpty && valueAll)) return invalidSyntax(args);
-
-        if (!force) {
-            bool yes;
-            if (valueName || valueEmpty)
-                yes = confirm("Are you sure you want to delete the registry value '" +
-                              (valueName && !valueName->empty() ? *valueName : std::string(DefaultName)) + "'?");
-            else if (valueAll)
-                yes = confirm("Are you sure you want to delete all registry values in '" + key.longName + "'?");
-            else
-                yes = confirm("Are you sure you want to delete the registry key '" + key.longName + "'?");
-            if (!yes) return say(MsgCancelled), 0;
-        }
-
-        Key k = 0;
-        if (long rc = openKey(key, KeyAllAccess, k)) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
-        int result = 0;
-        if (!valueName && !valueEmpty && !valueAll) {
-            result = deleteKey(k, key);
-        } else if (valueAll) {
-            for (;;) {
-                char name[16384];
-                std::uint32_t length = sizeof name;
-                if (reg_.RegEnumValueA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
-                if (long rc = reg_.RegDeleteValueA(k, name)) {
-                    say("reg: Unable to delete all registry values in '" + key.longName + "'\n");
-                    say(rc == NotFound ? MsgValueMissing : MsgAccessDenied);
-                    result = 1;
-                    break;
-                }
-            }
-        } else {
-            std::string name = valueName ? ansi(*valueName) : std::string();
-            if (long rc = reg_.RegDeleteValueA(k, name.c_str())) {
-                say(rc == NotFound ? MsgValueMissing : MsgAccessDenied);
-                result = 1;
-            }
-        }
-        reg_.RegCloseKey(k);
-        if (result == 0) say(MsgSuccess);
-        return result;
-    }
-
-    // The key with everything below it. reg empties the root itself when
-    // asked to delete it, and the root stays.
-    int deleteKey(Key k, const KeyArg& key) {
-        if (long rc = deleteSubkeys(k)) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
-        if (!key.path) {
-            for (;;) {
-                char name[16384];
-                std::uint32_t length = sizeof name;
-                if (reg_.RegEnumValueA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
-                if (reg_.RegDeleteValueA(k, name) != Success) break;
-            }
-            return 0;
-        }
-        long rc = reg_.RegDeleteKeyA(CurrentUser, ansi(*key.path).c_str());
-        if (rc != Success) return say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
-        return 0;
-    }
-
-    long deleteSubkeys(Key k) {
-        for (;;) {
-            char name[256];
-            std::uint32_t length = sizeof name;
-            long rc = reg_.RegEnumKeyExA(k, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (rc == NoMoreItems) return Success;
-            if (rc != Success) return rc;
-            Key child = 0;
-            if ((rc = reg_.RegOpenKeyExA(k, name, 0, KeyAllAccess, &child))) return rc;
-            rc = deleteSubkeys(child);
-            reg_.RegCloseKey(child);
-            if (rc) return rc;
-            if ((rc = reg_.RegDeleteKeyA(k, name))) return rc;
-        }
-    }
-
-    // ---- reg export ----
-    int exportKey(const std::vector<std::string>& args) {
-        if (args.size() < 3) return invalidSyntax(args);
-        KeyArg key;
-        if (!parseKey(args[1], key)) return 1;
-        bool overwrite = false;
-        for (size_t i = 3; i < args.size(); ++i) {
-            std::string sw;
-            if (!switchOf(args[i], sw)) return invalidSyntax(args);
-            if (sameText(sw, "y")) overwrite = true;
-            else if (sameText(sw, "reg:32") || sameText(sw, "reg:64")) continue;
-            else return invalidSyntax(args);
-        }
-        Key k = 0;
-        if (openKey(key, KeyRead, k) != Success) return say(MsgKeyMissing), 1;
-        regfile::RegFileWriter writer;
-        exportTree(writer, k, text::cp1252ToUtf16(ansi(key.longName)));
-        reg_.RegCloseKey(k);
-
-        const std::string& file = args[2];
-        struct stat st {};
-        if (!overwrite && ::stat(file.c_str(), &st) == 0 &&
-            !confirm("The file '" + file + "' already exists. Do you want to overwrite it?"))
-            return say(MsgCancelled), 0;
-        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-        if (stream) stream << writer.bytes();
-        if (stream) stream.flush();
-        if (!stream) return say(fileError(errno)), 1;
-        return 0;
-    }
-
-    void exportTree(regfile::RegFileWriter& writer, Key k, const std::u16string& path) {
-        writer.key(path);
-        for (const auto& v : values(k)) writer.value(v.name, v.type, v.bytes);
-        for (const std::string& sub : subkeys(k)) {
-            Key child = 0;
-            if (reg_.RegOpenKeyExA(k, sub.c_str(), 0, KeyRead, &child) != Success) continue;
-            exportTree(writer, child, path + u"\\" + text::cp1252ToUtf16(sub));
-            reg_.RegCloseKey(child);
-        }
-    }
-
-    // ---- reg import ----
-    int importFile(const std::vector<std::string>& args) {
-        if (args.size() > 3) return invalidSyntax(args);
-        if (args.size() == 3) {
-            std::string sw;
-            if (!switchOf(args[2], sw) || !(sameText(sw, "reg:32") || sameText(sw, "reg:64"))) return invalidSyntax(args);
-        }
-        std::ifstream in(args[1], std::ios::binary);
-        if (!in) return say("reg: The file '" + args[1] + "' was not found.\n"), 1;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        regfile::RegFile file = regfile::readRegFile(bytes);
-        if (file.header == regfile::Header::Invalid) return 1;
-        Key current = 0;
-        for (const auto& step : file.instructions) importStep(step, current);
-        if (current) reg_.RegCloseKey(current);
-        return 0;
-    }
-
-    // One instruction, as reg import carries it out: a key that cannot be
-    // made is reported and the values under it go nowhere; everything
-    // else fails silently.
-    void importStep(const regfile::Instruction& step, Key& current) {
-        using I = regfile::Instruction;
-        auto close = [&] {
-            if (current) reg_.RegCloseKey(current);
-            current = 0;
-        };
-        std::u16string path;
-        bool knownRoot = false;
-        switch (step.kind) {
-        case I::OpenKey: {
-            close();
-            bool mine = regfile::currentUserPath(step.key, path, knownRoot);
-            SecurityAttributes security{sizeof(SecurityAttributes), nullptr, false};
-            std::uint32_t disposition = 0;
-            if (!mine || reg_.RegCreateKeyExA(CurrentUser, text::utf16ToCp1252(path).c_str(), 0, "", 0, KeyAllAccess,
-                                              &security, &current, &disposition) != Success) {
-                current = 0;
-                say("reg: Unable to import the registry key '" + shown(text::utf16ToCp1252(step.key)) + "'\n");
-            }
-            break;
-        }
-        case I::DeleteKey:
-            close();
-            if (!step.key.empty() && (step.key[0] == u'H' || step.key[0] == u'h') &&
-                regfile::currentUserPath(step.key, path, knownRoot) && !path.empty()) {
-                std::string ansiPath = text::utf16ToCp1252(path);
-                Key k = 0;
-                if (reg_.RegOpenKeyExA(CurrentUser, ansiPath.c_str(), 0, KeyAllAccess, &k) == Success) {
-                    long rc = deleteSubkeys(k);
-                    reg_.RegCloseKey(k);
-                    if (rc == Success) reg_.RegDeleteKeyA(CurrentUser, ansiPath.c_str());
-                }
-            }
-            break;
-        case I::SetValue: {
-            if (!current) break;
-            std::string data = step.data;
-            if (step.type == TypeSz || step.type == TypeExpandSz || step.type == TypeMultiSz) {
-                std::u16string wide;
-                for (size_t i = 0; i + 1 < data.size(); i += 2)
-                    wide += char16_t(std::uint8_t(data[i]) | std::uint8_t(data[i + 1]) << 8);
-                data = text::utf16ToCp1252(wide);
-            }
-            reg_.RegSetValueExA(current, text::utf16ToCp1252(step.name).c_str(), 0, step.type,
-                                reinterpret_cast<const std::uint8_t*>(data.data()), std::uint32_t(data.size()));
-            break;
-        }
-        case I::DeleteValue:
-            if (current) reg_.RegDeleteValueA(current, text::utf16ToCp1252(step.name).c_str());
-            break;
-        case I::UnknownEscape:
-            say("reg: Unrecognized escape sequence [\\" + shown(text::utf16ToCp1252(std::u16string(1, step.escape))) + "]\n");
-            break;
-        case I::Skipped:
-            break;
-        }
-    }
-
-    // Windows' words for the file errors a user meets.
-    static std::string fileError(int error) {
-        switch (error) {
-        case ENOENT: case ENOTDIR: return "Path not found.\n";
-        case EACCES: case EPERM: case EROFS: return "Access denied.\n";
-        default: return std::string(std::strerror(error)) + "\n";
-        }
-    }
-
-    // ---- shared ----
-    std::vector<std::string> subkeys(Key k) { return listSubkeys(reg_, k); }
-    std::vector<ValueData> values(Key k) { return listValues(reg_, k); }
-
-    long readValue(Key k, const std::string& name, ValueData& v) {
-        std::uint32_t size = 2048;
-        for (;;) {
-            v.bytes.assign(size, '\0');
-            long rc = reg_.RegQueryValueExA(k, name.c_str(), nullptr, &v.type,
-                                            reinterpret_cast<std::uint8_t*>(v.bytes.data()), &size);
-            if (rc == MoreData) continue;
-            if (rc == Success) v.bytes.resize(size);
-            return rc;
-        }
-    }
-
-    long openKey(const KeyArg& key, std::uint32_t access, Key& k) {
-        if (!key.currentUser) return NotFound;
-        std::string path = key.path ? ansi(*key.path) : std::string();
-        return reg_.RegOpenKeyExA(CurrentUser, path.c_str(), 0, access, &k);
-    }
-
-    // Checks and splits "HKCU\Software\..." as reg does, saying what is wrong.
-    bool parseKey(const std::string& text, KeyArg& key) {
-        size_t n = text.size();
-        if (n < 3 || (text[n - 1] == '\\' && text[n - 2] == '\\')) return say(MsgInvalidKey), false;
-        if (text[0] == '\\' && text[1] == '\\' && text[2] != '\\') return say(MsgNoRemote), false;
-        static const struct {
-            const char* shortName;
-            const char* longName;
-        } Roots[] = {{"HKLM", "HKEY_LOCAL_MACHINE"},
-                     {"HKCU", "HKEY_CURRENT_USER"},
-                     {"HKCR", "HKEY_CLASSES_ROOT"},
-                     {"HKU", "HKEY_USERS"},
-                     {"HKCC", "HKEY_CURRENT_CONFIG"}};
-        auto startsWithRoot = [&](const char* root) {
-            size_t len = std::strlen(root);
-            return text.size() >= len && sameText(text.substr(0, len), root) && (text.size() == len || text[len] == '\\');
-        };
-        const char* longName = nullptr;
-        for (const auto& root : Roots)
-            if (startsWithRoot(root.shortName) || startsWithRoot(root.longName)) {
-                longName = root.longName;
-                break;
-            }
-        if (!longName) return say(MsgInvalidSystemKey), false;
-        key.currentUser = std::strcmp(longName, "HKEY_CURRENT_USER") == 0;
-        key.longName = longName;
-        size_t slash = text.find('\\');
-        if (slash == std::string::npos) return true;
-        std::string path = text.substr(slash + 1);
-        if (path.empty()) return say(MsgInvalidSystemKey), false;
-        if (path.back() == '\\') path.pop_back();
-        key.path = path;
-        key.longName += "\\" + path;
-        return true;
-    }
-
-    static bool isHelp(const std::string& s) {
-        return s.size() == 2 && (s[0] == '/' || s[0] == '-') && (s[1] == '?' || s[1] == 'h' || s[1] == 'H');
-    }
-
-    static bool switchOf(const std::string& arg, std::string& sw) {
-        if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
-        sw = arg.substr(1);
-        return !sw.empty();
-    }
-
-    int invalidSyntax(const std::vector<std::string>& args) {
-        say("reg: Invalid syntax. ");
-        say("Type \"REG " + upper(args[0]) + " /?\" for help.\n");
-        return 1;
-    }
-
-    // reg asks again until the answer starts with Y or N. With no more
-    // input the answer is no (Wine's reg would ask forever).
-    bool confirm(const std::string& question) {
-        for (;;) {
-            say(question + " (Yes|No)");
-            con_.out.flush();
-            std::string answer;
-            bool got = static_cast<bool>(std::getline(con_.in, answer));
-            if (!con_.inputEchoed) say("\n");
-            if (!got) return false;
-            char first = answer.empty() ? '\0' : char(std::toupper(static_cast<unsigned char>(answer[0])));
-            if (first == 'Y') return true;
-            if (first == 'N') return false;
-        }
-    }
-
-    void say(const std::string& s) { con_.out << s; }
-
-    Registry& reg_;
-    Console& con_;
-    int matches_ = 0;
-};
+bool isHelp(const std::string& s) {
+    return s.size() == 2 && (s[0] == '/' || s[0] == '-') && (s[1] == '?' || s[1] == 'h' || s[1] == 'H');
+}
 
 }  // namespace
 
-int runReg(reg::Registry& registry, const std::vector<std::string>& args, Console& console) {
-    Reg reg(registry, console);
-    int rc = reg.run(args);
+const Root* rootOf(std::u16string_view path) {
+    for (const Root& root : Roots)
+        if (startsWithRoot(path, root.shortName) || startsWithRoot(path, root.longName)) return &root;
+    return nullptr;
+}
+
+std::size_t depthOf(std::u16string_view path) {
+    std::size_t depth = 0;
+    for (size_t i = 0; i < path.size(); ++i)
+        if (path[i] != u'\\' && (i == 0 || path[i - 1] == u'\\')) ++depth;
+    return depth;
+}
+
+bool Switches::has(std::string_view name) const { return std::find(given.begin(), given.end(), name) != given.end(); }
+
+const std::string* Switches::word(std::string_view name) const {
+    for (const auto& [switchName, value] : words)
+        if (switchName == name) return &value;
+    return nullptr;
+}
+
+bool parseSwitches(const Args& args, size_t from, const SwitchRules& rules, Switches& out) {
+    auto listed = [](const std::vector<std::string_view>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    for (size_t i = from; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.empty() || (arg[0] != '/' && arg[0] != '-')) return false;
+        std::string name = arg.substr(1);
+        for (char& ch : name) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+        if (name == "reg:32" || name == "reg:64") {
+            const std::uint32_t view = name == "reg:32" ? Wow64Key32 : Wow64Key64;
+            if (out.access & view) return false;
+            out.access |= view;
+            continue;
+        }
+        const bool once = rules.repeatable.empty() || name != rules.repeatable;
+        if (!listed(rules.flags, name) && !listed(rules.withWord, name) && once) return false;
+        if (once && out.has(name)) return false;
+        out.given.push_back(name);
+        if (listed(rules.withWord, name)) {
+            if (++i == args.size()) return false;
+            out.words.emplace_back(name, args[i]);
+        }
+    }
+    return out.access != (Wow64Key32 | Wow64Key64);
+}
+
+bool Context::ready() {
+    if (!registry_) registry_ = open_();
+    return registry_;
+}
+
+void Context::say(std::string_view text) { console_.out << text; }
+void Context::warn(std::string_view text) { console_.err << "fettlekit-reg: " << text << "\n"; }
+
+char Context::ask(const std::string& question, std::string_view choices, std::string_view keys) {
+    for (;;) {
+        say(question);
+        say(choices);
+        console_.out.flush();
+        std::string answer;
+        bool got = static_cast<bool>(std::getline(console_.in, answer));
+        if (!console_.inputEchoed) say("\n");
+        if (!got) return keys[0];
+        char first = answer.empty() ? '\0' : char(std::toupper(static_cast<unsigned char>(answer[0])));
+        if (first && keys.find(first) != std::string_view::npos) return first;
+    }
+}
+
+int Context::invalidSyntax(const Args& args) {
+    say("reg: Invalid syntax. ");
+    say("Type \"REG " + upper(args[0]) + " /?\" for help.\n");
+    return 1;
+}
+
+bool Context::parseKey(const std::string& arg, KeyArg& key) {
+    const Text text = wide(arg);
+    const size_t n = text.size();
+    if (n < 3 || (text[n - 1] == u'\\' && text[n - 2] == u'\\')) return say(MsgInvalidKey), false;
+    if (text[0] == u'\\' && text[1] == u'\\' && text[2] != u'\\') return say(MsgNoRemote), false;
+    const Root* root = rootOf(text);
+    if (!root) return say(MsgInvalidSystemKey), false;
+    key.root = root->key;
+    key.longName = root->longName;
+    size_t slash = text.find(u'\\');
+    if (slash == Text::npos) return true;
+    Text path = text.substr(slash + 1);
+    if (path.empty()) return say(MsgInvalidSystemKey), false;
+    if (path.back() == u'\\') path.pop_back();
+    key.hasPath = true;
+    key.path = path;
+    key.longName += u"\\" + path;
+    key.depth = depthOf(path);
+    return true;
+}
+
+// A path deeper than Windows allows is one advapi32 would not find or make.
+long Context::openKey(const KeyArg& key, std::uint32_t access, Key& result) {
+    if (key.depth > MaxKeyDepth) return NotFound;
+    return registry().RegOpenKeyExW(key.root, key.path.c_str(), 0, access, &result);
+}
+
+long Context::createKey(const KeyArg& key, std::uint32_t access, Key& result, std::uint32_t& disposition) {
+    if (key.depth > MaxKeyDepth) return InvalidParameter;
+    return registry().RegCreateKeyExW(key.root, key.path.c_str(), 0, nullptr, 0, access, nullptr, &result, &disposition);
+}
+
+int runReg(const std::function<reg::Registry*()>& open, const std::vector<std::string>& args, Console& console) {
+    Context c(open, console);
+    int rc = [&] {
+        if (args.empty()) return c.say("reg: Invalid syntax. "), c.say(MsgRegHelp), 1;
+        if (isHelp(args[0])) return c.say(Usage), 0;
+        const std::string& op = args[0];
+        struct Operation {
+            const char* name;
+            std::string (*usage)();
+            int (*action)(Context&, const Args&);
+        };
+        static const Operation Operations[] = {
+            {"add", addUsage, add},           {"copy", copyUsage, copy},
+            {"delete", deleteUsage, remove},  {"export", exportUsage, exportKey},
+            {"import", importUsage, importFile}, {"query", queryUsage, query},
+        };
+        for (const Operation& o : Operations) {
+            if (!sameText(op, o.name)) continue;
+            if (args.size() == 1) return c.invalidSyntax(args);
+            if (isHelp(args[1])) {
+                if (args.size() > 2) return c.invalidSyntax(args);
+                return c.say(o.usage()), c.say(ViewUsage), 0;
+            }
+            return o.action(c, args);
+        }
+        return c.say("reg: Invalid option [" + op + "]. "), c.say(MsgRegHelp), 1;
+    }();
     console.out.flush();
     return rc;
 }
 
+int runReg(reg::Registry& registry, const std::vector<std::string>& args, Console& console) {
+    return runReg([&registry]() -> reg::Registry* { return &registry; }, args, console);
+}
+
 bool writesRegistry(const std::vector<std::string>& args) {
-    return !args.empty() && (sameText(args[0], "add") || sameText(args[0], "delete") || sameText(args[0], "import"));
+    return !args.empty() && (sameText(args[0], "add") || sameText(args[0], "copy") || sameText(args[0], "delete") ||
+                             sameText(args[0], "import"));
 }
 
 }  // namespace fk::regcli

@@ -1,9 +1,10 @@
 #pragma once
-// Windows' reg command (query, add, delete, export) over any registry
-// backend, printing what Wine's reg.exe prints so scripts written for one
-// work with the other.
+// Windows' reg command (query, add, copy, delete, export, import) over any
+// registry backend, printing what Wine's reg.exe prints so scripts written
+// for one work with the other.
 #include "Registry.h"
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ struct Console {
 };
 
 // args are the words after the program name, in UTF-8; the result is reg's
-// exit code.
+// exit code. `open` is called once the command line has passed reg's checks
+// and the registry is needed; null fails the command with exit code 1.
+int runReg(const std::function<reg::Registry*()>& open, const std::vector<std::string>& args, Console& console);
 int runReg(reg::Registry& registry, const std::vector<std::string>& args, Console& console);
 
 // True for the operations that change the registry.

@@ -1,7 +1,5 @@
 #include "RegText.h"
 
-#include "text/Cp1252.h"
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -15,7 +13,7 @@ const char* const Usage =
     "Usage:\n"
     "  REG [operation] [parameters]\n\n"
     "Supported operations:\n"
-    "  ADD | DELETE | EXPORT | IMPORT | QUERY\n\n"
+    "  ADD | COPY | DELETE | EXPORT | IMPORT | QUERY\n\n"
     "For help on a specific operation, type:\n"
     "  REG [operation] /?\n\n";
 
@@ -114,6 +112,22 @@ std::string importUsage() {
            "     The name and path of the registry file to import.\n\n";
 }
 
+std::string copyUsage() {
+    return std::string("REG COPY <key1> <key2> [/s] [/f]\n\n"
+                       "  Copies the contents of a specified registry key to another location.\n"
+                       "  By default, this operation only copies registry values. Use [/s] to\n"
+                       "  recursively copy all subkeys and values.\n\n"
+                       "  <key1>, <key2>\n"
+                       "     Registry keys specifying the source (<key1>) and destination (<key2>)\n"
+                       "     of the data. If <key2> does not exist, it is created.\n\n") +
+           RootHelp +
+           "  /s\n"
+           "     Copy all subkeys and values from <key1> to <key2>.\n\n"
+           "  /f\n"
+           "     Overwrite all registry data in <key2> without prompting for confirmation.\n"
+           "     This option does not modify subkeys and values that only exist in <key2>.\n\n";
+}
+
 const char* const ViewUsage =
     "  /reg:32\n"
     "     Access the registry using the 32-bit view.\n\n"
@@ -142,8 +156,8 @@ std::uint64_t littleEndian(const std::string& bytes, size_t width) {
 }
 
 // An odd count of digits makes the first one a byte of its own.
-bool hexBytes(const std::string& d, std::string& out) {
-    auto nibble = [](char c) -> int {
+bool hexBytes(const Text& d, std::string& out) {
+    auto nibble = [](char16_t c) -> int {
         if (c >= '0' && c <= '9') return c - '0';
         if (c >= 'a' && c <= 'f') return c - 'a' + 10;
         if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -165,21 +179,23 @@ bool hexBytes(const std::string& d, std::string& out) {
 
 // Strings split at the separator, or at "\0" when none is given; an
 // empty string inside the list is refused, as reg does.
-bool multiString(const std::string& d, std::optional<char> separator, std::string& out) {
+bool multiString(const Text& d, std::optional<char16_t> separator, std::string& out) {
+    Text list;
     for (size_t i = 0; i < d.size(); ++i) {
-        char c = d[i];
-        if (!separator && c == '\\' && i + 1 < d.size() && d[i + 1] == '0') {
-            c = '\0';
+        char16_t c = d[i];
+        if (!separator && c == u'\\' && i + 1 < d.size() && d[i + 1] == u'0') {
+            c = u'\0';
             ++i;
         } else if (separator && c == *separator) {
-            c = '\0';
+            c = u'\0';
         }
-        out += c;
-        size_t n = out.size() - 1;
-        if (n && out[n - 1] == '\0' && (out[n] == '\0' || n == 1)) return false;
+        list += c;
+        size_t n = list.size() - 1;
+        if (n && list[n - 1] == u'\0' && (list[n] == u'\0' || n == 1)) return false;
     }
-    if (!out.empty() && out.back() != '\0') out += '\0';
-    out += '\0';
+    if (!list.empty() && list.back() != u'\0') list += u'\0';
+    list += u'\0';
+    out = bytesOf(list);
     return true;
 }
 
@@ -209,16 +225,22 @@ std::optional<std::uint32_t> typeFromName(const std::string& name) {
     return std::nullopt;
 }
 
-std::string ansi(const std::string& utf8) { return text::utf8ToCp1252(utf8); }
-std::string shown(const std::string& cp1252) { return text::cp1252ToUtf8(cp1252); }
-
+bool sameText(std::u16string_view a, std::u16string_view b) {
+    auto lower = [](char16_t c) { return c < 0x80 ? char16_t(std::tolower(c)) : c; };
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
 
 std::string queryText(std::uint32_t type, const std::string& bytes) {
     char buf[32];
     switch (type) {
     case TypeSz:
-    case TypeExpandSz:
-        return shown(bytes.substr(0, bytes.find('\0')));
+    case TypeExpandSz: {
+        Text text = textOf(bytes);
+        return shown(text.substr(0, text.find(u'\0')));
+    }
     case TypeNone:
     case TypeBinary: {
         std::string out;
@@ -237,11 +259,11 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
         std::snprintf(buf, sizeof buf, "0x%llx", static_cast<unsigned long long>(littleEndian(bytes, 8)));
         return buf;
     case TypeMultiSz: {
-        if (bytes.size() <= 2) return {};
-        std::string out;
-        for (char c : bytes.substr(0, bytes.size() - 2)) {
+        if (bytes.size() <= 4) return {};
+        Text out;
+        for (char16_t c : textOf(bytes.substr(0, bytes.size() - 4))) {
             if (c) out += c;
-            else out += "\\0";
+            else out += u"\\0";
         }
         return shown(out);
     }
@@ -250,20 +272,16 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
     }
 }
 
-// Texts stay code page 1252; the registry widens them.
-const char* encodeData(std::uint32_t type, const std::string& d, std::optional<char> separator, std::string& out) {
-    int base = !d.empty() && d.size() > 1 && std::tolower(static_cast<unsigned char>(d[1])) == 'x' ? 16 : 10;
+const char* encodeData(std::uint32_t type, const Text& data, std::optional<char16_t> separator, std::string& out) {
+    // Numbers are ASCII: anything else makes them invalid, as it does for reg.
+    const std::string d = shown(data);
+    int base = d.size() > 1 && std::tolower(static_cast<unsigned char>(d[1])) == 'x' ? 16 : 10;
     switch (type) {
     case TypeSz:
     case TypeExpandSz:
-        out = d + '\0';
-        return nullptr;
     case TypeNone:
-        // Not a text type, so the registry keeps these bytes as given: UTF-16 like reg stores them.
-        for (char16_t c : text::cp1252ToUtf16(d) + u'\0') {
-            out += char(c & 0xFF);
-            out += char(c >> 8);
-        }
+        // reg hands REG_NONE the same UTF-16 text as a string.
+        out = bytesOf(data.substr(0, data.find(u'\0')) + u'\0');
         return nullptr;
     case TypeDword:
     case TypeDwordBigEndian: {
@@ -284,9 +302,9 @@ const char* encodeData(std::uint32_t type, const std::string& d, std::optional<c
         return nullptr;
     }
     case TypeBinary:
-        return hexBytes(d, out) ? nullptr : MsgNotHex;
+        return hexBytes(data, out) ? nullptr : MsgNotHex;
     case TypeMultiSz:
-        return multiString(d, separator, out) ? nullptr : MsgNotString;
+        return multiString(data, separator, out) ? nullptr : MsgNotString;
     default:
         return nullptr;
     }

@@ -287,6 +287,37 @@ private:
     bool continuing_ = false;
 };
 
+bool space(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Windows 3.1's "REGEDIT" file: each line "HKEY_CLASSES_ROOT\key = text"
+// sets the key's default value; any other line is passed over.
+void readWin31(RegFile& file, const std::vector<Text>& lines) {
+    constexpr std::u16string_view Root = u"HKEY_CLASSES_ROOT";
+    for (size_t index = 1; index < lines.size(); ++index) {
+        const Text& line = lines[index];
+        if (!line.starts_with(Root)) continue;
+        size_t keyEnd = 0;
+        while (keyEnd < line.size() && !space(line[keyEnd])) ++keyEnd;
+        size_t value = skipBlanks(line, keyEnd);
+        if (value < line.size() && line[value] == u'=') ++value;
+        if (value < line.size() && line[value] == u' ') ++value;  // one space at most
+        Instruction open;
+        open.kind = Instruction::OpenKey;
+        open.line = int(index) + 1;
+        open.key = line.substr(0, keyEnd);
+        file.instructions.push_back(std::move(open));
+        Instruction set;
+        set.kind = Instruction::SetValue;
+        set.line = int(index) + 1;
+        set.type = TypeSz;
+        appendUtf16(set.data, line.substr(value) + u'\0');
+        file.instructions.push_back(std::move(set));
+    }
+}
+
 // Lines end at CR, LF or CR LF; a NUL ends a line's text, as in reg.
 std::vector<Text> splitLines(const Text& all) {
     std::vector<Text> lines;
@@ -333,6 +364,7 @@ RegFile readRegFile(std::string_view bytes) {
     }
     file.header = headerOf(lines[0]);
     if (file.header == Header::Regedit4 || file.header == Header::Version5) Reader(file, lines).run();
+    if (file.header == Header::Regedit) readWin31(file, lines);
     return file;
 }
 

@@ -13,7 +13,7 @@ namespace fk::regfile {
 
 enum class Header {
     Invalid,    // not a registry file: nothing is imported, reg fails
-    Regedit,    // "REGEDIT" alone (Windows 3.1): only HKEY_CLASSES_ROOT lines
+    Regedit,    // "REGEDIT" alone (Windows 3.1): only HKEY_CLASSES_ROOT lines, each a key's default text
     Fuzzy,      // "REGEDIT" and more: accepted, but nothing is imported
     Regedit4,
     Version5,

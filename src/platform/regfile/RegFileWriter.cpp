@@ -49,26 +49,34 @@ std::u16string escape(const std::u16string& s) {
 void RegFileWriter::key(const std::u16string& path) { out_ += u"\r\n[" + path + u"]\r\n"; }
 
 void RegFileWriter::value(const std::string& name, std::uint32_t type, const std::string& bytes) {
+    const bool isText = type == TypeSz || type == TypeExpandSz || type == TypeMultiSz;
+    value(text::cp1252ToUtf16(name), type, isText ? utf16Bytes(bytes) : bytes);
+}
+
+// As Wine's reg export writes it: a string up to its first zero, the rest
+// as hex of the bytes stored.
+void RegFileWriter::value(const std::u16string& name, std::uint32_t type, const std::string& bytes) {
     size_t lineLength = 0;
     if (name.empty()) {
         out_ += u"@=";
         lineLength = 2;
     } else {
-        std::u16string escaped = escape(text::cp1252ToUtf16(name));
+        std::u16string escaped = escape(name);
         out_ += u"\"" + escaped + u"\"=";
         lineLength = escaped.size() + 3;
     }
     if (type == TypeSz) {
-        std::string textPart = bytes.empty() ? std::string() : bytes.substr(0, bytes.size() - 1);
-        textPart = textPart.substr(0, textPart.find('\0'));
-        out_ += u"\"" + escape(text::cp1252ToUtf16(textPart)) + u"\"";
+        std::u16string text;
+        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+            text += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
+        if (!text.empty()) text.pop_back();
+        out_ += u"\"" + escape(text) + u"\"";
     } else if (type == TypeDword && !bytes.empty()) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "dword:%08x", unsigned(littleEndian32(bytes)));
         out_ += ascii(buf);
     } else {
-        bool isText = type == TypeExpandSz || type == TypeMultiSz;
-        hex(type, lineLength, isText ? utf16Bytes(bytes) : bytes);
+        hex(type, lineLength, bytes);
     }
     out_ += u"\r\n";
 }

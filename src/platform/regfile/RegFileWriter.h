@@ -12,6 +12,8 @@ public:
     void key(const std::u16string& path);
     // Name and texts in code page 1252, as the registry's A calls give them.
     void value(const std::string& name, std::uint32_t type, const std::string& bytes);
+    // Name in UTF-16 and texts in UTF-16LE, as the W calls give them.
+    void value(const std::u16string& name, std::uint32_t type, const std::string& bytes);
     // The whole file.
     std::string bytes() const;
 

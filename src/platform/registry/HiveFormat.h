@@ -158,6 +158,8 @@ public:
 
     Key& root() { return root_; }
     const Key& root() const { return root_; }
+    // The file's lines before its first key, as read.
+    std::string_view header() const { return headerBody_; }
     Key* find(const std::vector<std::u16string>& path);
     // Marks a key changed now: new time stamps, section written afresh.
     // An unread key must be loaded first.

@@ -1,5 +1,6 @@
 #pragma once
-// The registry over a Wine prefix's user.reg, edited in place.
+// The registry over a Wine prefix's hive files, edited in place: user.reg
+// for the current user, system.reg and userdef.reg beside it for the others.
 #include "Registry.h"
 
 #include <memory>

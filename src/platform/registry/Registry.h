@@ -1,8 +1,11 @@
 #pragma once
-// The registry operations the program makes, shaped like the advapi32 ANSI
-// calls so that callers behave the same over every backend: the Wine hive
-// file on Linux, advapi32 on Windows, and advapi32 through the bridge.
-// Names, value names and texts are single-byte code page 1252.
+// The registry operations the program makes, shaped like the advapi32 calls
+// so that callers behave the same over every backend: the Wine hive files
+// on Linux, advapi32 on Windows, and advapi32 through the bridge.
+// The A calls take names, value names and texts in code page 1252, the
+// add-on's own view; the W calls take them in UTF-16, the registry's own,
+// and lose no character.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,8 +14,14 @@ namespace fk::reg {
 
 using Key = std::uintptr_t;
 
-// Predefined root; the only one the program uses.
+// Predefined roots. The add-on's settings live under the current user; the
+// reg-compatible command line reaches them all.
+inline constexpr Key ClassesRoot = 0x80000000u;
 inline constexpr Key CurrentUser = 0x80000001u;
+inline constexpr Key LocalMachine = 0x80000002u;
+inline constexpr Key Users = 0x80000003u;
+inline constexpr Key CurrentConfig = 0x80000005u;
+inline constexpr bool isPredefined(Key key) { return key >= ClassesRoot && key <= 0x80000006u; }
 
 // Windows' own result codes.
 enum Status : long {
@@ -22,6 +31,7 @@ enum Status : long {
     InvalidHandle = 6,
     NotSupported = 50,
     InvalidParameter = 87,
+    BadPathname = 161,
     MoreData = 234,
     NoMoreItems = 259,
     KeyDeleted = 1018,
@@ -42,7 +52,15 @@ enum ValueType : std::uint32_t {
 
 // Access masks.
 inline constexpr std::uint32_t KeyRead = 0x20019;
+inline constexpr std::uint32_t KeyWrite = 0x20006;
 inline constexpr std::uint32_t KeyAllAccess = 0xF003F;
+// The registry view a 64-bit program asks for: the 32-bit one is found in
+// the Wow6432Node keys where Windows redirects it.
+inline constexpr std::uint32_t Wow64Key64 = 0x100;
+inline constexpr std::uint32_t Wow64Key32 = 0x200;
+
+// Windows caps a key's path at this many levels below its root.
+inline constexpr std::size_t MaxKeyDepth = 512;
 
 // Creation dispositions.
 inline constexpr std::uint32_t CreatedNewKey = 1;
@@ -95,6 +113,43 @@ public:
         return NotSupported;
     }
     virtual long RegDeleteKeyA(Key /*parent*/, const char* /*subKey*/) { return NotSupported; }
+
+    // The same in UTF-16, for the command line: lengths of names count
+    // UTF-16 units, texts in data are UTF-16LE bytes, as advapi32's W calls
+    // have them. A backend without them answers NotSupported.
+    virtual long RegOpenKeyExW(Key /*parent*/, const char16_t* /*subKey*/, std::uint32_t /*options*/,
+                               std::uint32_t /*access*/, Key* /*result*/) {
+        return NotSupported;
+    }
+    virtual long RegCreateKeyExW(Key /*parent*/, const char16_t* /*subKey*/, std::uint32_t /*reserved*/,
+                                 const char16_t* /*keyClass*/, std::uint32_t /*options*/, std::uint32_t /*access*/,
+                                 const SecurityAttributes* /*security*/, Key* /*result*/,
+                                 std::uint32_t* /*disposition*/) {
+        return NotSupported;
+    }
+    virtual long RegEnumKeyExW(Key /*key*/, std::uint32_t /*index*/, char16_t* /*name*/,
+                               std::uint32_t* /*nameLength*/, std::uint32_t* /*reserved*/, char16_t* /*keyClass*/,
+                               std::uint32_t* /*classLength*/, FileTime* /*lastWrite*/) {
+        return NotSupported;
+    }
+    virtual long RegQueryValueExW(Key /*key*/, const char16_t* /*valueName*/, std::uint32_t* /*reserved*/,
+                                  std::uint32_t* /*type*/, std::uint8_t* /*data*/, std::uint32_t* /*dataLength*/) {
+        return NotSupported;
+    }
+    virtual long RegSetValueExW(Key /*key*/, const char16_t* /*valueName*/, std::uint32_t /*reserved*/,
+                                std::uint32_t /*type*/, const std::uint8_t* /*data*/, std::uint32_t /*dataLength*/) {
+        return NotSupported;
+    }
+    virtual long RegDeleteValueW(Key /*key*/, const char16_t* /*valueName*/) { return NotSupported; }
+    virtual long RegEnumValueW(Key /*key*/, std::uint32_t /*index*/, char16_t* /*name*/,
+                               std::uint32_t* /*nameLength*/, std::uint32_t* /*reserved*/, std::uint32_t* /*type*/,
+                               std::uint8_t* /*data*/, std::uint32_t* /*dataLength*/) {
+        return NotSupported;
+    }
+    virtual long RegDeleteKeyW(Key /*parent*/, const char16_t* /*subKey*/) { return NotSupported; }
+    // The subkey with everything below it, or, for a null subkey, the
+    // key's own subkeys and values: in one step where the backend can.
+    virtual long RegDeleteTreeW(Key /*key*/, const char16_t* /*subKey*/) { return NotSupported; }
 
     // Handles opened and not yet closed; lets tests prove nothing leaks.
     virtual int openHandleCount() const = 0;

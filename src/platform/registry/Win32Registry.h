@@ -33,6 +33,25 @@ public:
                        std::uint32_t* dataLength) override;
     long RegDeleteKeyA(Key parent, const char* subKey) override;
 
+    long RegOpenKeyExW(Key parent, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
+                       Key* result) override;
+    long RegCreateKeyExW(Key parent, const char16_t* subKey, std::uint32_t reserved, const char16_t* keyClass,
+                         std::uint32_t options, std::uint32_t access, const SecurityAttributes* security,
+                         Key* result, std::uint32_t* disposition) override;
+    long RegEnumKeyExW(Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, char16_t* keyClass, std::uint32_t* classLength,
+                       FileTime* lastWrite) override;
+    long RegQueryValueExW(Key key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegSetValueExW(Key key, const char16_t* valueName, std::uint32_t reserved, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t dataLength) override;
+    long RegDeleteValueW(Key key, const char16_t* valueName) override;
+    long RegEnumValueW(Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,
+                       std::uint32_t* reserved, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* dataLength) override;
+    long RegDeleteKeyW(Key parent, const char16_t* subKey) override;
+    long RegDeleteTreeW(Key key, const char16_t* subKey) override;
+
     int openHandleCount() const override { return int(open_.size()); }
 
 private:
