@@ -118,6 +118,7 @@ void expectLaidOut(const QWidget* parent) {
 // The whole description can be read: the label holds its wrapped text and
 // the box scrolls to its end.
 void expectDescriptionReadable(const QScrollArea* box) {
+    QCoreApplication::sendPostedEvents();  // the box fits its label when the loop runs
     const auto* label = qobject_cast<const QLabel*>(box->widget());
     ASSERT_NE(label, nullptr);
     const QSize need = textSize(label, label->text(), label->contentsRect().width(), true);
