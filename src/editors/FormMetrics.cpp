@@ -6,6 +6,7 @@
 #include "FontList.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 #endif
 
@@ -18,12 +19,14 @@ QString formFamily() {
 #ifdef Q_OS_WIN
     // Qt knows a raster face by its cells' height but asks Windows for it by
     // its letters', so Windows' raster "MS Sans Serif" comes one size too big
-    // and without italics. Its TrueType twin has the same measures; without
-    // it, Windows' (or Wine's) own stand-in for it.
-    static const QString family = [&design] {
-        if (QFontDatabase::isSmoothlyScalable(design)) return design;
+    // and without italics; Wine's is its bitmaps in a TrueType file, where Qt
+    // draws no "I" or "!". The TrueType twin has the same measures; where
+    // GDI has no scalable face for it, the system's own dialog font.
+    static const QString family = [] {
         const QString drawn = QString::fromStdString(fonts::drawnFamily("Microsoft Sans Serif"));
-        return QFontDatabase::families().contains(drawn) ? drawn : design;
+        return QFontDatabase::families().contains(drawn) && QFontDatabase::isSmoothlyScalable(drawn)
+                   ? drawn
+                   : QGuiApplication::font().family();
     }();
     return family;
 #else

@@ -17,6 +17,8 @@
 
 #include <cstdlib>
 
+#include <windows.h>
+
 namespace fk {
 
 namespace {
@@ -44,6 +46,13 @@ int runWithoutWindow(QCoreApplication& app) {
     nameTheProgram();
     Options options;
     return parseOptions(app, options) ? 0 : 2;
+}
+
+void useQtFontEngineUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool underWine = ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    if (underWine && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 }
 
 int runFettlekit(QApplication& app) {
