@@ -23,12 +23,13 @@ AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
         {"Label16", WrappingLabel,
          QStringLiteral("Made by the Fettlekit developers, with thanks to every Brisko! user "
                         "who found out what a hidden setting does."),
-         120, 960, 3855, 615},
+         120, 960, 3855, 780},
         {"Label17", WrappingLabel, {}, 120, 1800, 3855, 495},
         {"Image1", Label, {}, 120, 120, 720, 720},
     }, form);
     auto* title = made.get<QLabel>("Label14");
-    QFont titleFont(QStringLiteral("MS Sans Serif"), 12);
+    QFont titleFont = formFont();
+    titleFont.setPointSize(12);
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setWordWrap(false);

@@ -149,10 +149,8 @@ void MainWindow::createControls(const FormMetrics& form) {
     label1Box_->setWidgetResizable(true);
     label1Box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     label1Box_->setFocusPolicy(Qt::NoFocus);
-    label1_ = new QLabel;
+    label1_ = wrappingLabel(QString(), nullptr);
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1_->setWordWrap(true);
     label1Box_->setWidget(label1_);
     // The frame's background shows through, as behind any label.
     QPalette clear = label1Box_->palette();

@@ -27,6 +27,13 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
 // read-only.
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs);
 
+#ifdef _WIN32
+// Under Wine, Qt draws text with its own FreeType engine: Wine's GDI gives
+// Qt's native engine no "I" or "!" in Wine's fonts. Call before the
+// application is made; a platform the user names wins.
+void useQtFontEngineUnderWine();
+#endif
+
 // Runs the program on the application's command line; returns the exit status.
 int runFettlekit(QApplication& app);
 

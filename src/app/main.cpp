@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     }
     // The catalogue is filled before anything else reads it.
     fk::catalogue();
+#ifdef _WIN32
+    fk::useQtFontEngineUnderWine();
+#endif
     QApplication app(argc, argv);
     return fk::runFettlekit(app);
 }

@@ -14,14 +14,14 @@
 
 namespace fk {
 
-namespace {
-
 QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
+
+namespace {
 
 // A display looks as it is, with the ground of a disabled box; a click
 // gives it the keys, which then move only its own caret.

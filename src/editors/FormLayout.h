@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <vector>
 
+class QLabel;
+
 namespace fk {
 
 enum class ControlKind {
@@ -53,6 +55,9 @@ private:
     friend FormControls placeControls(QWidget*, std::initializer_list<ControlRow>, const FormMetrics&);
     std::vector<QWidget*> controls_;
 };
+
+// A label that wraps its text at its width.
+QLabel* wrappingLabel(const QString& caption, QWidget* parent);
 
 // Makes the rows' controls in `parent` in table order: a later row stands
 // above an earlier one where they overlap.

@@ -2,9 +2,37 @@
 
 #include <QFontMetrics>
 
+#ifdef Q_OS_WIN
+#include "FontList.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QStringList>
+#endif
+
 namespace fk {
 
 namespace {
+
+QString formFamily() {
+    const QString design = QStringLiteral("MS Sans Serif");
+#ifdef Q_OS_WIN
+    // Qt knows a raster face by its cells' height but asks Windows for it by
+    // its letters', so Windows' raster "MS Sans Serif" comes one size too big
+    // and without italics; Wine's is its bitmaps in a TrueType file, where Qt
+    // draws no "I" or "!". The TrueType twin has the same measures; where
+    // GDI has no scalable face for it, the system's own dialog font.
+    static const QString family = [] {
+        const QString drawn = QString::fromStdString(fonts::drawnFamily("Microsoft Sans Serif"));
+        return QFontDatabase::families().contains(drawn) && QFontDatabase::isSmoothlyScalable(drawn)
+                   ? drawn
+                   : QGuiApplication::font().family();
+    }();
+    return family;
+#else
+    return design;
+#endif
+}
 
 // Rounds halves away from zero, as MulDiv does for dialog units.
 int scaled(int twips, int unit, int designUnit) {
@@ -16,7 +44,12 @@ int scaled(int twips, int unit, int designUnit) {
 
 }  // namespace
 
-QFont formFont() { return QFont(QStringLiteral("MS Sans Serif"), 8); }
+QFont formFont() {
+    QFont font(formFamily(), 8);
+    // Where the face is missing, a sans-serif one stands in for it.
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
 
 // The average letter as Windows measures it for dialog units: the width of
 // the 52 letters of the alphabet, rounded, over 52.

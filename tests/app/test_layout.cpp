@@ -5,7 +5,9 @@
 #include "AppDriver.h"
 #include "EditorPanel.h"
 #include "FormMetrics.h"
+#ifndef _WIN32
 #include "PrefixChoice.h"
+#endif
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -116,6 +118,7 @@ void expectLaidOut(const QWidget* parent) {
 // The whole description can be read: the label holds its wrapped text and
 // the box scrolls to its end.
 void expectDescriptionReadable(const QScrollArea* box) {
+    QCoreApplication::sendPostedEvents();  // the box fits its label when the loop runs
     const auto* label = qobject_cast<const QLabel*>(box->widget());
     ASSERT_NE(label, nullptr);
     const QSize need = textSize(label, label->text(), label->contentsRect().width(), true);
@@ -213,6 +216,7 @@ TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
     EXPECT_TRUE(app.messages().empty());
 }
 
+#ifndef _WIN32
 // With nothing found, the chooser keeps every line of its note, each place
 // looked at whole on a line of its own.
 TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
@@ -226,6 +230,7 @@ TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
     });
     dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));
 }
+#endif
 
 TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {
     show(settingIndex("ContactSoundMaxTime"));

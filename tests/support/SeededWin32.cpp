@@ -54,8 +54,9 @@ void sync(HKEY parent, Key& want) {
         check(RegSetValueExW(key, wide(value.name), 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
                              DWORD(value.data.size())),
               "RegSetValueExW");
+    // A name Windows holds in another case is made again in the text's.
     for (const std::u16string& name : names(key, false))
-        if (!want.findSubkey(name)) removeTree(key, name);
+        if (const Key* sub = want.findSubkey(name); !sub || sub->name != name) removeTree(key, name);
     for (auto& sub : want.subkeys) sync(key, *sub);
     RegCloseKey(key);
 }

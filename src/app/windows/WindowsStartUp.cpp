@@ -16,7 +16,8 @@
 #include <QMenu>
 
 #include <cstdlib>
-#include <optional>
+
+#include <windows.h>
 
 namespace fk {
 
@@ -47,6 +48,13 @@ int runWithoutWindow(QCoreApplication& app) {
     return parseOptions(app, options) ? 0 : 2;
 }
 
+void useQtFontEngineUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool underWine = ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    if (underWine && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
+
 int runFettlekit(QApplication& app) {
     nameTheProgram();
     Options options;
@@ -63,8 +71,7 @@ int runFettlekit(QApplication& app) {
     addAbout(window, dialogs);
     if (!window.load()) return 1;
     if (takingScreenshots) return takeScreenshots(window, options.screenshotDir);
-    std::optional<QuitAfterFirstPaint> quitter;
-    if (options.quitWhenShown) quitter.emplace(window);
+    if (options.quitWhenShown) quitAfterFirstPaint(window);
     return app.exec();
 }
 

@@ -12,9 +12,14 @@
 namespace fk::fonts {
 
 #ifdef _WIN32
-// In GDI's order; a face reported twice gives its name twice. Names are UTF-8.
+// In GDI's order, one name a family; a family reported twice gives its name
+// twice. Names are UTF-8.
 std::vector<std::string> ansiFontNames();
+// As below, by GDI's families and their styles' full names.
 std::string familyForName(const std::string& name);
+// The family GDI draws for a sans-serif face of this name: the family itself
+// where it is installed, else the stand-in Windows (or Wine) picks.
+std::string drawnFamily(const std::string& name);
 #else
 // In fontconfig's order; two families that share their first name give it
 // twice. Names are UTF-8. `config` null means the user's font configuration.

@@ -4,15 +4,18 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <optional>
 
 namespace fk::fonts {
 
 namespace {
 
 struct Face {
-    std::string listed;  // the name the font editor shows
-    std::string family;  // the face name GDI and Qt draw with
+    std::string family;    // the name GDI and Qt draw with, and the list shows
+    std::string fullName;  // a style's own name, as older lists offered it
 };
 
 // A fixed-size name field ends at its first zero, or fills the field.
@@ -26,16 +29,19 @@ int CALLBACK addEnumeratedFont(const LOGFONTA* logFont, const TEXTMETRICA*, DWOR
     const auto* record = reinterpret_cast<const ENUMLOGFONTEXA*>(logFont);
     Face face;
     face.family = field(record->elfLogFont.lfFaceName, LF_FACESIZE);
-    face.listed = (fontType & TRUETYPE_FONTTYPE) ? field(record->elfFullName, LF_FULLFACESIZE) : face.family;
+    face.fullName = (fontType & TRUETYPE_FONTTYPE) ? field(record->elfFullName, LF_FULLFACESIZE) : face.family;
     reinterpret_cast<std::vector<Face>*>(faces)->push_back(std::move(face));
     return 1;
 }
 
-// Every face that supports the ANSI character set, in GDI's order.
-std::vector<Face> ansiFaces() {
+// The faces that support the ANSI character set, in GDI's order: one a
+// family, or every style of the family named (in code page 1252).
+std::vector<Face> ansiFaces(const std::string& family = {}) {
     std::vector<Face> faces;
     LOGFONTA wanted{};
     wanted.lfCharSet = ANSI_CHARSET;
+    if (family.size() >= LF_FACESIZE) return faces;
+    std::memcpy(wanted.lfFaceName, family.data(), family.size());
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExA(screen, &wanted, reinterpret_cast<FONTENUMPROCA>(addEnumeratedFont),
                         reinterpret_cast<LPARAM>(&faces), 0);
@@ -47,15 +53,44 @@ std::vector<Face> ansiFaces() {
 
 std::vector<std::string> ansiFontNames() {
     std::vector<std::string> names;
-    for (const Face& face : ansiFaces()) names.push_back(text::cp1252ToUtf8(face.listed));
+    for (const Face& face : ansiFaces()) names.push_back(text::cp1252ToUtf8(face.family));
     return names;
 }
 
 std::string familyForName(const std::string& name) {
     const std::string wanted = text::utf8ToCp1252(name);
-    for (const Face& face : ansiFaces())
-        if (face.listed == wanted) return text::cp1252ToUtf8(face.family);
+    if (wanted.empty()) return name;
+    const std::vector<Face> faces = ansiFaces(wanted);
+    for (const Face& face : faces)
+        if (lstrcmpiA(face.family.c_str(), wanted.c_str()) == 0) return name;
+    auto familyOfStyle = [&wanted](const std::vector<Face>& styles) -> std::optional<std::string> {
+        for (const Face& face : styles)
+            if (face.fullName == wanted) return text::cp1252ToUtf8(face.family);
+        return std::nullopt;
+    };
+    // Wine finds a style by its full name; Windows only a family by its own.
+    if (auto family = familyOfStyle(faces)) return *family;
+    for (const Face& family : ansiFaces())
+        if (auto found = familyOfStyle(ansiFaces(family.family))) return *found;
     return name;
+}
+
+std::string drawnFamily(const std::string& name) {
+    LOGFONTA wanted{};
+    wanted.lfHeight = -11;
+    wanted.lfCharSet = ANSI_CHARSET;
+    wanted.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    const std::string face = text::utf8ToCp1252(name);
+    std::memcpy(wanted.lfFaceName, face.data(), std::min<size_t>(face.size(), LF_FACESIZE - 1));
+    HFONT font = CreateFontIndirectA(&wanted);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ before = SelectObject(screen, font);
+    std::array<char, LF_FACESIZE> drawn{};
+    const int length = GetTextFaceA(screen, int(drawn.size()), drawn.data());
+    SelectObject(screen, before);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return length > 0 ? text::cp1252ToUtf8(field(drawn.data(), drawn.size())) : name;
 }
 
 }  // namespace fk::fonts
