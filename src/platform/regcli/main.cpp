@@ -41,5 +41,8 @@ int main(int argc, char** argv) {
         std::cerr << "fettlekit-reg: Wine is running in this prefix, so changes cannot be saved now.\n";
 
     fk::regcli::Console console{std::cin, std::cout, std::cerr, FK_ISATTY(fileno(stdin)) != 0};
-    return fk::regcli::runReg(*opened.registry, args, console);
+    int status = fk::regcli::runReg(*opened.registry, args, console);
+    // Saved, but Wine started meanwhile (said on standard error): not a clean save.
+    if (opened.registry->takeWineStartedDuringSave() && status == 0) status = 1;
+    return status;
 }

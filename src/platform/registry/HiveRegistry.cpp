@@ -31,6 +31,11 @@ constexpr long NoAccess = 998;
 // is checked section by section as keys are read, and whole before a save.
 constexpr size_t CheckedAtOpen = 1 << 20;
 
+// Windows keeps a key at most 512 levels below the registry's root, of
+// which HKEY_CURRENT_USER's \REGISTRY\USER\<sid> takes three; a deeper
+// path is "The parameter is incorrect.".
+constexpr size_t MaxDepth = 509;
+
 // Rights a handle needs for each operation.
 constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
 
@@ -161,6 +166,10 @@ public:
             stored.assign(reinterpret_cast<const char*>(data), dataLength);
         }
         std::u16string name = nameOf(valueName);
+        // What is there already needs no lock and no save (an import may set
+        // one value many times).
+        if (const hive::Value* value = k->findValue(name); value && value->type == type && value->data == stored)
+            return Success;
         Path path = handlePath(key);
         return hive_.commit([&](hive::Document& doc, bool& changed) -> long {
             hive::Key* target = doc.find(path);
@@ -242,6 +251,7 @@ public:
 
     int openHandleCount() const override { return int(handles_.size()); }
     bool writable() const override { return !hive_.readOnly(); }
+    bool takeWineStartedDuringSave() override { return hive_.takeWineStarted(); }
 
 private:
     struct Handle {
@@ -252,8 +262,8 @@ private:
     static std::u16string nameOf(const char* name) { return name ? text::cp1252ToUtf16(name) : std::u16string(); }
 
     static Path pathOf(const hive::Key& key) {
-        Path path;
-        for (const hive::Key* k = &key; k->parent; k = k->parent) path.insert(path.begin(), k->name);
+        Path path(key.depth);
+        for (const hive::Key* k = &key; k->parent; k = k->parent) path[k->depth - 1] = k->name;
         return path;
     }
 
@@ -294,7 +304,7 @@ private:
         if (!subKey || !*subKey) return Success;
         if (subKey[0] == '\\') return BadPathname;
         for (auto& part : hive::splitPath(text::cp1252ToUtf16(subKey))) path.push_back(std::move(part));
-        return Success;
+        return path.size() > MaxDepth ? InvalidParameter : Success;
     }
 
     HiveSession hive_;
@@ -308,9 +318,9 @@ HiveOpenResult openHiveRegistry(const std::string& path) {
     HiveOpenResult result;
     hive::FileStamp stamp;
     int failure = 0;
-    auto text = hive::mapWholeFile(path, stamp, failure);
+    auto text = hive::readHiveFile(path, stamp, failure);
     if (!text) {
-        result.error = path + ": " + std::strerror(failure);
+        result.error = path + ": " + hive::fileErrorText(failure);
         return result;
     }
     size_t size = text->text().size();

@@ -100,6 +100,11 @@ public:
     virtual int openHandleCount() const = 0;
     // False when writes are refused (the hive is in use by a running Wine).
     virtual bool writable() const { return true; }
+    // True once after a write that succeeded while Wine started in the
+    // prefix: Wine may save its own older copy over it when it ends, and
+    // writes are refused from then on. The caller tells the user: a window
+    // once, a command line with a warning and a failing exit.
+    virtual bool takeWineStartedDuringSave() { return false; }
 };
 
 }  // namespace fk::reg
