@@ -374,12 +374,13 @@ private:
         std::ifstream in(args[1], std::ios::binary);
         if (!in) return say("reg: The file '" + args[1] + "' was not found.\n"), 1;
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        regfile::RegFile file = regfile::readRegFile(bytes);
-        if (file.header == regfile::Header::Invalid) return 1;
         Key current = 0;
-        for (const auto& step : file.instructions) importStep(step, current);
+        regfile::Header header = regfile::readRegFile(bytes, [&](const regfile::Instruction& step) {
+            importStep(step, current);
+            return true;
+        });
         if (current) reg_.RegCloseKey(current);
-        return 0;
+        return header == regfile::Header::Invalid ? 1 : 0;
     }
 
     // One instruction, as reg import carries it out: a key that cannot be

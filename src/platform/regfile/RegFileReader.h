@@ -5,6 +5,7 @@
 // and "dword:" data split over lines with '\', and the string escapes.
 // It only reads: what to do with each instruction is the caller's. No Qt.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,13 +39,13 @@ struct Instruction {
     std::string reason;         // Skipped
 };
 
-struct RegFile {
-    Header header = Header::Invalid;
-    bool unicode = false;
-    std::vector<Instruction> instructions;  // in file order
-};
-
-RegFile readRegFile(std::string_view bytes);
+// Reads the file a line at a time and hands `each` every instruction in
+// file order, as it is read, until `each` answers false. Nothing is kept
+// but the line at hand (and a value's hex data carried over lines), so a
+// file of any length costs no more than its bytes. `each` is called only
+// under a REGEDIT4 or version 5.00 header; the header comes back.
+using Visitor = std::function<bool(const Instruction&)>;
+Header readRegFile(std::string_view bytes, const Visitor& each);
 
 // A key path split at its root as reg reads it ("HKCU\..." or
 // "HKEY_CURRENT_USER\..."): true for the current user's root, with `path`
