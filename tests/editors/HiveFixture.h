@@ -11,6 +11,8 @@
 #include "RecordingRegistry.h"
 #include "Registry.h"
 
+#include <utility>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -128,6 +130,7 @@ public:
     int writesLeft = -1;                 // writes and deletions that succeed before all fail; -1: no end
     int moreData = 0;                    // reads that answer "more data" without asking for more
     int reads = 0;
+    bool wineStarts = false;             // the next write is saved as Wine starts
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 
@@ -161,6 +164,8 @@ public:
         if (moreData > 0 && data) return --moreData, reg::MoreData;
         return RecordingRegistry::RegQueryValueExA(key, valueName, reserved, type, data, dataLength);
     }
+
+    bool takeWineStartedDuringSave() override { return std::exchange(wineStarts, false); }
 
 private:
     bool writeAllowed() { return writesLeft < 0 || (writesLeft > 0 && writesLeft--); }
