@@ -82,8 +82,9 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
     if (readOnly_) return AccessDenied;
     hive::WriterLock lock(path_);
     if (int error = lock.error()) {
-        problem_ = error == EWOULDBLOCK ? "another program held its writers' lock (" + path_ + ".fettlekit-lock) all along"
-                                        : "no lock beside it: " + hive::fileErrorText(error);
+        problem_ = error == EWOULDBLOCK
+                       ? "another writer held the lock beside it for " + std::to_string(hive::LockWait.count() / 1000) + " s"
+                       : "no lock beside it: " + hive::fileErrorText(error);
         return refuse(statusFor(error));
     }
     if (hive::wineServesPrefix(path_)) {

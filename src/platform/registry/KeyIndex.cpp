@@ -68,6 +68,7 @@ bool KeyIndex::fail(ParseError& error, size_t at, std::string what) const {
 bool KeyIndex::build(std::string_view text, size_t from, ParseError& error) {
     text_ = text;
     lines_.clear();
+    splitLine_ = size_t(-1);
     // Where the lines stop being in order, noted while each is at hand.
     std::vector<size_t> runs{0};
     size_t at = from;
