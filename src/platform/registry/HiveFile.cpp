@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/mman.h>
@@ -113,7 +114,11 @@ int readCopy(const std::string& path, FileStamp& stamp, Room room) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
             if (::fstat(fd, &before) != 0) break;
         }
-        char* at = room(size_t(before.st_size));
+        char* at = nullptr;
+        try {
+            at = room(size_t(before.st_size));
+        } catch (const std::bad_alloc&) {
+        }
         if (!at) {
             rc = ENOMEM;
             break;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace fk::reg::hive {
 
@@ -71,7 +72,11 @@ int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) 
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size)) rc = NotRegularFile;
     if (rc == 0) {
         FileStamp before = stampOf(file);
-        text.assign(size_t(size.QuadPart), '\0');
+        try {
+            text.assign(size_t(size.QuadPart), '\0');
+        } catch (const std::bad_alloc&) {
+            rc = ENOMEM;
+        }
         size_t got = 0;
         for (DWORD n = 1; rc == 0 && n && got < text.size(); got += n)
             if (!::ReadFile(file, text.data() + got, DWORD(std::min<size_t>(text.size() - got, 1u << 30)), &n, nullptr))
