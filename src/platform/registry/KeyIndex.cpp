@@ -1,7 +1,9 @@
 #include "KeyIndex.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <sys/mman.h>
 
 namespace fk::reg::hive {
 
@@ -69,6 +71,7 @@ bool KeyIndex::build(std::string_view text, size_t from, ParseError& error) {
     text_ = text;
     lines_.clear();
     splitLine_ = size_t(-1);
+    reserveLines();
     // Where the lines stop being in order, noted while each is at hand.
     std::vector<size_t> runs{0};
     size_t at = from;
@@ -82,6 +85,17 @@ bool KeyIndex::build(std::string_view text, size_t from, ParseError& error) {
         at = end;
     }
     return putInOrder(std::move(runs), error);
+}
+
+// Room for a key line every hundred bytes or so, at once and in large
+// pages: growing the list page by page faulted as often as it read a key.
+// Only what is used is ever touched.
+void KeyIndex::reserveLines() {
+    lines_.reserve(text_.size() / 128 + 16);
+    constexpr std::uintptr_t Large = 2u << 20;
+    auto at = reinterpret_cast<std::uintptr_t>(lines_.data());
+    std::uintptr_t begin = (at + Large - 1) & ~(Large - 1), end = (at + lines_.capacity() * sizeof(KeyLine)) & ~(Large - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 bool KeyIndex::before(const KeyLine& a, const KeyLine& b) const {

@@ -53,6 +53,7 @@ public:
     static int comparePaths(std::string_view a, bool aPlain, std::string_view b, bool bPlain);
 
 private:
+    void reserveLines();
     bool fail(ParseError& error, size_t at, std::string what) const;
     bool readLine(size_t at, size_t end, KeyLine& line, ParseError& error) const;
     bool putInOrder(std::vector<size_t> runs, ParseError& error);
