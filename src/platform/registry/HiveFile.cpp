@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -138,27 +139,36 @@ int readCopy(const std::string& path, FileStamp& stamp, Room room) {
 // megabytes at a time, far fewer faults).
 class CopiedText final : public SourceText {
 public:
-    ~CopiedText() override {
-        if (at_) ::munmap(at_, mapped_);
-    }
+    ~CopiedText() override { release(); }
     std::string_view text() const override { return {at_, size_}; }
+
+    // Faults are costly (under a hypervisor most): from a quarter of a large
+    // page up, the copy takes whole large pages, aligned, faulted in at once.
     char* room(size_t size) {
-        if (at_) ::munmap(at_, mapped_);
-        at_ = nullptr;
+        constexpr size_t Large = 2u << 20;
+        release();
         size_ = size;
-        mapped_ = std::max<size_t>(size, 1);
-        void* at = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (at == MAP_FAILED) return nullptr;
-        // Faults are costly (under a hypervisor most): large pages, all at once.
-        if (size >= (4u << 20)) {
-            ::madvise(at, mapped_, MADV_HUGEPAGE);
-            ::madvise(at, mapped_, MADV_POPULATE_WRITE);  // only a hint: faults do the same
+        const bool large = size >= Large / 4;
+        const size_t used = large ? (size + Large - 1) / Large * Large : std::max<size_t>(size, 1);
+        mapped_ = large ? used + Large : used;
+        void* base = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base == MAP_FAILED) return nullptr;
+        base_ = static_cast<char*>(base);
+        at_ = large ? base_ + (Large - reinterpret_cast<std::uintptr_t>(base_) % Large) % Large : base_;
+        if (large) {
+            ::madvise(at_, used, MADV_HUGEPAGE);
+            ::madvise(at_, used, MADV_POPULATE_WRITE);  // only a hint: faults do the same
         }
-        return at_ = static_cast<char*>(at);
+        return at_;
     }
 
 private:
-    char* at_ = nullptr;
+    void release() {
+        if (base_) ::munmap(base_, mapped_);
+        base_ = at_ = nullptr;
+    }
+
+    char *base_ = nullptr, *at_ = nullptr;
     size_t size_ = 0, mapped_ = 0;
 };
 
