@@ -129,7 +129,7 @@ public:
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
     int writesLeft = -1;                 // writes and deletions that succeed before all fail; -1: no end
-    int moreData = 0;                    // reads that answer "more data" without asking for more
+    int moreData = 0;                    // reads that answer "more data", each asking one byte more
     int reads = 0;
     bool wineStarts = false;             // the next write is saved as Wine starts
 
@@ -162,7 +162,7 @@ public:
     long RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* dataLength) override {
         ++reads;
-        if (moreData > 0 && data) return --moreData, reg::MoreData;
+        if (moreData > 0 && data) return --moreData, ++*dataLength, reg::MoreData;
         return RecordingRegistry::RegQueryValueExA(key, valueName, reserved, type, data, dataLength);
     }
 
