@@ -53,6 +53,7 @@ EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::D
         if (history_->redo()) afterStep();
     });
     connect(history_, &UndoHistory::storeChanged, this, &EditTools::showMarks);
+    connect(history_, &UndoHistory::wineStarted, this, [this] { window_.setStoreReadOnly(true); });
     connect(find, &QAction::triggered, filter_, &SettingsFilter::open);
     connect(resetAll_, &QAction::triggered, this, &EditTools::resetAll);
     // An import writes past the recorder, all at once: one step of its own.

@@ -17,6 +17,11 @@ inline QString wineRunning() {
     return QStringLiteral("Wine is running in this prefix, so changes cannot be saved now. "
                           "Close the programs that run under Wine, then start Fettlekit again.");
 }
+inline QString wineStartedDuringSave() {
+    return QStringLiteral("The change was saved, but Wine started in this prefix meanwhile and may write its own "
+                          "copy of the settings over it when it ends. Close the programs that run under Wine, "
+                          "then start Fettlekit again.");
+}
 inline QString errorTitle() { return QStringLiteral("Error"); }
 inline QString warningTitle() { return QStringLiteral("Warning"); }
 

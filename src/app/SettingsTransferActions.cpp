@@ -72,7 +72,13 @@ void SettingsTransferActions::importSettings() {
     if (dialogs_.questions.ask(window_, ImportTitle, question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
         return;
     std::string error;
-    if (!applyChanges(registry_, plan.changes, false, error)) return tell(utf8(error), true);
+    std::vector<ValueChange> left;
+    if (!applyChanges(registry_, plan.changes, false, error, &left)) {
+        tell(utf8(error), true);
+        // Those could not be put back: they are in the store, and undo can take them back.
+        if (!left.empty()) emit imported(left);
+        return;
+    }
     emit imported(plan.changes);
 }
 

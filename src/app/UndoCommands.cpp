@@ -12,9 +12,9 @@ ValueChangeCommand::ValueChangeCommand(reg::Registry& registry, std::vector<Valu
     setText(text.isEmpty() ? describe(changes_) : text);
 }
 
-bool ValueChangeCommand::apply(bool before) const {
-    std::string error;
-    return applyChanges(registry_, changes_, before, error);
+bool ValueChangeCommand::apply(bool before, std::string* error, std::vector<ValueChange>* left) const {
+    std::string said;
+    return applyChanges(registry_, changes_, before, error ? *error : said, left);
 }
 
 void ValueChangeCommand::undo() {

@@ -16,8 +16,10 @@ public:
 
     // Puts back every value as it was before the step (or after it), all
     // or none: on a refused write the store stays as it was and false
-    // comes back. A step holds each value once.
-    bool apply(bool before) const;
+    // comes back, unless putting back failed too: then `error` says what
+    // the store holds now and `left` is not empty (see applyChanges). A
+    // step holds each value once.
+    bool apply(bool before, std::string* error = nullptr, std::vector<ValueChange>* left = nullptr) const;
     // The next undo or redo of the stack has been applied already.
     void skipNext() { skip_ = true; }
 

@@ -52,7 +52,7 @@ void UndoHistory::addStep(std::vector<ValueChange> changes, const QString& text)
     if (changes.empty()) return;
     // The values are in the store already; the first redo only records that.
     stack_.push(new ValueChangeCommand(registry_.inner(), std::move(changes), text));
-    emit storeChanged();
+    changed();
 }
 
 bool UndoHistory::undo() { return step(true); }
@@ -64,14 +64,30 @@ bool UndoHistory::step(bool back) {
     // Applied before the stack moves, so that a refused write leaves it.
     auto* command = const_cast<ValueChangeCommand*>(
         static_cast<const ValueChangeCommand*>(stack_.command(back ? stack_.index() - 1 : stack_.index())));
-    if (!command->apply(back)) {
-        messages_.show(window_, messages::settingNotSaved(), messages::errorTitle(), dialogs::MessageIcon::Exclamation);
+    std::string error;
+    std::vector<ValueChange> left;
+    if (!command->apply(back, &error, &left)) {
+        QString text = messages::settingNotSaved();
+        // Part of the step stayed written: say what the store holds.
+        if (!left.empty()) text += QLatin1Char('\n') + QString::fromStdString(error);
+        messages_.show(window_, text, messages::errorTitle(), dialogs::MessageIcon::Exclamation);
+        if (!left.empty()) changed();
         return false;
     }
     command->skipNext();
     back ? stack_.undo() : stack_.redo();
-    emit storeChanged();
+    changed();
     return true;
+}
+
+void UndoHistory::changed() {
+    // Saved, but Wine started meanwhile: said once, and nothing more is saved.
+    if (registry_.takeWineStartedDuringSave()) {
+        messages_.show(window_, messages::wineStartedDuringSave(), messages::warningTitle(),
+                       dialogs::MessageIcon::Exclamation);
+        emit wineStarted();
+    }
+    emit storeChanged();
 }
 
 }  // namespace fk

@@ -40,9 +40,13 @@ public:
 signals:
     // The store changed: a new step, an undo or a redo.
     void storeChanged();
+    // A change was saved while Wine started in the prefix: the user has
+    // been told, and the store saves nothing more.
+    void wineStarted();
 
 private:
     void record(const ValueChange& change);
+    void changed();
     bool step(bool back);
 
     RecordingRegistry& registry_;

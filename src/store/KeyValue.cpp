@@ -1,21 +1,14 @@
 #include "KeyValue.h"
 
+#include "Listing.h"
+
 namespace fk {
 
 StoredValue readKeyValue(reg::Registry& registry, reg::Key key, const std::string& name) {
     StoredValue value;
-    std::uint32_t size = 4096;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        value.bytes.assign(size, '\0');
-        const long result = registry.RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
-                                                      reinterpret_cast<std::uint8_t*>(value.bytes.data()), &size);
-        if (result == reg::MoreData) continue;
-        if (result != reg::Success) break;
-        value.bytes.resize(size);
-        value.present = true;
-        return value;
-    }
-    return {};
+    if (reg::readValue(registry, key, name, value.type, value.bytes) != reg::Success) return {};
+    value.present = true;
+    return value;
 }
 
 }  // namespace fk

@@ -48,6 +48,7 @@ public:
     long RegDeleteKeyA(reg::Key parent, const char* subKey) override { return inner_.RegDeleteKeyA(parent, subKey); }
     int openHandleCount() const override { return inner_.openHandleCount(); }
     bool writable() const override { return inner_.writable(); }
+    bool takeWineStartedDuringSave() override { return inner_.takeWineStartedDuringSave(); }
 
 private:
     void remember(reg::Key parent, const char* subKey, reg::Key key);

@@ -1,6 +1,8 @@
 #include "SettingsTransfer.h"
 
+#include "HiveFile.h"
 #include "ImportRules.h"
+#include "KeyValue.h"
 #include "Listing.h"
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
@@ -8,9 +10,7 @@
 
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <unordered_map>
 
 namespace fk {
 
@@ -56,21 +56,6 @@ private:
     long status_ = NotFound;
 };
 
-StoredValue readValue(Registry& registry, Key key, const std::string& name) {
-    StoredValue v;
-    std::uint32_t size = 256;
-    for (;;) {
-        v.bytes.assign(size, '\0');
-        long rc = registry.RegQueryValueExA(key, name.c_str(), nullptr, &v.type,
-                                            reinterpret_cast<std::uint8_t*>(v.bytes.data()), &size);
-        if (rc == MoreData) continue;
-        if (rc != Success) return {};
-        v.bytes.resize(size);
-        v.present = true;
-        return v;
-    }
-}
-
 bool writeValue(Registry& registry, const std::string& keyPath, const std::string& name, const StoredValue& v) {
     OpenKey key(registry, keyPath, true);
     if (!key.ok()) return false;
@@ -102,20 +87,20 @@ class Planner {
 public:
     explicit Planner(Registry& registry) : registry_(registry) {}
 
-    ImportPlan plan(const regfile::RegFile& file) {
+    // Stops at the first line it refuses: the rest is never read.
+    ImportPlan plan(std::string_view bytes) {
         ImportPlan result;
-        if (file.header != regfile::Header::Regedit4 && file.header != regfile::Header::Version5) {
+        regfile::Header header = regfile::readRegFile(bytes, [&](const regfile::Instruction& step) {
+            std::string why = take(step);
+            if (!why.empty()) result.error = lineError(step.line, why);
+            return why.empty();
+        });
+        if (header != regfile::Header::Regedit4 && header != regfile::Header::Version5) {
             result.error = "This is not a registry file: its first line must be \"Windows Registry Editor "
                            "Version 5.00\" or \"REGEDIT4\".";
             return result;
         }
-        for (const auto& step : file.instructions) {
-            std::string why = take(step);
-            if (!why.empty()) {
-                result.error = lineError(step.line, why);
-                return result;
-            }
-        }
+        if (!result.ok()) return result;
         for (auto& change : changes_)
             if (!(change.before == change.after)) result.changes.push_back(std::move(change));
         return result;
@@ -174,12 +159,11 @@ private:
             std::string why = importRuleBroken(key_, name, after.type, after.bytes);
             if (!why.empty()) return why;
         }
-        std::string id = lowered(key_) + '\n' + lowered(name);
-        for (auto& change : changes_)
-            if (lowered(change.keyPath) + '\n' + lowered(change.valueName) == id) {
-                change.after = after;  // the later line wins, as in reg
-                return {};
-            }
+        auto [known, added] = seen_.try_emplace(lowered(key_) + '\n' + lowered(name), changes_.size());
+        if (!added) {
+            changes_[known->second].after = after;  // the later line wins, as in reg
+            return {};
+        }
         ValueChange change;
         change.keyPath = key_;
         change.valueName = name;
@@ -195,6 +179,7 @@ private:
     std::string key_;
     bool haveKey_ = false;
     std::vector<ValueChange> changes_;
+    std::unordered_map<std::string, size_t> seen_;  // where each value is in changes_
 };
 
 }  // namespace
@@ -223,16 +208,34 @@ std::string describeValue(const StoredValue& value) {
 StoredValue readStoredValue(Registry& registry, const std::string& keyPath, const std::string& valueName) {
     OpenKey key(registry, keyPath, false);
     if (!key.ok()) return {};
-    return readValue(registry, key.key(), valueName);
+    return readKeyValue(registry, key.key(), valueName);
 }
 
-bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error) {
+bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
+                  std::vector<ValueChange>* left) {
+    auto was = [undo](const ValueChange& c) -> const StoredValue& { return undo ? c.after : c.before; };
     for (size_t i = 0; i < changes.size(); ++i) {
         const ValueChange& c = changes[i];
         if (writeValue(registry, c.keyPath, c.valueName, undo ? c.before : c.after)) continue;
-        for (size_t j = i; j-- > 0;)
-            writeValue(registry, changes[j].keyPath, changes[j].valueName, undo ? changes[j].after : changes[j].before);
+        // Put back, then say what the store really holds.
+        std::vector<ValueChange> stuck;
+        for (size_t j = i; j-- > 0;) {
+            const ValueChange& d = changes[j];
+            if (writeValue(registry, d.keyPath, d.valueName, was(d))) continue;
+            ValueChange now = d;
+            now.before = was(d);
+            now.after = readStoredValue(registry, d.keyPath, d.valueName);
+            if (!(now.after == now.before)) stuck.insert(stuck.begin(), std::move(now));
+        }
         error = "\"" + text::cp1252ToUtf8(c.setting) + "\" could not be saved, so nothing was changed.";
+        if (!stuck.empty()) {
+            error = "\"" + text::cp1252ToUtf8(c.setting) +
+                    "\" could not be saved, and what was saved before it could not all be put back. Stored now:";
+            for (const ValueChange& s : stuck)
+                error += "\n" + text::cp1252ToUtf8(s.setting) + ": " + describeValue(s.after) + " (was " +
+                         describeValue(s.before) + ")";
+        }
+        if (left) *left = std::move(stuck);
         return false;
     }
     return true;
@@ -254,43 +257,25 @@ bool exportSettingsToFile(Registry& registry, const std::string& keyPath, const 
                           std::string& error) {
     std::string bytes;
     if (!exportSettings(registry, keyPath, bytes, error)) return false;
-    // A temporary file beside the target, renamed over it once whole.
-    std::string temporary = fileName + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << bytes;
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            error = fileName + " cannot be written.";
-            return false;
-        }
-    }
-    std::error_code failed;
-    std::filesystem::rename(temporary, fileName, failed);
-    if (failed) {
-        std::filesystem::remove(temporary, failed);
-        error = fileName + " cannot be written.";
+    reg::hive::FileStamp written;
+    if (int failure = reg::hive::replaceFile(fileName, bytes, written)) {
+        error = fileName + " cannot be written: " + reg::hive::fileErrorText(failure) + ".";
         return false;
     }
     return true;
 }
 
-ImportPlan planImport(Registry& registry, const std::string& fileBytes) {
-    return Planner(registry).plan(regfile::readRegFile(fileBytes));
-}
+ImportPlan planImport(Registry& registry, const std::string& fileBytes) { return Planner(registry).plan(fileBytes); }
 
 ImportPlan planImportFile(Registry& registry, const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    reg::hive::FileStamp stamp;
+    if (int failure = reg::hive::readWholeFile(fileName, bytes, stamp)) {
         ImportPlan plan;
-        plan.error = fileName + " cannot be read.";
+        plan.error = fileName + " cannot be read: " + reg::hive::fileErrorText(failure) + ".";
         return plan;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return planImport(registry, bytes.str());
+    return planImport(registry, bytes);
 }
 
 }  // namespace fk

@@ -38,14 +38,17 @@ StoredValue readStoredValue(reg::Registry& registry, const std::string& keyPath,
 
 // Writes every change's `after` (or `before` when `undo`), all or none: if
 // a write fails, what was written is put back and `error` says which value
-// failed. Keys created on the way stay.
-bool applyChanges(reg::Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error);
+// failed. Keys created on the way stay. Should putting back fail too,
+// `error` says what those values hold now, and `left` gets them, each with
+// what it held before the call (`before`) and holds now (`after`).
+bool applyChanges(reg::Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
+                  std::vector<ValueChange>* left = nullptr);
 
 // The key `keyPath` below the store root (empty: the whole tree, every
 // account) with all below it, as a .reg file's bytes. False when the key
 // cannot be opened.
 bool exportSettings(reg::Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error);
-// The same into a file, written whole or not at all.
+// The same into a file, written whole or not at all (hive::replaceFile).
 bool exportSettingsToFile(reg::Registry& registry, const std::string& keyPath, const std::string& fileName,
                           std::string& error);
 
@@ -59,6 +62,7 @@ struct ImportPlan {
 // outside the store, key deletions, lines reg would skip, and values whose
 // type or range the catalogue rejects. Writes nothing.
 ImportPlan planImport(reg::Registry& registry, const std::string& fileBytes);
+// Only a regular file is read: a FIFO or a device is refused at once.
 ImportPlan planImportFile(reg::Registry& registry, const std::string& fileName);
 
 }  // namespace fk

@@ -4,10 +4,12 @@
 #include "../platform/HiveTestFiles.h"
 #include "AppDriver.h"
 #include "HiveRegistry.h"
+#include "Messages.h"
 #include "StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 namespace fk::testing {
 namespace {
@@ -117,6 +119,19 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
                      "Warning", dialogs::MessageIcon::Exclamation);
     EXPECT_FALSE(opened.registry->writable());
     EXPECT_EQ(s.hive.fileText(), before);
+}
+
+// Wine started while a change was saved: it stays saved, the user is told
+// once that Wine may write over it, and nothing more is saved.
+TEST(Faults, WineStartingDuringASaveIsToldOnceAndStopsChanges) {
+    Showing s;
+    s.app.registry->wineStarts = true;
+    s.app.changeNumber(70);
+    QApplication::processEvents();
+    EXPECT_EQ(s.stored(), 70);
+    expectOneMessage(s.app.dialogs, messages::wineStartedDuringSave(), "Warning", dialogs::MessageIcon::Exclamation);
+    EXPECT_FALSE(control<QPushButton>(s.app.window->panel(3), "Command35")->isEnabled());
+    EXPECT_FALSE(s.app.control<QLabel>("readOnlyNote")->isHidden());
 }
 
 // A missing file is not made; a damaged one is named by its line and left

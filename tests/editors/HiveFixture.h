@@ -10,6 +10,8 @@
 #include "Registry.h"
 #include "SeededRegistry.h"
 
+#include <utility>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -126,6 +128,10 @@ public:
     bool refuseCreate = false;
     bool refuseWrites = false;
     std::set<std::string> refuseValues;  // value names whose writes fail
+    int writesLeft = -1;                 // writes and deletions that succeed before all fail; -1: no end
+    int moreData = 0;                    // reads that answer "more data", each asking one byte more
+    int reads = 0;
+    bool wineStarts = false;             // the next write is saved as Wine starts
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 
@@ -146,9 +152,24 @@ public:
     }
     long RegSetValueExA(reg::Key key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t dataLength) override {
-        if (refuseWrites || refuseValues.count(valueName ? valueName : "")) return reg::AccessDenied;
+        if (refuseWrites || refuseValues.count(valueName ? valueName : "") || !writeAllowed()) return reg::AccessDenied;
         return RecordingRegistry::RegSetValueExA(key, valueName, reserved, type, data, dataLength);
     }
+    long RegDeleteValueA(reg::Key key, const char* valueName) override {
+        if (!writeAllowed()) return reg::AccessDenied;
+        return RecordingRegistry::RegDeleteValueA(key, valueName);
+    }
+    long RegQueryValueExA(reg::Key key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* dataLength) override {
+        ++reads;
+        if (moreData > 0 && data) return --moreData, ++*dataLength, reg::MoreData;
+        return RecordingRegistry::RegQueryValueExA(key, valueName, reserved, type, data, dataLength);
+    }
+
+    bool takeWineStartedDuringSave() override { return std::exchange(wineStarts, false); }
+
+private:
+    bool writeAllowed() { return writesLeft < 0 || (writesLeft > 0 && writesLeft--); }
 };
 
 

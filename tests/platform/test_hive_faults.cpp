@@ -4,10 +4,15 @@
 // Each failed write returns a failure code, leaves the file and its folder
 // as they were and keeps reads working. A hive too big to be checked whole
 // when opened is read a section at a time, yet damage anywhere is named
-// before anything is written.
+// before anything is written. Nothing waits without end or grows without
+// bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "HiveRegistry.h"
+#include "HiveSession.h"
 #include "HiveTestFiles.h"
 #include "PreferenceStore.h"
+#include "PrefixFinder.h"
+#include "RegFileReader.h"
+#include "SettingsTransfer.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +24,7 @@
 #include <functional>
 #include <grp.h>
 #include <set>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -26,6 +32,7 @@
 #include <unistd.h>
 
 using namespace fk::reg;
+using fk::test::quote;
 using fk::test::readBytes;
 using fk::test::TempFolder;
 using fk::test::writeBytes;
@@ -125,7 +132,7 @@ std::string failedSave(const std::string& path, const std::string& before, long 
     Complaints c;
     std::string folder = std::filesystem::path(path).parent_path().string();
     Editor editor(path);
-    editor.setNumber("ContactSoundMaxTime", 12);  // unchanged: no write, and the lock file is made
+    { hive::WriterLock made(path); }  // the lock file, as any earlier write leaves it
     auto listing = folderListing(folder);
     long rc = editor.setNumber("ContactSoundMaxTime", 99);
     c.check(rc == expected, "the write returned " + std::to_string(rc) + ", not " + std::to_string(expected));
@@ -295,6 +302,212 @@ TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLef
     EXPECT_EQ(editor.registry->RegQueryValueExA(filler, "Padding", nullptr, nullptr, bytes, &size), BadDatabase);
     ::testing::internal::GetCapturedStderr();
     editor.registry->RegCloseKey(filler);
+}
+
+// Another program rewrites the file in place, shorter (cp, an editor, or
+// Wine through a link): what was read before is never read from the file again.
+TEST_F(HiveFaults, AHiveRewrittenInPlaceIsReadAgainWithoutCrashing) {
+    writeBytes(path, hiveText(BigHive));
+    EXPECT_EQ(inChild([&] {
+                  Complaints c;
+                  Editor editor(path);
+                  std::string theirs = hiveText(2);
+                  theirs.replace(theirs.find("0000000c"), 8, "0000000d");
+                  writeBytes(path, theirs);
+                  c.check(editor.numberOr("ContactSoundMaxTime", -1) == 13, "the rewritten file was not read");
+                  c.check(editor.setNumber("Second", 2) == Success, "the next write failed");
+                  c.check(readBytes(path).find("\"Second\"=dword:00000002") != std::string::npos, "not saved");
+                  // A save finding the file changed since it was read leaves it alone.
+                  hive::FileStamp read = hive::currentStamp(path), written;
+                  writeBytes(path, theirs);
+                  c.check(hive::replaceFile(path, {std::string_view("ours")}, written, &read) == hive::ChangedWhileRead,
+                          "a save over another program's change");
+                  c.check(readBytes(path) == theirs && folderListing(folder.path()).size() == 2, "the folder changed");
+                  return c.text;
+              }),
+              "");
+}
+
+// Wine writes through a link to user.reg, and so must we: a symbolic link
+// stays one, and every hard link keeps seeing the file.
+TEST_F(HiveFaults, ALinkedHiveIsWrittenThroughItsLinks) {
+    for (bool symbolic : {true, false}) {
+        SCOPED_TRACE(symbolic ? "symbolic link" : "second hard link");
+        TempFolder other;
+        const std::string target = other.file("user.reg");
+        writeBytes(target, hiveText());
+        std::filesystem::remove(path);
+        if (symbolic) std::filesystem::create_symlink(target, path);
+        else std::filesystem::create_hard_link(target, path);
+        EXPECT_EQ(Editor(path).setNumber("ContactSoundMaxTime", 99), Success);
+        EXPECT_EQ(std::filesystem::is_symlink(path), symbolic);
+        EXPECT_EQ(std::filesystem::hard_link_count(target), symbolic ? 1u : 2u);
+        EXPECT_NE(readBytes(target).find("\"ContactSoundMaxTime\"=dword:00000063"), std::string::npos);
+        // Nothing is left beside either name but the writers' lock.
+        const std::set<std::string> hive{"user.reg"}, locked{"user.reg", "user.reg.fettlekit-lock"};
+        EXPECT_EQ(folderListing(other.path()), symbolic ? locked : hive);
+        EXPECT_EQ(folderListing(folder.path()), symbolic ? hive : locked);
+    }
+}
+
+// Wine reads user.reg when it starts: one that starts during a save may hold
+// the older file. The save stands, its caller hears of it once, and nothing
+// more is saved.
+TEST_F(HiveFaults, WineStartingDuringASaveIsToldAndStopsLaterSaves) {
+    if (!fk::test::wineInstalled()) GTEST_SKIP() << "no wine here";
+    writeBytes(path, hiveText());
+    hive::FileStamp stamp;
+    int error = 0;
+    hive::ParseError damage;
+    auto doc = hive::Document::index(hive::readHiveFile(path, stamp, error), damage);
+    ASSERT_TRUE(doc);
+    HiveSession session(path, std::move(doc), stamp, false);
+    const std::string env = "WINEPREFIX=" + quote(folder.path()) + " WINEDEBUG=-all ";
+    struct StopWine {
+        std::string env;
+        ~StopWine() { fk::test::shell(env + "wineserver -k; " + env + "wineserver -w"); }
+    } stop{env};
+    auto setValue = [&](const char16_t* name, bool startWine) {
+        return session.commit([&](hive::Document& d, bool& changed) -> long {
+            if (startWine) {
+                fk::test::shell(env + "wineserver -p");
+                for (int i = 0; i < 100 && !hive::wineServesPrefix(path); ++i) ::usleep(100 * 1000);
+            }
+            hive::Key* key = d.find({u"Software", u"Tavrel", u"Brisko2", u"Nobody", u"Preferences"});
+            if (!key || session.load(*key)) return NotFound;
+            hive::Value& value = key->addValue(name);
+            value.type = TypeDword;
+            value.data = std::string("\1\0\0\0", 4);
+            hive::Document::touch(*key, hive::nowTicks());
+            changed = true;
+            return Success;
+        });
+    };
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(setValue(u"Started", true), Success);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(hive::wineServesPrefix(path)) << "the server did not start";
+    EXPECT_NE(readBytes(path).find("\"Started\"=dword:00000001"), std::string::npos);
+    EXPECT_NE(said.find("saved, but Wine started"), std::string::npos) << said;
+    EXPECT_TRUE(session.takeWineStarted());
+    EXPECT_FALSE(session.takeWineStarted()) << "told once";
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(setValue(u"Later", false), AccessDenied);
+    ::testing::internal::GetCapturedStderr();
+}
+
+// A pipe nobody writes to, a device without end, a folder: refused at once,
+// with a message, wherever a file is read whole. So is a lock that is no
+// file, or one another writer holds all along.
+TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
+    writeBytes(path, hiveText());
+    const std::string pipe = folder.file("pipe.reg"), dir = folder.file("folder.reg");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(dir);
+    const std::pair<std::string, int> cases[] = {{pipe, hive::NotRegularFile}, {"/dev/zero", hive::NotRegularFile}, {dir, EISDIR}};
+    for (const auto& [what, error] : cases) {
+        EXPECT_EQ(inChild([&, what = what, error = error] {
+                      ::alarm(20);
+                      Complaints c;
+                      std::string text;
+                      hive::FileStamp stamp;
+                      c.check(hive::readWholeFile(what, text, stamp) == error, "read whole");
+                      const std::string why = hive::fileErrorText(error);
+                      auto opened = openHiveRegistry(what);
+                      c.check(!opened.registry && opened.error == what + ": " + why, "opened: " + opened.error);
+                      fk::ImportPlan plan = fk::planImportFile(*Editor(path).registry, what);
+                      c.check(plan.error == what + " cannot be read: " + why + ".", "imported: " + plan.error);
+                      c.check(fk::wine::steamLibraries(what).empty(), "Steam libraries");
+                      return c.text;
+                  }),
+                  "")
+            << what;
+    }
+
+    const std::string lockPath = path + ".fettlekit-lock";
+    int held = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(hive::WriterLock(path, std::chrono::milliseconds(200)).error(), EWOULDBLOCK);
+    ::close(held);
+    EXPECT_EQ(hive::WriterLock(path, std::chrono::milliseconds(200)).error(), 0);
+    std::filesystem::remove(lockPath);
+    ASSERT_EQ(::mkfifo(lockPath.c_str(), 0600), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_NE(Editor(path).setNumber("ContactSoundMaxTime", 99), Success);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("no lock beside it: it is not a regular file"), std::string::npos) << said;
+}
+
+// The address space the process uses now, in bytes.
+size_t addressSpace() {
+    size_t pages = 0;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm && std::fscanf(statm, "%zu", &pages) != 1) pages = 0;
+    if (statm) std::fclose(statm);
+    return pages * size_t(::sysconf(_SC_PAGESIZE));
+}
+
+// A .reg file of junk lines and unknown escapes is read a line at a time:
+// an import stops at its first refused line, and reading all of it (as the
+// command line does) costs little beyond the file's bytes.
+TEST_F(HiveFaults, AHugeRegFileOfJunkCostsLittleMoreThanItsBytes) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address space limit and AddressSanitizer do not mix";
+#endif
+    const std::string block = "junk\r\n\"v\"=\"\\q\\q\\q\\q\\q\\q\"\r\n";
+    std::string junk = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2]\r\n";
+    size_t blocks = 0;
+    for (; junk.size() < (20u << 20); ++blocks) junk += block;
+    writeBytes(path, hiveText());
+    EXPECT_EQ(inChild([&] {
+                  rlimit limit{};
+                  limit.rlim_cur = limit.rlim_max = addressSpace() + (48u << 20);
+                  if (::setrlimit(RLIMIT_AS, &limit) != 0) return std::string("no address space limit");
+                  Complaints c;
+                  Editor editor(path);
+                  fk::ImportPlan plan = fk::planImport(*editor.registry, junk);
+                  c.check(plan.error == "Line 3: this is not a key, a value or a comment.", plan.error);
+                  size_t steps = 0;
+                  fk::regfile::readRegFile(junk, [&steps](const fk::regfile::Instruction&) { return ++steps, true; });
+                  c.check(steps == 1 + 8 * blocks, "steps: " + std::to_string(steps));
+                  return c.text;
+              }),
+              "");
+}
+
+// Windows keeps a key at most 512 levels deep, three of them above
+// HKEY_CURRENT_USER: a deeper path is refused at once however deep, and a
+// file that holds a deeper key (Wine allows it) still reads and saves.
+TEST_F(HiveFaults, KeyPathsDeeperThanWindowsAllowsAreRefusedAtOnce) {
+    auto deep = [](size_t levels, const std::string& separator) {
+        std::string p = "Software" + separator + "Deep";
+        for (size_t i = 2; i < levels; ++i) p += separator + "a";
+        return p;
+    };
+    std::string text = hiveText();
+    const std::string deepSection = "[" + deep(3000, "\\\\") + "] 1796496422\n\"v\"=dword:00000001\n\n";
+    text.insert(text.find("[Software\\\\Tavrel"), deepSection);
+    writeBytes(path, text);
+    EXPECT_EQ(inChild([&] {
+                  Complaints c;
+                  Editor editor(path);
+                  Registry& r = *editor.registry;
+                  auto create = [&r](Key parent, const std::string& sub, Key& key) {
+                      return r.RegCreateKeyExA(parent, sub.c_str(), 0, "", 0, KeyAllAccess, nullptr, &key, nullptr);
+                  };
+                  Key key = 0, below = 0;
+                  c.check(r.RegOpenKeyExA(CurrentUser, deep(3000, "\\").c_str(), 0, KeyRead, &key) == InvalidParameter,
+                          "opened 3000 levels");
+                  c.check(create(CurrentUser, deep(100000, "\\"), key) == InvalidParameter, "made 100000 levels");
+                  c.check(create(CurrentUser, deep(510, "\\"), key) == InvalidParameter, "made 510 levels");
+                  c.check(create(CurrentUser, deep(509, "\\"), key) == Success, "could not make 509 levels");
+                  c.check(create(key, "b", below) == InvalidParameter, "made one more below 509 levels");
+                  r.RegCloseKey(key);
+                  c.check(editor.setNumber("ContactSoundMaxTime", 99) == Success, "no save beside the deep key");
+                  c.check(readBytes(path).find(deepSection) != std::string::npos, "the deep key's section changed");
+                  return c.text;
+              }),
+              "");
 }
 
 }  // namespace

@@ -67,6 +67,9 @@ TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
         "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + library + "\"\n\t}\n}\n");
     fs::create_directories(home / ".steam");
     fs::create_directory_symlink(home / ".local/share/Steam", home / ".steam/steam");
+    // A pipe nobody writes to is skipped, not waited on.
+    fs::create_directories(home / ".var/app/com.valvesoftware.Steam/data/Steam/steamapps");
+    ASSERT_EQ(::mkfifo((home / ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf").c_str(), 0600), 0);
 
     put(".local/share/Steam/steamapps/appmanifest_4242.acf", "\"AppState\"\n{\n\t\"name\"\t\t\"Chat Deluxe\"\n}\n");
 

@@ -6,7 +6,9 @@
 #include "HiveRegistry.h"
 #include "SettingsTransfer.h"
 
+#include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace fk::testing {
 namespace {
@@ -86,6 +88,48 @@ TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {
     expectAll(&ValueChange::after);
     ASSERT_TRUE(applyChanges(*registry_, plan.changes, true, error)) << error;
     expectAll(&ValueChange::before);
+
+    // The third write fails, and so does putting back the first two: the
+    // error says what the store really holds.
+    failing.refuseValues.clear();
+    failing.writesLeft = 2;
+    std::vector<ValueChange> left;
+    EXPECT_FALSE(applyChanges(failing, plan.changes, false, error, &left));
+    EXPECT_EQ(error, "\"alice\\Preferences\\IconShowDelay\" could not be saved, and what was saved before it could "
+                     "not all be put back. Stored now:\nalice\\Preferences\\ContactSoundMaxTime: 31 (was 12)\n"
+                     "alice\\Preferences\\NickNameSeparator: absent (was \", \")");
+    ASSERT_EQ(left.size(), 2u);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(left[i].before, plan.changes[i].before);
+        EXPECT_EQ(left[i].after, plan.changes[i].after);
+        EXPECT_EQ(readStoredValue(*registry_, left[i].keyPath, left[i].valueName), left[i].after);
+    }
+}
+
+// A registry that keeps answering "more data" without asking for more is
+// asked a few times, not for ever.
+TEST_F(TransferTest, AValueThatNeverFitsEndsTheRead) {
+    TestRegistry looping(*registry_);
+    looping.moreData = 1000;
+    EXPECT_FALSE(readStoredValue(looping, "alice\\Preferences", "ContactSoundMaxTime").present);
+    EXPECT_LE(looping.reads, 4);
+}
+
+// Written whole beside the target under a name of its own, then renamed:
+// whatever lies at a fixed temporary name is left alone.
+TEST_F(TransferTest, ExportGoesThroughAFreshTemporaryFile) {
+    const std::string target = folder_.file("alice.reg");
+    std::filesystem::create_directory(target + ".part");
+    std::string error;
+    ASSERT_TRUE(exportSettingsToFile(*registry_, "alice", target, error)) << error;
+    std::string bytes;
+    ASSERT_TRUE(exportSettings(*registry_, "alice", bytes, error));
+    EXPECT_EQ(readBytes(target), bytes);
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) names.insert(entry.path().filename());
+    EXPECT_EQ(names, (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
+    EXPECT_FALSE(exportSettingsToFile(*registry_, "alice", target + ".part", error));
+    EXPECT_EQ(error, target + ".part cannot be written: Is a directory.");
 }
 
 }  // namespace

@@ -117,6 +117,7 @@ bool Context::parseKey(const std::string& arg, KeyArg& key) {
     if (!root) return say(MsgInvalidSystemKey), false;
     key.root = root->key;
     key.longName = root->longName;
+    key.depth = levelsAbove(root->key);
     size_t slash = text.find(u'\\');
     if (slash == Text::npos) return true;
     Text path = text.substr(slash + 1);
@@ -125,7 +126,7 @@ bool Context::parseKey(const std::string& arg, KeyArg& key) {
     key.hasPath = true;
     key.path = path;
     key.longName += u"\\" + path;
-    key.depth = depthOf(path);
+    key.depth += depthOf(path);
     return true;
 }
 

@@ -18,7 +18,7 @@ struct KeyArg {
     bool hasPath = false;  // false: the root itself
     Text path;             // below the root, without a trailing backslash
     Text longName;         // "HKEY_LOCAL_MACHINE\..." as reg prints it
-    std::size_t depth = 0; // levels below the root
+    std::size_t depth = 0; // levels below the registry's root: reg::levelsAbove(root) and the path's
 };
 
 // Reads keys through the W calls. A "more data" answer is retried with the
@@ -41,7 +41,7 @@ private:
 
 // Visits `top` and every key below it, parents before their subkeys and
 // subkeys in the registry's order, each opened with `access`. `depth` is
-// that of `top` below its root; keys deeper than Windows allows are not
+// that of `top` (KeyArg::depth); keys deeper than Windows allows are not
 // opened, and counted in `tooDeep`.
 void walkTree(reg::Registry& registry, reg::Key top, const Text& topPath, std::size_t depth, std::uint32_t access,
               const std::function<void(reg::Key, const Text&)>& visit, std::size_t& tooDeep);

@@ -1,11 +1,11 @@
 // reg copy, reg export and reg import.
+#include "HiveFile.h"
 #include "RegFileReader.h"
 #include "RegFileWriter.h"
 #include "RegFiles.h"
 #include "RegOps.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace fk::regcli {
 
@@ -76,7 +76,7 @@ int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t acc
         sub.path = frame.path + u"\\" + name;
         sub.force = frame.force;
         // A copy into its own source would grow below itself without end.
-        if (dest.depth + stack.size() >= MaxKeyDepth) rc = InvalidParameter;
+        if (dest.depth + stack.size() > MaxKeyDepth) rc = InvalidParameter;
         else if ((rc = r.RegOpenKeyExW(frame.from, name.c_str(), 0, KeyRead | access, &sub.from))) {
         } else if ((rc = r.RegCreateKeyExW(frame.to, name.c_str(), 0, nullptr, 0, KeyRead | KeyWrite | access, nullptr,
                                            &sub.to, &disposition))) {
@@ -185,12 +185,13 @@ private:
         path = slash != Text::npos ? key.substr(slash + 1) : Text();
         return rootOf(key);
     }
+    static std::size_t depthBelow(const Root& root, const Text& path) { return levelsAbove(root.key) + depthOf(path); }
 
     long open(const Text& key, std::uint32_t access) {
         Text path;
         const Root* root = split(key, path);
         if (!root) return InvalidParameter;
-        if (depthOf(path) > MaxKeyDepth) return InvalidParameter;
+        if (depthBelow(*root, path) > MaxKeyDepth) return InvalidParameter;
         long rc = c_.registry().RegCreateKeyExW(root->key, path.c_str(), 0, nullptr, 0, access, nullptr, &current_,
                                                 nullptr);
         if (rc) current_ = 0;
@@ -202,12 +203,12 @@ private:
     void deleteTree(const Text& key) {
         Text path;
         const Root* root = split(key, path);
-        if (!root || path.empty() || depthOf(path) > MaxKeyDepth) return;
+        if (!root || path.empty() || depthBelow(*root, path) > MaxKeyDepth) return;
         Registry& r = c_.registry();
         if (r.RegDeleteTreeW(root->key, path.c_str()) != NotSupported) return;
         Key k = 0;
         if (r.RegOpenKeyExW(root->key, path.c_str(), 0, KeyRead, &k) != Success) return;
-        long rc = emptyKey(r, k, depthOf(path), KeyRead);
+        long rc = emptyKey(r, k, depthBelow(*root, path), KeyRead);
         r.RegCloseKey(k);
         if (rc == Success) r.RegDeleteKeyW(root->key, path.c_str());
     }
@@ -232,18 +233,20 @@ int importFile(Context& c, const Args& args) {
     const std::string& name = args[1];
     std::string bytes;
     if (int error = readFileWhole(name, bytes)) {
-        if (error != ENOENT) c.warn(name + ": " + std::strerror(error));
+        if (error != ENOENT) c.warn(name + ": " + reg::hive::fileErrorText(error));
         return c.say("reg: The file '" + name + "' was not found.\n"), 1;
     }
-    regfile::RegFile file = regfile::readRegFile(bytes);
-    if (file.header == regfile::Header::Invalid) {
+    if (regfile::fileHeader(bytes) == regfile::Header::Invalid) {
         c.warn(name + " is not a registry file: its first line must be \"Windows Registry Editor Version 5.00\", "
                       "\"REGEDIT4\" or \"REGEDIT\"");
         return 1;
     }
     if (!c.ready()) return 1;
     Importer importer(c, sw.access);
-    for (const auto& step : file.instructions) importer.run(step);
+    regfile::readRegFile(bytes, [&importer](const regfile::Instruction& step) {
+        importer.run(step);
+        return true;
+    });
     return 0;
 }
 

@@ -125,6 +125,8 @@ int main(int argc, char** argv) {
     };
     fk::regcli::Console console{std::cin, std::cout, std::cerr, FK_ISATTY(fileno(stdin)) != 0};
     int rc = fk::regcli::runReg(open, args, console);
+    // Saved, but Wine started meanwhile (said on standard error): not a clean save.
+    if (opened.registry && opened.registry->takeWineStartedDuringSave() && rc == 0) rc = 1;
     std::cout.flush();
 #ifdef _WIN32
     std::cout.rdbuf(before);

@@ -64,28 +64,34 @@ void appendUtf16(std::string& out, const Text& s) {
 
 class Reader {
 public:
-    Reader(RegFile& file, const std::vector<Text>& lines) : file_(file), lines_(lines) {}
+    Reader(const Visitor& each, bool unicode) : each_(each), unicode_(unicode) {}
 
-    void run() {
-        for (index_ = 1; index_ < lines_.size(); ++index_) {
-            const Text& line = lines_[index_];
-            if (continuing_) continueHex(line);
-            else lineStart(line);
-        }
-        if (continuing_) finishHex();
+    // One line after the header; false once the visitor wants no more.
+    bool line(const Text& text, int number) {
+        number_ = number;
+        if (continuing_) continueHex(text);
+        else lineStart(text);
+        return !stopped_;
+    }
+    void finish() {
+        if (continuing_ && !stopped_) finishHex();
     }
 
 private:
-    int lineNumber() const { return int(index_) + 1; }
-
-    Instruction& add(Instruction::Kind kind) {
+    Instruction make(Instruction::Kind kind) const {
         Instruction i;
         i.kind = kind;
-        i.line = lineNumber();
-        file_.instructions.push_back(std::move(i));
-        return file_.instructions.back();
+        i.line = number_;
+        return i;
     }
-    void skip(const std::string& reason) { add(Instruction::Skipped).reason = reason; }
+    void emit(const Instruction& i) {
+        if (!stopped_) stopped_ = !each_(i);
+    }
+    void skip(const std::string& reason) {
+        Instruction i = make(Instruction::Skipped);
+        i.reason = reason;
+        emit(i);
+    }
 
     void lineStart(const Text& line) {
         size_t i = skipBlanks(line, 0);
@@ -109,8 +115,9 @@ private:
         size_t end = line.rfind(u']');
         if (i == line.size() || blank(line[i]) || end == Text::npos || end < i)
             return skip("the key name is not closed with ]");
-        if (line[i] == u'-') add(Instruction::DeleteKey).key = line.substr(i + 1, end - i - 1);
-        else add(Instruction::OpenKey).key = line.substr(i, end - i);
+        Instruction key = make(line[i] == u'-' ? Instruction::DeleteKey : Instruction::OpenKey);
+        key.key = line[i] == u'-' ? line.substr(i + 1, end - i - 1) : line.substr(i, end - i);
+        emit(key);
     }
 
     void dataStart(const Text& line, size_t i) {
@@ -122,8 +129,9 @@ private:
         Text data = line.substr(i, end - i);
         if (!data.empty() && data[0] == u'-') {
             if (!restIsEmpty(data, 1)) return skip("a deletion is written \"name\"=-");
-            add(Instruction::DeleteValue).name = name_;
-            return;
+            Instruction deletion = make(Instruction::DeleteValue);
+            deletion.name = name_;
+            return emit(deletion);
         }
         dataType(data);
     }
@@ -152,10 +160,11 @@ private:
         size_t rest = 0;
         if (!unescape(data, 1, value, rest)) return skip("the text has no closing quotation mark");
         if (!restIsEmpty(data, rest)) return skip("something follows the closing quotation mark");
-        Instruction& set = add(Instruction::SetValue);
+        Instruction set = make(Instruction::SetValue);
         set.name = name_;
         set.type = TypeSz;
         appendUtf16(set.data, value + u'\0');
+        emit(set);
     }
 
     void dwordData(const Text& data) {
@@ -166,15 +175,16 @@ private:
         while (i < data.size() && hexDigit(data[i])) value = value * 16 + std::uint32_t(hexValue(data[i++]));
         if (i - digits > 8) return skip("dword: takes at most 8 hex digits");
         if (!restIsEmpty(data, i)) return skip("dword: is not a hex number");
-        Instruction& set = add(Instruction::SetValue);
+        Instruction set = make(Instruction::SetValue);
         set.name = name_;
         set.type = TypeDword;
         for (int b = 0; b < 4; ++b) set.data += char((value >> (8 * b)) & 0xFF);
+        emit(set);
     }
 
     void startHex(const Text& data) {
         bytes_.clear();
-        start_ = lineNumber();
+        start_ = number_;
         if (data.empty()) return setHex(false);
         hexData(data);
     }
@@ -231,7 +241,7 @@ private:
     void setHex(bool prepare) {
         std::string data = bytes_;
         if (prepare && (type_ == TypeSz || type_ == TypeExpandSz || type_ == TypeMultiSz) && !data.empty()) {
-            if (file_.unicode) {
+            if (unicode_) {
                 if (data.size() % 2) data.pop_back();
                 if (data.size() >= 2 && (data[data.size() - 1] || data[data.size() - 2])) data.append(2, '\0');
             } else {
@@ -241,11 +251,12 @@ private:
                 data = wide;
             }
         }
-        Instruction& set = add(Instruction::SetValue);
+        Instruction set = make(Instruction::SetValue);
         set.line = start_;
         set.name = name_;
         set.type = type_;
-        set.data = data;
+        set.data = std::move(data);
+        emit(set);
     }
 
     // Undoes \n, \r, \\ and \"; any other escape keeps its character with a
@@ -269,17 +280,21 @@ private:
             case u'0': return false;
             case u'\\':
             case u'"': out += s[i]; break;
-            default:
-                add(Instruction::UnknownEscape).escape = s[i];
+            default: {
+                Instruction warning = make(Instruction::UnknownEscape);
+                warning.escape = s[i];
+                emit(warning);
                 out += s[i];
+            }
             }
         }
         return false;
     }
 
-    RegFile& file_;
-    const std::vector<Text>& lines_;
-    size_t index_ = 0;
+    const Visitor& each_;
+    bool unicode_;
+    bool stopped_ = false;
+    int number_ = 0;
     Text name_;
     std::uint32_t type_ = 0;
     std::string bytes_;
@@ -293,48 +308,82 @@ bool space(char16_t c) {
 }
 
 // Windows 3.1's "REGEDIT" file: each line "HKEY_CLASSES_ROOT\key = text"
-// sets the key's default value; any other line is passed over.
-void readWin31(RegFile& file, const std::vector<Text>& lines) {
+// sets the key's default value; any other line is passed over. False once
+// the visitor wants no more.
+bool win31Line(const Text& line, int number, const Visitor& each) {
     constexpr std::u16string_view Root = u"HKEY_CLASSES_ROOT";
-    for (size_t index = 1; index < lines.size(); ++index) {
-        const Text& line = lines[index];
-        if (!line.starts_with(Root)) continue;
-        size_t keyEnd = 0;
-        while (keyEnd < line.size() && !space(line[keyEnd])) ++keyEnd;
-        size_t value = skipBlanks(line, keyEnd);
-        if (value < line.size() && line[value] == u'=') ++value;
-        if (value < line.size() && line[value] == u' ') ++value;  // one space at most
-        Instruction open;
-        open.kind = Instruction::OpenKey;
-        open.line = int(index) + 1;
-        open.key = line.substr(0, keyEnd);
-        file.instructions.push_back(std::move(open));
-        Instruction set;
-        set.kind = Instruction::SetValue;
-        set.line = int(index) + 1;
-        set.type = TypeSz;
-        appendUtf16(set.data, line.substr(value) + u'\0');
-        file.instructions.push_back(std::move(set));
-    }
+    if (!line.starts_with(Root)) return true;
+    size_t keyEnd = 0;
+    while (keyEnd < line.size() && !space(line[keyEnd])) ++keyEnd;
+    size_t value = skipBlanks(line, keyEnd);
+    if (value < line.size() && line[value] == u'=') ++value;
+    if (value < line.size() && line[value] == u' ') ++value;  // one space at most
+    Instruction open;
+    open.kind = Instruction::OpenKey;
+    open.line = number;
+    open.key = line.substr(0, keyEnd);
+    if (!each(open)) return false;
+    Instruction set;
+    set.kind = Instruction::SetValue;
+    set.line = number;
+    set.type = TypeSz;
+    appendUtf16(set.data, line.substr(value) + u'\0');
+    return each(set);
 }
 
-// Lines end at CR, LF or CR LF; a NUL ends a line's text, as in reg.
-std::vector<Text> splitLines(const Text& all) {
-    std::vector<Text> lines;
-    Text line;
-    for (size_t i = 0; i < all.size(); ++i) {
-        char16_t c = all[i];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < all.size() && all[i + 1] == u'\n') ++i;
-            lines.push_back(line.substr(0, line.find(u'\0')));
-            line.clear();
+// The file's lines in turn: they end at CR, LF or CR LF, and a NUL ends a
+// line's text, as in reg. An ANSI file's first two bytes are taken as they
+// are, unconverted, as reg reads them on their own.
+class Lines {
+public:
+    explicit Lines(std::string_view bytes) : bytes_(bytes), unicode_(isUnicode(bytes)), at_(2) {}
+    static bool isUnicode(std::string_view b) { return b.size() >= 2 && std::uint8_t(b[0]) == 0xFF && std::uint8_t(b[1]) == 0xFE; }
+    bool unicode() const { return unicode_; }
+
+    bool next(Text& line) {
+        if (done_) return false;
+        line.clear();
+        if (!unicode_ && first_) line = {char16_t(std::uint8_t(bytes_[0])), char16_t(std::uint8_t(bytes_[1]))};
+        first_ = false;
+        if (unicode_) {
+            for (; at_ + 1 < bytes_.size(); at_ += 2) {
+                char16_t c = char16_t(std::uint8_t(bytes_[at_]) | std::uint8_t(bytes_[at_ + 1]) << 8);
+                if (c == u'\r' || c == u'\n') return ended(c == u'\r' && unit(at_ + 2) == u'\n' ? 4 : 2, line);
+                line += c;
+            }
         } else {
-            line += c;
+            size_t end = bytes_.find_first_of("\r\n", at_);
+            if (end != std::string_view::npos) {
+                line += text::cp1252ToUtf16(bytes_.substr(at_, end - at_));
+                at_ = end;
+                return ended(bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n' ? 2 : 1, line);
+            }
+            if (at_ < bytes_.size()) line += text::cp1252ToUtf16(bytes_.substr(at_));
         }
+        done_ = true;
+        cut(line);
+        return true;
     }
-    lines.push_back(line.substr(0, line.find(u'\0')));
-    return lines;
-}
+
+private:
+    char16_t unit(size_t at) const {
+        return at + 1 < bytes_.size() ? char16_t(std::uint8_t(bytes_[at]) | std::uint8_t(bytes_[at + 1]) << 8) : 0;
+    }
+    bool ended(size_t lineEnd, Text& line) {
+        at_ += lineEnd;
+        cut(line);
+        return true;
+    }
+    static void cut(Text& line) {
+        size_t nul = line.find(u'\0');
+        if (nul != Text::npos) line.resize(nul);
+    }
+
+    std::string_view bytes_;
+    bool unicode_;
+    size_t at_;
+    bool first_ = true, done_ = false;
+};
 
 Header headerOf(const Text& line) {
     Text s = line.substr(skipBlanks(line, 0));
@@ -347,25 +396,30 @@ Header headerOf(const Text& line) {
 
 }  // namespace
 
-RegFile readRegFile(std::string_view bytes) {
-    RegFile file;
-    if (bytes.size() < 2) return file;
-    file.unicode = std::uint8_t(bytes[0]) == 0xFF && std::uint8_t(bytes[1]) == 0xFE;
-    std::vector<Text> lines;
-    if (file.unicode) {
-        Text all;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-            all += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
-        lines = splitLines(all);
-    } else {
-        // reg reads the first two bytes on their own, unconverted.
-        lines = splitLines(text::cp1252ToUtf16(bytes.substr(2)));
-        lines[0] = Text{char16_t(std::uint8_t(bytes[0])), char16_t(std::uint8_t(bytes[1]))} + lines[0];
+Header fileHeader(std::string_view bytes) {
+    if (bytes.size() < 2) return Header::Invalid;
+    Text line;
+    Lines(bytes).next(line);
+    return headerOf(line);
+}
+
+Header readRegFile(std::string_view bytes, const Visitor& each) {
+    if (bytes.size() < 2) return Header::Invalid;
+    Lines lines(bytes);
+    Text line;
+    lines.next(line);
+    Header header = headerOf(line);
+    if (header == Header::Regedit) {
+        for (int number = 2; lines.next(line); ++number)
+            if (!win31Line(line, number, each)) break;
+        return header;
     }
-    file.header = headerOf(lines[0]);
-    if (file.header == Header::Regedit4 || file.header == Header::Version5) Reader(file, lines).run();
-    if (file.header == Header::Regedit) readWin31(file, lines);
-    return file;
+    if (header != Header::Regedit4 && header != Header::Version5) return header;
+    Reader reader(each, lines.unicode());
+    for (int number = 2; lines.next(line); ++number)
+        if (!reader.line(line, number)) return header;
+    reader.finish();
+    return header;
 }
 
 bool currentUserPath(const Text& key, Text& path, bool& knownRoot) {

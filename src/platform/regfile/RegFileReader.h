@@ -1,10 +1,11 @@
 #pragma once
 // Reads a .reg file the way Wine's reg import does: UTF-16 LE with its byte
 // order mark or ANSI (code page 1252), the "Windows Registry Editor Version
-// 5.00" and "REGEDIT4" headers, key and value deletions, "hex:", "hex(N):"
+// 5.00" and "REGEDIT4" headers (and Windows 3.1's "REGEDIT"), key and value deletions, "hex:", "hex(N):"
 // and "dword:" data split over lines with '\', and the string escapes.
 // It only reads: what to do with each instruction is the caller's. No Qt.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,13 +39,15 @@ struct Instruction {
     std::string reason;         // Skipped
 };
 
-struct RegFile {
-    Header header = Header::Invalid;
-    bool unicode = false;
-    std::vector<Instruction> instructions;  // in file order
-};
-
-RegFile readRegFile(std::string_view bytes);
+// Reads the file a line at a time and hands `each` every instruction in
+// file order, as it is read, until `each` answers false. Nothing is kept
+// but the line at hand (and a value's hex data carried over lines), so a
+// file of any length costs no more than its bytes. `each` is called only
+// under a REGEDIT4, version 5.00 or REGEDIT header; the header comes back.
+using Visitor = std::function<bool(const Instruction&)>;
+Header readRegFile(std::string_view bytes, const Visitor& each);
+// The header alone, from the first line.
+Header fileHeader(std::string_view bytes);
 
 // A key path split at its root as reg reads it ("HKCU\..." or
 // "HKEY_CURRENT_USER\..."): true for the current user's root, with `path`

@@ -15,11 +15,12 @@ bool hasOwnSection(const Key& key) {
 }
 
 void appendPath(std::string& out, const Key& key) {
-    if (key.parent && key.parent->parent) {
-        appendPath(out, *key.parent);
-        out += "\\\\";
+    std::vector<const Key*> chain;
+    for (const Key* k = &key; k->parent; k = k->parent) chain.push_back(k);
+    for (size_t i = chain.size(); i-- > 0;) {
+        out += escapeText(chain[i]->name, "[]");
+        if (i) out += "\\\\";
     }
-    out += escapeText(key.name, "[]");
 }
 
 std::string freshBody(const Key& key) {
@@ -73,7 +74,8 @@ struct Writer {
         }
     }
 
-    void add(const Key& key) {
+    // Its own section, if it has one to write.
+    void own(const Key& key) {
         bool keepSection = !key.changed && key.sectionIndex >= 0;
         // The root has no section of its own unless the file gave it one.
         bool fresh = key.parent || key.changed;
@@ -83,18 +85,37 @@ struct Writer {
             else out.addOwned(freshBody(key));
             ended(key.sectionIndex, key.tail);
         }
-        if (key.open) {
-            for (auto& sub : key.subkeys) add(*sub);
-            return;
+    }
+
+    // A key not open has had no subkey added or taken away: the lines
+    // between the subkeys made go out as they are. A walk of its own, as
+    // keys may nest deeper than the stack would.
+    void add(const Key& top) {
+        struct Step {
+            const Key* key;
+            size_t sub, line;
+        };
+        std::vector<Step> steps;
+        auto enter = [&](const Key& key) {
+            own(key);
+            steps.push_back({&key, 0, key.linesBegin + (key.line >= 0)});
+        };
+        enter(top);
+        while (!steps.empty()) {
+            Step& step = steps.back();
+            const Key& key = *step.key;
+            if (step.sub < key.subkeys.size()) {
+                const Key& sub = *key.subkeys[step.sub++];
+                if (!key.open) {
+                    lines(step.line, sub.linesBegin);
+                    step.line = sub.linesEnd;
+                }
+                enter(sub);
+                continue;
+            }
+            if (!key.open) lines(step.line, key.linesEnd);
+            steps.pop_back();
         }
-        // A key not open has had no subkey added or taken away.
-        size_t next = key.linesBegin + (key.line >= 0);
-        for (auto& sub : key.subkeys) {
-            lines(next, sub->linesBegin);
-            add(*sub);
-            next = sub->linesEnd;
-        }
-        lines(next, key.linesEnd);
     }
 };
 
@@ -104,16 +125,20 @@ struct StringText final : SourceText {
     std::string kept;
 };
 
-size_t depthOf(const Key& key) {
-    size_t depth = 0;
-    for (const Key* k = &key; k->parent; k = k->parent) ++depth;
-    return depth;
-}
-
 }  // namespace
 
 Document::Document() : index_(std::make_unique<KeyIndex>()) {}
-Document::~Document() = default;
+
+// Key by key: a chain of keys as deep as a file can make would use up the
+// stack, key after key, in their own destructors.
+Document::~Document() {
+    std::vector<std::unique_ptr<Key>> left = std::move(root_.subkeys);
+    while (!left.empty()) {
+        std::unique_ptr<Key> key = std::move(left.back());
+        left.pop_back();
+        for (auto& sub : key->subkeys) left.push_back(std::move(sub));
+    }
+}
 
 std::unique_ptr<Document> Document::parse(std::string_view text, ParseError& error) {
     return parseOwned(std::string(text), error);
@@ -138,11 +163,10 @@ std::unique_ptr<Document> Document::index(std::unique_ptr<SourceText> text, Pars
 }
 
 bool Document::read(ParseError& error) {
-    if (kept_) kept_->reached(0);
     size_t firstKey = 0;
     Parser parser(source_, error);
     if (!parser.readHeader(firstKey, headerBody_, headerTail_)) return false;
-    if (!index_->build(source_, firstKey, error, kept_.get())) return false;
+    if (!index_->build(source_, firstKey, error)) return false;
     sectionCount_ = int(index_->size());
     sound_.assign(index_->size(), 0);
     root_.linesEnd = index_->size();
@@ -165,12 +189,12 @@ bool Document::read(ParseError& error) {
 // `depth` names it; its own line comes first if it has one.
 std::unique_ptr<Key> Document::make(Key& parent, size_t begin, size_t end, size_t depth) {
     auto key = std::make_unique<Key>();
-    auto parts = index_->parts(begin);
-    if (depth > 0) key->name = parts[depth - 1];
+    if (depth > 0) key->name = index_->part(begin, depth - 1);
     key->parent = &parent;
+    key->depth = depth;
     key->linesBegin = begin;
     key->linesEnd = end;
-    if (parts.size() == depth) {
+    if (!index_->hasPart(begin, depth)) {
         key->line = long(begin);
         key->sectionIndex = (*index_)[begin].fileIndex;
         index_->split(begin, key->body, key->tail);
@@ -184,7 +208,7 @@ std::unique_ptr<Key> Document::make(Key& parent, size_t begin, size_t end, size_
 Key* Document::child(Key& parent, std::u16string_view name) {
     if (Key* key = parent.findSubkey(name)) return key;
     if (parent.open) return nullptr;
-    size_t depth = depthOf(parent);
+    size_t depth = parent.depth;
     auto [begin, end] = index_->run(parent.linesBegin + (parent.line >= 0), parent.linesEnd, depth, name);
     if (begin == end) return nullptr;
     auto key = make(parent, begin, end, depth + 1);
@@ -195,11 +219,11 @@ Key* Document::child(Key& parent, std::u16string_view name) {
 
 void Document::open(Key& key) {
     if (key.open) return;
-    size_t depth = depthOf(key);
+    size_t depth = key.depth;
     std::vector<std::unique_ptr<Key>> all;
     size_t made = 0;
     for (size_t next = key.linesBegin + (key.line >= 0); next < key.linesEnd;) {
-        auto name = index_->parts(next)[depth];
+        auto name = index_->part(next, depth);
         size_t end = index_->run(next, key.linesEnd, depth, name).second;
         if (made < key.subkeys.size() && key.subkeys[made]->linesBegin == next) all.push_back(std::move(key.subkeys[made++]));
         else all.push_back(make(key, next, end, depth + 1));
@@ -209,19 +233,16 @@ void Document::open(Key& key) {
     key.open = true;
 }
 
-void Document::openAll(Key& key) {
-    open(key);
-    for (auto& sub : key.subkeys) openAll(*sub);
-}
-
 bool Document::loadAll(ParseError& error) {
-    openAll(root_);
-    std::vector<Key*> keys(index_->size(), nullptr);
-    auto collect = [&keys](auto& self, Key& key) -> void {
-        if (key.sectionIndex >= 0) keys[size_t(key.sectionIndex)] = &key;
-        for (auto& sub : key.subkeys) self(self, *sub);
-    };
-    collect(collect, root_);
+    // Every key made, each section's by its place in the file.
+    std::vector<Key*> keys(index_->size(), nullptr), left{&root_};
+    while (!left.empty()) {
+        Key* key = left.back();
+        left.pop_back();
+        open(*key);
+        if (key->sectionIndex >= 0) keys[size_t(key->sectionIndex)] = key;
+        for (auto& sub : key->subkeys) left.push_back(sub.get());
+    }
     for (Key* key : keys)
         if (key && !load(*key, error)) return false;
     return true;

@@ -4,13 +4,18 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -30,6 +35,19 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The path with every symbolic link at its end followed: the file that
+// gets written. A loop of links is left for open() to refuse.
+std::string followLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        char target[PATH_MAX];
+        ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+        if (n <= 0 || size_t(n) >= sizeof target) break;
+        std::string to(target, size_t(n));
+        path = to[0] == '/' ? to : folderOf(path) + "/" + to;
+    }
+    return path;
+}
+
 int writeAll(int fd, std::string_view text) {
     while (!text.empty()) {
         ssize_t n = ::write(fd, text.data(), text.size());
@@ -42,6 +60,12 @@ int writeAll(int fd, std::string_view text) {
     return 0;
 }
 
+int writePieces(int fd, const std::vector<std::string_view>& pieces) {
+    for (auto piece : pieces)
+        if (int rc = writeAll(fd, piece)) return rc;
+    return 0;
+}
+
 int syncFolder(const std::string& folder) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
@@ -50,102 +74,175 @@ int syncFolder(const std::string& folder) {
     return rc;
 }
 
-}  // namespace
-
-int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    struct stat st {};
+// Opens without waiting on a FIFO's writer, and only a regular file: fd or -errno.
+int openRegular(const std::string& path, int flags, struct stat& st) {
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -errno;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int rc = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
+        int rc = S_ISDIR(st.st_mode) ? EISDIR : NotRegularFile;
         ::close(fd);
-        return rc;
+        return -rc;
     }
-    text.clear();
-    text.reserve(size_t(st.st_size));
-    char buf[1 << 16];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+    return fd;
+}
+
+// Exactly `size` bytes from the start, and then the end of the file.
+int readExactly(int fd, char* out, size_t size) {
+    size_t got = 0;
+    char probe = 0;
+    while (got <= size) {
+        ssize_t n = got < size ? ::pread(fd, out + got, size - got, off_t(got)) : ::pread(fd, &probe, 1, off_t(got));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            int rc = errno;
-            ::close(fd);
-            return rc;
-        }
-        if (n == 0) break;
-        text.append(buf, size_t(n));
+        if (n < 0) return errno;
+        if (n == 0) return got == size ? 0 : ChangedWhileRead;
+        if (got == size) return ChangedWhileRead;  // it grew
+        got += size_t(n);
     }
-    stamp = stampFrom(st);
-    stamp.size = static_cast<long long>(text.size());
-    ::close(fd);
     return 0;
 }
 
-namespace {
-// Mapped, not copied. The index reads the file once, front to back: pages
-// are mapped a few megabytes ahead at once (far cheaper than a fault each)
-// and, in a big file, those well behind let go, so the process never holds
-// the whole of it.
-class MappedText final : public SourceText {
+// A copy of a regular file as one version of it: read again when another
+// program rewrote it meanwhile (as cp and editors do, in place), a few
+// times at most. `room(size)` gives where the bytes go.
+template <typename Room>
+int readCopy(const std::string& path, FileStamp& stamp, Room room) {
+    struct stat before {};
+    int fd = openRegular(path, O_RDONLY, before);
+    if (fd < 0) return -fd;
+    int rc = ChangedWhileRead;
+    for (int attempt = 0; attempt < 4 && rc == ChangedWhileRead; ++attempt) {
+        if (attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
+            if (::fstat(fd, &before) != 0) break;
+        }
+        char* at = nullptr;
+        try {
+            at = room(size_t(before.st_size));
+        } catch (const std::bad_alloc&) {
+        }
+        if (!at) {
+            rc = ENOMEM;
+            break;
+        }
+        rc = readExactly(fd, at, size_t(before.st_size));
+        struct stat after {};
+        if (rc == 0 && (::fstat(fd, &after) != 0 || !(stampFrom(after) == stampFrom(before)) ||
+                        after.st_ctim.tv_sec != before.st_ctim.tv_sec || after.st_ctim.tv_nsec != before.st_ctim.tv_nsec))
+            rc = ChangedWhileRead;
+    }
+    ::close(fd);
+    if (rc == 0) stamp = stampFrom(before);
+    return rc;
+}
+
+// A hive's copy, in memory of its own (pages of a big one come two
+// megabytes at a time, far fewer faults).
+class CopiedText final : public SourceText {
 public:
-    MappedText(void* at, size_t size) : at_(static_cast<char*>(at)), size_(size) {}
-    ~MappedText() override { ::munmap(at_, size_); }
+    ~CopiedText() override { release(); }
     std::string_view text() const override { return {at_, size_}; }
 
-    void reached(size_t at) override {
-        constexpr size_t Window = 4 << 20, KeptWhole = 16 << 20;
-        if (at + Window / 2 >= ready_ && ready_ < size_) {
-            size_t to = std::min(size_, ready_ + Window);
-            ::madvise(at_ + ready_, to - ready_, MADV_POPULATE_READ);  // only a hint: faults do the same
-            ready_ = to;
+    // Faults are costly (under a hypervisor most): from a quarter of a large
+    // page up, the copy takes whole large pages, aligned, faulted in at once.
+    char* room(size_t size) {
+        constexpr size_t Large = 2u << 20;
+        release();
+        size_ = size;
+        const bool large = size >= Large / 4;
+        const size_t used = large ? (size + Large - 1) / Large * Large : std::max<size_t>(size, 1);
+        mapped_ = large ? used + Large : used;
+        void* base = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base == MAP_FAILED) return nullptr;
+        base_ = static_cast<char*>(base);
+        at_ = large ? base_ + (Large - reinterpret_cast<std::uintptr_t>(base_) % Large) % Large : base_;
+        if (large) {
+            ::madvise(at_, used, MADV_HUGEPAGE);
+            ::madvise(at_, used, MADV_POPULATE_WRITE);  // only a hint: faults do the same
         }
-        // A small file stays: a save writes it out again from here.
-        if (size_ <= KeptWhole) return;
-        size_t behind = at > Window ? (at - Window) & ~size_t(0xFFFF) : 0;
-        if (behind > dropped_) {
-            ::madvise(at_ + dropped_, behind - dropped_, MADV_DONTNEED);
-            dropped_ = behind;
-        }
+        return at_;
     }
 
 private:
-    char* at_;
-    size_t size_;
-    size_t ready_ = 0, dropped_ = 0;
+    void release() {
+        if (base_) ::munmap(base_, mapped_);
+        base_ = at_ = nullptr;
+    }
+
+    char *base_ = nullptr, *at_ = nullptr;
+    size_t size_ = 0, mapped_ = 0;
 };
 
-struct EmptyText final : SourceText {
-    std::string_view text() const override { return {}; }
-};
+// A name beside `path` for the new text, made with the umask's permissions.
+int makeTemporary(const std::string& path, std::string& temp) {
+    auto slash = path.find_last_of('/');
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string stem = folderOf(path) + "/." + base + ".fettlekit-";
+    static const char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    unsigned long long seed = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                              (static_cast<unsigned long long>(::getpid()) << 32);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = stem;
+        for (int i = 0; i < 6; ++i, seed = seed * 6364136223846793005ull + 1442695040888963407ull)
+            temp += Letters[(seed >> 33) % (sizeof Letters - 1)];
+        int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd >= 0 ? fd : -errno;
+    }
+    return -EEXIST;
+}
+
+// Over the file itself, which other names share: after the new text is
+// safe beside it. The old text is read first, to be put back on failure.
+int writeInPlace(const std::string& target, const std::string& temp, const std::vector<std::string_view>& pieces,
+                 size_t size, FileStamp& stamp) {
+    struct stat st {};
+    int fd = openRegular(target, O_RDWR, st);
+    if (fd < 0) return -fd;
+    std::string old;
+    FileStamp ignored;
+    int rc = readCopy(target, ignored, [&old](size_t n) { return old.resize(n), old.data(); });
+    // Room for the longer text first, so that a full disk stops us before we start.
+    if (rc == 0 && size > old.size() && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size)) != 0 &&
+        errno != EOPNOTSUPP)
+        rc = errno;
+    bool started = false;
+    if (rc == 0 && ::lseek(fd, 0, SEEK_SET) == 0) {
+        started = true;
+        rc = writePieces(fd, pieces);
+        if (rc == 0 && ::ftruncate(fd, off_t(size)) != 0) rc = errno;
+        if (rc == 0 && ::fsync(fd) != 0) rc = errno;
+    }
+    bool keepTemp = false;
+    if (rc && started) {
+        keepTemp = ::lseek(fd, 0, SEEK_SET) != 0 || writeAll(fd, old) || ::ftruncate(fd, off_t(old.size())) != 0 ||
+                   ::fsync(fd) != 0;
+        if (keepTemp) std::fprintf(stderr, "fettlekit: %s is half written; its new text is in %s\n", target.c_str(), temp.c_str());
+    }
+    struct stat written {};
+    if (rc == 0) stamp = ::fstat(fd, &written) == 0 ? stampFrom(written) : FileStamp{};
+    ::close(fd);
+    if (!keepTemp) ::unlink(temp.c_str());
+    return rc;
+}
+
 }  // namespace
 
-std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& stamp, int& error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return nullptr;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        error = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
-        ::close(fd);
-        return nullptr;
-    }
-    std::unique_ptr<SourceText> text;
-    if (st.st_size == 0) {
-        text = std::make_unique<EmptyText>();
-    } else {
-        void* at = ::mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-        if (at == MAP_FAILED) {
-            error = errno;
-            ::close(fd);
-            return nullptr;
-        }
-        text = std::make_unique<MappedText>(at, size_t(st.st_size));
-    }
-    ::close(fd);
-    stamp = stampFrom(st);
-    error = 0;
+std::string fileErrorText(int error) {
+    if (error == NotRegularFile) return "it is not a regular file";
+    if (error == ChangedWhileRead) return "another program was rewriting it";
+    return std::strerror(error);
+}
+
+int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp) {
+    return readCopy(path, stamp, [&text](size_t size) {
+        text.assign(size, '\0');
+        return text.data();
+    });
+}
+
+std::unique_ptr<SourceText> readHiveFile(const std::string& path, FileStamp& stamp, int& error) {
+    auto text = std::make_unique<CopiedText>();
+    error = readCopy(path, stamp, [&text](size_t size) { return text->room(size); });
+    if (error) return nullptr;
     return text;
 }
 
@@ -155,19 +252,25 @@ FileStamp currentStamp(const std::string& path) {
     return stampFrom(st);
 }
 
-int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp) {
-    std::string folder = folderOf(path);
-    auto slash = path.find_last_of('/');
-    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = folder + "/." + base + ".fettlekit-XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return errno;
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
+                const FileStamp* unchangedSince) {
+    const std::string target = followLinks(path);
+    std::string temp;
+    int fd = makeTemporary(target, temp);
+    if (fd < 0) return -fd;
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    int rc = 0;
-    for (size_t i = 0; rc == 0 && i < pieces.size(); ++i) rc = writeAll(fd, pieces[i]);
+    bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed) ::fchmod(fd, old.st_mode & 07777);
+    size_t size = 0;
+    for (auto piece : pieces) size += piece.size();
+    int rc = writePieces(fd, pieces);
     if (rc == 0 && ::fsync(fd) != 0) rc = errno;
-    if (rc == 0 && ::rename(temp.c_str(), path.c_str()) != 0) rc = errno;
+    if (rc == 0 && unchangedSince && !(currentStamp(target) == *unchangedSince)) rc = ChangedWhileRead;
+    if (rc == 0 && existed && S_ISREG(old.st_mode) && old.st_nlink > 1) {
+        ::close(fd);
+        return writeInPlace(target, temp, pieces, size, stamp);
+    }
+    if (rc == 0 && ::rename(temp.c_str(), target.c_str()) != 0) rc = errno;
     if (rc != 0) {
         ::close(fd);
         ::unlink(temp.c_str());
@@ -178,7 +281,7 @@ int replaceFile(const std::string& path, const std::vector<std::string_view>& pi
     if (::fstat(fd, &written) == 0) stamp = stampFrom(written);
     else stamp = {};
     ::close(fd);
-    syncFolder(folder);
+    syncFolder(folderOf(target));
     return 0;
 }
 
@@ -186,24 +289,44 @@ int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp
     return replaceFile(path, std::vector<std::string_view>{text}, stamp);
 }
 
-WriterLock::WriterLock(const std::string& hivePath) {
-    std::string lockPath = hivePath + ".fettlekit-lock";
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-        error_ = errno;
-        return;
-    }
-    while (::flock(fd_, LOCK_EX) != 0) {
+namespace {
+
+// flock, tried until `deadline`: 0, EWOULDBLOCK or another errno.
+int lockBy(int fd, std::chrono::steady_clock::time_point deadline) {
+    auto pause = std::chrono::milliseconds(1);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return 0;
         if (errno == EINTR) continue;
-        error_ = errno;
-        ::close(fd_);
-        fd_ = -1;
-        return;
+        if (errno != EWOULDBLOCK) return errno;
+        auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return EWOULDBLOCK;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(10));
+    }
+}
+
+}  // namespace
+
+WriterLock::WriterLock(const std::string& hivePath, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    const std::string target = followLinks(hivePath);
+    fd_ = ::open((target + ".fettlekit-lock").c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat st {};
+    if (fd_ < 0) error_ = errno;
+    else if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) error_ = NotRegularFile;
+    else error_ = lockBy(fd_, deadline);
+    // Writers that reach the file through other names share no lock file,
+    // only the file itself.
+    if (error_ == 0) {
+        hiveFd_ = openRegular(target, O_RDONLY, st);
+        if (hiveFd_ >= 0 && st.st_nlink > 1) error_ = lockBy(hiveFd_, deadline);
     }
 }
 
 WriterLock::~WriterLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    // Closing releases the locks.
+    if (hiveFd_ >= 0) ::close(hiveFd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 bool wineServesPrefix(const std::string& hivePath) { return wine::findWineServer(folderOf(hivePath)).running; }

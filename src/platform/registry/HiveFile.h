@@ -3,6 +3,8 @@
 // replacing it whole or not at all, and telling whether Wine serves it.
 #include "HiveFormat.h"
 
+#include <cerrno>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,32 +19,58 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-// 0 or an errno.
+// What the reads below answer, besides an open's or a read's errno, for a
+// path that names no regular file (a FIFO, a device, a socket): found at
+// once, without waiting for a writer or reading without end. A folder
+// gives EISDIR.
+inline constexpr int NotRegularFile = EINVAL;
+// ...and for a file that another program kept rewriting while it was read:
+// what was read is not one version of it.
+inline constexpr int ChangedWhileRead = EAGAIN;
+// Says what those two and any other errno mean, for a message.
+std::string fileErrorText(int error);
+
+// 0 or an errno (above). Reads a copy: the file may change or shrink
+// afterwards without harm.
 int readWholeFile(const std::string& path, std::string& text, FileStamp& stamp);
+// The same, as the text a hive document keeps; nothing and an errno on failure.
+std::unique_ptr<SourceText> readHiveFile(const std::string& path, FileStamp& stamp, int& error);
 FileStamp currentStamp(const std::string& path);  // size -1 when missing
 
-// The file mapped into memory for reading, or nothing and an errno. Others
-// replace the hive by renaming a new file over it, which leaves the mapped
-// one as it was.
-std::unique_ptr<SourceText> mapWholeFile(const std::string& path, FileStamp& stamp, int& error);
-
-// Writes beside the file, flushes, renames over it and flushes the folder.
+// The one way a whole file is written: the new text goes beside the file,
+// is flushed, and is renamed over it; then the folder is flushed. A
+// symbolic link is written through: the file it names is replaced, beside
+// itself, and the link stays. A file with more than one hard link is
+// written in place (as Wine does), so that every name keeps it: the new
+// text is first written and flushed beside it, then over the file, which
+// is cut to size and flushed; should that fail part way, the old text is
+// put back, and failing that the new one stays beside it.
 // On failure (an errno) the old file is left as it was and nothing is left
-// beside it. `stamp` is that of the file written.
-int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp);
+// beside it. `stamp` is that of the file written. With `unchangedSince`,
+// a file that another program changed since that stamp is left alone:
+// ChangedWhileRead.
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
+                const FileStamp* unchangedSince = nullptr);
 int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp);
 
-// Holds the writers' lock file beside the hive while it lives.
+// How long a writer waits for another to finish before giving up.
+inline constexpr std::chrono::milliseconds LockWait{5000};
+
+// Holds the writers' lock file beside the hive (beside the file a link
+// names) while it lives, and the hive itself when it has more than one
+// hard link. Waits at most `wait` for another writer.
 class WriterLock {
 public:
-    explicit WriterLock(const std::string& hivePath);
+    explicit WriterLock(const std::string& hivePath, std::chrono::milliseconds wait = LockWait);
     ~WriterLock();
     WriterLock(const WriterLock&) = delete;
     WriterLock& operator=(const WriterLock&) = delete;
-    int error() const { return error_; }  // 0 when held
+    // 0 when held; EWOULDBLOCK when another writer held it all along,
+    // NotRegularFile when the lock's path is no file.
+    int error() const { return error_; }
 
 private:
-    int fd_ = -1;
+    int fd_ = -1, hiveFd_ = -1;
     int error_ = 0;
 };
 

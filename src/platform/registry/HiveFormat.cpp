@@ -84,6 +84,7 @@ Key& Key::addSubkey(std::u16string name) {
     auto key = std::make_unique<Key>();
     key->name = std::move(name);
     key->parent = this;
+    key->depth = depth + 1;
     return **subkeys.insert(it, std::move(key));
 }
 

@@ -38,6 +38,7 @@ struct Value {
 struct Key {
     std::u16string name;
     Key* parent = nullptr;
+    size_t depth = 0;  // parts of its path: 0 for the root
     std::vector<std::unique_ptr<Key>> subkeys;  // in Wine's order
     std::vector<Value> values;                  // in Wine's order
     Ticks modified = 0;
@@ -109,16 +110,12 @@ private:
     size_t size_ = 0;
 };
 
-// The text a document reads and keeps pointing into: a string, or the
-// file itself mapped into memory.
+// The text a document reads and keeps pointing into: a string, or a copy
+// of the file read whole.
 class SourceText {
 public:
     virtual ~SourceText() = default;
     virtual std::string_view text() const = 0;
-    // The index has read up to `at`: a mapped file may make ready what
-    // follows and let go of what lies well behind, which is read again
-    // from the file only if asked for.
-    virtual void reached(size_t /*at*/) {}
 };
 
 class Document {
@@ -169,7 +166,6 @@ private:
     Document();
     bool read(ParseError& error);
     bool loadAll(ParseError& error);
-    void openAll(Key& key);
     std::unique_ptr<Key> make(Key& parent, size_t begin, size_t end, size_t depth);
 
     std::unique_ptr<SourceText> kept_;

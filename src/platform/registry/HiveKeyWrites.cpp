@@ -11,6 +11,13 @@ long HiveKeys::setValue(Key key, const std::u16string& name, std::uint32_t type,
     if (long rc = handle(key, SetValue, h)) return rc;
     if (hives_.readOnly() || h->usersRoot) return AccessDenied;
     const Place place = h->places.front();
+    // What is there already needs no lock and no save (an import may set
+    // one value many times).
+    long found = Success;
+    if (hive::Key* k = hives_.find(place, found)) {
+        if (const hive::Value* value = k->findValue(name); value && value->type == type && value->data == stored)
+            return Success;
+    }
     return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
         hive::Key* target = doc.find(place.path);
         if (!target) return KeyDeleted;
@@ -123,6 +130,7 @@ long HiveKeys::commit(Hive which, const std::function<long(HiveSession&, hive::D
     long status = Success;
     HiveSession* hive = hives_.session(which, status);
     if (!hive) return status;
+    if (hives_.readOnly()) return AccessDenied;
     ++generation_;
     return hive->commit([&](hive::Document& doc, bool& changed) { return change(*hive, doc, changed); });
 }

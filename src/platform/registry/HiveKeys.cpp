@@ -51,11 +51,13 @@ long HiveKeys::handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t
     return Success;
 }
 
-// The key `parts` leads to from `from`, in each place that has it.
+// The key `parts` leads to from `from`, in each place that has it. A path
+// that would lie deeper than Windows allows is refused before it is walked.
 long HiveKeys::walk(const Handle& from, const std::vector<std::u16string>& parts, std::uint32_t access, Handle& out) {
     const bool view32 = access & Wow64Key32;
     out = Handle{};
     out.access = access;
+    if (levelsOf(from) + parts.size() > MaxKeyDepth) return InvalidParameter;
     if (from.usersRoot) {
         if (parts.empty()) {
             out.usersRoot = true;
@@ -83,6 +85,15 @@ long HiveKeys::walk(const Handle& from, const std::vector<std::u16string>& parts
         }
     }
     return out.places.empty() ? failure : Success;
+}
+
+// The shallowest of a handle's places, counted from the registry's root.
+size_t HiveKeys::levelsOf(const Handle& h) {
+    if (h.usersRoot || h.places.empty()) return levelsAbove(Users);
+    size_t levels = MaxKeyDepth;
+    for (const Place& place : h.places)
+        levels = std::min(levels, PrefixHives::levelsAbove(place.hive) + place.path.size());
+    return levels;
 }
 
 long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t access, Key& result) {
@@ -145,7 +156,9 @@ long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16st
     }
     if (!best) return failure;
     const std::vector<std::u16string> missing(parts.begin() + long(skip + bestDone), parts.end());
-    if (best->path.size() + missing.size() > MaxKeyDepth) return InvalidParameter;
+    // The file the key goes to may lie deeper than the shallowest place walk() counted.
+    if (PrefixHives::levelsAbove(best->hive) + best->path.size() + missing.size() > MaxKeyDepth)
+        return InvalidParameter;
     rc = commit(best->hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
         hive::Key* key = doc.find(best->path);
         if (!key) return KeyDeleted;

@@ -38,6 +38,7 @@ public:
 
     int openHandleCount() const { return int(handles_.size()); }
     bool writable() const { return !hives_.readOnly(); }
+    bool takeWineStarted() { return hives_.takeWineStarted(); }
 
 private:
     // What a handle stands for: its key, or the user's and the machine's
@@ -60,6 +61,7 @@ private:
     static bool split(const std::u16string* subKey, std::vector<std::u16string>& parts, long& status);
     // The handle behind a key; a predefined one as the call's view finds it.
     long handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access = 0);
+    static size_t levelsOf(const Handle& h);
     long walk(const Handle& from, const std::vector<std::u16string>& parts, std::uint32_t access, Handle& out);
     long commit(Hive hive, const std::function<long(HiveSession&, hive::Document&, bool&)>& change);
     Key add(Handle handle);

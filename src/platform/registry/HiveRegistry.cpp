@@ -144,6 +144,7 @@ public:
 
     int openHandleCount() const override { return keys_.openHandleCount(); }
     bool writable() const override { return keys_.writable(); }
+    bool takeWineStartedDuringSave() override { return keys_.takeWineStarted(); }
 
 private:
     long openKey(Key parent, const std::optional<std::u16string>& subKey, std::uint32_t access, Key* result) {

@@ -50,9 +50,9 @@ long HiveSession::reloadIfChanged() {
     if (hive::currentStamp(path_) == stamp_) return Success;
     hive::FileStamp stamp;
     int error = 0;
-    auto text = hive::mapWholeFile(path_, stamp, error);
+    auto text = hive::readHiveFile(path_, stamp, error);
     if (!text) {
-        problem_ = error == ENOENT ? "it was removed by another program" : std::strerror(error);
+        problem_ = error == ENOENT ? "it was removed by another program" : hive::fileErrorText(error);
         return IoFailed;
     }
     hive::ParseError damage;
@@ -81,9 +81,11 @@ long HiveSession::refuse(long status) {
 long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& change) {
     if (readOnly_) return AccessDenied;
     hive::WriterLock lock(path_);
-    if (lock.error()) {
-        problem_ = std::string("no lock beside it: ") + std::strerror(lock.error());
-        return refuse(statusFor(lock.error()));
+    if (int error = lock.error()) {
+        problem_ = error == EWOULDBLOCK
+                       ? "another writer held the lock beside it for " + std::to_string(hive::LockWait.count() / 1000) + " s"
+                       : "no lock beside it: " + hive::fileErrorText(error);
+        return refuse(statusFor(error));
     }
     if (hive::wineServesPrefix(path_)) {
         readOnly_ = true;
@@ -109,11 +111,11 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
     int error = 0;
     {
         auto saved = doc_->save();
-        error = hive::replaceFile(path_, saved.pieces(), stamp);
+        error = hive::replaceFile(path_, saved.pieces(), stamp, &stamp_);
     }
     if (error) {
         // The copy in memory holds a change the file lacks: read it again.
-        problem_ = std::strerror(error);
+        problem_ = error == hive::ChangedWhileRead ? "another program changed it during the save" : hive::fileErrorText(error);
         stamp_ = {};
         long status = refuse(statusFor(error));
         reloadIfChanged();
@@ -121,6 +123,14 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
     }
     stamp_ = stamp;
     lastReported_.clear();
+    // Wine reads the file when it starts: one that started since the check
+    // above may hold the older file and save it over this one.
+    if (hive::wineServesPrefix(path_)) {
+        readOnly_ = true;
+        wineStarted_ = true;
+        std::fprintf(stderr, "fettlekit: %s: saved, but Wine started in this prefix meanwhile and may write its own "
+                             "copy over it when it ends\n", path_.c_str());
+    }
     return Success;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace fk::reg {
 
@@ -27,8 +28,16 @@ public:
     // Reads a key's section when first needed: BadDatabase if damaged.
     long load(hive::Key& key);
     // Runs `change` on the file as it is now, under the writers' lock, and
-    // saves when it says it changed something.
+    // saves when it says it changed something. A file another program
+    // changes during the save is left alone (a failure code).
+    //
+    // Wine is looked for before and again after the save. Found only after,
+    // the save stands and commit() returns Success, but Wine may have read
+    // the older file and save it over this one when it ends: the session
+    // turns read-only, says so on standard error, and takeWineStarted()
+    // answers true once, for the caller to tell the user.
     long commit(const std::function<long(hive::Document&, bool&)>& change);
+    bool takeWineStarted() { return std::exchange(wineStarted_, false); }
 
 private:
     long reloadIfChanged();
@@ -38,6 +47,7 @@ private:
     std::unique_ptr<hive::Document> doc_;
     hive::FileStamp stamp_;
     bool readOnly_;
+    bool wineStarted_ = false;
     std::string problem_, lastReported_;
 };
 

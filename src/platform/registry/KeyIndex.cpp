@@ -1,7 +1,9 @@
 #include "KeyIndex.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <sys/mman.h>
 
 namespace fk::reg::hive {
 
@@ -29,7 +31,7 @@ size_t contentEnd(std::string_view text, size_t at, size_t end) {
 }
 
 // A path's parts: `path` is followed in its text by the closing ']'.
-std::vector<std::u16string> partsOf(std::string_view path) {
+std::vector<std::u16string> splitEscaped(std::string_view path) {
     std::u16string whole;
     size_t pos = 0;
     unescapeText(std::string_view(path.data(), path.size() + 1), pos, ']', whole);
@@ -65,11 +67,12 @@ bool KeyIndex::fail(ParseError& error, size_t at, std::string what) const {
     return false;
 }
 
-bool KeyIndex::build(std::string_view text, size_t from, ParseError& error, SourceText* source) {
+bool KeyIndex::build(std::string_view text, size_t from, ParseError& error) {
     text_ = text;
     lines_.clear();
-    // Where the lines stop being in order, noted while each is at hand: a
-    // big file's pages behind are let go of.
+    splitLine_ = size_t(-1);
+    reserveLines();
+    // Where the lines stop being in order, noted while each is at hand.
     std::vector<size_t> runs{0};
     size_t at = from;
     while (at < text_.size()) {
@@ -80,9 +83,19 @@ bool KeyIndex::build(std::string_view text, size_t from, ParseError& error, Sour
         if (!lines_.empty() && !before(lines_.back(), line)) runs.push_back(lines_.size());
         lines_.push_back(line);
         at = end;
-        if (source) source->reached(at);
     }
     return putInOrder(std::move(runs), error);
+}
+
+// Room for a key line every hundred bytes or so, at once and in large
+// pages: growing the list page by page faulted as often as it read a key.
+// Only what is used is ever touched.
+void KeyIndex::reserveLines() {
+    lines_.reserve(text_.size() / 128 + 16);
+    constexpr std::uintptr_t Large = 2u << 20;
+    auto at = reinterpret_cast<std::uintptr_t>(lines_.data());
+    std::uintptr_t begin = (at + Large - 1) & ~(Large - 1), end = (at + lines_.capacity() * sizeof(KeyLine)) & ~(Large - 1);
+    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 bool KeyIndex::before(const KeyLine& a, const KeyLine& b) const {
@@ -148,16 +161,63 @@ bool KeyIndex::putInOrder(std::vector<size_t> runs, ParseError& error) {
 
 int KeyIndex::comparePaths(std::string_view a, bool aPlain, std::string_view b, bool bPlain) {
     if (aPlain && bPlain) return comparePlain(a, b);
-    auto x = partsOf(a), y = partsOf(b);
+    auto x = splitEscaped(a), y = splitEscaped(b);
     for (size_t i = 0; i < x.size() && i < y.size(); ++i)
         if (int order = compareNames(x[i], y[i])) return order;
     return int(x.size()) - int(y.size());
 }
 
-std::vector<std::u16string> KeyIndex::parts(size_t i) const { return partsOf(path(i)); }
+std::pair<size_t, size_t> KeyIndex::plainPart(size_t i, size_t depth) const {
+    // Its only escapes are separators, each "\\\\" between two names.
+    std::string_view p = path(i);
+    size_t begin = 0;
+    for (size_t d = 0; d < depth; ++d) {
+        size_t separator = p.find("\\\\", begin);
+        if (separator == std::string_view::npos) return {std::string_view::npos, 0};
+        begin = separator + 2;
+    }
+    size_t end = p.find("\\\\", begin);
+    return {begin, end == std::string_view::npos ? p.size() : end};
+}
+
+const std::vector<std::u16string>& KeyIndex::partsOf(size_t i) const {
+    if (splitLine_ != i) {
+        splitParts_ = splitEscaped(path(i));
+        splitLine_ = i;
+    }
+    return splitParts_;
+}
+
+std::u16string KeyIndex::part(size_t i, size_t depth) const {
+    if (!lines_[i].plain) {
+        auto& parts = partsOf(i);
+        return depth < parts.size() ? parts[depth] : std::u16string();
+    }
+    auto [begin, end] = plainPart(i, depth);
+    if (begin == std::string_view::npos) return {};
+    std::string_view name = path(i).substr(begin, end - begin);
+    return std::u16string(name.begin(), name.end());
+}
+
+bool KeyIndex::hasPart(size_t i, size_t depth) const {
+    if (!lines_[i].plain) return depth < partsOf(i).size();
+    return plainPart(i, depth).first != std::string_view::npos;
+}
+
+size_t KeyIndex::depth(size_t i) const {
+    if (!lines_[i].plain) return partsOf(i).size();
+    std::string_view p = path(i);
+    size_t parts = 1;
+    for (size_t at = 0; (at = p.find("\\\\", at)) != std::string_view::npos; at += 2) ++parts;
+    return parts;
+}
 
 int KeyIndex::comparePart(size_t i, size_t depth, std::u16string_view name) const {
-    return compareNames(parts(i)[depth], name);
+    if (!lines_[i].plain) return compareNames(partsOf(i)[depth], name);
+    auto [begin, end] = plainPart(i, depth);
+    std::string_view part = path(i).substr(begin, end - begin);
+    scratch_.assign(part.begin(), part.end());
+    return compareNames(scratch_, name);
 }
 
 std::pair<size_t, size_t> KeyIndex::run(size_t begin, size_t end, size_t depth, std::u16string_view name) const {

@@ -25,7 +25,7 @@ class KeyIndex {
 public:
     // Indexes the key lines of `text` from `from`, checking each for form
     // and no key for appearing twice.
-    bool build(std::string_view text, size_t from, ParseError& error, SourceText* source);
+    bool build(std::string_view text, size_t from, ParseError& error);
 
     size_t size() const { return lines_.size(); }
     const KeyLine& operator[](size_t i) const { return lines_[i]; }
@@ -36,11 +36,14 @@ public:
     void split(size_t i, Original& body, Original& tail) const;
     Ticks lineStamp(size_t i) const;
 
-    // The path's parts, unescaped.
-    std::vector<std::u16string> parts(size_t i) const;
+    // Part `depth` of line i's path, unescaped: empty when it has no such
+    // part. A plain path is not split for it; another is split once while
+    // asked about in turn.
+    std::u16string part(size_t i, size_t depth) const;
+    bool hasPart(size_t i, size_t depth) const;
     // Compares part `depth` of line i, which must have it, with `name`.
     int comparePart(size_t i, size_t depth, std::u16string_view name) const;
-    size_t depth(size_t i) const { return parts(i).size(); }
+    size_t depth(size_t i) const;
 
     // Where the lines under a key (by its path's parts) that start with the
     // part `name` at `depth` lie within [begin, end): an empty range if none.
@@ -50,13 +53,21 @@ public:
     static int comparePaths(std::string_view a, bool aPlain, std::string_view b, bool bPlain);
 
 private:
+    void reserveLines();
     bool fail(ParseError& error, size_t at, std::string what) const;
     bool readLine(size_t at, size_t end, KeyLine& line, ParseError& error) const;
     bool putInOrder(std::vector<size_t> runs, ParseError& error);
     bool before(const KeyLine& a, const KeyLine& b) const;
 
+    // [begin, end) of part `depth` within a plain path; begin npos if none.
+    std::pair<size_t, size_t> plainPart(size_t i, size_t depth) const;
+    const std::vector<std::u16string>& partsOf(size_t i) const;
+
     std::string_view text_;
     std::vector<KeyLine> lines_;
+    mutable size_t splitLine_ = size_t(-1);  // the path split last, kept
+    mutable std::vector<std::u16string> splitParts_;
+    mutable std::u16string scratch_;
 };
 
 }  // namespace fk::reg::hive

@@ -18,4 +18,10 @@ struct NamedValue {
 std::vector<std::string> listSubkeys(Registry& registry, Key key);
 std::vector<NamedValue> listValues(Registry& registry, Key key);
 
+// The value `name` (empty: the default) of an open key, read whole: Success
+// or the registry's failure. The buffer grows to what the registry asks for,
+// a few times at most: one that asks again without asking for more gets
+// MoreData back.
+long readValue(Registry& registry, Key key, const std::string& name, std::uint32_t& type, std::string& bytes);
+
 }  // namespace fk::reg

@@ -2,9 +2,9 @@
 
 #include "Registry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace fk::reg {
@@ -65,9 +65,9 @@ std::unique_ptr<HiveSession> openHiveSession(const std::string& path, bool readO
                                              int& failure) {
     hive::FileStamp stamp;
     failure = 0;
-    auto text = hive::mapWholeFile(path, stamp, failure);
+    auto text = hive::readHiveFile(path, stamp, failure);
     if (!text) {
-        error = path + ": " + std::strerror(failure);
+        error = path + ": " + hive::fileErrorText(failure);
         return nullptr;
     }
     size_t size = text->text().size();
@@ -92,7 +92,7 @@ HiveSession* PrefixHives::session(Hive hive, long& status) {
         std::string error;
         int failure = 0;
         std::string path = (folder_.empty() ? std::string() : folder_ + "/") + FileNames[i];
-        sessions_[i] = openHiveSession(path, readOnly_, error, failure);
+        sessions_[i] = openHiveSession(path, readOnly(), error, failure);
         if (!sessions_[i]) {
             failed_[i] = failure == ENOENT ? NotFound : failure ? AccessDenied : BadDatabase;
             if (failure != ENOENT) std::fprintf(stderr, "fettlekit: %s\n", error.c_str());
@@ -100,6 +100,23 @@ HiveSession* PrefixHives::session(Hive hive, long& status) {
     }
     status = failed_[i];
     return sessions_[i].get();
+}
+
+// Wine serves the prefix whole: a file found in its hands stops them all.
+bool PrefixHives::readOnly() const {
+    return readOnly_ || std::any_of(sessions_.begin(), sessions_.end(), [](auto& s) { return s && s->readOnly(); });
+}
+
+bool PrefixHives::takeWineStarted() {
+    bool started = false;
+    for (auto& hive : sessions_)
+        if (hive && hive->takeWineStarted()) started = true;
+    return started;
+}
+
+size_t PrefixHives::levelsAbove(Hive hive) {
+    // \REGISTRY\USER\<sid>, \REGISTRY\MACHINE, \REGISTRY\USER\.Default
+    return hive == Hive::Machine ? 2 : 3;
 }
 
 void PrefixHives::refresh() {

@@ -37,7 +37,15 @@ public:
     HiveSession* session(Hive hive, long& status);
     // Before each call: picks up another program's change to a file read.
     void refresh();
-    bool readOnly() const { return readOnly_; }
+    // True once Wine serves the prefix: from the start, or found by a save.
+    bool readOnly() const;
+    // True once after a save to any of the files that found Wine started
+    // meanwhile (HiveSession::takeWineStarted).
+    bool takeWineStarted();
+    // The levels from the registry's own root down to a file's top key:
+    // a place lies levelsAbove(hive) + path.size() levels deep, the depth
+    // MaxKeyDepth caps.
+    static size_t levelsAbove(Hive hive);
 
     // The key at a place, its section loaded; null with NotFound, or
     // another status when its file fails or the section is damaged.

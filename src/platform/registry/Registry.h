@@ -59,8 +59,19 @@ inline constexpr std::uint32_t KeyAllAccess = 0xF003F;
 inline constexpr std::uint32_t Wow64Key64 = 0x100;
 inline constexpr std::uint32_t Wow64Key32 = 0x200;
 
-// Windows caps a key's path at this many levels below its root.
+// Windows caps a key's path at this many levels below the registry's own
+// root, \REGISTRY: the levels above a predefined root count too (three for
+// HKEY_CURRENT_USER, \REGISTRY\USER\<sid>). A deeper path is refused.
 inline constexpr std::size_t MaxKeyDepth = 512;
+inline constexpr std::size_t levelsAbove(Key root) {
+    switch (root) {
+    case CurrentUser: return 3;
+    case LocalMachine: case Users: return 2;
+    case ClassesRoot: return 4;    // \REGISTRY\MACHINE\Software\Classes
+    case CurrentConfig: return 6;  // \REGISTRY\MACHINE\System\CurrentControlSet\Hardware Profiles\Current
+    default: return 0;
+    }
+}
 
 // Creation dispositions.
 inline constexpr std::uint32_t CreatedNewKey = 1;
@@ -155,6 +166,11 @@ public:
     virtual int openHandleCount() const = 0;
     // False when writes are refused (the hive is in use by a running Wine).
     virtual bool writable() const { return true; }
+    // True once after a write that succeeded while Wine started in the
+    // prefix: Wine may save its own older copy over it when it ends, and
+    // writes are refused from then on. The caller tells the user: a window
+    // once, a command line with a warning and a failing exit.
+    virtual bool takeWineStartedDuringSave() { return false; }
 };
 
 }  // namespace fk::reg

@@ -11,7 +11,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 #include <set>
 #include <string_view>
 
@@ -51,6 +51,24 @@ std::vector<std::string> subfolders(const std::string& dir) {
     ::closedir(listing);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A small regular file's text; nothing for a FIFO or a device, which could
+// hang or never end.
+std::string regularFileText(const std::string& path) {
+    constexpr off_t Largest = 4 << 20;
+    std::string text;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return text;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= Largest) {
+        text.resize(size_t(info.st_size));
+        size_t got = 0;
+        for (ssize_t n; got < text.size() && (n = ::read(fd, text.data() + got, text.size() - got)) > 0;) got += size_t(n);
+        text.resize(got);
+    }
+    ::close(fd);
+    return text;
 }
 
 std::string realFolder(const std::string& path) {
@@ -166,7 +184,7 @@ namespace {
 std::vector<std::string> vdfValues(const std::string& path, const std::string& key) {
     std::vector<std::string> values;
     const std::string quotedKey = "\"" + key + "\"";
-    std::ifstream in(path);
+    std::istringstream in(regularFileText(path));
     std::string line;
     while (std::getline(in, line)) {
         const size_t at = line.find(quotedKey);
