@@ -11,6 +11,7 @@
 #include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
+#include "PreferenceKeys.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
 #include "SettingsFilter.h"
@@ -76,6 +77,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
+      keys_(std::make_unique<PreferenceKeys>(*store_)),
       picker_(this, [this] { return prefActual_; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fettlekit"));
@@ -114,7 +116,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
 
 MainWindow::~MainWindow() {
     picker_.close();
-    releaseKeys();
+    keys_->release();
     // The panels go while the store they were given still exists.
     delete frame4_;
 }
@@ -190,12 +192,10 @@ EditorPanel* MainWindow::makePanel(int index) {
 }
 
 bool MainWindow::load() {
-    if (registry_.RegOpenKeyExA(reg::CurrentUser, StoreRootPath, 0, reg::KeyAllAccess, &storeRoot_) != reg::Success) {
-        storeRoot_ = 0;
+    if (!keys_->openRoot()) {
         fatal(messages::registryError());
         return false;
     }
-    storeRootOpen_ = true;
     listAccounts();
     addSorted(combo1_, AllUsers);
     combo1_->setCurrentIndex(-1);
@@ -214,17 +214,7 @@ bool MainWindow::load() {
 }
 
 void MainWindow::listAccounts() {
-    constexpr std::uint32_t BufferLength = 255;
-    for (std::uint32_t index = 0;; ++index) {
-        char name[BufferLength] = {};
-        char keyClass[BufferLength] = {};
-        std::uint32_t nameLength = BufferLength;
-        std::uint32_t classLength = BufferLength;
-        reg::FileTime lastWrite;
-        if (registry_.RegEnumKeyExA(storeRoot_, index, name, &nameLength, nullptr, keyClass, &classLength,
-                                    &lastWrite) != reg::Success)
-            break;
-        const std::string account(name, std::min(nameLength, BufferLength));
+    for (const std::string& account : keys_->accounts()) {
         const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
         addSorted(combo1_, shown);
         if (accountPanel_) accountPanel_->addAccount(shown);
@@ -240,20 +230,19 @@ void MainWindow::fillTrees() {
 }
 
 void MainWindow::chooseAccount(const QString& text) {
-    const reg::Key previous = store_->currentKey();
-    if (previous != 0 && previous != storeRoot_) registry_.RegCloseKey(previous);
-    store_->setCurrentKey(0);
-
     QTreeWidgetItem* selected = nullptr;
     if (text == AllUsers) {
-        store_->setCurrentKey(storeRoot_);
+        keys_->chooseAllUsers();
         tree1_->hide();
         tree2_->show();
         tree1_->clearSelectedNode();
         selected = tree2_->selectedNode();
     } else {
         const QString account = text == DefaultUser ? QString::fromLatin1(DefaultUserKey) : text;
-        if (!openPreferencesKey(account)) return;
+        if (!keys_->chooseAccount(toAnsi(account))) {
+            fatal(messages::accountError(account));
+            return;
+        }
         tree2_->hide();
         tree1_->show();
         tree2_->clearSelectedNode();
@@ -267,28 +256,14 @@ void MainWindow::chooseAccount(const QString& text) {
     orderTabStops();
 }
 
-bool MainWindow::openPreferencesKey(const QString& account) {
-    const std::string path = toAnsi(account) + "\\Preferences";
-    reg::Key key = 0;
-    if (registry_.RegOpenKeyExA(storeRoot_, path.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success) {
-        std::uint32_t disposition = 0;
-        key = 0;
-        if (registry_.RegCreateKeyExA(storeRoot_, path.c_str(), 0, "", 0, reg::KeyAllAccess, &reg::CreateKeySecurity, &key,
-                                      &disposition) != reg::Success) {
-            fatal(messages::accountError(account));
-            return false;
-        }
-    }
-    store_->setCurrentKey(key);
-    return true;
-}
-
 std::optional<std::string> MainWindow::currentKeyPath() const {
     if (store_->currentKey() == 0) return std::nullopt;
     const QString text = combo1_->currentText();
     if (text == AllUsers) return std::string();
     return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
 }
+
+reg::Key MainWindow::storeRootKey() const { return keys_->root(); }
 
 void MainWindow::showNotice() {
     if (QWidget* shown = panelOfEntry(prefActual_)) shown->hide();
@@ -371,17 +346,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     picker_.close();
-    releaseKeys();
+    keys_->release();
     event->accept();
-}
-
-void MainWindow::releaseKeys() {
-    if (!storeRootOpen_) return;
-    const reg::Key current = store_->currentKey();
-    if (current != 0 && current != storeRoot_) registry_.RegCloseKey(current);
-    store_->setCurrentKey(0);
-    registry_.RegCloseKey(storeRoot_);
-    storeRootOpen_ = false;
 }
 
 void MainWindow::fatal(const QString& text) {

@@ -26,6 +26,7 @@ class AboutPanel;
 class AccountPanel;
 class EditTools;
 class MainMenu;
+class PreferenceKeys;
 class PreferenceStore;
 class RecordingRegistry;
 class SettingsTransferActions;
@@ -72,7 +73,8 @@ public:
     // The current preferences key below the store root: "" for all users,
     // "<account>\Preferences" for an account; nothing before a pick.
     std::optional<std::string> currentKeyPath() const;
-    reg::Key storeRootKey() const { return storeRoot_; }
+    // The store root, the current key while all users are chosen; 0 before load.
+    reg::Key storeRootKey() const;
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
@@ -92,11 +94,9 @@ private:
     EditorPanel* makePanel(int index);
     void listAccounts();
     void fillTrees();
-    bool openPreferencesKey(const QString& account);
     void showNotice();
     QWidget* panelOfEntry(int index);
     void orderTabStops();
-    void releaseKeys();
     void fatal(const QString& text);
 
     // Every registry call of the window and its panels goes through it, so
@@ -106,9 +106,8 @@ private:
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
     std::unique_ptr<PreferenceStore> store_;
+    std::unique_ptr<PreferenceKeys> keys_;
 
-    reg::Key storeRoot_ = 0;
-    bool storeRootOpen_ = false;
     int prefActual_ = 46;
     std::array<int, 10> panelOfKind_{};
     bool fontListsLoaded_ = false;

@@ -151,20 +151,9 @@ bool& FontPanel::listsLoaded() {
 }
 
 void FontPanel::LoadFontSetting(int index) {
-    const SettingEntry& entry = settingEntry(index);
-    FontDefault values = defaultsOf(index);
-    enable_->setText(values.Enabled != 0 ? tr("Enable this setting (default is enabled)")
-                                         : tr("Enable this setting (default is disabled)"));
-
-    // Read only: showing a setting never creates its subkey.
-    reg::Registry& registry = context().store->registry();
-    reg::Key key = 0;
-    if (registry.RegOpenKeyExA(context().store->currentKey(), entry.ValueName.c_str(), 0, reg::KeyRead, &key) ==
-        reg::Success) {
-        values = readStoredFont(registry, key, values);
-        registry.RegCloseKey(key);
-    }
-
+    enable_->setText(defaultsOf(index).Enabled != 0 ? tr("Enable this setting (default is enabled)")
+                                                    : tr("Enable this setting (default is disabled)"));
+    const FontDefault values = readFontSetting(*context().store, index);
     if (!listsLoaded()) fillLists();
     showValues(values);
     if (values.Enabled == 1)
@@ -195,32 +184,19 @@ void FontPanel::showValues(const FontDefault& values) {
 }
 
 void FontPanel::SaveFontSetting(int index) {
-    const SettingEntry& entry = settingEntry(index);
     const FontDefault defaults = defaultsOf(index);
-    PreferenceStore& store = *context().store;
-    reg::Registry& registry = store.registry();
-    reg::Key key = 0;
-    std::uint32_t disposition = 0;
-    if (registry.RegCreateKeyExA(store.currentKey(), entry.ValueName.c_str(), 0, "", 0, reg::KeyAllAccess,
-                                 &reg::CreateKeySecurity, &key, &disposition) != reg::Success) {
+    // A box that does not convert gives the default of its value.
+    FontDefault values;
+    values.Enabled = enable_->isChecked() ? 1 : 0;
+    values.Italic = italic_->isChecked() ? 1 : 0;
+    values.Weight = ConvertNumberText(weight_->text()).value_or(defaults.Weight);
+    values.Size = ConvertNumberText(sizes_->currentText()).value_or(defaults.Size);
+    values.CharSet = ConvertNumberText(charSet_->text()).value_or(defaults.CharSet);
+    values.FaceName = toAnsi(names_->currentText());
+    // A failed write has told the user already.
+    if (writeFontSetting(*context().store, index, values) == SaveResult::KeyNotCreated)
         context().dialogs->messages.show(context().mainWindow, tr("Setting not saved."), tr("Error"),
                                          dialogs::MessageIcon::Exclamation);
-        return;
-    }
-    // A box that does not convert gives the default of its value.
-    const std::int32_t size = ConvertNumberText(sizes_->currentText()).value_or(defaults.Size);
-    const std::int32_t charSet = ConvertNumberText(charSet_->text()).value_or(defaults.CharSet);
-    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(defaults.Weight);
-
-    // The first failed write has told the user and stops the rest; what was
-    // written before it stays. "Charset" equal to the default is left as
-    // it is in the store.
-    store.writeNumber(key, "Enable", enable_->isChecked() ? 1 : 0) &&
-        store.writeNumber(key, "Italic", italic_->isChecked() ? 1 : 0) && store.writeNumber(key, "Weight", weight) &&
-        store.writeNumber(key, "Height", size) &&
-        (charSet == defaults.CharSet || store.writeNumber(key, "Charset", charSet)) &&
-        store.writeText(key, "Name", toAnsi(names_->currentText()));
-    registry.RegCloseKey(key);
 }
 
 void FontPanel::setDefault() {

@@ -1,10 +1,6 @@
 #pragma once
 #include "EditorPanel.h"
 
-#include "Registry.h"
-
-#include <string>
-
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,8 +23,6 @@ public:
 private:
     void setDefault();
     void clearChoices();
-    // Opens the chosen quick text's key; false after the fatal message.
-    bool openQuickText(const std::string& subkeyName, reg::Key& key);
     void fatal();
 
     QComboBox* list_ = nullptr;

@@ -9,6 +9,13 @@
 
 namespace fk {
 
+// A save of several values, as the font and reset-all saves make them.
+enum class SaveResult {
+    Done,
+    WriteFailed,    // the store has told the user; what came before stays
+    KeyNotCreated,  // a subkey could not be made; nobody told yet
+};
+
 class PreferenceStore {
 public:
     // `onWriteFailed` tells the user "Setting not saved."; the store itself
