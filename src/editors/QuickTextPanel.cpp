@@ -50,16 +50,16 @@ QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : 
     auto* saveButton = made.get<QPushButton>("Command6");
     useButtons(saveButton, resetButton);
 
-    connect(list_, &QComboBox::activated, this, &QuickTextPanel::ShowQuickText);
-    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::SaveMenuInclude);
+    connect(list_, &QComboBox::activated, this, &QuickTextPanel::showQuickText);
+    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
     connect(resetButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
 }
 
 void QuickTextPanel::prepare(int index) {
-    LoadQuickTexts(index);
+    loadQuickTexts(index);
 }
 
-void QuickTextPanel::LoadQuickTexts(int index) {
+void QuickTextPanel::loadQuickTexts(int index) {
     list_->clear();
     defaultDisplay_->setText(defaultsOf(index).DefaultInclude ? tr("True") : tr("False"));
     const auto names = listQuickTexts(*context().store, index);
@@ -75,8 +75,8 @@ void QuickTextPanel::LoadQuickTexts(int index) {
     clearChoices();
 }
 
-void QuickTextPanel::ShowQuickText() {
-    const auto quickText = readQuickText(*context().store, prefActual(), toAnsi(list_->currentText()));
+void QuickTextPanel::showQuickText() {
+    const auto quickText = readQuickText(*context().store, shownSetting(), toAnsi(list_->currentText()));
     if (!quickText) {
         // The add-on removed it meanwhile; the list no longer matches the store.
         fatal();
@@ -90,19 +90,19 @@ void QuickTextPanel::ShowQuickText() {
     alias_->setText(fromAnsi(quickText->alias));
 }
 
-void QuickTextPanel::SaveMenuInclude() {
+void QuickTextPanel::saveMenuInclude() {
     if (list_->currentText().isEmpty()) return;
     // Neither choice set counts as false. The store shows "Setting not
     // saved." on a failed write.
-    if (writeQuickTextInclude(*context().store, prefActual(), toAnsi(list_->currentText()),
+    if (writeQuickTextInclude(*context().store, shownSetting(), toAnsi(list_->currentText()),
                               trueChoice_->isChecked()) == QuickTextSave::Gone)
         fatal();
 }
 
 void QuickTextPanel::setDefault() {
     if (list_->currentText().isEmpty()) return;
-    (defaultsOf(prefActual()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
-    SaveMenuInclude();
+    (defaultsOf(shownSetting()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
+    saveMenuInclude();
 }
 
 void QuickTextPanel::clearChoices() {

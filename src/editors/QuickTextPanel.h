@@ -16,9 +16,9 @@ public:
     QuickTextPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
 
-    void LoadQuickTexts(int index);
-    void ShowQuickText();
-    void SaveMenuInclude();
+    void loadQuickTexts(int index);
+    void showQuickText();
+    void saveMenuInclude();
 
 private:
     void setDefault();

@@ -31,17 +31,17 @@ public:
 
     // The stored text, or the entry's DefaultText when there is no readable
     // REG_SZ value (missing, other type, 256 characters or more).
-    std::string ReadSettingText(int index) const;
+    std::string readSettingText(int index) const;
     // The stored REG_DWORD, or the entry's default (DefaultLong; for a
     // Boolean 1 or 0 from DefaultBool).
-    std::int32_t ReadSettingNumber(int index) const;
+    std::int32_t readSettingNumber(int index) const;
 
     // Every write returns true when saved; on failure the user has been
     // told "Setting not saved." before it returns.
-    bool WriteSettingText(const std::string& text, int index);
-    bool WriteSettingNumber(std::int32_t value, int index);
-    bool WriteSettingBoolean(bool flag, int index);
-    void DeleteSettingValue(const std::string& valueName);
+    bool writeSettingText(const std::string& text, int index);
+    bool writeSettingNumber(std::int32_t value, int index);
+    bool writeSettingBoolean(bool flag, int index);
+    void deleteSettingValue(const std::string& valueName);
 
     // The same rules under any value name, for the pair and font editors.
     bool readText(reg::Key key, const std::string& valueName, std::string& text) const;

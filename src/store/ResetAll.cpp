@@ -17,7 +17,7 @@ bool resetSwitch(PreferenceStore& store, const SettingEntry& e) {
     const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
     const reg::Key key = store.currentKey();
     if (pair.TextDefaultAbsent) {
-        store.DeleteSettingValue(pair.TextValueName);
+        store.deleteSettingValue(pair.TextValueName);
         return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
     }
     return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0) &&
@@ -41,21 +41,21 @@ ResetResult resetOne(PreferenceStore& store, int index) {
     const SettingEntry& e = settingEntry(index);
     bool saved = true;
     switch (e.Kind) {
-    case Boolean: saved = store.WriteSettingBoolean(e.DefaultBool, index); break;
-    case Number: saved = store.WriteSettingNumber(e.DefaultLong, index); break;
+    case Boolean: saved = store.writeSettingBoolean(e.DefaultBool, index); break;
+    case Number: saved = store.writeSettingNumber(e.DefaultLong, index); break;
     case File:
-    case Account: saved = store.WriteSettingText(e.DefaultText, index); break;
+    case Account: saved = store.writeSettingText(e.DefaultText, index); break;
     case Text:
         if (e.TextDefaultAbsent)
-            store.DeleteSettingValue(e.ValueName);
+            store.deleteSettingValue(e.ValueName);
         else
-            saved = store.WriteSettingText(e.DefaultText, index);
+            saved = store.writeSettingText(e.DefaultText, index);
         break;
     case Colour:
         if (e.ColourDefaultAbsent)
-            store.DeleteSettingValue(e.ValueName);
+            store.deleteSettingValue(e.ValueName);
         else
-            saved = store.WriteSettingNumber(e.DefaultLong, index);
+            saved = store.writeSettingNumber(e.DefaultLong, index);
         break;
     case SwitchWithText: saved = resetSwitch(store, e); break;
     // As the font panel saves its defaults.
