@@ -10,7 +10,7 @@
 namespace fk {
 namespace {
 
-TEST(convertNumberText, EveryRowReadsAsItsNumber) {
+TEST(ConvertNumberText, EveryRowReadsAsItsNumber) {
     std::ifstream table(FK_NUMBER_TEXT_CASES);
     int rows = 0;
     for (std::string line; std::getline(table, line);) {
