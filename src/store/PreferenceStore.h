@@ -25,7 +25,7 @@ public:
     reg::Registry& registry() const { return registry_; }
 
     // The key every setting is read from and written to; 0 before an
-    // account is chosen. The main window owns and closes it.
+    // account is chosen. PreferenceKeys (or a test) owns and closes it.
     void setCurrentKey(reg::Key key) { current_ = key; }
     reg::Key currentKey() const { return current_; }
 
