@@ -74,29 +74,19 @@ TEST(FontPanelView, TheSizeIsTheHeightOfTheSamplesCharacterCell) {
     panel.prepare(hive.shown);
     panel.show();
     QLineEdit* size = control<QComboBox>(&panel, "Combo2")->lineEdit();
-    // Rows of the sample that hold ink: first and last.
-    auto inkedRows = [&] {
-        const QImage image = panel.grab().toImage();
-        const QRect area(panel.previewAt(), image.rect().bottomRight());
-        int first = -1, last = -1;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (image.pixel(x, y) != image.pixel(area.bottomRight())) last = y, first = first < 0 ? y : first;
-        return std::pair{first, last};
-    };
     size->setText("24");
     ASSERT_TRUE(panel.preview());
     EXPECT_EQ(panel.preview()->font.family(), "DejaVu Serif");
     EXPECT_TRUE(panel.preview()->font.italic());
     EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 24, 0.75);
-    const auto tall = inkedRows();
+    const Ink tall = inkBelow(&panel, panel.previewAt());
     size->setText("12.5");
     ASSERT_TRUE(panel.preview());
     EXPECT_NEAR(QFontMetricsF(panel.preview()->font).height(), 12, 0.75);
-    const auto rows = inkedRows();
+    const Ink rows = inkBelow(&panel, panel.previewAt());
     EXPECT_GE(rows.first, panel.previewAt().y());
-    EXPECT_LT(rows.second, panel.previewAt().y() + 12);
-    EXPECT_GT(tall.second - tall.first, rows.second - rows.first);
+    EXPECT_LT(rows.last, panel.previewAt().y() + 12);
+    EXPECT_GT(tall.last - tall.first, rows.last - rows.first);
     // The sample survives being covered and uncovered.
     const QImage before = panel.grab().toImage();
     panel.hide();

@@ -1,7 +1,7 @@
 // The shared suite on the hive file: a user.reg in a fresh folder, with the
 // scratch key (and any seeded values) written as Wine writes them.
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "RegistryBehaviour.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PreferenceStore.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "HiveRegistry.h"
 #include "HiveSession.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PreferenceStore.h"
 #include "PrefixFinder.h"
 #include "RegFileReader.h"

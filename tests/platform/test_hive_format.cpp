@@ -2,7 +2,7 @@
 // data and, unchanged, to the same bytes.
 #include "HiveFormat.h"
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "HiveFile.h"
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

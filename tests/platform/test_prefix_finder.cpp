@@ -1,6 +1,6 @@
 // Finding the prefixes that hold the add-on's key, on a made-up home with a
 // prefix in every front-end's place.
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PrefixFinder.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "RegCommand.h"
 #include "RegText.h"
 
@@ -15,23 +15,6 @@
 namespace {
 
 using namespace fk::test;
-
-struct Case {
-    std::string name;
-    std::vector<std::pair<int, std::string>> lines;  // line number, text
-};
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
-std::vector<Case> readCases() {
-    std::istringstream in(readBytes(dataFile("regcli-cases.txt")));
-    std::vector<Case> cases;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.starts_with("== ")) cases.push_back({line.substr(3), {}});
-        else if (!line.empty() && line[0] != '#' && !cases.empty()) cases.back().lines.emplace_back(number, expand(line));
-    }
-    return cases;
-}
 
 // Says every value's data is bigger than the buffer, however big it is.
 class Unsettled final : public fk::reg::Registry {
@@ -167,11 +150,7 @@ TEST_P(RegCommand, Runs) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases()), [](const auto& info) {
-    std::string name;
-    for (char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases(dataFile("regcli-cases.txt"))), caseName);
 
 // What it asks before replacing a file; test_reg_wine compares its bytes.
 TEST_F(RegFixture, ExportAsksBeforeReplacingAFile) {

@@ -1,7 +1,7 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
-#include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
+#include "HiveFixture.h"
+#include "TestFiles.h"
 #include "HiveRegistry.h"
 #include "ChangedSettings.h"
 #include "KeyValue.h"

@@ -1,8 +1,8 @@
 // Imports of settings files: what the catalogue or the store's place
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
-#include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
+#include "HiveFixture.h"
+#include "TestFiles.h"
 #include "HiveRegistry.h"
 #include "SettingsTransfer.h"
 

@@ -1,12 +1,14 @@
 #pragma once
-// Files, folders and programs for the platform tests.
-#include "../support/Bytes.h"
+// Files, folders, programs and data files for the tests.
+#include "Bytes.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iconv.h>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -33,6 +35,30 @@ inline std::string expand(std::string field) {
         for (size_t at; (at = field.find(from)) != std::string::npos;) field.replace(at, std::string(from).size(), to);
     return field;
 }
+
+// A data file of cases: "== name" starts one, and its lines but blank and
+// '#' ones follow, expanded, with their line numbers for the failure message.
+struct Case {
+    std::string name;
+    std::vector<std::pair<int, std::string>> lines;
+};
+inline void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+inline std::vector<Case> readCases(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<Case> cases;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.starts_with("== ")) cases.push_back({line.substr(3), {}});
+        else if (!line.empty() && line[0] != '#' && !cases.empty()) cases.back().lines.emplace_back(number, expand(line));
+    }
+    return cases;
+}
+// A case's name as a test name.
+inline constexpr auto caseName = [](const auto& info) {
+    std::string name;
+    for (char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+};
 
 inline std::vector<std::string> split(const std::string& line, const std::string& separator) {
     std::vector<std::string> parts;
