@@ -7,6 +7,7 @@
 
 #include "HiveRegistry.h"
 #include "TestFiles.h"
+#include "RecordingRegistry.h"
 #include "RegCommand.h"
 #include "RegText.h"
 
@@ -17,35 +18,17 @@ namespace {
 using namespace fk::test;
 
 // Says every value's data is bigger than the buffer, however big it is.
-class Unsettled final : public fk::reg::Registry {
+class Unsettled final : public fk::RecordingRegistry {
     using Key = fk::reg::Key;
-    static constexpr long NotSupported = fk::reg::NotSupported;
 
 public:
-    explicit Unsettled(fk::reg::Registry& inner) : inner_(inner) {}
-    long RegOpenKeyExA(Key, const char*, std::uint32_t, std::uint32_t, Key*) override { return NotSupported; }
-    long RegCreateKeyExA(Key, const char*, std::uint32_t, const char*, std::uint32_t, std::uint32_t,
-                         const fk::reg::SecurityAttributes*, Key*, std::uint32_t*) override {
-        return NotSupported;
-    }
-    long RegCloseKey(Key key) override { return inner_.RegCloseKey(key); }
-    long RegEnumKeyExA(Key, std::uint32_t, char*, std::uint32_t*, std::uint32_t*, char*, std::uint32_t*,
-                       fk::reg::FileTime*) override {
-        return NotSupported;
-    }
-    long RegQueryValueExA(Key, const char*, std::uint32_t*, std::uint32_t*, std::uint8_t*, std::uint32_t*) override {
-        return NotSupported;
-    }
-    long RegSetValueExA(Key, const char*, std::uint32_t, std::uint32_t, const std::uint8_t*, std::uint32_t) override {
-        return NotSupported;
-    }
-    long RegDeleteValueA(Key, const char*) override { return NotSupported; }
+    using RecordingRegistry::RecordingRegistry;
     long RegOpenKeyExW(Key p, const char16_t* s, std::uint32_t o, std::uint32_t a, Key* k) override {
-        return inner_.RegOpenKeyExW(p, s, o, a, k);
+        return inner().RegOpenKeyExW(p, s, o, a, k);
     }
     long RegEnumKeyExW(Key k, std::uint32_t i, char16_t* n, std::uint32_t* l, std::uint32_t* r, char16_t* c,
                        std::uint32_t* cl, fk::reg::FileTime* t) override {
-        return inner_.RegEnumKeyExW(k, i, n, l, r, c, cl, t);
+        return inner().RegEnumKeyExW(k, i, n, l, r, c, cl, t);
     }
     // Each answer asks for one byte more than the last room; a reader that
     // never gives up is, in the end, handed a value it must not show.
@@ -58,7 +41,6 @@ public:
         name[0] = 0;
         return index ? fk::reg::NoMoreItems : grown(*size);
     }
-    int openHandleCount() const override { return inner_.openHandleCount(); }
 
 private:
     long grown(std::uint32_t& size) {
@@ -66,7 +48,6 @@ private:
         ++size;
         return fk::reg::MoreData;
     }
-    fk::reg::Registry& inner_;
     int asked_ = 0;
 };
 
