@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <sys/stat.h>
 
 using namespace fk::reg::hive;
@@ -82,11 +81,9 @@ TEST(HiveFormat, EscapesFollowWine) {
 
 TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
     fk::test::TempFolder folder;
-    const std::string table = readBytes(fk::test::dataFile("damaged-hives.txt"));
-    ASSERT_FALSE(table.empty());
-    std::istringstream cases(table);
-    for (std::string row; std::getline(cases, row);) {
-        if (row.empty() || row[0] == '#') continue;
+    const auto rows = fk::test::dataRows(fk::test::dataFile("damaged-hives.txt"));
+    ASSERT_FALSE(rows.empty());
+    for (const std::string& row : rows) {
         const auto fields = fk::test::split(row, "\t");
         ASSERT_EQ(fields.size(), 3u) << row;
         std::string text = fk::test::expand(fields[2]);

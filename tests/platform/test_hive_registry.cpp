@@ -45,7 +45,6 @@ struct HiveTest : ::testing::Test {
     long setText(Key k, const char* name, const std::string& text) {
         return set(k, name, TypeSz, text.c_str(), std::uint32_t(text.size() + 1));
     }
-    long setNumber(Key k, const char* name, std::int32_t v) { return set(k, name, TypeDword, &v, 4); }
     void expectInFile(std::initializer_list<std::string> lines) {
         std::string file = readBytes(path);
         for (const auto& line : lines) EXPECT_NE(file.find(line), std::string::npos) << line;
@@ -100,18 +99,6 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     auto stamp = fk::reg::hive::currentStamp(path);
     ASSERT_EQ(setText(k, "DefaultConfiguration", "alice@example.com"), Success);
     EXPECT_EQ(fk::reg::hive::currentStamp(path), stamp);
-    reg->RegCloseKey(k);
-}
-
-TEST_F(HiveTest, AKeyEditedByHandIsKeptByOurNextWrite) {
-    Key k = open(Brisko);
-    ASSERT_EQ(setNumber(k, "First", 1), Success);
-    std::string file = readBytes(path);
-    file.insert(file.find("\n[Software\\\\Wine"), "\n[Software\\\\Hand] 1796496422\n\"h\"=dword:00000001\n");
-    writeBytes(path, file);
-    ASSERT_EQ(setNumber(k, "Second", 2), Success);
-    expectInFile({"\"First\"=dword:00000001", "\"Second\"=dword:00000002",
-                  "[Software\\\\Hand] 1796496422\n\"h\"=dword:00000001"});
     reg->RegCloseKey(k);
 }
 

@@ -7,7 +7,6 @@
 #include "SettingsTransfer.h"
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace fk::testing {
@@ -35,10 +34,8 @@ protected:
 // The table's files first change alice's ContactSoundMaxTime, so a refusal
 // further down must leave that unwritten too.
 TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
-    std::ifstream table(FK_TEST_DATA "/import-refusals.txt");
-    int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#') continue;
+    const auto rows = test::dataRows(FK_TEST_DATA "/import-refusals.txt");
+    for (const std::string& line : rows) {
         const size_t tab = line.find('\t');
         std::string file = line.substr(0, tab) + "|";
         for (size_t at; (at = file.find('|')) != std::string::npos;) file.replace(at, 1, "\r\n");
@@ -49,9 +46,8 @@ TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
         const ImportPlan plan = planImport(*registry_, file);
         EXPECT_EQ(plan.error, line.substr(tab + 1));
         EXPECT_TRUE(plan.changes.empty()) << line;
-        ++rows;
     }
-    EXPECT_EQ(rows, 15);
+    EXPECT_EQ(rows.size(), 15u);
     EXPECT_EQ(readBytes(hivePath_), Hive) << "planning writes nothing";
 }
 

@@ -36,6 +36,15 @@ inline std::string expand(std::string field) {
     return field;
 }
 
+// A table's rows: the lines of a data file but blank and '#' ones.
+inline std::vector<std::string> dataRows(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') rows.push_back(line);
+    return rows;
+}
+
 // A data file of cases: "== name" starts one, and its lines but blank and
 // '#' ones follow, expanded, with their line numbers for the failure message.
 struct Case {
