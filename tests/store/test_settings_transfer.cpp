@@ -121,9 +121,7 @@ TEST_F(TransferTest, ExportGoesThroughAFreshTemporaryFile) {
     std::string bytes;
     ASSERT_TRUE(exportSettings(*registry_, "alice", bytes, error));
     EXPECT_EQ(readBytes(target), bytes);
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) names.insert(entry.path().filename());
-    EXPECT_EQ(names, (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
+    EXPECT_EQ(test::folderNames(folder_.path()), (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
     EXPECT_FALSE(exportSettingsToFile(*registry_, "alice", target + ".part", error));
     EXPECT_EQ(error, target + ".part cannot be written: Is a directory.");
 }

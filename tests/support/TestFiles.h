@@ -10,6 +10,7 @@
 #include <iconv.h>
 #include <ostream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -95,6 +96,13 @@ private:
     std::string path_;
 };
 
+// The names in a folder.
+inline std::set<std::string> folderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
 // For the shell, whatever the text holds.
 inline std::string quote(std::string s) {
     for (size_t at = 0; (at = s.find('\'', at)) != std::string::npos; at += 4) s.replace(at, 1, "'\\''");
@@ -115,6 +123,12 @@ inline Ran shell(const std::string& command, bool withErrors = false) {
                               " </dev/null").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out)};
 }
+
+// Ends the wineserver of the prefix that `env` names when it goes.
+struct StopWine {
+    std::string env;
+    ~StopWine() { shell(env + "wineserver -k; " + env + "wineserver -w"); }
+};
 
 inline bool wineInstalled() {
     return std::system("command -v wine >/dev/null && command -v wineserver >/dev/null") == 0;
