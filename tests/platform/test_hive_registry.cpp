@@ -112,23 +112,3 @@ TEST(HivePath, PrefixFromTheEnvironmentElseHome) {
     EXPECT_EQ(defaultHivePath(), std::string(std::getenv("HOME")) + "/.wine/user.reg");
     if (!oldPrefix.empty()) ::setenv("WINEPREFIX", oldPrefix.c_str(), 1);
 }
-
-TEST(HiveDemo, TheDemoPrefixHoldsAccountsQuickTextsAndAFont) {
-    auto result = openHiveRegistry(std::string(FK_HIVE_TEST_DATA) + "/../../../examples/demo-prefix/user.reg");
-    ASSERT_TRUE(result.registry) << result.error;
-    Registry& reg = *result.registry;
-    auto names = [&](const std::string& sub) {
-        Key k = 0;
-        std::vector<std::string> out;
-        if (reg.RegOpenKeyExA(CurrentUser, sub.c_str(), 0, KeyRead, &k) != Success) return out;
-        char name[255];
-        std::uint32_t n = 255;
-        for (std::uint32_t i = 0; reg.RegEnumKeyExA(k, i, name, &n, nullptr, nullptr, nullptr, nullptr) == Success; ++i, n = 255)
-            out.emplace_back(name, n);
-        reg.RegCloseKey(k);
-        return out;
-    };
-    EXPECT_EQ(names(Brisko), (std::vector<std::string>{"alice@example.com", "bob@example.com", "Nobody"}));
-    EXPECT_EQ(names(Brisko + "\\alice@example.com\\Preferences\\QuickTexts"),
-              (std::vector<std::string>{"Away", "Greeting", "Signature"}));
-}

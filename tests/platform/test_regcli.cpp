@@ -83,7 +83,8 @@ protected:
 class RegCommand : public RegFixture, public testing::WithParamInterface<Case> {};
 
 // Besides reg's commands, a case may say: "reopen" (read the hive again),
-// "prefix" (put Wine's system.reg and userdef.reg beside it), "file NAME
+// "prefix" (put Wine's system.reg and userdef.reg beside it), "demo" (work
+// on the demo prefix's user.reg instead), "file NAME
 // TEXT" (write TEXT to $D/NAME, $D being the hive's folder), and, before a
 // command, "no registry" or "unsettled" for the registry it gets.
 TEST_P(RegCommand, Runs) {
@@ -95,7 +96,8 @@ TEST_P(RegCommand, Runs) {
         SCOPED_TRACE("regcli-cases.txt:" + std::to_string(number) + ": " + text.substr(0, 200));
         std::string line = text;
         for (size_t at; (at = line.find("$D")) != std::string::npos;) line.replace(at, 2, folder_.path());
-        if (line == "reopen" || line == "prefix") {
+        if (line == "reopen" || line == "prefix" || line == "demo") {
+            if (line == "demo") writeBytes(hive(), readBytes(dataFile("../../../examples/demo-prefix/user.reg")));
             if (line == "prefix")
                 for (const char* name : {"system.reg", "userdef.reg"})
                     writeBytes(folder_.file(name), readBytes(dataFile(std::string("../../fuzz/corpus/wine-") + name)));
