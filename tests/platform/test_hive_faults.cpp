@@ -278,6 +278,15 @@ TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLef
     std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("damaged: line 12008: bad dword"), std::string::npos) << said;
     EXPECT_EQ(readBytes(path), damaged);
+    // Written again whole by another program, the same damage is not taken
+    // on trust from the earlier read.
+    writeBytes(folder.file("theirs.tmp"), damaged);
+    ASSERT_EQ(std::rename(folder.file("theirs.tmp").c_str(), path.c_str()), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 31), BadDatabase);
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(readBytes(path), damaged);
+
     // The damaged key itself does not read.
     Key filler = 0;
     ASSERT_EQ(editor.registry->RegOpenKeyExA(CurrentUser, "Software\\Filler\\Key03000", 0, KeyRead, &filler), Success);

@@ -103,12 +103,3 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
 }
 
 }  // namespace
-
-TEST(HivePath, PrefixFromTheEnvironmentElseHome) {
-    std::string oldPrefix = std::getenv("WINEPREFIX") ? std::getenv("WINEPREFIX") : "";
-    ::setenv("WINEPREFIX", "/some/prefix", 1);
-    EXPECT_EQ(defaultHivePath(), "/some/prefix/user.reg");
-    ::unsetenv("WINEPREFIX");
-    EXPECT_EQ(defaultHivePath(), std::string(std::getenv("HOME")) + "/.wine/user.reg");
-    if (!oldPrefix.empty()) ::setenv("WINEPREFIX", oldPrefix.c_str(), 1);
-}
