@@ -107,20 +107,6 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
     EXPECT_NE(missing.error.find("none.reg"), std::string::npos);
 }
 
-TEST(HiveFormat, AKeyWhoseLastLineLacksItsEndIsEditedWithoutJoiningLines) {
-    for (std::string last : {"\"a\"=dword:00000001", "#unknown=option"}) {
-        std::string text = Header + "\n[A] 1796496422\n#time=1dd84e9047bb56e\n" + last;
-        auto doc = parseOk(text);
-        ASSERT_TRUE(doc);
-        EXPECT_EQ(doc->serialise(), text);
-        Key& key = *doc->find({u"A"});
-        key.addValue(u"b") = Value{u"b", 4, std::string("\2\0\0\0", 4), {}};
-        Document::touch(key, TicksFrom1601To1970 + 1796496500 * TicksPerSecond);
-        std::string saved = doc->serialise();
-        EXPECT_NE(saved.find(last + "\n\"b\"=dword:00000002\n"), std::string::npos) << saved;
-    }
-}
-
 TEST(HiveFormat, AnEditSavesTheUntouchedTextInPlaceAroundTheChangedKey) {
     // Values as Wine 8 wrote them for `wine reg add`, and a key after them.
     std::string text = readBytes(fk::test::dataFile("wine-values.reg"));

@@ -135,19 +135,6 @@ TEST_P(RegCommand, Runs) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases(dataFile("regcli-cases.txt"))), caseName);
 
-// What it asks before replacing a file; test_reg_wine compares its bytes.
-TEST_F(RegFixture, ExportAsksBeforeReplacingAFile) {
-    const std::string file = folder_.file("out.reg");
-    writeBytes(file, "keep me");
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file}, "n\n", registry_.get()), 0);
-    EXPECT_EQ(readBytes(file), "keep me");
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file, "/y"}), 0);
-    EXPECT_EQ(out_.str(), "");
-    EXPECT_TRUE(readBytes(file).starts_with("\xFF\xFE")) << "replaced";
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", folder_.file("no/such/dir.reg"), "/y"}), 1);
-    EXPECT_EQ(out_.str(), "Path not found.\n");
-}
-
 // The manual names every operation and root reg's own help names, and only
 // the exit codes the cases above see: 0 and 1.
 TEST(RegManual, AgreesWithTheProgram) {
