@@ -114,6 +114,11 @@ protected:
                 .arg(files.back().title, files.back().filters.join(';'), files.back().selectedFilter)
                 .toStdString();
         if (dialog == "colour" && !colours.empty()) return colours.back().initial.name().mid(1).toStdString();
+        if (dialog == "custom" && !colours.empty()) {
+            QStringList names;
+            for (const QColor& c : colours.back().custom) names << c.name().mid(1);
+            return names.join(' ').toStdString();
+        }
         return "no " + dialog + " dialog opened";
     }
     void run(const std::string& command, const std::string& name, const std::string& rest);
@@ -170,7 +175,12 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
          }},
         {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
         {"colour",
-         [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name))}); }},
+         [&] {
+             const auto answer = name == "cancel" ? std::nullopt : std::optional(colour(name));
+             const auto custom = qs(rest).split(' ');  // a custom colour the user redefined: "N RRGGBB"
+             hive_->dialogs.colours.queueAnswer(
+                 {answer, rest.empty() ? -1 : custom[0].toInt(), rest.empty() ? QColor() : colour(custom[1].toStdString())});
+         }},
         {"refuse",
          [&] {
              if (name == "writes")

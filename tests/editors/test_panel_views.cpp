@@ -1,6 +1,5 @@
-// What the scripted panel cases cannot see: the colour dialog's custom
-// colours, the font lists and the sample's size.
-#include "ColourPanel.h"
+// What the scripted panel cases cannot see: the font lists and the
+// sample's size.
 #include "FontList.h"
 #include "FontPanel.h"
 #include "HiveFixture.h"
@@ -15,25 +14,6 @@
 
 namespace fk::testing {
 namespace {
-
-TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTheLastChoice) {
-    const std::uint32_t custom[16] = {0xFFFFFF, 0xFFFF00, 0xFF00FF, 0xFF0000, 0x00FFFF, 0x00FF00, 0x0000FF, 0xC0C0C0,
-                                      0x808080, 0x808000, 0x800080, 0x800000, 0x008080, 0x008000, 0x000080, 0x000000};
-    EditorHive hive;
-    ColourPanel panel(hive.context, nullptr);
-    hive.shown = settingIndex("QuickIconBgColor");
-    panel.prepare(hive.shown);
-    // The user redefines a custom colour in the first opening.
-    hive.dialogs.colours.queueAnswer({QColor(1, 2, 3), 4, QColor(10, 20, 30)});
-    hive.dialogs.colours.queueAnswer({QColor(4, 5, 6)});
-    for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(&panel, "Command1"), Qt::LeftButton);
-    const auto& requests = hive.dialogs.colours.requests();
-    ASSERT_EQ(requests.size(), 2u);
-    for (const auto& request : requests)
-        for (int i = 0; i < 16; ++i) EXPECT_EQ(request.custom[size_t(i)], ColourPanel::toQColor(custom[i])) << i;
-    EXPECT_EQ(requests[1].initial, QColor(1, 2, 3));
-    EXPECT_EQ(panel.newColour(), 0x060504u);
-}
 
 // One entry a family, each name once, sorted, and whole in the open list.
 TEST(FontPanelView, TheListsAreFilledOnceARunWithEachFamilyOnceAndShownWhole) {
