@@ -7,14 +7,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iconv.h>
 #include <ostream>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+#ifndef _WIN32
+#include <iconv.h>
+#include <sys/wait.h>
+#endif
 
 namespace fk::test {
 
@@ -79,6 +81,17 @@ inline std::vector<std::string> split(const std::string& line, const std::string
     }
 }
 
+// The names in a folder.
+inline std::set<std::string> folderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// What follows runs programs and makes folders the POSIX way: for the
+// tests that run on Linux only.
+#ifndef _WIN32
+
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
 public:
@@ -95,13 +108,6 @@ public:
 private:
     std::string path_;
 };
-
-// The names in a folder.
-inline std::set<std::string> folderNames(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
 
 // For the shell, whatever the text holds.
 inline std::string quote(std::string s) {
@@ -155,5 +161,7 @@ inline std::string convert(const std::string& in, const char* from, const char* 
     ::iconv_close(cd);
     return out;
 }
+
+#endif
 
 }  // namespace fk::test
