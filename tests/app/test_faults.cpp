@@ -1,7 +1,7 @@
 // The main window over a hive file that goes wrong under it: the file
 // replaced, deleted or damaged, and Wine running. Folders that refuse the
 // new file: test_hive_faults.
-#include "../platform/HiveTestFiles.h"
+#include "TestFiles.h"
 #include "AppDriver.h"
 #include "HiveRegistry.h"
 #include "Messages.h"

@@ -5,6 +5,7 @@
 #include "FontPanel.h"
 #include "HiveFixture.h"
 #include "PanelFactory.h"
+#include "TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,43 +16,13 @@
 #include <QSlider>
 #include <QTest>
 
-#include <fstream>
 #include <functional>
 #include <map>
-#include <regex>
 
 namespace fk::testing {
 namespace {
 
-struct Case {
-    std::string name;
-    std::vector<std::pair<int, std::string>> lines;  // line number, text
-};
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
-// "{x*300}" stands for 300 x's.
-std::string expand(const std::string& line) {
-    static const std::regex repeat(R"(\{(.)\*(\d+)\})");
-    std::string out;
-    std::smatch m;
-    auto from = line.cbegin();
-    for (; std::regex_search(from, line.cend(), m, repeat); from = m.suffix().first)
-        out += m.prefix().str() + std::string(std::stoul(m[2].str()), m[1].str()[0]);
-    return out + std::string(from, line.cend());
-}
-
-std::vector<Case> readCases() {
-    std::ifstream in(FK_PANEL_CASES);
-    std::vector<Case> cases;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.rfind("== ", 0) == 0)
-            cases.push_back({line.substr(3), {}});
-        else if (!line.empty() && line[0] != '#' && !cases.empty())
-            cases.back().lines.emplace_back(number, expand(line));
-    }
-    return cases;
-}
+using test::Case;
 
 // A stored value as a line of the hive file would give it, "none" when missing.
 std::string describe(const std::optional<Stored>& value) {
@@ -129,17 +100,11 @@ protected:
         for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     static QColor colour(const std::string& hex) { return QColor(qs("#" + hex)); }
-    // Whether the font sample, from its cell's corner to the panel's edges,
-    // holds ink; any stray pixel in a blank one fails.
+    // Whether the font sample holds ink; any stray pixel in a blank one fails.
     bool inked() {
-        const QImage image = panel_->grab().toImage();
-        const QRect area(static_cast<FontPanel*>(panel_)->previewAt(), image.rect().bottomRight());
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                count += image.pixel(x, y) != image.pixel(area.bottomRight());
-        EXPECT_TRUE(count == 0 || count > 20) << count << " pixels";
-        return count > 0;
+        const Ink ink = inkBelow(panel_, static_cast<FontPanel*>(panel_)->previewAt());
+        EXPECT_TRUE(ink.pixels == 0 || ink.pixels > 20) << ink.pixels << " pixels";
+        return ink.pixels > 0;
     }
     std::string lastAsked(const std::string& dialog) {
         const auto& files = hive_->dialogs.files.requests();
@@ -149,6 +114,11 @@ protected:
                 .arg(files.back().title, files.back().filters.join(';'), files.back().selectedFilter)
                 .toStdString();
         if (dialog == "colour" && !colours.empty()) return colours.back().initial.name().mid(1).toStdString();
+        if (dialog == "custom" && !colours.empty()) {
+            QStringList names;
+            for (const QColor& c : colours.back().custom) names << c.name().mid(1);
+            return names.join(' ').toStdString();
+        }
         return "no " + dialog + " dialog opened";
     }
     void run(const std::string& command, const std::string& name, const std::string& rest);
@@ -205,7 +175,12 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
          }},
         {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
         {"colour",
-         [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name))}); }},
+         [&] {
+             const auto answer = name == "cancel" ? std::nullopt : std::optional(colour(name));
+             const auto custom = qs(rest).split(' ');  // a custom colour the user redefined: "N RRGGBB"
+             hive_->dialogs.colours.queueAnswer(
+                 {answer, rest.empty() ? -1 : custom[0].toInt(), rest.empty() ? QColor() : colour(custom[1].toStdString())});
+         }},
         {"refuse",
          [&] {
              if (name == "writes")
@@ -270,8 +245,7 @@ TEST_P(PanelCase, Runs) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, PanelCase, ::testing::ValuesIn(readCases()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Panels, PanelCase, ::testing::ValuesIn(test::readCases(FK_PANEL_CASES)), test::caseName);
 
 }  // namespace
 }  // namespace fk::testing

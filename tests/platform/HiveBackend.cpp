@@ -1,38 +1,25 @@
 // The shared suite on the hive file: a user.reg in a fresh folder, with the
 // scratch key (and any seeded values) written as Wine writes them.
+#include "HiveFormat.h"
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "RegistryBehaviour.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 
 namespace fk::test {
 
 namespace {
 
-// Wine's escaping of a registry string or key name.
-std::string wineEscape(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) {
-        if (c == u'\\' || c == u'"') {
-            out += '\\';
-            out += char(c);
-        } else if (c >= 0x20 && c < 0x7F) {
-            out += char(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%04x", unsigned(c));
-            out += hex;
-        }
-    }
-    return out;
-}
-
+// A key's line as Wine writes it, each name escaped as Wine escapes it.
 std::string keyLine(const std::u16string& path) {
-    std::string line = "[";
-    for (char16_t c : path) line += c == u'\\' ? std::string("\\\\") : wineEscape(std::u16string(1, c));
-    return line + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n";
+    std::string line;
+    for (size_t start = 0, end; start <= path.size(); start = end + 1) {
+        end = std::min(path.find(u'\\', start), path.size());
+        line += (start ? "\\\\" : "") + reg::hive::escapeText(path.substr(start, end - start), "[]");
+    }
+    return "[" + line + "] 1700000000\n#time=1d9f0c6b1a2b3c4\n";
 }
 
 class HiveScratch final : public Scratch {
@@ -46,7 +33,7 @@ public:
                "#arch=win64\n\n"
             << keyLine(key);
         for (const auto& value : seed.values)
-            out << '"' << value.name << "\"=\"" << wineEscape(value.text) << "\"\n";
+            out << '"' << value.name << "\"=\"" << reg::hive::escapeText(value.text, "\"\"") << "\"\n";
         for (const auto& subkey : seed.subkeys) out << '\n' << keyLine(key + u"\\" + subkey);
         out.close();
         auto opened = reg::openHiveRegistry(folder_.file("user.reg"));

@@ -1,7 +1,7 @@
 // Wine's live registry through fettlekit-bridge.exe: the shared suite, the
 // choice of backend while Wine runs, and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "OpenRegistry.h"
 #include "PreferenceStore.h"
 #include "RegistryBehaviour.h"

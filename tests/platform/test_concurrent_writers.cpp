@@ -2,7 +2,7 @@
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PreferenceStore.h"
 
 #include <gtest/gtest.h>
@@ -108,10 +108,7 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
     const std::string text = test::readBytes(hive);
     EXPECT_NE(text.find("\"DefaultConfiguration\"=\"alice\""), std::string::npos);
     // No half-written file left beside it.
-    std::vector<std::string> beside;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) beside.push_back(entry.path().filename());
-    std::sort(beside.begin(), beside.end());
-    EXPECT_EQ(beside, (std::vector<std::string>{"user.reg", "user.reg.fettlekit-lock"}));
+    EXPECT_EQ(test::folderNames(folder.path()), (std::set<std::string>{"user.reg", "user.reg.fettlekit-lock"}));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "HiveRegistry.h"
 #include "HiveSession.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PreferenceStore.h"
 #include "PrefixFinder.h"
 #include "RegFileReader.h"
@@ -59,12 +59,6 @@ std::string hiveText(int keys = 0, const std::string& broken = {}) {
     return text;
 }
 constexpr int BigHive = 6000;  // keys: about 1.6 MB, past what is checked whole when opened
-
-std::set<std::string> folderListing(const std::string& folder) {
-    std::set<std::string> names;
-    for (auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
 
 // The registry calls the store makes, on one key.
 struct Editor {
@@ -133,11 +127,11 @@ std::string failedSave(const std::string& path, const std::string& before, long 
     std::string folder = std::filesystem::path(path).parent_path().string();
     Editor editor(path);
     { hive::WriterLock made(path); }  // the lock file, as any earlier write leaves it
-    auto listing = folderListing(folder);
+    auto listing = fk::test::folderNames(folder);
     long rc = editor.setNumber("ContactSoundMaxTime", 99);
     c.check(rc == expected, "the write returned " + std::to_string(rc) + ", not " + std::to_string(expected));
     c.check(readBytes(path) == before, "the hive changed");
-    c.check(folderListing(folder) == listing, "the folder's files changed");
+    c.check(fk::test::folderNames(folder) == listing, "the folder's files changed");
     c.check(editor.numberOr("ContactSoundMaxTime", -1) == 12, "a read no longer gives the old value");
     return c.text;
 }
@@ -322,7 +316,7 @@ TEST_F(HiveFaults, AHiveRewrittenInPlaceIsReadAgainWithoutCrashing) {
                   writeBytes(path, theirs);
                   c.check(hive::replaceFile(path, {std::string_view("ours")}, written, &read) == hive::ChangedWhileRead,
                           "a save over another program's change");
-                  c.check(readBytes(path) == theirs && folderListing(folder.path()).size() == 2, "the folder changed");
+                  c.check(readBytes(path) == theirs && fk::test::folderNames(folder.path()).size() == 2, "the folder changed");
                   return c.text;
               }),
               "");
@@ -345,8 +339,8 @@ TEST_F(HiveFaults, ALinkedHiveIsWrittenThroughItsLinks) {
         EXPECT_NE(readBytes(target).find("\"ContactSoundMaxTime\"=dword:00000063"), std::string::npos);
         // Nothing is left beside either name but the writers' lock.
         const std::set<std::string> hive{"user.reg"}, locked{"user.reg", "user.reg.fettlekit-lock"};
-        EXPECT_EQ(folderListing(other.path()), symbolic ? locked : hive);
-        EXPECT_EQ(folderListing(folder.path()), symbolic ? hive : locked);
+        EXPECT_EQ(fk::test::folderNames(other.path()), symbolic ? locked : hive);
+        EXPECT_EQ(fk::test::folderNames(folder.path()), symbolic ? hive : locked);
     }
 }
 
@@ -363,10 +357,7 @@ TEST_F(HiveFaults, WineStartingDuringASaveIsToldAndStopsLaterSaves) {
     ASSERT_TRUE(doc);
     HiveSession session(path, std::move(doc), stamp, false);
     const std::string env = "WINEPREFIX=" + quote(folder.path()) + " WINEDEBUG=-all ";
-    struct StopWine {
-        std::string env;
-        ~StopWine() { fk::test::shell(env + "wineserver -k; " + env + "wineserver -w"); }
-    } stop{env};
+    fk::test::StopWine stop{env};
     auto setValue = [&](const char16_t* name, bool startWine) {
         return session.commit([&](hive::Document& d, bool& changed) -> long {
             if (startWine) {

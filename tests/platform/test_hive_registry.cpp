@@ -3,7 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "HiveFile.h"
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,6 @@ struct HiveTest : ::testing::Test {
     long setText(Key k, const char* name, const std::string& text) {
         return set(k, name, TypeSz, text.c_str(), std::uint32_t(text.size() + 1));
     }
-    long setNumber(Key k, const char* name, std::int32_t v) { return set(k, name, TypeDword, &v, 4); }
     void expectInFile(std::initializer_list<std::string> lines) {
         std::string file = readBytes(path);
         for (const auto& line : lines) EXPECT_NE(file.find(line), std::string::npos) << line;
@@ -103,45 +102,4 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     reg->RegCloseKey(k);
 }
 
-TEST_F(HiveTest, AKeyEditedByHandIsKeptByOurNextWrite) {
-    Key k = open(Brisko);
-    ASSERT_EQ(setNumber(k, "First", 1), Success);
-    std::string file = readBytes(path);
-    file.insert(file.find("\n[Software\\\\Wine"), "\n[Software\\\\Hand] 1796496422\n\"h\"=dword:00000001\n");
-    writeBytes(path, file);
-    ASSERT_EQ(setNumber(k, "Second", 2), Success);
-    expectInFile({"\"First\"=dword:00000001", "\"Second\"=dword:00000002",
-                  "[Software\\\\Hand] 1796496422\n\"h\"=dword:00000001"});
-    reg->RegCloseKey(k);
-}
-
 }  // namespace
-
-TEST(HivePath, PrefixFromTheEnvironmentElseHome) {
-    std::string oldPrefix = std::getenv("WINEPREFIX") ? std::getenv("WINEPREFIX") : "";
-    ::setenv("WINEPREFIX", "/some/prefix", 1);
-    EXPECT_EQ(defaultHivePath(), "/some/prefix/user.reg");
-    ::unsetenv("WINEPREFIX");
-    EXPECT_EQ(defaultHivePath(), std::string(std::getenv("HOME")) + "/.wine/user.reg");
-    if (!oldPrefix.empty()) ::setenv("WINEPREFIX", oldPrefix.c_str(), 1);
-}
-
-TEST(HiveDemo, TheDemoPrefixHoldsAccountsQuickTextsAndAFont) {
-    auto result = openHiveRegistry(std::string(FK_HIVE_TEST_DATA) + "/../../../examples/demo-prefix/user.reg");
-    ASSERT_TRUE(result.registry) << result.error;
-    Registry& reg = *result.registry;
-    auto names = [&](const std::string& sub) {
-        Key k = 0;
-        std::vector<std::string> out;
-        if (reg.RegOpenKeyExA(CurrentUser, sub.c_str(), 0, KeyRead, &k) != Success) return out;
-        char name[255];
-        std::uint32_t n = 255;
-        for (std::uint32_t i = 0; reg.RegEnumKeyExA(k, i, name, &n, nullptr, nullptr, nullptr, nullptr) == Success; ++i, n = 255)
-            out.emplace_back(name, n);
-        reg.RegCloseKey(k);
-        return out;
-    };
-    EXPECT_EQ(names(Brisko), (std::vector<std::string>{"alice@example.com", "bob@example.com", "Nobody"}));
-    EXPECT_EQ(names(Brisko + "\\alice@example.com\\Preferences\\QuickTexts"),
-              (std::vector<std::string>{"Away", "Greeting", "Signature"}));
-}

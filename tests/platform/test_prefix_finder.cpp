@@ -1,6 +1,6 @@
 // Finding the prefixes that hold the add-on's key, on a made-up home with a
 // prefix in every front-end's place.
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "PrefixFinder.h"
 
 #include <gtest/gtest.h>
@@ -40,20 +40,13 @@ protected:
 
 TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
     const std::string library = (home / "disk2/SteamLibrary").string();
-    const std::vector<std::string> want = {
-        prefix("custom", WithKey),
-        prefix(".wine", WithKey),
-        prefix(".local/share/bottles/bottles/Messenger", WithKey),
-        prefix(".var/app/com.usebottles.bottles/data/bottles/bottles/Chat", WithKey),
-        prefix("Games/messenger", WithKey),
-        prefix(".PlayOnLinux/wineprefix/Messenger", WithKey),
-        prefix(".local/share/wineprefixes/messenger", WithKey),
-        // Steam's usual link (below): found through ~/.steam/steam first, listed once.
-        (prefix(".local/share/Steam/steamapps/compatdata/4242/pfx", WithKey),
-         (home / ".steam/steam/steamapps/compatdata/4242/pfx").string()),
-        prefix("disk2/SteamLibrary/steamapps/compatdata/77/pfx", WithKey),
-        prefix(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/5/pfx", WithKey),
-    };
+    std::vector<std::string> want, labels;
+    for (const std::string& row : fk::test::dataRows(fk::test::dataFile("found-prefixes.txt"))) {
+        const auto fields = fk::test::split(row, "\t");
+        prefix(fields[0], WithKey);
+        want.push_back((home / (fields[1].empty() ? fields[0] : fields[1])).string());
+        labels.push_back(fields[2]);
+    }
     prefix(".local/share/bottles/bottles/Games", WithoutKey);
     prefix("Games/other", WithoutKey);
     static const char damaged[] = "\x01\x02[Software\\\\Tavrel\x00\xff garbage\n[Software";
@@ -75,9 +68,6 @@ TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
 
     const PrefixSearch search = findPrefixes(roots(want[0]));
     EXPECT_EQ(search.found, want);
-    // How the chooser and the title name each one.
-    const std::vector<std::string> labels = {"Wine:", "Wine:", "Bottles:Messenger", "Bottles:Chat", "Lutris:messenger",
-        "PlayOnLinux:Messenger", "winetricks:messenger", "Proton:Chat Deluxe", "Proton:app 77", "Proton:app 5"};
     for (size_t i = 0; i < want.size(); ++i) {
         const PrefixLabel label = labelPrefix(want[i], roots());
         EXPECT_EQ(label.frontEnd + ":" + label.name, labels[i]) << want[i];

@@ -4,7 +4,7 @@
 // files, and each tool must read the files the other one wrote. Then both
 // import the .reg files of data/reg-import-cases.txt and must again print
 // and export alike.
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -77,9 +77,7 @@ std::string firstDifference(const std::string& a, const std::string& b) {
 
 std::vector<Args> commands() {
     std::vector<Args> steps;
-    std::istringstream in(readBytes(dataFile("reg-commands.txt")));
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
+    for (const std::string& line : dataRows(dataFile("reg-commands.txt"))) {
         steps.push_back(split(line, "\t"));
         for (auto& arg : steps.back())
             if ((arg = expand(arg)).starts_with("$K")) arg.replace(0, 2, Root);

@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
+#include "RecordingRegistry.h"
 #include "RegCommand.h"
 #include "RegText.h"
 
@@ -16,53 +17,18 @@ namespace {
 
 using namespace fk::test;
 
-struct Case {
-    std::string name;
-    std::vector<std::pair<int, std::string>> lines;  // line number, text
-};
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
-
-std::vector<Case> readCases() {
-    std::istringstream in(readBytes(dataFile("regcli-cases.txt")));
-    std::vector<Case> cases;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.starts_with("== ")) cases.push_back({line.substr(3), {}});
-        else if (!line.empty() && line[0] != '#' && !cases.empty()) cases.back().lines.emplace_back(number, expand(line));
-    }
-    return cases;
-}
-
 // Says every value's data is bigger than the buffer, however big it is.
-class Unsettled final : public fk::reg::Registry {
+class Unsettled final : public fk::RecordingRegistry {
     using Key = fk::reg::Key;
-    static constexpr long NotSupported = fk::reg::NotSupported;
 
 public:
-    explicit Unsettled(fk::reg::Registry& inner) : inner_(inner) {}
-    long RegOpenKeyExA(Key, const char*, std::uint32_t, std::uint32_t, Key*) override { return NotSupported; }
-    long RegCreateKeyExA(Key, const char*, std::uint32_t, const char*, std::uint32_t, std::uint32_t,
-                         const fk::reg::SecurityAttributes*, Key*, std::uint32_t*) override {
-        return NotSupported;
-    }
-    long RegCloseKey(Key key) override { return inner_.RegCloseKey(key); }
-    long RegEnumKeyExA(Key, std::uint32_t, char*, std::uint32_t*, std::uint32_t*, char*, std::uint32_t*,
-                       fk::reg::FileTime*) override {
-        return NotSupported;
-    }
-    long RegQueryValueExA(Key, const char*, std::uint32_t*, std::uint32_t*, std::uint8_t*, std::uint32_t*) override {
-        return NotSupported;
-    }
-    long RegSetValueExA(Key, const char*, std::uint32_t, std::uint32_t, const std::uint8_t*, std::uint32_t) override {
-        return NotSupported;
-    }
-    long RegDeleteValueA(Key, const char*) override { return NotSupported; }
+    using RecordingRegistry::RecordingRegistry;
     long RegOpenKeyExW(Key p, const char16_t* s, std::uint32_t o, std::uint32_t a, Key* k) override {
-        return inner_.RegOpenKeyExW(p, s, o, a, k);
+        return inner().RegOpenKeyExW(p, s, o, a, k);
     }
     long RegEnumKeyExW(Key k, std::uint32_t i, char16_t* n, std::uint32_t* l, std::uint32_t* r, char16_t* c,
                        std::uint32_t* cl, fk::reg::FileTime* t) override {
-        return inner_.RegEnumKeyExW(k, i, n, l, r, c, cl, t);
+        return inner().RegEnumKeyExW(k, i, n, l, r, c, cl, t);
     }
     // Each answer asks for one byte more than the last room; a reader that
     // never gives up is, in the end, handed a value it must not show.
@@ -75,7 +41,6 @@ public:
         name[0] = 0;
         return index ? fk::reg::NoMoreItems : grown(*size);
     }
-    int openHandleCount() const override { return inner_.openHandleCount(); }
 
 private:
     long grown(std::uint32_t& size) {
@@ -83,7 +48,6 @@ private:
         ++size;
         return fk::reg::MoreData;
     }
-    fk::reg::Registry& inner_;
     int asked_ = 0;
 };
 
@@ -119,7 +83,8 @@ protected:
 class RegCommand : public RegFixture, public testing::WithParamInterface<Case> {};
 
 // Besides reg's commands, a case may say: "reopen" (read the hive again),
-// "prefix" (put Wine's system.reg and userdef.reg beside it), "file NAME
+// "prefix" (put Wine's system.reg and userdef.reg beside it), "demo" (work
+// on the demo prefix's user.reg instead), "file NAME
 // TEXT" (write TEXT to $D/NAME, $D being the hive's folder), and, before a
 // command, "no registry" or "unsettled" for the registry it gets.
 TEST_P(RegCommand, Runs) {
@@ -131,7 +96,8 @@ TEST_P(RegCommand, Runs) {
         SCOPED_TRACE("regcli-cases.txt:" + std::to_string(number) + ": " + text.substr(0, 200));
         std::string line = text;
         for (size_t at; (at = line.find("$D")) != std::string::npos;) line.replace(at, 2, folder_.path());
-        if (line == "reopen" || line == "prefix") {
+        if (line == "reopen" || line == "prefix" || line == "demo") {
+            if (line == "demo") writeBytes(hive(), readBytes(dataFile("../../../examples/demo-prefix/user.reg")));
             if (line == "prefix")
                 for (const char* name : {"system.reg", "userdef.reg"})
                     writeBytes(folder_.file(name), readBytes(dataFile(std::string("../../fuzz/corpus/wine-") + name)));
@@ -167,24 +133,7 @@ TEST_P(RegCommand, Runs) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases()), [](const auto& info) {
-    std::string name;
-    for (char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
-
-// What it asks before replacing a file; test_reg_wine compares its bytes.
-TEST_F(RegFixture, ExportAsksBeforeReplacingAFile) {
-    const std::string file = folder_.file("out.reg");
-    writeBytes(file, "keep me");
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file}, "n\n", registry_.get()), 0);
-    EXPECT_EQ(readBytes(file), "keep me");
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", file, "/y"}), 0);
-    EXPECT_EQ(out_.str(), "");
-    EXPECT_TRUE(readBytes(file).starts_with("\xFF\xFE")) << "replaced";
-    EXPECT_EQ(reg({"export", "HKCU\\Software\\Fk", folder_.file("no/such/dir.reg"), "/y"}), 1);
-    EXPECT_EQ(out_.str(), "Path not found.\n");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases(dataFile("regcli-cases.txt"))), caseName);
 
 // The manual names every operation and root reg's own help names, and only
 // the exit codes the cases above see: 0 and 1.

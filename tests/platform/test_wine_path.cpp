@@ -1,6 +1,6 @@
 // The Windows path the add-on is given for a file picked on Linux: first on
 // a prefix laid out by hand, then against Wine's own winepath.
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "WinePath.h"
 
 #include <gtest/gtest.h>

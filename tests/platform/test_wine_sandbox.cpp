@@ -11,7 +11,7 @@
 // prefix that hang a writer that opens what it should not.
 #include "BridgeRegistry.h"
 #include "HiveRegistry.h"
-#include "HiveTestFiles.h"
+#include "TestFiles.h"
 #include "OpenRegistry.h"
 #include "PreferenceStore.h"
 #include "WineBridge.h"

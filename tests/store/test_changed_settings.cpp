@@ -1,7 +1,7 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
-#include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
+#include "HiveFixture.h"
+#include "TestFiles.h"
 #include "HiveRegistry.h"
 #include "ChangedSettings.h"
 #include "KeyValue.h"
@@ -18,16 +18,7 @@ namespace {
 const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
 // Values at their default, of the wrong type, and changed ones of each rule.
-const std::string Hive = hiveText(
-    hiveKey("Software\\Tavrel\\Brisko2") +
-    hiveKey(Prefs,
-        "\"AddCharToTruncateName\"=dword:00000000\n\"AskInsultAnswer\"=dword:00000005\n"
-        "\"ContactSoundMaxTime\"=dword:0000001e\n\"IconShowDelay\"=\"30\"\n"
-        "\"ChatLogTimeStampFmt\"=\"\"\n\"NickNameSeparator\"=\", \"\n\"ArchiveFileDateFmt\"=\"MMMM yyyy\"\n"
-        "\"QuickIconBgColor\"=dword:00fcf5ef\n\"ChangeSecurityWarning\"=dword:00000000\n") +
-    hiveKey(Prefs + "\\CtcListFont") + hiveKey(Prefs + "\\WindowFont", "\"Height\"=dword:0000000a\n") +
-    hiveKey(Prefs + "\\QuickTexts\\Away", "\"MenuInclude\"=dword:00000000\n") +
-    hiveKey(Prefs + "\\QuickTexts\\Hi", "\"MenuInclude\"=dword:00000001\n"));
+const std::string Hive = readBytes(FK_TEST_DATA "/changed-settings.reg");
 
 class ChangedSettingsTest : public ::testing::Test {
 protected:
@@ -49,22 +40,12 @@ protected:
         return names;
     }
 
-    // Every value of the account's keys, as a fresh open of the file has them.
-    std::map<std::string, StoredValue> everyValue() const {
-        auto fresh = reg::openHiveRegistry(path_);
-        std::map<std::string, StoredValue> values;
-        for (const std::string sub : {"", "\\CtcListFont", "\\WindowFont", "\\QuickTexts\\Away", "\\QuickTexts\\Hi"}) {
-            reg::Key k = 0;
-            if (fresh.registry->RegOpenKeyExA(reg::CurrentUser, (Prefs + sub).c_str(), 0, reg::KeyRead, &k)) continue;
-            for (std::uint32_t i = 0;; ++i) {
-                char name[256] = {};
-                std::uint32_t length = sizeof name;
-                if (fresh.registry->RegEnumValueA(k, i, name, &length, nullptr, nullptr, nullptr, nullptr)) break;
-                values[sub + "|" + name] = readKeyValue(*fresh.registry, k, name);
-            }
-            fresh.registry->RegCloseKey(k);
-        }
-        return values;
+    // Every value of the account's keys, as a fresh open of the file exports them.
+    std::string everyValue() const {
+        std::string text, error;
+        EXPECT_TRUE(exportSettings(*reg::openHiveRegistry(path_).registry, "alice", text, error)) << error;
+        std::erase(text, '\0');  // UTF-16 of ASCII, shown readably
+        return text;
     }
 
     test::TempFolder folder_;

@@ -1,13 +1,12 @@
 // Imports of settings files: what the catalogue or the store's place
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
-#include "../editors/HiveFixture.h"
-#include "../platform/HiveTestFiles.h"
+#include "HiveFixture.h"
+#include "TestFiles.h"
 #include "HiveRegistry.h"
 #include "SettingsTransfer.h"
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 namespace fk::testing {
@@ -35,10 +34,8 @@ protected:
 // The table's files first change alice's ContactSoundMaxTime, so a refusal
 // further down must leave that unwritten too.
 TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
-    std::ifstream table(FK_TEST_DATA "/import-refusals.txt");
-    int rows = 0;
-    for (std::string line; std::getline(table, line);) {
-        if (line.empty() || line[0] == '#') continue;
+    const auto rows = test::dataRows(FK_TEST_DATA "/import-refusals.txt");
+    for (const std::string& line : rows) {
         const size_t tab = line.find('\t');
         std::string file = line.substr(0, tab) + "|";
         for (size_t at; (at = file.find('|')) != std::string::npos;) file.replace(at, 1, "\r\n");
@@ -49,9 +46,8 @@ TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
         const ImportPlan plan = planImport(*registry_, file);
         EXPECT_EQ(plan.error, line.substr(tab + 1));
         EXPECT_TRUE(plan.changes.empty()) << line;
-        ++rows;
     }
-    EXPECT_EQ(rows, 15);
+    EXPECT_EQ(rows.size(), 15u);
     EXPECT_EQ(readBytes(hivePath_), Hive) << "planning writes nothing";
 }
 
@@ -125,9 +121,7 @@ TEST_F(TransferTest, ExportGoesThroughAFreshTemporaryFile) {
     std::string bytes;
     ASSERT_TRUE(exportSettings(*registry_, "alice", bytes, error));
     EXPECT_EQ(readBytes(target), bytes);
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) names.insert(entry.path().filename());
-    EXPECT_EQ(names, (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
+    EXPECT_EQ(test::folderNames(folder_.path()), (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
     EXPECT_FALSE(exportSettingsToFile(*registry_, "alice", target + ".part", error));
     EXPECT_EQ(error, target + ".part cannot be written: Is a directory.");
 }

@@ -1,17 +1,22 @@
 #pragma once
-// Files, folders and programs for the platform tests.
-#include "../support/Bytes.h"
+// Files, folders, programs and data files for the tests.
+#include "Bytes.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iconv.h>
+#include <ostream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+#ifndef _WIN32
+#include <iconv.h>
+#include <sys/wait.h>
+#endif
 
 namespace fk::test {
 
@@ -34,6 +39,39 @@ inline std::string expand(std::string field) {
     return field;
 }
 
+// A table's rows: the lines of a data file but blank and '#' ones.
+inline std::vector<std::string> dataRows(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') rows.push_back(line);
+    return rows;
+}
+
+// A data file of cases: "== name" starts one, and its lines but blank and
+// '#' ones follow, expanded, with their line numbers for the failure message.
+struct Case {
+    std::string name;
+    std::vector<std::pair<int, std::string>> lines;
+};
+inline void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+inline std::vector<Case> readCases(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<Case> cases;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (line.starts_with("== ")) cases.push_back({line.substr(3), {}});
+        else if (!line.empty() && line[0] != '#' && !cases.empty()) cases.back().lines.emplace_back(number, expand(line));
+    }
+    return cases;
+}
+// A case's name as a test name.
+inline constexpr auto caseName = [](const auto& info) {
+    std::string name;
+    for (char c : info.param.name) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+};
+
 inline std::vector<std::string> split(const std::string& line, const std::string& separator) {
     std::vector<std::string> parts;
     for (size_t start = 0, end;; start = end + separator.size()) {
@@ -42,6 +80,17 @@ inline std::vector<std::string> split(const std::string& line, const std::string
         if (end == std::string::npos) return parts;
     }
 }
+
+// The names in a folder.
+inline std::set<std::string> folderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+// What follows runs programs and makes folders the POSIX way: for the
+// tests that run on Linux only.
+#ifndef _WIN32
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
@@ -81,6 +130,12 @@ inline Ran shell(const std::string& command, bool withErrors = false) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out)};
 }
 
+// Ends the wineserver of the prefix that `env` names when it goes.
+struct StopWine {
+    std::string env;
+    ~StopWine() { shell(env + "wineserver -k; " + env + "wineserver -w"); }
+};
+
 inline bool wineInstalled() {
     return std::system("command -v wine >/dev/null && command -v wineserver >/dev/null") == 0;
 }
@@ -106,5 +161,7 @@ inline std::string convert(const std::string& in, const char* from, const char* 
     ::iconv_close(cd);
     return out;
 }
+
+#endif
 
 }  // namespace fk::test

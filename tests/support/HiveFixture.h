@@ -59,6 +59,22 @@ inline void chooseItem(QComboBox* combo, const QString& item) {
     ASSERT_EQ(combo->currentText(), item);
 }
 
+// The font sample's ink, from its cell's corner to the panel's edges: the
+// first and last rows that hold any, and how many pixels do.
+struct Ink {
+    int first = -1, last = -1, pixels = 0;
+};
+inline Ink inkBelow(QWidget* panel, QPoint corner) {
+    const QImage image = panel->grab().toImage();
+    const QRect area(corner, image.rect().bottomRight());
+    Ink ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != image.pixel(area.bottomRight()))
+                ++ink.pixels, ink.last = y, ink.first = ink.first < 0 ? y : ink.first;
+    return ink;
+}
+
 inline int settingIndex(const std::string& valueName) {
     for (int i = 0; i < SettingCount; ++i)
         if (settingEntry(i).ValueName == valueName) return i;
