@@ -27,7 +27,6 @@ std::string lowered(std::string s) {
     return s;
 }
 
-bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
 // An open key, closed when it goes.
 class OpenKey {
@@ -147,7 +146,7 @@ private:
             after.present = true;
             after.type = step.type;
             after.bytes = step.data;
-            if (isText(step.type)) {
+            if (isTextType(step.type)) {
                 std::u16string wide;
                 for (size_t i = 0; i + 1 < step.data.size(); i += 2)
                     wide += char16_t(std::uint8_t(step.data[i]) | std::uint8_t(step.data[i + 1]) << 8);

@@ -205,7 +205,7 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
          }},
         {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
         {"colour",
-         [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name))}); }},
+         [&] { hive_->dialogs.colours.queueAnswer({name == "cancel" ? std::nullopt : std::optional(colour(name)), -1, {}}); }},
         {"refuse",
          [&] {
              if (name == "writes")
@@ -271,7 +271,7 @@ TEST_P(PanelCase, Runs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, PanelCase, ::testing::ValuesIn(readCases()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace fk::testing

@@ -25,7 +25,7 @@ TEST(ColourPanelView, EveryOpeningOffersTheSameSixteenCustomColoursAndStartsOnTh
     panel.prepare(hive.shown);
     // The user redefines a custom colour in the first opening.
     hive.dialogs.colours.queueAnswer({QColor(1, 2, 3), 4, QColor(10, 20, 30)});
-    hive.dialogs.colours.queueAnswer({QColor(4, 5, 6)});
+    hive.dialogs.colours.queueAnswer({QColor(4, 5, 6), -1, {}});
     for (int i = 0; i < 2; ++i) QTest::mouseClick(control<QPushButton>(&panel, "Command1"), Qt::LeftButton);
     const auto& requests = hive.dialogs.colours.requests();
     ASSERT_EQ(requests.size(), 2u);
