@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#ifdef __linux__
 #include <sys/mman.h>
+#endif
 
 namespace fk::reg::hive {
 
@@ -90,10 +92,12 @@ bool KeyIndex::build(std::string_view text, size_t from, ParseError& error) {
 // Only what is used is ever touched.
 void KeyIndex::reserveLines() {
     lines_.reserve(text_.size() / 128 + 16);
+#ifdef MADV_HUGEPAGE
     constexpr std::uintptr_t Large = 2u << 20;
     auto at = reinterpret_cast<std::uintptr_t>(lines_.data());
     std::uintptr_t begin = (at + Large - 1) & ~(Large - 1), end = (at + lines_.capacity() * sizeof(KeyLine)) & ~(Large - 1);
     if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
 }
 
 bool KeyIndex::before(const KeyLine& a, const KeyLine& b) const {
