@@ -90,7 +90,7 @@ void EditTools::showMarks() {
 
 void EditTools::afterStep() {
     // The panel on screen shows what the store now holds.
-    window_.PrepareEditor(window_.Pref_Actual());
+    window_.prepareEditor(window_.shownSetting());
     showMarks();
 }
 

@@ -11,6 +11,7 @@
 #include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
+#include "PreferenceKeys.h"
 #include "PreferenceStore.h"
 #include "RecordingRegistry.h"
 #include "SettingsFilter.h"
@@ -76,7 +77,8 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
-      picker_(this, [this] { return prefActual_; }) {
+      keys_(std::make_unique<PreferenceKeys>(*store_)),
+      picker_(this, [this] { return shownSetting_; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fettlekit"));
     setWindowIcon(appIcon());
@@ -106,17 +108,17 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
                                             [this] { return currentKeyPath(); });
     // The panel on show reads its setting again: an import may have changed it.
-    connect(transfer_, &SettingsTransferActions::imported, this, [this] { PrepareEditor(prefActual_); });
-    tools_ = new EditTools(*this, *recorder_, dialogs_, tree1_, tree2_);
+    connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
+    tools_ = new EditTools(*this, *recorder_, dialogs_, accountTree_, allUsersTree_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     picker_.close();
-    releaseKeys();
+    keys_->release();
     // The panels go while the store they were given still exists.
-    delete frame4_;
+    delete editorBox_;
 }
 
 void MainWindow::createControls(const FormMetrics& form) {
@@ -130,33 +132,33 @@ void MainWindow::createControls(const FormMetrics& form) {
         // A long description scrolls within the label's box.
         {"Label1Box", ScrollArea, {}, 120, 240, 4335, 1455, "Frame2"},
     }, form);
-    frame1_ = made.get<QGroupBox>("Frame1");
-    combo1_ = made.get<QComboBox>("Combo1");
-    connect(combo1_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
+    accountBox_ = made.get<QGroupBox>("Frame1");
+    accountChooser_ = made.get<QComboBox>("Combo1");
+    connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
     // The two trees share one place; the account chosen shows one of them.
-    frame3_ = made.get<QGroupBox>("Frame3");
+    settingsBox_ = made.get<QGroupBox>("Frame3");
     const QRect treePlace = form.rect(120, 240, 2655, 3735);
-    tree1_ = settingsTree(frame3_, "TreeView1", treePlace);
-    tree2_ = settingsTree(frame3_, "TreeView2", treePlace);
-    connect(tree1_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
-    connect(tree2_, &SettingsTree::nodeClicked, this, &MainWindow::ShowSetting);
+    accountTree_ = settingsTree(settingsBox_, "TreeView1", treePlace);
+    allUsersTree_ = settingsTree(settingsBox_, "TreeView2", treePlace);
+    connect(accountTree_, &SettingsTree::nodeClicked, this, &MainWindow::showSetting);
+    connect(allUsersTree_, &SettingsTree::nodeClicked, this, &MainWindow::showSetting);
 
-    frame4_ = made.get<QGroupBox>("Frame4");
-    frame2_ = made.get<QGroupBox>("Frame2");
-    label1Box_ = made.get<QScrollArea>("Label1Box");
-    label1Box_->setFrameShape(QFrame::NoFrame);
-    label1Box_->setWidgetResizable(true);
-    label1Box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    label1Box_->setFocusPolicy(Qt::NoFocus);
-    label1_ = wrappingLabel(QString(), nullptr);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1Box_->setWidget(label1_);
+    editorBox_ = made.get<QGroupBox>("Frame4");
+    descriptionBox_ = made.get<QGroupBox>("Frame2");
+    descriptionScroll_ = made.get<QScrollArea>("Label1Box");
+    descriptionScroll_->setFrameShape(QFrame::NoFrame);
+    descriptionScroll_->setWidgetResizable(true);
+    descriptionScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    descriptionScroll_->setFocusPolicy(Qt::NoFocus);
+    description_ = wrappingLabel(QString(), nullptr);
+    description_->setObjectName(QStringLiteral("Label1"));
+    descriptionScroll_->setWidget(description_);
     // The frame's background shows through, as behind any label.
-    QPalette clear = label1Box_->palette();
+    QPalette clear = descriptionScroll_->palette();
     clear.setColor(QPalette::Window, Qt::transparent);
-    label1Box_->setPalette(clear);
-    label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+    descriptionScroll_->setPalette(clear);
+    description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
 }
 
 // The editor panels are made when first shown, which keeps the start quick;
@@ -165,21 +167,21 @@ void MainWindow::createPanels() {
     context_.store = store_.get();
     context_.dialogs = &dialogs_;
     context_.mainWindow = this;
-    context_.prefActual = [this] { return prefActual_; };
+    context_.shownSetting = [this] { return shownSetting_; };
     context_.openTagPicker = [this](QLineEdit* target) { picker_.open(target); };
     context_.closeTagPicker = [this] { picker_.close(); };
     context_.fontListsLoaded = &fontListsLoaded_;
     context_.exitProgram = [this](int status) { exit_(status); };
 
-    about_ = new AboutPanel(frame4_);
-    pictures_[0] = about_;
+    about_ = new AboutPanel(editorBox_);
+    panels_[0] = about_;
     accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[Account]));
 }
 
 EditorPanel* MainWindow::makePanel(int index) {
     for (int kind = Boolean; kind < None; ++kind) {
         if (PanelTable[size_t(kind)] != index) continue;
-        EditorPanel* editor = makeEditorPanel(kind, context_, frame4_);
+        EditorPanel* editor = makeEditorPanel(kind, context_, editorBox_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
         editor->setStoreReadOnly(readOnly_);
@@ -190,18 +192,16 @@ EditorPanel* MainWindow::makePanel(int index) {
 }
 
 bool MainWindow::load() {
-    if (registry_.RegOpenKeyExA(reg::CurrentUser, StoreRootPath, 0, reg::KeyAllAccess, &storeRoot_) != reg::Success) {
-        storeRoot_ = 0;
+    if (!keys_->openRoot()) {
         fatal(messages::registryError());
         return false;
     }
-    storeRootOpen_ = true;
     listAccounts();
-    addSorted(combo1_, AllUsers);
-    combo1_->setCurrentIndex(-1);
+    addSorted(accountChooser_, AllUsers);
+    accountChooser_->setCurrentIndex(-1);
     fillTrees();
     panelOfKind_ = PanelTable;
-    prefActual_ = NoticeIndex;
+    shownSetting_ = NoticeIndex;
     about_->versionLabel()->setText(QStringLiteral("Version: %1.%2.%3")
                                         .arg(FK_VERSION_MAJOR)
                                         .arg(FK_VERSION_MINOR)
@@ -214,19 +214,9 @@ bool MainWindow::load() {
 }
 
 void MainWindow::listAccounts() {
-    constexpr std::uint32_t BufferLength = 255;
-    for (std::uint32_t index = 0;; ++index) {
-        char name[BufferLength] = {};
-        char keyClass[BufferLength] = {};
-        std::uint32_t nameLength = BufferLength;
-        std::uint32_t classLength = BufferLength;
-        reg::FileTime lastWrite;
-        if (registry_.RegEnumKeyExA(storeRoot_, index, name, &nameLength, nullptr, keyClass, &classLength,
-                                    &lastWrite) != reg::Success)
-            break;
-        const std::string account(name, std::min(nameLength, BufferLength));
+    for (const std::string& account : keys_->accounts()) {
         const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
-        addSorted(combo1_, shown);
+        addSorted(accountChooser_, shown);
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
 }
@@ -234,97 +224,82 @@ void MainWindow::listAccounts() {
 void MainWindow::fillTrees() {
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& entry = settingEntry(index);
-        SettingsTree* tree = entry.AllUsers ? tree2_ : tree1_;
+        SettingsTree* tree = entry.AllUsers ? allUsersTree_ : accountTree_;
         tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.ValueName));
     }
 }
 
 void MainWindow::chooseAccount(const QString& text) {
-    const reg::Key previous = store_->currentKey();
-    if (previous != 0 && previous != storeRoot_) registry_.RegCloseKey(previous);
-    store_->setCurrentKey(0);
-
     QTreeWidgetItem* selected = nullptr;
     if (text == AllUsers) {
-        store_->setCurrentKey(storeRoot_);
-        tree1_->hide();
-        tree2_->show();
-        tree1_->clearSelectedNode();
-        selected = tree2_->selectedNode();
+        keys_->chooseAllUsers();
+        accountTree_->hide();
+        allUsersTree_->show();
+        accountTree_->clearSelectedNode();
+        selected = allUsersTree_->selectedNode();
     } else {
         const QString account = text == DefaultUser ? QString::fromLatin1(DefaultUserKey) : text;
-        if (!openPreferencesKey(account)) return;
-        tree2_->hide();
-        tree1_->show();
-        tree2_->clearSelectedNode();
-        selected = tree1_->selectedNode();
+        if (!keys_->chooseAccount(toAnsi(account))) {
+            fatal(messages::accountError(account));
+            return;
+        }
+        allUsersTree_->hide();
+        accountTree_->show();
+        allUsersTree_->clearSelectedNode();
+        selected = accountTree_->selectedNode();
     }
-    frame3_->setTitle(QStringLiteral("Settings"));
+    settingsBox_->setTitle(QStringLiteral("Settings"));
     picker_.close();
     if (!selected) showNotice();
-    PrepareEditor(prefActual_);
+    prepareEditor(shownSetting_);
     tools_->accountChosen();
     orderTabStops();
 }
 
-bool MainWindow::openPreferencesKey(const QString& account) {
-    const std::string path = toAnsi(account) + "\\Preferences";
-    reg::Key key = 0;
-    if (registry_.RegOpenKeyExA(storeRoot_, path.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success) {
-        std::uint32_t disposition = 0;
-        key = 0;
-        if (registry_.RegCreateKeyExA(storeRoot_, path.c_str(), 0, "", 0, reg::KeyAllAccess, &reg::CreateKeySecurity, &key,
-                                      &disposition) != reg::Success) {
-            fatal(messages::accountError(account));
-            return false;
-        }
-    }
-    store_->setCurrentKey(key);
-    return true;
-}
-
 std::optional<std::string> MainWindow::currentKeyPath() const {
     if (store_->currentKey() == 0) return std::nullopt;
-    const QString text = combo1_->currentText();
+    const QString text = accountChooser_->currentText();
     if (text == AllUsers) return std::string();
     return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
 }
 
+reg::Key MainWindow::storeRootKey() const { return keys_->root(); }
+
 void MainWindow::showNotice() {
-    if (QWidget* shown = panelOfEntry(prefActual_)) shown->hide();
-    frame2_->setTitle(QString());
-    prefActual_ = NoticeIndex;
-    frame4_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
-    label1_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
-    pictures_[size_t(panelOfKind_[None])]->show();
+    if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
+    descriptionBox_->setTitle(QString());
+    shownSetting_ = NoticeIndex;
+    editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
+    description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+    panels_[size_t(panelOfKind_[None])]->show();
 }
 
-void MainWindow::ShowSetting(QTreeWidgetItem* node) {
+void MainWindow::showSetting(QTreeWidgetItem* node) {
     if (!node) return;
     picker_.close();
-    if (QWidget* shown = panelOfEntry(prefActual_)) shown->hide();
-    frame2_->setTitle(QStringLiteral("Description"));
-    prefActual_ = SettingsTree::keyOf(node).mid(1).toInt();
-    const SettingEntry& entry = settingEntry(prefActual_);
-    frame4_->setTitle(fromAnsi(entry.ValueName));
-    label1_->setText(fromAnsi(entry.Description));
-    PrepareEditor(prefActual_);
-    if (QWidget* shown = panelOfEntry(prefActual_)) shown->show();
+    if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
+    descriptionBox_->setTitle(QStringLiteral("Description"));
+    shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
+    const SettingEntry& entry = settingEntry(shownSetting_);
+    editorBox_->setTitle(fromAnsi(entry.ValueName));
+    description_->setText(fromAnsi(entry.Description));
+    prepareEditor(shownSetting_);
+    if (QWidget* shown = panelOfEntry(shownSetting_)) shown->show();
     orderTabStops();
 }
 
 // Tab reads the window as the eye does: the account, the find box and the
 // list down the left, then the editor on show with its buttons last.
 void MainWindow::orderTabStops() {
-    std::vector<QWidget*> chain{combo1_, tools_->filter().box(), tree1_, tree2_};
-    if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(prefActual_))) {
+    std::vector<QWidget*> chain{accountChooser_, tools_->filter().box(), accountTree_, allUsersTree_};
+    if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(shownSetting_))) {
         const std::vector<QWidget*> stops = editor->tabStops();
         chain.insert(chain.end(), stops.begin(), stops.end());
     }
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void MainWindow::PrepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
+void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
 
 void MainWindow::prepareEditorOfKind(int kind, int index) {
     if (kind < Boolean || kind > None) {
@@ -339,13 +314,13 @@ void MainWindow::prepareEditorOfKind(int kind, int index) {
 void MainWindow::setStoreReadOnly(bool readOnly) {
     readOnly_ = readOnly;
     readOnlyNote_->setVisible(readOnly);
-    for (QWidget* picture : pictures_)
+    for (QWidget* picture : panels_)
         if (auto* editor = qobject_cast<EditorPanel*>(picture)) editor->setStoreReadOnly(readOnly);
 }
 
 QWidget* MainWindow::panel(int index) {
-    if (index < 0 || index >= int(pictures_.size())) return nullptr;
-    QWidget*& picture = pictures_[size_t(index)];
+    if (index < 0 || index >= int(panels_.size())) return nullptr;
+    QWidget*& picture = panels_[size_t(index)];
     if (!picture) picture = makePanel(index);
     return picture;
 }
@@ -371,17 +346,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     picker_.close();
-    releaseKeys();
+    keys_->release();
     event->accept();
-}
-
-void MainWindow::releaseKeys() {
-    if (!storeRootOpen_) return;
-    const reg::Key current = store_->currentKey();
-    if (current != 0 && current != storeRoot_) registry_.RegCloseKey(current);
-    store_->setCurrentKey(0);
-    registry_.RegCloseKey(storeRoot_);
-    storeRootOpen_ = false;
 }
 
 void MainWindow::fatal(const QString& text) {

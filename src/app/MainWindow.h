@@ -1,7 +1,7 @@
 #pragma once
 // Form1: the account chooser, the two settings trees, the editor panels and
-// the description. It owns the store root key and the current preferences
-// key, Pref_Actual, PanelOfKind and FontListsLoaded.
+// the description. It owns the store's keys, the setting shown, which panel
+// edits which kind, and whether the font lists are filled.
 #include "EditorPanel.h"
 #include "Registry.h"
 #include "TagPickerHost.h"
@@ -26,6 +26,7 @@ class AboutPanel;
 class AccountPanel;
 class EditTools;
 class MainMenu;
+class PreferenceKeys;
 class PreferenceStore;
 class RecordingRegistry;
 class SettingsTransferActions;
@@ -34,7 +35,7 @@ namespace dialogs { struct Dialogs; }
 
 class MainWindow : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Pref_Actual READ Pref_Actual)
+    Q_PROPERTY(int shownSetting READ shownSetting)
 public:
     // Ends the program with a status once a fatal message has been dismissed.
     using ExitFunction = std::function<void(int status)>;
@@ -51,17 +52,16 @@ public:
     bool load();
 
     // The index of the catalogue entry shown; 46 for the notice.
-    int Pref_Actual() const { return prefActual_; }
-    const std::array<int, 10>& PanelOfKind() const { return panelOfKind_; }
-    bool FontListsLoaded() const { return fontListsLoaded_; }
+    int shownSetting() const { return shownSetting_; }
+    const std::array<int, 10>& panelOfKind() const { return panelOfKind_; }
 
     // A pick in the account chooser (Combo1), by its text.
     void chooseAccount(const QString& text);
     // A click on a node of either settings tree.
-    void ShowSetting(QTreeWidgetItem* node);
+    void showSetting(QTreeWidgetItem* node);
     // Fills the panel of entry `index` for its kind.
-    void PrepareEditor(int index);
-    // PrepareEditor's dispatch for a given kind; a kind outside 0..9 only warns.
+    void prepareEditor(int index);
+    // prepareEditor's dispatch for a given kind; a kind outside 0..9 only warns.
     void prepareEditorOfKind(int kind, int index);
 
     PreferenceStore& store() const { return *store_; }
@@ -72,7 +72,8 @@ public:
     // The current preferences key below the store root: "" for all users,
     // "<account>\Preferences" for an account; nothing before a pick.
     std::optional<std::string> currentKeyPath() const;
-    reg::Key storeRootKey() const { return storeRoot_; }
+    // The store root, the current key while all users are chosen; 0 before load.
+    reg::Key storeRootKey() const;
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
@@ -92,11 +93,9 @@ private:
     EditorPanel* makePanel(int index);
     void listAccounts();
     void fillTrees();
-    bool openPreferencesKey(const QString& account);
     void showNotice();
     QWidget* panelOfEntry(int index);
     void orderTabStops();
-    void releaseKeys();
     void fatal(const QString& text);
 
     // Every registry call of the window and its panels goes through it, so
@@ -106,10 +105,9 @@ private:
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
     std::unique_ptr<PreferenceStore> store_;
+    std::unique_ptr<PreferenceKeys> keys_;
 
-    reg::Key storeRoot_ = 0;
-    bool storeRootOpen_ = false;
-    int prefActual_ = 46;
+    int shownSetting_ = 46;
     std::array<int, 10> panelOfKind_{};
     bool fontListsLoaded_ = false;
 
@@ -117,19 +115,19 @@ private:
     MainMenu* menu_ = nullptr;
     EditTools* tools_ = nullptr;
     SettingsTransferActions* transfer_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    QGroupBox* frame3_ = nullptr;
-    SettingsTree* tree1_ = nullptr;
-    SettingsTree* tree2_ = nullptr;
-    QGroupBox* frame4_ = nullptr;
+    QGroupBox* accountBox_ = nullptr;
+    QComboBox* accountChooser_ = nullptr;
+    QGroupBox* settingsBox_ = nullptr;
+    SettingsTree* accountTree_ = nullptr;
+    SettingsTree* allUsersTree_ = nullptr;
+    QGroupBox* editorBox_ = nullptr;
     EditorContext context_;
-    std::array<QWidget*, 10> pictures_{};
+    std::array<QWidget*, 10> panels_{};
     AboutPanel* about_ = nullptr;
     AccountPanel* accountPanel_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QScrollArea* label1Box_ = nullptr;
-    QLabel* label1_ = nullptr;
+    QGroupBox* descriptionBox_ = nullptr;
+    QScrollArea* descriptionScroll_ = nullptr;
+    QLabel* description_ = nullptr;
     QLabel* readOnlyNote_ = nullptr;
     bool readOnly_ = false;
 

@@ -1,6 +1,7 @@
 #include "PrefixChoice.h"
 
 #include "HiveRegistry.h"
+#include "PreferenceKeys.h"
 #include "PrefixFinder.h"
 #include "SettingsTransfer.h"
 #include "WineServer.h"
@@ -88,11 +89,7 @@ dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
     if (!hive.registry)
         return {QStringLiteral("The registry file is damaged: %1. Fettlekit leaves it as it is.")
                     .arg(QString::fromStdString(hive.error))};
-    reg::Key key = 0;
-    if (hive.registry->RegOpenKeyExA(reg::CurrentUser, StoreRootPath, 0, reg::KeyRead, &key) == reg::Success) {
-        hive.registry->RegCloseKey(key);
-        return {};
-    }
+    if (PreferenceKeys::rootExists(*hive.registry)) return {};
     return {QStringLiteral("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "
                            "there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create "
                            "the key.")

@@ -57,7 +57,7 @@ public:
         auto* tree = window_.findChild<SettingsTree*>(QLatin1String(allUsers ? "TreeView2" : "TreeView1"));
         QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
         tree->setCurrentItem(node);
-        window_.ShowSetting(node);
+        window_.showSetting(node);
     }
 
     QString chosen() const { return chosen_; }
@@ -111,7 +111,7 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
     const int dateFormat = firstOfTextStyle(DateFormat);
     if (dateFormat >= 0) {
         tour.select(dateFormat);
-        QWidget* shown = window.panel(window.PanelOfKind()[Text]);
+        QWidget* shown = window.panel(window.panelOfKind()[Text]);
         if (auto* insertTag = shown->findChild<QPushButton*>(QStringLiteral("Command52"))) insertTag->click();
         if (QWidget* picker = window.tagPicker().window()) {
             ok = tour.save(QStringLiteral("tag-picker"), withPicker(window, picker)) && ok;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "MainMenu.h"
+#include "PreferenceKeys.h"
 #include "PrefixDialog.h"
 #include "SettingsTransfer.h"
 #include "StartUp.h"
@@ -23,13 +24,8 @@ Session::~Session() = default;
 bool Session::open(const QString& hiveFile, bool remember, bool createStoreKey) {
     reg::RegistryChoice opened = openHive(hiveFile, dialogs_);
     if (!opened.registry) return false;
-    if (createStoreKey) {
-        reg::Key key = 0;
-        std::uint32_t disposition = 0;
-        if (opened.registry->RegCreateKeyExA(reg::CurrentUser, StoreRootPath, 0, "", 0, reg::KeyAllAccess,
-                                             &reg::CreateKeySecurity, &key, &disposition) == reg::Success)
-            opened.registry->RegCloseKey(key);
-    }
+    // A failure shows when the window opens the store.
+    if (createStoreKey) PreferenceKeys::makeRoot(*opened.registry);
     Opened next;
     next.hiveFile = hiveFile;
     // A store that fails while the user moves to it ends nothing: the old

@@ -4,11 +4,11 @@
 
 namespace fk {
 
-TagPickerHost::TagPickerHost(QWidget* owner, std::function<int()> prefActual)
-    : owner_(owner), prefActual_(std::move(prefActual)) {}
+TagPickerHost::TagPickerHost(QWidget* owner, std::function<int()> shownSetting)
+    : owner_(owner), shownSetting_(std::move(shownSetting)) {}
 
 void TagPickerHost::open(QLineEdit* target) {
-    picker_.open(owner_, target, settingEntry(prefActual_()).TextStyle);
+    picker_.open(owner_, target, settingEntry(shownSetting_()).TextStyle);
 }
 
 QWidget* TagPickerHost::window() const { return picker_.isOpen() ? picker_.window() : nullptr; }

@@ -12,7 +12,7 @@ namespace fk {
 
 class TagPickerHost {
 public:
-    TagPickerHost(QWidget* owner, std::function<int()> prefActual);
+    TagPickerHost(QWidget* owner, std::function<int()> shownSetting);
 
     // Opens the picker (once) and hands it the box its tags go into.
     void open(QLineEdit* target);
@@ -23,7 +23,7 @@ public:
 
 private:
     QWidget* owner_;
-    std::function<int()> prefActual_;
+    std::function<int()> shownSetting_;
     TagPicker picker_;
 };
 

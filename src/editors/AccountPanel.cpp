@@ -56,20 +56,20 @@ void AccountPanel::prepare(int index) {
     defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
     // A name longer than the box shows its beginning.
     defaultDisplay_->setCursorPosition(0);
-    LoadAccount(accounts_, index);
+    loadAccount(accounts_, index);
 }
 
-void AccountPanel::LoadAccount(QComboBox* box, int index) {
-    box->setEditText(displayName(fromAnsi(context().store->ReadSettingText(index))));
+void AccountPanel::loadAccount(QComboBox* box, int index) {
+    box->setEditText(displayName(fromAnsi(context().store->readSettingText(index))));
 }
 
 void AccountPanel::save() {
     // The store tells the user when the write fails; the box keeps its text.
-    context().store->WriteSettingText(toAnsi(storedName(accounts_->currentText())), prefActual());
+    context().store->writeSettingText(toAnsi(storedName(accounts_->currentText())), shownSetting());
 }
 
 void AccountPanel::setDefault() {
-    accounts_->setEditText(displayName(fromAnsi(settingEntry(prefActual()).DefaultText)));
+    accounts_->setEditText(displayName(fromAnsi(settingEntry(shownSetting()).DefaultText)));
     save();
 }
 

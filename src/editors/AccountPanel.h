@@ -21,7 +21,7 @@ public:
     static QString storedName(const QString& displayName);
 
 private:
-    void LoadAccount(QComboBox* box, int index);
+    void loadAccount(QComboBox* box, int index);
     void save();
     void setDefault();
 

@@ -38,12 +38,12 @@ BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : Edit
 
 void BooleanPanel::prepare(int index) {
     defaultDisplay_->setText(settingEntry(index).DefaultBool ? tr("True") : tr("False"));
-    LoadBoolean(index);
+    loadBoolean(index);
 }
 
-void BooleanPanel::LoadBoolean(int index) {
+void BooleanPanel::loadBoolean(int index) {
     // A missing or mistyped value gives DefaultBool as 1 or 0.
-    select(context().store->ReadSettingNumber(index) != 0);
+    select(context().store->readSettingNumber(index) != 0);
 }
 
 void BooleanPanel::select(bool flag) {
@@ -52,12 +52,12 @@ void BooleanPanel::select(bool flag) {
 
 void BooleanPanel::save() {
     // The store tells the user when the write fails.
-    context().store->WriteSettingBoolean(trueChoice_->isChecked(), prefActual());
+    context().store->writeSettingBoolean(trueChoice_->isChecked(), shownSetting());
 }
 
 void BooleanPanel::setDefault() {
     // The default is written out rather than left missing.
-    select(settingEntry(prefActual()).DefaultBool);
+    select(settingEntry(shownSetting()).DefaultBool);
     save();
 }
 

@@ -16,7 +16,7 @@ public:
     void prepare(int index) override;
 
 private:
-    void LoadBoolean(int index);
+    void loadBoolean(int index);
     void save();
     void setDefault();
     void select(bool flag);

@@ -91,7 +91,7 @@ void ColourPanel::prepare(int index) {
 }
 
 void ColourPanel::loadColour(int index) {
-    setNewColour(std::uint32_t(context().store->ReadSettingNumber(index)));
+    setNewColour(std::uint32_t(context().store->readSettingNumber(index)));
 }
 
 void ColourPanel::setNewColour(std::uint32_t colourRef) {
@@ -107,16 +107,16 @@ void ColourPanel::selectColour() {
 
 void ColourPanel::save() {
     // The store tells the user when the write fails.
-    context().store->WriteSettingNumber(std::int32_t(newColour_), prefActual());
+    context().store->writeSettingNumber(std::int32_t(newColour_), shownSetting());
 }
 
 void ColourPanel::setDefault() {
-    const int index = prefActual();
+    const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
     if (entry.ColourDefaultAbsent) {
         // The add-on's default depends on the messenger's version, so the
         // value is removed rather than written.
-        context().store->DeleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.ValueName);
         loadColour(index);
         return;
     }

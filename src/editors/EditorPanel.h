@@ -21,11 +21,11 @@ struct EditorContext {
     PreferenceStore* store = nullptr;        // current preferences key
     dialogs::Dialogs* dialogs = nullptr;
     QWidget* mainWindow = nullptr;           // owner of the modal dialogs
-    std::function<int()> prefActual;         // index of the entry shown
+    std::function<int()> shownSetting;       // index of the entry shown
     // The tag picker: open it on a target box, and close it.
     std::function<void(QLineEdit* target)> openTagPicker;
     std::function<void()> closeTagPicker;
-    // Whether the font editor has filled its lists in this run (FontListsLoaded).
+    // Whether the font editor has filled its lists in this run.
     bool* fontListsLoaded = nullptr;
     // Ends the program after a fatal message has been dismissed.
     std::function<void(int status)> exitProgram;
@@ -36,7 +36,7 @@ class EditorPanel : public QWidget {
 public:
     EditorPanel(const EditorContext& context, QWidget* parent);
 
-    // The kind's branch of PrepareEditor: the default display, then the
+    // The kind's branch of prepareEditor: the default display, then the
     // loader, for catalogue entry `index`.
     virtual void prepare(int index) = 0;
 
@@ -57,7 +57,7 @@ protected:
     // The form's font as measured when the panel was made; its controls
     // are placed by it.
     const FormMetrics& form() const { return form_; }
-    int prefActual() const { return context_.prefActual(); }
+    int shownSetting() const { return context_.shownSetting(); }
     // The panel's "Change" and "Set default": Return in the panel presses
     // "Change", and a read-only store turns both off.
     void useButtons(QPushButton* change, QPushButton* setDefault);

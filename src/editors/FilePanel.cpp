@@ -65,7 +65,7 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     useButtons(changeButton_, defaultButton_);
 
     connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, prefActual()); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, shownSetting()); });
     connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
@@ -75,15 +75,15 @@ void FilePanel::prepare(int index) {
 }
 
 void FilePanel::loadText(QLineEdit* box, int index) {
-    box->setText(fromAnsi(context().store->ReadSettingText(index)));
+    box->setText(fromAnsi(context().store->readSettingText(index)));
 }
 
 void FilePanel::saveText(QLineEdit* box, int index) {
-    context().store->WriteSettingText(toAnsi(box->text()), index);
+    context().store->writeSettingText(toAnsi(box->text()), index);
 }
 
 void FilePanel::selectFile() {
-    const SettingEntry& entry = settingEntry(prefActual());
+    const SettingEntry& entry = settingEntry(shownSetting());
     const QStringList title = nulPieces(entry.DialogTitle);
     const auto path = context().dialogs->files.openFile(context().mainWindow, title.value(0),
                                                          nameFilters(entry.DialogFilter));
@@ -92,8 +92,8 @@ void FilePanel::selectFile() {
 }
 
 void FilePanel::setDefault() {
-    pathBox_->setText(fromAnsi(settingEntry(prefActual()).DefaultText));
-    saveText(pathBox_, prefActual());
+    pathBox_->setText(fromAnsi(settingEntry(shownSetting()).DefaultText));
+    saveText(pathBox_, shownSetting());
 }
 
 }  // namespace fk

@@ -128,18 +128,18 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
         control->setEnabled(false);
 
     connect(enable_, &QCheckBox::toggled, this, &FontPanel::enableChanged);
-    connect(italic_, &QCheckBox::toggled, this, &FontPanel::DrawFontPreview);
-    connect(names_, &QComboBox::editTextChanged, this, &FontPanel::DrawFontPreview);
-    connect(sizes_, &QComboBox::editTextChanged, this, &FontPanel::DrawFontPreview);
-    connect(charSet_, &QLineEdit::textChanged, this, &FontPanel::DrawFontPreview);
+    connect(italic_, &QCheckBox::toggled, this, &FontPanel::drawFontPreview);
+    connect(names_, &QComboBox::editTextChanged, this, &FontPanel::drawFontPreview);
+    connect(sizes_, &QComboBox::editTextChanged, this, &FontPanel::drawFontPreview);
+    connect(charSet_, &QLineEdit::textChanged, this, &FontPanel::drawFontPreview);
     connect(weight_, &QLineEdit::textChanged, this, &FontPanel::weightEdited);
     connect(slider_, &QSlider::valueChanged, this, &FontPanel::sliderMoved);
-    connect(saveButton, &QPushButton::clicked, this, [this] { SaveFontSetting(prefActual()); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { saveFontSetting(shownSetting()); });
     connect(resetButton, &QPushButton::clicked, this, &FontPanel::setDefault);
 }
 
 void FontPanel::prepare(int index) {
-    LoadFontSetting(index);
+    loadFontSetting(index);
 }
 
 FontDefault FontPanel::defaultsOf(int index) {
@@ -150,25 +150,14 @@ bool& FontPanel::listsLoaded() {
     return context().fontListsLoaded ? *context().fontListsLoaded : ownListsLoaded_;
 }
 
-void FontPanel::LoadFontSetting(int index) {
-    const SettingEntry& entry = settingEntry(index);
-    FontDefault values = defaultsOf(index);
-    enable_->setText(values.Enabled != 0 ? tr("Enable this setting (default is enabled)")
-                                         : tr("Enable this setting (default is disabled)"));
-
-    // Read only: showing a setting never creates its subkey.
-    reg::Registry& registry = context().store->registry();
-    reg::Key key = 0;
-    if (registry.RegOpenKeyExA(context().store->currentKey(), entry.ValueName.c_str(), 0, reg::KeyRead, &key) ==
-        reg::Success) {
-        values = readStoredFont(registry, key, values);
-        registry.RegCloseKey(key);
-    }
-
+void FontPanel::loadFontSetting(int index) {
+    enable_->setText(defaultsOf(index).Enabled != 0 ? tr("Enable this setting (default is enabled)")
+                                                    : tr("Enable this setting (default is disabled)"));
+    const FontDefault values = readFontSetting(*context().store, index);
     if (!listsLoaded()) fillLists();
     showValues(values);
     if (values.Enabled == 1)
-        DrawFontPreview();
+        drawFontPreview();
     else
         erasePreview();
 }
@@ -194,39 +183,26 @@ void FontPanel::showValues(const FontDefault& values) {
     enable_->setChecked(values.Enabled != 0);
 }
 
-void FontPanel::SaveFontSetting(int index) {
-    const SettingEntry& entry = settingEntry(index);
+void FontPanel::saveFontSetting(int index) {
     const FontDefault defaults = defaultsOf(index);
-    PreferenceStore& store = *context().store;
-    reg::Registry& registry = store.registry();
-    reg::Key key = 0;
-    std::uint32_t disposition = 0;
-    if (registry.RegCreateKeyExA(store.currentKey(), entry.ValueName.c_str(), 0, "", 0, reg::KeyAllAccess,
-                                 &reg::CreateKeySecurity, &key, &disposition) != reg::Success) {
+    // A box that does not convert gives the default of its value.
+    FontDefault values;
+    values.Enabled = enable_->isChecked() ? 1 : 0;
+    values.Italic = italic_->isChecked() ? 1 : 0;
+    values.Weight = convertNumberText(weight_->text()).value_or(defaults.Weight);
+    values.Size = convertNumberText(sizes_->currentText()).value_or(defaults.Size);
+    values.CharSet = convertNumberText(charSet_->text()).value_or(defaults.CharSet);
+    values.FaceName = toAnsi(names_->currentText());
+    // A failed write has told the user already.
+    if (writeFontSetting(*context().store, index, values) == SaveResult::KeyNotCreated)
         context().dialogs->messages.show(context().mainWindow, tr("Setting not saved."), tr("Error"),
                                          dialogs::MessageIcon::Exclamation);
-        return;
-    }
-    // A box that does not convert gives the default of its value.
-    const std::int32_t size = ConvertNumberText(sizes_->currentText()).value_or(defaults.Size);
-    const std::int32_t charSet = ConvertNumberText(charSet_->text()).value_or(defaults.CharSet);
-    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(defaults.Weight);
-
-    // The first failed write has told the user and stops the rest; what was
-    // written before it stays. "Charset" equal to the default is left as
-    // it is in the store.
-    store.writeNumber(key, "Enable", enable_->isChecked() ? 1 : 0) &&
-        store.writeNumber(key, "Italic", italic_->isChecked() ? 1 : 0) && store.writeNumber(key, "Weight", weight) &&
-        store.writeNumber(key, "Height", size) &&
-        (charSet == defaults.CharSet || store.writeNumber(key, "Charset", charSet)) &&
-        store.writeText(key, "Name", toAnsi(names_->currentText()));
-    registry.RegCloseKey(key);
 }
 
 void FontPanel::setDefault() {
-    const int index = prefActual();
+    const int index = shownSetting();
     showValues(defaultsOf(index));
-    SaveFontSetting(index);
+    saveFontSetting(index);
 }
 
 void FontPanel::enableChanged(bool enabled) {
@@ -235,13 +211,13 @@ void FontPanel::enableChanged(bool enabled) {
                              static_cast<QWidget*>(weight_), static_cast<QWidget*>(charSet_)})
         control->setEnabled(enabled);
     if (enabled)
-        DrawFontPreview();
+        drawFontPreview();
     else
         erasePreview();
 }
 
 void FontPanel::weightEdited() {
-    const std::int32_t weight = ConvertNumberText(weight_->text()).value_or(-1);
+    const std::int32_t weight = convertNumberText(weight_->text()).value_or(-1);
     if (weight < 100 || weight > 900) {
         // A warning only: the weight is still drawn and saved.
         showWarning(weight_, true);
@@ -251,7 +227,7 @@ void FontPanel::weightEdited() {
         slider_->setValue(weight);
         settingSlider_ = false;
     }
-    DrawFontPreview();
+    drawFontPreview();
 }
 
 void FontPanel::sliderMoved(int position) {
@@ -264,10 +240,10 @@ void FontPanel::erasePreview() {
     update();
 }
 
-void FontPanel::DrawFontPreview() {
+void FontPanel::drawFontPreview() {
     erasePreview();
-    const auto size = ConvertNumberText(sizes_->currentText());
-    const auto weight = ConvertNumberText(weight_->text());
+    const auto size = convertNumberText(sizes_->currentText());
+    const auto weight = convertNumberText(weight_->text());
     if (!size || !weight) return;
     // The character set takes no part: the sample always asks for ANSI.
     const bool italic = italic_->isChecked();

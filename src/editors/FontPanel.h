@@ -30,9 +30,9 @@ public:
     FontPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
 
-    void LoadFontSetting(int index);
-    void SaveFontSetting(int index);
-    void DrawFontPreview();
+    void loadFontSetting(int index);
+    void saveFontSetting(int index);
+    void drawFontPreview();
 
     // What the sample is drawn with, while one is drawn.
     struct Preview {

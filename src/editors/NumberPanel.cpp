@@ -43,7 +43,7 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     // Only a move by the user writes into the box; the value set by the
     // check above must not come back as text.
     connect(slider_, &QSlider::actionTriggered, this, [this] { sliderMovedByUser(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, prefActual()); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, shownSetting()); });
     connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
@@ -63,17 +63,17 @@ void NumberPanel::prepare(int index) {
 }
 
 void NumberPanel::loadNumber(QLineEdit* box, int index) {
-    const QString text = QString::number(context().store->ReadSettingNumber(index));
+    const QString text = QString::number(context().store->readSettingNumber(index));
     // The same text raises no change, but the limits may be another entry's.
     if (box->text() == text) checkValue();
     else box->setText(text);
 }
 
 void NumberPanel::checkValue() {
-    const int index = prefActual();
+    const int index = shownSetting();
     if (!validIndex(index)) return;
     const SettingEntry& entry = settingEntry(index);
-    const auto value = ConvertNumberText(numberBox_->text());
+    const auto value = convertNumberText(numberBox_->text());
     const bool valid = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
     if (!valid) {
         showWarning(numberBox_, true);
@@ -90,17 +90,17 @@ void NumberPanel::sliderMovedByUser() {
 }
 
 void NumberPanel::saveNumber(QLineEdit* box, int index) {
-    const auto value = ConvertNumberText(box->text());
+    const auto value = convertNumberText(box->text());
     if (boxIsRed() || !value) {
         context().dialogs->messages.show(context().mainWindow, "Wrong value.", "Error",
                                          dialogs::MessageIcon::Exclamation);
         return;
     }
-    context().store->WriteSettingNumber(*value, index);
+    context().store->writeSettingNumber(*value, index);
 }
 
 void NumberPanel::setDefault() {
-    const int index = prefActual();
+    const int index = shownSetting();
     if (!validIndex(index)) return;
     numberBox_->setText(QString::number(settingEntry(index).DefaultLong));
     saveNumber(numberBox_, index);

@@ -6,7 +6,7 @@
 
 namespace fk {
 
-std::optional<std::int32_t> ConvertNumberText(const QString& text, const QLocale& locale) {
+std::optional<std::int32_t> convertNumberText(const QString& text, const QLocale& locale) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
     bool ok = false;

@@ -11,6 +11,6 @@
 
 namespace fk {
 
-std::optional<std::int32_t> ConvertNumberText(const QString& text, const QLocale& locale = QLocale());
+std::optional<std::int32_t> convertNumberText(const QString& text, const QLocale& locale = QLocale());
 
 }  // namespace fk

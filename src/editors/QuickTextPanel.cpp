@@ -3,7 +3,7 @@
 #include "AnsiText.h"
 #include "Catalogue.h"
 #include "Dialogs.h"
-#include "PreferenceStore.h"
+#include "QuickTexts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,27 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <array>
-
 namespace fk {
 
 namespace {
 
 const QuickTextDefault& defaultsOf(int index) {
     return catalogue().QuickTextDefaults.at(size_t(settingEntry(index).AuxIndex));
-}
-
-// A REG_SZ read into a buffer of `Size` bytes, as the add-on reads it; a
-// longer, missing or mistyped value reads as empty.
-template <std::uint32_t Size>
-std::string readText(reg::Registry& registry, reg::Key key, const char* valueName) {
-    std::array<std::uint8_t, Size> buffer{};
-    std::uint32_t type = reg::TypeNone;
-    std::uint32_t size = Size;
-    if (registry.RegQueryValueExA(key, valueName, nullptr, &type, buffer.data(), &size) != reg::Success ||
-        type != reg::TypeSz || size == 0)
-        return {};
-    return std::string(reinterpret_cast<const char*>(buffer.data()), std::min(size, Size) - 1);
 }
 
 }  // namespace
@@ -65,42 +50,24 @@ QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : 
     auto* saveButton = made.get<QPushButton>("Command6");
     useButtons(saveButton, resetButton);
 
-    connect(list_, &QComboBox::activated, this, &QuickTextPanel::ShowQuickText);
-    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::SaveMenuInclude);
+    connect(list_, &QComboBox::activated, this, &QuickTextPanel::showQuickText);
+    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
     connect(resetButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
 }
 
 void QuickTextPanel::prepare(int index) {
-    LoadQuickTexts(index);
+    loadQuickTexts(index);
 }
 
-void QuickTextPanel::LoadQuickTexts(int index) {
-    const QuickTextDefault& row = defaultsOf(index);
-    reg::Registry& registry = context().store->registry();
-    const reg::Key current = context().store->currentKey();
+void QuickTextPanel::loadQuickTexts(int index) {
     list_->clear();
-    defaultDisplay_->setText(row.DefaultInclude ? tr("True") : tr("False"));
-
-    reg::Key key = 0;
-    if (registry.RegOpenKeyExA(current, row.SubkeyName.c_str(), 0, reg::KeyAllAccess, &key) != reg::Success &&
-        registry.RegCreateKeyExA(current, row.SubkeyName.c_str(), 0, "", 0, reg::KeyAllAccess, &reg::CreateKeySecurity,
-                                 &key, nullptr) != reg::Success) {
+    defaultDisplay_->setText(defaultsOf(index).DefaultInclude ? tr("True") : tr("False"));
+    const auto names = listQuickTexts(*context().store, index);
+    if (!names) {
         fatal();
         return;
     }
-    // The registry's own order: the add-on shows them in that order too.
-    for (std::uint32_t i = 0;; ++i) {
-        std::array<char, 255> name{};
-        std::array<char, 255> keyClass{};
-        std::uint32_t nameLength = name.size();
-        std::uint32_t classLength = keyClass.size();
-        reg::FileTime lastWrite;
-        if (registry.RegEnumKeyExA(key, i, name.data(), &nameLength, nullptr, keyClass.data(), &classLength,
-                                   &lastWrite) != reg::Success)
-            break;
-        list_->addItem(fromAnsi(std::string(name.data(), std::min<std::size_t>(nameLength, name.size()))));
-    }
-    registry.RegCloseKey(key);
+    for (const std::string& name : *names) list_->addItem(fromAnsi(name));
 
     list_->setCurrentIndex(-1);
     message_->clear();
@@ -108,46 +75,34 @@ void QuickTextPanel::LoadQuickTexts(int index) {
     clearChoices();
 }
 
-void QuickTextPanel::ShowQuickText() {
-    const int index = prefActual();
-    const QuickTextDefault& row = defaultsOf(index);
-    reg::Registry& registry = context().store->registry();
-    reg::Key key = 0;
-    if (!openQuickText(row.SubkeyName, key)) return;
-
-    std::array<std::uint8_t, 4> flag{};
-    std::uint32_t type = reg::TypeNone;
-    std::uint32_t size = flag.size();
-    bool include = row.DefaultInclude;
-    if (registry.RegQueryValueExA(key, settingEntry(index).ValueName.c_str(), nullptr, &type, flag.data(), &size) ==
-            reg::Success &&
-        type == reg::TypeDword)
-        include = (flag[0] | flag[1] | flag[2] | flag[3]) != 0;
-    (include ? trueChoice_ : falseChoice_)->setChecked(true);
-
-    QString message = fromAnsi(readText<1024>(registry, key, "Message"));
+void QuickTextPanel::showQuickText() {
+    const auto quickText = readQuickText(*context().store, shownSetting(), toAnsi(list_->currentText()));
+    if (!quickText) {
+        // The add-on removed it meanwhile; the list no longer matches the store.
+        fatal();
+        return;
+    }
+    (quickText->include ? trueChoice_ : falseChoice_)->setChecked(true);
+    QString message = fromAnsi(quickText->message);
     // Stored with Windows line ends; the box shows one line break for each.
     message.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     message_->setPlainText(message);
-    alias_->setText(fromAnsi(readText<256>(registry, key, "Alias")));
-    registry.RegCloseKey(key);
+    alias_->setText(fromAnsi(quickText->alias));
 }
 
-void QuickTextPanel::SaveMenuInclude() {
+void QuickTextPanel::saveMenuInclude() {
     if (list_->currentText().isEmpty()) return;
-    const int index = prefActual();
-    reg::Key key = 0;
-    if (!openQuickText(defaultsOf(index).SubkeyName, key)) return;
     // Neither choice set counts as false. The store shows "Setting not
     // saved." on a failed write.
-    context().store->writeNumber(key, settingEntry(index).ValueName, trueChoice_->isChecked() ? 1 : 0);
-    context().store->registry().RegCloseKey(key);
+    if (writeQuickTextInclude(*context().store, shownSetting(), toAnsi(list_->currentText()),
+                              trueChoice_->isChecked()) == QuickTextSave::Gone)
+        fatal();
 }
 
 void QuickTextPanel::setDefault() {
     if (list_->currentText().isEmpty()) return;
-    (defaultsOf(prefActual()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
-    SaveMenuInclude();
+    (defaultsOf(shownSetting()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
+    saveMenuInclude();
 }
 
 void QuickTextPanel::clearChoices() {
@@ -157,17 +112,6 @@ void QuickTextPanel::clearChoices() {
         choice->setChecked(false);
         choice->setAutoExclusive(true);
     }
-}
-
-bool QuickTextPanel::openQuickText(const std::string& subkeyName, reg::Key& key) {
-    const std::string path = subkeyName + "\\" + toAnsi(list_->currentText());
-    if (context().store->registry().RegOpenKeyExA(context().store->currentKey(), path.c_str(), 0, reg::KeyAllAccess,
-                                                  &key) != reg::Success) {
-        // The add-on removed it meanwhile; the list no longer matches the store.
-        fatal();
-        return false;
-    }
-    return true;
 }
 
 void QuickTextPanel::fatal() {

@@ -1,10 +1,6 @@
 #pragma once
 #include "EditorPanel.h"
 
-#include "Registry.h"
-
-#include <string>
-
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,15 +16,13 @@ public:
     QuickTextPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
 
-    void LoadQuickTexts(int index);
-    void ShowQuickText();
-    void SaveMenuInclude();
+    void loadQuickTexts(int index);
+    void showQuickText();
+    void saveMenuInclude();
 
 private:
     void setDefault();
     void clearChoices();
-    // Opens the chosen quick text's key; false after the fatal message.
-    bool openQuickText(const std::string& subkeyName, reg::Key& key);
     void fatal();
 
     QComboBox* list_ = nullptr;

@@ -53,19 +53,19 @@ SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) 
     saveButton_ = made.get<QPushButton>("Command4");
     useButtons(saveButton_, resetButton_);
 
-    connect(saveButton_, &QPushButton::clicked, this, [this] { SaveSwitchWithText(prefActual()); });
+    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSwitchWithText(shownSetting()); });
     connect(resetButton_, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);
 }
 
 void SwitchTextPanel::prepare(int index) {
-    LoadSwitchWithText(index);
+    loadSwitchWithText(index);
 }
 
 void SwitchTextPanel::select(bool flag) {
     (flag ? trueChoice_ : falseChoice_)->setChecked(true);
 }
 
-void SwitchTextPanel::LoadSwitchWithText(int index) {
+void SwitchTextPanel::loadSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
 
@@ -88,7 +88,7 @@ void SwitchTextPanel::LoadSwitchWithText(int index) {
     defaultDisplay_->setText(fromAnsi(pair.DefaultText));
 }
 
-void SwitchTextPanel::SaveSwitchWithText(int index) {
+void SwitchTextPanel::saveSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
     // The text goes only with its switch; the store has told the user.
@@ -97,17 +97,17 @@ void SwitchTextPanel::SaveSwitchWithText(int index) {
 }
 
 void SwitchTextPanel::setDefault() {
-    const int index = prefActual();
+    const int index = shownSetting();
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
     select(pair.DefaultSwitch);
     if (pair.TextDefaultAbsent) {
-        store.DeleteSettingValue(pair.TextValueName);
+        store.deleteSettingValue(pair.TextValueName);
         store.writeNumber(store.currentKey(), pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
-        LoadSwitchWithText(index);
+        loadSwitchWithText(index);
     } else {
         newText_->setText(fromAnsi(pair.DefaultText));
-        SaveSwitchWithText(index);
+        saveSwitchWithText(index);
     }
 }
 

@@ -17,8 +17,8 @@ public:
     void prepare(int index) override;
 
 private:
-    void LoadSwitchWithText(int index);
-    void SaveSwitchWithText(int index);
+    void loadSwitchWithText(int index);
+    void saveSwitchWithText(int index);
     void setDefault();
     void select(bool flag);
 

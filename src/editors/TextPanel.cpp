@@ -37,7 +37,7 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     tagButton_ = made.get<QPushButton>("Command52");
     useButtons(changeButton_, defaultButton_);
 
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, prefActual()); });
+    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, shownSetting()); });
     connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
     connect(tagButton_, &QPushButton::clicked, this, [this] {
         if (this->context().openTagPicker) this->context().openTagPicker(textBox_);
@@ -78,20 +78,20 @@ void TextPanel::showStyle(int textStyle) {
 }
 
 void TextPanel::loadText(QLineEdit* box, int index) {
-    box->setText(fromAnsi(context().store->ReadSettingText(index)));
+    box->setText(fromAnsi(context().store->readSettingText(index)));
 }
 
 void TextPanel::saveText(QLineEdit* box, int index) {
-    context().store->WriteSettingText(toAnsi(box->text()), index);
+    context().store->writeSettingText(toAnsi(box->text()), index);
 }
 
 void TextPanel::setDefault() {
-    const int index = prefActual();
+    const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
     if (entry.TextDefaultAbsent) {
         // The add-on's own default depends on the machine's locale: only
         // the absence of the value restores it.
-        context().store->DeleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.ValueName);
         loadText(textBox_, index);
         return;
     }

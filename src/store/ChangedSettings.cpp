@@ -1,6 +1,7 @@
 #include "ChangedSettings.h"
 
 #include "Catalogue.h"
+#include "KeyHandle.h"
 #include "KeyValue.h"
 #include "Listing.h"
 #include "StoredFont.h"
@@ -104,12 +105,10 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
     SettingState state;
     state.byDefault = describeFont(defaults);
     state.stored = NotSet;
-    reg::Key font = 0;
-    if (!hasSubkey(registry, key, e.ValueName) ||
-        registry.RegOpenKeyExA(key, e.ValueName.c_str(), 0, reg::KeyRead, &font) != reg::Success)
-        return state;
-    const FontDefault stored = readStoredFont(registry, font, defaults);
-    registry.RegCloseKey(font);
+    if (!hasSubkey(registry, key, e.ValueName)) return state;
+    const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.ValueName, reg::KeyRead);
+    if (!font.ok()) return state;
+    const FontDefault stored = readStoredFont(registry, font.get(), defaults);
     state.changed = !sameFont(stored, defaults);
     if (state.changed) state.stored = describeFont(stored);
     return state;
@@ -120,19 +119,18 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
     const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
     SettingState state;
     state.byDefault = yesNo(row.DefaultInclude);
-    reg::Key list = 0;
-    if (hasSubkey(registry, key, row.SubkeyName) &&
-        registry.RegOpenKeyExA(key, row.SubkeyName.c_str(), 0, reg::KeyRead, &list) == reg::Success) {
-        for (const std::string& quickText : reg::listSubkeys(registry, list)) {
-            reg::Key item = 0;
-            if (registry.RegOpenKeyExA(list, quickText.c_str(), 0, reg::KeyRead, &item) != reg::Success) continue;
-            const auto include = number(readKeyValue(registry, item, e.ValueName));
-            registry.RegCloseKey(item);
+    const reg::KeyHandle list = hasSubkey(registry, key, row.SubkeyName)
+                                    ? reg::KeyHandle::open(registry, key, row.SubkeyName, reg::KeyRead)
+                                    : reg::KeyHandle();
+    if (list.ok()) {
+        for (const std::string& quickText : reg::listSubkeys(registry, list.get())) {
+            const reg::KeyHandle item = reg::KeyHandle::open(registry, list.get(), quickText, reg::KeyRead);
+            if (!item.ok()) continue;
+            const auto include = number(readKeyValue(registry, item.get(), e.ValueName));
             if (!include || *include != 0) continue;
             state.stored += (state.changed ? ", " : "False for ") + quickText;
             state.changed = true;
         }
-        registry.RegCloseKey(list);
     }
     if (!state.changed) state.stored = NotSet;
     return state;

@@ -16,14 +16,14 @@ constexpr std::uint32_t TextBufferSize = 256;
 PreferenceStore::PreferenceStore(reg::Registry& registry, std::function<void()> onWriteFailed)
     : registry_(registry), onWriteFailed_(std::move(onWriteFailed)) {}
 
-std::string PreferenceStore::ReadSettingText(int index) const {
+std::string PreferenceStore::readSettingText(int index) const {
     const SettingEntry& entry = settingEntry(index);
     std::string text;
     if (readText(current_, entry.ValueName, text)) return text;
     return entry.DefaultText;
 }
 
-std::int32_t PreferenceStore::ReadSettingNumber(int index) const {
+std::int32_t PreferenceStore::readSettingNumber(int index) const {
     const SettingEntry& entry = settingEntry(index);
     std::int32_t value = 0;
     if (readNumber(current_, entry.ValueName, value)) return value;
@@ -31,19 +31,19 @@ std::int32_t PreferenceStore::ReadSettingNumber(int index) const {
     return entry.DefaultLong;
 }
 
-bool PreferenceStore::WriteSettingText(const std::string& text, int index) {
+bool PreferenceStore::writeSettingText(const std::string& text, int index) {
     return writeText(current_, settingEntry(index).ValueName, text);
 }
 
-bool PreferenceStore::WriteSettingNumber(std::int32_t value, int index) {
+bool PreferenceStore::writeSettingNumber(std::int32_t value, int index) {
     return writeNumber(current_, settingEntry(index).ValueName, value);
 }
 
-bool PreferenceStore::WriteSettingBoolean(bool flag, int index) {
-    return WriteSettingNumber(flag ? 1 : 0, index);
+bool PreferenceStore::writeSettingBoolean(bool flag, int index) {
+    return writeSettingNumber(flag ? 1 : 0, index);
 }
 
-void PreferenceStore::DeleteSettingValue(const std::string& valueName) {
+void PreferenceStore::deleteSettingValue(const std::string& valueName) {
     // A value that is not there is already what the caller wants.
     registry_.RegDeleteValueA(current_, valueName.c_str());
 }

@@ -9,6 +9,13 @@
 
 namespace fk {
 
+// A save of several values, as the font and reset-all saves make them.
+enum class SaveResult {
+    Done,
+    WriteFailed,    // the store has told the user; what came before stays
+    KeyNotCreated,  // a subkey could not be made; nobody told yet
+};
+
 class PreferenceStore {
 public:
     // `onWriteFailed` tells the user "Setting not saved."; the store itself
@@ -18,23 +25,23 @@ public:
     reg::Registry& registry() const { return registry_; }
 
     // The key every setting is read from and written to; 0 before an
-    // account is chosen. The main window owns and closes it.
+    // account is chosen. PreferenceKeys (or a test) owns and closes it.
     void setCurrentKey(reg::Key key) { current_ = key; }
     reg::Key currentKey() const { return current_; }
 
     // The stored text, or the entry's DefaultText when there is no readable
     // REG_SZ value (missing, other type, 256 characters or more).
-    std::string ReadSettingText(int index) const;
+    std::string readSettingText(int index) const;
     // The stored REG_DWORD, or the entry's default (DefaultLong; for a
     // Boolean 1 or 0 from DefaultBool).
-    std::int32_t ReadSettingNumber(int index) const;
+    std::int32_t readSettingNumber(int index) const;
 
     // Every write returns true when saved; on failure the user has been
     // told "Setting not saved." before it returns.
-    bool WriteSettingText(const std::string& text, int index);
-    bool WriteSettingNumber(std::int32_t value, int index);
-    bool WriteSettingBoolean(bool flag, int index);
-    void DeleteSettingValue(const std::string& valueName);
+    bool writeSettingText(const std::string& text, int index);
+    bool writeSettingNumber(std::int32_t value, int index);
+    bool writeSettingBoolean(bool flag, int index);
+    void deleteSettingValue(const std::string& valueName);
 
     // The same rules under any value name, for the pair and font editors.
     bool readText(reg::Key key, const std::string& valueName, std::string& text) const;

@@ -1,8 +1,10 @@
 #include "ResetAll.h"
 
 #include "Catalogue.h"
+#include "KeyHandle.h"
 #include "Listing.h"
 #include "PreferenceStore.h"
+#include "StoredFont.h"
 
 #include <algorithm>
 #include <vector>
@@ -15,71 +17,49 @@ bool resetSwitch(PreferenceStore& store, const SettingEntry& e) {
     const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
     const reg::Key key = store.currentKey();
     if (pair.TextDefaultAbsent) {
-        store.DeleteSettingValue(pair.TextValueName);
+        store.deleteSettingValue(pair.TextValueName);
         return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
     }
     return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0) &&
            store.writeText(key, pair.TextValueName, pair.DefaultText);
 }
 
-// As the font panel saves its defaults: "Charset" equal to its default is
-// left as stored.
-ResetResult resetFont(PreferenceStore& store, const SettingEntry& e) {
-    const FontDefault& f = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
-    reg::Registry& registry = store.registry();
-    reg::Key key = 0;
-    std::uint32_t disposition = 0;
-    if (registry.RegCreateKeyExA(store.currentKey(), e.ValueName.c_str(), 0, "", 0, reg::KeyAllAccess,
-                                 &reg::CreateKeySecurity, &key, &disposition) != reg::Success)
-        return ResetResult::KeyNotCreated;
-    const bool saved = store.writeNumber(key, "Enable", f.Enabled) && store.writeNumber(key, "Italic", f.Italic) &&
-                       store.writeNumber(key, "Weight", f.Weight) && store.writeNumber(key, "Height", f.Size) &&
-                       store.writeText(key, "Name", f.FaceName);
-    registry.RegCloseKey(key);
-    return saved ? ResetResult::Done : ResetResult::WriteFailed;
-}
-
 // Every quick text there is gets its default include flag; none is created.
 bool resetQuickTexts(PreferenceStore& store, const SettingEntry& e) {
     const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
     reg::Registry& registry = store.registry();
-    reg::Key list = 0;
-    if (registry.RegOpenKeyExA(store.currentKey(), row.SubkeyName.c_str(), 0, reg::KeyRead, &list) != reg::Success)
-        return true;
-    bool saved = true;
-    for (const std::string& name : reg::listSubkeys(registry, list)) {
-        reg::Key item = 0;
-        if (registry.RegOpenKeyExA(list, name.c_str(), 0, reg::KeyAllAccess, &item) != reg::Success) continue;
-        saved = store.writeNumber(item, e.ValueName, row.DefaultInclude ? 1 : 0);
-        registry.RegCloseKey(item);
-        if (!saved) break;
+    const reg::KeyHandle list = reg::KeyHandle::open(registry, store.currentKey(), row.SubkeyName, reg::KeyRead);
+    if (!list.ok()) return true;
+    for (const std::string& name : reg::listSubkeys(registry, list.get())) {
+        const reg::KeyHandle item = reg::KeyHandle::open(registry, list.get(), name, reg::KeyAllAccess);
+        if (item.ok() && !store.writeNumber(item.get(), e.ValueName, row.DefaultInclude ? 1 : 0)) return false;
     }
-    registry.RegCloseKey(list);
-    return saved;
+    return true;
 }
 
 ResetResult resetOne(PreferenceStore& store, int index) {
     const SettingEntry& e = settingEntry(index);
     bool saved = true;
     switch (e.Kind) {
-    case Boolean: saved = store.WriteSettingBoolean(e.DefaultBool, index); break;
-    case Number: saved = store.WriteSettingNumber(e.DefaultLong, index); break;
+    case Boolean: saved = store.writeSettingBoolean(e.DefaultBool, index); break;
+    case Number: saved = store.writeSettingNumber(e.DefaultLong, index); break;
     case File:
-    case Account: saved = store.WriteSettingText(e.DefaultText, index); break;
+    case Account: saved = store.writeSettingText(e.DefaultText, index); break;
     case Text:
         if (e.TextDefaultAbsent)
-            store.DeleteSettingValue(e.ValueName);
+            store.deleteSettingValue(e.ValueName);
         else
-            saved = store.WriteSettingText(e.DefaultText, index);
+            saved = store.writeSettingText(e.DefaultText, index);
         break;
     case Colour:
         if (e.ColourDefaultAbsent)
-            store.DeleteSettingValue(e.ValueName);
+            store.deleteSettingValue(e.ValueName);
         else
-            saved = store.WriteSettingNumber(e.DefaultLong, index);
+            saved = store.writeSettingNumber(e.DefaultLong, index);
         break;
     case SwitchWithText: saved = resetSwitch(store, e); break;
-    case Font: return resetFont(store, e);
+    // As the font panel saves its defaults.
+    case Font: return writeFontSetting(store, index, catalogue().FontDefaults.at(std::size_t(e.AuxIndex)));
     case QuickTexts: saved = resetQuickTexts(store, e); break;
     default: break;
     }

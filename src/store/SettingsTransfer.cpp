@@ -2,6 +2,7 @@
 
 #include "HiveFile.h"
 #include "ImportRules.h"
+#include "KeyHandle.h"
 #include "KeyValue.h"
 #include "Listing.h"
 #include "RegFileReader.h"
@@ -28,41 +29,20 @@ std::string lowered(std::string s) {
 }
 
 
-// An open key, closed when it goes.
-class OpenKey {
-public:
-    OpenKey(Registry& registry, const std::string& keyPath, bool create) : registry_(registry) {
-        std::string path = fullPath(keyPath);
-        if (create) {
-            std::uint32_t disposition = 0;
-            status_ = registry.RegCreateKeyExA(CurrentUser, path.c_str(), 0, "", 0, KeyAllAccess, &CreateKeySecurity,
-                                               &key_, &disposition);
-        } else {
-            status_ = registry.RegOpenKeyExA(CurrentUser, path.c_str(), 0, KeyRead, &key_);
-        }
-    }
-    ~OpenKey() {
-        if (status_ == Success) registry_.RegCloseKey(key_);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-    bool ok() const { return status_ == Success; }
-    Key key() const { return key_; }
-
-private:
-    Registry& registry_;
-    Key key_ = 0;
-    long status_ = NotFound;
-};
+// The key at `keyPath` below the store root: made, or only opened to read.
+KeyHandle openStoreKey(Registry& registry, const std::string& keyPath, bool create) {
+    return create ? KeyHandle::create(registry, CurrentUser, fullPath(keyPath))
+                  : KeyHandle::open(registry, CurrentUser, fullPath(keyPath), KeyRead);
+}
 
 bool writeValue(Registry& registry, const std::string& keyPath, const std::string& name, const StoredValue& v) {
-    OpenKey key(registry, keyPath, true);
+    const KeyHandle key = openStoreKey(registry, keyPath, true);
     if (!key.ok()) return false;
     if (!v.present) {
-        long rc = registry.RegDeleteValueA(key.key(), name.c_str());
+        long rc = registry.RegDeleteValueA(key.get(), name.c_str());
         return rc == Success || rc == NotFound;
     }
-    return registry.RegSetValueExA(key.key(), name.c_str(), 0, v.type,
+    return registry.RegSetValueExA(key.get(), name.c_str(), 0, v.type,
                                    reinterpret_cast<const std::uint8_t*>(v.bytes.data()),
                                    std::uint32_t(v.bytes.size())) == Success;
 }
@@ -71,10 +51,8 @@ void exportTree(Registry& registry, regfile::RegFileWriter& writer, Key key, con
     writer.key(text::cp1252ToUtf16("HKEY_CURRENT_USER\\" + path));
     for (const auto& value : listValues(registry, key)) writer.value(value.name, value.type, value.bytes);
     for (const std::string& subName : listSubkeys(registry, key)) {
-        Key child = 0;
-        if (registry.RegOpenKeyExA(key, subName.c_str(), 0, KeyRead, &child) != Success) continue;
-        exportTree(registry, writer, child, path + "\\" + subName);
-        registry.RegCloseKey(child);
+        const KeyHandle child = KeyHandle::open(registry, key, subName, KeyRead);
+        if (child.ok()) exportTree(registry, writer, child.get(), path + "\\" + subName);
     }
 }
 
@@ -205,9 +183,9 @@ std::string describeValue(const StoredValue& value) {
 }
 
 StoredValue readStoredValue(Registry& registry, const std::string& keyPath, const std::string& valueName) {
-    OpenKey key(registry, keyPath, false);
+    const KeyHandle key = openStoreKey(registry, keyPath, false);
     if (!key.ok()) return {};
-    return readKeyValue(registry, key.key(), valueName);
+    return readKeyValue(registry, key.get(), valueName);
 }
 
 bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
@@ -241,13 +219,13 @@ bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, b
 }
 
 bool exportSettings(Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error) {
-    OpenKey key(registry, keyPath, false);
+    const KeyHandle key = openStoreKey(registry, keyPath, false);
     if (!key.ok()) {
         error = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(fullPath(keyPath)) + " cannot be read.";
         return false;
     }
     regfile::RegFileWriter writer;
-    exportTree(registry, writer, key.key(), fullPath(keyPath));
+    exportTree(registry, writer, key.get(), fullPath(keyPath));
     fileBytes = writer.bytes();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "StoredFont.h"
 
+#include "KeyHandle.h"
+
 #include <algorithm>
 #include <array>
 
@@ -40,6 +42,34 @@ FontDefault readStoredFont(reg::Registry& registry, reg::Key fontKey, FontDefaul
     if (readAnyNumber(registry, fontKey, "Charset", number)) values.CharSet = number;
     readAnyText(registry, fontKey, "Name", values.FaceName);
     return values;
+}
+
+namespace {
+const FontDefault& defaultsOf(int index) {
+    return catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
+}
+}  // namespace
+
+FontDefault readFontSetting(const PreferenceStore& store, int index) {
+    const reg::KeyHandle key = reg::KeyHandle::open(store.registry(), store.currentKey(),
+                                                    settingEntry(index).ValueName, reg::KeyRead);
+    if (!key.ok()) return defaultsOf(index);
+    return readStoredFont(store.registry(), key.get(), defaultsOf(index));
+}
+
+SaveResult writeFontSetting(PreferenceStore& store, int index, const FontDefault& values) {
+    const FontDefault& defaults = defaultsOf(index);
+    const reg::KeyHandle key =
+        reg::KeyHandle::create(store.registry(), store.currentKey(), settingEntry(index).ValueName);
+    if (!key.ok()) return SaveResult::KeyNotCreated;
+    const reg::Key font = key.get();
+    const bool saved = store.writeNumber(font, "Enable", values.Enabled) &&
+                       store.writeNumber(font, "Italic", values.Italic) &&
+                       store.writeNumber(font, "Weight", values.Weight) &&
+                       store.writeNumber(font, "Height", values.Size) &&
+                       (values.CharSet == defaults.CharSet || store.writeNumber(font, "Charset", values.CharSet)) &&
+                       store.writeText(font, "Name", values.FaceName);
+    return saved ? SaveResult::Done : SaveResult::WriteFailed;
 }
 
 bool sameFont(const FontDefault& a, const FontDefault& b) {

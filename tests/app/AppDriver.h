@@ -102,7 +102,7 @@ public:
         return control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
     }
     QTreeWidgetItem* node(int index) const { return treeOf(index)->nodeByKey(QStringLiteral("P%1").arg(index)); }
-    QWidget* panelOf(int index) const { return window->panel(window->PanelOfKind()[size_t(settingEntry(index).Kind)]); }
+    QWidget* panelOf(int index) const { return window->panel(window->panelOfKind()[size_t(settingEntry(index).Kind)]); }
 
     // Clicks the node of entry `index` in the tree that holds it.
     void clickSetting(int index) {
@@ -111,7 +111,7 @@ public:
         ASSERT_TRUE(tree->isVisible());
         tree->scrollToItem(node(index));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node(index)).center());
-        ASSERT_EQ(window->Pref_Actual(), index);
+        ASSERT_EQ(window->shownSetting(), index);
     }
 
     // Runs a menu action, after letting the last press's writes become their

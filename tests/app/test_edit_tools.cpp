@@ -171,7 +171,7 @@ TEST_F(EditToolsTest, FindShowsOnlyMatchesDownEntersThemAndEscClearsThenHides) {
     // Down goes to the first result and shows it.
     QTest::keyClicks(box, "duel");
     QTest::keyClick(box, Qt::Key_Down);
-    EXPECT_EQ(app_->window->Pref_Actual(), settingIndex("AskInsultAnswer"));
+    EXPECT_EQ(app_->window->shownSetting(), settingIndex("AskInsultAnswer"));
     EXPECT_EQ(app_->window->focusWidget(), tree);
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_TRUE(box->text().isEmpty());

@@ -28,12 +28,12 @@ protected:
     // What the window shows for entry `index` (the notice included): one
     // panel, the entry's name as the frame's title, its description.
     void expectShowing(int index) const {
-        EXPECT_EQ(app_->window->Pref_Actual(), index);
+        EXPECT_EQ(app_->window->shownSetting(), index);
         std::vector<int> shown;
         for (int i = 0; i < 10; ++i)
             if (app_->window->panel(i)->isVisible()) shown.push_back(i);
         const bool notice = index == NoticeIndex;
-        EXPECT_EQ(shown, std::vector<int>{notice ? 0 : app_->window->PanelOfKind()[size_t(settingEntry(index).Kind)]});
+        EXPECT_EQ(shown, std::vector<int>{notice ? 0 : app_->window->panelOfKind()[size_t(settingEntry(index).Kind)]});
         EXPECT_EQ(title("Frame4"), notice ? QString() : QString::fromStdString(settingEntry(index).ValueName));
         EXPECT_EQ(title("Frame2"), notice ? QString() : QStringLiteral("Description"));
         EXPECT_EQ(app_->control<QLabel>("Label1")->text(), QString::fromStdString(settingEntry(index).Description));
@@ -114,13 +114,13 @@ TEST_F(MainWindowTest, AnAccountWithoutPreferencesGetsTheKeyAsTheAddOnMakesIt) {
     EXPECT_EQ(app_->registry->creates, std::vector<std::string>{"Bob\\Preferences"});
     EXPECT_TRUE(tree(1)->isVisible());
     EXPECT_EQ(title("Frame3"), "Settings");
-    EXPECT_TRUE(app_->window->store().WriteSettingNumber(42, settingIndex("ContactSoundMaxTime")));
+    EXPECT_TRUE(app_->window->store().writeSettingNumber(42, settingIndex("ContactSoundMaxTime")));
     EXPECT_EQ(hive_->storedNumber("Software\\Tavrel\\Brisko2\\Bob\\Preferences", "ContactSoundMaxTime"), 42);
 
     // The default user is the key "Nobody", opened, not made.
     app_->pick(DefaultUser);
     EXPECT_EQ(app_->registry->creates.size(), 1u);
-    EXPECT_EQ(app_->window->store().ReadSettingNumber(settingIndex("ContactSoundMaxTime")), 20);
+    EXPECT_EQ(app_->window->store().readSettingNumber(settingIndex("ContactSoundMaxTime")), 20);
 }
 
 TEST_F(MainWindowTest, AllUsersUsesTheStoreRootItselfAndClosesItOnce) {

@@ -200,7 +200,7 @@ public:
         store_->setCurrentKey(key_);
         context.store = store_.get();
         context.dialogs = &dialogs;
-        context.prefActual = [this] { return shown; };
+        context.shownSetting = [this] { return shown; };
         context.fontListsLoaded = &fontListsLoaded;
         context.exitProgram = [this](int status) { exits.push_back(status); };
     }
@@ -240,7 +240,7 @@ public:
     dialogs::Dialogs dialogs;
     EditorContext context;
     std::unique_ptr<TestRegistry> registry;
-    int shown = NoticeIndex;  // Pref_Actual
+    int shown = NoticeIndex;  // shownSetting
     bool fontListsLoaded = false;
     std::vector<int> exits;
 

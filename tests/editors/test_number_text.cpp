@@ -18,7 +18,7 @@ TEST(ConvertNumberText, EveryRowReadsAsItsNumber) {
         const size_t open = line.find('"'), close = line.rfind('"');
         const QString text = QString::fromUtf8(line.substr(open + 1, close - open - 1));
         const std::string expected = line.substr(close + 2);
-        const auto read = ConvertNumberText(text, QLocale(QString::fromStdString(line.substr(0, open - 1))));
+        const auto read = convertNumberText(text, QLocale(QString::fromStdString(line.substr(0, open - 1))));
         EXPECT_EQ(read ? std::to_string(*read) : "none", expected) << line;
         ++rows;
     }
