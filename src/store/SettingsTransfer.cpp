@@ -170,7 +170,10 @@ std::string describeValue(const StoredValue& value) {
     }
     if (value.type == TypeSz) {
         std::string textPart = value.bytes.substr(0, value.bytes.find('\0'));
-        return "\"" + text::cp1252ToUtf8(textPart) + "\"";
+        std::string quoted = "\"";  // piece by piece: GCC 12 takes a + b + c for an overlap
+        quoted += text::cp1252ToUtf8(textPart);
+        quoted += '"';
+        return quoted;
     }
     char buf[16];
     std::snprintf(buf, sizeof buf, value.type == TypeBinary ? "hex:" : "hex(%x):", unsigned(value.type));
