@@ -28,7 +28,6 @@ std::string lowered(std::string s) {
     return s;
 }
 
-bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
 // The key at `keyPath` below the store root: made, or only opened to read.
 KeyHandle openStoreKey(Registry& registry, const std::string& keyPath, bool create) {
@@ -125,7 +124,7 @@ private:
             after.present = true;
             after.type = step.type;
             after.bytes = step.data;
-            if (isText(step.type)) {
+            if (isTextType(step.type)) {
                 std::u16string wide;
                 for (size_t i = 0; i + 1 < step.data.size(); i += 2)
                     wide += char16_t(std::uint8_t(step.data[i]) | std::uint8_t(step.data[i + 1]) << 8);
@@ -171,7 +170,10 @@ std::string describeValue(const StoredValue& value) {
     }
     if (value.type == TypeSz) {
         std::string textPart = value.bytes.substr(0, value.bytes.find('\0'));
-        return "\"" + text::cp1252ToUtf8(textPart) + "\"";
+        std::string quoted = "\"";  // piece by piece: GCC 12 takes a + b + c for an overlap
+        quoted += text::cp1252ToUtf8(textPart);
+        quoted += '"';
+        return quoted;
     }
     char buf[16];
     std::snprintf(buf, sizeof buf, value.type == TypeBinary ? "hex:" : "hex(%x):", unsigned(value.type));

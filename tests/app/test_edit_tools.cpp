@@ -64,7 +64,9 @@ TEST_F(EditToolsTest, EachPressIsOneStepThatUndoAndRedoTakeBackAndForth) {
         EXPECT_EQ(number(c.value, c.sub), c.after) << name;
         app_->trigger("actionUndo");
         EXPECT_EQ(number(c.value, c.sub), c.before) << name;
-        if (c.index == font) EXPECT_FALSE(storedInFile(hive_->path(), AlicePrefs + "\\WindowFont", "Name"));
+        if (c.index == font) {
+            EXPECT_FALSE(storedInFile(hive_->path(), AlicePrefs + "\\WindowFont", "Name"));
+        }
         app_->trigger("actionRedo");
         EXPECT_EQ(number(c.value, c.sub), c.after) << name;
     }

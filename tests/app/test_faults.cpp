@@ -53,8 +53,11 @@ TEST(Faults, AHiveChangedUnderTheWindowIsReadAgainAndOnlyASoundOneWithTheAccount
                           Case{"removed", std::nullopt, "30", false}}) {
         SCOPED_TRACE(c.what);
         Showing s;
-        if (c.file) s.hive.replace(*c.file);
-        else ASSERT_EQ(std::remove(s.hive.path().c_str()), 0);
+        if (c.file) {
+            s.hive.replace(*c.file);
+        } else {
+            ASSERT_EQ(std::remove(s.hive.path().c_str()), 0);
+        }
         EXPECT_EQ(s.app.reselectNumber(), c.shown);
         s.app.changeNumber(70);
         EXPECT_TRUE(s.app.exits.empty());

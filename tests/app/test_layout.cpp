@@ -238,7 +238,9 @@ TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {
     QWidget* panel = show(settingIndex("AddCharToTruncateName"));
     for (QWidget* p : {app.window->panel(3), panel})
         for (auto* button : p->findChildren<QPushButton*>())
-            if (button->text() == "Change" || button->text() == "Set default") EXPECT_FALSE(button->isEnabled());
+            if (button->text() == "Change" || button->text() == "Set default") {
+                EXPECT_FALSE(button->isEnabled());
+            }
     EXPECT_TRUE(app.control<QLabel>("readOnlyNote")->isVisible());
     QTest::keyClick(control<QRadioButton>(panel, "Option13(0)"), Qt::Key_Return);
     EXPECT_TRUE(app.messages().empty());

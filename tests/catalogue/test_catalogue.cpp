@@ -24,8 +24,11 @@ TEST(Catalogue, SettingsAreNamedInCaseInsensitiveOrderAndTheNoticeIsNone) {
     EXPECT_EQ(settingEntry(NoticeIndex).Description.rfind("Note: No support will be given on these functionalities...", 0), 0u);
     // The two toast settings keep the add-on's place for them, between
     // PlaySoundWhileBusy and POPAddHotmail; every other name is in order.
-    for (int i = 1; i < SettingCount; ++i)
-        if (i < 29 || i > 31) EXPECT_LT(lower(settingEntry(i - 1).ValueName), lower(settingEntry(i).ValueName)) << i;
+    for (int i = 1; i < SettingCount; ++i) {
+        if (i < 29 || i > 31) {
+            EXPECT_LT(lower(settingEntry(i - 1).ValueName), lower(settingEntry(i).ValueName)) << i;
+        }
+    }
     EXPECT_LT(lower(settingEntry(28).ValueName), lower(settingEntry(31).ValueName));
     EXPECT_EQ(settingEntry(29).ValueName, "BriskoToastAnimate");
     EXPECT_EQ(settingEntry(30).ValueName, "BriskoToastFlash");

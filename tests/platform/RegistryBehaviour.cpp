@@ -130,7 +130,9 @@ TEST_P(RegistryBehaviour, SubkeysAreListedInNameOrderUntilNoMoreItems) {
         char name[256], keyClass[256];
         std::uint32_t length = room, classLength = 255;
         EXPECT_EQ(reg().RegEnumKeyExA(key_, index, name, &length, nullptr, keyClass, &classLength, nullptr), rc) << room;
-        if (rc == Success) EXPECT_EQ(length, 2u);
+        if (rc == Success) {
+            EXPECT_EQ(length, 2u);
+        }
     }
 }
 

@@ -124,11 +124,17 @@ TEST_P(RegCommand, Runs) {
         for (; i + 1 < lines.size() && std::string("=>").find(lines[i + 1].second[0]) != std::string::npos; ++i) {
             const std::string& check = lines[i + 1].second;
             const std::string wanted = check.substr(check.find(' ') + 1);
-            if (check[0] == '=') EXPECT_EQ(rc, std::stoi(wanted)) << out;
-            else if (check.starts_with(">^ ")) EXPECT_TRUE(out.starts_with(wanted)) << out.substr(0, 500);
-            else if (check.starts_with(">~ ")) EXPECT_NE(out.find(wanted), std::string::npos) << out.substr(0, 500);
-            else if (check.starts_with(">2 ")) EXPECT_NE(err.find(wanted), std::string::npos) << err;
-            else EXPECT_EQ(out, wanted);
+            if (check[0] == '=') {
+                EXPECT_EQ(rc, std::stoi(wanted)) << out;
+            } else if (check.starts_with(">^ ")) {
+                EXPECT_TRUE(out.starts_with(wanted)) << out.substr(0, 500);
+            } else if (check.starts_with(">~ ")) {
+                EXPECT_NE(out.find(wanted), std::string::npos) << out.substr(0, 500);
+            } else if (check.starts_with(">2 ")) {
+                EXPECT_NE(err.find(wanted), std::string::npos) << err;
+            } else {
+                EXPECT_EQ(out, wanted);
+            }
         }
     }
 }

@@ -293,7 +293,9 @@ void writeWhileWineRuns(const std::string& tag) {
                     w.done ? "reported done" : "refused", inFile ? "found" : "not found", w.said.c_str());
         EXPECT_EQ(w.done, w.value.find("Done") != std::string::npos) << w.value << ": " << w.said;
         EXPECT_EQ(inFile, w.done) << w.value;
-        if (inFile) EXPECT_EQ(stored, std::int32_t(i + 1)) << w.value;
+        if (inFile) {
+            EXPECT_EQ(stored, std::int32_t(i + 1)) << w.value;
+        }
     }
     hive.registry->RegCloseKey(key);
 }

@@ -40,17 +40,20 @@ std::optional<QString> FileDialog::mapped(std::optional<QString> path) const {
     return path;
 }
 
+std::optional<QString> FileDialog::takeAnswer() {
+    if (answers_.empty()) return std::nullopt;
+    const QString answer = answers_.front();
+    answers_.pop_front();
+    if (answer.isNull()) return std::nullopt;
+    return answer;
+}
+
 std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& title, const QStringList& filters,
                                             bool mapPath) {
-    Request request{title, filters, filters.value(0)};
+    Request request{title, filters, filters.value(0), false, {}};
     requests_.push_back(request);
     auto result = [&](std::optional<QString> path) { return mapPath ? mapped(path) : path; };
-    if (scripted_) {
-        if (answers_.empty()) return std::nullopt;
-        auto answer = answers_.front();
-        answers_.pop_front();
-        return result(answer);
-    }
+    if (scripted_) return result(takeAnswer());
     QStringList qtFilters;
     for (const QString& filter : filters) qtFilters << qtFilter(filter);
     // Qt's own dialog: a desktop's dialog may not honour the filters as given.
@@ -66,12 +69,7 @@ std::optional<QString> FileDialog::openFile(QWidget* parent, const QString& titl
 std::optional<QString> FileDialog::saveFile(QWidget* parent, const QString& title, const QStringList& filters,
                                             const QString& suggestedName) {
     requests_.push_back({title, filters, filters.value(0), true, suggestedName});
-    if (scripted_) {
-        if (answers_.empty()) return std::nullopt;
-        auto answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    }
+    if (scripted_) return takeAnswer();
     QStringList qtFilters;
     for (const QString& filter : filters) qtFilters << qtFilter(filter);
     QFileDialog dialog(parent, title);

@@ -60,7 +60,7 @@ public:
 
     void setScripted(bool scripted) { scripted_ = scripted; }
     // The next scripted answer: a path, or std::nullopt for Cancel.
-    void queueAnswer(std::optional<QString> answer) { answers_.push_back(std::move(answer)); }
+    void queueAnswer(const std::optional<QString>& answer) { answers_.push_back(answer.value_or(QString())); }
     const std::vector<Request>& requests() const { return requests_; }
 
     // How the chosen path is handed back: under Wine, as Wine names the file.
@@ -72,7 +72,9 @@ private:
 
     bool scripted_ = false;
     PathMapping mapping_;
-    std::deque<std::optional<QString>> answers_;
+    // The next queued answer; none (cancelled) when the queue is empty.
+    std::optional<QString> takeAnswer();
+    std::deque<QString> answers_;  // a null string: cancelled
     std::vector<Request> requests_;
 };
 

@@ -1,5 +1,7 @@
 #include "RegFileReader.h"
 
+#include "RegFileLines.h"
+
 #include "Registry.h"
 #include "text/Cp1252.h"
 
@@ -330,60 +332,6 @@ bool win31Line(const Text& line, int number, const Visitor& each) {
     appendUtf16(set.data, line.substr(value) + u'\0');
     return each(set);
 }
-
-// The file's lines in turn: they end at CR, LF or CR LF, and a NUL ends a
-// line's text, as in reg. An ANSI file's first two bytes are taken as they
-// are, unconverted, as reg reads them on their own.
-class Lines {
-public:
-    explicit Lines(std::string_view bytes) : bytes_(bytes), unicode_(isUnicode(bytes)), at_(2) {}
-    static bool isUnicode(std::string_view b) { return b.size() >= 2 && std::uint8_t(b[0]) == 0xFF && std::uint8_t(b[1]) == 0xFE; }
-    bool unicode() const { return unicode_; }
-
-    bool next(Text& line) {
-        if (done_) return false;
-        line.clear();
-        if (!unicode_ && first_) line = {char16_t(std::uint8_t(bytes_[0])), char16_t(std::uint8_t(bytes_[1]))};
-        first_ = false;
-        if (unicode_) {
-            for (; at_ + 1 < bytes_.size(); at_ += 2) {
-                char16_t c = char16_t(std::uint8_t(bytes_[at_]) | std::uint8_t(bytes_[at_ + 1]) << 8);
-                if (c == u'\r' || c == u'\n') return ended(c == u'\r' && unit(at_ + 2) == u'\n' ? 4 : 2, line);
-                line += c;
-            }
-        } else {
-            size_t end = bytes_.find_first_of("\r\n", at_);
-            if (end != std::string_view::npos) {
-                line += text::cp1252ToUtf16(bytes_.substr(at_, end - at_));
-                at_ = end;
-                return ended(bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n' ? 2 : 1, line);
-            }
-            if (at_ < bytes_.size()) line += text::cp1252ToUtf16(bytes_.substr(at_));
-        }
-        done_ = true;
-        cut(line);
-        return true;
-    }
-
-private:
-    char16_t unit(size_t at) const {
-        return at + 1 < bytes_.size() ? char16_t(std::uint8_t(bytes_[at]) | std::uint8_t(bytes_[at + 1]) << 8) : 0;
-    }
-    bool ended(size_t lineEnd, Text& line) {
-        at_ += lineEnd;
-        cut(line);
-        return true;
-    }
-    static void cut(Text& line) {
-        size_t nul = line.find(u'\0');
-        if (nul != Text::npos) line.resize(nul);
-    }
-
-    std::string_view bytes_;
-    bool unicode_;
-    size_t at_;
-    bool first_ = true, done_ = false;
-};
 
 Header headerOf(const Text& line) {
     Text s = line.substr(skipBlanks(line, 0));

@@ -49,8 +49,7 @@ std::u16string escape(const std::u16string& s) {
 void RegFileWriter::key(const std::u16string& path) { out_ += u"\r\n[" + path + u"]\r\n"; }
 
 void RegFileWriter::value(const std::string& name, std::uint32_t type, const std::string& bytes) {
-    const bool isText = type == TypeSz || type == TypeExpandSz || type == TypeMultiSz;
-    value(text::cp1252ToUtf16(name), type, isText ? utf16Bytes(bytes) : bytes);
+    value(text::cp1252ToUtf16(name), type, isTextType(type) ? utf16Bytes(bytes) : bytes);
 }
 
 // As Wine's reg export writes it: a string up to its first zero, the rest
@@ -70,7 +69,10 @@ void RegFileWriter::value(const std::u16string& name, std::uint32_t type, const 
         for (size_t i = 0; i + 1 < bytes.size(); i += 2)
             text += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
         if (!text.empty()) text.pop_back();
-        out_ += u"\"" + escape(text) + u"\"";
+        // Appended piece by piece: GCC 12 warns of overlap in a + b + c (a false alarm).
+        out_ += u'"';
+        out_ += escape(text);
+        out_ += u'"';
     } else if (type == TypeDword && !bytes.empty()) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "dword:%08x", unsigned(littleEndian32(bytes)));

@@ -296,7 +296,7 @@ bool Document::checkChangedSince(const Document& earlier, ParseError& error) {
 }
 
 SavedText Document::save() const {
-    Writer writer{*index_};
+    Writer writer{*index_, {}, -1, {}};
     writer.out.add(headerBody_);
     writer.previousTail = headerTail_;
     writer.add(root_);

@@ -25,9 +25,6 @@ char16_t lower(char16_t c) {
     return c;
 }
 
-bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool isOctal(char16_t c) { return c >= '0' && c <= '7'; }
-
 void appendHex(std::string& out, unsigned v, int width) {
     char buf[24];
     std::snprintf(buf, sizeof buf, width ? "%08x" : "%x", v);
@@ -67,39 +64,39 @@ std::vector<std::u16string> splitPath(std::u16string_view path) {
     return parts;
 }
 
-Key* Key::findSubkey(std::u16string_view name) const {
+Key* Key::findSubkey(std::u16string_view wanted) const {
     // Files list keys in order: a new name mostly sorts after them all.
-    if (subkeys.empty() || compareNames(subkeys.back()->name, name) < 0) return nullptr;
-    auto it = std::lower_bound(subkeys.begin(), subkeys.end(), name,
+    if (subkeys.empty() || compareNames(subkeys.back()->name, wanted) < 0) return nullptr;
+    auto it = std::lower_bound(subkeys.begin(), subkeys.end(), wanted,
                                [](const std::unique_ptr<Key>& k, std::u16string_view n) { return compareNames(k->name, n) < 0; });
-    return it != subkeys.end() && sameName((*it)->name, name) ? it->get() : nullptr;
+    return it != subkeys.end() && sameName((*it)->name, wanted) ? it->get() : nullptr;
 }
 
-Key& Key::addSubkey(std::u16string name) {
-    auto it = subkeys.empty() || compareNames(subkeys.back()->name, name) < 0
+Key& Key::addSubkey(std::u16string wanted) {
+    auto it = subkeys.empty() || compareNames(subkeys.back()->name, wanted) < 0
                   ? subkeys.end()
-                  : std::lower_bound(subkeys.begin(), subkeys.end(), name, [](const std::unique_ptr<Key>& k, std::u16string_view n) {
+                  : std::lower_bound(subkeys.begin(), subkeys.end(), wanted, [](const std::unique_ptr<Key>& k, std::u16string_view n) {
                         return compareNames(k->name, n) < 0;
                     });
     auto key = std::make_unique<Key>();
-    key->name = std::move(name);
+    key->name = std::move(wanted);
     key->parent = this;
     key->depth = depth + 1;
     return **subkeys.insert(it, std::move(key));
 }
 
 namespace {
-bool valueBefore(const Value& v, std::u16string_view name) { return compareNames(v.name, name) < 0; }
+bool valueBefore(const Value& v, std::u16string_view wanted) { return compareNames(v.name, wanted) < 0; }
 }  // namespace
 
-Value* Key::findValue(std::u16string_view name) {
-    auto it = std::lower_bound(values.begin(), values.end(), name, valueBefore);
-    return it != values.end() && sameName(it->name, name) ? &*it : nullptr;
+Value* Key::findValue(std::u16string_view wanted) {
+    auto it = std::lower_bound(values.begin(), values.end(), wanted, valueBefore);
+    return it != values.end() && sameName(it->name, wanted) ? &*it : nullptr;
 }
 
-Value& Key::addValue(std::u16string name) {
+Value& Key::addValue(std::u16string wanted) {
     Value value;
-    value.name = std::move(name);
+    value.name = std::move(wanted);
     return addValue(std::move(value));
 }
 
@@ -111,8 +108,8 @@ Value& Key::addValue(Value&& value) {
     return *values.insert(it, std::move(value));
 }
 
-bool Key::removeValue(std::u16string_view name) {
-    Value* value = findValue(name);
+bool Key::removeValue(std::u16string_view wanted) {
+    Value* value = findValue(wanted);
     if (!value) return false;
     values.erase(values.begin() + (value - values.data()));
     return true;

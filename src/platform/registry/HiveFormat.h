@@ -21,6 +21,14 @@ inline constexpr Ticks TicksFrom1601To1970 = 116444736000000000ull;
 inline constexpr Ticks TicksPerSecond = 10000000ull;
 Ticks nowTicks();
 
+// The characters of the file's escapes and the space its lines may end in.
+inline bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+inline int hexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+inline bool isOctal(char16_t c) { return c >= '0' && c <= '7'; }
+inline bool onlySpaceFrom(std::string_view s, size_t pos) {
+    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
+}
+
 // A stretch of the text a document was read from, which the document keeps.
 struct Original : std::string_view {
     Original() = default;

@@ -13,9 +13,6 @@ bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-int hexValue(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
-bool isOctal(char16_t c) { return c >= '0' && c <= '7'; }
 
 // The text of a line without its end-of-line characters.
 std::string_view content(std::string_view line) {
@@ -44,9 +41,6 @@ char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
     return char16_t(cp);
 }
 
-bool onlySpaceFrom(std::string_view s, size_t pos) {
-    return s.find_first_not_of(" \t", pos) == std::string_view::npos;
-}
 
 }  // namespace
 

@@ -17,7 +17,6 @@ namespace {
 // advapi32 codes beyond the common ones of Registry.h.
 constexpr long NoAccess = 998;
 
-bool isText(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
 std::optional<std::u16string> wideOf(const char* s) {
     if (!s) return std::nullopt;
@@ -35,7 +34,7 @@ const std::u16string* ptr(const std::optional<std::u16string>& s) { return s ? &
 std::string nameFor(const std::u16string& name, char) { return text::utf16ToCp1252(name); }
 std::u16string nameFor(const std::u16string& name, char16_t) { return name; }
 std::string dataFor(const hive::Value& value, char) {
-    return isText(value.type) ? text::utf16ToCp1252(hive::utf16FromBytes(value.data)) : value.data;
+    return isTextType(value.type) ? text::utf16ToCp1252(hive::utf16FromBytes(value.data)) : value.data;
 }
 std::string dataFor(const hive::Value& value, char16_t) { return value.data; }
 
@@ -100,7 +99,7 @@ public:
                         std::uint32_t dataLength) override {
         if (!data && dataLength) return NoAccess;
         std::string stored;
-        if (isText(type)) {
+        if (isTextType(type)) {
             // Windows adds a terminating zero the caller forgot to count.
             if (dataLength && data[dataLength - 1] && !data[dataLength]) ++dataLength;
             auto wide = text::cp1252ToUtf16({reinterpret_cast<const char*>(data), dataLength});
@@ -184,7 +183,7 @@ private:
             } else {
                 std::memcpy(data, bytes.data(), bytes.size());
                 // Like Windows: an A call's text lacking its zero gets one when there is room.
-                if (sizeof(Ch) == 1 && isText(value.type) && bytes.size() < *dataLength && bytes.back())
+                if (sizeof(Ch) == 1 && isTextType(value.type) && bytes.size() < *dataLength && bytes.back())
                     data[bytes.size()] = 0;
             }
         }

@@ -11,8 +11,6 @@ namespace fk::reg::hive {
 
 namespace {
 
-bool onlySpaceFrom(std::string_view s, size_t pos) { return s.find_first_not_of(" \t", pos) == std::string_view::npos; }
-
 // A key line is one that starts with '['; no other line does, as texts
 // keep their line ends escaped.
 size_t nextKeyLine(std::string_view text, size_t from) {

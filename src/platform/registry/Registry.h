@@ -49,6 +49,7 @@ enum ValueType : std::uint32_t {
     TypeMultiSz = 7,
     TypeQword = 11,
 };
+inline bool isTextType(std::uint32_t type) { return type == TypeSz || type == TypeExpandSz || type == TypeMultiSz; }
 
 // Access masks.
 inline constexpr std::uint32_t KeyRead = 0x20019;
