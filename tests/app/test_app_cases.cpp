@@ -5,6 +5,7 @@
 #include "EditTools.h"
 #include "TestFiles.h"
 #include "UndoHistory.h"
+#include "Version.h"
 
 #include <QGroupBox>
 #include <QKeySequence>
@@ -20,8 +21,13 @@ using test::Case;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 bool yes(const std::string& word) { return word == "yes"; }
-// "~" stands for the store root.
-std::string keyPath(const std::string& path) { return path[0] == '~' ? StoreRoot + path.substr(1) : path; }
+// "~" stands for the store root, <xNN> for the byte NN.
+std::string keyPath(const std::string& path) {
+    std::string full = path[0] == '~' ? StoreRoot + path.substr(1) : path;
+    for (size_t at; (at = full.find("<x")) != std::string::npos;)
+        full.replace(at, 5, 1, char(std::stoi(full.substr(at + 2, 2), nullptr, 16)));
+    return full;
+}
 
 QString shownText(QObject* o) {
     if (auto* box = qobject_cast<QGroupBox*>(o)) return box->title();
@@ -37,7 +43,10 @@ protected:
     }
     std::string keysText() const {
         std::string text;
-        for (const auto& [path, values] : keys_) text += hiveKey(keyPath(path), values);
+        // Bytes past ASCII as the hive file writes them: \xNN.
+        for (const auto& [path, values] : keys_)
+            for (unsigned char c : hiveKey(keyPath(path), values))
+                text += c < 0x80 ? std::string(1, char(c)) : QString::asprintf("\\x%02x", c).toStdString();
         return text;
     }
     QObject* find(const std::string& name) {
@@ -77,6 +86,7 @@ protected:
         static const char* icons[] = {"Critical", "Exclamation", "Information"};
         return std::string(icons[int(m.icon)]) + " " + (m.title + ": " + m.text).toStdString();
     }
+    void expectPlaces();
     void run(const std::string& command, const std::string& name, const std::string& rest);
 
     std::vector<std::pair<std::string, std::string>> keys_;
@@ -85,6 +95,31 @@ protected:
     std::unique_ptr<Fettlekit> app_;
     std::string snapshot_;
 };
+
+// The window and every panel where places.txt puts them, with its captions.
+void AppCase::expectPlaces() {
+    MainWindow& window = *app().window;
+    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), twipsSize(7815, 5040));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(app().control<QLabel>("Label15")->text(),
+              QStringLiteral("Version: %1.%2.%3").arg(FK_VERSION_MAJOR).arg(FK_VERSION_MINOR).arg(FK_VERSION_PATCH));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(window.panel(i)->objectName(), QStringLiteral("Picture1(%1)").arg(i));
+        EXPECT_EQ(window.panel(i)->geometry(), twipsRect(120, 240, 4335, 2535)) << i;
+    }
+    int rows = 0;
+    for (const std::string& line : test::dataRows(FK_TEST_DATA "/places.txt")) {
+        const QStringList f = qs(line).split('\t'), box = f[2].split(' ');
+        QWidget* in = f[0] == "Form1" ? &window : window.panel(f[0].mid(7).toInt());
+        auto* w = control<QWidget>(in, f[1].toLatin1().constData());
+        if (!w) continue;
+        ++rows;
+        EXPECT_EQ(w->geometry(), twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
+        if (f.size() > 3) EXPECT_EQ(w->property("text").toString(), f[3]) << line;
+    }
+    EXPECT_GT(rows, 60);
+}
 
 // Each command with its first word (`name`) and the rest of its line.
 void AppCase::run(const std::string& command, const std::string& name, const std::string& rest) {
@@ -180,6 +215,23 @@ void AppCase::run(const std::string& command, const std::string& name, const std
              const auto cut = rest.find(' ');
              EXPECT_EQ(find(name)->property(rest.substr(0, cut).c_str()).toString(), qs(rest.substr(cut + 1))) << rest;
          }},
+        // Both trees hold the catalogue in its order; every kind shows its panel.
+        {"catalogue",
+         [&] {
+             std::map<SettingsTree*, int> rows;
+             for (int i = 0; i < SettingCount; ++i) {
+                 QTreeWidgetItem* item = app().treeOf(i)->topLevelItem(rows[app().treeOf(i)]++);
+                 ASSERT_NE(item, nullptr) << i;
+                 EXPECT_EQ(item->text(0), qs(settingEntry(i).ValueName)) << i;
+             }
+             for (auto [tree, count] : rows) EXPECT_EQ(tree->topLevelItemCount(), count);
+         }},
+        {"everykind",
+         [&] {
+             for (int i = 0; i < SettingCount; ++i)
+                 if (!settingEntry(i).AllUsers) app().clickSetting(i), app().expectShowing(i);
+         }},
+        {"places", [&] { expectPlaces(); }},
         {"focus", [&] { EXPECT_EQ(app().window->focusWidget(), widget(name)); }},
         {"shortcut", [&] { EXPECT_EQ(find(name)->property("shortcut").value<QKeySequence>().toString(), qs(rest)); }},
         {"picker", [&] { EXPECT_EQ(app().window->tagPicker().isOpen(), yes(name)); }},
