@@ -136,13 +136,6 @@ public:
         QTest::mouseClick(testing::control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
     }
 
-    // The number the panel shows after the number setting is chosen again.
-    QString reselectNumber() {
-        clickSetting(settingIndex("CtcDetachStatusOnly"));
-        clickSetting(settingIndex("ContactSoundMaxTime"));
-        return numberBox()->text();
-    }
-
     // What the window shows for entry `index` (the notice included): one
     // panel, the entry's name as the frame's title, its description.
     void expectShowing(int index) const {
@@ -159,9 +152,6 @@ public:
     }
 
     const std::vector<dialogs::MessageDialog::Shown>& messages() const { return dialogs.messages.shown(); }
-    void expectSettingNotSaved() const {
-        expectOneMessage(dialogs, "Setting not saved.", "Error", dialogs::MessageIcon::Exclamation);
-    }
 
     std::unique_ptr<TestRegistry> registry;
     dialogs::Dialogs dialogs;
