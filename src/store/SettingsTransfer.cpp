@@ -170,10 +170,7 @@ std::string describeValue(const StoredValue& value) {
     }
     if (value.type == TypeSz) {
         std::string textPart = value.bytes.substr(0, value.bytes.find('\0'));
-        std::string quoted = "\"";  // piece by piece: GCC 12 takes a + b + c for an overlap
-        quoted += text::cp1252ToUtf8(textPart);
-        quoted += '"';
-        return quoted;
+        return "\"" + text::cp1252ToUtf8(textPart) + "\"";
     }
     char buf[16];
     std::snprintf(buf, sizeof buf, value.type == TypeBinary ? "hex:" : "hex(%x):", unsigned(value.type));

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -134,17 +136,22 @@ public:
         QTest::mouseClick(testing::control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
     }
 
-    // The number the panel shows after the number setting is chosen again.
-    QString reselectNumber() {
-        clickSetting(settingIndex("CtcDetachStatusOnly"));
-        clickSetting(settingIndex("ContactSoundMaxTime"));
-        return numberBox()->text();
+    // What the window shows for entry `index` (the notice included): one
+    // panel, the entry's name as the frame's title, its description.
+    void expectShowing(int index) const {
+        EXPECT_EQ(window->shownSetting(), index);
+        std::vector<int> shown;
+        for (int i = 0; i < 10; ++i)
+            if (window->panel(i)->isVisible()) shown.push_back(i);
+        const bool notice = index == NoticeIndex;
+        EXPECT_EQ(shown, std::vector<int>{notice ? 0 : window->panelOfKind()[size_t(settingEntry(index).Kind)]});
+        EXPECT_EQ(control<QGroupBox>("Frame4")->title(),
+                  notice ? QString() : QString::fromStdString(settingEntry(index).ValueName));
+        EXPECT_EQ(control<QGroupBox>("Frame2")->title(), notice ? QString() : QStringLiteral("Description"));
+        EXPECT_EQ(control<QLabel>("Label1")->text(), QString::fromStdString(settingEntry(index).Description));
     }
 
     const std::vector<dialogs::MessageDialog::Shown>& messages() const { return dialogs.messages.shown(); }
-    void expectSettingNotSaved() const {
-        expectOneMessage(dialogs, "Setting not saved.", "Error", dialogs::MessageIcon::Exclamation);
-    }
 
     std::unique_ptr<TestRegistry> registry;
     dialogs::Dialogs dialogs;

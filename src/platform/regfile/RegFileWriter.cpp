@@ -69,10 +69,7 @@ void RegFileWriter::value(const std::u16string& name, std::uint32_t type, const 
         for (size_t i = 0; i + 1 < bytes.size(); i += 2)
             text += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
         if (!text.empty()) text.pop_back();
-        // Appended piece by piece: GCC 12 warns of overlap in a + b + c (a false alarm).
-        out_ += u'"';
-        out_ += escape(text);
-        out_ += u'"';
+        out_ += u"\"" + escape(text) + u"\"";
     } else if (type == TypeDword && !bytes.empty()) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "dword:%08x", unsigned(littleEndian32(bytes)));

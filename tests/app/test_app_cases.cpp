@@ -1,0 +1,306 @@
+// The program driven as a user would by the scripts in app-cases.txt, with
+// the hive read afresh for every check. The file says what each command does.
+#include "AppDriver.h"
+#include "ChangeMarks.h"
+#include "EditTools.h"
+#include "TestFiles.h"
+#include "UndoHistory.h"
+#include "Version.h"
+
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+
+#include <functional>
+#include <map>
+
+namespace fk::testing {
+namespace {
+
+using test::Case;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+bool yes(const std::string& word) { return word == "yes"; }
+// "~" stands for the store root, <xNN> for the byte NN.
+std::string keyPath(const std::string& path) {
+    std::string full = path[0] == '~' ? StoreRoot + path.substr(1) : path;
+    for (size_t at; (at = full.find("<x")) != std::string::npos;)
+        full.replace(at, 5, 1, char(std::stoi(full.substr(at + 2, 2), nullptr, 16)));
+    return full;
+}
+
+QString shownText(QObject* o) {
+    if (auto* box = qobject_cast<QGroupBox*>(o)) return box->title();
+    if (auto* combo = qobject_cast<QComboBox*>(o)) return items(combo).join('|');
+    return o->property("text").toString();
+}
+
+class AppCase : public ::testing::TestWithParam<Case> {
+protected:
+    Fettlekit& app() {
+        if (!app_) throw std::runtime_error("the program is not started");
+        return *app_;
+    }
+    std::string keysText() const {
+        std::string text;
+        // Bytes past ASCII as the hive file writes them: \xNN.
+        for (const auto& [path, values] : keys_)
+            for (unsigned char c : hiveKey(keyPath(path), values))
+                text += c < 0x80 ? std::string(1, char(c)) : QString::asprintf("\\x%02x", c).toStdString();
+        return text;
+    }
+    QObject* find(const std::string& name) {
+        if (name == "window") return app().window.get();
+        QObject* o = app().window->findChild<QObject*>(qs(name));
+        if (!o) throw std::runtime_error("no control " + name);
+        return o;
+    }
+    QWidget* widget(const std::string& name) { return qobject_cast<QWidget*>(find(name)); }
+    QTreeWidgetItem* node(const std::string& setting) { return app().node(settingIndex(setting)); }
+    QUndoStack& stack() { return app().window->editTools().history().stack(); }
+    // A value at "KEY\NAME" as a fresh open of the file finds it.
+    std::string stored(const std::string& path) {
+        const auto cut = path.rfind('\\');
+        const auto value = storedInFile(hive_->path(), keyPath(path.substr(0, cut)), path.substr(cut + 1));
+        if (auto n = asNumber(value)) return std::to_string(*n);
+        return value ? "\"" + std::string(value->data.c_str()) + "\"" : "none";
+    }
+    // The exported file's text: UTF-16 of ASCII, every other byte zero.
+    std::string exported(const std::string& name) {
+        std::string text = readBytes(hive_->folder() + "/" + name);
+        EXPECT_EQ(text.substr(0, 2), "\xFF\xFE");
+        std::erase(text, '\0');
+        return text;
+    }
+    static QString account(const std::string& name) {
+        return name == "*all" ? QStringLiteral(" --> All users <--")
+               : name == "*default" ? QStringLiteral(" --> Default user <--") : qs(name);
+    }
+    static void type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    static std::string shownMessage(const dialogs::MessageDialog::Shown& m) {
+        static const char* icons[] = {"Critical", "Exclamation", "Information"};
+        return std::string(icons[int(m.icon)]) + " " + (m.title + ": " + m.text).toStdString();
+    }
+    void expectPlaces();
+    void run(const std::string& command, const std::string& name, const std::string& rest);
+
+    std::vector<std::pair<std::string, std::string>> keys_;
+    bool replacing_ = false, damaged_ = false;
+    std::unique_ptr<AppHive> hive_;
+    std::unique_ptr<Fettlekit> app_;
+    std::string snapshot_;
+};
+
+// The window and every panel where places.txt puts them, with its captions.
+void AppCase::expectPlaces() {
+    MainWindow& window = *app().window;
+    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), twipsSize(7815, 5040));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(app().control<QLabel>("Label15")->text(),
+              QStringLiteral("Version: %1.%2.%3").arg(FK_VERSION_MAJOR).arg(FK_VERSION_MINOR).arg(FK_VERSION_PATCH));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(window.panel(i)->objectName(), QStringLiteral("Picture1(%1)").arg(i));
+        EXPECT_EQ(window.panel(i)->geometry(), twipsRect(120, 240, 4335, 2535)) << i;
+    }
+    int rows = 0;
+    for (const std::string& line : test::dataRows(FK_TEST_DATA "/places.txt")) {
+        const QStringList f = qs(line).split('\t'), box = f[2].split(' ');
+        QWidget* in = f[0] == "Form1" ? &window : window.panel(f[0].mid(7).toInt());
+        auto* w = control<QWidget>(in, f[1].toLatin1().constData());
+        if (!w) continue;
+        ++rows;
+        EXPECT_EQ(w->geometry(), twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
+        if (f.size() > 3) {
+            EXPECT_EQ(w->property("text").toString(), f[3]) << line;
+        }
+    }
+    EXPECT_GT(rows, 60);
+}
+
+// Each command with its first word (`name`) and the rest of its line.
+void AppCase::run(const std::string& command, const std::string& name, const std::string& rest) {
+    const std::string all = rest.empty() ? name : name + " " + rest;
+    const std::map<std::string, std::function<void()>> commands{
+        {"start",
+         [&] {
+             hive_ = std::make_unique<AppHive>(keysText());
+             snapshot_ = hive_->seeded;
+             app_ = std::make_unique<Fettlekit>(hive_->path());
+             if (!app_->window) throw std::runtime_error("the hive does not open");
+             EXPECT_EQ(app_->loaded, name != "fails");
+         }},
+        {"replace",
+         [&] {
+             keys_.clear();
+             replacing_ = true;
+             damaged_ = name == "damaged";
+         }},
+        {"remove", [&] { ASSERT_EQ(std::remove(hive_->path().c_str()), 0); }},
+        {"exists", [&] { EXPECT_EQ(std::filesystem::exists(hive_->path()), yes(name)); }},
+        // Nothing left in the hive's folder besides it, its lock and what the test made.
+        {"litter",
+         [&] {
+             auto names = test::folderNames(hive_->folder());
+             for (const char* mine : {"user.reg", "user.reg.fettlekit-lock", "alice.reg"}) names.erase(mine);
+             EXPECT_EQ(names, std::set<std::string>{});
+         }},
+        {"linux",
+         [&] {
+#ifdef _WIN32
+             GTEST_SKIP() << "the hive is a file on Linux only";
+#endif
+         }},
+        {"pick", [&] { app().pick(account(all)); }},
+        {"click", [&] { app().clickSetting(settingIndex(name)); }},
+        {"press",
+         [&] {
+             QTest::mouseClick(control<QPushButton>(app().panelOf(app().window->shownSetting()), name.c_str()),
+                               Qt::LeftButton);
+             QApplication::processEvents();
+         }},
+        {"change",
+         [&] {
+             app().changeNumber(std::stoi(name));
+             QApplication::processEvents();
+         }},
+        {"menu", [&] { app().trigger(name.c_str()); }},
+        {"close", [&] { app().window->close(); }},
+        {"quit", [&] { app().window.reset(); }},
+        {"question",
+         [&] { app().dialogs.questions.queueAnswer(name == "cancel" ? std::nullopt : std::optional(std::stoi(name))); }},
+        {"file",
+         [&] {
+             app().dialogs.files.queueAnswer(name == "cancel" ? std::nullopt
+                                                              : std::optional(qs(hive_->folder() + "/" + name)));
+         }},
+        {"refuse", [&] { app().registry->refuseWrites = true; }},
+        {"allow", [&] { app().registry->refuseWrites = false; }},
+        {"wine", [&] { app().registry->wineStarts = true; }},
+        {"type", [&] { type(qobject_cast<QLineEdit*>(find(name)), qs(rest)); }},
+        {"key", [&] { QTest::keyClick(widget(name), Qt::Key(QKeySequence::fromString(qs(rest))[0].key())); }},
+        {"snapshot", [&] { snapshot_ = hive_->fileText(); }},
+        {"stored", [&] { EXPECT_EQ(stored(name), rest) << name; }},
+        {"haskey", [&] { EXPECT_EQ(hive_->hasKey(keyPath(name)), yes(rest)) << name; }},
+        {"unchanged", [&] { EXPECT_EQ(hive_->fileText(), snapshot_); }},
+        {"see", [&] { EXPECT_EQ(shownText(find(name)), qs(rest)) << name; }},
+        {"shown", [&] { app().expectShowing(name == "notice" ? NoticeIndex : settingIndex(name)); }},
+        {"selected", [&] { EXPECT_EQ(qobject_cast<SettingsTree*>(find(name))->selectedNode(), nullptr) << name; }},
+        {"marked",
+         [&] {
+             EXPECT_EQ(node(name)->data(0, ChangeMarks::ChangedRole).toBool(), yes(rest)) << name;
+             EXPECT_EQ(node(name)->font(0).bold(), yes(rest)) << name;
+         }},
+        {"tip", [&] { EXPECT_EQ(node(name)->toolTip(0), qs(rest)); }},
+        {"hidden", [&] { EXPECT_EQ(node(name)->isHidden(), yes(rest)) << name; }},
+        {"inview",
+         [&] {
+             QTreeWidget* tree = node(name)->treeWidget();
+             EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualItemRect(node(name)))) << name;
+         }},
+        // The mark shows on a selected row too, in the selected text's colour.
+        {"dot",
+         [&] {
+             const QImage dot = node(name)->icon(0).pixmap(8, QIcon::Selected).toImage();
+             const int highlight = node(name)->treeWidget()->palette().color(QPalette::Highlight).lightness();
+             EXPECT_GT(std::abs(dot.pixelColor(4, 4).lightness() - highlight), 80);
+         }},
+        {"enabled", [&] { EXPECT_EQ(find(name)->property("enabled").toBool(), yes(rest)) << name; }},
+        {"visible", [&] { EXPECT_EQ(widget(name)->isVisible(), yes(rest)) << name; }},
+        {"property",
+         [&] {
+             const auto cut = rest.find(' ');
+             EXPECT_EQ(find(name)->property(rest.substr(0, cut).c_str()).toString(), qs(rest.substr(cut + 1))) << rest;
+         }},
+        // Both trees hold the catalogue in its order; every kind shows its panel.
+        {"catalogue",
+         [&] {
+             std::map<SettingsTree*, int> rows;
+             for (int i = 0; i < SettingCount; ++i) {
+                 QTreeWidgetItem* item = app().treeOf(i)->topLevelItem(rows[app().treeOf(i)]++);
+                 ASSERT_NE(item, nullptr) << i;
+                 EXPECT_EQ(item->text(0), qs(settingEntry(i).ValueName)) << i;
+             }
+             for (auto [tree, count] : rows) EXPECT_EQ(tree->topLevelItemCount(), count);
+         }},
+        {"everykind",
+         [&] {
+             for (int i = 0; i < SettingCount; ++i)
+                 if (!settingEntry(i).AllUsers) app().clickSetting(i), app().expectShowing(i);
+         }},
+        {"places", [&] { expectPlaces(); }},
+        {"focus", [&] { EXPECT_EQ(app().window->focusWidget(), widget(name)); }},
+        {"shortcut", [&] { EXPECT_EQ(find(name)->property("shortcut").value<QKeySequence>().toString(), qs(rest)); }},
+        {"picker", [&] { EXPECT_EQ(app().window->tagPicker().isOpen(), yes(name)); }},
+        {"history", [&] { EXPECT_EQ(std::to_string(stack().count()) + " " + std::to_string(stack().index()), all); }},
+        {"message",
+         [&] {
+             QApplication::processEvents();
+             std::vector<std::string> shown;
+             for (const auto& m : app().messages()) shown.push_back(shownMessage(m));
+             EXPECT_EQ(shown, std::vector<std::string>{all});
+             app().dialogs.messages.clear();
+         }},
+        {"exits", [&] { EXPECT_EQ(std::exchange(app().exits, {}), std::vector<int>{std::stoi(name)}); }},
+        {"handles", [&] { EXPECT_EQ(app().registry->openHandleCount(), std::stoi(name)); }},
+        {"creates",
+         [&] {
+             std::string made;
+             for (const auto& c : app().registry->creates) made += (made.empty() ? "" : "|") + c;
+             EXPECT_EQ(made, all);
+         }},
+        // The store works on the root key itself, never closed.
+        {"onroot",
+         [&] {
+             const reg::Key root = app().window->storeRootKey();
+             EXPECT_EQ(app().window->store().currentKey(), root);
+             EXPECT_EQ(app().registry->closesOf(root), 0);
+         }},
+        {"questions", [&] { EXPECT_EQ(app().dialogs.questions.asked().size(), std::stoul(name)); }},
+        {"asked", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().buttons.join('|'), qs(all)); }},
+        {"details", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().details, qs(all)); }},
+        {"saving",
+         [&] {
+             EXPECT_TRUE(app().dialogs.files.requests().back().save);
+             EXPECT_EQ(app().dialogs.files.requests().back().suggestedName, qs(all));
+         }},
+        {"exported", [&] { EXPECT_EQ(exported(name).find(rest.substr(4)) != std::string::npos, rest[0] == 'h'); }},
+    };
+    const auto found = commands.find(command);
+    if (found == commands.end()) throw std::runtime_error("unknown command " + command);
+    found->second();
+}
+
+TEST_P(AppCase, Runs) {
+    for (const auto& [number, line] : GetParam().lines) {
+        SCOPED_TRACE("app-cases.txt:" + std::to_string(number) + ": " + line);
+        if (line[0] == '[') {
+            keys_.emplace_back(line.substr(1, line.size() - 2), "");
+            continue;
+        }
+        if (line[0] == '"') {
+            keys_.back().second += line + "\n";
+            continue;
+        }
+        if (std::exchange(replacing_, false))
+            hive_->replace(hiveText(keysText()) + (damaged_ ? "[Software\\\\Broken 1700000000\n" : ""));
+        const auto space = line.find(' '), second = line.find(' ', space + 1);
+        const std::string name = space == std::string::npos ? "" : line.substr(space + 1, second - space - 1);
+        run(line.substr(0, space), name, second == std::string::npos ? "" : line.substr(second + 1));
+        if (::testing::Test::IsSkipped()) return;
+    }
+    ASSERT_TRUE(app_);
+    EXPECT_TRUE(app_->messages().empty()) << "messages no line expected";
+    EXPECT_TRUE(app_->exits.empty()) << "the program ended";
+}
+
+INSTANTIATE_TEST_SUITE_P(App, AppCase, ::testing::ValuesIn(test::readCases(FK_TEST_DATA "/app-cases.txt")),
+                         test::caseName);
+
+}  // namespace
+}  // namespace fk::testing
