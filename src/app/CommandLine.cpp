@@ -27,14 +27,8 @@ bool parseOptions(QCoreApplication& app, Options& options) {
                                       QStringLiteral("Edit this user.reg instead of the Wine prefix's."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Edit a private copy of the demo prefix."));
-    QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
-                                   QStringLiteral("DIR"));
-    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
-    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("Quit once the main window has been painted."));
-    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({prefix, list, registry, demo, screenshots, quitWhenShown});
+    parser.addOptions({prefix, list, registry, demo});
+    const ShowingOptions showing(parser);
     // Not process(): a wrong command line exits with 2, as documented.
     if (!parser.parse(app.arguments())) {
         complain(parser.errorText() + QStringLiteral(" See fettlekit --help."));
@@ -48,8 +42,7 @@ bool parseOptions(QCoreApplication& app, Options& options) {
         return false;
     }
     options.listPrefixes = parser.isSet(list);
-    options.screenshotDir = parser.value(screenshots);
-    options.quitWhenShown = parser.isSet(quitWhenShown);
+    showing.read(parser, options);
     if (parser.isSet(registry)) {
         options.hivePath = parser.value(registry);
     } else if (parser.isSet(prefix)) {

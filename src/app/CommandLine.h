@@ -1,6 +1,8 @@
 #pragma once
 // The program's command line. --help, --version and --list-prefixes need no
 // display, so they are answered before any window exists.
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 
 class QCoreApplication;
@@ -14,6 +16,26 @@ struct Options {
     bool listPrefixes = false;
     QString screenshotDir;
     bool quitWhenShown = false;
+};
+
+// The options scripts use to picture and time the window, on every platform;
+// hidden from --help.
+struct ShowingOptions {
+    QCommandLineOption screenshots{QStringLiteral("screenshots"),
+                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
+                                   QStringLiteral("DIR")};
+    QCommandLineOption quitWhenShown{QStringLiteral("quit-when-shown"),
+                                     QStringLiteral("Quit once the main window has been painted.")};
+    explicit ShowingOptions(QCommandLineParser& parser) {
+        for (QCommandLineOption* option : {&screenshots, &quitWhenShown}) {
+            option->setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(*option);
+        }
+    }
+    void read(const QCommandLineParser& parser, Options& options) const {
+        options.screenshotDir = parser.value(screenshots);
+        options.quitWhenShown = parser.isSet(quitWhenShown);
+    }
 };
 
 // Parses the application's arguments; --help and --version end the program

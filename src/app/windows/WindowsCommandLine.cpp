@@ -17,17 +17,9 @@ bool parseOptions(QCoreApplication& app, Options& options) {
     parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko!."));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
-                                   QStringLiteral("DIR"));
-    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
-    QCommandLineOption quitWhenShown(QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("Quit once the main window has been painted."));
-    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({screenshots, quitWhenShown});
+    const ShowingOptions showing(parser);
     parser.process(app);
-    options.screenshotDir = parser.value(screenshots);
-    options.quitWhenShown = parser.isSet(quitWhenShown);
+    showing.read(parser, options);
     return true;
 }
 

@@ -63,10 +63,8 @@ long HiveKeys::deleteValue(Key key, const std::u16string& name) {
 long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
     if (!subKey) return InvalidParameter;
     Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from)) return rc;
     std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
+    if (long rc = start(parent, subKey, 0, from, parts)) return rc;
     if (isPredefined(parent) && parts.empty()) return AccessDenied;
     Handle target;
     if (long rc = walk(*from, parts, 0, target)) return rc;
@@ -91,10 +89,8 @@ long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
 // classes key goes from the user's classes and the machine's both.
 long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
     Handle* from = nullptr;
-    if (long rc = handle(key, 0, from)) return rc;
     std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
+    if (long rc = start(key, subKey, 0, from, parts)) return rc;
     const bool whole = subKey != nullptr;
     if (whole && isPredefined(key) && parts.empty()) return AccessDenied;
     Handle target;
@@ -102,7 +98,7 @@ long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
     if (target.usersRoot) return AccessDenied;
     for (const Place& place : target.places) {
         if (whole && place.path.empty()) return AccessDenied;
-        status = commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+        const long status = commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
             hive::Key* found = doc.find(place.path);
             if (!found) return NotFound;
             hive::Key& owner = whole ? *found->parent : *found;

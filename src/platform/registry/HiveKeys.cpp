@@ -15,15 +15,14 @@ void sortUnique(std::vector<std::u16string>& names) {
 
 }  // namespace
 
-bool HiveKeys::split(const std::u16string* subKey, std::vector<std::u16string>& parts, long& status) {
+long HiveKeys::start(Key key, const std::u16string* subKey, std::uint32_t access, Handle*& from,
+                     std::vector<std::u16string>& parts) {
+    if (long rc = handle(key, 0, from, access)) return rc;
     parts.clear();
-    if (!subKey || subKey->empty()) return true;
-    if ((*subKey)[0] == u'\\') {
-        status = BadPathname;
-        return false;
-    }
+    if (!subKey || subKey->empty()) return Success;
+    if ((*subKey)[0] == u'\\') return BadPathname;
     parts = hive::splitPath(*subKey);
-    return true;
+    return Success;
 }
 
 long HiveKeys::handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access) {
@@ -104,10 +103,8 @@ long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t acce
         return Success;
     }
     Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from, access)) return rc;
     std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
+    if (long rc = start(parent, subKey, access, from, parts)) return rc;
     Handle opened;
     if (long rc = walk(*from, parts, access, opened)) return rc;
     result = add(std::move(opened));
@@ -119,10 +116,8 @@ long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t acce
 long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16string* keyClass,
                       std::uint32_t access, Key& result, std::uint32_t* disposition) {
     Handle* from = nullptr;
-    if (long rc = handle(parent, 0, from, access)) return rc;
     std::vector<std::u16string> parts;
-    long status = Success;
-    if (!split(subKey, parts, status)) return status;
+    if (long rc = start(parent, subKey, access, from, parts)) return rc;
     Handle opened;
     long rc = walk(*from, parts, access, opened);
     if (rc == Success) {

@@ -56,9 +56,10 @@ private:
     // Rights a handle needs for each operation.
     static constexpr std::uint32_t QueryValue = 0x1, SetValue = 0x2, EnumerateSubKeys = 0x8;
 
-    // A subkey's parts: none for the key itself, BadPathname when it starts
-    // with a backslash.
-    static bool split(const std::u16string* subKey, std::vector<std::u16string>& parts, long& status);
+    // The handle a path starts from and the path's parts (none for the key
+    // itself); BadPathname when the path starts with a backslash.
+    long start(Key key, const std::u16string* subKey, std::uint32_t access, Handle*& from,
+               std::vector<std::u16string>& parts);
     // The handle behind a key; a predefined one as the call's view finds it.
     long handle(Key key, std::uint32_t needed, Handle*& out, std::uint32_t access = 0);
     static size_t levelsOf(const Handle& h);
