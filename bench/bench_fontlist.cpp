@@ -1,7 +1,7 @@
 // Time to fill the font editor's font-name list the first time in a run,
 // beside fc-list listing the same fonts. Each fill runs in a fresh process,
 // as the first fill of a run does, several times; medians are printed.
-#include "FontPanel.h"
+#include "editors/FontPanel.h"
 #include "text/Cp1252.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 //   bench_hive --make MB PATH [START]    writes a hive of about MB megabytes
 //                                        for other benchmarks, starting with
 //                                        START's text (a whole hive file)
-#include "HiveFile.h"
-#include "HiveFormat.h"
-#include "HiveRegistry.h"
+#include "platform/files/WholeFile.h"
+#include "platform/hive/HiveDocument.h"
+#include "platform/hive/HiveRegistry.h"
 
 #include <algorithm>
 #include <cctype>
@@ -146,9 +146,9 @@ int main(int argc, char** argv) {
         writeFile(saved, text);
         double save = median(repetitions, [&] {
             auto start = Clock::now();
-            fk::reg::hive::FileStamp stamp;
+            fk::files::FileStamp stamp;
             auto pieces = doc->save();
-            fk::reg::hive::replaceFile(saved, pieces.pieces(), stamp);
+            fk::files::replaceFile(saved, pieces.pieces(), stamp);
             return msSince(start);
         });
 

@@ -5,9 +5,9 @@
 //   bench_import FETTLEKIT_REG HIVE [MB]
 // Exits 1 when either import holds more than the file's size and 16 MB
 // beyond the baseline.
-#include "HiveFile.h"
-#include "HiveRegistry.h"
-#include "SettingsTransfer.h"
+#include "platform/files/WholeFile.h"
+#include "platform/hive/HiveRegistry.h"
+#include "store/SettingsTransfer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
 
     const double baseline = peakOf([&] {
         std::string bytes;
-        fk::reg::hive::FileStamp stamp;
-        fk::reg::hive::readWholeFile(file, bytes, stamp);
+        fk::files::FileStamp stamp;
+        fk::files::readWholeFile(file, bytes, stamp);
     });
     const double window = peakOf([&] {
         auto opened = fk::reg::openHiveRegistry(hive);

@@ -2,7 +2,7 @@
 // PlayOnLinux and Proton places, each user.reg about 150 KB, a third of them
 // with the add-on's key near their end), beside reading every one of those
 // files whole, measured in the same run. Prints medians in milliseconds.
-#include "PrefixFinder.h"
+#include "platform/wine/PrefixFinder.h"
 
 #include <fcntl.h>
 #include <unistd.h>

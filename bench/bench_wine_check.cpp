@@ -2,7 +2,7 @@
 // is a wineserver serving the prefix, in our /tmp or in a sandbox's own?
 // Beside it, one bare listing of /proc, the floor of its process scan.
 // Prints medians in microseconds; exits 1 when the check takes 1 ms or more.
-#include "WineServer.h"
+#include "platform/wine/WineServer.h"
 
 #include <algorithm>
 #include <chrono>

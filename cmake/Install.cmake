@@ -3,7 +3,7 @@
 # prefix, and what a desktop needs to list the program.
 set(FK_APP_ID org.fettlekit.Fettlekit)
 set(FK_MINGW_BUILD_DIR ${CMAKE_SOURCE_DIR}/build-mingw CACHE PATH "The Windows cross-build")
-set(FK_BRIDGE_EXE ${FK_MINGW_BUILD_DIR}/src/platform/bridge/fettlekit-bridge.exe CACHE FILEPATH
+set(FK_BRIDGE_EXE ${FK_MINGW_BUILD_DIR}/bin/fettlekit-bridge.exe CACHE FILEPATH
     "fettlekit-bridge.exe to install (scripts/test-windows builds it)")
 
 install(TARGETS fettlekit-reg RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,7 +1,7 @@
-#include "AboutPanel.h"
+#include "app/AboutPanel.h"
 
-#include "AppIcon.h"
-#include "FormLayout.h"
+#include "app/AppIcon.h"
+#include "editors/FormLayout.h"
 
 #include <QFont>
 #include <QLabel>

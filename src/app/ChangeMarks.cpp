@@ -1,8 +1,8 @@
-#include "ChangeMarks.h"
+#include "app/ChangeMarks.h"
 
-#include "AnsiText.h"
-#include "ChangedSettings.h"
-#include "SettingsTree.h"
+#include "editors/AnsiText.h"
+#include "store/ChangedSettings.h"
+#include "app/SettingsTree.h"
 
 #include <QIcon>
 #include <QPainter>

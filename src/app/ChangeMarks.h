@@ -1,7 +1,7 @@
 #pragma once
 // Bold names and a small mark for the settings whose stored value differs
 // from the default, with both values in the tooltip.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace fk {
 

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "PrefixChoice.h"
+#include "app/PrefixChoice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "DemoPrefix.h"
+#include "app/DemoPrefix.h"
 
 #include <QCoreApplication>
 #include <QDir>

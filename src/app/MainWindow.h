@@ -2,9 +2,9 @@
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It owns the store's keys, the setting shown, which panel
 // edits which kind, and whether the font lists are filled.
-#include "EditorPanel.h"
-#include "Registry.h"
-#include "TagPickerHost.h"
+#include "editors/EditorPanel.h"
+#include "platform/registry/Registry.h"
+#include "app/TagPickerHost.h"
 
 #include <QWidget>
 

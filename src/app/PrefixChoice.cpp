@@ -1,10 +1,10 @@
-#include "PrefixChoice.h"
+#include "app/PrefixChoice.h"
 
-#include "HiveRegistry.h"
-#include "PreferenceKeys.h"
-#include "PrefixFinder.h"
-#include "SettingsTransfer.h"
-#include "WineServer.h"
+#include "platform/hive/HiveRegistry.h"
+#include "store/PreferenceKeys.h"
+#include "platform/wine/PrefixFinder.h"
+#include "store/SettingsTransfer.h"
+#include "platform/wine/WineServer.h"
 
 #include <QDir>
 #include <QFile>

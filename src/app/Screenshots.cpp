@@ -1,8 +1,8 @@
-#include "Screenshots.h"
+#include "app/Screenshots.h"
 
-#include "Catalogue.h"
-#include "MainWindow.h"
-#include "SettingsTree.h"
+#include "catalogue/Catalogue.h"
+#include "app/MainWindow.h"
+#include "app/SettingsTree.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "Session.h"
+#include "app/Session.h"
 
-#include "Dialogs.h"
-#include "MainMenu.h"
-#include "PreferenceKeys.h"
-#include "PrefixDialog.h"
-#include "SettingsTransfer.h"
-#include "StartUp.h"
-#include "Version.h"
+#include "dialogs/Dialogs.h"
+#include "app/MainMenu.h"
+#include "store/PreferenceKeys.h"
+#include "app/PrefixDialog.h"
+#include "store/SettingsTransfer.h"
+#include "app/StartUp.h"
+#include "app/Version.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,9 +2,9 @@
 // The window over the opened store, and the move to another prefix: File >
 // "Open prefix…" opens the chosen store and puts a new window over it; when
 // that store cannot be used the old window stays as it was.
-#include "MainWindow.h"
-#include "OpenRegistry.h"
-#include "PrefixChoice.h"
+#include "app/MainWindow.h"
+#include "platform/bridge/OpenRegistry.h"
+#include "app/PrefixChoice.h"
 
 #include <QObject>
 

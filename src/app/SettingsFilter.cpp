@@ -1,8 +1,8 @@
-#include "SettingsFilter.h"
+#include "app/SettingsFilter.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "SettingsTree.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "app/SettingsTree.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "SettingsTransferActions.h"
+#include "app/SettingsTransferActions.h"
 
-#include "AnsiText.h"
-#include "Dialogs.h"
-#include "MainMenu.h"
+#include "editors/AnsiText.h"
+#include "dialogs/Dialogs.h"
+#include "app/MainMenu.h"
 
 #include <QAction>
 #include <QWidget>

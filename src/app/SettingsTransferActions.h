@@ -3,7 +3,7 @@
 // backing up and sharing settings as .reg files. The files themselves are
 // the store's business (SettingsTransfer); this asks the user, through the
 // dialog seams, and tells the window what changed.
-#include "SettingsTransfer.h"
+#include "store/SettingsTransfer.h"
 
 #include <QObject>
 

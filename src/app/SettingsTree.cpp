@@ -1,4 +1,4 @@
-#include "SettingsTree.h"
+#include "app/SettingsTree.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

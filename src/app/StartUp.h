@@ -1,7 +1,7 @@
 #pragma once
 // The start-up procedure: the catalogue, then the store, then the main window.
-#include "Dialogs.h"
-#include "OpenRegistry.h"
+#include "dialogs/Dialogs.h"
+#include "platform/bridge/OpenRegistry.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "TagPickerHost.h"
+#include "app/TagPickerHost.h"
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 namespace fk {
 

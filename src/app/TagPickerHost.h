@@ -1,7 +1,7 @@
 #pragma once
 // The main window's side of the date/time tag picker (Form2): the picker
 // lists the tags of the entry shown when it opens.
-#include "TagPicker.h"
+#include "picker/TagPicker.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "UndoCommands.h"
+#include "app/UndoCommands.h"
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 // One undo step: values changed together, each with what it held before
 // and after.
-#include "Registry.h"
-#include "SettingsTransfer.h"
+#include "platform/registry/Registry.h"
+#include "store/SettingsTransfer.h"
 
 #include <QUndoCommand>
 

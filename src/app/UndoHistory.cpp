@@ -1,9 +1,9 @@
-#include "UndoHistory.h"
+#include "app/UndoHistory.h"
 
-#include "Dialogs.h"
-#include "Messages.h"
-#include "RecordingRegistry.h"
-#include "UndoCommands.h"
+#include "dialogs/Dialogs.h"
+#include "app/Messages.h"
+#include "store/RecordingRegistry.h"
+#include "app/UndoCommands.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
-#include "AccountPanel.h"
+#include "editors/AccountPanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "PreferenceStore.h"
-#include "SortedList.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "store/PreferenceStore.h"
+#include "editors/SortedList.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "BooleanPanel.h"
+#include "editors/BooleanPanel.h"
 
-#include "Catalogue.h"
-#include "PreferenceStore.h"
+#include "catalogue/Catalogue.h"
+#include "store/PreferenceStore.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "ColourPanel.h"
+#include "editors/ColourPanel.h"
 
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "PreferenceStore.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "store/PreferenceStore.h"
 
 #include <QFrame>
 #include <QLabel>

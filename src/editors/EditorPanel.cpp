@@ -1,4 +1,4 @@
-#include "EditorPanel.h"
+#include "editors/EditorPanel.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // One editor panel: an element of the main window's Picture1 array,
 // 4335 x 2535 twips, that edits the settings of one kind.
-#include "FormLayout.h"
+#include "editors/FormLayout.h"
 
 #include <QLabel>
 #include <QPushButton>

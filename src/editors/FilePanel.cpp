@@ -1,9 +1,9 @@
-#include "FilePanel.h"
+#include "editors/FilePanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "PreferenceStore.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "store/PreferenceStore.h"
 
 #include <QLineEdit>
 #include <QPushButton>

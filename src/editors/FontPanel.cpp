@@ -1,12 +1,12 @@
-#include "FontPanel.h"
+#include "editors/FontPanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "FontList.h"
-#include "NumberText.h"
-#include "PreferenceStore.h"
-#include "StoredFont.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "platform/fonts/FontList.h"
+#include "editors/NumberText.h"
+#include "store/PreferenceStore.h"
+#include "store/StoredFont.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
-#include "Catalogue.h"
-#include "EditorPanel.h"
+#include "catalogue/Catalogue.h"
+#include "editors/EditorPanel.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "FormLayout.h"
+#include "editors/FormLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>

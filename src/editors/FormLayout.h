@@ -1,7 +1,7 @@
 #pragma once
 // The form's controls as tables: one row a control, in twips, made, named,
 // captioned and placed by one call with the metrics its window measured once.
-#include "FormMetrics.h"
+#include "editors/FormMetrics.h"
 
 #include <QString>
 #include <QWidget>

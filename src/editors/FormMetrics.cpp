@@ -1,9 +1,9 @@
-#include "FormMetrics.h"
+#include "editors/FormMetrics.h"
 
 #include <QFontMetrics>
 
 #ifdef Q_OS_WIN
-#include "FontList.h"
+#include "platform/fonts/FontList.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

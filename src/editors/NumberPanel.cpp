@@ -1,9 +1,9 @@
-#include "NumberPanel.h"
+#include "editors/NumberPanel.h"
 
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "NumberText.h"
-#include "PreferenceStore.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "editors/NumberText.h"
+#include "store/PreferenceStore.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "editors/NumberText.h"
 
 #include <cfenv>
 #include <cmath>

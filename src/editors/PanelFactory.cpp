@@ -1,15 +1,15 @@
-#include "PanelFactory.h"
+#include "editors/PanelFactory.h"
 
-#include "AccountPanel.h"
-#include "BooleanPanel.h"
-#include "Catalogue.h"
-#include "ColourPanel.h"
-#include "FilePanel.h"
-#include "FontPanel.h"
-#include "NumberPanel.h"
-#include "QuickTextPanel.h"
-#include "SwitchTextPanel.h"
-#include "TextPanel.h"
+#include "editors/AccountPanel.h"
+#include "editors/BooleanPanel.h"
+#include "catalogue/Catalogue.h"
+#include "editors/ColourPanel.h"
+#include "editors/FilePanel.h"
+#include "editors/FontPanel.h"
+#include "editors/NumberPanel.h"
+#include "editors/QuickTextPanel.h"
+#include "editors/SwitchTextPanel.h"
+#include "editors/TextPanel.h"
 
 namespace fk {
 

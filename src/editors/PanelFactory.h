@@ -1,5 +1,5 @@
 #pragma once
-#include "EditorPanel.h"
+#include "editors/EditorPanel.h"
 
 namespace fk {
 

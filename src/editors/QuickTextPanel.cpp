@@ -1,9 +1,9 @@
-#include "QuickTextPanel.h"
+#include "editors/QuickTextPanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "QuickTexts.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "store/QuickTexts.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "SwitchTextPanel.h"
+#include "editors/SwitchTextPanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "PreferenceStore.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "store/PreferenceStore.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "TextPanel.h"
+#include "editors/TextPanel.h"
 
-#include "AnsiText.h"
-#include "Catalogue.h"
-#include "PreferenceStore.h"
+#include "editors/AnsiText.h"
+#include "catalogue/Catalogue.h"
+#include "store/PreferenceStore.h"
 
 #include <QLabel>
 #include <QLineEdit>

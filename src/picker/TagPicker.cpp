@@ -1,7 +1,7 @@
-#include "TagPicker.h"
+#include "picker/TagPicker.h"
 
-#include "Catalogue.h"
-#include "FormLayout.h"
+#include "catalogue/Catalogue.h"
+#include "editors/FormLayout.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // Form2, the date/time tag picker: a small modeless window owned by the main
 // window that lists the tags of the format being edited and inserts the
 // chosen one at the caret of its target box.
-#include "FormMetrics.h"
+#include "editors/FormMetrics.h"
 
 #include <QPointer>
 #include <QWidget>

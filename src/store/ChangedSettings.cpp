@@ -1,10 +1,10 @@
-#include "ChangedSettings.h"
+#include "store/ChangedSettings.h"
 
-#include "Catalogue.h"
-#include "KeyHandle.h"
-#include "KeyValue.h"
-#include "Listing.h"
-#include "StoredFont.h"
+#include "catalogue/Catalogue.h"
+#include "platform/registry/KeyHandle.h"
+#include "store/KeyValue.h"
+#include "platform/registry/Listing.h"
+#include "store/StoredFont.h"
 
 #include <algorithm>
 #include <optional>

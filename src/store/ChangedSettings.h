@@ -2,7 +2,7 @@
 // Which settings of the current preferences key differ from their catalogue
 // default, with the stored and the default value in words. Reads only:
 // no value is written and no key created.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <string>
 

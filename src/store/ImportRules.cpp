@@ -1,7 +1,7 @@
-#include "ImportRules.h"
+#include "store/ImportRules.h"
 
-#include "Catalogue.h"
-#include "Registry.h"
+#include "catalogue/Catalogue.h"
+#include "platform/registry/Registry.h"
 
 #include <cctype>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "KeyValue.h"
+#include "store/KeyValue.h"
 
-#include "Listing.h"
+#include "platform/registry/Listing.h"
 
 namespace fk {
 

@@ -1,8 +1,8 @@
-#include "PreferenceKeys.h"
+#include "store/PreferenceKeys.h"
 
-#include "Listing.h"
-#include "PreferenceStore.h"
-#include "SettingsTransfer.h"
+#include "platform/registry/Listing.h"
+#include "store/PreferenceStore.h"
+#include "store/SettingsTransfer.h"
 
 namespace fk {
 

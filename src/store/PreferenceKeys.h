@@ -1,8 +1,8 @@
 #pragma once
 // The store root and the preferences key of the account chosen: opened,
 // made and closed here, and handed to the store as its current key.
-#include "KeyHandle.h"
-#include "Registry.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Registry.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "PreferenceStore.h"
+#include "store/PreferenceStore.h"
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // The primitives through which every editor reads, writes and deletes one
 // setting's value in the current preferences key. Texts are code page 1252.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <cstdint>
 #include <functional>

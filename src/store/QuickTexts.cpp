@@ -1,8 +1,8 @@
-#include "QuickTexts.h"
+#include "store/QuickTexts.h"
 
-#include "Catalogue.h"
-#include "KeyHandle.h"
-#include "Listing.h"
+#include "catalogue/Catalogue.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // The quick texts of a QuickTexts setting: the subkeys of its list key
 // under the store's current key, each with a text, an alias and the
 // setting's own include flag.
-#include "PreferenceStore.h"
+#include "store/PreferenceStore.h"
 
 #include <optional>
 #include <string>

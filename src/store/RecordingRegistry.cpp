@@ -1,6 +1,6 @@
-#include "RecordingRegistry.h"
+#include "store/RecordingRegistry.h"
 
-#include "KeyValue.h"
+#include "store/KeyValue.h"
 
 #include <cctype>
 

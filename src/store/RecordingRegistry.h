@@ -2,8 +2,8 @@
 // Passes every call on to another registry, knows the path of each key it
 // opened, and tells a listener of every value of the store written or
 // deleted, with the value before and after, so that it can be taken back.
-#include "Registry.h"
-#include "SettingsTransfer.h"
+#include "platform/registry/Registry.h"
+#include "store/SettingsTransfer.h"
 
 #include <functional>
 #include <map>

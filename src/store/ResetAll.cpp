@@ -1,10 +1,10 @@
-#include "ResetAll.h"
+#include "store/ResetAll.h"
 
-#include "Catalogue.h"
-#include "KeyHandle.h"
-#include "Listing.h"
-#include "PreferenceStore.h"
-#include "StoredFont.h"
+#include "catalogue/Catalogue.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
+#include "store/PreferenceStore.h"
+#include "store/StoredFont.h"
 
 #include <algorithm>
 #include <vector>

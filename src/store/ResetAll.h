@@ -2,7 +2,7 @@
 // Restores every setting of the current preferences key as each one's own
 // "Set default" does: the default stored explicitly, or the value deleted
 // where the default is its absence.
-#include "PreferenceStore.h"
+#include "store/PreferenceStore.h"
 
 namespace fk {
 

@@ -1,12 +1,12 @@
-#include "SettingsTransfer.h"
+#include "store/SettingsTransfer.h"
 
-#include "HiveFile.h"
-#include "ImportRules.h"
-#include "KeyHandle.h"
-#include "KeyValue.h"
-#include "Listing.h"
-#include "RegFileReader.h"
-#include "RegFileWriter.h"
+#include "platform/files/WholeFile.h"
+#include "store/ImportRules.h"
+#include "platform/registry/KeyHandle.h"
+#include "store/KeyValue.h"
+#include "platform/registry/Listing.h"
+#include "platform/regfile/RegFileReader.h"
+#include "platform/regfile/RegFileWriter.h"
 #include "text/Cp1252.h"
 
 #include <cctype>
@@ -234,9 +234,9 @@ bool exportSettingsToFile(Registry& registry, const std::string& keyPath, const 
                           std::string& error) {
     std::string bytes;
     if (!exportSettings(registry, keyPath, bytes, error)) return false;
-    reg::hive::FileStamp written;
-    if (int failure = reg::hive::replaceFile(fileName, bytes, written)) {
-        error = fileName + " cannot be written: " + reg::hive::fileErrorText(failure) + ".";
+    files::FileStamp written;
+    if (int failure = files::replaceFile(fileName, bytes, written)) {
+        error = fileName + " cannot be written: " + files::fileErrorText(failure) + ".";
         return false;
     }
     return true;
@@ -246,10 +246,10 @@ ImportPlan planImport(Registry& registry, const std::string& fileBytes) { return
 
 ImportPlan planImportFile(Registry& registry, const std::string& fileName) {
     std::string bytes;
-    reg::hive::FileStamp stamp;
-    if (int failure = reg::hive::readWholeFile(fileName, bytes, stamp)) {
+    files::FileStamp stamp;
+    if (int failure = files::readWholeFile(fileName, bytes, stamp)) {
         ImportPlan plan;
-        plan.error = fileName + " cannot be read: " + reg::hive::fileErrorText(failure) + ".";
+        plan.error = fileName + " cannot be read: " + files::fileErrorText(failure) + ".";
         return plan;
     }
     return planImport(registry, bytes);

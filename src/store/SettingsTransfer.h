@@ -3,7 +3,7 @@
 // import accept: export a key of the store, plan an import (checked against
 // the catalogue, nothing written) and apply a plan all values or none.
 // Every change is kept with what it replaced, so it can be undone. No Qt.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <cstdint>
 #include <string>
@@ -48,7 +48,7 @@ bool applyChanges(reg::Registry& registry, const std::vector<ValueChange>& chang
 // account) with all below it, as a .reg file's bytes. False when the key
 // cannot be opened.
 bool exportSettings(reg::Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error);
-// The same into a file, written whole or not at all (hive::replaceFile).
+// The same into a file, written whole or not at all (files::replaceFile).
 bool exportSettingsToFile(reg::Registry& registry, const std::string& keyPath, const std::string& fileName,
                           std::string& error);
 

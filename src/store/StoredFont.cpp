@@ -1,6 +1,6 @@
-#include "StoredFont.h"
+#include "store/StoredFont.h"
 
-#include "KeyHandle.h"
+#include "platform/registry/KeyHandle.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 #pragma once
 // A Font setting's subkey read as the add-on reads it: six values, each
 // whatever its stored type, into buffers of the add-on's own sizes.
-#include "Catalogue.h"
-#include "PreferenceStore.h"
-#include "Registry.h"
+#include "catalogue/Catalogue.h"
+#include "store/PreferenceStore.h"
+#include "platform/registry/Registry.h"
 
 namespace fk {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
 // folder and one running copy of the program over it.
-#include "Dialogs.h"
-#include "HiveFixture.h"
-#include "MainWindow.h"
-#include "SettingsTree.h"
+#include "dialogs/Dialogs.h"
+#include "support/HiveFixture.h"
+#include "app/MainWindow.h"
+#include "app/SettingsTree.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // The program driven as a user would by the scripts in app-cases.txt, with
 // the hive read afresh for every check. The file says what each command does.
 #include "AppDriver.h"
-#include "ChangeMarks.h"
-#include "EditTools.h"
-#include "TestFiles.h"
-#include "UndoHistory.h"
-#include "Version.h"
+#include "app/ChangeMarks.h"
+#include "app/EditTools.h"
+#include "support/TestFiles.h"
+#include "app/UndoHistory.h"
+#include "app/Version.h"
 
 #include <QGroupBox>
 #include <QKeySequence>

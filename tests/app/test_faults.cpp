@@ -2,10 +2,10 @@
 // Wine running. A file replaced, removed or damaged under the window and
 // Wine starting during a save: app-cases.txt. Folders that refuse the new
 // file: test_hive_faults.
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 #include "AppDriver.h"
-#include "HiveRegistry.h"
-#include "StartUp.h"
+#include "platform/hive/HiveRegistry.h"
+#include "app/StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 // two sibling controls overlap but a label laid under a display on purpose,
 // and the keyboard reaches and presses what the mouse does.
 #include "AppDriver.h"
-#include "EditorPanel.h"
-#include "FormMetrics.h"
+#include "editors/EditorPanel.h"
+#include "editors/FormMetrics.h"
 #ifndef _WIN32
-#include "PrefixChoice.h"
+#include "app/PrefixChoice.h"
 #endif
 
 #include <QCheckBox>

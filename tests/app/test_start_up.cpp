@@ -1,5 +1,5 @@
 // The private copy of the demo prefix the program starts on when asked.
-#include "DemoPrefix.h"
+#include "app/DemoPrefix.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The catalogue's rules across its entries. Each setting's own defaults and
 // limits are proved where the user meets them, in the editor panels.
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading a number box: the user's locale, blanks, sign, halves to even and
 // the signed 32-bit range, from the rows of number-text.txt.
-#include "NumberText.h"
-#include "TestFiles.h"
+#include "editors/NumberText.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

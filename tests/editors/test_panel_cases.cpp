@@ -1,11 +1,11 @@
 // The editor panels driven through their widgets by the scripts in
 // panel-cases.txt, with the hive file read afresh for every check. The file
 // says what each command does.
-#include "AccountPanel.h"
-#include "FontPanel.h"
-#include "HiveFixture.h"
-#include "PanelFactory.h"
-#include "TestFiles.h"
+#include "editors/AccountPanel.h"
+#include "editors/FontPanel.h"
+#include "support/HiveFixture.h"
+#include "editors/PanelFactory.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

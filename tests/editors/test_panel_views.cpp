@@ -1,8 +1,8 @@
 // What the scripted panel cases cannot see: the font lists and the
 // sample's size.
-#include "FontList.h"
-#include "FontPanel.h"
-#include "HiveFixture.h"
+#include "platform/fonts/FontList.h"
+#include "editors/FontPanel.h"
+#include "support/HiveFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,7 +5,8 @@
 // the registry backend makes them must survive a save and a read. Read
 // lazily (indexed, sections read when asked), a file must give the same
 // keys, the same bytes and the same verdict, damage included.
-#include "HiveFormat.h"
+#include "platform/hive/HiveDocument.h"
+#include "platform/hive/HiveText.h"
 
 #include <algorithm>
 #include <cstddef>

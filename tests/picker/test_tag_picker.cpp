@@ -1,8 +1,8 @@
 // The tag picker window driven as a user would, over a stand-in main window
 // holding the target box.
-#include "Catalogue.h"
-#include "FormMetrics.h"
-#include "TagPicker.h"
+#include "catalogue/Catalogue.h"
+#include "editors/FormMetrics.h"
+#include "picker/TagPicker.h"
 
 #include <QApplication>
 #include <QLineEdit>

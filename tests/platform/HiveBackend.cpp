@@ -1,8 +1,9 @@
 // The shared suite on the hive file: a user.reg in a fresh folder, with the
 // scratch key (and any seeded values) written as Wine writes them.
-#include "HiveFormat.h"
-#include "HiveRegistry.h"
-#include "TestFiles.h"
+#include "platform/hive/HiveDocument.h"
+#include "platform/hive/HiveText.h"
+#include "platform/hive/HiveRegistry.h"
+#include "support/TestFiles.h"
 #include "RegistryBehaviour.h"
 
 #include <algorithm>

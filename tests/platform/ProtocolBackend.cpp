@@ -1,9 +1,9 @@
 // The shared suite through the bridge protocol without Wine: the client and
 // the server ends joined in one process, the hive file behind them. Any
 // fault in how an argument or a buffer travels shows here.
-#include "BridgeProtocol.h"
-#include "BridgeRegistry.h"
-#include "BridgeServer.h"
+#include "platform/bridge/BridgeProtocol.h"
+#include "platform/bridge/BridgeRegistry.h"
+#include "platform/bridge/BridgeServer.h"
 #include "RegistryBehaviour.h"
 
 namespace fk::test {

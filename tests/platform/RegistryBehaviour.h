@@ -2,7 +2,7 @@
 // The registry behaviour every backend must share, written once. Each test
 // binary instantiates the suite with its backends: the hive file on Linux,
 // advapi32 under Wine, advapi32 through the bridge.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
 

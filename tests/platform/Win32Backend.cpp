@@ -1,13 +1,7 @@
 // The shared suite on advapi32 (Windows, or Wine running the test).
 #include "RegistryBehaviour.h"
-#include "Win32Registry.h"
+#include "platform/registry/Win32Registry.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace fk::test {

@@ -1,9 +1,6 @@
 // fk-standin.exe: stands in for the add-on under Wine in the live-editing
 // tests: it seeds text that code page 1252 cannot hold.
 //   fk-standin seed <key> [v:<name>:<utf16 hex>] [k:<utf16 hex>]...
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <string>

@@ -1,9 +1,9 @@
 // Two fettlekit-reg processes and the program's own store write to one hive
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.
-#include "HiveRegistry.h"
-#include "TestFiles.h"
-#include "PreferenceStore.h"
+#include "platform/hive/HiveRegistry.h"
+#include "support/TestFiles.h"
+#include "store/PreferenceStore.h"
 
 #include <gtest/gtest.h>
 

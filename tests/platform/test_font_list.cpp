@@ -1,7 +1,7 @@
 // The font-name list's rules, over a font configuration of chosen files:
 // which families are listed, under which name, and how often.
-#include "FontList.h"
-#include "TestFiles.h"
+#include "platform/fonts/FontList.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The font-name list as GDI gives it, run under Wine on the machine's fonts:
 // one entry a family, and an older list's full name drawn with its family.
-#include "FontList.h"
+#include "platform/fonts/FontList.h"
 
 #include <gtest/gtest.h>
 

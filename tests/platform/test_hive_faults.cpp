@@ -6,13 +6,13 @@
 // when opened is read a section at a time, yet damage anywhere is named
 // before anything is written. Nothing waits without end or grows without
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
-#include "HiveRegistry.h"
-#include "HiveSession.h"
-#include "TestFiles.h"
-#include "PreferenceStore.h"
-#include "PrefixFinder.h"
-#include "RegFileReader.h"
-#include "SettingsTransfer.h"
+#include "platform/hive/HiveRegistry.h"
+#include "platform/hive/HiveSession.h"
+#include "support/TestFiles.h"
+#include "store/PreferenceStore.h"
+#include "platform/wine/PrefixFinder.h"
+#include "platform/regfile/RegFileReader.h"
+#include "store/SettingsTransfer.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +126,7 @@ std::string failedSave(const std::string& path, const std::string& before, long 
     Complaints c;
     std::string folder = std::filesystem::path(path).parent_path().string();
     Editor editor(path);
-    { hive::WriterLock made(path); }  // the lock file, as any earlier write leaves it
+    { fk::files::WriterLock made(path); }  // the lock file, as any earlier write leaves it
     auto listing = fk::test::folderNames(folder);
     long rc = editor.setNumber("ContactSoundMaxTime", 99);
     c.check(rc == expected, "the write returned " + std::to_string(rc) + ", not " + std::to_string(expected));
@@ -312,9 +312,9 @@ TEST_F(HiveFaults, AHiveRewrittenInPlaceIsReadAgainWithoutCrashing) {
                   c.check(editor.setNumber("Second", 2) == Success, "the next write failed");
                   c.check(readBytes(path).find("\"Second\"=dword:00000002") != std::string::npos, "not saved");
                   // A save finding the file changed since it was read leaves it alone.
-                  hive::FileStamp read = hive::currentStamp(path), written;
+                  fk::files::FileStamp read = fk::files::currentStamp(path), written;
                   writeBytes(path, theirs);
-                  c.check(hive::replaceFile(path, {std::string_view("ours")}, written, &read) == hive::ChangedWhileRead,
+                  c.check(fk::files::replaceFile(path, {std::string_view("ours")}, written, &read) == fk::files::ChangedWhileRead,
                           "a save over another program's change");
                   c.check(readBytes(path) == theirs && fk::test::folderNames(folder.path()).size() == 2, "the folder changed");
                   return c.text;
@@ -350,7 +350,7 @@ TEST_F(HiveFaults, ALinkedHiveIsWrittenThroughItsLinks) {
 TEST_F(HiveFaults, WineStartingDuringASaveIsToldAndStopsLaterSaves) {
     if (!fk::test::wineInstalled()) GTEST_SKIP() << "no wine here";
     writeBytes(path, hiveText());
-    hive::FileStamp stamp;
+    fk::files::FileStamp stamp;
     int error = 0;
     hive::ParseError damage;
     auto doc = hive::Document::index(hive::readHiveFile(path, stamp, error), damage);
@@ -395,15 +395,15 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
     const std::string pipe = folder.file("pipe.reg"), dir = folder.file("folder.reg");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     std::filesystem::create_directory(dir);
-    const std::pair<std::string, int> cases[] = {{pipe, hive::NotRegularFile}, {"/dev/zero", hive::NotRegularFile}, {dir, EISDIR}};
+    const std::pair<std::string, int> cases[] = {{pipe, fk::files::NotRegularFile}, {"/dev/zero", fk::files::NotRegularFile}, {dir, EISDIR}};
     for (const auto& [what, error] : cases) {
         EXPECT_EQ(inChild([&, what = what, error = error] {
                       ::alarm(20);
                       Complaints c;
                       std::string text;
-                      hive::FileStamp stamp;
-                      c.check(hive::readWholeFile(what, text, stamp) == error, "read whole");
-                      const std::string why = hive::fileErrorText(error);
+                      fk::files::FileStamp stamp;
+                      c.check(fk::files::readWholeFile(what, text, stamp) == error, "read whole");
+                      const std::string why = fk::files::fileErrorText(error);
                       auto opened = openHiveRegistry(what);
                       c.check(!opened.registry && opened.error == what + ": " + why, "opened: " + opened.error);
                       fk::ImportPlan plan = fk::planImportFile(*Editor(path).registry, what);
@@ -418,9 +418,9 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
     const std::string lockPath = path + ".fettlekit-lock";
     int held = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    EXPECT_EQ(hive::WriterLock(path, std::chrono::milliseconds(200)).error(), EWOULDBLOCK);
+    EXPECT_EQ(fk::files::WriterLock(path, std::chrono::milliseconds(200)).error(), EWOULDBLOCK);
     ::close(held);
-    EXPECT_EQ(hive::WriterLock(path, std::chrono::milliseconds(200)).error(), 0);
+    EXPECT_EQ(fk::files::WriterLock(path, std::chrono::milliseconds(200)).error(), 0);
     std::filesystem::remove(lockPath);
     ASSERT_EQ(::mkfifo(lockPath.c_str(), 0600), 0);
     ::testing::internal::CaptureStderr();

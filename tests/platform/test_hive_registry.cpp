@@ -1,9 +1,9 @@
 // The registry calls over a real hive file: what reaches the file and how it
 // is kept beside other writers. What every backend shares is proved by the
 // registry suite, which runs on the hive file too.
-#include "HiveFile.h"
-#include "HiveRegistry.h"
-#include "TestFiles.h"
+#include "platform/files/WholeFile.h"
+#include "platform/hive/HiveRegistry.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -96,9 +96,9 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     unsigned long long ticks = std::stoull(time.substr(0, time.find('\n')), nullptr, 16);
     EXPECT_EQ((ticks - 116444736000000000ull) / 10000000ull, static_cast<unsigned long long>(seconds));
     // Setting the same value again is no change at all.
-    auto stamp = fk::reg::hive::currentStamp(path);
+    auto stamp = fk::files::currentStamp(path);
     ASSERT_EQ(setText(k, "DefaultConfiguration", "alice@example.com"), Success);
-    EXPECT_EQ(fk::reg::hive::currentStamp(path), stamp);
+    EXPECT_EQ(fk::files::currentStamp(path), stamp);
     reg->RegCloseKey(k);
 }
 

@@ -4,7 +4,7 @@
 // files, and each tool must read the files the other one wrote. Then both
 // import the .reg files of data/reg-import-cases.txt and must again print
 // and export alike.
-#include "TestFiles.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

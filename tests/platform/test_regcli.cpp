@@ -5,11 +5,11 @@
 // at all, a registry that never settles a value's size.
 #include <gtest/gtest.h>
 
-#include "HiveRegistry.h"
-#include "TestFiles.h"
-#include "RecordingRegistry.h"
-#include "RegCommand.h"
-#include "RegText.h"
+#include "platform/hive/HiveRegistry.h"
+#include "support/TestFiles.h"
+#include "store/RecordingRegistry.h"
+#include "programs/fettlekit-reg/RegCommand.h"
+#include "programs/fettlekit-reg/RegText.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
 // The whole-file reads and writes the store and the command line use, on
 // Windows: a file replaced whole, and anything but a file refused at once.
-#include "HiveFile.h"
+#include "platform/files/WholeFile.h"
 
 #include <gtest/gtest.h>
 

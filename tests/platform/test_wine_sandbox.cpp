@@ -9,13 +9,13 @@
 // yet; then a normal user (one made here when we are root) whose sandbox
 // has a user namespace of its own. Beside them, traps in /tmp and in the
 // prefix that hang a writer that opens what it should not.
-#include "BridgeRegistry.h"
-#include "HiveRegistry.h"
-#include "TestFiles.h"
-#include "OpenRegistry.h"
-#include "PreferenceStore.h"
-#include "WineBridge.h"
-#include "WineServer.h"
+#include "platform/bridge/BridgeRegistry.h"
+#include "platform/hive/HiveRegistry.h"
+#include "support/TestFiles.h"
+#include "platform/bridge/OpenRegistry.h"
+#include "store/PreferenceStore.h"
+#include "platform/bridge/WineBridge.h"
+#include "platform/wine/WineServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
-#include "HiveFixture.h"
-#include "TestFiles.h"
-#include "HiveRegistry.h"
-#include "ChangedSettings.h"
-#include "KeyValue.h"
-#include "PreferenceStore.h"
-#include "RecordingRegistry.h"
-#include "ResetAll.h"
+#include "support/HiveFixture.h"
+#include "support/TestFiles.h"
+#include "platform/hive/HiveRegistry.h"
+#include "store/ChangedSettings.h"
+#include "store/KeyValue.h"
+#include "store/PreferenceStore.h"
+#include "store/RecordingRegistry.h"
+#include "store/ResetAll.h"
 
 #include <map>
 #include <memory>

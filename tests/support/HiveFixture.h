@@ -2,13 +2,13 @@
 // What the window and panel tests share: hive files written in Wine's text
 // format, a registry that records and refuses calls, the catalogue looked up
 // by value name, and a hive laid out for one panel.
-#include "Catalogue.h"
-#include "Dialogs.h"
-#include "EditorPanel.h"
-#include "PreferenceStore.h"
-#include "RecordingRegistry.h"
-#include "Registry.h"
-#include "SeededRegistry.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "editors/EditorPanel.h"
+#include "store/PreferenceStore.h"
+#include "store/RecordingRegistry.h"
+#include "platform/registry/Registry.h"
+#include "support/SeededRegistry.h"
 
 #include <utility>
 

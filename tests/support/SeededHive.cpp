@@ -1,6 +1,6 @@
-#include "SeededRegistry.h"
+#include "support/SeededRegistry.h"
 
-#include "HiveRegistry.h"
+#include "platform/hive/HiveRegistry.h"
 
 #include <cstdio>
 #include <stdexcept>

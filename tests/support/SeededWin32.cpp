@@ -1,12 +1,9 @@
-#include "SeededRegistry.h"
+#include "support/SeededRegistry.h"
 
-#include "HiveFormat.h"
-#include "SettingsTransfer.h"
-#include "Win32Registry.h"
+#include "platform/hive/HiveDocument.h"
+#include "store/SettingsTransfer.h"
+#include "platform/registry/Win32Registry.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <stdexcept>

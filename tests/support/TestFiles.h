@@ -1,6 +1,6 @@
 #pragma once
 // Files, folders, programs and data files for the tests.
-#include "Bytes.h"
+#include "support/Bytes.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,6 +1,6 @@
 // The program's picture on Windows: drawn from the SVG at build time into
 // PNGs of the usual icon sizes, since the Windows Qt has no SVG module.
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 #include <array>
 

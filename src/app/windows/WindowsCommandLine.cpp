@@ -1,6 +1,6 @@
 // The command line on Windows: no prefix or hive file to name, since the
 // program always edits the current user's registry.
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

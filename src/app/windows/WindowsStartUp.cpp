@@ -1,14 +1,14 @@
 // The start-up on Windows: the store is the current user's own registry, so
 // there is no prefix to find or choose and nothing of Wine to start.
-#include "CommandLine.h"
-#include "Dialogs.h"
-#include "MainMenu.h"
-#include "MainWindow.h"
-#include "QuitAfterFirstPaint.h"
-#include "Screenshots.h"
-#include "StartUp.h"
-#include "Version.h"
-#include "Win32Registry.h"
+#include "app/CommandLine.h"
+#include "dialogs/Dialogs.h"
+#include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "app/QuitAfterFirstPaint.h"
+#include "app/Screenshots.h"
+#include "app/StartUp.h"
+#include "app/Version.h"
+#include "platform/registry/Win32Registry.h"
 
 #include <QAction>
 #include <QApplication>

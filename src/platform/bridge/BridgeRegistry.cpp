@@ -1,6 +1,6 @@
-#include "BridgeRegistry.h"
+#include "platform/bridge/BridgeRegistry.h"
 
-#include "BridgeProtocol.h"
+#include "platform/bridge/BridgeProtocol.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // The registry on the far side of the bridge: each operation is one request
 // and one reply over a transport (the pipes of fettlekit-bridge.exe under
 // Wine, or a direct call in tests).
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <memory>
 #include <set>

@@ -1,6 +1,6 @@
-#include "BridgeServer.h"
+#include "platform/bridge/BridgeServer.h"
 
-#include "BridgeProtocol.h"
+#include "platform/bridge/BridgeProtocol.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The bridge's side of the protocol: one request in, one reply out, the
 // operation made on the given registry (advapi32 inside fettlekit-bridge.exe).
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <string>
 #include <string_view>

@@ -1,11 +1,11 @@
-#include "OpenRegistry.h"
+#include "platform/bridge/OpenRegistry.h"
 
 #ifdef _WIN32
-#include "Win32Registry.h"
+#include "platform/registry/Win32Registry.h"
 #else
-#include "HiveRegistry.h"
-#include "WineBridge.h"
-#include "WineServer.h"
+#include "platform/hive/HiveRegistry.h"
+#include "platform/bridge/WineBridge.h"
+#include "platform/wine/WineServer.h"
 
 #include <filesystem>
 #endif

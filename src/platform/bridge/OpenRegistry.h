@@ -2,7 +2,7 @@
 // Picks the registry the program works on. On Windows: the real one. On
 // Linux: the prefix's user.reg, or, while Wine runs in that prefix and
 // fettlekit-bridge.exe is at hand, Wine's live registry through the bridge.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
-#include "WineBridge.h"
+#include "platform/bridge/WineBridge.h"
 
-#include "BridgeProtocol.h"
-#include "ServerChild.h"
-#include "ServerView.h"
+#include "platform/bridge/BridgeProtocol.h"
+#include "platform/wine/ServerChild.h"
+#include "platform/wine/ServerView.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,8 +1,8 @@
 #pragma once
 // Starts fettlekit-bridge.exe under Wine in a prefix and talks to it over
 // its standard input and output. Linux only.
-#include "BridgeRegistry.h"
-#include "WineServer.h"
+#include "platform/bridge/BridgeRegistry.h"
+#include "platform/wine/WineServer.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "FontList.h"
+#include "platform/fonts/FontList.h"
 
 #include "text/Cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "RegFileLines.h"
+#include "platform/regfile/RegFileLines.h"
 
 #include "text/Cp1252.h"
 

@@ -1,8 +1,8 @@
-#include "RegFileReader.h"
+#include "platform/regfile/RegFileReader.h"
 
-#include "RegFileLines.h"
+#include "platform/regfile/RegFileLines.h"
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 #include "text/Cp1252.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "RegFileWriter.h"
+#include "platform/regfile/RegFileWriter.h"
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 #include "text/Cp1252.h"
 
 #include <cstdio>

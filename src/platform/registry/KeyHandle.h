@@ -1,7 +1,7 @@
 #pragma once
 // An open key that closes itself, through the registry that opened it, when
 // it goes: no path out of a function leaves a handle behind.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "Listing.h"
+#include "platform/registry/Listing.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // A key's subkeys and values as lists, read the one way every caller needs.
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <cstdint>
 #include <string>

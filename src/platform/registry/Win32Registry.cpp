@@ -1,11 +1,5 @@
-#include "Win32Registry.h"
+#include "platform/registry/Win32Registry.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace fk::reg {

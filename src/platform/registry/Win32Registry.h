@@ -1,7 +1,7 @@
 #pragma once
 // The registry over Windows' own advapi32: the real registry on Windows,
 // and Wine's live registry when run inside a prefix (the bridge).
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 #include <unordered_set>
 

@@ -1,4 +1,4 @@
-#include "PrefixFinder.h"
+#include "platform/wine/PrefixFinder.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "ServerChild.h"
+#include "platform/wine/ServerChild.h"
 
 #include <cerrno>
 #include <csignal>

@@ -4,7 +4,7 @@
 // the pipes it is given; for a sandboxed server inside all of that server's
 // namespaces and its root, so that it can do nothing the sandbox could not.
 // Linux only.
-#include "WineServer.h"
+#include "platform/wine/WineServer.h"
 
 #include <string>
 #include <vector>

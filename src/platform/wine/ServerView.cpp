@@ -1,4 +1,4 @@
-#include "ServerView.h"
+#include "platform/wine/ServerView.h"
 
 #include <fcntl.h>
 #include <linux/openat2.h>

@@ -4,7 +4,7 @@
 // server all of it is looked up inside the sandbox, never in ours, and
 // nothing taken from the sandbox can load code of its choosing into a
 // program of ours. Linux only.
-#include "WineServer.h"
+#include "platform/wine/WineServer.h"
 
 #include <string>
 #include <sys/stat.h>

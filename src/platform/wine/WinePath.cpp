@@ -1,4 +1,4 @@
-#include "WinePath.h"
+#include "platform/wine/WinePath.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "WineServer.h"
+#include "platform/wine/WineServer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,56 @@
+#pragma once
+// A hive document kept in step with its file: read again when another
+// program replaced the file, and changed only through commit(), which puts
+// each change on disk whole or not at all.
+#include "platform/hive/HiveFile.h"
+#include "platform/hive/HiveDocument.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace fk::reg {
+
+// advapi32 codes the hive file's troubles are told by.
+inline constexpr long BadDatabase = 1009;
+inline constexpr long IoFailed = 1016;
+
+class HiveSession {
+public:
+    HiveSession(std::string path, std::unique_ptr<hive::Document> doc, files::FileStamp stamp, bool readOnly)
+        : path_(std::move(path)), doc_(std::move(doc)), stamp_(stamp), readOnly_(readOnly) {}
+
+    hive::Document& doc() { return *doc_; }
+    bool readOnly() const { return readOnly_; }
+    // Before each call: picks up another program's change, if any.
+    void refresh() { reloadIfChanged(); }
+    // Reads a key's section when first needed: BadDatabase if damaged.
+    long load(hive::Key& key);
+    // Runs `change` on the file as it is now, under the writers' lock, and
+    // saves when it says it changed something. A file another program
+    // changes during the save is left alone (a failure code).
+    //
+    // Wine is looked for before and again after the save. Found only after,
+    // the save stands and commit() returns Success, but Wine may have read
+    // the older file and save it over this one when it ends: the session
+    // turns read-only, says so on standard error, and takeWineStarted()
+    // answers true once, for the caller to tell the user.
+    long commit(const std::function<long(hive::Document&, bool&)>& change);
+    bool takeWineStarted() { return std::exchange(wineStarted_, false); }
+
+private:
+    long reloadIfChanged();
+    long refuse(long status);
+
+    std::string path_;
+    std::unique_ptr<hive::Document> doc_;
+    files::FileStamp stamp_;
+    bool readOnly_;
+    bool wineStarted_ = false;
+    std::string problem_, lastReported_;
+};
+
+std::string lineOf(const hive::ParseError& error);
+
+}  // namespace fk::reg

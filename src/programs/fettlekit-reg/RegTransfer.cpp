@@ -1,0 +1,253 @@
+// reg copy, reg export and reg import.
+#include "platform/files/WholeFile.h"
+#include "platform/regfile/RegFileReader.h"
+#include "platform/regfile/RegFileWriter.h"
+#include "programs/fettlekit-reg/RegFiles.h"
+#include "programs/fettlekit-reg/RegOps.h"
+
+#include <cerrno>
+
+namespace fk::regcli {
+
+using namespace fk::reg;
+
+namespace {
+
+void sayError(Context& c, long rc) { c.say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied); }
+
+// The values of one key into another, asking before each that is there
+// already unless forced; "All" forces the rest of this key and those below.
+long copyValues(Context& c, Key from, Key to, bool existed, const Text& path, bool& force) {
+    KeyReader reader(c.registry());
+    ValueData value;
+    for (std::uint32_t i = 0;; ++i) {
+        long rc = reader.valueAt(from, i, value);
+        if (rc == NoMoreItems) return Success;
+        if (rc) return rc;
+        if (!force && existed &&
+            c.registry().RegQueryValueExW(to, value.name.c_str(), nullptr, nullptr, nullptr, nullptr) == Success) {
+            const std::string name = value.name.empty() ? std::string(DefaultName) : shown(value.name);
+            char answer = c.ask("The value '" + shown(path) + "\\" + name +
+                                    "' already exists in the destination key. Do you want to overwrite it?",
+                                " (Yes|No|All)", "NYA");
+            if (answer == 'N') continue;
+            if (answer == 'A') force = true;
+        }
+        if ((rc = c.registry().RegSetValueExW(to, value.name.c_str(), 0, value.type,
+                                              reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                                              std::uint32_t(value.bytes.size()))))
+            return sayError(c, rc), rc;
+    }
+}
+
+// As reg copies: a key's values, then each subkey in turn with all below it.
+int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t access, bool recurse, bool force) {
+    struct Frame {
+        Key from = 0, to = 0;
+        Text path;  // the source's, below its root, as reg names it in its question
+        bool force = false;
+        std::uint32_t next = 0;
+    };
+    Registry& r = c.registry();
+    Frame top;
+    std::uint32_t disposition = 0;
+    if (long rc = c.openKey(src, KeyRead | access, top.from)) return sayError(c, rc), 1;
+    if (long rc = c.createKey(dest, KeyRead | KeyWrite | access, top.to, disposition)) {
+        r.RegCloseKey(top.from);
+        return sayError(c, rc), 1;
+    }
+    top.path = src.hasPath ? src.path : u"(null)";
+    top.force = force;
+    std::vector<Frame> stack;
+    long rc = copyValues(c, top.from, top.to, disposition == OpenedExistingKey, top.path, top.force);
+    stack.push_back(std::move(top));
+    KeyReader reader(r);
+    while (rc == Success && recurse) {
+        Frame& frame = stack.back();
+        Text name;
+        if (reader.subkeyAt(frame.from, frame.next++, name) != Success) {
+            r.RegCloseKey(frame.from);
+            r.RegCloseKey(frame.to);
+            stack.pop_back();
+            if (stack.empty()) break;
+            continue;
+        }
+        Frame sub;
+        sub.path = frame.path + u"\\" + name;
+        sub.force = frame.force;
+        // A copy into its own source would grow below itself without end.
+        if (dest.depth + stack.size() > MaxKeyDepth) rc = InvalidParameter;
+        else if ((rc = r.RegOpenKeyExW(frame.from, name.c_str(), 0, KeyRead | access, &sub.from))) {
+        } else if ((rc = r.RegCreateKeyExW(frame.to, name.c_str(), 0, nullptr, 0, KeyRead | KeyWrite | access, nullptr,
+                                           &sub.to, &disposition))) {
+            r.RegCloseKey(sub.from);
+        }
+        if (rc) {
+            sayError(c, rc);
+            break;
+        }
+        rc = copyValues(c, sub.from, sub.to, disposition == OpenedExistingKey, sub.path, sub.force);
+        stack.push_back(std::move(sub));
+    }
+    for (const Frame& frame : stack) r.RegCloseKey(frame.from), r.RegCloseKey(frame.to);
+    return rc == Success ? 0 : 1;
+}
+
+}  // namespace
+
+int copy(Context& c, const Args& args) {
+    if (args.size() == 2) return c.invalidSyntax(args);
+    KeyArg src, dest;
+    if (!c.parseKey(args[1], src) || !c.parseKey(args[2], dest)) return 1;
+    Switches sw;
+    if (!parseSwitches(args, 3, {{"s", "f"}, {}, {}}, sw)) return c.invalidSyntax(args);
+    if (src.root == dest.root && src.hasPath == dest.hasPath && sameText(src.path, dest.path))
+        return c.say(MsgSameKeys), 1;
+    if (!c.ready()) return 1;
+    return runCopy(c, src, dest, sw.access, sw.has("s"), sw.has("f"));
+}
+
+int exportKey(Context& c, const Args& args) {
+    if (args.size() < 3) return c.invalidSyntax(args);
+    KeyArg key;
+    if (!c.parseKey(args[1], key)) return 1;
+    Switches sw;
+    if (!parseSwitches(args, 3, {{}, {}, "y"}, sw)) return c.invalidSyntax(args);
+    const bool overwrite = sw.has("y");
+    const std::uint32_t access = sw.access;
+    if (!c.ready()) return 1;
+
+    Key k = 0;
+    if (c.openKey(key, KeyRead | access, k) != Success) return c.say(MsgKeyMissing), 1;
+    const std::string& file = args[2];
+    if (!overwrite && fileExists(file) &&
+        !c.confirm("The file '" + file + "' already exists. Do you want to overwrite it?")) {
+        c.registry().RegCloseKey(k);
+        return c.say(MsgCancelled), 0;
+    }
+    regfile::RegFileWriter writer;
+    KeyReader reader(c.registry());
+    std::size_t skipped = 0;
+    walkTree(c.registry(), k, key.longName, key.depth, KeyRead | access, [&](Key at, const Text& path) {
+        writer.key(path);
+        for (const ValueData& v : reader.values(at)) writer.value(v.name, v.type, v.bytes);
+    }, skipped);
+    c.registry().RegCloseKey(k);
+    if (skipped)
+        c.warn(std::to_string(skipped) + " keys lie deeper than Windows' " + std::to_string(MaxKeyDepth) +
+               " levels and were not exported");
+    if (int error = replaceFileWhole(file, writer.bytes())) return c.say(fileError(error)), 1;
+    return 0;
+}
+
+namespace {
+
+// reg import's steps: a key that cannot be made is reported and the values
+// under it go nowhere; everything else fails silently.
+class Importer {
+public:
+    Importer(Context& c, std::uint32_t access) : c_(c), access_(access) {}
+    ~Importer() { close(); }
+
+    void run(const regfile::Instruction& step) {
+        using I = regfile::Instruction;
+        Registry& r = c_.registry();
+        switch (step.kind) {
+        case I::OpenKey:
+            close();
+            if (open(step.key, KeyAllAccess | access_) != Success)
+                c_.say("reg: Unable to import the registry key '" + shown(step.key) + "'\n");
+            break;
+        case I::DeleteKey:
+            close();
+            if (!step.key.empty() && (step.key[0] == u'H' || step.key[0] == u'h')) deleteTree(step.key);
+            break;
+        case I::SetValue:
+            if (current_)
+                r.RegSetValueExW(current_, step.name.c_str(), 0, step.type,
+                                 reinterpret_cast<const std::uint8_t*>(step.data.data()), std::uint32_t(step.data.size()));
+            break;
+        case I::DeleteValue:
+            if (current_) r.RegDeleteValueW(current_, step.name.c_str());
+            break;
+        case I::UnknownEscape:
+            c_.say("reg: Unrecognized escape sequence [\\" + shown(std::u16string(1, step.escape)) + "]\n");
+            break;
+        case I::Skipped:
+            break;
+        }
+    }
+
+private:
+    // The root and the rest of a key path as reg import splits it.
+    static const Root* split(const Text& key, Text& path) {
+        size_t slash = key.find(u'\\');
+        path = slash != Text::npos ? key.substr(slash + 1) : Text();
+        return rootOf(key);
+    }
+    static std::size_t depthBelow(const Root& root, const Text& path) { return levelsAbove(root.key) + depthOf(path); }
+
+    long open(const Text& key, std::uint32_t access) {
+        Text path;
+        const Root* root = split(key, path);
+        if (!root) return InvalidParameter;
+        if (depthBelow(*root, path) > MaxKeyDepth) return InvalidParameter;
+        long rc = c_.registry().RegCreateKeyExW(root->key, path.c_str(), 0, nullptr, 0, access, nullptr, &current_,
+                                                nullptr);
+        if (rc) current_ = 0;
+        return rc;
+    }
+
+    // [-KEY]: the key and all below it, in the view the path names (reg
+    // passes no view here).
+    void deleteTree(const Text& key) {
+        Text path;
+        const Root* root = split(key, path);
+        if (!root || path.empty() || depthBelow(*root, path) > MaxKeyDepth) return;
+        Registry& r = c_.registry();
+        if (r.RegDeleteTreeW(root->key, path.c_str()) != NotSupported) return;
+        Key k = 0;
+        if (r.RegOpenKeyExW(root->key, path.c_str(), 0, KeyRead, &k) != Success) return;
+        long rc = emptyKey(r, k, depthBelow(*root, path), KeyRead);
+        r.RegCloseKey(k);
+        if (rc == Success) r.RegDeleteKeyW(root->key, path.c_str());
+    }
+
+    void close() {
+        if (current_) c_.registry().RegCloseKey(current_);
+        current_ = 0;
+    }
+
+    Context& c_;
+    std::uint32_t access_;
+    Key current_ = 0;
+};
+
+}  // namespace
+
+int importFile(Context& c, const Args& args) {
+    if (args.size() > 3) return c.invalidSyntax(args);
+    // Nothing but a view may follow the file.
+    Switches sw;
+    if (!parseSwitches(args, 2, {}, sw) || sw.given.size()) return c.invalidSyntax(args);
+    const std::string& name = args[1];
+    std::string bytes;
+    if (int error = readFileWhole(name, bytes)) {
+        if (error != ENOENT) c.warn(name + ": " + files::fileErrorText(error));
+        return c.say("reg: The file '" + name + "' was not found.\n"), 1;
+    }
+    if (regfile::fileHeader(bytes) == regfile::Header::Invalid) {
+        c.warn(name + " is not a registry file: its first line must be \"Windows Registry Editor Version 5.00\", "
+                      "\"REGEDIT4\" or \"REGEDIT\"");
+        return 1;
+    }
+    if (!c.ready()) return 1;
+    Importer importer(c, sw.access);
+    regfile::readRegFile(bytes, [&importer](const regfile::Instruction& step) {
+        importer.run(step);
+        return true;
+    });
+    return 0;
+}
+
+}  // namespace fk::regcli
