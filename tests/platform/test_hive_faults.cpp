@@ -468,10 +468,12 @@ TEST_F(HiveFaults, KeyPathsDeeperThanWindowsAllowsAreRefusedAtOnce) {
     EXPECT_EQ(inChild([&] {
                   Complaints c;
                   Editor editor(path);
-                  // How deep a path may be from the root: regcli-cases.txt.
                   Registry& r = *editor.registry;
                   c.check(KeyHandle::open(r, CurrentUser, deep(3000, "\\"), KeyRead).status() == InvalidParameter,
                           "opened 3000 levels");
+                  for (size_t levels : {510, 100000})
+                      c.check(KeyHandle::create(r, CurrentUser, deep(levels, "\\")).status() == InvalidParameter,
+                              "made " + std::to_string(levels) + " levels");
                   const KeyHandle deepest = KeyHandle::create(r, CurrentUser, deep(509, "\\"));
                   c.check(deepest.ok(), "could not make 509 levels");
                   c.check(KeyHandle::create(r, deepest.get(), "b").status() == InvalidParameter,
