@@ -152,13 +152,9 @@ public:
                                   (" sh -c " + quote(mounts() + " && exec " + server));
         // The server stays: keep it off our pipes.
         if (std::system(("(" + start + ") </dev/null >/dev/null 2>&1 &").c_str()) != 0) return false;
-        for (int i = 0; i < 100 && pid == 0; ++i) {
-            auto found = serversOf(prefix);
-            if (found.empty())
-                ::usleep(100 * 1000);
-            else
-                pid = found[0];
-        }
+        for (int i = 0; i < 100 && pid == 0; ++i)
+            if (const auto found = serversOf(prefix); !found.empty()) pid = found[0];
+            else ::usleep(100 * 1000);
         return pid != 0;
     }
 
