@@ -24,30 +24,6 @@ namespace fk::testing {
 
 inline const std::string AlicePrefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
-// The accounts alice, Bob (no Preferences key yet) and carol (the default
-// configuration) and the default user, with alice's values as given and a
-// number stored for the others.
-inline std::string threeAccounts(const std::string& aliceValues = "\"ContactSoundMaxTime\"=dword:0000001e\n") {
-    const std::string root = StoreRoot;
-    return hiveKey(root, "\"DefaultConfiguration\"=\"carol\"\n") + hiveKey(root + "\\Bob") +
-           hiveKey(root + "\\Nobody\\Preferences", "\"ContactSoundMaxTime\"=dword:00000014\n") +
-           hiveKey(AlicePrefs, aliceValues) +
-           hiveKey(root + "\\carol\\Preferences", "\"ContactSoundMaxTime\"=dword:0000004d\n");
-}
-
-inline const QString RegistryError =
-    "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.";
-
-// The one message shown, as the user saw it.
-inline void expectOneMessage(const dialogs::Dialogs& dialogs, const QString& text, const QString& title,
-                             dialogs::MessageIcon icon) {
-    const auto& shown = dialogs.messages.shown();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, text);
-    EXPECT_EQ(shown[0].title, title);
-    EXPECT_EQ(shown[0].icon, icon);
-}
-
 class AppHive {
 public:
     explicit AppHive(const std::string& keys) {
@@ -65,9 +41,6 @@ public:
     void replace(const std::string& text) const { replaceRegistry(path_, text); }
 
     bool hasKey(const std::string& keyPath) const { return storedInFile(path_, keyPath, "").has_value(); }
-    std::optional<std::int32_t> storedNumber(const std::string& keyPath, const std::string& name) const {
-        return asNumber(storedInFile(path_, keyPath, name));
-    }
 
     std::string seeded;  // the state as the test put it in place
 

@@ -7,36 +7,35 @@
 #include "platform/hive/HiveRegistry.h"
 #include "app/StartUp.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace fk::testing {
 namespace {
 
-// What the program left in the hive's folder besides the hive and its lock.
-QStringList litterBeside(const std::string& hivePath) {
-    QStringList names = QFileInfo(QString::fromStdString(hivePath)).dir().entryList(QDir::AllEntries | QDir::Hidden |
-                                                                                     QDir::NoDotAndDotDot);
-    names.removeAll("user.reg");
-    names.removeAll("user.reg.fettlekit-lock");
-    return names;
+const std::string Keys = hiveKey(StoreRoot) + hiveKey(AlicePrefs, "\"ContactSoundMaxTime\"=dword:0000001e\n");
+const QString RegistryError =
+    "An error has been found with the registry.\r\nMake sure you have Brisko! 3 installed.";
+
+// The one message shown since the last, as the user saw it.
+void expectOneMessage(dialogs::Dialogs& dialogs, const QString& text, const QString& title, dialogs::MessageIcon icon) {
+    ASSERT_EQ(dialogs.messages.shown().size(), 1u);
+    const auto& m = dialogs.messages.shown()[0];
+    EXPECT_EQ(std::tie(m.text, m.title, m.icon), std::tie(text, title, icon));
+    dialogs.messages.clear();
 }
 
 // Wine starting stops saves; opened while Wine runs, without the bridge, the
 // store only reads and the user is told once why.
 TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
     if (!test::wineInstalled()) GTEST_SKIP() << "no wine here";
-    AppHive hive(threeAccounts());
+    AppHive hive(Keys);
     Fettlekit app(hive.path());
     app.pick("alice");
     app.clickSetting(settingIndex("ContactSoundMaxTime"));
     app.changeNumber(50);
     const std::string env = "WINEPREFIX=" + test::quote(hive.folder()) + " WINEDEBUG=-all ";
     ASSERT_EQ(test::shell(env + "wineserver -p").rc, 0);
-    struct StopWine {
-        std::string env;
-        ~StopWine() { test::shell(env + "wineserver -k; " + env + "wineserver -w"); }
-    } stop{env};
+    test::StopWine stop{env};
     // The server takes a moment to take its lock.
     for (int i = 0; i < 100 && !reg::openHiveRegistry(hive.path()).wineRunning; ++i) QTest::qWait(100);
     const std::string before = hive.fileText();
@@ -70,7 +69,7 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
 // A missing file is not made; a damaged one is named by its line and left
 // as it is.
 TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) {
-    AppHive hive(threeAccounts());
+    AppHive hive(Keys);
     const QString path = QString::fromStdString(hive.path());
     ASSERT_EQ(std::remove(hive.path().c_str()), 0);
     dialogs::Dialogs dialogs;
@@ -82,14 +81,13 @@ TEST(Faults, AMissingOrDamagedHiveAtStartUpTakesTheRegistryErrorAndIsLeftAlone) 
     // The sixth line opens a key and never closes its bracket.
     const std::string damaged = hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n\"x\"=dword:00000001\n");
     hive.replace(damaged);
-    dialogs.messages.clear();
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(openHive(path, dialogs).registry, nullptr);
     const std::string said = ::testing::internal::GetCapturedStderr();
     expectOneMessage(dialogs, RegistryError, "Error", dialogs::MessageIcon::Critical);
     EXPECT_NE(said.find(hive.path() + ": line 6"), std::string::npos) << said;
     EXPECT_EQ(hive.fileText(), damaged);
-    EXPECT_TRUE(litterBeside(hive.path()).isEmpty());
+    EXPECT_EQ(test::folderNames(hive.folder()), (std::set<std::string>{"user.reg"}));
 }
 
 }  // namespace

@@ -126,19 +126,6 @@ void expectDescriptionReadable(const QScrollArea* box) {
     EXPECT_GE(box->verticalScrollBar()->maximum(), label->height() - box->viewport()->height());
 }
 
-class LayoutTest : public ::testing::Test {
-protected:
-    // Shows entry `index`, choosing the group of settings it belongs to.
-    QWidget* show(int index) {
-        const QString group = settingEntry(index).AllUsers ? MainWindow::AllUsers : QStringLiteral("alice");
-        if (app.chooser()->currentText() != group) app.pick(group);
-        app.clickSetting(index);
-        return app.panelOf(index);
-    }
-    AppHive hive{hiveKey("Software\\Tavrel\\Brisko2") + hiveKey(AlicePrefs)};
-    Fettlekit app{hive.path()};
-};
-
 // The design font's base units give 15 twips a pixel; others scale each
 // direction by their own unit, and touching controls still touch.
 TEST(FormMetricsTest, ScaleByLetterWidthAcrossAndLineHeightDown) {
@@ -148,20 +135,26 @@ TEST(FormMetricsTest, ScaleByLetterWidthAcrossAndLineHeightDown) {
     EXPECT_EQ(odd.rect(0, 0, 6825, 750).right() + 1, odd.rect(6825, 0, 615, 375).left());
 }
 
-// The font and scale of this run took effect, and every panel, description
-// and tag list fits in them.
-TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
+// The font and scale of this run took effect, and every setting's panel,
+// description and tag list shows and fits in them.
+TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
+    AppHive hive{hiveKey("Software\\Tavrel\\Brisko2") + hiveKey(AlicePrefs)};
+    Fettlekit app{hive.path()};
     ASSERT_TRUE(app.loaded);
     EXPECT_GE(FormMetrics().lineHeight(), qEnvironmentVariableIntValue("FK_MIN_LINE_HEIGHT"));
     EXPECT_EQ(app.window->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     expectLaidOut(app.window.get());
     std::set<int> pickerStyles;
     for (int index = 0; index < SettingCount; ++index) {
-        SCOPED_TRACE(settingEntry(index).ValueName);
-        QWidget* panel = show(index);
+        const SettingEntry& e = settingEntry(index);
+        SCOPED_TRACE(e.ValueName);
+        const QString group = e.AllUsers ? MainWindow::AllUsers : QStringLiteral("alice");
+        if (app.chooser()->currentText() != group) app.pick(group);
+        app.clickSetting(index);
+        app.expectShowing(index);
+        QWidget* panel = app.panelOf(index);
         expectLaidOut(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
-        const SettingEntry& e = settingEntry(index);
         if (e.Kind != Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
@@ -175,45 +168,6 @@ TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         }
     }
     EXPECT_EQ(pickerStyles.size(), 3u);
-}
-
-// Tab reads the left column, then the editor, then its buttons, and skips
-// the read-only default display; Return presses what has the focus, in the
-// panel and in the tag picker, whose Esc closes only itself.
-TEST_F(LayoutTest, TabFollowsReadingOrderAndReturnAndEscWork) {
-    QWidget* panel = show(settingIndex("ContactSoundMaxTime"));
-    auto* box = control<QLineEdit>(panel, "Text28");
-    app.window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app.window.get()));
-    app.trigger("actionFind");
-    app.chooser()->setFocus();
-    QStringList order;
-    for (int i = 0; i < 8; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(order, (QStringList{"Combo1", "filterBox", "TreeView1", "Slider4", "Text28", "Command36", "Command35",
-                                  "Combo1"}));
-    box->selectAll();
-    QTest::keyClicks(box, "41");
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 41);
-    QTest::keyClick(control<QPushButton>(panel, "Command36"), Qt::Key_Return);
-    EXPECT_EQ(hive.storedNumber(AlicePrefs, "ContactSoundMaxTime"), 12);
-
-    panel = show(settingIndex("ArchiveFileDateFmt"));
-    auto* format = control<QLineEdit>(panel, "Text33");
-    format->clear();
-    QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
-    auto* list = control<QListWidget>(app.window->tagPicker().window(), "List1");
-    list->setFocus();
-    list->setCurrentRow(3);
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(format->text(), "dddd");
-    QTest::keyClick(list, Qt::Key_Escape);
-    EXPECT_FALSE(app.window->tagPicker().isOpen());
-    EXPECT_TRUE(app.window->isVisible());
-    EXPECT_TRUE(app.messages().empty());
 }
 
 #ifndef _WIN32
@@ -231,20 +185,6 @@ TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
     dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));
 }
 #endif
-
-TEST_F(LayoutTest, ReadOnlyStoreTurnsOffSavingAndSaysSo) {
-    show(settingIndex("ContactSoundMaxTime"));
-    app.window->setStoreReadOnly(true);
-    QWidget* panel = show(settingIndex("AddCharToTruncateName"));
-    for (QWidget* p : {app.window->panel(3), panel})
-        for (auto* button : p->findChildren<QPushButton*>())
-            if (button->text() == "Change" || button->text() == "Set default") {
-                EXPECT_FALSE(button->isEnabled());
-            }
-    EXPECT_TRUE(app.control<QLabel>("readOnlyNote")->isVisible());
-    QTest::keyClick(control<QRadioButton>(panel, "Option13(0)"), Qt::Key_Return);
-    EXPECT_TRUE(app.messages().empty());
-}
 
 }  // namespace
 }  // namespace fk::testing

@@ -51,39 +51,28 @@ TEST(PrefixAtStart, OneIsOpenedSeveralAreOfferedWithTheLastFirstNoneSaysWhereItL
     }
 }
 
-// Two prefixes, a window over the first, and the menu that moves it.
-class Switching : public ::testing::Test {
-protected:
-    Switching()
-        : last(settings.filePath("fettlekit.conf")),
-          session(dialogs, chooser, last, [](const QString&) { return FoundPrefixes{}; },
-                  [this](int status) { exits.push_back(status); }) {
-        dialogs.setScripted(true);
-        chooser.setScripted(true);
-    }
-    void openPrefixFromMenu(std::optional<dialogs::PrefixDialog::Choice> answer) {
-        chooser.queueAnswer(std::move(answer));
-        auto* action = session.window()->findChild<QAction*>("actionOpenPrefix");
-        ASSERT_NE(action, nullptr);
-        action->trigger();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-
-    QTemporaryDir settings;
-    dialogs::Dialogs dialogs;
-    dialogs::PrefixDialog chooser;
-    LastPrefix last;
-    std::vector<int> exits;
-    Session session;
-};
-
 // A place that will not do keeps the chooser open with what was looked for
 // and why, and the window as it was; only a hive that lacks just the key may
 // be opened anyway. A cancelled choice does nothing; a sound store takes the
 // window over, is named in its title and is remembered; a keyless one opened
 // anyway gets the key.
-TEST_F(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
+TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
+    QTemporaryDir settings;
+    dialogs::Dialogs dialogs;
+    dialogs::PrefixDialog chooser;
+    dialogs.setScripted(true);
+    chooser.setScripted(true);
+    LastPrefix last(settings.filePath("fettlekit.conf"));
+    std::vector<int> exits;
+    Session session(dialogs, chooser, last, [](const QString&) { return FoundPrefixes{}; },
+                    [&](int status) { exits.push_back(status); });
+    // File > "Open prefix…", answered.
+    auto openPrefixFromMenu = [&](std::optional<dialogs::PrefixDialog::Choice> answer) {
+        chooser.queueAnswer(std::move(answer));
+        session.window()->findChild<QAction*>("actionOpenPrefix")->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    };
     AppHive first(Brisko), keyless(hiveKey("Software\\Wine")), damaged(Brisko);
     AppHive second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
     damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));

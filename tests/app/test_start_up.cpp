@@ -1,5 +1,6 @@
 // The private copy of the demo prefix the program starts on when asked.
 #include "app/DemoPrefix.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,16 +12,11 @@
 namespace fk::testing {
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+std::string readFile(const QString& path) { return test::readBytes(path.toStdString()); }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const std::string& bytes) {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    test::writeBytes(path.toStdString(), bytes);
 }
 
 // The demo prefix is copied once into the user's state folder, symbolic

@@ -8,6 +8,7 @@
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "platform/hive/HiveRegistry.h"
 #include "platform/hive/HiveSession.h"
+#include "platform/registry/KeyHandle.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 #include "platform/wine/PrefixFinder.h"
@@ -63,24 +64,21 @@ constexpr int BigHive = 6000;  // keys: about 1.6 MB, past what is checked whole
 // The registry calls the store makes, on one key.
 struct Editor {
     std::unique_ptr<Registry> registry;
-    Key key = 0;
+    KeyHandle key;  // closed before the registry goes
 
     explicit Editor(const std::string& path) {
         auto opened = openHiveRegistry(path);
         if (!opened.registry) throw std::runtime_error(opened.error);
         registry = std::move(opened.registry);
-        registry->RegOpenKeyExA(CurrentUser, Brisko.c_str(), 0, KeyAllAccess, &key);
-    }
-    ~Editor() {
-        if (key) registry->RegCloseKey(key);
+        key = KeyHandle::open(*registry, CurrentUser, Brisko, KeyAllAccess);
     }
     long setNumber(const char* name, std::int32_t v) {
-        return registry->RegSetValueExA(key, name, 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&v), 4);
+        return registry->RegSetValueExA(key.get(), name, 0, TypeDword, reinterpret_cast<const std::uint8_t*>(&v), 4);
     }
     std::int32_t numberOr(const char* name, std::int32_t missing) {
         std::int32_t v = 0;
         std::uint32_t size = 4;
-        long rc = registry->RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<std::uint8_t*>(&v), &size);
+        long rc = registry->RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<std::uint8_t*>(&v), &size);
         return rc == Success ? v : missing;
     }
 };
@@ -136,9 +134,21 @@ std::string failedSave(const std::string& path, const std::string& before, long 
     return c.text;
 }
 
+// A call's result, and what it said on standard error.
+template <class Call> auto saying(Call call) {
+    ::testing::internal::CaptureStderr();
+    auto result = call();
+    return std::pair(result, ::testing::internal::GetCapturedStderr());
+}
+
 struct HiveFaults : ::testing::Test {
     TempFolder folder;
     std::string path = folder.file("user.reg");
+    // Another program's copy, renamed over the hive.
+    void putTheirs(const std::string& text) const {
+        writeBytes(folder.file("theirs.tmp"), text);
+        ASSERT_EQ(std::rename(folder.file("theirs.tmp").c_str(), path.c_str()), 0);
+    }
 };
 
 TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
@@ -197,7 +207,7 @@ TEST_F(HiveFaults, AFolderOrHiveWithoutWritePermissionRefusesTheSave) {
                       Editor editor(path);
                       int failures = 0;
                       fk::PreferenceStore store(*editor.registry, [&] { ++failures; });
-                      c.check(!store.writeNumber(editor.key, "ContactSoundMaxTime", 99), "the store reported success");
+                      c.check(!store.writeNumber(editor.key.get(), "ContactSoundMaxTime", 99), "the store reported success");
                       c.check(failures == 1, "the user was told " + std::to_string(failures) + " times");
                       return c.text + failedSave(path, text, AccessDenied);
                   }),
@@ -206,34 +216,11 @@ TEST_F(HiveFaults, AFolderOrHiveWithoutWritePermissionRefusesTheSave) {
     }
 }
 
-TEST_F(HiveFaults, AHiveRemovedByAnotherProgramIsNotMadeAgainFromMemory) {
-    std::string text = hiveText();
-    writeBytes(path, text);
-    Editor editor(path);
-    std::filesystem::remove(path);
-
-    ::testing::internal::CaptureStderr();
-    long rc = editor.setNumber("ContactSoundMaxTime", 99);
-    Key created = 0;
-    long createRc = editor.registry->RegCreateKeyExA(CurrentUser, "Software\\New", 0, "", 0, KeyAllAccess, nullptr,
-                                                      &created, nullptr);
-    std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(rc, Success);
-    EXPECT_NE(createRc, Success);
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_NE(said.find("removed by another program"), std::string::npos) << said;
-    EXPECT_EQ(said.find("removed", said.find("removed") + 1), std::string::npos) << "said once: " << said;
-    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12) << "reads go on from the copy in memory";
-}
-
 // Another program renames its own file over ours: the same size as ours but
 // other content, so only the file's identity tells it apart. Then it
-// renames a damaged one over it.
-TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainKeptAndNeverWrittenOverDamaged) {
-    auto replace = [&](const std::string& text) {
-        writeBytes(folder.file("theirs.tmp"), text);
-        ASSERT_EQ(std::rename(folder.file("theirs.tmp").c_str(), path.c_str()), 0);
-    };
+// renames a damaged one over it, and at last removes it, which is not made
+// again from the copy in memory.
+TEST_F(HiveFaults, AHiveReplacedOrRemovedByAnotherProgramIsReadAgainKeptAndNeverWrittenOverDamaged) {
     for (int keys : {2, BigHive}) {
         SCOPED_TRACE(std::to_string(keys) + " keys");
         writeBytes(path, hiveText(keys));
@@ -245,7 +232,7 @@ TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainKeptAndNeverWrittenOv
         char middle[16];
         std::snprintf(middle, sizeof middle, "Key%05d]", keys / 2);
         theirs.replace(theirs.find("xxxxxx", theirs.find(middle)), 6, "theirs");
-        replace(theirs);
+        putTheirs(theirs);
         EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13);
         ASSERT_EQ(editor.setNumber("Second", 2), Success);
         std::string now = readBytes(path);
@@ -257,14 +244,22 @@ TEST_F(HiveFaults, AHiveReplacedByAnotherProgramIsReadAgainKeptAndNeverWrittenOv
         EXPECT_EQ(now.substr(0, ourKey), theirs.substr(0, ourKey));
 
         const std::string damaged = hiveText(keys, "\"Padding\"=hex:0g\n");
-        replace(damaged);
-        ::testing::internal::CaptureStderr();
-        EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), BadDatabase);
-        std::string said = ::testing::internal::GetCapturedStderr();
+        putTheirs(damaged);
+        auto [rc, said] = saying([&] { return editor.setNumber("ContactSoundMaxTime", 99); });
+        EXPECT_EQ(rc, BadDatabase);
         EXPECT_NE(said.find("another program left it damaged: line " + std::to_string(8 + 4 * (keys / 2))),
                   std::string::npos) << said;
         EXPECT_EQ(readBytes(path), damaged);
         EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13) << "reads go on from the copy in memory";
+
+        std::filesystem::remove(path);
+        ::testing::internal::CaptureStderr();
+        EXPECT_NE(editor.setNumber("ContactSoundMaxTime", 99), Success);
+        EXPECT_NE(editor.setNumber("Second", 3), Success);
+        said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("removed by another program"), std::string::npos) << said;
+        EXPECT_EQ(said.find("removed", said.find("removed") + 1), std::string::npos) << "said once: " << said;
+        EXPECT_FALSE(std::filesystem::exists(path));
     }
 }
 
@@ -273,29 +268,24 @@ TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLef
     writeBytes(path, damaged);
     Editor editor(path);
     EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12);
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 30), BadDatabase);
-    std::string said = ::testing::internal::GetCapturedStderr();
+    const auto [rc, said] = saying([&] { return editor.setNumber("ContactSoundMaxTime", 30); });
+    EXPECT_EQ(rc, BadDatabase);
     EXPECT_NE(said.find("damaged: line 12008: bad dword"), std::string::npos) << said;
     EXPECT_EQ(readBytes(path), damaged);
     // Written again whole by another program, the same damage is not taken
     // on trust from the earlier read.
-    writeBytes(folder.file("theirs.tmp"), damaged);
-    ASSERT_EQ(std::rename(folder.file("theirs.tmp").c_str(), path.c_str()), 0);
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 31), BadDatabase);
-    ::testing::internal::GetCapturedStderr();
+    putTheirs(damaged);
+    EXPECT_EQ(saying([&] { return editor.setNumber("ContactSoundMaxTime", 31); }).first, BadDatabase);
     EXPECT_EQ(readBytes(path), damaged);
 
     // The damaged key itself does not read.
-    Key filler = 0;
-    ASSERT_EQ(editor.registry->RegOpenKeyExA(CurrentUser, "Software\\Filler\\Key03000", 0, KeyRead, &filler), Success);
+    const KeyHandle filler = KeyHandle::open(*editor.registry, CurrentUser, "Software\\Filler\\Key03000", KeyRead);
+    ASSERT_TRUE(filler.ok());
     std::uint32_t size = 4, value = 0;
-    ::testing::internal::CaptureStderr();
     auto* bytes = reinterpret_cast<std::uint8_t*>(&value);
-    EXPECT_EQ(editor.registry->RegQueryValueExA(filler, "Padding", nullptr, nullptr, bytes, &size), BadDatabase);
-    ::testing::internal::GetCapturedStderr();
-    editor.registry->RegCloseKey(filler);
+    EXPECT_EQ(saying([&] { return editor.registry->RegQueryValueExA(filler.get(), "Padding", nullptr, nullptr, bytes, &size); })
+                  .first,
+              BadDatabase);
 }
 
 // Another program rewrites the file in place, shorter (cp, an editor, or
@@ -374,17 +364,14 @@ TEST_F(HiveFaults, WineStartingDuringASaveIsToldAndStopsLaterSaves) {
             return Success;
         });
     };
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(setValue(u"Started", true), Success);
-    std::string said = ::testing::internal::GetCapturedStderr();
+    const auto [rc, said] = saying([&] { return setValue(u"Started", true); });
+    EXPECT_EQ(rc, Success);
     ASSERT_TRUE(hive::wineServesPrefix(path)) << "the server did not start";
     EXPECT_NE(readBytes(path).find("\"Started\"=dword:00000001"), std::string::npos);
     EXPECT_NE(said.find("saved, but Wine started"), std::string::npos) << said;
     EXPECT_TRUE(session.takeWineStarted());
     EXPECT_FALSE(session.takeWineStarted()) << "told once";
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(setValue(u"Later", false), AccessDenied);
-    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(saying([&] { return setValue(u"Later", false); }).first, AccessDenied);
 }
 
 // A pipe nobody writes to, a device without end, a folder: refused at once,
@@ -423,9 +410,8 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
     EXPECT_EQ(fk::files::WriterLock(path, std::chrono::milliseconds(200)).error(), 0);
     std::filesystem::remove(lockPath);
     ASSERT_EQ(::mkfifo(lockPath.c_str(), 0600), 0);
-    ::testing::internal::CaptureStderr();
-    EXPECT_NE(Editor(path).setNumber("ContactSoundMaxTime", 99), Success);
-    std::string said = ::testing::internal::GetCapturedStderr();
+    const auto [rc, said] = saying([&] { return Editor(path).setNumber("ContactSoundMaxTime", 99); });
+    EXPECT_NE(rc, Success);
     EXPECT_NE(said.find("no lock beside it: it is not a regular file"), std::string::npos) << said;
 }
 
@@ -483,17 +469,15 @@ TEST_F(HiveFaults, KeyPathsDeeperThanWindowsAllowsAreRefusedAtOnce) {
                   Complaints c;
                   Editor editor(path);
                   Registry& r = *editor.registry;
-                  auto create = [&r](Key parent, const std::string& sub, Key& key) {
-                      return r.RegCreateKeyExA(parent, sub.c_str(), 0, "", 0, KeyAllAccess, nullptr, &key, nullptr);
-                  };
-                  Key key = 0, below = 0;
-                  c.check(r.RegOpenKeyExA(CurrentUser, deep(3000, "\\").c_str(), 0, KeyRead, &key) == InvalidParameter,
+                  c.check(KeyHandle::open(r, CurrentUser, deep(3000, "\\"), KeyRead).status() == InvalidParameter,
                           "opened 3000 levels");
-                  c.check(create(CurrentUser, deep(100000, "\\"), key) == InvalidParameter, "made 100000 levels");
-                  c.check(create(CurrentUser, deep(510, "\\"), key) == InvalidParameter, "made 510 levels");
-                  c.check(create(CurrentUser, deep(509, "\\"), key) == Success, "could not make 509 levels");
-                  c.check(create(key, "b", below) == InvalidParameter, "made one more below 509 levels");
-                  r.RegCloseKey(key);
+                  for (size_t levels : {510, 100000})
+                      c.check(KeyHandle::create(r, CurrentUser, deep(levels, "\\")).status() == InvalidParameter,
+                              "made " + std::to_string(levels) + " levels");
+                  const KeyHandle deepest = KeyHandle::create(r, CurrentUser, deep(509, "\\"));
+                  c.check(deepest.ok(), "could not make 509 levels");
+                  c.check(KeyHandle::create(r, deepest.get(), "b").status() == InvalidParameter,
+                          "made one more below 509 levels");
                   c.check(editor.setNumber("ContactSoundMaxTime", 99) == Success, "no save beside the deep key");
                   c.check(readBytes(path).find(deepSection) != std::string::npos, "the deep key's section changed");
                   return c.text;

@@ -77,21 +77,14 @@ TEST_F(FakeHome, EachFrontEndsPlaceIsSearchedAndOnlyPrefixesWithTheKeyAreKept) {
 }
 
 TEST_F(FakeHome, TheKeyLineIsFoundWhereverWineWroteIt) {
-    const std::string filler(200 * 1024, 'x');
-    const struct {
-        const char* what;
-        std::string text;
-        bool holds;
-    } cases[] = {
-        {"only a subkey is written", Header + "[Software\\\\Tavrel\\\\Brisko2\\\\Nobody\\\\Preferences] 1\n", true},
-        {"other case", Header + "[SOFTWARE\\\\tavrel\\\\BRISKO2] 1\n", true},
-        {"far into the file", Header + "\"a\"=\"" + filler + "\"\n[Software\\\\Tavrel\\\\Brisko2] 1\n", true},
-        {"a longer name", Header + "[Software\\\\Tavrel\\\\Brisko20] 1\n", false},
-        {"inside a value", Header + "[A] 1\n\"v\"=\"[Software\\\\Tavrel\\\\Brisko2]\"\n", false},
-        {"cut short", Header + "[Software\\\\Tavrel\\\\Brisk", false},
-        {"empty", "", false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(holdsAddOnKey(put("user.reg", c.text)), c.holds) << c.what;
+    const auto rows = fk::test::dataRows(fk::test::dataFile("key-lines.txt"));
+    ASSERT_EQ(rows.size(), 7u);
+    for (const std::string& row : rows) {
+        const auto fields = fk::test::split(row, "\t");
+        std::string text = fk::test::expand(fields[2]);
+        if (text.starts_with("<HEAD>")) text.replace(0, 6, Header);
+        EXPECT_EQ(holdsAddOnKey(put("user.reg", text)), fields[0] == "yes") << fields[1];
+    }
     // Every split of the key line across two reads.
     for (size_t at = 64 * 1024 - 40; at < 64 * 1024 + 2; ++at) {
         std::string text = std::string(at, 'y') + "\n[Software\\\\Tavrel\\\\Brisko2] 1\n";

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace fk::reg::hive {
+namespace fk::files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -37,4 +37,4 @@ TEST(WholeFile, ReplacedWholeAndReadBackAndOnlyAFileIsRead) {
 }
 
 }  // namespace
-}  // namespace fk::reg::hive
+}  // namespace fk::files

@@ -11,6 +11,7 @@
 // prefix that hang a writer that opens what it should not.
 #include "platform/bridge/BridgeRegistry.h"
 #include "platform/hive/HiveRegistry.h"
+#include "platform/registry/KeyHandle.h"
 #include "support/TestFiles.h"
 #include "platform/bridge/OpenRegistry.h"
 #include "store/PreferenceStore.h"
@@ -151,13 +152,9 @@ public:
                                   (" sh -c " + quote(mounts() + " && exec " + server));
         // The server stays: keep it off our pipes.
         if (std::system(("(" + start + ") </dev/null >/dev/null 2>&1 &").c_str()) != 0) return false;
-        for (int i = 0; i < 100 && pid == 0; ++i) {
-            auto found = serversOf(prefix);
-            if (found.empty())
-                ::usleep(100 * 1000);
-            else
-                pid = found[0];
-        }
+        for (int i = 0; i < 100 && pid == 0; ++i)
+            if (const auto found = serversOf(prefix); !found.empty()) pid = found[0];
+            else ::usleep(100 * 1000);
         return pid != 0;
     }
 
@@ -200,10 +197,7 @@ std::string regAdd(const std::string& hive, const std::string& name, int number)
 Write change(Registry& registry, const std::string& name, int number, const std::string& said) {
     int failures = 0;
     PreferenceStore store(registry, [&] { ++failures; });
-    Key key = 0;
-    registry.RegCreateKeyExA(CurrentUser, Prefs.c_str(), 0, "", 0, KeyAllAccess, nullptr, &key, nullptr);
-    const bool done = store.writeNumber(key, name, number);
-    registry.RegCloseKey(key);
+    const bool done = store.writeNumber(KeyHandle::create(registry, CurrentUser, Prefs).get(), name, number);
     EXPECT_EQ(failures, done ? 0 : 1);
     return {name, done, said + (done ? "saved" : "Setting not saved.")};
 }
@@ -283,12 +277,12 @@ void writeWhileWineRuns(const std::string& tag) {
     auto hive = openHiveRegistry(box.prefix + "/user.reg");
     ASSERT_TRUE(hive.registry) << hive.error;
     PreferenceStore reader(*hive.registry, [] {});
-    Key key = 0;  // stays 0, and nothing is found, when Wine saved no such key
-    hive.registry->RegOpenKeyExA(CurrentUser, Prefs.c_str(), 0, KeyRead, &key);
+    // 0, and nothing is found, when Wine saved no such key.
+    const KeyHandle key = KeyHandle::open(*hive.registry, CurrentUser, Prefs, KeyRead);
     for (size_t i = 0; i < writes.size(); ++i) {
         const Write& w = writes[i];
         std::int32_t stored = 0;
-        bool inFile = reader.readNumber(key, w.value, stored);
+        bool inFile = reader.readNumber(key.get(), w.value, stored);
         std::printf("%s: %s, %s in user.reg after Wine exited; told: %s\n", w.value.c_str(),
                     w.done ? "reported done" : "refused", inFile ? "found" : "not found", w.said.c_str());
         EXPECT_EQ(w.done, w.value.find("Done") != std::string::npos) << w.value << ": " << w.said;
@@ -297,7 +291,6 @@ void writeWhileWineRuns(const std::string& tag) {
             EXPECT_EQ(stored, std::int32_t(i + 1)) << w.value;
         }
     }
-    hive.registry->RegCloseKey(key);
 }
 
 TEST(SandboxedWine, RootWithAPrivateTmpOnAFreshPrefix) {
