@@ -175,13 +175,13 @@ void MainWindow::createPanels() {
 
     about_ = new AboutPanel(editorBox_);
     panels_[0] = about_;
-    accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[Account]));
+    accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[size_t(SettingKind::Account)]));
 }
 
 EditorPanel* MainWindow::makePanel(int index) {
-    for (int kind = Boolean; kind < None; ++kind) {
-        if (PanelTable[size_t(kind)] != index) continue;
-        EditorPanel* editor = makeEditorPanel(kind, context_, editorBox_);
+    for (size_t kind = 0; kind < size_t(SettingKind::None); ++kind) {
+        if (PanelTable[kind] != index) continue;
+        EditorPanel* editor = makeEditorPanel(SettingKind(kind), context_, editorBox_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
         editor->setStoreReadOnly(readOnly_);
@@ -271,7 +271,7 @@ void MainWindow::showNotice() {
     shownSetting_ = NoticeIndex;
     editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
     description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
-    panels_[size_t(panelOfKind_[None])]->show();
+    panels_[size_t(panelOfKind_[size_t(SettingKind::None)])]->show();
 }
 
 void MainWindow::showSetting(QTreeWidgetItem* node) {
@@ -301,13 +301,13 @@ void MainWindow::orderTabStops() {
 
 void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
 
-void MainWindow::prepareEditorOfKind(int kind, int index) {
-    if (kind < Boolean || kind > None) {
+void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
+    if (kind < SettingKind::Boolean || kind > SettingKind::None) {
         dialogs_.messages.show(this, messages::needsUpdate(), messages::warningTitle(),
                                dialogs::MessageIcon::Exclamation);
         return;
     }
-    if (kind == None) return;
+    if (kind == SettingKind::None) return;
     if (auto* editor = qobject_cast<EditorPanel*>(panel(panelOfKind_[size_t(kind)]))) editor->prepare(index);
 }
 
@@ -326,8 +326,8 @@ QWidget* MainWindow::panel(int index) {
 }
 
 QWidget* MainWindow::panelOfEntry(int index) {
-    const int kind = settingEntry(index).Kind;
-    if (kind < Boolean || kind > None) return nullptr;
+    const SettingKind kind = settingEntry(index).Kind;
+    if (kind < SettingKind::Boolean || kind > SettingKind::None) return nullptr;
     return panel(panelOfKind_[size_t(kind)]);
 }
 

@@ -2,6 +2,7 @@
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It owns the store's keys, the setting shown, which panel
 // edits which kind, and whether the font lists are filled.
+#include "Catalogue.h"
 #include "EditorPanel.h"
 #include "Registry.h"
 #include "TagPickerHost.h"
@@ -61,8 +62,8 @@ public:
     void showSetting(QTreeWidgetItem* node);
     // Fills the panel of entry `index` for its kind.
     void prepareEditor(int index);
-    // prepareEditor's dispatch for a given kind; a kind outside 0..9 only warns.
-    void prepareEditorOfKind(int kind, int index);
+    // prepareEditor's dispatch for a given kind; a kind it does not know only warns.
+    void prepareEditorOfKind(SettingKind kind, int index);
 
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }

@@ -162,7 +162,7 @@ TEST_F(LayoutTest, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         expectLaidOut(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
         const SettingEntry& e = settingEntry(index);
-        if (e.Kind != Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
+        if (e.Kind != SettingKind::Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);
