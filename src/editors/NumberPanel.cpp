@@ -74,13 +74,9 @@ void NumberPanel::checkValue() {
     if (!validIndex(index)) return;
     const SettingEntry& entry = settingEntry(index);
     const auto value = convertNumberText(numberBox_->text());
-    const bool valid = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
-    if (!valid) {
-        showWarning(numberBox_, true);
-        return;
-    }
-    showWarning(numberBox_, false);
-    slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
+    valueValid_ = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
+    showWarning(numberBox_, !valueValid_);
+    if (valueValid_) slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
 }
 
 void NumberPanel::sliderMovedByUser() {
@@ -91,7 +87,7 @@ void NumberPanel::sliderMovedByUser() {
 
 void NumberPanel::saveNumber(QLineEdit* box, int index) {
     const auto value = convertNumberText(box->text());
-    if (boxIsRed() || !value) {
+    if (!valueValid_ || !value) {
         context().dialogs->messages.show(context().mainWindow, "Wrong value.", "Error",
                                          dialogs::MessageIcon::Exclamation);
         return;
@@ -105,7 +101,5 @@ void NumberPanel::setDefault() {
     numberBox_->setText(QString::number(settingEntry(index).DefaultLong));
     saveNumber(numberBox_, index);
 }
-
-bool NumberPanel::boxIsRed() const { return showsWarning(numberBox_); }
 
 }  // namespace fk
