@@ -17,7 +17,6 @@
 #include "SettingsFilter.h"
 #include "SettingsTransferActions.h"
 #include "SettingsTree.h"
-#include "SortedList.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -29,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace fk {
@@ -134,6 +134,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     }, form);
     accountBox_ = made.get<QGroupBox>("Frame1");
     accountChooser_ = made.get<QComboBox>("Combo1");
+    accountNames_ = sortedItems(accountChooser_);
     connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
     // The two trees share one place; the account chosen shows one of them.
@@ -197,7 +198,7 @@ bool MainWindow::load() {
         return false;
     }
     listAccounts();
-    addSorted(accountChooser_, AllUsers);
+    accountNames_->appendRow(new QStandardItem(AllUsers));
     accountChooser_->setCurrentIndex(-1);
     fillTrees();
     panelOfKind_ = PanelTable;
@@ -216,7 +217,7 @@ bool MainWindow::load() {
 void MainWindow::listAccounts() {
     for (const std::string& account : keys_->accounts()) {
         const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
-        addSorted(accountChooser_, shown);
+        accountNames_->appendRow(new QStandardItem(shown));
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
 }

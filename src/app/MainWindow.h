@@ -19,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
+class QStandardItemModel;
 class QTreeWidgetItem;
 
 namespace fk {
@@ -118,6 +119,7 @@ private:
     SettingsTransferActions* transfer_ = nullptr;
     QGroupBox* accountBox_ = nullptr;
     QComboBox* accountChooser_ = nullptr;
+    QStandardItemModel* accountNames_ = nullptr;  // its items, shown sorted
     QGroupBox* settingsBox_ = nullptr;
     SettingsTree* accountTree_ = nullptr;
     SettingsTree* allUsersTree_ = nullptr;

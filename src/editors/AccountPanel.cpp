@@ -3,11 +3,11 @@
 #include "AnsiText.h"
 #include "Catalogue.h"
 #include "PreferenceStore.h"
-#include "SortedList.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 
 namespace fk {
 
@@ -32,6 +32,7 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     // Typed names are stored as typed: no completion, and the list stays the
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
+    accountNames_ = sortedItems(accounts_);
     resetButton_ = made.get<QPushButton>("Command7");
     saveButton_ = made.get<QPushButton>("Command8");
     useButtons(saveButton_, resetButton_);
@@ -49,7 +50,7 @@ QString AccountPanel::storedName(const QString& displayName) {
 }
 
 void AccountPanel::addAccount(const QString& name) {
-    addSorted(accounts_, name);
+    accountNames_->appendRow(new QStandardItem(name));
 }
 
 void AccountPanel::prepare(int index) {
