@@ -13,7 +13,6 @@ namespace fk {
 
 namespace {
 const QString DefaultUserStored = QStringLiteral("Nobody");
-const QString DefaultUserShown = QStringLiteral(" --> Default user <--");
 }  // namespace
 
 AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
@@ -42,11 +41,11 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
 }
 
 QString AccountPanel::displayName(const QString& storedName) {
-    return storedName == DefaultUserStored ? DefaultUserShown : storedName;
+    return storedName == DefaultUserStored ? tr(" --> Default user <--") : storedName;
 }
 
 QString AccountPanel::storedName(const QString& displayName) {
-    return displayName == DefaultUserShown ? DefaultUserStored : displayName;
+    return displayName == tr(" --> Default user <--") ? DefaultUserStored : displayName;
 }
 
 void AccountPanel::addAccount(const QString& name) {
