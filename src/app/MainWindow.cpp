@@ -17,7 +17,6 @@
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
-#include "editors/SortedList.h"
 #include "app/Version.h"
 
 #include <QApplication>
@@ -29,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace fk {
@@ -134,6 +134,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     }, form);
     accountBox_ = made.get<QGroupBox>("Frame1");
     accountChooser_ = made.get<QComboBox>("Combo1");
+    accountNames_ = sortedItems(accountChooser_);
     connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
     // The two trees share one place; the account chosen shows one of them.
@@ -175,13 +176,13 @@ void MainWindow::createPanels() {
 
     about_ = new AboutPanel(editorBox_);
     panels_[0] = about_;
-    accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[Account]));
+    accountPanel_ = qobject_cast<AccountPanel*>(panel(PanelTable[size_t(SettingKind::Account)]));
 }
 
 EditorPanel* MainWindow::makePanel(int index) {
-    for (int kind = Boolean; kind < None; ++kind) {
-        if (PanelTable[size_t(kind)] != index) continue;
-        EditorPanel* editor = makeEditorPanel(kind, context_, editorBox_);
+    for (size_t kind = 0; kind < size_t(SettingKind::None); ++kind) {
+        if (PanelTable[kind] != index) continue;
+        EditorPanel* editor = makeEditorPanel(SettingKind(kind), context_, editorBox_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
         editor->setStoreReadOnly(readOnly_);
@@ -197,7 +198,7 @@ bool MainWindow::load() {
         return false;
     }
     listAccounts();
-    addSorted(accountChooser_, AllUsers);
+    accountNames_->appendRow(new QStandardItem(AllUsers));
     accountChooser_->setCurrentIndex(-1);
     fillTrees();
     panelOfKind_ = PanelTable;
@@ -216,7 +217,7 @@ bool MainWindow::load() {
 void MainWindow::listAccounts() {
     for (const std::string& account : keys_->accounts()) {
         const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
-        addSorted(accountChooser_, shown);
+        accountNames_->appendRow(new QStandardItem(shown));
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
 }
@@ -271,7 +272,7 @@ void MainWindow::showNotice() {
     shownSetting_ = NoticeIndex;
     editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
     description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
-    panels_[size_t(panelOfKind_[None])]->show();
+    panels_[size_t(panelOfKind_[size_t(SettingKind::None)])]->show();
 }
 
 void MainWindow::showSetting(QTreeWidgetItem* node) {
@@ -301,13 +302,13 @@ void MainWindow::orderTabStops() {
 
 void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
 
-void MainWindow::prepareEditorOfKind(int kind, int index) {
-    if (kind < Boolean || kind > None) {
+void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
+    if (kind < SettingKind::Boolean || kind > SettingKind::None) {
         dialogs_.messages.show(this, messages::needsUpdate(), messages::warningTitle(),
                                dialogs::MessageIcon::Exclamation);
         return;
     }
-    if (kind == None) return;
+    if (kind == SettingKind::None) return;
     if (auto* editor = qobject_cast<EditorPanel*>(panel(panelOfKind_[size_t(kind)]))) editor->prepare(index);
 }
 
@@ -326,8 +327,8 @@ QWidget* MainWindow::panel(int index) {
 }
 
 QWidget* MainWindow::panelOfEntry(int index) {
-    const int kind = settingEntry(index).Kind;
-    if (kind < Boolean || kind > None) return nullptr;
+    const SettingKind kind = settingEntry(index).Kind;
+    if (kind < SettingKind::Boolean || kind > SettingKind::None) return nullptr;
     return panel(panelOfKind_[size_t(kind)]);
 }
 

@@ -2,6 +2,7 @@
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It owns the store's keys, the setting shown, which panel
 // edits which kind, and whether the font lists are filled.
+#include "catalogue/Catalogue.h"
 #include "editors/EditorPanel.h"
 #include "platform/registry/Registry.h"
 #include "app/TagPickerHost.h"
@@ -18,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
+class QStandardItemModel;
 class QTreeWidgetItem;
 
 namespace fk {
@@ -61,8 +63,8 @@ public:
     void showSetting(QTreeWidgetItem* node);
     // Fills the panel of entry `index` for its kind.
     void prepareEditor(int index);
-    // prepareEditor's dispatch for a given kind; a kind outside 0..9 only warns.
-    void prepareEditorOfKind(int kind, int index);
+    // prepareEditor's dispatch for a given kind; a kind it does not know only warns.
+    void prepareEditorOfKind(SettingKind kind, int index);
 
     PreferenceStore& store() const { return *store_; }
     MainMenu& menu() const { return *menu_; }
@@ -117,6 +119,7 @@ private:
     SettingsTransferActions* transfer_ = nullptr;
     QGroupBox* accountBox_ = nullptr;
     QComboBox* accountChooser_ = nullptr;
+    QStandardItemModel* accountNames_ = nullptr;  // its items, shown sorted
     QGroupBox* settingsBox_ = nullptr;
     SettingsTree* accountTree_ = nullptr;
     SettingsTree* allUsersTree_ = nullptr;

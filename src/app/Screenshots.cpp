@@ -69,7 +69,7 @@ private:
     QString chosen_;
 };
 
-int firstOfKind(int kind) {
+int firstOfKind(SettingKind kind) {
     for (int i = 0; i < SettingCount; ++i)
         if (settingEntry(i).Kind == kind) return i;
     return -1;
@@ -77,7 +77,7 @@ int firstOfKind(int kind) {
 
 int firstOfTextStyle(int style) {
     for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).Kind == Text && settingEntry(i).TextStyle == style) return i;
+        if (settingEntry(i).Kind == SettingKind::Text && settingEntry(i).TextStyle == style) return i;
     return -1;
 }
 
@@ -100,8 +100,8 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
     bool ok = tour.shoot(QStringLiteral("start"));
     tour.choose(tour.anAccount());
     ok = tour.shoot(QStringLiteral("account")) && ok;
-    for (int kind = Boolean; kind < None; ++kind) {
-        const int index = firstOfKind(kind);
+    for (int kind = 0; kind < int(SettingKind::None); ++kind) {
+        const int index = firstOfKind(SettingKind(kind));
         if (index < 0) continue;
         tour.select(index);
         ok = tour.shoot(QStringLiteral("%1-%2").arg(QLatin1String(KindNames[kind]),
@@ -111,7 +111,7 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
     const int dateFormat = firstOfTextStyle(DateFormat);
     if (dateFormat >= 0) {
         tour.select(dateFormat);
-        QWidget* shown = window.panel(window.panelOfKind()[Text]);
+        QWidget* shown = window.panel(window.panelOfKind()[size_t(SettingKind::Text)]);
         if (auto* insertTag = shown->findChild<QPushButton*>(QStringLiteral("Command52"))) insertTag->click();
         if (QWidget* picker = window.tagPicker().window()) {
             ok = tour.save(QStringLiteral("tag-picker"), withPicker(window, picker)) && ok;

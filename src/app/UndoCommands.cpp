@@ -7,30 +7,19 @@
 namespace fk {
 
 ValueChangeCommand::ValueChangeCommand(reg::Registry& registry, std::vector<ValueChange> changes,
-                                       const QString& text)
-    : registry_(registry), changes_(std::move(changes)) {
+                                       const QString& text, std::optional<RefusedStep>& refused)
+    : registry_(registry), changes_(std::move(changes)), refused_(refused) {
     setText(text.isEmpty() ? describe(changes_) : text);
 }
 
-bool ValueChangeCommand::apply(bool before, std::string* error, std::vector<ValueChange>* left) const {
-    std::string said;
-    return applyChanges(registry_, changes_, before, error ? *error : said, left);
-}
-
-void ValueChangeCommand::undo() {
-    if (skip_) {
-        skip_ = false;
-        return;
-    }
-    apply(true);
-}
-
-void ValueChangeCommand::redo() {
-    if (skip_) {
-        skip_ = false;
-        return;
-    }
-    apply(false);
+void ValueChangeCommand::moveTo(bool after) {
+    // The stack moving back over a refused step finds the store on that side.
+    if (after == storeHoldsAfter_) return;
+    RefusedStep refusal;
+    if (applyChanges(registry_, changes_, !after, refusal.error, &refusal.left))
+        storeHoldsAfter_ = after;
+    else
+        refused_ = std::move(refusal);
 }
 
 QString ValueChangeCommand::describe(const std::vector<ValueChange>& changes) {
@@ -42,7 +31,7 @@ QString ValueChangeCommand::describe(const std::vector<ValueChange>& changes) {
         const std::size_t slash = c.keyPath.rfind('\\');
         const std::string leaf = slash == std::string::npos ? c.keyPath : c.keyPath.substr(slash + 1);
         for (int i = 0; i < SettingCount; ++i)
-            if (settingEntry(i).Kind == Font && settingEntry(i).ValueName == leaf) name = QString::fromStdString(leaf);
+            if (settingEntry(i).Kind == SettingKind::Font && settingEntry(i).ValueName == leaf) name = QString::fromStdString(leaf);
         if (!names.contains(name)) names << name;
     }
     if (names.size() > 2) return names.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ...");

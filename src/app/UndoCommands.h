@@ -6,33 +6,43 @@
 
 #include <QUndoCommand>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace fk {
 
+// Why an undo or redo wrote nothing: `error` says which value was refused;
+// `left` holds what could not be put back (see applyChanges), empty when
+// the store is as it was.
+struct RefusedStep {
+    std::string error;
+    std::vector<ValueChange> left;
+};
+
 class ValueChangeCommand : public QUndoCommand {
 public:
-    ValueChangeCommand(reg::Registry& registry, std::vector<ValueChange> changes, const QString& text);
+    // Made once the changes are in the store, so pushing it writes nothing.
+    // A refused undo or redo is put in `refused`, and the command stays on
+    // the side it was.
+    ValueChangeCommand(reg::Registry& registry, std::vector<ValueChange> changes, const QString& text,
+                       std::optional<RefusedStep>& refused);
 
-    // Puts back every value as it was before the step (or after it), all
-    // or none: on a refused write the store stays as it was and false
-    // comes back, unless putting back failed too: then `error` says what
-    // the store holds now and `left` is not empty (see applyChanges). A
-    // step holds each value once.
-    bool apply(bool before, std::string* error = nullptr, std::vector<ValueChange>* left = nullptr) const;
-    // The next undo or redo of the stack has been applied already.
-    void skipNext() { skip_ = true; }
-
-    void undo() override;
-    void redo() override;
+    // Puts back every value as it was before the step, or after it, all or
+    // none. A step holds each value once.
+    void undo() override { moveTo(false); }
+    void redo() override { moveTo(true); }
 
     // The settings a step touches, as the user knows them.
     static QString describe(const std::vector<ValueChange>& changes);
 
 private:
+    void moveTo(bool after);
+
     reg::Registry& registry_;
     std::vector<ValueChange> changes_;
-    bool skip_ = true;  // pushed once the changes are made
+    std::optional<RefusedStep>& refused_;
+    bool storeHoldsAfter_ = true;
 };
 
 }  // namespace fk

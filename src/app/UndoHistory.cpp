@@ -3,12 +3,11 @@
 #include "dialogs/Dialogs.h"
 #include "app/Messages.h"
 #include "store/RecordingRegistry.h"
-#include "app/UndoCommands.h"
 
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
-#include <QWidget>
 
 namespace fk {
 
@@ -50,8 +49,8 @@ void UndoHistory::commitPending(const QString& text) {
 
 void UndoHistory::addStep(std::vector<ValueChange> changes, const QString& text) {
     if (changes.empty()) return;
-    // The values are in the store already; the first redo only records that.
-    stack_.push(new ValueChangeCommand(registry_.inner(), std::move(changes), text));
+    // The values are in the store already: pushing writes nothing.
+    stack_.push(new ValueChangeCommand(registry_.inner(), std::move(changes), text, refused_));
     changed();
 }
 
@@ -61,23 +60,22 @@ bool UndoHistory::redo() { return step(false); }
 bool UndoHistory::step(bool back) {
     commitPending();
     if (back ? !stack_.canUndo() : !stack_.canRedo()) return false;
-    // Applied before the stack moves, so that a refused write leaves it.
-    auto* command = const_cast<ValueChangeCommand*>(
-        static_cast<const ValueChangeCommand*>(stack_.command(back ? stack_.index() - 1 : stack_.index())));
-    std::string error;
-    std::vector<ValueChange> left;
-    if (!command->apply(back, &error, &left)) {
-        QString text = messages::settingNotSaved();
-        // Part of the step stayed written: say what the store holds.
-        if (!left.empty()) text += QLatin1Char('\n') + QString::fromStdString(error);
-        messages_.show(window_, text, messages::errorTitle(), dialogs::MessageIcon::Exclamation);
-        if (!left.empty()) changed();
-        return false;
-    }
-    command->skipNext();
+    refused_.reset();
     back ? stack_.undo() : stack_.redo();
-    changed();
-    return true;
+    if (!refused_) {
+        changed();
+        return true;
+    }
+    // The command kept its side, so stepping back over it writes nothing
+    // and the stack is where it was.
+    back ? stack_.redo() : stack_.undo();
+    const RefusedStep& refused = *refused_;
+    QString text = messages::settingNotSaved();
+    // Part of the step stayed written: say what the store holds.
+    if (!refused.left.empty()) text += QLatin1Char('\n') + QString::fromStdString(refused.error);
+    messages_.show(window_, text, messages::errorTitle(), dialogs::MessageIcon::Exclamation);
+    if (!refused.left.empty()) changed();
+    return false;
 }
 
 void UndoHistory::changed() {

@@ -4,11 +4,13 @@
 // loop) become one step. An undo or redo whose write fails says "Setting
 // not saved." and leaves the stack as it was.
 #include "store/SettingsTransfer.h"
+#include "app/UndoCommands.h"
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -26,6 +28,7 @@ class UndoHistory : public QObject {
 public:
     UndoHistory(RecordingRegistry& registry, dialogs::MessageDialog& messages, QWidget* window);
 
+    // For its signals and state: undo and redo go through this class.
     QUndoStack& stack() { return stack_; }
 
     // The changes recorded so far make one step, named `text` (or after
@@ -53,6 +56,8 @@ private:
     dialogs::MessageDialog& messages_;
     QWidget* window_;
     QUndoStack stack_;
+    // Set when the last undo or redo was refused.
+    std::optional<RefusedStep> refused_;
     std::vector<ValueChange> pending_;
     bool commitQueued_ = false;
 };

@@ -6,6 +6,8 @@
 namespace fk {
 namespace {
 
+using enum SettingKind;
+
 // Appended to the settings Brisko! never documented.
 constexpr std::string_view HiddenFeature = "\r\n\r\nThis is an undocumented hidden feature. It may not work.";
 

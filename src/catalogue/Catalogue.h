@@ -7,7 +7,8 @@
 
 namespace fk {
 
-enum SettingKind : std::int32_t {
+// The editor a setting takes; also its panel's place in the window's table.
+enum class SettingKind : std::int32_t {
     Boolean = 0,
     Number = 1,
     Text = 2,
@@ -30,7 +31,7 @@ enum TextStyle : std::int32_t {
 struct SettingEntry {
     std::string ValueName;
     std::string Description;
-    std::int32_t Kind = 0;
+    SettingKind Kind = SettingKind::Boolean;
     bool AllUsers = false;
     bool DefaultBool = false;
     std::int32_t DefaultLong = 0;

@@ -3,17 +3,16 @@
 #include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
 #include "store/PreferenceStore.h"
-#include "editors/SortedList.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 
 namespace fk {
 
 namespace {
 const QString DefaultUserStored = QStringLiteral("Nobody");
-const QString DefaultUserShown = QStringLiteral(" --> Default user <--");
 }  // namespace
 
 AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
@@ -32,6 +31,7 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     // Typed names are stored as typed: no completion, and the list stays the
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
+    accountNames_ = sortedItems(accounts_);
     resetButton_ = made.get<QPushButton>("Command7");
     saveButton_ = made.get<QPushButton>("Command8");
     useButtons(saveButton_, resetButton_);
@@ -41,15 +41,15 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
 }
 
 QString AccountPanel::displayName(const QString& storedName) {
-    return storedName == DefaultUserStored ? DefaultUserShown : storedName;
+    return storedName == DefaultUserStored ? tr(" --> Default user <--") : storedName;
 }
 
 QString AccountPanel::storedName(const QString& displayName) {
-    return displayName == DefaultUserShown ? DefaultUserStored : displayName;
+    return displayName == tr(" --> Default user <--") ? DefaultUserStored : displayName;
 }
 
 void AccountPanel::addAccount(const QString& name) {
-    addSorted(accounts_, name);
+    accountNames_->appendRow(new QStandardItem(name));
 }
 
 void AccountPanel::prepare(int index) {

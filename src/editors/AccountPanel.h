@@ -4,6 +4,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QStandardItemModel;
 
 namespace fk {
 
@@ -27,6 +28,7 @@ private:
 
     QLineEdit* defaultDisplay_;   // Text4
     QComboBox* accounts_;         // Combo4
+    QStandardItemModel* accountNames_;  // its items, shown sorted
     QPushButton* resetButton_;    // Command7
     QPushButton* saveButton_;     // Command8
 };

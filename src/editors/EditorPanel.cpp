@@ -8,12 +8,6 @@
 
 namespace fk {
 
-namespace {
-
-const QColor WarningRed(255, 0, 0);
-
-}  // namespace
-
 EditorPanel::EditorPanel(const EditorContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setFont(formFont());
     setGeometry(form_.rect(120, 240, 4335, 2535));
@@ -58,12 +52,8 @@ void EditorPanel::showWarning(QWidget* box, bool warn) {
     QPalette palette = box->palette();
     const QPalette normal = box->parentWidget() ? box->parentWidget()->palette() : QPalette();
     for (auto group : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(group, QPalette::Text, warn ? WarningRed : normal.color(group, QPalette::Text));
+        palette.setColor(group, QPalette::Text, warn ? QColor(Qt::red) : normal.color(group, QPalette::Text));
     box->setPalette(palette);
-}
-
-bool EditorPanel::showsWarning(const QWidget* box) {
-    return box->palette().color(QPalette::Active, QPalette::Text) == WarningRed;
 }
 
 std::vector<QWidget*> EditorPanel::tabStops() const {

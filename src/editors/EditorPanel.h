@@ -50,7 +50,6 @@ public:
     // Red text in a box warns of a value out of its limits; otherwise the
     // box takes the palette's text colour, which suits a dark theme too.
     static void showWarning(QWidget* box, bool warn);
-    static bool showsWarning(const QWidget* box);
 
 protected:
     const EditorContext& context() const { return context_; }

@@ -48,13 +48,13 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     setObjectName("Picture1(1)");
     using enum ControlKind;
     const FormControls made = placeControls(this, {
-        {"Label2(12)", Label, "Default value:", 120, 120, 1095, 255},
+        {"Label2(12)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text13", ReadOnlyBox, {}, 1200, 120, 1335, 285},
-        {"Label3(12)", Label, "New value:", 120, 480, 975, 255},
-        {"Command53", Button, "Select file...", 1200, 600, 1335, 375},
+        {"Label3(12)", Label, tr("New value:"), 120, 480, 975, 255},
+        {"Command53", Button, tr("Select file..."), 1200, 600, 1335, 375},
         {"Text35", TextBox, {}, 480, 1080, 3735, 285},
-        {"Command26", Button, "Set default", 2880, 120, 1335, 375},
-        {"Command25", Button, "Change", 2880, 600, 1335, 375},
+        {"Command26", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command25", Button, tr("Change"), 2880, 600, 1335, 375},
     }, form());
     defaultBox_ = made.get<QLineEdit>("Text13");
     selectButton_ = made.get<QPushButton>("Command53");

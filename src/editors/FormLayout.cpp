@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 
 namespace fk {
 
@@ -19,6 +21,17 @@ QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
+}
+
+QStandardItemModel* sortedItems(QComboBox* list) {
+    auto* items = new QStandardItemModel(0, 1, list);
+    auto* sorted = new QSortFilterProxyModel(list);
+    sorted->setSourceModel(items);
+    sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    // Equal names keep the order they came in.
+    sorted->sort(0);
+    list->setModel(sorted);
+    return items;
 }
 
 namespace {

@@ -9,7 +9,9 @@
 #include <initializer_list>
 #include <vector>
 
+class QComboBox;
 class QLabel;
+class QStandardItemModel;
 
 namespace fk {
 
@@ -58,6 +60,11 @@ private:
 
 // A label that wraps its text at its width.
 QLabel* wrappingLabel(const QString& caption, QWidget* parent);
+
+// Shows `list`'s items in alphabetical order without regard to case,
+// whatever the order of adding, as the platform's sorted lists do. Items go
+// into the model this returns, never through the list.
+QStandardItemModel* sortedItems(QComboBox* list);
 
 // Makes the rows' controls in `parent` in table order: a later row stands
 // above an earlier one where they overlap.

@@ -21,14 +21,14 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     setObjectName("Picture1(3)");
     using enum ControlKind;
     const FormControls made = placeControls(this, {
-        {"Label2(17)", Label, "Default value:", 120, 120, 1095, 255},
+        {"Label2(17)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text18", ReadOnlyBox, {}, 1200, 120, 1335, 285},
-        {"Label3(17)", Label, "New value:", 120, 480, 975, 255},
+        {"Label3(17)", Label, tr("New value:"), 120, 480, 975, 255},
         {"Slider4", Slider, {}, 360, 840, 2295, 495},
-        {"Label7", Label, "Value:", 600, 1560, 975, 255},
+        {"Label7", Label, tr("Value:"), 600, 1560, 975, 255},
         {"Text28", TextBox, {}, 1560, 1560, 975, 285},
-        {"Command36", Button, "Set default", 2880, 120, 1335, 375},
-        {"Command35", Button, "Change", 2880, 600, 1335, 375},
+        {"Command36", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command35", Button, tr("Change"), 2880, 600, 1335, 375},
     }, form());
     defaultBox_ = made.get<QLineEdit>("Text18");
     slider_ = made.get<QSlider>("Slider4");
@@ -74,13 +74,9 @@ void NumberPanel::checkValue() {
     if (!validIndex(index)) return;
     const SettingEntry& entry = settingEntry(index);
     const auto value = convertNumberText(numberBox_->text());
-    const bool valid = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
-    if (!valid) {
-        showWarning(numberBox_, true);
-        return;
-    }
-    showWarning(numberBox_, false);
-    slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
+    valueValid_ = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
+    showWarning(numberBox_, !valueValid_);
+    if (valueValid_) slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
 }
 
 void NumberPanel::sliderMovedByUser() {
@@ -91,8 +87,8 @@ void NumberPanel::sliderMovedByUser() {
 
 void NumberPanel::saveNumber(QLineEdit* box, int index) {
     const auto value = convertNumberText(box->text());
-    if (boxIsRed() || !value) {
-        context().dialogs->messages.show(context().mainWindow, "Wrong value.", "Error",
+    if (!valueValid_ || !value) {
+        context().dialogs->messages.show(context().mainWindow, tr("Wrong value."), tr("Error"),
                                          dialogs::MessageIcon::Exclamation);
         return;
     }
@@ -105,7 +101,5 @@ void NumberPanel::setDefault() {
     numberBox_->setText(QString::number(settingEntry(index).DefaultLong));
     saveNumber(numberBox_, index);
 }
-
-bool NumberPanel::boxIsRed() const { return showsWarning(numberBox_); }
 
 }  // namespace fk

@@ -7,9 +7,9 @@ class QSlider;
 
 namespace fk {
 
-// Picture1(3): the editor of the Number settings. Whether the number box
-// holds a valid value lives in its text colour, black or red, and "Change"
-// reads it back from there.
+// Picture1(3): the editor of the Number settings. Each change of the number
+// box is checked against the shown setting's limits; the verdict is kept,
+// shown by red text while the value fails, and "Change" refuses a failed value.
 class NumberPanel : public EditorPanel {
     Q_OBJECT
 public:
@@ -22,13 +22,13 @@ private:
     void checkValue();
     void sliderMovedByUser();
     void setDefault();
-    bool boxIsRed() const;
 
     QLineEdit* defaultBox_;      // Text18
     QSlider* slider_;            // Slider4
     QLineEdit* numberBox_;       // Text28
     QPushButton* defaultButton_; // Command36
     QPushButton* changeButton_;  // Command35
+    bool valueValid_ = true;     // the last check's verdict
 };
 
 }  // namespace fk

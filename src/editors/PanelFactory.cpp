@@ -13,7 +13,8 @@
 
 namespace fk {
 
-EditorPanel* makeEditorPanel(int kind, const EditorContext& context, QWidget* parent) {
+EditorPanel* makeEditorPanel(SettingKind kind, const EditorContext& context, QWidget* parent) {
+    using enum SettingKind;
     switch (kind) {
     case Boolean: return new BooleanPanel(context, parent);
     case Number: return new NumberPanel(context, parent);
@@ -24,8 +25,9 @@ EditorPanel* makeEditorPanel(int kind, const EditorContext& context, QWidget* pa
     case Font: return new FontPanel(context, parent);
     case SwitchWithText: return new SwitchTextPanel(context, parent);
     case QuickTexts: return new QuickTextPanel(context, parent);
-    default: return nullptr;
+    case None: return nullptr;
     }
+    return nullptr;
 }
 
 }  // namespace fk

@@ -1,9 +1,11 @@
 #pragma once
+#include "catalogue/Catalogue.h"
 #include "editors/EditorPanel.h"
 
 namespace fk {
 
-// The editor panel of a kind (0..8); the about panel is the main window's.
-EditorPanel* makeEditorPanel(int kind, const EditorContext& context, QWidget* parent);
+// The editor panel of a kind; None has none here (the about panel is the
+// main window's).
+EditorPanel* makeEditorPanel(SettingKind kind, const EditorContext& context, QWidget* parent);
 
 }  // namespace fk

@@ -16,16 +16,16 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     setObjectName("Picture1(2)");
     using enum ControlKind;
     const FormControls made = placeControls(this, {
-        {"Label2(16)", Label, "Default value:", 120, 120, 1095, 255},
+        {"Label2(16)", Label, tr("Default value:"), 120, 120, 1095, 255},
         // Made before the default display so that the display covers it.
-        {"Label5", Label, "local specific", 1200, 120, 1335, 255},
+        {"Label5", Label, tr("local specific"), 1200, 120, 1335, 255},
         {"Text17", ReadOnlyBox, {}, 1200, 120, 1335, 285},
-        {"Label3(16)", Label, "New value:", 120, 480, 975, 255},
+        {"Label3(16)", Label, tr("New value:"), 120, 480, 975, 255},
         {"Text33", TextBox, {}, 480, 840, 2055, 285},
         {"Label4", WrappingLabel, {}, 480, 1800, 3255, 615},
-        {"Command34", Button, "Set default", 2880, 120, 1335, 375},
-        {"Command33", Button, "Change", 2880, 600, 1335, 375},
-        {"Command52", Button, "Insert tag...", 2880, 1080, 1335, 375},
+        {"Command34", Button, tr("Set default"), 2880, 120, 1335, 375},
+        {"Command33", Button, tr("Change"), 2880, 600, 1335, 375},
+        {"Command52", Button, tr("Insert tag..."), 2880, 1080, 1335, 375},
     }, form());
     made.get<QLabel>("Label5")->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     defaultBox_ = made.get<QLineEdit>("Text17");
@@ -61,13 +61,13 @@ void TextPanel::showStyle(int textStyle) {
         hintLabel_->clear();
         return;
     case DateFormat:
-        hint = "To add normal text, use single quotes. Example: \"dd'/'MM\" will produce \"18/10\".";
+        hint = tr("To add normal text, use single quotes. Example: \"dd'/'MM\" will produce \"18/10\".");
         break;
     case TimeFormat:
-        hint = "To add normal text, use single quotes. Example: \"HH':'mm\" will produce \"12:40\".";
+        hint = tr("To add normal text, use single quotes. Example: \"HH':'mm\" will produce \"12:40\".");
         break;
     case TagFormat:
-        hint = "Don't put each tag more than once, else the 2nd and next ones may not work.";
+        hint = tr("Don't put each tag more than once, else the 2nd and next ones may not work.");
         break;
     default:
         return;  // a style of a later version: leave the panel as it was

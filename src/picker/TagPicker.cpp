@@ -18,45 +18,46 @@ namespace fk {
 
 namespace {
 
+// A tag and its meaning, translated where the window lists it.
 using Rows = std::vector<std::pair<const char*, const char*>>;
 
 const Rows& dateRows() {
     static const Rows rows{
-        {"d", "Day of month as digits with no leading zero for single-digit days."},
-        {"dd", "Day of month as digits with leading zero for single-digit days."},
-        {"ddd", "Day of week as a three-letter abbreviation."},
-        {"dddd", "Day of week as its full name."},
-        {"M", "Month as digits with no leading zero for single-digit months."},
-        {"MM", "Month as digits with leading zero for single-digit months."},
-        {"MMM", "Month as a three-letter abbreviation."},
-        {"MMMM", "Month as its full name."},
-        {"yy", "Year as last two digits, but with leading zero for years less than 10."},
-        {"yyyy", "Year represented by full four digits."},
+        {"d", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Day of month as digits with no leading zero for single-digit days.")},
+        {"dd", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Day of month as digits with leading zero for single-digit days.")},
+        {"ddd", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Day of week as a three-letter abbreviation.")},
+        {"dddd", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Day of week as its full name.")},
+        {"M", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Month as digits with no leading zero for single-digit months.")},
+        {"MM", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Month as digits with leading zero for single-digit months.")},
+        {"MMM", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Month as a three-letter abbreviation.")},
+        {"MMMM", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Month as its full name.")},
+        {"yy", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Year as last two digits, but with leading zero for years less than 10.")},
+        {"yyyy", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Year represented by full four digits.")},
     };
     return rows;
 }
 
 const Rows& timeRows() {
     static const Rows rows{
-        {"h", "Hours with no leading zero for single-digit hours; 12-hour clock."},
-        {"hh", "Hours with leading zero for single-digit hours; 12-hour clock."},
-        {"H", "Hours with no leading zero for single-digit hours; 24-hour clock."},
-        {"HH", "Hours with leading zero for single-digit hours; 24-hour clock."},
-        {"m", "Minutes with no leading zero for single-digit minutes."},
-        {"mm", "Minutes with leading zero for single-digit minutes."},
-        {"s", "Seconds with no leading zero for single-digit seconds."},
-        {"ss", "Seconds with leading zero for single-digit seconds."},
-        {"t", "One character time-marker string, such as A or P."},
-        {"tt", "Multicharacter time-marker string, such as AM or PM."},
+        {"h", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Hours with no leading zero for single-digit hours; 12-hour clock.")},
+        {"hh", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Hours with leading zero for single-digit hours; 12-hour clock.")},
+        {"H", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Hours with no leading zero for single-digit hours; 24-hour clock.")},
+        {"HH", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Hours with leading zero for single-digit hours; 24-hour clock.")},
+        {"m", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Minutes with no leading zero for single-digit minutes.")},
+        {"mm", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Minutes with leading zero for single-digit minutes.")},
+        {"s", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Seconds with no leading zero for single-digit seconds.")},
+        {"ss", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Seconds with leading zero for single-digit seconds.")},
+        {"t", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "One character time-marker string, such as A or P.")},
+        {"tt", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Multicharacter time-marker string, such as AM or PM.")},
     };
     return rows;
 }
 
 const Rows& quoteRows() {
     static const Rows rows{
-        {"%1", "Timestamp."},
-        {"%2", "Name."},
-        {"%3", "Message."},
+        {"%1", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Timestamp.")},
+        {"%2", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Name.")},
+        {"%3", QT_TRANSLATE_NOOP("fk::TagPickerWindow", "Message.")},
     };
     return rows;
 }
@@ -105,14 +106,14 @@ private:
 TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(formFont()) {
     setObjectName("Form2");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle("Date/Time Tags");
+    setWindowTitle(tr("Date/Time Tags"));
     setFont(formFont());
     // The buttons go to the list's right once its size is known (layOut).
     using enum ControlKind;
     const FormControls made = placeControls(this, {
         {"List1", ListBox, {}, 0, 0, 6825, 750},
-        {"Command1", Button, "Close", 0, 0, 615, 375},
-        {"Command2", Button, "Insert", 0, 0, 615, 375},
+        {"Command1", Button, tr("Close"), 0, 0, 615, 375},
+        {"Command2", Button, tr("Insert"), 0, 0, 615, 375},
     }, form_);
     list_ = made.get<QListWidget>("List1");
     close_ = made.get<QPushButton>("Command1");
@@ -123,13 +124,13 @@ TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner,
 
     const Rows* rows = nullptr;
     switch (textStyle) {
-    case DateFormat: setWindowTitle("Date Tags"); rows = &dateRows(); break;
-    case TimeFormat: setWindowTitle("Time Tags"); rows = &timeRows(); break;
-    case TagFormat: setWindowTitle("Quote Tags"); rows = &quoteRows(); break;
+    case DateFormat: setWindowTitle(tr("Date Tags")); rows = &dateRows(); break;
+    case TimeFormat: setWindowTitle(tr("Time Tags")); rows = &timeRows(); break;
+    case TagFormat: setWindowTitle(tr("Quote Tags")); rows = &quoteRows(); break;
     default: break;
     }
     if (rows)
-        for (const auto& [tag, description] : *rows) list_->addItem(QString(tag) + '\t' + description);
+        for (const auto& [tag, description] : *rows) list_->addItem(QString(tag) + '\t' + tr(description));
     list_->setCurrentRow(-1);
     layOut(rows ? *rows : Rows{});
 

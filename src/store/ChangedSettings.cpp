@@ -55,11 +55,11 @@ std::string colour(std::int32_t value) {
 SettingState numberState(const SettingEntry& e, const StoredValue& value) {
     const auto stored = number(value);
     SettingState state;
-    if (e.Kind == Boolean) {
+    if (e.Kind == SettingKind::Boolean) {
         state.byDefault = yesNo(e.DefaultBool);
         state.stored = stored ? yesNo(*stored != 0) : NotSet;
         state.changed = stored && (*stored != 0) != e.DefaultBool;
-    } else if (e.Kind == Colour) {
+    } else if (e.Kind == SettingKind::Colour) {
         state.byDefault = e.ColourDefaultAbsent ? NotSet : colour(e.DefaultLong);
         state.stored = stored ? colour(*stored) : NotSet;
         state.changed = stored && (e.ColourDefaultAbsent || *stored != e.DefaultLong);
@@ -140,6 +140,7 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
 
 SettingState settingState(reg::Registry& registry, reg::Key key, int index) {
     const SettingEntry& e = settingEntry(index);
+    using enum SettingKind;
     switch (e.Kind) {
     case Boolean:
     case Number:

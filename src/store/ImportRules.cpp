@@ -44,13 +44,14 @@ Rule preferenceRule(const std::string& name, bool allUsers) {
     for (int i = 0; i < SettingCount; ++i) {
         const SettingEntry& e = settingEntry(i);
         if (e.AllUsers != allUsers) continue;
-        if (e.Kind == SwitchWithText) {
+        if (e.Kind == SettingKind::SwitchWithText) {
             const SwitchTextPair& pair = catalogue().SwitchTextPairs[size_t(e.AuxIndex)];
             if (same(name, pair.SwitchValueName)) return {Want::Dword, &e};
             if (same(name, pair.TextValueName)) return {Want::Text, &e};
             continue;
         }
         if (!same(name, e.ValueName)) continue;
+        using enum SettingKind;
         switch (e.Kind) {
         case Boolean: return {Want::Dword, &e};
         case Number: return {Want::Number, &e};
@@ -67,12 +68,12 @@ Rule subkeyRule(const std::vector<std::string>& below, const std::string& name, 
     for (int i = 0; i < SettingCount; ++i) {
         const SettingEntry& e = settingEntry(i);
         if (e.AllUsers != allUsers) continue;
-        if (e.Kind == Font && below.size() == 1 && same(below[0], e.ValueName)) {
+        if (e.Kind == SettingKind::Font && below.size() == 1 && same(below[0], e.ValueName)) {
             if (same(name, "Name")) return {Want::Text, &e};
             for (const char* n : {"Enable", "Height", "Weight", "Italic", "Charset"})
                 if (same(name, n)) return {Want::Dword, &e};
         }
-        if (e.Kind == QuickTexts && below.size() == 2 &&
+        if (e.Kind == SettingKind::QuickTexts && below.size() == 2 &&
             same(below[0], catalogue().QuickTextDefaults[size_t(e.AuxIndex)].SubkeyName)) {
             if (same(name, e.ValueName)) return {Want::Dword, &e};
             if (same(name, "Message") || same(name, "Alias")) return {Want::Text, &e};

@@ -27,7 +27,7 @@ std::int32_t PreferenceStore::readSettingNumber(int index) const {
     const SettingEntry& entry = settingEntry(index);
     std::int32_t value = 0;
     if (readNumber(current_, entry.ValueName, value)) return value;
-    if (entry.Kind == Boolean) return entry.DefaultBool ? 1 : 0;
+    if (entry.Kind == SettingKind::Boolean) return entry.DefaultBool ? 1 : 0;
     return entry.DefaultLong;
 }
 

@@ -40,6 +40,7 @@ bool resetQuickTexts(PreferenceStore& store, const SettingEntry& e) {
 ResetResult resetOne(PreferenceStore& store, int index) {
     const SettingEntry& e = settingEntry(index);
     bool saved = true;
+    using enum SettingKind;
     switch (e.Kind) {
     case Boolean: saved = store.writeSettingBoolean(e.DefaultBool, index); break;
     case Number: saved = store.writeSettingNumber(e.DefaultLong, index); break;

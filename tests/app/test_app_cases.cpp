@@ -185,8 +185,12 @@ void AppCase::run(const std::string& command, const std::string& name, const std
              app().dialogs.files.queueAnswer(name == "cancel" ? std::nullopt
                                                               : std::optional(qs(hive_->folder() + "/" + name)));
          }},
-        {"refuse", [&] { app().registry->refuseWrites = true; }},
-        {"allow", [&] { app().registry->refuseWrites = false; }},
+        {"refuse",
+         [&] {
+             if (rest.empty()) app().registry->refuseWrites = true;
+             else app().registry->writesLeft = std::stoi(rest.substr(rest.find(' ')));
+         }},
+        {"allow", [&] { app().registry->refuseWrites = false; app().registry->writesLeft = -1; }},
         {"wine", [&] { app().registry->wineStarts = true; }},
         {"type", [&] { type(qobject_cast<QLineEdit*>(find(name)), qs(rest)); }},
         {"key", [&] { QTest::keyClick(widget(name), Qt::Key(QKeySequence::fromString(qs(rest))[0].key())); }},

@@ -155,7 +155,7 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         QWidget* panel = app.panelOf(index);
         expectLaidOut(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
-        if (e.Kind != Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
+        if (e.Kind != SettingKind::Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);

@@ -19,7 +19,7 @@ std::string lower(std::string s) {
 TEST(Catalogue, SettingsAreNamedInCaseInsensitiveOrderAndTheNoticeIsNone) {
     for (int i = 0; i <= NoticeIndex; ++i) {
         EXPECT_EQ(settingEntry(i).ValueName.empty(), i == NoticeIndex) << i;
-        EXPECT_EQ(settingEntry(i).Kind == None, i == NoticeIndex) << i;
+        EXPECT_EQ(settingEntry(i).Kind == SettingKind::None, i == NoticeIndex) << i;
     }
     EXPECT_EQ(settingEntry(NoticeIndex).Description.rfind("Note: No support will be given on these functionalities...", 0), 0u);
     // The two toast settings keep the add-on's place for them, between
@@ -45,8 +45,8 @@ TEST(Catalogue, OnlyTheirOwnEntriesCarryTheRareMarks) {
         EXPECT_EQ(e.Description.ends_with(hidden), i == 5 || i == 6 || i == 14 || i == 17) << i;
         EXPECT_EQ(e.MaxEnforced, i == 11) << i;
         EXPECT_EQ(e.DialogTitle.empty() && e.DialogFilter.empty(), i != 15) << i;
-        EXPECT_EQ(e.Kind == SwitchWithText, i == 7 || i == 36) << i;
-        if (e.Kind != Number) continue;
+        EXPECT_EQ(e.Kind == SettingKind::SwitchWithText, i == 7 || i == 36) << i;
+        if (e.Kind != SettingKind::Number) continue;
         ++numbers;
         EXPECT_LE(e.MinValue, e.DefaultLong) << i;
         EXPECT_LE(e.DefaultLong, e.MaxValue) << i;
