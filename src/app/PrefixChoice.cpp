@@ -3,7 +3,7 @@
 #include "HiveRegistry.h"
 #include "PreferenceKeys.h"
 #include "PrefixFinder.h"
-#include "SettingsTransfer.h"
+#include "ValueChange.h"
 #include "WineServer.h"
 
 #include <QDir>

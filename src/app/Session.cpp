@@ -4,7 +4,6 @@
 #include "MainMenu.h"
 #include "PreferenceKeys.h"
 #include "PrefixDialog.h"
-#include "SettingsTransfer.h"
 #include "StartUp.h"
 #include "Version.h"
 

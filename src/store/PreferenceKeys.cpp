@@ -2,7 +2,7 @@
 
 #include "Listing.h"
 #include "PreferenceStore.h"
-#include "SettingsTransfer.h"
+#include "ValueChange.h"
 
 namespace fk {
 
