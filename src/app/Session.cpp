@@ -1,18 +1,53 @@
 #include "Session.h"
 
+#include "CommandLine.h"
 #include "Dialogs.h"
 #include "MainMenu.h"
+#include "Messages.h"
 #include "PreferenceKeys.h"
 #include "PrefixDialog.h"
-#include "StartUp.h"
+#include "QuitAfterFirstPaint.h"
 #include "Version.h"
+#include "WinePath.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 
 namespace fk {
+
+reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
+    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
+    if (!opened.bridgeError.empty())
+        complain(QStringLiteral("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
+    if (!opened.registry) {
+        complain(QString::fromStdString(opened.error));
+        dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
+                              dialogs::MessageIcon::Critical);
+    }
+    return opened;
+}
+
+dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
+    const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
+    return [prefix](const QString& path) {
+        return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
+    };
+}
+
+bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
+    if (!window.load()) return false;
+    window.setStoreReadOnly(opened.wineRunning);
+    // Once the window is on screen, so that the warning opens over it.
+    if (opened.wineRunning)
+        new AfterFirstPaint(window, [&window, &dialogs] {
+            dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
+                                  dialogs::MessageIcon::Exclamation);
+        });
+    return true;
+}
 
 Session::Session(dialogs::Dialogs& dialogs, dialogs::PrefixDialog& chooser, LastPrefix& last, FindPrefixes find,
                  MainWindow::ExitFunction exitProgram)

@@ -2,55 +2,19 @@
 
 #include "CommandLine.h"
 #include "DemoPrefix.h"
-#include "Dialogs.h"
 #include "PrefixChoice.h"
 #include "PrefixDialog.h"
 #include "Session.h"
-#include "MainWindow.h"
-#include "Messages.h"
 #include "QuitAfterFirstPaint.h"
 #include "Screenshots.h"
 #include "Version.h"
-#include "WinePath.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace fk {
-
-reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
-    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
-    if (!opened.bridgeError.empty())
-        complain(QStringLiteral("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
-    if (!opened.registry) {
-        complain(QString::fromStdString(opened.error));
-        dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
-                              dialogs::MessageIcon::Critical);
-    }
-    return opened;
-}
-
-dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
-    const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
-    return [prefix](const QString& path) {
-        return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
-    };
-}
-
-bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
-    if (!window.load()) return false;
-    window.setStoreReadOnly(opened.wineRunning);
-    // Once the window is on screen, so that the warning opens over it.
-    if (opened.wineRunning)
-        new AfterFirstPaint(window, [&window, &dialogs] {
-            dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
-                                  dialogs::MessageIcon::Exclamation);
-        });
-    return true;
-}
 
 namespace {
 

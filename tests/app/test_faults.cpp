@@ -5,7 +5,7 @@
 #include "TestFiles.h"
 #include "AppDriver.h"
 #include "HiveRegistry.h"
-#include "StartUp.h"
+#include "Session.h"
 
 #include <QDir>
 #include <QFileInfo>
