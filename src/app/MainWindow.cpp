@@ -11,9 +11,6 @@
 #include "MainMenu.h"
 #include "Messages.h"
 #include "PanelFactory.h"
-#include "PreferenceKeys.h"
-#include "PreferenceStore.h"
-#include "RecordingRegistry.h"
 #include "SettingsFilter.h"
 #include "SettingsTransferActions.h"
 #include "SettingsTree.h"
@@ -38,7 +35,6 @@ const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
 
 namespace {
 
-constexpr const char* DefaultUserKey = "Nobody";
 constexpr const char* MinimumAddOnVersion = "3.20";
 
 // Which Picture1 element edits which SettingKind.
@@ -69,15 +65,12 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      recorder_(std::make_unique<RecordingRegistry>(registry)),
-      registry_(*recorder_),
       dialogs_(dialogs),
       exit_(std::move(exitProgram)),
-      store_(std::make_unique<PreferenceStore>(registry_, [this] {
+      controller_(std::make_unique<StoreController>(registry, [this] {
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
-      keys_(std::make_unique<PreferenceKeys>(*store_)),
       picker_(this, [this] { return shownSetting_; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Fettlekit"));
@@ -105,18 +98,18 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     createControls(form);
     createPanels();
     // An import is undone as one step of its own, so it writes past the recorder.
-    transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
-                                            [this] { return currentKeyPath(); });
+    transfer_ = new SettingsTransferActions(this, controller_->unrecorded(), dialogs_, *menu_,
+                                            [this] { return controller_->currentKeyPath(); });
     // The panel on show reads its setting again: an import may have changed it.
     connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
-    tools_ = new EditTools(*this, *recorder_, dialogs_, accountTree_, allUsersTree_);
+    tools_ = new EditTools(*this, *controller_, dialogs_, accountTree_, allUsersTree_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     picker_.close();
-    keys_->release();
+    controller_->release();
     // The panels go while the store they were given still exists.
     delete editorBox_;
 }
@@ -164,7 +157,7 @@ void MainWindow::createControls(const FormMetrics& form) {
 // The editor panels are made when first shown, which keeps the start quick;
 // the account panel is needed at once, for the account list.
 void MainWindow::createPanels() {
-    context_.store = store_.get();
+    context_.store = &controller_->store();
     context_.dialogs = &dialogs_;
     context_.mainWindow = this;
     context_.shownSetting = [this] { return shownSetting_; };
@@ -184,7 +177,7 @@ EditorPanel* MainWindow::makePanel(int index) {
         EditorPanel* editor = makeEditorPanel(kind, context_, editorBox_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
-        editor->setStoreReadOnly(readOnly_);
+        editor->setStoreReadOnly(controller_->readOnly());
         editor->hide();
         return editor;
     }
@@ -192,7 +185,7 @@ EditorPanel* MainWindow::makePanel(int index) {
 }
 
 bool MainWindow::load() {
-    if (!keys_->openRoot()) {
+    if (!controller_->openRoot()) {
         fatal(messages::registryError());
         return false;
     }
@@ -214,8 +207,8 @@ bool MainWindow::load() {
 }
 
 void MainWindow::listAccounts() {
-    for (const std::string& account : keys_->accounts()) {
-        const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
+    for (const std::string& account : controller_->accounts()) {
+        const QString shown = account == StoreController::DefaultUserAccount ? DefaultUser : fromAnsi(account);
         addSorted(accountChooser_, shown);
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
@@ -232,14 +225,14 @@ void MainWindow::fillTrees() {
 void MainWindow::chooseAccount(const QString& text) {
     QTreeWidgetItem* selected = nullptr;
     if (text == AllUsers) {
-        keys_->chooseAllUsers();
+        controller_->chooseAllUsers();
         accountTree_->hide();
         allUsersTree_->show();
         accountTree_->clearSelectedNode();
         selected = allUsersTree_->selectedNode();
     } else {
-        const QString account = text == DefaultUser ? QString::fromLatin1(DefaultUserKey) : text;
-        if (!keys_->chooseAccount(toAnsi(account))) {
+        const QString account = text == DefaultUser ? QString::fromLatin1(StoreController::DefaultUserAccount) : text;
+        if (!controller_->chooseAccount(toAnsi(account))) {
             fatal(messages::accountError(account));
             return;
         }
@@ -255,15 +248,6 @@ void MainWindow::chooseAccount(const QString& text) {
     tools_->accountChosen();
     orderTabStops();
 }
-
-std::optional<std::string> MainWindow::currentKeyPath() const {
-    if (store_->currentKey() == 0) return std::nullopt;
-    const QString text = accountChooser_->currentText();
-    if (text == AllUsers) return std::string();
-    return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
-}
-
-reg::Key MainWindow::storeRootKey() const { return keys_->root(); }
 
 void MainWindow::showNotice() {
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
@@ -312,7 +296,7 @@ void MainWindow::prepareEditorOfKind(int kind, int index) {
 }
 
 void MainWindow::setStoreReadOnly(bool readOnly) {
-    readOnly_ = readOnly;
+    controller_->setReadOnly(readOnly);
     readOnlyNote_->setVisible(readOnly);
     for (QWidget* picture : panels_)
         if (auto* editor = qobject_cast<EditorPanel*>(picture)) editor->setStoreReadOnly(readOnly);
@@ -346,7 +330,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     picker_.close();
-    keys_->release();
+    controller_->release();
     event->accept();
 }
 
