@@ -30,9 +30,6 @@
 
 namespace fk {
 
-const QString MainWindow::AllUsers = QStringLiteral(" --> All users <--");
-const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
-
 namespace {
 
 constexpr const char* MinimumAddOnVersion = "3.20";
@@ -73,7 +70,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
       })),
       picker_(this, [this] { return shownSetting_; }) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Fettlekit"));
+    setWindowTitle(tr("Fettlekit"));
     setWindowIcon(appIcon());
     // The form's own font, which every control inherits; the places grow
     // with it.
@@ -89,7 +86,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSpacing(0);
     layout->setMenuBar(menu_->bar());
     layout->addWidget(client_);
-    readOnlyNote_ = new QLabel(QStringLiteral("Wine is running in this prefix: changes cannot be saved now."), this);
+    readOnlyNote_ = new QLabel(tr("Wine is running in this prefix: changes cannot be saved now."), this);
     readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
     readOnlyNote_->setContentsMargins(form.x(120), 0, 0, form.y(60));
     readOnlyNote_->hide();
@@ -117,7 +114,7 @@ MainWindow::~MainWindow() {
 void MainWindow::createControls(const FormMetrics& form) {
     using enum ControlKind;
     const FormControls made = placeControls(client_, {
-        {"Frame1", GroupBox, QStringLiteral("Edit settings for this user"), 120, 120, 2895, 615},
+        {"Frame1", GroupBox, tr("Edit settings for this user"), 120, 120, 2895, 615},
         {"Combo1", Combo, {}, 120, 240, 2655, 315, "Frame1"},
         {"Frame3", GroupBox, {}, 120, 840, 2895, 4095},
         {"Frame4", GroupBox, {}, 3120, 120, 4575, 2895},
@@ -190,17 +187,17 @@ bool MainWindow::load() {
         return false;
     }
     listAccounts();
-    addSorted(accountChooser_, AllUsers);
+    addSorted(accountChooser_, allUsers());
     accountChooser_->setCurrentIndex(-1);
     fillTrees();
     panelOfKind_ = PanelTable;
     shownSetting_ = NoticeIndex;
-    about_->versionLabel()->setText(QStringLiteral("Version: %1.%2.%3")
+    about_->versionLabel()->setText(tr("Version: %1.%2.%3")
                                         .arg(FK_VERSION_MAJOR)
                                         .arg(FK_VERSION_MINOR)
                                         .arg(FK_VERSION_PATCH));
     about_->requirementLabel()->setText(
-        QStringLiteral("Use this program with Brisko! %1 or above.").arg(QLatin1String(MinimumAddOnVersion)));
+        tr("Use this program with Brisko! %1 or above.").arg(QLatin1String(MinimumAddOnVersion)));
     fontListsLoaded_ = false;
     show();
     return true;
@@ -208,7 +205,7 @@ bool MainWindow::load() {
 
 void MainWindow::listAccounts() {
     for (const std::string& account : controller_->accounts()) {
-        const QString shown = account == StoreController::DefaultUserAccount ? DefaultUser : fromAnsi(account);
+        const QString shown = account == StoreController::DefaultUserAccount ? defaultUser() : fromAnsi(account);
         addSorted(accountChooser_, shown);
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
@@ -224,14 +221,14 @@ void MainWindow::fillTrees() {
 
 void MainWindow::chooseAccount(const QString& text) {
     QTreeWidgetItem* selected = nullptr;
-    if (text == AllUsers) {
+    if (text == allUsers()) {
         controller_->chooseAllUsers();
         accountTree_->hide();
         allUsersTree_->show();
         accountTree_->clearSelectedNode();
         selected = allUsersTree_->selectedNode();
     } else {
-        const QString account = text == DefaultUser ? QString::fromLatin1(StoreController::DefaultUserAccount) : text;
+        const QString account = text == defaultUser() ? QString::fromLatin1(StoreController::DefaultUserAccount) : text;
         if (!controller_->chooseAccount(toAnsi(account))) {
             fatal(messages::accountError(account));
             return;
@@ -241,7 +238,7 @@ void MainWindow::chooseAccount(const QString& text) {
         allUsersTree_->clearSelectedNode();
         selected = accountTree_->selectedNode();
     }
-    settingsBox_->setTitle(QStringLiteral("Settings"));
+    settingsBox_->setTitle(tr("Settings"));
     picker_.close();
     if (!selected) showNotice();
     prepareEditor(shownSetting_);
@@ -262,7 +259,7 @@ void MainWindow::showSetting(QTreeWidgetItem* node) {
     if (!node) return;
     picker_.close();
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
-    descriptionBox_->setTitle(QStringLiteral("Description"));
+    descriptionBox_->setTitle(tr("Description"));
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
     const SettingEntry& entry = settingEntry(shownSetting_);
     editorBox_->setTitle(fromAnsi(entry.ValueName));

@@ -38,8 +38,9 @@ public:
     // Ends the program with a status once a fatal message has been dismissed.
     using ExitFunction = std::function<void(int status)>;
 
-    static const QString AllUsers;     // " --> All users <--"
-    static const QString DefaultUser;  // " --> Default user <--"
+    // The chooser's items that stand for the store root and the default user.
+    static QString allUsers() { return tr(" --> All users <--"); }
+    static QString defaultUser() { return tr(" --> Default user <--"); }
 
     MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitFunction exitProgram,
                QWidget* parent = nullptr);

@@ -21,7 +21,7 @@ namespace fk {
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
     reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
     if (!opened.bridgeError.empty())
-        complain(QStringLiteral("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
+        complain(Session::tr("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
     if (!opened.registry) {
         complain(QString::fromStdString(opened.error));
         dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
@@ -68,7 +68,7 @@ bool Session::open(const QString& hiveFile, bool remember, bool createStoreKey) 
         if (!switching_) exit_(status);
     });
     next.registry = std::move(opened.registry);
-    next.window->setWindowTitle(QStringLiteral("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
+    next.window->setWindowTitle(tr("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
     addActions(*next.window);
     dialogs_.files.setPathMapping(fileNamesForAddOn(hiveFile));
     if (!showMainWindow(*next.window, opened, dialogs_)) {
@@ -97,18 +97,18 @@ void Session::openAnotherPrefix() {
 
 void Session::showAbout() {
     dialogs_.messages.show(window(),
-                           QStringLiteral("Fettlekit %1\nEdits the hidden settings of Brisko! in a Wine prefix.\n\n"
-                                          "Editing: %2")
+                           tr("Fettlekit %1\nEdits the hidden settings of Brisko! in a Wine prefix.\n\n"
+                              "Editing: %2")
                                .arg(QStringLiteral(FK_VERSION_TEXT), QDir::toNativeSeparators(current_.hiveFile)),
-                           QStringLiteral("About Fettlekit"), dialogs::MessageIcon::Information);
+                           tr("About Fettlekit"), dialogs::MessageIcon::Information);
 }
 
 void Session::addActions(MainWindow& window) {
-    auto* open = new QAction(QStringLiteral("Open prefix…"), &window);
+    auto* open = new QAction(tr("Open prefix…"), &window);
     open->setObjectName(QStringLiteral("actionOpenPrefix"));
     connect(open, &QAction::triggered, this, &Session::openAnotherPrefix);
     window.menu().addFileAction(open);
-    QAction* about = window.menu().help()->addAction(QStringLiteral("About"));
+    QAction* about = window.menu().help()->addAction(tr("About"));
     about->setObjectName(QStringLiteral("actionAbout"));
     connect(about, &QAction::triggered, this, &Session::showAbout);
 }

@@ -33,6 +33,7 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs);
 
 class Session : public QObject {
+    Q_OBJECT
 public:
     using FindPrefixes = std::function<FoundPrefixes(const QString& last)>;
 

@@ -18,6 +18,11 @@ namespace fk {
 
 namespace {
 
+// The context translators find this file's texts under.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::StartUp)
+};
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("fettlekit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
@@ -30,13 +35,13 @@ int runWithoutWindow(QCoreApplication& app) {
     Options options;
     if (!parseOptions(app, options)) return 2;
     if (!options.listPrefixes) {
-        complain(QStringLiteral("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
+        complain(Texts::tr("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
         return 1;
     }
     const FoundPrefixes found = findPrefixesNow(LastPrefix().load());
     for (const QString& prefix : found.prefixes) std::printf("%s\n", qPrintable(prefix));
     if (!found.prefixes.isEmpty()) return 0;
-    complain(QStringLiteral("no Wine prefix with Brisko! was found in ") + found.looked.join(QStringLiteral(", ")));
+    complain(Texts::tr("no Wine prefix with Brisko! was found in ") + found.looked.join(QStringLiteral(", ")));
     return 1;
 }
 
@@ -66,7 +71,7 @@ int runFettlekit(QApplication& app) {
     if (hiveFile.isEmpty()) {
         const auto chosen = choosePrefixAtStart(findPrefixesNow(last.load()), chooser);
         if (!chosen) {
-            complain(QStringLiteral("no Wine prefix was chosen."));
+            complain(Texts::tr("no Wine prefix was chosen."));
             return 1;
         }
         hiveFile = hiveFileOf(chosen->place);

@@ -130,7 +130,7 @@ class LayoutTest : public ::testing::Test {
 protected:
     // Shows entry `index`, choosing the group of settings it belongs to.
     QWidget* show(int index) {
-        const QString group = settingEntry(index).AllUsers ? MainWindow::AllUsers : QStringLiteral("alice");
+        const QString group = settingEntry(index).AllUsers ? MainWindow::allUsers() : QStringLiteral("alice");
         if (app.chooser()->currentText() != group) app.pick(group);
         app.clickSetting(index);
         return app.panelOf(index);
