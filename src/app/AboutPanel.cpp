@@ -18,10 +18,10 @@ AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
 
     using enum ControlKind;
     const FormControls made = placeControls(this, {
-        {"Label14", WrappingLabel, QStringLiteral("Fettlekit"), 960, 240, 3135, 375},
+        {"Label14", WrappingLabel, tr("Fettlekit"), 960, 240, 3135, 375},
         {"Label15", WrappingLabel, {}, 960, 600, 1815, 255},
         {"Label16", WrappingLabel,
-         QStringLiteral("Made by the Fettlekit developers, with thanks to every Brisko! user."),
+         tr("Made by the Fettlekit developers, with thanks to every Brisko! user."),
          120, 960, 3855, 615},
         {"Label17", WrappingLabel, {}, 120, 1800, 3855, 495},
         {"Image1", Label, {}, 120, 120, 720, 720},

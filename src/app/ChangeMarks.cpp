@@ -4,6 +4,7 @@
 #include "store/ChangedSettings.h"
 #include "app/SettingsTree.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -49,7 +50,7 @@ void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key
         node->setFont(0, font);
         node->setIcon(0, state.changed ? marked : blank);
         node->setData(0, ChangedRole, state.changed);
-        node->setToolTip(0, state.changed ? QStringLiteral("Stored: %1\nDefault: %2")
+        node->setToolTip(0, state.changed ? QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
                                                 .arg(fromAnsi(state.stored), fromAnsi(state.byDefault))
                                           : QString());
     }

@@ -15,30 +15,30 @@ void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPr
 
 bool parseOptions(QCoreApplication& app, Options& options) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko! in a Wine prefix."));
+    parser.setApplicationDescription(Options::tr("Edits the hidden settings of Brisko! in a Wine prefix."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption prefix(QStringLiteral("prefix"), QStringLiteral("Edit the Wine prefix in DIR."),
-                                    QStringLiteral("DIR"));
+    const QCommandLineOption prefix(QStringLiteral("prefix"), Options::tr("Edit the Wine prefix in DIR."),
+                                    Options::tr("DIR"));
     const QCommandLineOption list(QStringLiteral("list-prefixes"),
-                                  QStringLiteral("List the Wine prefixes that hold Brisko!, the one opened first "
-                                                 "first, and quit."));
+                                  Options::tr("List the Wine prefixes that hold Brisko!, the one opened first "
+                                              "first, and quit."));
     const QCommandLineOption registry(QStringLiteral("registry"),
-                                      QStringLiteral("Edit this user.reg instead of the Wine prefix's."),
-                                      QStringLiteral("FILE"));
-    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Edit a private copy of the demo prefix."));
+                                      Options::tr("Edit this user.reg instead of the Wine prefix's."),
+                                      Options::tr("FILE"));
+    const QCommandLineOption demo(QStringLiteral("demo"), Options::tr("Edit a private copy of the demo prefix."));
     parser.addOptions({prefix, list, registry, demo});
     const ShowingOptions showing(parser);
     // Not process(): a wrong command line exits with 2, as documented.
     if (!parser.parse(app.arguments())) {
-        complain(parser.errorText() + QStringLiteral(" See fettlekit --help."));
+        complain(parser.errorText() + Options::tr(" See fettlekit --help."));
         return false;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) parser.showHelp(0);
     if (parser.isSet(version)) parser.showVersion();
 
     if (int(parser.isSet(registry)) + int(parser.isSet(demo)) + int(parser.isSet(prefix)) > 1) {
-        complain(QStringLiteral("--registry, --prefix and --demo cannot be used together."));
+        complain(Options::tr("--registry, --prefix and --demo cannot be used together."));
         return false;
     }
     options.listPrefixes = parser.isSet(list);

@@ -3,6 +3,7 @@
 // display, so they are answered before any window exists.
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 
 class QCoreApplication;
@@ -16,16 +17,18 @@ struct Options {
     bool listPrefixes = false;
     QString screenshotDir;
     bool quitWhenShown = false;
+
+    Q_DECLARE_TR_FUNCTIONS(fk::Options)
 };
 
 // The options scripts use to picture and time the window, on every platform;
 // hidden from --help.
 struct ShowingOptions {
     QCommandLineOption screenshots{QStringLiteral("screenshots"),
-                                   QStringLiteral("Write pictures of the main window to DIR, then quit."),
-                                   QStringLiteral("DIR")};
+                                   Options::tr("Write pictures of the main window to DIR, then quit."),
+                                   Options::tr("DIR")};
     QCommandLineOption quitWhenShown{QStringLiteral("quit-when-shown"),
-                                     QStringLiteral("Quit once the main window has been painted.")};
+                                     Options::tr("Quit once the main window has been painted.")};
     explicit ShowingOptions(QCommandLineParser& parser) {
         for (QCommandLineOption* option : {&screenshots, &quitWhenShown}) {
             option->setFlags(QCommandLineOption::HiddenFromHelp);

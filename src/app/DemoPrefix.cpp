@@ -9,6 +9,15 @@
 
 namespace fk {
 
+namespace {
+
+// The context translators find this file's texts under.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::DemoPrefix)
+};
+
+}  // namespace
+
 namespace fs = std::filesystem;
 
 QString demoPrefixSource() {
@@ -38,9 +47,9 @@ QString prepareDemoPrefix(const QString& source, const QString& stateDir, QStrin
         return QString();
     };
     if (source.isEmpty() || !QFileInfo::exists(source + QStringLiteral("/user.reg")))
-        return fail(QStringLiteral("The demo prefix was not found."));
+        return fail(Texts::tr("The demo prefix was not found."));
     if (fs::exists(target))
-        return fail(QStringLiteral("%1 exists but holds no user.reg; move it away to get a fresh demo copy.")
+        return fail(Texts::tr("%1 exists but holds no user.reg; move it away to get a fresh demo copy.")
                         .arg(QString::fromStdString(target.string())));
 
     // Copy beside the target, then rename, so the target is whole or absent.
@@ -53,7 +62,7 @@ QString prepareDemoPrefix(const QString& source, const QString& stateDir, QStrin
     if (ec) {
         std::error_code ignored;
         fs::remove_all(partial, ignored);
-        return fail(QStringLiteral("Cannot copy the demo prefix to %1: %2")
+        return fail(Texts::tr("Cannot copy the demo prefix to %1: %2")
                         .arg(QString::fromStdString(target.string()), QString::fromStdString(ec.message())));
     }
     return hive;

@@ -11,6 +11,7 @@
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
+#include "app/StoreController.h"
 #include "app/UndoHistory.h"
 
 #include <QAction>
@@ -18,15 +19,15 @@
 
 namespace fk {
 
-EditTools::EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::Dialogs& dialogs,
+EditTools::EditTools(MainWindow& window, StoreController& controller, dialogs::Dialogs& dialogs,
                      SettingsTree* accountTree, SettingsTree* allUsersTree)
     : QObject(&window),
       window_(window),
-      registry_(registry),
+      controller_(controller),
       dialogs_(dialogs),
       accountTree_(accountTree),
       allUsersTree_(allUsersTree),
-      history_(new UndoHistory(registry, dialogs.messages, &window)),
+      history_(new UndoHistory(controller.recorder(), dialogs.messages, &window)),
       filter_(new SettingsFilter({accountTree, allUsersTree})) {
     undo_ = addAction("actionUndo", tr("&Undo"), QKeySequence::Undo);
     redo_ = addAction("actionRedo", tr("&Redo"), QKeySequence::Redo);
@@ -75,17 +76,17 @@ QAction* EditTools::addAction(const char* name, const QString& text, const QKeyS
 }
 
 void EditTools::accountChosen() {
-    resetAll_->setEnabled(window_.store().currentKey() != 0);
+    resetAll_->setEnabled(controller_.store().currentKey() != 0);
     showMarks();
 }
 
 bool EditTools::takeEscape(QObject* watched) { return filter_->takeEscape(watched); }
 
 void EditTools::showMarks() {
-    const reg::Key key = window_.store().currentKey();
+    const reg::Key key = controller_.store().currentKey();
     if (!key) return;
-    const bool allUsers = key == window_.storeRootKey();
-    ChangeMarks::show(allUsers ? *allUsersTree_ : *accountTree_, registry_, key);
+    const bool allUsers = key == controller_.rootKey();
+    ChangeMarks::show(allUsers ? *allUsersTree_ : *accountTree_, controller_.recorder(), key);
 }
 
 void EditTools::afterStep() {
@@ -95,10 +96,10 @@ void EditTools::afterStep() {
 }
 
 void EditTools::resetAll() {
-    PreferenceStore& store = window_.store();
+    PreferenceStore& store = controller_.store();
     const reg::Key key = store.currentKey();
     if (!key) return;
-    const bool allUsers = key == window_.storeRootKey();
+    const bool allUsers = key == controller_.rootKey();
     const QString whose = allUsers ? tr("all users") : tr("this account");
     if (!dialogs_.questions.ask(&window_, tr("Reset all settings"),
                                 tr("Restore the default of every setting of %1?").arg(whose), {tr("Reset all")}))

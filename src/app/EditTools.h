@@ -10,7 +10,7 @@ class QAction;
 namespace fk {
 
 class MainWindow;
-class RecordingRegistry;
+class StoreController;
 class SettingsFilter;
 class SettingsTree;
 class UndoHistory;
@@ -19,7 +19,7 @@ namespace dialogs { struct Dialogs; }
 class EditTools : public QObject {
     Q_OBJECT
 public:
-    EditTools(MainWindow& window, RecordingRegistry& registry, dialogs::Dialogs& dialogs,
+    EditTools(MainWindow& window, StoreController& controller, dialogs::Dialogs& dialogs,
               SettingsTree* accountTree, SettingsTree* allUsersTree);
 
     UndoHistory& history() const { return *history_; }
@@ -37,7 +37,7 @@ private:
     void resetAll();
 
     MainWindow& window_;
-    RecordingRegistry& registry_;
+    StoreController& controller_;
     dialogs::Dialogs& dialogs_;
     SettingsTree* accountTree_;
     SettingsTree* allUsersTree_;

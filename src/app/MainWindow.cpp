@@ -11,9 +11,6 @@
 #include "app/MainMenu.h"
 #include "app/Messages.h"
 #include "editors/PanelFactory.h"
-#include "store/PreferenceKeys.h"
-#include "store/PreferenceStore.h"
-#include "store/RecordingRegistry.h"
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
@@ -33,12 +30,8 @@
 
 namespace fk {
 
-const QString MainWindow::AllUsers = QStringLiteral(" --> All users <--");
-const QString MainWindow::DefaultUser = QStringLiteral(" --> Default user <--");
-
 namespace {
 
-constexpr const char* DefaultUserKey = "Nobody";
 constexpr const char* MinimumAddOnVersion = "3.20";
 
 // Which Picture1 element edits which SettingKind.
@@ -69,18 +62,15 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      recorder_(std::make_unique<RecordingRegistry>(registry)),
-      registry_(*recorder_),
       dialogs_(dialogs),
       exit_(std::move(exitProgram)),
-      store_(std::make_unique<PreferenceStore>(registry_, [this] {
+      controller_(std::make_unique<StoreController>(registry, [this] {
           dialogs_.messages.show(this, messages::settingNotSaved(), messages::errorTitle(),
                                  dialogs::MessageIcon::Exclamation);
       })),
-      keys_(std::make_unique<PreferenceKeys>(*store_)),
       picker_(this, [this] { return shownSetting_; }) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Fettlekit"));
+    setWindowTitle(tr("Fettlekit"));
     setWindowIcon(appIcon());
     // The form's own font, which every control inherits; the places grow
     // with it.
@@ -96,7 +86,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSpacing(0);
     layout->setMenuBar(menu_->bar());
     layout->addWidget(client_);
-    readOnlyNote_ = new QLabel(QStringLiteral("Wine is running in this prefix: changes cannot be saved now."), this);
+    readOnlyNote_ = new QLabel(tr("Wine is running in this prefix: changes cannot be saved now."), this);
     readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
     readOnlyNote_->setContentsMargins(form.x(120), 0, 0, form.y(60));
     readOnlyNote_->hide();
@@ -105,18 +95,18 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     createControls(form);
     createPanels();
     // An import is undone as one step of its own, so it writes past the recorder.
-    transfer_ = new SettingsTransferActions(this, recorder_->inner(), dialogs_, *menu_,
-                                            [this] { return currentKeyPath(); });
+    transfer_ = new SettingsTransferActions(this, controller_->unrecorded(), dialogs_, *menu_,
+                                            [this] { return controller_->currentKeyPath(); });
     // The panel on show reads its setting again: an import may have changed it.
     connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
-    tools_ = new EditTools(*this, *recorder_, dialogs_, accountTree_, allUsersTree_);
+    tools_ = new EditTools(*this, *controller_, dialogs_, accountTree_, allUsersTree_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     picker_.close();
-    keys_->release();
+    controller_->release();
     // The panels go while the store they were given still exists.
     delete editorBox_;
 }
@@ -124,7 +114,7 @@ MainWindow::~MainWindow() {
 void MainWindow::createControls(const FormMetrics& form) {
     using enum ControlKind;
     const FormControls made = placeControls(client_, {
-        {"Frame1", GroupBox, QStringLiteral("Edit settings for this user"), 120, 120, 2895, 615},
+        {"Frame1", GroupBox, tr("Edit settings for this user"), 120, 120, 2895, 615},
         {"Combo1", Combo, {}, 120, 240, 2655, 315, "Frame1"},
         {"Frame3", GroupBox, {}, 120, 840, 2895, 4095},
         {"Frame4", GroupBox, {}, 3120, 120, 4575, 2895},
@@ -165,7 +155,7 @@ void MainWindow::createControls(const FormMetrics& form) {
 // The editor panels are made when first shown, which keeps the start quick;
 // the account panel is needed at once, for the account list.
 void MainWindow::createPanels() {
-    context_.store = store_.get();
+    context_.store = &controller_->store();
     context_.dialogs = &dialogs_;
     context_.mainWindow = this;
     context_.shownSetting = [this] { return shownSetting_; };
@@ -185,7 +175,7 @@ EditorPanel* MainWindow::makePanel(int index) {
         EditorPanel* editor = makeEditorPanel(SettingKind(kind), context_, editorBox_);
         if (!editor) return nullptr;
         editor->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
-        editor->setStoreReadOnly(readOnly_);
+        editor->setStoreReadOnly(controller_->readOnly());
         editor->hide();
         return editor;
     }
@@ -193,30 +183,30 @@ EditorPanel* MainWindow::makePanel(int index) {
 }
 
 bool MainWindow::load() {
-    if (!keys_->openRoot()) {
+    if (!controller_->openRoot()) {
         fatal(messages::registryError());
         return false;
     }
     listAccounts();
-    accountNames_->appendRow(new QStandardItem(AllUsers));
+    accountNames_->appendRow(new QStandardItem(allUsers()));
     accountChooser_->setCurrentIndex(-1);
     fillTrees();
     panelOfKind_ = PanelTable;
     shownSetting_ = NoticeIndex;
-    about_->versionLabel()->setText(QStringLiteral("Version: %1.%2.%3")
+    about_->versionLabel()->setText(tr("Version: %1.%2.%3")
                                         .arg(FK_VERSION_MAJOR)
                                         .arg(FK_VERSION_MINOR)
                                         .arg(FK_VERSION_PATCH));
     about_->requirementLabel()->setText(
-        QStringLiteral("Use this program with Brisko! %1 or above.").arg(QLatin1String(MinimumAddOnVersion)));
+        tr("Use this program with Brisko! %1 or above.").arg(QLatin1String(MinimumAddOnVersion)));
     fontListsLoaded_ = false;
     show();
     return true;
 }
 
 void MainWindow::listAccounts() {
-    for (const std::string& account : keys_->accounts()) {
-        const QString shown = account == DefaultUserKey ? DefaultUser : fromAnsi(account);
+    for (const std::string& account : controller_->accounts()) {
+        const QString shown = account == StoreController::DefaultUserAccount ? defaultUser() : fromAnsi(account);
         accountNames_->appendRow(new QStandardItem(shown));
         if (accountPanel_) accountPanel_->addAccount(shown);
     }
@@ -232,15 +222,15 @@ void MainWindow::fillTrees() {
 
 void MainWindow::chooseAccount(const QString& text) {
     QTreeWidgetItem* selected = nullptr;
-    if (text == AllUsers) {
-        keys_->chooseAllUsers();
+    if (text == allUsers()) {
+        controller_->chooseAllUsers();
         accountTree_->hide();
         allUsersTree_->show();
         accountTree_->clearSelectedNode();
         selected = allUsersTree_->selectedNode();
     } else {
-        const QString account = text == DefaultUser ? QString::fromLatin1(DefaultUserKey) : text;
-        if (!keys_->chooseAccount(toAnsi(account))) {
+        const QString account = text == defaultUser() ? QString::fromLatin1(StoreController::DefaultUserAccount) : text;
+        if (!controller_->chooseAccount(toAnsi(account))) {
             fatal(messages::accountError(account));
             return;
         }
@@ -249,22 +239,13 @@ void MainWindow::chooseAccount(const QString& text) {
         allUsersTree_->clearSelectedNode();
         selected = accountTree_->selectedNode();
     }
-    settingsBox_->setTitle(QStringLiteral("Settings"));
+    settingsBox_->setTitle(tr("Settings"));
     picker_.close();
     if (!selected) showNotice();
     prepareEditor(shownSetting_);
     tools_->accountChosen();
     orderTabStops();
 }
-
-std::optional<std::string> MainWindow::currentKeyPath() const {
-    if (store_->currentKey() == 0) return std::nullopt;
-    const QString text = accountChooser_->currentText();
-    if (text == AllUsers) return std::string();
-    return (text == DefaultUser ? std::string(DefaultUserKey) : toAnsi(text)) + "\\Preferences";
-}
-
-reg::Key MainWindow::storeRootKey() const { return keys_->root(); }
 
 void MainWindow::showNotice() {
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
@@ -279,7 +260,7 @@ void MainWindow::showSetting(QTreeWidgetItem* node) {
     if (!node) return;
     picker_.close();
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
-    descriptionBox_->setTitle(QStringLiteral("Description"));
+    descriptionBox_->setTitle(tr("Description"));
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
     const SettingEntry& entry = settingEntry(shownSetting_);
     editorBox_->setTitle(fromAnsi(entry.ValueName));
@@ -313,7 +294,7 @@ void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
 }
 
 void MainWindow::setStoreReadOnly(bool readOnly) {
-    readOnly_ = readOnly;
+    controller_->setReadOnly(readOnly);
     readOnlyNote_->setVisible(readOnly);
     for (QWidget* picture : panels_)
         if (auto* editor = qobject_cast<EditorPanel*>(picture)) editor->setStoreReadOnly(readOnly);
@@ -347,7 +328,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     picker_.close();
-    keys_->release();
+    controller_->release();
     event->accept();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // Form1: the account chooser, the two settings trees, the editor panels and
-// the description. It owns the store's keys, the setting shown, which panel
-// edits which kind, and whether the font lists are filled.
+// the description. It shows the setting picked, with the panel of its kind;
+// the store and the keys it works on are its StoreController's.
 #include "catalogue/Catalogue.h"
 #include "editors/EditorPanel.h"
 #include "platform/registry/Registry.h"
+#include "app/StoreController.h"
 #include "app/TagPickerHost.h"
 
 #include <QWidget>
@@ -28,9 +29,6 @@ class AboutPanel;
 class AccountPanel;
 class EditTools;
 class MainMenu;
-class PreferenceKeys;
-class PreferenceStore;
-class RecordingRegistry;
 class SettingsTransferActions;
 class SettingsTree;
 namespace dialogs { struct Dialogs; }
@@ -42,8 +40,9 @@ public:
     // Ends the program with a status once a fatal message has been dismissed.
     using ExitFunction = std::function<void(int status)>;
 
-    static const QString AllUsers;     // " --> All users <--"
-    static const QString DefaultUser;  // " --> Default user <--"
+    // The chooser's items that stand for the store root and the default user.
+    static QString allUsers() { return tr(" --> All users <--"); }
+    static QString defaultUser() { return tr(" --> Default user <--"); }
 
     MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitFunction exitProgram,
                QWidget* parent = nullptr);
@@ -66,21 +65,16 @@ public:
     // prepareEditor's dispatch for a given kind; a kind it does not know only warns.
     void prepareEditorOfKind(SettingKind kind, int index);
 
-    PreferenceStore& store() const { return *store_; }
+    // The store, its keys and the account chosen.
+    StoreController& storeController() const { return *controller_; }
     MainMenu& menu() const { return *menu_; }
     EditTools& editTools() const { return *tools_; }
     // File > Export and Import settings; its `imported` signal follows an import.
     SettingsTransferActions& transfer() const { return *transfer_; }
-    // The current preferences key below the store root: "" for all users,
-    // "<account>\Preferences" for an account; nothing before a pick.
-    std::optional<std::string> currentKeyPath() const;
-    // The store root, the current key while all users are chosen; 0 before load.
-    reg::Key storeRootKey() const;
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
     void setStoreReadOnly(bool readOnly);
-    bool storeReadOnly() const { return readOnly_; }
 
     // Picture1(index), made the first time it is asked for; null past the array.
     QWidget* panel(int index);
@@ -100,14 +94,9 @@ private:
     void orderTabStops();
     void fatal(const QString& text);
 
-    // Every registry call of the window and its panels goes through it, so
-    // that each change can be undone.
-    std::unique_ptr<RecordingRegistry> recorder_;
-    reg::Registry& registry_;
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
-    std::unique_ptr<PreferenceStore> store_;
-    std::unique_ptr<PreferenceKeys> keys_;
+    std::unique_ptr<StoreController> controller_;
 
     int shownSetting_ = 46;
     std::array<int, 10> panelOfKind_{};
@@ -132,7 +121,6 @@ private:
     QScrollArea* descriptionScroll_ = nullptr;
     QLabel* description_ = nullptr;
     QLabel* readOnlyNote_ = nullptr;
-    bool readOnly_ = false;
 
     TagPickerHost picker_;
 };

@@ -3,9 +3,10 @@
 #include "platform/hive/HiveRegistry.h"
 #include "store/PreferenceKeys.h"
 #include "platform/wine/PrefixFinder.h"
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 #include "platform/wine/WineServer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,11 @@
 namespace fk {
 
 namespace {
+
+// The context translators find this file's texts under.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::PrefixChoice)
+};
 
 const QString LastPrefixKey = QStringLiteral("prefix/last");
 
@@ -68,7 +74,7 @@ QString prefixOf(const QString& hiveFile) { return QFileInfo(hiveFile).absoluteP
 
 dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
     if (!QFileInfo::exists(chosen))
-        return {QStringLiteral("Fettlekit looked for %1, but there is no such folder.")
+        return {Texts::tr("Fettlekit looked for %1, but there is no such folder.")
                     .arg(QDir::toNativeSeparators(chosen))};
     const QString file = hiveFileOf(chosen);
     const QString shown = QDir::toNativeSeparators(file);
@@ -76,23 +82,23 @@ dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
         // Wine's server holds the registry of a prefix it serves, and
         // writes user.reg only when it stops.
         if (QFileInfo(chosen).isDir() && wine::findWineServer(chosen.toStdString()).running) return {};
-        return {QStringLiteral("Fettlekit looked for the registry file %1, but there is none: this is not a Wine "
-                               "prefix. A prefix is the folder that holds user.reg, beside drive_c.")
+        return {Texts::tr("Fettlekit looked for the registry file %1, but there is none: this is not a Wine "
+                          "prefix. A prefix is the folder that holds user.reg, beside drive_c.")
                     .arg(shown)};
     }
     QFile readable(file);
     if (!QFileInfo(file).isFile() || !readable.open(QIODevice::ReadOnly))
-        return {QStringLiteral("Fettlekit cannot read the registry file %1 (%2).")
-                    .arg(shown, QFileInfo(file).isFile() ? readable.errorString() : QStringLiteral("not a file"))};
+        return {Texts::tr("Fettlekit cannot read the registry file %1 (%2).")
+                    .arg(shown, QFileInfo(file).isFile() ? readable.errorString() : Texts::tr("not a file"))};
     readable.close();
     reg::HiveOpenResult hive = reg::openHiveRegistry(file.toStdString());
     if (!hive.registry)
-        return {QStringLiteral("The registry file is damaged: %1. Fettlekit leaves it as it is.")
+        return {Texts::tr("The registry file is damaged: %1. Fettlekit leaves it as it is.")
                     .arg(QString::fromStdString(hive.error))};
     if (PreferenceKeys::rootExists(*hive.registry)) return {};
-    return {QStringLiteral("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "
-                           "there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create "
-                           "the key.")
+    return {Texts::tr("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "
+                      "there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create "
+                      "the key.")
                 .arg(shown, QString::fromLatin1(StoreRootPath)),
             true};
 }
@@ -108,7 +114,7 @@ dialogs::PrefixDialog::Request chooserRequest(const FoundPrefixes& found, const 
     request.prefixes = found.prefixes;
     request.check = checkPlace;
     if (found.prefixes.isEmpty()) {
-        request.note = QStringLiteral("No Wine prefix with Brisko! 3 was found. Fettlekit looked in:");
+        request.note = Texts::tr("No Wine prefix with Brisko! 3 was found. Fettlekit looked in:");
         request.looked = found.looked;
         return request;
     }
@@ -117,7 +123,7 @@ dialogs::PrefixDialog::Request chooserRequest(const FoundPrefixes& found, const 
         const QString& prefix = found.prefixes[i];
         const QString title = prefixTitle(prefix);
         const QString where = shownPath(prefix);
-        request.labels << (title == where ? QStringLiteral("Wine: %1").arg(where)
+        request.labels << (title == where ? Texts::tr("Wine: %1").arg(where)
                                           : QStringLiteral("%1 \u2014 %2").arg(title, where));
         if (samePath(prefix) == samePath(preselect)) request.preselected = i;
     }

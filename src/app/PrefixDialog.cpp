@@ -1,5 +1,6 @@
 #include "app/PrefixDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,6 +19,11 @@ namespace fk::dialogs {
 
 namespace {
 
+// The context translators find this file's texts under.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::dialogs::PrefixDialog)
+};
+
 QLabel* noteLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -27,7 +33,7 @@ QLabel* noteLabel(const QString& text, const char* name, QWidget* parent) {
 
 // Every usual prefix lives in a hidden folder (~/.wine, ~/.local/share/...).
 std::optional<QString> browse(QWidget* parent, bool folder) {
-    QFileDialog dialog(parent, folder ? QStringLiteral("Wine prefix folder") : QStringLiteral("Wine registry file"),
+    QFileDialog dialog(parent, folder ? Texts::tr("Wine prefix folder") : Texts::tr("Wine registry file"),
                        QDir::homePath());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (folder) {
@@ -36,7 +42,7 @@ std::optional<QString> browse(QWidget* parent, bool folder) {
         dialog.setFilter(QDir::AllDirs | QDir::Drives | QDir::Hidden | QDir::NoDotAndDotDot);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({QStringLiteral("Wine user registry (user.reg)"), QStringLiteral("All files (*)")});
+        dialog.setNameFilters({Texts::tr("Wine user registry (user.reg)"), Texts::tr("All files (*)")});
         dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Drives | QDir::Hidden | QDir::NoDotAndDotDot);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -44,12 +50,14 @@ std::optional<QString> browse(QWidget* parent, bool folder) {
 }
 
 class ChooserWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(fk::dialogs::PrefixDialog)
+
 public:
     ChooserWindow(QWidget* parent, const PrefixDialog::Request& request) : QDialog(parent), request_(request) {
         setObjectName(QStringLiteral("prefixChooser"));
-        setWindowTitle(QStringLiteral("Open prefix"));
+        setWindowTitle(tr("Open prefix"));
         auto* layout = new QVBoxLayout(this);
-        auto* note = noteLabel(request.note.isEmpty() ? QStringLiteral("Brisko! was found in these Wine prefixes:")
+        auto* note = noteLabel(request.note.isEmpty() ? tr("Brisko! was found in these Wine prefixes:")
                                                       : request.note,
                                "prefixNote", this);
         note->setWordWrap(true);
@@ -57,7 +65,7 @@ public:
         if (!request.looked.isEmpty()) {
             // One place a line, never broken inside a path.
             layout->addWidget(noteLabel(request.looked.join(QLatin1Char('\n')), "lookedIn", this));
-            layout->addWidget(noteLabel(QStringLiteral("Browse to the prefix folder, or to its user.reg."),
+            layout->addWidget(noteLabel(tr("Browse to the prefix folder, or to its user.reg."),
                                         "browseNote", this));
         }
         list_ = new QListWidget(this);
@@ -72,7 +80,7 @@ public:
         problem_ = noteLabel({}, "prefixProblem", this);
         problem_->setWordWrap(true);
         problem_->hide();
-        anyway_ = new QPushButton(QStringLiteral("Open anyway"), this);
+        anyway_ = new QPushButton(tr("Open anyway"), this);
         anyway_->setObjectName(QStringLiteral("openAnyway"));
         anyway_->hide();
         auto* problemRow = new QHBoxLayout;
@@ -83,9 +91,9 @@ public:
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
         buttons->button(QDialogButtonBox::Open)->setEnabled(!request.prefixes.isEmpty());
-        auto* folder = buttons->addButton(QStringLiteral("Browse for a folder…"), QDialogButtonBox::ActionRole);
+        auto* folder = buttons->addButton(tr("Browse for a folder…"), QDialogButtonBox::ActionRole);
         folder->setObjectName(QStringLiteral("browseFolder"));
-        auto* file = buttons->addButton(QStringLiteral("Browse for a user.reg…"), QDialogButtonBox::ActionRole);
+        auto* file = buttons->addButton(tr("Browse for a user.reg…"), QDialogButtonBox::ActionRole);
         file->setObjectName(QStringLiteral("browseFile"));
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(anyway_, &QPushButton::clicked, this, [this] {

@@ -46,14 +46,14 @@ public:
         auto* combo = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
         for (int i = 0; i < combo->count(); ++i)
             if (!combo->itemText(i).startsWith(QLatin1Char(' '))) return combo->itemText(i);
-        return MainWindow::DefaultUser;
+        return MainWindow::defaultUser();
     }
 
     // Shows entry `index`, choosing the set it belongs to first.
     void select(int index) {
         const bool allUsers = settingEntry(index).AllUsers;
-        if (allUsers && chosen_ != MainWindow::AllUsers) choose(MainWindow::AllUsers);
-        if (!allUsers && chosen_ == MainWindow::AllUsers) choose(anAccount());
+        if (allUsers && chosen_ != MainWindow::allUsers()) choose(MainWindow::allUsers());
+        if (!allUsers && chosen_ == MainWindow::allUsers()) choose(anAccount());
         auto* tree = window_.findChild<SettingsTree*>(QLatin1String(allUsers ? "TreeView2" : "TreeView1"));
         QTreeWidgetItem* node = tree->nodeByKey(QStringLiteral("P%1").arg(index));
         tree->setCurrentItem(node);

@@ -1,19 +1,53 @@
 #include "app/Session.h"
 
+#include "app/CommandLine.h"
 #include "dialogs/Dialogs.h"
 #include "app/MainMenu.h"
+#include "app/Messages.h"
 #include "store/PreferenceKeys.h"
 #include "app/PrefixDialog.h"
-#include "store/SettingsTransfer.h"
-#include "app/StartUp.h"
+#include "app/QuitAfterFirstPaint.h"
 #include "app/Version.h"
+#include "platform/wine/WinePath.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 
 namespace fk {
+
+reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
+    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
+    if (!opened.bridgeError.empty())
+        complain(Session::tr("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
+    if (!opened.registry) {
+        complain(QString::fromStdString(opened.error));
+        dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
+                              dialogs::MessageIcon::Critical);
+    }
+    return opened;
+}
+
+dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
+    const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
+    return [prefix](const QString& path) {
+        return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
+    };
+}
+
+bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
+    if (!window.load()) return false;
+    window.setStoreReadOnly(opened.wineRunning);
+    // Once the window is on screen, so that the warning opens over it.
+    if (opened.wineRunning)
+        new AfterFirstPaint(window, [&window, &dialogs] {
+            dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
+                                  dialogs::MessageIcon::Exclamation);
+        });
+    return true;
+}
 
 Session::Session(dialogs::Dialogs& dialogs, dialogs::PrefixDialog& chooser, LastPrefix& last, FindPrefixes find,
                  MainWindow::ExitFunction exitProgram)
@@ -34,7 +68,7 @@ bool Session::open(const QString& hiveFile, bool remember, bool createStoreKey) 
         if (!switching_) exit_(status);
     });
     next.registry = std::move(opened.registry);
-    next.window->setWindowTitle(QStringLiteral("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
+    next.window->setWindowTitle(tr("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
     addActions(*next.window);
     dialogs_.files.setPathMapping(fileNamesForAddOn(hiveFile));
     if (!showMainWindow(*next.window, opened, dialogs_)) {
@@ -63,18 +97,18 @@ void Session::openAnotherPrefix() {
 
 void Session::showAbout() {
     dialogs_.messages.show(window(),
-                           QStringLiteral("Fettlekit %1\nEdits the hidden settings of Brisko! in a Wine prefix.\n\n"
-                                          "Editing: %2")
+                           tr("Fettlekit %1\nEdits the hidden settings of Brisko! in a Wine prefix.\n\n"
+                              "Editing: %2")
                                .arg(QStringLiteral(FK_VERSION_TEXT), QDir::toNativeSeparators(current_.hiveFile)),
-                           QStringLiteral("About Fettlekit"), dialogs::MessageIcon::Information);
+                           tr("About Fettlekit"), dialogs::MessageIcon::Information);
 }
 
 void Session::addActions(MainWindow& window) {
-    auto* open = new QAction(QStringLiteral("Open prefix…"), &window);
+    auto* open = new QAction(tr("Open prefix…"), &window);
     open->setObjectName(QStringLiteral("actionOpenPrefix"));
     connect(open, &QAction::triggered, this, &Session::openAnotherPrefix);
     window.menu().addFileAction(open);
-    QAction* about = window.menu().help()->addAction(QStringLiteral("About"));
+    QAction* about = window.menu().help()->addAction(tr("About"));
     about->setObjectName(QStringLiteral("actionAbout"));
     connect(about, &QAction::triggered, this, &Session::showAbout);
 }

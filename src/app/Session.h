@@ -1,7 +1,9 @@
 #pragma once
-// The window over the opened store, and the move to another prefix: File >
-// "Open prefix…" opens the chosen store and puts a new window over it; when
-// that store cannot be used the old window stays as it was.
+// The window over the opened store (the hive file, or Wine's live registry),
+// and the move to another prefix: File > "Open prefix…" opens the chosen
+// store and puts a new window over it; when that store cannot be used the
+// old window stays as it was.
+#include "dialogs/Dialogs.h"
 #include "app/MainWindow.h"
 #include "platform/bridge/OpenRegistry.h"
 #include "app/PrefixChoice.h"
@@ -14,9 +16,24 @@
 
 namespace fk {
 
-namespace dialogs { struct Dialogs; class PrefixDialog; }
+namespace dialogs { class PrefixDialog; }
+
+// Opens the hive file, or Wine's live registry through the bridge while Wine
+// runs in that prefix. When the store cannot be used, the reason goes to
+// standard error and the user gets the same message as for a missing store.
+reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs);
+
+// How a file the user picks is named for the add-on under Wine: through the
+// drive letters of the prefix that holds the hive.
+dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath);
+
+// Loads and shows the main window over the opened store; once it is on
+// screen, warns when Wine's running copy of the registry makes the store
+// read-only.
+bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs);
 
 class Session : public QObject {
+    Q_OBJECT
 public:
     using FindPrefixes = std::function<FoundPrefixes(const QString& last)>;
 

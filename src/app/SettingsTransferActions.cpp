@@ -11,9 +11,11 @@ namespace fk {
 
 namespace {
 
-const QString ExportTitle = QStringLiteral("Export settings");
-const QString ImportTitle = QStringLiteral("Import settings");
-const QStringList RegFilters = {QStringLiteral("Registry files (*.reg)"), QStringLiteral("All files (*.*)")};
+QString exportTitle() { return SettingsTransferActions::tr("Export settings"); }
+QString importTitle() { return SettingsTransferActions::tr("Import settings"); }
+QStringList regFilters() {
+    return {SettingsTransferActions::tr("Registry files (*.reg)"), SettingsTransferActions::tr("All files (*.*)")};
+}
 
 QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -43,21 +45,21 @@ void SettingsTransferActions::exportSettings() {
     if (current) choices << tr("This account");
     choices << tr("Every account");
     std::optional<int> choice =
-        dialogs_.questions.ask(window_, ExportTitle, tr("Which settings do you want to export?"), choices);
+        dialogs_.questions.ask(window_, exportTitle(), tr("Which settings do you want to export?"), choices);
     if (!choice) return;
     const bool everyAccount = !current || *choice == 1;
     const std::string keyPath = everyAccount ? std::string() : *current;
     QString suggested = QStringLiteral("Brisko2");
     if (!keyPath.empty()) suggested += QLatin1Char(' ') + fromAnsi(keyPath.substr(0, keyPath.find('\\')));
     std::optional<QString> file =
-        dialogs_.files.saveFile(window_, ExportTitle, RegFilters, suggested + QStringLiteral(".reg"));
+        dialogs_.files.saveFile(window_, exportTitle(), regFilters(), suggested + QStringLiteral(".reg"));
     if (!file) return;
     std::string error;
     if (!exportSettingsToFile(registry_, keyPath, file->toStdString(), error)) tell(utf8(error), true);
 }
 
 void SettingsTransferActions::importSettings() {
-    std::optional<QString> file = dialogs_.files.openFile(window_, ImportTitle, RegFilters, false);
+    std::optional<QString> file = dialogs_.files.openFile(window_, importTitle(), regFilters(), false);
     if (!file) return;
     ImportPlan plan = planImportFile(registry_, file->toStdString());
     if (!plan.ok()) return tell(utf8(plan.error) + tr("\nNothing was imported."), true);
@@ -69,7 +71,7 @@ void SettingsTransferActions::importSettings() {
                      .arg(fromAnsi(change.setting), utf8(describeValue(change.before)), utf8(describeValue(change.after)));
     const QString question = tr("Importing %1 changes %n setting(s):", nullptr, int(plan.changes.size()))
                                  .arg(*file);
-    if (dialogs_.questions.ask(window_, ImportTitle, question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
+    if (dialogs_.questions.ask(window_, importTitle(), question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
         return;
     std::string error;
     std::vector<ValueChange> left;
@@ -83,7 +85,7 @@ void SettingsTransferActions::importSettings() {
 }
 
 void SettingsTransferActions::tell(const QString& text, bool problem) {
-    dialogs_.messages.show(window_, text, problem ? tr("Error") : ImportTitle,
+    dialogs_.messages.show(window_, text, problem ? tr("Error") : importTitle(),
                            problem ? dialogs::MessageIcon::Exclamation : dialogs::MessageIcon::Information);
 }
 

@@ -2,57 +2,26 @@
 
 #include "app/CommandLine.h"
 #include "app/DemoPrefix.h"
-#include "dialogs/Dialogs.h"
 #include "app/PrefixChoice.h"
 #include "app/PrefixDialog.h"
 #include "app/Session.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Screenshots.h"
 #include "app/Version.h"
-#include "platform/wine/WinePath.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace fk {
 
-reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
-    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
-    if (!opened.bridgeError.empty())
-        complain(QStringLiteral("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
-    if (!opened.registry) {
-        complain(QString::fromStdString(opened.error));
-        dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
-                              dialogs::MessageIcon::Critical);
-    }
-    return opened;
-}
-
-dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
-    const std::string prefix = QFileInfo(hivePath).absolutePath().toStdString();
-    return [prefix](const QString& path) {
-        return QString::fromStdString(wine::windowsPathFor(path.toStdString(), prefix));
-    };
-}
-
-bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
-    if (!window.load()) return false;
-    window.setStoreReadOnly(opened.wineRunning);
-    // Once the window is on screen, so that the warning opens over it.
-    if (opened.wineRunning)
-        new AfterFirstPaint(window, [&window, &dialogs] {
-            dialogs.messages.show(&window, messages::wineRunning(), messages::warningTitle(),
-                                  dialogs::MessageIcon::Exclamation);
-        });
-    return true;
-}
-
 namespace {
+
+// The context translators find this file's texts under.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::StartUp)
+};
 
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("fettlekit"));
@@ -66,13 +35,13 @@ int runWithoutWindow(QCoreApplication& app) {
     Options options;
     if (!parseOptions(app, options)) return 2;
     if (!options.listPrefixes) {
-        complain(QStringLiteral("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
+        complain(Texts::tr("no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session."));
         return 1;
     }
     const FoundPrefixes found = findPrefixesNow(LastPrefix().load());
     for (const QString& prefix : found.prefixes) std::printf("%s\n", qPrintable(prefix));
     if (!found.prefixes.isEmpty()) return 0;
-    complain(QStringLiteral("no Wine prefix with Brisko! was found in ") + found.looked.join(QStringLiteral(", ")));
+    complain(Texts::tr("no Wine prefix with Brisko! was found in ") + found.looked.join(QStringLiteral(", ")));
     return 1;
 }
 
@@ -102,7 +71,7 @@ int runFettlekit(QApplication& app) {
     if (hiveFile.isEmpty()) {
         const auto chosen = choosePrefixAtStart(findPrefixesNow(last.load()), chooser);
         if (!chosen) {
-            complain(QStringLiteral("no Wine prefix was chosen."));
+            complain(Texts::tr("no Wine prefix was chosen."));
             return 1;
         }
         hiveFile = hiveFileOf(chosen->place);

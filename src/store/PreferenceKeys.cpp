@@ -2,7 +2,7 @@
 
 #include "platform/registry/Listing.h"
 #include "store/PreferenceStore.h"
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 
 namespace fk {
 

@@ -3,7 +3,7 @@
 // opened, and tells a listener of every value of the store written or
 // deleted, with the value before and after, so that it can be taken back.
 #include "platform/registry/Registry.h"
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 
 #include <functional>
 #include <map>

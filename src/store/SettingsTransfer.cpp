@@ -3,14 +3,12 @@
 #include "platform/files/WholeFile.h"
 #include "store/ImportRules.h"
 #include "platform/registry/KeyHandle.h"
-#include "store/KeyValue.h"
 #include "platform/registry/Listing.h"
 #include "platform/regfile/RegFileReader.h"
 #include "platform/regfile/RegFileWriter.h"
 #include "text/Cp1252.h"
 
 #include <cctype>
-#include <cstdio>
 #include <unordered_map>
 
 namespace fk {
@@ -19,32 +17,9 @@ namespace {
 
 using namespace fk::reg;
 
-std::string fullPath(const std::string& keyPath) {
-    return keyPath.empty() ? std::string(StoreRootPath) : std::string(StoreRootPath) + "\\" + keyPath;
-}
-
 std::string lowered(std::string s) {
     for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
-}
-
-
-// The key at `keyPath` below the store root: made, or only opened to read.
-KeyHandle openStoreKey(Registry& registry, const std::string& keyPath, bool create) {
-    return create ? KeyHandle::create(registry, CurrentUser, fullPath(keyPath))
-                  : KeyHandle::open(registry, CurrentUser, fullPath(keyPath), KeyRead);
-}
-
-bool writeValue(Registry& registry, const std::string& keyPath, const std::string& name, const StoredValue& v) {
-    const KeyHandle key = openStoreKey(registry, keyPath, true);
-    if (!key.ok()) return false;
-    if (!v.present) {
-        long rc = registry.RegDeleteValueA(key.get(), name.c_str());
-        return rc == Success || rc == NotFound;
-    }
-    return registry.RegSetValueExA(key.get(), name.c_str(), 0, v.type,
-                                   reinterpret_cast<const std::uint8_t*>(v.bytes.data()),
-                                   std::uint32_t(v.bytes.size())) == Success;
 }
 
 void exportTree(Registry& registry, regfile::RegFileWriter& writer, Key key, const std::string& path) {
@@ -161,71 +136,14 @@ private:
 
 }  // namespace
 
-std::string describeValue(const StoredValue& value) {
-    if (!value.present) return "absent";
-    if (value.type == TypeDword && value.bytes.size() == 4) {
-        std::uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i) v |= std::uint32_t(std::uint8_t(value.bytes[i])) << (8 * i);
-        return std::to_string(std::int32_t(v));
-    }
-    if (value.type == TypeSz) {
-        std::string textPart = value.bytes.substr(0, value.bytes.find('\0'));
-        return "\"" + text::cp1252ToUtf8(textPart) + "\"";
-    }
-    char buf[16];
-    std::snprintf(buf, sizeof buf, value.type == TypeBinary ? "hex:" : "hex(%x):", unsigned(value.type));
-    std::string out = buf;
-    for (size_t i = 0; i < value.bytes.size(); ++i) {
-        std::snprintf(buf, sizeof buf, i ? ",%02x" : "%02x", unsigned(std::uint8_t(value.bytes[i])));
-        out += buf;
-    }
-    return out;
-}
-
-StoredValue readStoredValue(Registry& registry, const std::string& keyPath, const std::string& valueName) {
-    const KeyHandle key = openStoreKey(registry, keyPath, false);
-    if (!key.ok()) return {};
-    return readKeyValue(registry, key.get(), valueName);
-}
-
-bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
-                  std::vector<ValueChange>* left) {
-    auto was = [undo](const ValueChange& c) -> const StoredValue& { return undo ? c.after : c.before; };
-    for (size_t i = 0; i < changes.size(); ++i) {
-        const ValueChange& c = changes[i];
-        if (writeValue(registry, c.keyPath, c.valueName, undo ? c.before : c.after)) continue;
-        // Put back, then say what the store really holds.
-        std::vector<ValueChange> stuck;
-        for (size_t j = i; j-- > 0;) {
-            const ValueChange& d = changes[j];
-            if (writeValue(registry, d.keyPath, d.valueName, was(d))) continue;
-            ValueChange now = d;
-            now.before = was(d);
-            now.after = readStoredValue(registry, d.keyPath, d.valueName);
-            if (!(now.after == now.before)) stuck.insert(stuck.begin(), std::move(now));
-        }
-        error = "\"" + text::cp1252ToUtf8(c.setting) + "\" could not be saved, so nothing was changed.";
-        if (!stuck.empty()) {
-            error = "\"" + text::cp1252ToUtf8(c.setting) +
-                    "\" could not be saved, and what was saved before it could not all be put back. Stored now:";
-            for (const ValueChange& s : stuck)
-                error += "\n" + text::cp1252ToUtf8(s.setting) + ": " + describeValue(s.after) + " (was " +
-                         describeValue(s.before) + ")";
-        }
-        if (left) *left = std::move(stuck);
-        return false;
-    }
-    return true;
-}
-
 bool exportSettings(Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error) {
-    const KeyHandle key = openStoreKey(registry, keyPath, false);
+    const KeyHandle key = KeyHandle::open(registry, CurrentUser, storeKeyPath(keyPath), KeyRead);
     if (!key.ok()) {
-        error = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(fullPath(keyPath)) + " cannot be read.";
+        error = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(storeKeyPath(keyPath)) + " cannot be read.";
         return false;
     }
     regfile::RegFileWriter writer;
-    exportTree(registry, writer, key.get(), fullPath(keyPath));
+    exportTree(registry, writer, key.get(), storeKeyPath(keyPath));
     fileBytes = writer.bytes();
     return true;
 }

@@ -270,8 +270,8 @@ void AppCase::run(const std::string& command, const std::string& name, const std
         // The store works on the root key itself, never closed.
         {"onroot",
          [&] {
-             const reg::Key root = app().window->storeRootKey();
-             EXPECT_EQ(app().window->store().currentKey(), root);
+             const reg::Key root = app().window->storeController().rootKey();
+             EXPECT_EQ(app().window->storeController().store().currentKey(), root);
              EXPECT_EQ(app().registry->closesOf(root), 0);
          }},
         {"questions", [&] { EXPECT_EQ(app().dialogs.questions.asked().size(), std::stoul(name)); }},

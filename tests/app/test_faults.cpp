@@ -5,7 +5,7 @@
 #include "support/TestFiles.h"
 #include "AppDriver.h"
 #include "platform/hive/HiveRegistry.h"
-#include "app/StartUp.h"
+#include "app/Session.h"
 
 #include <QFileInfo>
 
@@ -56,6 +56,7 @@ TEST(Faults, WhileWineRunsNothingIsSavedAndTheFileIsLeftToWine) {
     EXPECT_FALSE(opened.bridgeError.empty());
     MainWindow window(*opened.registry, dialogs, [](int) { ADD_FAILURE() << "the program ended"; });
     ASSERT_TRUE(showMainWindow(window, opened, dialogs));
+    EXPECT_FALSE(control<QLabel>(&window, "readOnlyNote")->isHidden()) << "the window says why nothing is saved";
     EXPECT_TRUE(dialogs.messages.shown().empty()) << "the warning waits for the window to be on screen";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.messages.shown().empty(); }));
     expectOneMessage(dialogs,

@@ -148,7 +148,7 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& e = settingEntry(index);
         SCOPED_TRACE(e.ValueName);
-        const QString group = e.AllUsers ? MainWindow::AllUsers : QStringLiteral("alice");
+        const QString group = e.AllUsers ? MainWindow::allUsers() : QStringLiteral("alice");
         if (app.chooser()->currentText() != group) app.pick(group);
         app.clickSetting(index);
         app.expectShowing(index);

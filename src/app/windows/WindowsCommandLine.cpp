@@ -14,7 +14,7 @@ void complain(const QString& text) { std::fprintf(stderr, "fettlekit: %s\n", qPr
 
 bool parseOptions(QCoreApplication& app, Options& options) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Edits the hidden settings of Brisko!."));
+    parser.setApplicationDescription(Options::tr("Edits the hidden settings of Brisko!."));
     parser.addHelpOption();
     parser.addVersionOption();
     const ShowingOptions showing(parser);

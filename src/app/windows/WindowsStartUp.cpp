@@ -23,20 +23,25 @@ namespace fk {
 
 namespace {
 
+// The About texts translate with the Linux session's.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(fk::Session)
+};
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("fettlekit"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FK_VERSION_TEXT));
 }
 
 void addAbout(MainWindow& window, dialogs::Dialogs& dialogs) {
-    QAction* about = window.menu().help()->addAction(QStringLiteral("About"));
+    QAction* about = window.menu().help()->addAction(Texts::tr("About"));
     about->setObjectName(QStringLiteral("actionAbout"));
     QObject::connect(about, &QAction::triggered, &window, [&window, &dialogs] {
         dialogs.messages.show(&window,
-                              QStringLiteral("Fettlekit %1\nEdits the hidden settings of Brisko!.\n\n"
-                                             "Editing: HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2")
+                              Texts::tr("Fettlekit %1\nEdits the hidden settings of Brisko!.\n\n"
+                                        "Editing: HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2")
                                   .arg(QStringLiteral(FK_VERSION_TEXT)),
-                              QStringLiteral("About Fettlekit"), dialogs::MessageIcon::Information);
+                              Texts::tr("About Fettlekit"), dialogs::MessageIcon::Information);
     });
 }
 
