@@ -6,13 +6,7 @@
 #include "BridgeServer.h"
 #include "Win32Registry.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 namespace {
 

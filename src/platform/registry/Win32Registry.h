@@ -55,6 +55,9 @@ public:
     int openHandleCount() const override { return int(open_.size()); }
 
 private:
+    // Records a key advapi32 opened (an HKEY) when `status` says it did.
+    long keep(long status, void* opened, Key* result);
+
     // Handles this object opened; a predefined root is never among them.
     std::unordered_set<Key> open_;
 };
