@@ -58,7 +58,8 @@ long Win32Registry::keep(long status, void* opened, Key* result) {
 long Win32Registry::RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t options,
                                   std::uint32_t access, Key* result) {
     HKEY opened = nullptr;
-    return keep(::RegOpenKeyExA(toHkey(parent), subKey, options, access, &opened), opened, result);
+    const LONG status = ::RegOpenKeyExA(toHkey(parent), subKey, options, access, &opened);
+    return keep(status, opened, result);
 }
 
 long Win32Registry::RegCreateKeyExA(Key parent, const char* subKey, std::uint32_t reserved,
@@ -67,9 +68,9 @@ long Win32Registry::RegCreateKeyExA(Key parent, const char* subKey, std::uint32_
                                     std::uint32_t* disposition) {
     SECURITY_ATTRIBUTES attributes{};
     HKEY created = nullptr;
-    return keep(::RegCreateKeyExA(toHkey(parent), subKey, reserved, const_cast<char*>(keyClass), options, access,
-                                  native(security, attributes), &created, asDword(disposition)),
-                created, result);
+    const LONG status = ::RegCreateKeyExA(toHkey(parent), subKey, reserved, const_cast<char*>(keyClass), options,
+                                          access, native(security, attributes), &created, asDword(disposition));
+    return keep(status, created, result);
 }
 
 long Win32Registry::RegCloseKey(Key key) {
@@ -117,7 +118,8 @@ long Win32Registry::RegDeleteKeyA(Key parent, const char* subKey) {
 long Win32Registry::RegOpenKeyExW(Key parent, const char16_t* subKey, std::uint32_t options,
                                   std::uint32_t access, Key* result) {
     HKEY opened = nullptr;
-    return keep(::RegOpenKeyExW(toHkey(parent), wide(subKey), options, access, &opened), opened, result);
+    const LONG status = ::RegOpenKeyExW(toHkey(parent), wide(subKey), options, access, &opened);
+    return keep(status, opened, result);
 }
 
 long Win32Registry::RegCreateKeyExW(Key parent, const char16_t* subKey, std::uint32_t reserved,
@@ -126,9 +128,10 @@ long Win32Registry::RegCreateKeyExW(Key parent, const char16_t* subKey, std::uin
                                     std::uint32_t* disposition) {
     SECURITY_ATTRIBUTES attributes{};
     HKEY created = nullptr;
-    return keep(::RegCreateKeyExW(toHkey(parent), wide(subKey), reserved, const_cast<wchar_t*>(wide(keyClass)),
-                                  options, access, native(security, attributes), &created, asDword(disposition)),
-                created, result);
+    const LONG status = ::RegCreateKeyExW(toHkey(parent), wide(subKey), reserved,
+                                          const_cast<wchar_t*>(wide(keyClass)), options, access,
+                                          native(security, attributes), &created, asDword(disposition));
+    return keep(status, created, result);
 }
 
 long Win32Registry::RegEnumKeyExW(Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,
