@@ -4,6 +4,7 @@
 #include "platform/bridge/BridgeProtocol.h"
 #include "platform/bridge/BridgeRegistry.h"
 #include "platform/bridge/BridgeServer.h"
+#include "platform/registry/KeyHandle.h"
 #include "RegistryBehaviour.h"
 
 namespace fk::test {
@@ -51,8 +52,9 @@ std::vector<Backend> registryBackends() {
 TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
     auto hive = openHiveScratch({});
     reg::Registry& far = hive->registry();
-    reg::Key key = 0;
-    ASSERT_EQ(far.RegOpenKeyExA(reg::CurrentUser, hive->path().c_str(), 0, reg::KeyAllAccess, &key), reg::Success);
+    const reg::KeyHandle handle = reg::KeyHandle::open(far, reg::CurrentUser, hive->path(), reg::KeyAllAccess);
+    ASSERT_TRUE(handle.ok());
+    const reg::Key key = handle.get();
     auto setValue = [&](std::uint32_t size) {
         bridge::Writer w;
         w.u8(bridge::SetValue);
@@ -83,7 +85,6 @@ TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
     EXPECT_EQ(status(deleteValue.str() + "x"), reg::InvalidParameter);
     EXPECT_EQ(far.RegQueryValueExA(key, "Name", nullptr, nullptr, nullptr, &size), reg::Success);
     EXPECT_EQ(status(deleteValue.str()), reg::Success);
-    far.RegCloseKey(key);
 }
 
 }  // namespace fk::test

@@ -4,6 +4,8 @@
 
 #include "RegistryBehaviour.h"
 
+#include "platform/registry/KeyHandle.h"
+
 #include <cstring>
 #include <random>
 #include <tuple>
@@ -28,13 +30,15 @@ protected:
         scratch_ = GetParam().open(seed);
         ASSERT_TRUE(scratch_);
         baseHandles_ = reg().openHandleCount();
-        ASSERT_EQ(reg().RegOpenKeyExA(CurrentUser, scratch_->path().c_str(), 0, KeyAllAccess, &key_), Success);
+        scratchKey_ = KeyHandle::open(reg(), CurrentUser, scratch_->path(), KeyAllAccess);
+        ASSERT_TRUE(scratchKey_.ok());
+        key_ = scratchKey_.get();
     }
     void SetUp() override { open(); }
     void TearDown() override { close(); }
     void close() {
         if (!scratch_) return;
-        if (key_) reg().RegCloseKey(key_);
+        scratchKey_.close();
         key_ = 0;
         EXPECT_EQ(reg().openHandleCount(), baseHandles_) << "a handle was left open";
         scratch_.reset();
@@ -42,17 +46,13 @@ protected:
 
     Registry& reg() { return scratch_->registry(); }
 
-    long create(Key parent, const std::string& path, Key* out, std::uint32_t* disposition = nullptr) {
+    KeyHandle create(Key parent, const std::string& path, std::uint32_t* disposition = nullptr) {
         SecurityAttributes security{10, nullptr, true};
         std::uint32_t ignored = 0;
-        return reg().RegCreateKeyExA(parent, path.c_str(), 0, "", 0, KeyAllAccess, &security, out,
-                                     disposition ? disposition : &ignored);
+        return KeyHandle::create(reg(), parent, path.c_str(), "", KeyAllAccess, &security,
+                                 disposition ? disposition : &ignored);
     }
-    void makeSubkey(const std::string& name) {
-        Key k = 0;
-        ASSERT_EQ(create(key_, name, &k), Success) << name;
-        reg().RegCloseKey(k);
-    }
+    void makeSubkey(const std::string& name) { ASSERT_EQ(create(key_, name).status(), Success) << name; }
     long setText(Key key, const std::string& name, const std::string& text) {
         return reg().RegSetValueExA(key, name.c_str(), 0, TypeSz, reinterpret_cast<const std::uint8_t*>(text.c_str()),
                                     std::uint32_t(text.size() + 1));
@@ -101,6 +101,7 @@ protected:
     }
 
     std::unique_ptr<Scratch> scratch_;
+    KeyHandle scratchKey_;
     Key key_ = 0;
     int baseHandles_ = 0;
 };
@@ -109,13 +110,10 @@ TEST_P(RegistryBehaviour, CreateMakesTheWholePathAndThenOpensWhereOpenFindsNothi
     Key created = 0;
     EXPECT_EQ(reg().RegOpenKeyExA(key_, "Nobody\\Preferences", 0, KeyRead, &created), NotFound);
     std::uint32_t disposition = 0;
-    ASSERT_EQ(create(key_, "Nobody\\Preferences", &created, &disposition), Success);
+    ASSERT_EQ(create(key_, "Nobody\\Preferences", &disposition).status(), Success);
     EXPECT_EQ(disposition, CreatedNewKey);
-    reg().RegCloseKey(created);
-
-    ASSERT_EQ(create(key_, "Nobody\\Preferences", &created, &disposition), Success);
+    ASSERT_EQ(create(key_, "Nobody\\Preferences", &disposition).status(), Success);
     EXPECT_EQ(disposition, OpenedExistingKey);
-    reg().RegCloseKey(created);
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{"Nobody"});
 }
 
@@ -243,10 +241,10 @@ TEST_P(RegistryBehaviour, SeededUnicodeReadsAsQuestionMarksThroughACallsAndWhole
               Success);
     EXPECT_EQ(data.substr(0, size), bytes(u"Zo\u0451 \u4E2D\u6587 \u00E9"));
 
-    Key k = 0;
     std::uint32_t disposition = 0;
-    ASSERT_EQ(reg().RegCreateKeyExW(key_, keyName.c_str(), 0, nullptr, 0, KeyAllAccess, nullptr, &k, &disposition),
-              Success);
+    KeyHandle handle = KeyHandle::create(reg(), key_, keyName.c_str(), nullptr, KeyAllAccess, nullptr, &disposition);
+    ASSERT_EQ(handle.status(), Success);
+    const Key k = handle.get();
     EXPECT_EQ(disposition, CreatedNewKey);
     const std::string stored = bytes(text);
     ASSERT_EQ(reg().RegSetValueExW(k, name.c_str(), 0, TypeSz, reinterpret_cast<const std::uint8_t*>(stored.data()),
@@ -271,10 +269,8 @@ TEST_P(RegistryBehaviour, SeededUnicodeReadsAsQuestionMarksThroughACallsAndWhole
     EXPECT_EQ(data.substr(0, size), std::string("?\xE9\0", 3));
 
     EXPECT_EQ(reg().RegDeleteValueW(k, name.c_str()), Success);
-    Key below = 0;
-    ASSERT_EQ(reg().RegCreateKeyExW(k, u"\u0416", 0, nullptr, 0, KeyAllAccess, nullptr, &below, nullptr), Success);
-    reg().RegCloseKey(below);
-    reg().RegCloseKey(k);
+    ASSERT_EQ(KeyHandle::create(reg(), k, u"\u0416", nullptr, KeyAllAccess, nullptr).status(), Success);
+    handle.close();
     EXPECT_EQ(reg().RegDeleteKeyW(key_, keyName.c_str()), AccessDenied) << "it has a subkey";
     EXPECT_EQ(reg().RegDeleteTreeW(key_, keyName.c_str()), Success);
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{"?ena"});
@@ -290,11 +286,9 @@ TEST_P(RegistryBehaviour, NamesIgnoreCase) {
     EXPECT_EQ(query(key_, "\xE4RGER").bytes, std::string("three\0", 6));
 
     makeSubkey("Account");
-    Key k = 0;
     std::uint32_t disposition = 0;
-    ASSERT_EQ(create(key_, "ACCOUNT", &k, &disposition), Success);
+    ASSERT_EQ(create(key_, "ACCOUNT", &disposition).status(), Success);
     EXPECT_EQ(disposition, OpenedExistingKey);
-    reg().RegCloseKey(k);
     // The key keeps the spelling it was created with.
     EXPECT_EQ(subkeys(key_), std::vector<std::string>{"Account"});
 
@@ -306,13 +300,13 @@ TEST_P(RegistryBehaviour, NamesIgnoreCase) {
 TEST_P(RegistryBehaviour, AReadOnlyHandleRefusesWritesButReads) {
     ASSERT_EQ(setNumber(key_, "Height", 12), Success);
     makeSubkey("Existing");
-    Key readOnly = 0;
-    ASSERT_EQ(reg().RegOpenKeyExA(CurrentUser, scratch_->path().c_str(), 0, KeyRead, &readOnly), Success);
+    const KeyHandle handle = KeyHandle::open(reg(), CurrentUser, scratch_->path(), KeyRead);
+    ASSERT_TRUE(handle.ok());
+    const Key readOnly = handle.get();
     EXPECT_EQ(setNumber(readOnly, "Height", 13), AccessDenied);
     EXPECT_EQ(reg().RegDeleteValueA(readOnly, "Height"), AccessDenied);
     EXPECT_EQ(query(readOnly, "Height", 4).bytes, std::string("\x0c\0\0\0", 4));
     EXPECT_EQ(subkeys(readOnly), std::vector<std::string>{"Existing"});
-    reg().RegCloseKey(readOnly);
 }
 
 // Opening "" gives a handle of its own; a closed handle is gone; a path

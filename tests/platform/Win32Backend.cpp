@@ -1,39 +1,34 @@
 // The shared suite on advapi32 (Windows, or Wine running the test).
+#include "platform/registry/KeyHandle.h"
 #include "RegistryBehaviour.h"
 #include "platform/registry/Win32Registry.h"
 
-#include <windows.h>
+#include <stdexcept>
 
 namespace fk::test {
 
 namespace {
 
-const wchar_t* wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-
 class Win32Scratch final : public Scratch {
 public:
     explicit Win32Scratch(const Seed& seed) : path_(scratchPath()) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            throw std::runtime_error("cannot create the scratch key " + path_);
+        const reg::KeyHandle key = reg::KeyHandle::create(registry_, reg::CurrentUser, path_.c_str(), nullptr,
+                                                          reg::KeyAllAccess, nullptr);
+        if (!key.ok()) throw std::runtime_error("cannot create the scratch key " + path_);
         for (const auto& value : seed.values) {
             std::u16string name(value.name.begin(), value.name.end());
-            RegSetValueExW(key, wide(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text.c_str()),
-                           DWORD((value.text.size() + 1) * 2));
+            registry_.RegSetValueExW(key.get(), name.c_str(), 0, reg::TypeSz,
+                                     reinterpret_cast<const std::uint8_t*>(value.text.c_str()),
+                                     std::uint32_t((value.text.size() + 1) * 2));
         }
-        for (const auto& subkey : seed.subkeys) {
-            HKEY sub = nullptr;
-            if (RegCreateKeyExW(key, wide(subkey), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr) ==
-                ERROR_SUCCESS)
-                RegCloseKey(sub);
-        }
-        RegCloseKey(key);
+        for (const auto& subkey : seed.subkeys)
+            reg::KeyHandle::create(registry_, key.get(), subkey.c_str(), nullptr, reg::KeyAllAccess, nullptr);
     }
     ~Win32Scratch() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\FettlekitTest");  // fails while others' keys remain
+        const std::u16string path(path_.begin(), path_.end());
+        registry_.RegDeleteTreeW(reg::CurrentUser, path.c_str());
+        registry_.RegDeleteKeyA(reg::CurrentUser, path_.c_str());
+        registry_.RegDeleteKeyA(reg::CurrentUser, "Software\\FettlekitTest");  // fails while others' keys remain
     }
     reg::Registry& registry() override { return registry_; }
     std::string path() const override { return path_; }

@@ -2,6 +2,7 @@
 // choice of backend while Wine runs, and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.
 #include "support/TestFiles.h"
+#include "platform/registry/KeyHandle.h"
 #include "platform/bridge/OpenRegistry.h"
 #include "store/PreferenceStore.h"
 #include "RegistryBehaviour.h"
@@ -110,14 +111,13 @@ TEST(LiveRegistry, WhileWineRunsTheStoreGoesThroughTheBridge) {
     ASSERT_TRUE(live.registry) << live.error;
     EXPECT_TRUE(live.throughBridge) << live.bridgeError;
     EXPECT_TRUE(live.registry->writable());
-    Key key = 0;
-    ASSERT_EQ(live.registry->RegCreateKeyExA(CurrentUser, "Software\\Tavrel\\Brisko2\\Nobody\\Preferences", 0, "", 0,
-                                             KeyAllAccess, nullptr, &key, nullptr),
-              Success);
-    EXPECT_EQ(live.registry->RegSetValueExA(key, "ContactSoundMaxTime", 0, TypeDword,
+    KeyHandle key = KeyHandle::create(*live.registry, CurrentUser, "Software\\Tavrel\\Brisko2\\Nobody\\Preferences",
+                                      "", KeyAllAccess, nullptr);
+    ASSERT_TRUE(key.ok());
+    EXPECT_EQ(live.registry->RegSetValueExA(key.get(), "ContactSoundMaxTime", 0, TypeDword,
                                             reinterpret_cast<const std::uint8_t*>("\x1e\0\0\0"), 4),
               Success);
-    live.registry->RegCloseKey(key);
+    key.close();
     EXPECT_NE(wineListing("HKCU\\Software\\Tavrel\\Brisko2\\Nobody\\Preferences")
                   .find("    ContactSoundMaxTime    REG_DWORD    0x1e\n"),
               std::string::npos);
@@ -129,12 +129,9 @@ TEST(LiveRegistry, AKilledBridgeTurnsEveryLaterWriteIntoAFailedWrite) {
     ASSERT_TRUE(registry);
     int failures = 0;
     PreferenceStore store(*registry, [&] { ++failures; });
-    Key key = 0;
-    SecurityAttributes security{10, nullptr, true};
-    std::uint32_t disposition = 0;
-    ASSERT_EQ(registry->RegCreateKeyExA(CurrentUser, "Software\\Tavrel\\Brisko2\\Killed", 0, "", 0, KeyAllAccess,
-                                        &security, &key, &disposition),
-              Success);
+    KeyHandle handle = KeyHandle::create(*registry, CurrentUser, "Software\\Tavrel\\Brisko2\\Killed");
+    ASSERT_TRUE(handle.ok());
+    const Key key = handle.get();
     store.setCurrentKey(key);
     EXPECT_TRUE(store.writeNumber(key, "BeforeKill", 1));
 
@@ -148,7 +145,7 @@ TEST(LiveRegistry, AKilledBridgeTurnsEveryLaterWriteIntoAFailedWrite) {
     EXPECT_EQ(registry->RegSetValueExA(key, "Raw", 0, TypeDword, reinterpret_cast<const std::uint8_t*>("\1\0\0\0"), 4),
               bridge::BridgeGone);
     EXPECT_FALSE(registry->writable());
-    registry->RegCloseKey(key);
+    handle.close();
     EXPECT_EQ(registry->openHandleCount(), 0);
     registry.reset();
 

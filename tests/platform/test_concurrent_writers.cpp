@@ -2,6 +2,7 @@
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.
 #include "platform/hive/HiveRegistry.h"
+#include "platform/registry/KeyHandle.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 
@@ -47,8 +48,9 @@ struct Launcher {
 // Every name holds the last of writes 0..count-1 (write i stores i), and nothing else is there.
 void expectLastValues(reg::Registry& registry, const std::string& subKey, int count) {
     SCOPED_TRACE(subKey);
-    reg::Key key = 0;
-    ASSERT_EQ(registry.RegOpenKeyExA(reg::CurrentUser, (Root + subKey).c_str(), 0, reg::KeyRead, &key), reg::Success);
+    const reg::KeyHandle handle = reg::KeyHandle::open(registry, reg::CurrentUser, Root + subKey, reg::KeyRead);
+    ASSERT_TRUE(handle.ok());
+    const reg::Key key = handle.get();
     int wrong = 0;
     for (int i = std::max(0, count - NamesEach); i < count; ++i) {
         std::uint32_t type = 0, data = 0, size = 4;
@@ -62,7 +64,6 @@ void expectLastValues(reg::Registry& registry, const std::string& subKey, int co
     EXPECT_EQ(registry.RegEnumValueA(key, std::uint32_t(std::min(count, NamesEach)), name, &length, nullptr, nullptr,
                                      nullptr, nullptr),
               reg::NoMoreItems);
-    registry.RegCloseKey(key);
 }
 
 TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
@@ -74,10 +75,11 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
     auto opened = reg::openHiveRegistry(hive);
     ASSERT_NE(opened.registry, nullptr) << opened.error;
     PreferenceStore store(*opened.registry, [] {});  // a refused write shows in writeNumber's answer
-    reg::Key storeKey = 0;
-    ASSERT_EQ(opened.registry->RegCreateKeyExA(reg::CurrentUser, (Root + "alice\\Preferences").c_str(), 0, nullptr, 0,
-                                               reg::KeyAllAccess, nullptr, &storeKey, nullptr),
-              reg::Success);
+    const reg::KeyHandle handle = reg::KeyHandle::create(*opened.registry, reg::CurrentUser,
+                                                         (Root + "alice\\Preferences").c_str(), nullptr,
+                                                         reg::KeyAllAccess, nullptr);
+    ASSERT_TRUE(handle.ok());
+    const reg::Key storeKey = handle.get();
 
     const auto deadline = Clock::now() + LaunchBudget;
     Launcher first{"regA"}, second{"regB"};
@@ -91,7 +93,6 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
     const int launchedMeanwhile[2] = {first.done, second.done};
     a.join();
     b.join();
-    opened.registry->RegCloseKey(storeKey);
     std::printf("[ figures  ] regA %d and regB %d launches, %d and %d during the store's %d writes\n", first.done.load(),
                 second.done.load(), launchedMeanwhile[0], launchedMeanwhile[1], WritesEach);
     EXPECT_EQ(refused, 0);

@@ -3,6 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "platform/files/WholeFile.h"
 #include "platform/hive/HiveRegistry.h"
+#include "platform/registry/KeyHandle.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +35,9 @@ struct HiveTest : ::testing::Test {
         ASSERT_TRUE(result.registry) << result.error;
         reg = std::move(result.registry);
     }
-    Key open(const std::string& sub, std::uint32_t access = KeyAllAccess) {
-        Key k = 0;
-        EXPECT_EQ(reg->RegOpenKeyExA(CurrentUser, sub.c_str(), 0, access, &k), Success) << sub;
+    KeyHandle open(const std::string& sub, std::uint32_t access = KeyAllAccess) {
+        KeyHandle k = KeyHandle::open(*reg, CurrentUser, sub, access);
+        EXPECT_TRUE(k.ok()) << sub;
         return k;
     }
     long set(Key k, const char* name, std::uint32_t type, const void* bytes, std::uint32_t size) {
@@ -54,7 +55,8 @@ struct HiveTest : ::testing::Test {
 // The sizes and types reg.exe cannot give; the usual forms are compared with
 // Wine's own file by test_reg_wine.
 TEST_F(HiveTest, ValuesAreStoredAsWineStoresThem) {
-    Key k = open(BobPrefs);
+    const KeyHandle key = open(BobPrefs);
+    const Key k = key.get();
     ASSERT_EQ(set(k, "Zero", TypeSz, "", 0), Success);  // no bytes at all
     // No zero after it: stored as given.
     ASSERT_EQ(set(k, "Bare", TypeSz, "abcx", 3), Success);
@@ -73,12 +75,12 @@ TEST_F(HiveTest, ValuesAreStoredAsWineStoresThem) {
     size = 3;
     EXPECT_EQ(reg->RegQueryValueExA(k, "Bare", nullptr, &type, reinterpret_cast<std::uint8_t*>(buf), &size), Success);
     EXPECT_EQ(std::string(buf, 4), "abcZ");
-    reg->RegCloseKey(k);
 }
 
 // Names keep the spelling the file has for them.
 TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
-    Key k = open("SOFTWARE\\tavrel\\BRISKO2");
+    const KeyHandle key = open("SOFTWARE\\tavrel\\BRISKO2");
+    const Key k = key.get();
     auto before = std::chrono::system_clock::now();
     ASSERT_EQ(setText(k, "DEFAULTCONFIGURATION", "alice@example.com"), Success);
     std::string file = readBytes(path);
@@ -99,7 +101,6 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     auto stamp = fk::files::currentStamp(path);
     ASSERT_EQ(setText(k, "DefaultConfiguration", "alice@example.com"), Success);
     EXPECT_EQ(fk::files::currentStamp(path), stamp);
-    reg->RegCloseKey(k);
 }
 
 }  // namespace

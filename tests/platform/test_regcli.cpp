@@ -72,7 +72,11 @@ protected:
         out_.str("");
         err_.str("");
         fk::regcli::Console console{in, out_, err_, false};
-        return fk::regcli::runReg([registry] { return registry; }, args, console);
+        const int rc = fk::regcli::runReg([registry] { return registry; }, args, console);
+        if (registry) {
+            EXPECT_EQ(registry->openHandleCount(), 0) << "a key was left open";
+        }
+        return rc;
     }
     int reg(const std::vector<std::string>& args) { return reg(args, "", registry_.get()); }
 

@@ -3,6 +3,7 @@
 #include "support/HiveFixture.h"
 #include "support/TestFiles.h"
 #include "platform/hive/HiveRegistry.h"
+#include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"
 #include "store/KeyValue.h"
 #include "store/PreferenceStore.h"
@@ -29,9 +30,10 @@ protected:
         hive_ = std::move(opened.registry);
         recorder_ = std::make_unique<RecordingRegistry>(*hive_);
         recorder_->setListener([this](const ValueChange& c) { changes_.push_back(c); });
-        ASSERT_EQ(recorder_->RegOpenKeyExA(reg::CurrentUser, Prefs.c_str(), 0, reg::KeyAllAccess, &key_), reg::Success);
+        prefs_ = reg::KeyHandle::open(*recorder_, reg::CurrentUser, Prefs, reg::KeyAllAccess);
+        ASSERT_TRUE(prefs_.ok());
+        key_ = prefs_.get();
     }
-    void TearDown() override { recorder_->RegCloseKey(key_); }
 
     std::set<std::string> changedNames() {
         std::set<std::string> names;
@@ -53,6 +55,7 @@ protected:
     std::unique_ptr<reg::Registry> hive_;
     std::unique_ptr<RecordingRegistry> recorder_;
     std::vector<ValueChange> changes_;
+    reg::KeyHandle prefs_;  // goes before the registries it was opened through
     reg::Key key_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
 #include "editors/EditorPanel.h"
+#include "platform/registry/KeyHandle.h"
 #include "store/PreferenceStore.h"
 #include "store/RecordingRegistry.h"
 #include "platform/registry/Registry.h"
@@ -110,16 +111,14 @@ inline std::optional<Stored> storedInFile(const std::string& hivePath, const std
         ADD_FAILURE() << "hive no longer opens: " << error;
         return std::nullopt;
     }
-    reg::Key key = 0;
-    if (fresh->RegOpenKeyExA(reg::CurrentUser, keyPath.c_str(), 0, reg::KeyRead, &key) != reg::Success)
-        return std::nullopt;
+    const reg::KeyHandle key = reg::KeyHandle::open(*fresh, reg::CurrentUser, keyPath, reg::KeyRead);
+    if (!key.ok()) return std::nullopt;
     std::vector<std::uint8_t> buffer(65536);
     auto size = std::uint32_t(buffer.size());
     Stored value;
     const long rc = name.empty() ? reg::Success
-                                 : fresh->RegQueryValueExA(key, name.c_str(), nullptr, &value.type, buffer.data(),
+                                 : fresh->RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, buffer.data(),
                                                            &size);
-    fresh->RegCloseKey(key);
     if (rc != reg::Success) return std::nullopt;
     value.data.assign(reinterpret_cast<const char*>(buffer.data()), name.empty() ? 0 : size);
     return value;
@@ -207,28 +206,26 @@ public:
         hive_ = openSeededRegistry(path_, error);
         if (!hive_) throw std::runtime_error("test hive does not open: " + error);
         registry = std::make_unique<TestRegistry>(*hive_);
-        if (hive_->RegOpenKeyExA(reg::CurrentUser, full(prefs_).c_str(), 0, reg::KeyAllAccess, &key_) != reg::Success)
+        key_ = reg::KeyHandle::open(*hive_, reg::CurrentUser, full(prefs_), reg::KeyAllAccess);
+        if (!key_.ok())
             throw std::runtime_error("test hive lacks " + prefs_);
         dialogs.setScripted(true);
         store_ = std::make_unique<PreferenceStore>(*registry, [this] {
             dialogs.messages.show(nullptr, "Setting not saved.", "Error", dialogs::MessageIcon::Exclamation);
         });
-        store_->setCurrentKey(key_);
+        store_->setCurrentKey(key_.get());
         context.store = store_.get();
         context.dialogs = &dialogs;
         context.shownSetting = [this] { return shown; };
         context.fontListsLoaded = &fontListsLoaded;
         context.exitProgram = [this](int status) { exits.push_back(status); };
     }
-    ~EditorHive() {
-        hive_->RegCloseKey(key_);
-        if (root_) hive_->RegCloseKey(root_);
-    }
 
     // The store works on the store root, as it does for all users.
     void useStoreRoot() {
-        ASSERT_EQ(hive_->RegOpenKeyExA(reg::CurrentUser, StoreRoot, 0, reg::KeyAllAccess, &root_), reg::Success);
-        store_->setCurrentKey(root_);
+        root_ = reg::KeyHandle::open(*hive_, reg::CurrentUser, StoreRoot, reg::KeyAllAccess);
+        ASSERT_TRUE(root_.ok());
+        store_->setCurrentKey(root_.get());
     }
 
     // Replaces the file as another program would.
@@ -251,7 +248,7 @@ public:
     }
 
     // The open keys, the store root opened for the test not counted.
-    int openHandles() const { return hive_->openHandleCount() - (root_ ? 1 : 0); }
+    int openHandles() const { return hive_->openHandleCount() - (root_.ok() ? 1 : 0); }
 
     dialogs::Dialogs dialogs;
     EditorContext context;
@@ -273,8 +270,9 @@ private:
     std::string prefs_;
     std::unique_ptr<reg::Registry> hive_;
     std::unique_ptr<PreferenceStore> store_;
-    reg::Key key_ = 0;
-    reg::Key root_ = 0;
+    // Closed before the registry they were opened through goes.
+    reg::KeyHandle key_;
+    reg::KeyHandle root_;
 };
 
 }  // namespace fk::testing

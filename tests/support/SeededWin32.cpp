@@ -1,10 +1,10 @@
 #include "support/SeededRegistry.h"
 
-#include "platform/hive/HiveDocument.h"
+#include "HiveFormat.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
 #include "store/SettingsTransfer.h"
 #include "platform/registry/Win32Registry.h"
-
-#include <windows.h>
 
 #include <stdexcept>
 #include <vector>
@@ -14,48 +14,35 @@ namespace fk::testing {
 namespace {
 
 using reg::hive::Key;
+using reg::KeyHandle;
 
-const wchar_t* wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
-
-void check(LSTATUS status, const char* call) {
-    if (status != ERROR_SUCCESS) throw std::runtime_error(std::string(call) + " failed: " + std::to_string(status));
+reg::KeyHandle createKey(reg::Registry& registry, reg::Key parent, const std::u16string& name) {
+    KeyHandle key = KeyHandle::create(registry, parent, name.c_str(), nullptr, reg::KeyAllAccess, nullptr);
+    if (!key.ok()) throw std::runtime_error("RegCreateKeyExW failed: " + std::to_string(key.status()));
+    return key;
 }
 
-// The names of a key's values or subkeys, all read before any is removed.
-std::vector<std::u16string> names(HKEY key, bool values) {
-    std::vector<std::u16string> found;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[16384];
-        DWORD length = 16384;
-        const LSTATUS status = values ? RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr)
-                                      : RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status != ERROR_SUCCESS) return found;
-        found.emplace_back(reinterpret_cast<const char16_t*>(name), length);
-    }
-}
-
-void removeTree(HKEY parent, const std::u16string& name) {
-    RegDeleteTreeW(parent, wide(name));
-    RegDeleteKeyW(parent, wide(name));
+void removeTree(reg::Registry& registry, reg::Key parent, const std::u16string& name) {
+    registry.RegDeleteTreeW(parent, name.c_str());
+    registry.RegDeleteKeyW(parent, name.c_str());
 }
 
 // Makes the key below `parent` hold exactly what `want` holds, changing
 // only what differs, so that keys the program has open stay open.
-void sync(HKEY parent, Key& want) {
-    HKEY key = nullptr;
-    check(RegCreateKeyExW(parent, wide(want.name), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-          "RegCreateKeyExW");
-    for (const std::u16string& name : names(key, true))
-        if (!want.findValue(name)) RegDeleteValueW(key, wide(name));
+void sync(reg::Registry& registry, reg::Key parent, Key& want) {
+    const KeyHandle handle = createKey(registry, parent, want.name);
+    const reg::Key key = handle.get();
+    for (const auto& value : reg::listValues<char16_t>(registry, key))
+        if (!want.findValue(value.name)) registry.RegDeleteValueW(key, value.name.c_str());
     for (const auto& value : want.values)
-        check(RegSetValueExW(key, wide(value.name), 0, value.type, reinterpret_cast<const BYTE*>(value.data.data()),
-                             DWORD(value.data.size())),
-              "RegSetValueExW");
+        if (const long status = registry.RegSetValueExW(key, value.name.c_str(), 0, value.type,
+                                                        reinterpret_cast<const std::uint8_t*>(value.data.data()),
+                                                        std::uint32_t(value.data.size())))
+            throw std::runtime_error("RegSetValueExW failed: " + std::to_string(status));
     // A name Windows holds in another case is made again in the text's.
-    for (const std::u16string& name : names(key, false))
-        if (const Key* sub = want.findSubkey(name); !sub || sub->name != name) removeTree(key, name);
-    for (auto& sub : want.subkeys) sync(key, *sub);
-    RegCloseKey(key);
+    for (const std::u16string& name : reg::listSubkeys<char16_t>(registry, key))
+        if (const Key* sub = want.findSubkey(name); !sub || sub->name != name) removeTree(registry, key, name);
+    for (auto& sub : want.subkeys) sync(registry, key, *sub);
 }
 
 // Every vendor's key the text names is made to match it; the add-on's
@@ -64,14 +51,12 @@ void putInPlace(const std::string& hiveText) {
     reg::hive::ParseError error;
     auto text = reg::hive::Document::parse(hiveText, error);
     if (!text) throw std::runtime_error("test hive, line " + std::to_string(error.line) + ": " + error.what);
-    HKEY software = nullptr;
-    check(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &software, nullptr),
-          "RegCreateKeyExW");
+    reg::Win32Registry registry;
+    const KeyHandle software = createKey(registry, reg::CurrentUser, u"Software");
     Key* vendors = text->root().findSubkey(u"Software");
-    if (!vendors || !vendors->findSubkey(u"Tavrel")) removeTree(software, u"Tavrel");
+    if (!vendors || !vendors->findSubkey(u"Tavrel")) removeTree(registry, software.get(), u"Tavrel");
     if (vendors)
-        for (auto& vendor : vendors->subkeys) sync(software, *vendor);
-    RegCloseKey(software);
+        for (auto& vendor : vendors->subkeys) sync(registry, software.get(), *vendor);
 }
 
 }  // namespace

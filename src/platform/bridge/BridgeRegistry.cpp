@@ -9,14 +9,72 @@ namespace fk::bridge {
 
 namespace {
 
-// Copies a returned buffer back over the caller's, never past its size.
-void copyBack(const std::optional<std::string>& from, void* to, std::uint32_t capacity) {
-    if (from && to) std::memcpy(to, from->data(), std::min<std::size_t>(from->size(), capacity));
-}
+// A caller's buffer of T and the length in T beside it: sent as they are,
+// and filled back from the reply, never past the room the length gave.
+template <class T>
+class Room {
+public:
+    Room(T* data, std::uint32_t* length)
+        : data_(data), length_(length), capacity_(data && length ? *length * std::uint32_t(sizeof(T)) : 0) {}
+    void send(Writer& w) const {
+        w.buffer(data_, capacity_);
+        w.maybeU32(length_);
+    }
+    void receive(Reader& in) {
+        bytes_ = in.maybeBytes();
+        got_ = in.maybeU32();
+    }
+    void fill(long) const {
+        if (bytes_ && data_) std::memcpy(data_, bytes_->data(), std::min<std::size_t>(bytes_->size(), capacity_));
+        if (got_ && length_) *length_ = *got_;
+    }
 
-void copyBack(const std::optional<std::uint32_t>& from, std::uint32_t* to) {
-    if (from && to) *to = *from;
-}
+private:
+    T* data_;
+    std::uint32_t* length_;
+    std::uint32_t capacity_;
+    std::optional<std::string> bytes_;
+    std::optional<std::uint32_t> got_;
+};
+
+// A value's type and data, as the caller asks for them: the type only
+// where it gave somewhere to put it.
+class ValueRoom {
+public:
+    ValueRoom(std::uint32_t* type, std::uint8_t* data, std::uint32_t* length) : type_(type), data_(data, length) {}
+    void send(Writer& w) const {
+        w.u8(type_ != nullptr);
+        data_.send(w);
+    }
+    void receive(Reader& in) {
+        got_ = in.u32();
+        data_.receive(in);
+    }
+    void fill(long status) const {
+        if (type_) *type_ = got_;
+        data_.fill(status);
+    }
+
+private:
+    std::uint32_t* type_;
+    Room<std::uint8_t> data_;
+    std::uint32_t got_ = 0;
+};
+
+// A key's last write time, given back only when the call succeeded.
+class TimeRoom {
+public:
+    explicit TimeRoom(reg::FileTime* time) : time_(time) {}
+    void send(Writer& w) const { w.u8(time_ != nullptr); }
+    void receive(Reader& in) { got_ = {in.u32(), in.u32()}; }
+    void fill(long status) const {
+        if (time_ && status == reg::Success) *time_ = got_;
+    }
+
+private:
+    reg::FileTime* time_;
+    reg::FileTime got_;
+};
 
 // The operation's code for the width of its texts.
 template <class Ch>
@@ -37,6 +95,17 @@ long BridgeRegistry::call(const std::string& request, std::string& reply) {
     Reader in(reply);
     long status = long(std::int32_t(in.u32()));
     reply.erase(0, 4);
+    return status;
+}
+
+template <class... Outputs>
+long BridgeRegistry::exchange(const std::string& request, Outputs&... outputs) {
+    std::string reply;
+    const long status = call(request, reply);
+    if (status == BridgeGone) return status;
+    Reader in(reply);
+    (outputs.receive(in), ...);
+    if (in.ok()) (outputs.fill(status), ...);
     return status;
 }
 
@@ -114,59 +183,28 @@ long BridgeRegistry::RegCloseKey(reg::Key key) {
 template <class Ch>
 long BridgeRegistry::enumKey(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength, Ch* keyClass,
                              std::uint32_t* classLength, reg::FileTime* lastWrite) {
-    // A buffer's size is the length the caller gave with it.
-    const std::uint32_t nameCapacity = name && nameLength ? *nameLength * std::uint32_t(sizeof(Ch)) : 0;
-    const std::uint32_t classCapacity = keyClass && classLength ? *classLength * std::uint32_t(sizeof(Ch)) : 0;
+    Room<Ch> nameRoom(name, nameLength), classRoom(keyClass, classLength);
+    TimeRoom time(lastWrite);
     Writer w;
     w.u8(code<Ch>(EnumKey));
     w.u64(key);
     w.u32(index);
-    w.buffer(name, nameCapacity);
-    w.maybeU32(nameLength);
-    w.buffer(keyClass, classCapacity);
-    w.maybeU32(classLength);
-    w.u8(lastWrite != nullptr);
-    std::string reply;
-    long status = call(w.str(), reply);
-    if (status == BridgeGone) return status;
-    Reader in(reply);
-    auto nameOut = in.maybeBytes();
-    auto nameLengthOut = in.maybeU32();
-    auto classOut = in.maybeBytes();
-    auto classLengthOut = in.maybeU32();
-    reg::FileTime time{in.u32(), in.u32()};
-    if (!in.ok()) return status;
-    copyBack(nameOut, name, nameCapacity);
-    copyBack(nameLengthOut, nameLength);
-    copyBack(classOut, keyClass, classCapacity);
-    copyBack(classLengthOut, classLength);
-    if (lastWrite && status == reg::Success) *lastWrite = time;
-    return status;
+    nameRoom.send(w);
+    classRoom.send(w);
+    time.send(w);
+    return exchange(w.str(), nameRoom, classRoom, time);
 }
 
 template <class Ch>
 long BridgeRegistry::queryValue(reg::Key key, const Ch* valueName, std::uint32_t* type, std::uint8_t* data,
                                 std::uint32_t* dataLength) {
-    const std::uint32_t capacity = data && dataLength ? *dataLength : 0;
+    ValueRoom value(type, data, dataLength);
     Writer w;
     w.u8(code<Ch>(QueryValue));
     w.u64(key);
     w.text(valueName);
-    w.u8(type != nullptr);
-    w.buffer(data, capacity);
-    w.maybeU32(dataLength);
-    std::string reply;
-    long status = call(w.str(), reply);
-    if (status == BridgeGone) return status;
-    Reader in(reply);
-    std::uint32_t typeOut = in.u32();
-    auto dataOut = in.maybeBytes();
-    auto sizeOut = in.maybeU32();
-    if (!in.ok()) return status;
-    if (type) *type = typeOut;
-    copyBack(dataOut, data, capacity);
-    copyBack(sizeOut, dataLength);
-    return status;
+    value.send(w);
+    return exchange(w.str(), value);
 }
 
 template <class Ch>
@@ -197,33 +235,15 @@ long BridgeRegistry::deleteValue(reg::Key key, const Ch* valueName) {
 template <class Ch>
 long BridgeRegistry::enumValue(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength,
                                std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) {
-    const std::uint32_t nameCapacity = name && nameLength ? *nameLength * std::uint32_t(sizeof(Ch)) : 0;
-    const std::uint32_t capacity = data && dataLength ? *dataLength : 0;
+    Room<Ch> nameRoom(name, nameLength);
+    ValueRoom value(type, data, dataLength);
     Writer w;
     w.u8(code<Ch>(EnumValue));
     w.u64(key);
     w.u32(index);
-    w.buffer(name, nameCapacity);
-    w.maybeU32(nameLength);
-    w.u8(type != nullptr);
-    w.buffer(data, capacity);
-    w.maybeU32(dataLength);
-    std::string reply;
-    long status = call(w.str(), reply);
-    if (status == BridgeGone) return status;
-    Reader in(reply);
-    auto nameOut = in.maybeBytes();
-    auto nameLengthOut = in.maybeU32();
-    std::uint32_t typeOut = in.u32();
-    auto dataOut = in.maybeBytes();
-    auto sizeOut = in.maybeU32();
-    if (!in.ok()) return status;
-    copyBack(nameOut, name, nameCapacity);
-    copyBack(nameLengthOut, nameLength);
-    if (type) *type = typeOut;
-    copyBack(dataOut, data, capacity);
-    copyBack(sizeOut, dataLength);
-    return status;
+    nameRoom.send(w);
+    value.send(w);
+    return exchange(w.str(), nameRoom, value);
 }
 
 template <class Ch>

@@ -77,6 +77,10 @@ private:
     // Sends the request; on an answer returns its status and leaves the
     // outputs in `reply` past the status.
     long call(const std::string& request, std::string& reply);
+    // Sends a request whose reply carries outputs for the caller's buffers,
+    // and fills them only when the whole reply reads well.
+    template <class... Outputs>
+    long exchange(const std::string& request, Outputs&... outputs);
 
     // Each operation once for both widths of text.
     template <class Ch>

@@ -1,6 +1,7 @@
 #include "platform/bridge/BridgeServer.h"
 
 #include "platform/bridge/BridgeProtocol.h"
+#include "platform/registry/Calls.h"
 
 #include <optional>
 
@@ -10,68 +11,6 @@ namespace {
 
 using reg::Key;
 using reg::Registry;
-
-// The A or the W function behind an operation, by the width of its texts.
-template <class Ch>
-struct Calls;
-
-template <>
-struct Calls<char> {
-    static long open(Registry& r, Key p, const char* s, std::uint32_t o, std::uint32_t a, Key* k) {
-        return r.RegOpenKeyExA(p, s, o, a, k);
-    }
-    static long create(Registry& r, Key p, const char* s, std::uint32_t res, const char* c, std::uint32_t o,
-                       std::uint32_t a, const reg::SecurityAttributes* sa, Key* k, std::uint32_t* d) {
-        return r.RegCreateKeyExA(p, s, res, c, o, a, sa, k, d);
-    }
-    static long enumKey(Registry& r, Key k, std::uint32_t i, char* n, std::uint32_t* nl, char* c,
-                        std::uint32_t* cl, reg::FileTime* t) {
-        return r.RegEnumKeyExA(k, i, n, nl, nullptr, c, cl, t);
-    }
-    static long query(Registry& r, Key k, const char* n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* s) {
-        return r.RegQueryValueExA(k, n, nullptr, t, d, s);
-    }
-    static long set(Registry& r, Key k, const char* n, std::uint32_t res, std::uint32_t t, const std::uint8_t* d,
-                    std::uint32_t s) {
-        return r.RegSetValueExA(k, n, res, t, d, s);
-    }
-    static long deleteValue(Registry& r, Key k, const char* n) { return r.RegDeleteValueA(k, n); }
-    static long enumValue(Registry& r, Key k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t,
-                          std::uint8_t* d, std::uint32_t* s) {
-        return r.RegEnumValueA(k, i, n, nl, nullptr, t, d, s);
-    }
-    static long deleteKey(Registry& r, Key p, const char* s) { return r.RegDeleteKeyA(p, s); }
-};
-
-template <>
-struct Calls<char16_t> {
-    static long open(Registry& r, Key p, const char16_t* s, std::uint32_t o, std::uint32_t a, Key* k) {
-        return r.RegOpenKeyExW(p, s, o, a, k);
-    }
-    static long create(Registry& r, Key p, const char16_t* s, std::uint32_t res, const char16_t* c,
-                       std::uint32_t o, std::uint32_t a, const reg::SecurityAttributes* sa, Key* k,
-                       std::uint32_t* d) {
-        return r.RegCreateKeyExW(p, s, res, c, o, a, sa, k, d);
-    }
-    static long enumKey(Registry& r, Key k, std::uint32_t i, char16_t* n, std::uint32_t* nl, char16_t* c,
-                        std::uint32_t* cl, reg::FileTime* t) {
-        return r.RegEnumKeyExW(k, i, n, nl, nullptr, c, cl, t);
-    }
-    static long query(Registry& r, Key k, const char16_t* n, std::uint32_t* t, std::uint8_t* d,
-                      std::uint32_t* s) {
-        return r.RegQueryValueExW(k, n, nullptr, t, d, s);
-    }
-    static long set(Registry& r, Key k, const char16_t* n, std::uint32_t res, std::uint32_t t,
-                    const std::uint8_t* d, std::uint32_t s) {
-        return r.RegSetValueExW(k, n, res, t, d, s);
-    }
-    static long deleteValue(Registry& r, Key k, const char16_t* n) { return r.RegDeleteValueW(k, n); }
-    static long enumValue(Registry& r, Key k, std::uint32_t i, char16_t* n, std::uint32_t* nl, std::uint32_t* t,
-                          std::uint8_t* d, std::uint32_t* s) {
-        return r.RegEnumValueW(k, i, n, nl, nullptr, t, d, s);
-    }
-    static long deleteKey(Registry& r, Key p, const char16_t* s) { return r.RegDeleteKeyW(p, s); }
-};
 
 // A text of the request in the call's width; a wide one of odd size is damaged.
 template <class Ch>
@@ -93,23 +32,20 @@ struct Text {
     const Ch* get() const { return value ? value->c_str() : nullptr; }
 };
 
-struct Number {
-    std::optional<std::uint32_t> value;
-    std::uint32_t* ptr() { return value ? &*value : nullptr; }
-    void send(Writer& w) const { w.maybeU32(value ? &*value : nullptr); }
-};
-
-// A caller's buffer, rebuilt on this side with the contents it came with.
+// A caller's buffer of Ch and the length in Ch beside it, rebuilt on this
+// side with the contents they came with.
 template <class Ch>
-struct Buffer {
+struct Room {
     std::optional<std::string> bytes;
+    std::optional<std::uint32_t> length;
     Ch* data() { return bytes ? reinterpret_cast<Ch*>(bytes->data()) : nullptr; }
-    // advapi32 writes as far as the length beside the buffer says: never
-    // past what arrived.
-    bool fits(const Number& length) const {
-        return !bytes || (length.value && bytes->size() >= std::uint64_t(*length.value) * sizeof(Ch));
+    std::uint32_t* lengthPtr() { return length ? &*length : nullptr; }
+    // advapi32 writes as far as the length says: never past what arrived.
+    bool fits() const { return !bytes || (length && bytes->size() >= std::uint64_t(*length) * sizeof(Ch)); }
+    void send(Writer& w) const {
+        w.buffer(bytes ? bytes->data() : nullptr, bytes ? std::uint32_t(bytes->size()) : 0);
+        w.maybeU32(length ? &*length : nullptr);
     }
-    void send(Writer& w) const { w.buffer(bytes ? bytes->data() : nullptr, bytes ? std::uint32_t(bytes->size()) : 0); }
 };
 
 std::string reply(long status, const std::string& outputs = {}) {
@@ -120,7 +56,7 @@ std::string reply(long status, const std::string& outputs = {}) {
 
 template <class Ch>
 long serve(Registry& registry, Op op, Reader& in, Writer& out) {
-    using C = Calls<Ch>;
+    using C = reg::Calls<Ch>;
     constexpr long Bad = reg::InvalidParameter;
     switch (op) {
     case OpenKey: {
@@ -158,19 +94,15 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
     case EnumKey: {
         Key key = Key(in.u64());
         std::uint32_t index = in.u32();
-        Buffer<Ch> name{in.maybeBytes()};
-        Number nameLength{in.maybeU32()};
-        Buffer<Ch> keyClass{in.maybeBytes()};
-        Number classLength{in.maybeU32()};
+        Room<Ch> name{in.maybeBytes(), in.maybeU32()};
+        Room<Ch> keyClass{in.maybeBytes(), in.maybeU32()};
         bool wantsTime = in.u8() != 0;
-        if (!in.ok() || !in.atEnd() || !name.fits(nameLength) || !keyClass.fits(classLength)) return Bad;
+        if (!in.ok() || !in.atEnd() || !name.fits() || !keyClass.fits()) return Bad;
         reg::FileTime time;
-        long status = C::enumKey(registry, key, index, name.data(), nameLength.ptr(), keyClass.data(),
-                                 classLength.ptr(), wantsTime ? &time : nullptr);
+        long status = C::enumKey(registry, key, index, name.data(), name.lengthPtr(), keyClass.data(),
+                                 keyClass.lengthPtr(), wantsTime ? &time : nullptr);
         name.send(out);
-        nameLength.send(out);
         keyClass.send(out);
-        classLength.send(out);
         out.u32(time.low);
         out.u32(time.high);
         return status;
@@ -179,24 +111,21 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         Key key = Key(in.u64());
         Text<Ch> name(in.maybeBytes());
         bool wantsType = in.u8() != 0;
-        Buffer<std::uint8_t> data{in.maybeBytes()};
-        Number size{in.maybeU32()};
-        if (!in.ok() || !in.atEnd() || !name.ok || !data.fits(size)) return Bad;
+        Room<std::uint8_t> data{in.maybeBytes(), in.maybeU32()};
+        if (!in.ok() || !in.atEnd() || !name.ok || !data.fits()) return Bad;
         std::uint32_t type = 0;
-        long status = C::query(registry, key, name.get(), wantsType ? &type : nullptr, data.data(), size.ptr());
+        long status = C::query(registry, key, name.get(), wantsType ? &type : nullptr, data.data(), data.lengthPtr());
         out.u32(type);
         data.send(out);
-        size.send(out);
         return status;
     }
     case SetValue: {
         Key key = Key(in.u64());
         Text<Ch> name(in.maybeBytes());
         std::uint32_t reserved = in.u32(), type = in.u32();
-        Buffer<std::uint8_t> data{in.maybeBytes()};
-        std::uint32_t size = in.u32();
-        if (!in.ok() || !in.atEnd() || !name.ok || !data.fits(Number{size})) return Bad;
-        return C::set(registry, key, name.get(), reserved, type, data.data(), size);
+        Room<std::uint8_t> data{in.maybeBytes(), in.u32()};
+        if (!in.ok() || !in.atEnd() || !name.ok || !data.fits()) return Bad;
+        return C::set(registry, key, name.get(), reserved, type, data.data(), *data.length);
     }
     case DeleteValue: {
         Key key = Key(in.u64());
@@ -207,20 +136,16 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
     case EnumValue: {
         Key key = Key(in.u64());
         std::uint32_t index = in.u32();
-        Buffer<Ch> name{in.maybeBytes()};
-        Number nameLength{in.maybeU32()};
+        Room<Ch> name{in.maybeBytes(), in.maybeU32()};
         bool wantsType = in.u8() != 0;
-        Buffer<std::uint8_t> data{in.maybeBytes()};
-        Number size{in.maybeU32()};
-        if (!in.ok() || !in.atEnd() || !name.fits(nameLength) || !data.fits(size)) return Bad;
+        Room<std::uint8_t> data{in.maybeBytes(), in.maybeU32()};
+        if (!in.ok() || !in.atEnd() || !name.fits() || !data.fits()) return Bad;
         std::uint32_t type = 0;
-        long status = C::enumValue(registry, key, index, name.data(), nameLength.ptr(), wantsType ? &type : nullptr,
-                                   data.data(), size.ptr());
+        long status = C::enumValue(registry, key, index, name.data(), name.lengthPtr(), wantsType ? &type : nullptr,
+                                   data.data(), data.lengthPtr());
         name.send(out);
-        nameLength.send(out);
         out.u32(type);
         data.send(out);
-        size.send(out);
         return status;
     }
     case DeleteKey: {

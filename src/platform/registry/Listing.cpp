@@ -1,54 +1,29 @@
 #include "platform/registry/Listing.h"
 
+#include "platform/registry/Calls.h"
+
 #include <algorithm>
 
 namespace fk::reg {
 
-std::vector<std::string> listSubkeys(Registry& registry, Key key) {
-    std::vector<std::string> names;
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        if (registry.RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != Success) break;
-        names.emplace_back(name, length);
-    }
-    return names;
-}
-
 namespace {
+
 // Asking again for a value that grew while it was read.
 constexpr int Attempts = 4;
 constexpr std::uint32_t FirstSize = 2048;
-}  // namespace
+// The longest names Windows allows, with their zero.
+constexpr std::uint32_t MaxValueName = 16384;
+constexpr std::uint32_t MaxKeyName = 256;
 
-std::vector<NamedValue> listValues(Registry& registry, Key key) {
-    std::vector<NamedValue> list;
-    std::vector<char> name(16384);
-    std::string data(FirstSize, '\0');
-    for (std::uint32_t i = 0, attempt = 0;;) {
-        std::uint32_t nameLength = std::uint32_t(name.size()), dataLength = std::uint32_t(data.size()), type = 0;
-        long rc = registry.RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type,
-                                         reinterpret_cast<std::uint8_t*>(data.data()), &dataLength);
-        // The same value again with room for its data.
-        if (rc == MoreData && dataLength > data.size() && ++attempt < Attempts) {
-            data.resize(dataLength);
-            continue;
-        }
-        if (rc != Success) break;
-        list.push_back({std::string(name.data(), nameLength), type, data.substr(0, dataLength)});
-        ++i;
-        attempt = 0;
-    }
-    return list;
-}
-
-long readValue(Registry& registry, Key key, const std::string& name, std::uint32_t& type, std::string& bytes) {
+// Calls `read(buffer, length)` until the data fits; `length` in and out is
+// the room and what the registry says the data needs.
+template <class Read>
+long readWhole(std::string& bytes, const Read& read) {
     std::uint32_t size = FirstSize;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         bytes.assign(size, '\0');
         std::uint32_t length = size;
-        long rc = registry.RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                            reinterpret_cast<std::uint8_t*>(bytes.data()), &length);
+        const long rc = read(reinterpret_cast<std::uint8_t*>(bytes.data()), &length);
         if (rc == MoreData && length > size) {
             size = length;
             continue;
@@ -59,5 +34,63 @@ long readValue(Registry& registry, Key key, const std::string& name, std::uint32
     }
     return MoreData;
 }
+
+}  // namespace
+
+template <class Ch>
+long readValue(Registry& registry, Key key, const Ch* name, std::uint32_t& type, std::string& bytes) {
+    return readWhole(bytes, [&](std::uint8_t* data, std::uint32_t* length) {
+        return Calls<Ch>::query(registry, key, name, &type, data, length);
+    });
+}
+
+template <class Ch>
+long readValueAt(Registry& registry, Key key, std::uint32_t index, NamedValueOf<Ch>& value) {
+    std::basic_string<Ch> name(MaxValueName, Ch());
+    std::uint32_t nameLength = 0;
+    const long rc = readWhole(value.bytes, [&](std::uint8_t* data, std::uint32_t* length) {
+        nameLength = MaxValueName;
+        return Calls<Ch>::enumValue(registry, key, index, name.data(), &nameLength, &value.type, data, length);
+    });
+    if (rc == Success) value.name = name.substr(0, std::min(nameLength, MaxValueName));
+    return rc;
+}
+
+template <class Ch>
+long readSubkeyAt(Registry& registry, Key key, std::uint32_t index, std::basic_string<Ch>& name) {
+    Ch buffer[MaxKeyName];
+    std::uint32_t length = MaxKeyName;
+    const long rc = Calls<Ch>::enumKey(registry, key, index, buffer, &length, nullptr, nullptr, nullptr);
+    if (rc == Success) name.assign(buffer, std::min(length, MaxKeyName - 1));
+    return rc;
+}
+
+template <class Ch>
+std::vector<std::basic_string<Ch>> listSubkeys(Registry& registry, Key key) {
+    std::vector<std::basic_string<Ch>> names;
+    for (std::basic_string<Ch> name; readSubkeyAt(registry, key, std::uint32_t(names.size()), name) == Success;)
+        names.push_back(std::move(name));
+    return names;
+}
+
+template <class Ch>
+std::vector<NamedValueOf<Ch>> listValues(Registry& registry, Key key) {
+    std::vector<NamedValueOf<Ch>> values;
+    for (NamedValueOf<Ch> value; readValueAt(registry, key, std::uint32_t(values.size()), value) == Success;)
+        values.push_back(std::move(value));
+    return values;
+}
+
+// The two widths the program reads in.
+template long readValue(Registry&, Key, const char*, std::uint32_t&, std::string&);
+template long readValueAt(Registry&, Key, std::uint32_t, NamedValueOf<char>&);
+template long readSubkeyAt(Registry&, Key, std::uint32_t, std::basic_string<char>&);
+template std::vector<std::basic_string<char>> listSubkeys(Registry&, Key);
+template std::vector<NamedValueOf<char>> listValues(Registry&, Key);
+template long readValue(Registry&, Key, const char16_t*, std::uint32_t&, std::string&);
+template long readValueAt(Registry&, Key, std::uint32_t, NamedValueOf<char16_t>&);
+template long readSubkeyAt(Registry&, Key, std::uint32_t, std::basic_string<char16_t>&);
+template std::vector<std::basic_string<char16_t>> listSubkeys(Registry&, Key);
+template std::vector<NamedValueOf<char16_t>> listValues(Registry&, Key);
 
 }  // namespace fk::reg

@@ -1,5 +1,8 @@
 #pragma once
-// A key's subkeys and values as lists, read the one way every caller needs.
+// A key's values and subkeys read the one way every caller needs, in code
+// page 1252 (char) or UTF-16 (char16_t). A value's data is read whole: the
+// buffer grows to what the registry asks for, a few times at most, so that
+// one that asks again without end gets MoreData back rather than a loop.
 #include "platform/registry/Registry.h"
 
 #include <cstdint>
@@ -8,20 +11,31 @@
 
 namespace fk::reg {
 
-struct NamedValue {
-    std::string name;  // code page 1252
+template <class Ch>
+struct NamedValueOf {
+    std::basic_string<Ch> name;
     std::uint32_t type = 0;
-    std::string bytes;
+    std::string bytes;  // as the registry holds them: texts in UTF-16LE from the W calls
 };
+using NamedValue = NamedValueOf<char>;
+
+// The value `name` (null or empty: the default) of an open key: Success or
+// the registry's failure.
+template <class Ch>
+long readValue(Registry& registry, Key key, const Ch* name, std::uint32_t& type, std::string& bytes);
+inline long readValue(Registry& registry, Key key, const std::string& name, std::uint32_t& type, std::string& bytes) {
+    return readValue(registry, key, name.c_str(), type, bytes);
+}
+// The value at `index` in the registry's order, its name with it.
+template <class Ch>
+long readValueAt(Registry& registry, Key key, std::uint32_t index, NamedValueOf<Ch>& value);
+template <class Ch>
+long readSubkeyAt(Registry& registry, Key key, std::uint32_t index, std::basic_string<Ch>& name);
 
 // In the registry's own order; a listing stops at the first failure.
-std::vector<std::string> listSubkeys(Registry& registry, Key key);
-std::vector<NamedValue> listValues(Registry& registry, Key key);
-
-// The value `name` (empty: the default) of an open key, read whole: Success
-// or the registry's failure. The buffer grows to what the registry asks for,
-// a few times at most: one that asks again without asking for more gets
-// MoreData back.
-long readValue(Registry& registry, Key key, const std::string& name, std::uint32_t& type, std::string& bytes);
+template <class Ch = char>
+std::vector<std::basic_string<Ch>> listSubkeys(Registry& registry, Key key);
+template <class Ch = char>
+std::vector<NamedValueOf<Ch>> listValues(Registry& registry, Key key);
 
 }  // namespace fk::reg

@@ -26,11 +26,13 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t));
 const wchar_t* wide(const char16_t* s) { return reinterpret_cast<const wchar_t*>(s); }
 wchar_t* wide(char16_t* s) { return reinterpret_cast<wchar_t*>(s); }
 
-void fill(SECURITY_ATTRIBUTES& attributes, const SecurityAttributes* security) {
-    if (!security) return;
+// Ours in advapi32's form, kept in `attributes`; null stays null.
+SECURITY_ATTRIBUTES* native(const SecurityAttributes* security, SECURITY_ATTRIBUTES& attributes) {
+    if (!security) return nullptr;
     attributes.nLength = security->length;
     attributes.lpSecurityDescriptor = security->securityDescriptor;
     attributes.bInheritHandle = security->inheritHandle ? TRUE : FALSE;
+    return &attributes;
 }
 
 void copyTime(const FILETIME& time, FileTime* lastWrite) {
@@ -45,15 +47,19 @@ Win32Registry::~Win32Registry() {
     for (Key key : open_) ::RegCloseKey(toHkey(key));
 }
 
-long Win32Registry::RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t options,
-                                  std::uint32_t access, Key* result) {
-    HKEY opened = nullptr;
-    LONG status = ::RegOpenKeyExA(toHkey(parent), subKey, options, access, &opened);
+long Win32Registry::keep(long status, void* opened, Key* result) {
     if (status == ERROR_SUCCESS) {
-        *result = fromHkey(opened);
+        *result = fromHkey(static_cast<HKEY>(opened));
         open_.insert(*result);
     }
     return status;
+}
+
+long Win32Registry::RegOpenKeyExA(Key parent, const char* subKey, std::uint32_t options,
+                                  std::uint32_t access, Key* result) {
+    HKEY opened = nullptr;
+    const LONG status = ::RegOpenKeyExA(toHkey(parent), subKey, options, access, &opened);
+    return keep(status, opened, result);
 }
 
 long Win32Registry::RegCreateKeyExA(Key parent, const char* subKey, std::uint32_t reserved,
@@ -61,15 +67,10 @@ long Win32Registry::RegCreateKeyExA(Key parent, const char* subKey, std::uint32_
                                     const SecurityAttributes* security, Key* result,
                                     std::uint32_t* disposition) {
     SECURITY_ATTRIBUTES attributes{};
-    fill(attributes, security);
     HKEY created = nullptr;
-    LONG status = ::RegCreateKeyExA(toHkey(parent), subKey, reserved, const_cast<char*>(keyClass), options,
-                                    access, security ? &attributes : nullptr, &created, asDword(disposition));
-    if (status == ERROR_SUCCESS) {
-        *result = fromHkey(created);
-        open_.insert(*result);
-    }
-    return status;
+    const LONG status = ::RegCreateKeyExA(toHkey(parent), subKey, reserved, const_cast<char*>(keyClass), options,
+                                          access, native(security, attributes), &created, asDword(disposition));
+    return keep(status, created, result);
 }
 
 long Win32Registry::RegCloseKey(Key key) {
@@ -117,12 +118,8 @@ long Win32Registry::RegDeleteKeyA(Key parent, const char* subKey) {
 long Win32Registry::RegOpenKeyExW(Key parent, const char16_t* subKey, std::uint32_t options,
                                   std::uint32_t access, Key* result) {
     HKEY opened = nullptr;
-    LONG status = ::RegOpenKeyExW(toHkey(parent), wide(subKey), options, access, &opened);
-    if (status == ERROR_SUCCESS) {
-        *result = fromHkey(opened);
-        open_.insert(*result);
-    }
-    return status;
+    const LONG status = ::RegOpenKeyExW(toHkey(parent), wide(subKey), options, access, &opened);
+    return keep(status, opened, result);
 }
 
 long Win32Registry::RegCreateKeyExW(Key parent, const char16_t* subKey, std::uint32_t reserved,
@@ -130,16 +127,11 @@ long Win32Registry::RegCreateKeyExW(Key parent, const char16_t* subKey, std::uin
                                     const SecurityAttributes* security, Key* result,
                                     std::uint32_t* disposition) {
     SECURITY_ATTRIBUTES attributes{};
-    fill(attributes, security);
     HKEY created = nullptr;
-    LONG status = ::RegCreateKeyExW(toHkey(parent), wide(subKey), reserved, const_cast<wchar_t*>(wide(keyClass)),
-                                    options, access, security ? &attributes : nullptr, &created,
-                                    asDword(disposition));
-    if (status == ERROR_SUCCESS) {
-        *result = fromHkey(created);
-        open_.insert(*result);
-    }
-    return status;
+    const LONG status = ::RegCreateKeyExW(toHkey(parent), wide(subKey), reserved,
+                                          const_cast<wchar_t*>(wide(keyClass)), options, access,
+                                          native(security, attributes), &created, asDword(disposition));
+    return keep(status, created, result);
 }
 
 long Win32Registry::RegEnumKeyExW(Key key, std::uint32_t index, char16_t* name, std::uint32_t* nameLength,

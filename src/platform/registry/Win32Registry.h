@@ -55,6 +55,10 @@ public:
     int openHandleCount() const override { return int(open_.size()); }
 
 private:
+    // Records a key advapi32 opened (an HKEY) when `status` says it did;
+    // the call is made first, so that `opened` holds what it gave.
+    long keep(long status, void* opened, Key* result);
+
     // Handles this object opened; a predefined root is never among them.
     std::unordered_set<Key> open_;
 };

@@ -131,14 +131,14 @@ bool Context::parseKey(const std::string& arg, KeyArg& key) {
 }
 
 // A path deeper than Windows allows is one advapi32 would not find or make.
-long Context::openKey(const KeyArg& key, std::uint32_t access, Key& result) {
-    if (key.depth > MaxKeyDepth) return NotFound;
-    return registry().RegOpenKeyExW(key.root, key.path.c_str(), 0, access, &result);
+KeyHandle Context::openKey(const KeyArg& key, std::uint32_t access) {
+    if (key.depth > MaxKeyDepth) return KeyHandle::refused(NotFound);
+    return KeyHandle::open(registry(), key.root, key.path, access);
 }
 
-long Context::createKey(const KeyArg& key, std::uint32_t access, Key& result, std::uint32_t& disposition) {
-    if (key.depth > MaxKeyDepth) return InvalidParameter;
-    return registry().RegCreateKeyExW(key.root, key.path.c_str(), 0, nullptr, 0, access, nullptr, &result, &disposition);
+KeyHandle Context::createKey(const KeyArg& key, std::uint32_t access, std::uint32_t& disposition) {
+    if (key.depth > MaxKeyDepth) return KeyHandle::refused(InvalidParameter);
+    return KeyHandle::create(registry(), key.root, key.path.c_str(), nullptr, access, nullptr, &disposition);
 }
 
 int runReg(const std::function<reg::Registry*()>& open, const std::vector<std::string>& args, Console& console) {

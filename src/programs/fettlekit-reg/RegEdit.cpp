@@ -23,13 +23,12 @@ void tooDeep(Context& c, std::size_t skipped) {
 // One value in the key, or in it and every key below it.
 int queryValue(Context& c, Key top, const KeyArg& key, const std::optional<Text>& name, bool recurse,
                std::uint32_t access) {
-    KeyReader reader(c.registry());
     const Text* wanted = name ? &*name : nullptr;
     int matches = 0;
     long topStatus = Success;
     auto visit = [&](Key k, const Text& path) {
         ValueData value;
-        long rc = reader.value(k, wanted, value);
+        long rc = readValue(c.registry(), k, wanted ? wanted->c_str() : nullptr, value.type, value.bytes);
         if (k == top) topStatus = rc;
         if (rc != Success) return;
         c.say(shown(path) + "\n");
@@ -55,17 +54,16 @@ int queryValue(Context& c, Key top, const KeyArg& key, const std::optional<Text>
 
 // Every value of the key and its subkeys' names, or everything below it.
 void queryAll(Context& c, Key top, const KeyArg& key, bool recurse, std::uint32_t access) {
-    KeyReader reader(c.registry());
     auto visit = [&](Key k, const Text& path) {
         const bool recursing = k != top;
-        std::vector<ValueData> values = reader.values(k);
+        std::vector<ValueData> values = listValues<char16_t>(c.registry(), k);
         if (!values.empty() || recursing) c.say(shown(path) + "\n");
         for (const auto& v : values) sayValue(c, v.name, v.type, queryText(v.type, v.bytes));
         if (!values.empty() || recursing) c.say("\n");
     };
     if (!recurse) {
         visit(top, key.longName);
-        for (const Text& sub : reader.subkeys(top)) c.say(shown(key.longName + u"\\" + sub) + "\n");
+        for (const Text& sub : listSubkeys<char16_t>(c.registry(), top)) c.say(shown(key.longName + u"\\" + sub) + "\n");
         return;
     }
     std::size_t skipped = 0;
@@ -87,14 +85,12 @@ int query(Context& c, const Args& args) {
     const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
-    Key k = 0;
-    if (c.openKey(key, KeyRead | access, k) != Success) return c.say(MsgKeyMissing), 1;
+    const KeyHandle k = c.openKey(key, KeyRead | access);
+    if (!k.ok()) return c.say(MsgKeyMissing), 1;
     c.say("\n");
-    int rc = 0;
-    if (valueName || valueEmpty) rc = queryValue(c, k, key, valueName, recurse, access);
-    else queryAll(c, k, key, recurse, access);
-    c.registry().RegCloseKey(k);
-    return rc;
+    if (valueName || valueEmpty) return queryValue(c, k.get(), key, valueName, recurse, access);
+    queryAll(c, k.get(), key, recurse, access);
+    return 0;
 }
 
 int add(Context& c, const Args& args) {
@@ -116,28 +112,25 @@ int add(Context& c, const Args& args) {
     const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
-    Key k = 0;
     std::uint32_t disposition = 0;
-    if (c.createKey(key, KeyRead | KeyWrite | access, k, disposition) != Success) return c.say(MsgAccessDenied), 1;
+    const KeyHandle k = c.createKey(key, KeyRead | KeyWrite | access, disposition);
+    if (!k.ok()) return c.say(MsgAccessDenied), 1;
     const Text name = valueName.value_or(Text());
-    auto result = [&]() -> int {
-        if (!force && disposition == OpenedExistingKey &&
-            c.registry().RegQueryValueExW(k, name.c_str(), nullptr, nullptr, nullptr, nullptr) == Success &&
-            !c.confirm("The registry value '" + (name.empty() ? std::string(DefaultName) : shown(name)) +
-                       "' already exists. Do you want to overwrite it?"))
-            return c.say(MsgCancelled), 0;
-        std::optional<std::uint32_t> type = typeName ? typeFromName(*typeName) : TypeSz;
-        if (!type) return c.say("reg: Unsupported registry data type [" + *typeName + "]\n"), 1;
-        if ((*type == TypeDword || *type == TypeDwordBigEndian) && !data) return c.say(MsgInvalidCmdline), 1;
-        std::string bytes;
-        if (const char* error = encodeData(*type, data.value_or(Text()), separator, bytes)) return c.say(error), 1;
-        if (c.registry().RegSetValueExW(k, name.c_str(), 0, *type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                        std::uint32_t(bytes.size())) != Success)
-            return c.say(MsgAccessDenied), 1;
-        return c.say(MsgSuccess), 0;
-    }();
-    c.registry().RegCloseKey(k);
-    return result;
+    if (!force && disposition == OpenedExistingKey &&
+        c.registry().RegQueryValueExW(k.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == Success &&
+        !c.confirm("The registry value '" + (name.empty() ? std::string(DefaultName) : shown(name)) +
+                   "' already exists. Do you want to overwrite it?"))
+        return c.say(MsgCancelled), 0;
+    std::optional<std::uint32_t> type = typeName ? typeFromName(*typeName) : TypeSz;
+    if (!type) return c.say("reg: Unsupported registry data type [" + *typeName + "]\n"), 1;
+    if ((*type == TypeDword || *type == TypeDwordBigEndian) && !data) return c.say(MsgInvalidCmdline), 1;
+    std::string bytes;
+    if (const char* error = encodeData(*type, data.value_or(Text()), separator, bytes)) return c.say(error), 1;
+    if (c.registry().RegSetValueExW(k.get(), name.c_str(), 0, *type,
+                                    reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    std::uint32_t(bytes.size())) != Success)
+        return c.say(MsgAccessDenied), 1;
+    return c.say(MsgSuccess), 0;
 }
 
 int remove(Context& c, const Args& args) {
@@ -166,30 +159,26 @@ int remove(Context& c, const Args& args) {
     if (!c.ready()) return 1;
 
     Registry& r = c.registry();
-    Key k = 0;
     constexpr std::uint32_t SetValue = 0x2;
-    if (long rc = c.openKey(key, KeyRead | SetValue | access, k)) return c.say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
-    auto result = [&]() -> int {
-        if (!valueName && !valueEmpty && !valueAll) {
-            // The key with everything below it; a root stays, emptied.
-            if (long rc = emptyKey(r, k, key.depth, KeyRead))
-                return c.say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
-            r.RegDeleteKeyW(k, u"");
-        } else if (valueAll) {
-            KeyReader reader(r);
-            for (ValueData value; reader.valueAt(k, 0, value) == Success;) {
-                if (long rc = r.RegDeleteValueW(k, value.name.c_str())) {
-                    c.say("reg: Unable to delete all registry values in '" + shown(key.longName) + "'\n");
-                    return c.say(rc == NotFound ? MsgValueMissing : MsgAccessDenied), 1;
-                }
+    const KeyHandle handle = c.openKey(key, KeyRead | SetValue | access);
+    if (!handle.ok()) return c.say(handle.status() == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
+    const Key k = handle.get();
+    if (!valueName && !valueEmpty && !valueAll) {
+        // The key with everything below it; a root stays, emptied.
+        if (long rc = emptyKey(r, k, key.depth, KeyRead))
+            return c.say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied), 1;
+        r.RegDeleteKeyW(k, u"");
+    } else if (valueAll) {
+        for (ValueData value; readValueAt(r, k, 0, value) == Success;) {
+            if (long rc = r.RegDeleteValueW(k, value.name.c_str())) {
+                c.say("reg: Unable to delete all registry values in '" + shown(key.longName) + "'\n");
+                return c.say(rc == NotFound ? MsgValueMissing : MsgAccessDenied), 1;
             }
-        } else if (long rc = r.RegDeleteValueW(k, valueName ? valueName->c_str() : nullptr)) {
-            return c.say(rc == NotFound ? MsgValueMissing : MsgAccessDenied), 1;
         }
-        return c.say(MsgSuccess), 0;
-    }();
-    r.RegCloseKey(k);
-    return result;
+    } else if (long rc = r.RegDeleteValueW(k, valueName ? valueName->c_str() : nullptr)) {
+        return c.say(rc == NotFound ? MsgValueMissing : MsgAccessDenied), 1;
+    }
+    return c.say(MsgSuccess), 0;
 }
 
 }  // namespace fk::regcli

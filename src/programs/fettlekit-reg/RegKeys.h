@@ -1,6 +1,6 @@
 #pragma once
-// The keys reg works on: a key named on the command line, and a key's
-// values and subkeys read through the registry's W calls. Every walk over a
+// The keys reg works on: a key named on the command line, and walks over a
+// key's tree through the registry's W calls. Every walk over a
 // tree is a loop with its own stack, so that no depth of keys can exhaust
 // the program's, and goes no deeper than Windows lets a path go.
 #include "programs/fettlekit-reg/RegText.h"
@@ -19,24 +19,6 @@ struct KeyArg {
     Text path;             // below the root, without a trailing backslash
     Text longName;         // "HKEY_LOCAL_MACHINE\..." as reg prints it
     std::size_t depth = 0; // levels below the registry's root: reg::levelsAbove(root) and the path's
-};
-
-// Reads keys through the W calls. A "more data" answer is retried with the
-// size the registry gave, a few times at most: a size that does not settle
-// ends the read as a failure rather than a loop.
-class KeyReader {
-public:
-    explicit KeyReader(reg::Registry& registry) : reg_(registry) {}
-
-    long value(reg::Key key, const Text* name, ValueData& out);
-    long valueAt(reg::Key key, std::uint32_t index, ValueData& out);
-    long subkeyAt(reg::Key key, std::uint32_t index, Text& name);
-    // In the registry's order; a listing stops at the first failure.
-    std::vector<ValueData> values(reg::Key key);
-    std::vector<Text> subkeys(reg::Key key);
-
-private:
-    reg::Registry& reg_;
 };
 
 // Visits `top` and every key below it, parents before their subkeys and

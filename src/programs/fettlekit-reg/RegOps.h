@@ -2,6 +2,7 @@
 // What reg's operations share: the registry, the console, the command
 // line's keys and switches. Each operation is a function over it.
 #include "programs/fettlekit-reg/RegCommand.h"
+#include "platform/registry/KeyHandle.h"
 #include "programs/fettlekit-reg/RegKeys.h"
 
 #include <functional>
@@ -34,8 +35,8 @@ public:
 
     // Checks and splits "HKLM\Software\..." as reg does, saying what is wrong.
     bool parseKey(const std::string& text, KeyArg& key);
-    long openKey(const KeyArg& key, std::uint32_t access, reg::Key& result);
-    long createKey(const KeyArg& key, std::uint32_t access, reg::Key& result, std::uint32_t& disposition);
+    reg::KeyHandle openKey(const KeyArg& key, std::uint32_t access);
+    reg::KeyHandle createKey(const KeyArg& key, std::uint32_t access, std::uint32_t& disposition);
 
 private:
     const std::function<reg::Registry*()>& open_;

@@ -3,6 +3,7 @@
 // texts, type names, and value data read from and written to its text forms.
 // The registry's text is UTF-16 throughout; the command line and the screen
 // are UTF-8.
+#include "platform/registry/Listing.h"
 #include "platform/registry/Registry.h"
 
 #include <cstdint>
@@ -40,11 +41,7 @@ std::string copyUsage();
 
 using Text = std::u16string;
 
-struct ValueData {
-    Text name;
-    std::uint32_t type = 0;
-    std::string bytes;  // texts as UTF-16LE
-};
+using ValueData = reg::NamedValueOf<char16_t>;
 
 bool sameText(std::string_view a, std::string_view b);
 std::string upper(std::string s);

@@ -18,10 +18,9 @@ void sayError(Context& c, long rc) { c.say(rc == NotFound ? MsgKeyMissing : MsgA
 // The values of one key into another, asking before each that is there
 // already unless forced; "All" forces the rest of this key and those below.
 long copyValues(Context& c, Key from, Key to, bool existed, const Text& path, bool& force) {
-    KeyReader reader(c.registry());
     ValueData value;
     for (std::uint32_t i = 0;; ++i) {
-        long rc = reader.valueAt(from, i, value);
+        long rc = readValueAt(c.registry(), from, i, value);
         if (rc == NoMoreItems) return Success;
         if (rc) return rc;
         if (!force && existed &&
@@ -43,7 +42,7 @@ long copyValues(Context& c, Key from, Key to, bool existed, const Text& path, bo
 // As reg copies: a key's values, then each subkey in turn with all below it.
 int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t access, bool recurse, bool force) {
     struct Frame {
-        Key from = 0, to = 0;
+        KeyHandle from, to;
         Text path;  // the source's, below its root, as reg names it in its question
         bool force = false;
         std::uint32_t next = 0;
@@ -51,23 +50,19 @@ int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t acc
     Registry& r = c.registry();
     Frame top;
     std::uint32_t disposition = 0;
-    if (long rc = c.openKey(src, KeyRead | access, top.from)) return sayError(c, rc), 1;
-    if (long rc = c.createKey(dest, KeyRead | KeyWrite | access, top.to, disposition)) {
-        r.RegCloseKey(top.from);
-        return sayError(c, rc), 1;
-    }
+    top.from = c.openKey(src, KeyRead | access);
+    if (!top.from.ok()) return sayError(c, top.from.status()), 1;
+    top.to = c.createKey(dest, KeyRead | KeyWrite | access, disposition);
+    if (!top.to.ok()) return sayError(c, top.to.status()), 1;
     top.path = src.hasPath ? src.path : u"(null)";
     top.force = force;
     std::vector<Frame> stack;
-    long rc = copyValues(c, top.from, top.to, disposition == OpenedExistingKey, top.path, top.force);
+    long rc = copyValues(c, top.from.get(), top.to.get(), disposition == OpenedExistingKey, top.path, top.force);
     stack.push_back(std::move(top));
-    KeyReader reader(r);
     while (rc == Success && recurse) {
         Frame& frame = stack.back();
         Text name;
-        if (reader.subkeyAt(frame.from, frame.next++, name) != Success) {
-            r.RegCloseKey(frame.from);
-            r.RegCloseKey(frame.to);
+        if (readSubkeyAt(r, frame.from.get(), frame.next++, name) != Success) {
             stack.pop_back();
             if (stack.empty()) break;
             continue;
@@ -77,19 +72,19 @@ int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t acc
         sub.force = frame.force;
         // A copy into its own source would grow below itself without end.
         if (dest.depth + stack.size() > MaxKeyDepth) rc = InvalidParameter;
-        else if ((rc = r.RegOpenKeyExW(frame.from, name.c_str(), 0, KeyRead | access, &sub.from))) {
-        } else if ((rc = r.RegCreateKeyExW(frame.to, name.c_str(), 0, nullptr, 0, KeyRead | KeyWrite | access, nullptr,
-                                           &sub.to, &disposition))) {
-            r.RegCloseKey(sub.from);
+        else if ((rc = (sub.from = KeyHandle::open(r, frame.from.get(), name, KeyRead | access)).status())) {
+        } else {
+            sub.to = KeyHandle::create(r, frame.to.get(), name.c_str(), nullptr, KeyRead | KeyWrite | access, nullptr,
+                                       &disposition);
+            rc = sub.to.status();
         }
         if (rc) {
             sayError(c, rc);
             break;
         }
-        rc = copyValues(c, sub.from, sub.to, disposition == OpenedExistingKey, sub.path, sub.force);
+        rc = copyValues(c, sub.from.get(), sub.to.get(), disposition == OpenedExistingKey, sub.path, sub.force);
         stack.push_back(std::move(sub));
     }
-    for (const Frame& frame : stack) r.RegCloseKey(frame.from), r.RegCloseKey(frame.to);
     return rc == Success ? 0 : 1;
 }
 
@@ -117,22 +112,19 @@ int exportKey(Context& c, const Args& args) {
     const std::uint32_t access = sw.access;
     if (!c.ready()) return 1;
 
-    Key k = 0;
-    if (c.openKey(key, KeyRead | access, k) != Success) return c.say(MsgKeyMissing), 1;
+    KeyHandle k = c.openKey(key, KeyRead | access);
+    if (!k.ok()) return c.say(MsgKeyMissing), 1;
     const std::string& file = args[2];
     if (!overwrite && fileExists(file) &&
-        !c.confirm("The file '" + file + "' already exists. Do you want to overwrite it?")) {
-        c.registry().RegCloseKey(k);
+        !c.confirm("The file '" + file + "' already exists. Do you want to overwrite it?"))
         return c.say(MsgCancelled), 0;
-    }
     regfile::RegFileWriter writer;
-    KeyReader reader(c.registry());
     std::size_t skipped = 0;
-    walkTree(c.registry(), k, key.longName, key.depth, KeyRead | access, [&](Key at, const Text& path) {
+    walkTree(c.registry(), k.get(), key.longName, key.depth, KeyRead | access, [&](Key at, const Text& path) {
         writer.key(path);
-        for (const ValueData& v : reader.values(at)) writer.value(v.name, v.type, v.bytes);
+        for (const ValueData& v : listValues<char16_t>(c.registry(), at)) writer.value(v.name, v.type, v.bytes);
     }, skipped);
-    c.registry().RegCloseKey(k);
+    k.close();
     if (skipped)
         c.warn(std::to_string(skipped) + " keys lie deeper than Windows' " + std::to_string(MaxKeyDepth) +
                " levels and were not exported");
@@ -147,28 +139,27 @@ namespace {
 class Importer {
 public:
     Importer(Context& c, std::uint32_t access) : c_(c), access_(access) {}
-    ~Importer() { close(); }
 
     void run(const regfile::Instruction& step) {
         using I = regfile::Instruction;
         Registry& r = c_.registry();
         switch (step.kind) {
         case I::OpenKey:
-            close();
+            current_.close();
             if (open(step.key, KeyAllAccess | access_) != Success)
                 c_.say("reg: Unable to import the registry key '" + shown(step.key) + "'\n");
             break;
         case I::DeleteKey:
-            close();
+            current_.close();
             if (!step.key.empty() && (step.key[0] == u'H' || step.key[0] == u'h')) deleteTree(step.key);
             break;
         case I::SetValue:
-            if (current_)
-                r.RegSetValueExW(current_, step.name.c_str(), 0, step.type,
+            if (current_.ok())
+                r.RegSetValueExW(current_.get(), step.name.c_str(), 0, step.type,
                                  reinterpret_cast<const std::uint8_t*>(step.data.data()), std::uint32_t(step.data.size()));
             break;
         case I::DeleteValue:
-            if (current_) r.RegDeleteValueW(current_, step.name.c_str());
+            if (current_.ok()) r.RegDeleteValueW(current_.get(), step.name.c_str());
             break;
         case I::UnknownEscape:
             c_.say("reg: Unrecognized escape sequence [\\" + shown(std::u16string(1, step.escape)) + "]\n");
@@ -192,10 +183,8 @@ private:
         const Root* root = split(key, path);
         if (!root) return InvalidParameter;
         if (depthBelow(*root, path) > MaxKeyDepth) return InvalidParameter;
-        long rc = c_.registry().RegCreateKeyExW(root->key, path.c_str(), 0, nullptr, 0, access, nullptr, &current_,
-                                                nullptr);
-        if (rc) current_ = 0;
-        return rc;
+        current_ = KeyHandle::create(c_.registry(), root->key, path.c_str(), nullptr, access, nullptr);
+        return current_.status();
     }
 
     // [-KEY]: the key and all below it, in the view the path names (reg
@@ -206,21 +195,16 @@ private:
         if (!root || path.empty() || depthBelow(*root, path) > MaxKeyDepth) return;
         Registry& r = c_.registry();
         if (r.RegDeleteTreeW(root->key, path.c_str()) != NotSupported) return;
-        Key k = 0;
-        if (r.RegOpenKeyExW(root->key, path.c_str(), 0, KeyRead, &k) != Success) return;
-        long rc = emptyKey(r, k, depthBelow(*root, path), KeyRead);
-        r.RegCloseKey(k);
+        KeyHandle k = KeyHandle::open(r, root->key, path, KeyRead);
+        if (!k.ok()) return;
+        long rc = emptyKey(r, k.get(), depthBelow(*root, path), KeyRead);
+        k.close();
         if (rc == Success) r.RegDeleteKeyW(root->key, path.c_str());
-    }
-
-    void close() {
-        if (current_) c_.registry().RegCloseKey(current_);
-        current_ = 0;
     }
 
     Context& c_;
     std::uint32_t access_;
-    Key current_ = 0;
+    KeyHandle current_;
 };
 
 }  // namespace
