@@ -2,7 +2,7 @@
 // One undo step: values changed together, each with what it held before
 // and after.
 #include "platform/registry/Registry.h"
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 
 #include <QUndoCommand>
 

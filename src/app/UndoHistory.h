@@ -3,7 +3,7 @@
 // recorded, and the writes of one button press (one turn of the event
 // loop) become one step. An undo or redo whose write fails says "Setting
 // not saved." and leaves the stack as it was.
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 #include "app/UndoCommands.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 #pragma once
 // One value of a key that is open already, as the transfer unit keeps it.
 #include "platform/registry/Registry.h"
-#include "store/SettingsTransfer.h"
+#include "store/ValueChange.h"
 
 #include <string>
 

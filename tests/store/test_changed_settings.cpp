@@ -5,6 +5,7 @@
 #include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"
+#include "store/SettingsTransfer.h"
 #include "store/KeyValue.h"
 #include "store/PreferenceStore.h"
 #include "store/RecordingRegistry.h"

@@ -223,11 +223,11 @@ long BridgeRegistry::setValue(reg::Key key, const Ch* valueName, std::uint32_t r
 }
 
 template <class Ch>
-long BridgeRegistry::deleteValue(reg::Key key, const Ch* valueName) {
+long BridgeRegistry::deleteNamed(std::uint8_t op, reg::Key key, const Ch* name) {
     Writer w;
-    w.u8(code<Ch>(DeleteValue));
+    w.u8(code<Ch>(Op(op)));
     w.u64(key);
-    w.text(valueName);
+    w.text(name);
     std::string reply;
     return call(w.str(), reply);
 }
@@ -244,16 +244,6 @@ long BridgeRegistry::enumValue(reg::Key key, std::uint32_t index, Ch* name, std:
     nameRoom.send(w);
     value.send(w);
     return exchange(w.str(), nameRoom, value);
-}
-
-template <class Ch>
-long BridgeRegistry::deleteKey(reg::Key parent, const Ch* subKey) {
-    Writer w;
-    w.u8(code<Ch>(DeleteKey));
-    w.u64(parent);
-    w.text(subKey);
-    std::string reply;
-    return call(w.str(), reply);
 }
 
 // The A and W calls are the same requests; only the width of the texts differs.
@@ -297,8 +287,8 @@ long BridgeRegistry::RegSetValueExW(reg::Key k, const char16_t* n, std::uint32_t
                                     const std::uint8_t* d, std::uint32_t s) {
     return setValue(k, n, r, t, d, s);
 }
-long BridgeRegistry::RegDeleteValueA(reg::Key k, const char* n) { return deleteValue(k, n); }
-long BridgeRegistry::RegDeleteValueW(reg::Key k, const char16_t* n) { return deleteValue(k, n); }
+long BridgeRegistry::RegDeleteValueA(reg::Key k, const char* n) { return deleteNamed(DeleteValue, k, n); }
+long BridgeRegistry::RegDeleteValueW(reg::Key k, const char16_t* n) { return deleteNamed(DeleteValue, k, n); }
 long BridgeRegistry::RegEnumValueA(reg::Key k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t*,
                                    std::uint32_t* t, std::uint8_t* d, std::uint32_t* s) {
     return enumValue(k, i, n, nl, t, d, s);
@@ -307,8 +297,8 @@ long BridgeRegistry::RegEnumValueW(reg::Key k, std::uint32_t i, char16_t* n, std
                                    std::uint32_t* t, std::uint8_t* d, std::uint32_t* s) {
     return enumValue(k, i, n, nl, t, d, s);
 }
-long BridgeRegistry::RegDeleteKeyA(reg::Key p, const char* s) { return deleteKey(p, s); }
-long BridgeRegistry::RegDeleteKeyW(reg::Key p, const char16_t* s) { return deleteKey(p, s); }
+long BridgeRegistry::RegDeleteKeyA(reg::Key p, const char* s) { return deleteNamed(DeleteKey, p, s); }
+long BridgeRegistry::RegDeleteKeyW(reg::Key p, const char16_t* s) { return deleteNamed(DeleteKey, p, s); }
 
 long BridgeRegistry::RegDeleteTreeW(reg::Key key, const char16_t* subKey) {
     Writer w;

@@ -98,13 +98,12 @@ private:
     template <class Ch>
     long setValue(reg::Key key, const Ch* valueName, std::uint32_t reserved, std::uint32_t type,
                   const std::uint8_t* data, std::uint32_t dataLength);
+    // A value or a subkey, by name: `op` the bridge's code for which.
     template <class Ch>
-    long deleteValue(reg::Key key, const Ch* valueName);
+    long deleteNamed(std::uint8_t op, reg::Key key, const Ch* name);
     template <class Ch>
     long enumValue(reg::Key key, std::uint32_t index, Ch* name, std::uint32_t* nameLength, std::uint32_t* type,
                    std::uint8_t* data, std::uint32_t* dataLength);
-    template <class Ch>
-    long deleteKey(reg::Key parent, const Ch* subKey);
 
     std::unique_ptr<Transport> transport_;
     std::set<reg::Key> open_;
