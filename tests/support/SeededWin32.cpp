@@ -1,6 +1,6 @@
 #include "support/SeededRegistry.h"
 
-#include "HiveFormat.h"
+#include "platform/hive/HiveDocument.h"
 #include "platform/registry/KeyHandle.h"
 #include "platform/registry/Listing.h"
 #include "store/SettingsTransfer.h"
