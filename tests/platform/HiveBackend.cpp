@@ -2,7 +2,7 @@
 // scratch key (and any seeded values) written as Wine writes them.
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveText.h"
-#include "platform/hive/HiveRegistry.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 #include "RegistryBehaviour.h"
 
@@ -37,9 +37,7 @@ public:
             out << '"' << value.name << "\"=\"" << reg::hive::escapeText(value.text, "\"\"") << "\"\n";
         for (const auto& subkey : seed.subkeys) out << '\n' << keyLine(key + u"\\" + subkey);
         out.close();
-        auto opened = reg::openHiveRegistry(folder_.file("user.reg"));
-        if (!opened.registry) throw std::runtime_error("the hive did not open: " + opened.error);
-        registry_ = std::move(opened.registry);
+        registry_ = openHiveFile(folder_.file("user.reg"));
     }
     reg::Registry& registry() override { return *registry_; }
     std::string path() const override { return path_; }

@@ -3,6 +3,7 @@
 // the file must stay one a fresh reader accepts.
 #include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 
@@ -69,13 +70,11 @@ void expectLastValues(reg::Registry& registry, const std::string& subKey, int co
 TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
     test::TempFolder folder;
     const std::string hive = folder.file("user.reg");
-    test::writeBytes(hive, "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-                           "#arch=win32\n\n[Software\\\\Tavrel\\\\Brisko2] 1700000000\n#time=1d9f0c6b1a2b3c4\n"
-                           "\"DefaultConfiguration\"=\"alice\"\n\n");
-    auto opened = reg::openHiveRegistry(hive);
-    ASSERT_NE(opened.registry, nullptr) << opened.error;
-    PreferenceStore store(*opened.registry, [] {});  // a refused write shows in writeNumber's answer
-    const reg::KeyHandle handle = reg::KeyHandle::create(*opened.registry, reg::CurrentUser,
+    const auto registry = test::openHiveFile(hive, "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
+                                                  "#arch=win32\n\n[Software\\\\Tavrel\\\\Brisko2] 1700000000\n"
+                                                  "#time=1d9f0c6b1a2b3c4\n\"DefaultConfiguration\"=\"alice\"\n\n");
+    PreferenceStore store(*registry, [] {});  // a refused write shows in writeNumber's answer
+    const reg::KeyHandle handle = reg::KeyHandle::create(*registry, reg::CurrentUser,
                                                          (Root + "alice\\Preferences").c_str(), nullptr,
                                                          reg::KeyAllAccess, nullptr);
     ASSERT_TRUE(handle.ok());
@@ -101,11 +100,10 @@ TEST(ConcurrentWriters, TwoRegProcessesAndTheStoreLoseNoWrite) {
     EXPECT_GT(launchedMeanwhile[0] + launchedMeanwhile[1], 0) << "no launch wrote while the store did";
     EXPECT_GT(overlap, 0) << "the store finished before any launch did";
 
-    auto reread = reg::openHiveRegistry(hive);
-    ASSERT_NE(reread.registry, nullptr) << reread.error;
-    expectLastValues(*reread.registry, "alice\\Preferences", WritesEach);
-    expectLastValues(*reread.registry, "regA", first.done);
-    expectLastValues(*reread.registry, "regB", second.done);
+    const auto reread = test::openHiveFile(hive);
+    expectLastValues(*reread, "alice\\Preferences", WritesEach);
+    expectLastValues(*reread, "regA", first.done);
+    expectLastValues(*reread, "regB", second.done);
     const std::string text = test::readBytes(hive);
     EXPECT_NE(text.find("\"DefaultConfiguration\"=\"alice\""), std::string::npos);
     // No half-written file left beside it.

@@ -6,9 +6,9 @@
 // when opened is read a section at a time, yet damage anywhere is named
 // before anything is written. Nothing waits without end or grows without
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
-#include "platform/hive/HiveRegistry.h"
 #include "platform/hive/HiveSession.h"
 #include "platform/registry/KeyHandle.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 #include "platform/wine/PrefixFinder.h"
@@ -67,9 +67,7 @@ struct Editor {
     KeyHandle key;  // closed before the registry goes
 
     explicit Editor(const std::string& path) {
-        auto opened = openHiveRegistry(path);
-        if (!opened.registry) throw std::runtime_error(opened.error);
-        registry = std::move(opened.registry);
+        registry = fk::test::openHiveFile(path);
         key = KeyHandle::open(*registry, CurrentUser, Brisko, KeyAllAccess);
     }
     long setNumber(const char* name, std::int32_t v) {
@@ -151,36 +149,28 @@ struct HiveFaults : ::testing::Test {
     }
 };
 
+// A full disk part way through the new copy: a file size limit below the
+// hive's size (EFBIG), then a 64 KB tmpfs with no room for a second copy of
+// a 40 KB hive (ENOSPC; a private mount needs root).
 TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
-    // A file size limit below the hive's size: write() fails with EFBIG
-    // part way through the new copy.
-    std::string text = hiveText(800);
+    const std::string text = hiveText(150);
     writeBytes(path, text);
-    EXPECT_EQ(inChild([&] {
-                  std::signal(SIGXFSZ, SIG_IGN);
-                  rlimit limit{};
-                  ::getrlimit(RLIMIT_FSIZE, &limit);
-                  limit.rlim_cur = 100 * 1000;
-                  if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("no file size limit");
-                  return failedSave(path, text, 223);
-              }),
-              "");
-    EXPECT_EQ(Editor(path).setNumber("ContactSoundMaxTime", 99), Success) << "without the limit the save goes through";
-}
-
-TEST_F(HiveFaults, AReallyFullFileSystemGivesDiskFull) {
-    // A 64 KB tmpfs holding a 40 KB hive has no room for its new copy.
-    std::string text = hiveText(150);
-    std::string mounted = inChild([&]() -> std::string {
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
-            return "skip";
-        writeBytes(path, text);
-        if (readBytes(path) != text) return "the hive did not fit";
-        return failedSave(path, text, 112);
-    });
-    if (mounted == "skip") GTEST_SKIP() << "no private tmpfs (needs root)";
-    EXPECT_EQ(mounted, "");
+    for (const auto& [tmpfs, code] : {std::pair{false, 223L}, {true, 112L}}) {
+        const std::string said = inChild([&, tmpfs = tmpfs, code = code]() -> std::string {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 30 * 1000;
+            if (tmpfs ? ::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                            ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0
+                      : ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                return tmpfs ? "skip" : "no file size limit";
+            if (tmpfs) writeBytes(path, text);
+            return readBytes(path) == text ? failedSave(path, text, code) : "the hive did not fit";
+        });
+        if (said == "skip") GTEST_SKIP() << "no private tmpfs (needs root)";
+        EXPECT_EQ(said, "") << (tmpfs ? "full tmpfs" : "file size limit");
+    }
 }
 
 // Drops to nobody when running as root, where permissions do not stop writes.

@@ -2,8 +2,8 @@
 // is kept beside other writers. What every backend shares is proved by the
 // registry suite, which runs on the hive file too.
 #include "platform/files/WholeFile.h"
-#include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -27,14 +27,8 @@ const std::string BobPrefs = Brisko + "\\bob@example.com\\Preferences";
 struct HiveTest : ::testing::Test {
     TempFolder folder;
     std::string path = folder.file("user.reg");
-    std::unique_ptr<Registry> reg;
+    std::unique_ptr<Registry> reg = fk::test::openHiveFile(path, Hive);
 
-    void SetUp() override {
-        writeBytes(path, Hive);
-        auto result = openHiveRegistry(path);
-        ASSERT_TRUE(result.registry) << result.error;
-        reg = std::move(result.registry);
-    }
     KeyHandle open(const std::string& sub, std::uint32_t access = KeyAllAccess) {
         KeyHandle k = KeyHandle::open(*reg, CurrentUser, sub, access);
         EXPECT_TRUE(k.ok()) << sub;

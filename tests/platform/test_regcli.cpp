@@ -5,7 +5,7 @@
 // at all, a registry that never settles a value's size.
 #include <gtest/gtest.h>
 
-#include "platform/hive/HiveRegistry.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 #include "store/RecordingRegistry.h"
 #include "programs/fettlekit-reg/RegCommand.h"
@@ -54,15 +54,10 @@ private:
 class RegFixture : public testing::Test {
 protected:
     void SetUp() override {
-        writeBytes(hive(), readBytes(dataFile("wine-fresh-user.reg")));
-        reopen();
+        registry_ = openHiveFile(hive(), readBytes(dataFile("wine-fresh-user.reg")));
         ASSERT_EQ(reg({"add", "HKCU\\Software\\Fk\\Sub", "/v", "Name", "/d", "old", "/f"}), 0);
     }
-    void reopen() {
-        auto opened = fk::reg::openHiveRegistry(hive());
-        ASSERT_TRUE(opened.registry) << opened.error;
-        registry_ = std::move(opened.registry);
-    }
+    void reopen() { registry_ = openHiveFile(hive()); }
     std::string hive() const { return folder_.file("user.reg"); }
 
     // Runs one command with the given answers on its input; keeps what it

@@ -10,8 +10,8 @@
 // has a user namespace of its own. Beside them, traps in /tmp and in the
 // prefix that hang a writer that opens what it should not.
 #include "platform/bridge/BridgeRegistry.h"
-#include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
 #include "platform/bridge/OpenRegistry.h"
 #include "store/PreferenceStore.h"
@@ -274,11 +274,10 @@ void writeWhileWineRuns(const std::string& tag) {
         EXPECT_FALSE(entry.path().filename().string().starts_with(".fettlekit-bridge")) << entry.path();
     box.stopWine();
 
-    auto hive = openHiveRegistry(box.prefix + "/user.reg");
-    ASSERT_TRUE(hive.registry) << hive.error;
-    PreferenceStore reader(*hive.registry, [] {});
+    const auto hive = openHiveFile(box.prefix + "/user.reg");
+    PreferenceStore reader(*hive, [] {});
     // 0, and nothing is found, when Wine saved no such key.
-    const KeyHandle key = KeyHandle::open(*hive.registry, CurrentUser, Prefs, KeyRead);
+    const KeyHandle key = KeyHandle::open(*hive, CurrentUser, Prefs, KeyRead);
     for (size_t i = 0; i < writes.size(); ++i) {
         const Write& w = writes[i];
         std::int32_t stored = 0;

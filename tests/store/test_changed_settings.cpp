@@ -1,8 +1,8 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
 #include "support/HiveFixture.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
-#include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"
 #include "store/SettingsTransfer.h"
@@ -25,10 +25,7 @@ const std::string Hive = readBytes(FK_TEST_DATA "/changed-settings.reg");
 class ChangedSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeBytes(path_, Hive);
-        auto opened = reg::openHiveRegistry(path_);
-        ASSERT_TRUE(opened.registry) << opened.error;
-        hive_ = std::move(opened.registry);
+        hive_ = test::openHiveFile(path_, Hive);
         recorder_ = std::make_unique<RecordingRegistry>(*hive_);
         recorder_->setListener([this](const ValueChange& c) { changes_.push_back(c); });
         prefs_ = reg::KeyHandle::open(*recorder_, reg::CurrentUser, Prefs, reg::KeyAllAccess);

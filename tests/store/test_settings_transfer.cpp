@@ -2,8 +2,8 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "support/HiveFixture.h"
+#include "support/HiveFile.h"
 #include "support/TestFiles.h"
-#include "platform/hive/HiveRegistry.h"
 #include "store/SettingsTransfer.h"
 
 #include <filesystem>
@@ -19,16 +19,9 @@ const std::string Hive =
 
 class TransferTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        writeBytes(hivePath_, Hive);
-        auto opened = reg::openHiveRegistry(hivePath_);
-        ASSERT_TRUE(opened.registry) << opened.error;
-        registry_ = std::move(opened.registry);
-    }
-
     test::TempFolder folder_;
     std::string hivePath_ = folder_.file("user.reg");
-    std::unique_ptr<reg::Registry> registry_;
+    std::unique_ptr<reg::Registry> registry_ = test::openHiveFile(hivePath_, Hive);
 };
 
 // The table's files first change alice's ContactSoundMaxTime, so a refusal
