@@ -2,7 +2,7 @@
 // scratch key (and any seeded values) written as Wine writes them.
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveText.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "RegistryBehaviour.h"
 

@@ -3,7 +3,7 @@
 // the file must stay one a fresh reader accepts.
 #include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 

@@ -8,7 +8,7 @@
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "platform/hive/HiveSession.h"
 #include "platform/registry/KeyHandle.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "store/PreferenceStore.h"
 #include "platform/wine/PrefixFinder.h"

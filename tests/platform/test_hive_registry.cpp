@@ -3,7 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "platform/files/WholeFile.h"
 #include "platform/registry/KeyHandle.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

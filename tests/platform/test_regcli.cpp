@@ -5,7 +5,7 @@
 // at all, a registry that never settles a value's size.
 #include <gtest/gtest.h>
 
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "store/RecordingRegistry.h"
 #include "programs/fettlekit-reg/RegCommand.h"

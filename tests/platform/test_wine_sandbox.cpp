@@ -11,7 +11,7 @@
 // prefix that hang a writer that opens what it should not.
 #include "platform/bridge/BridgeRegistry.h"
 #include "platform/registry/KeyHandle.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "platform/bridge/OpenRegistry.h"
 #include "store/PreferenceStore.h"

@@ -1,7 +1,7 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
 #include "support/HiveFixture.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"

@@ -2,7 +2,7 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "support/HiveFixture.h"
-#include "support/HiveFile.h"
+#include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 #include "store/SettingsTransfer.h"
 
