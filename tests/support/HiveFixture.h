@@ -6,6 +6,7 @@
 #include "dialogs/Dialogs.h"
 #include "editors/EditorPanel.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
 #include "store/PreferenceStore.h"
 #include "store/RecordingRegistry.h"
 #include "platform/registry/Registry.h"
@@ -112,15 +113,9 @@ inline std::optional<Stored> storedInFile(const std::string& hivePath, const std
         return std::nullopt;
     }
     const reg::KeyHandle key = reg::KeyHandle::open(*fresh, reg::CurrentUser, keyPath, reg::KeyRead);
-    if (!key.ok()) return std::nullopt;
-    std::vector<std::uint8_t> buffer(65536);
-    auto size = std::uint32_t(buffer.size());
     Stored value;
-    const long rc = name.empty() ? reg::Success
-                                 : fresh->RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, buffer.data(),
-                                                           &size);
-    if (rc != reg::Success) return std::nullopt;
-    value.data.assign(reinterpret_cast<const char*>(buffer.data()), name.empty() ? 0 : size);
+    if (!key.ok() || (!name.empty() && reg::readValue(*fresh, key.get(), name, value.type, value.data) != reg::Success))
+        return std::nullopt;
     return value;
 }
 
