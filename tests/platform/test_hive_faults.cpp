@@ -33,10 +33,7 @@
 #include <unistd.h>
 
 using namespace fk::reg;
-using fk::test::quote;
-using fk::test::readBytes;
-using fk::test::TempFolder;
-using fk::test::writeBytes;
+using namespace fk::test;
 
 namespace {
 

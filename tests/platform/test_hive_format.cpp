@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 using namespace fk::reg::hive;
-using fk::test::readBytes;
+using namespace fk::test;
 
 namespace {
 

@@ -12,9 +12,7 @@
 #include <cstring>
 
 using namespace fk::reg;
-using fk::test::readBytes;
-using fk::test::TempFolder;
-using fk::test::writeBytes;
+using namespace fk::test;
 
 namespace {
 
