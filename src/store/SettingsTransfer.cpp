@@ -7,6 +7,7 @@
 #include "platform/regfile/RegFileReader.h"
 #include "platform/regfile/RegFileWriter.h"
 #include "text/Cp1252.h"
+#include "text/Utf16.h"
 
 #include <cctype>
 #include <unordered_map>
@@ -99,12 +100,7 @@ private:
             after.present = true;
             after.type = step.type;
             after.bytes = step.data;
-            if (isTextType(step.type)) {
-                std::u16string wide;
-                for (size_t i = 0; i + 1 < step.data.size(); i += 2)
-                    wide += char16_t(std::uint8_t(step.data[i]) | std::uint8_t(step.data[i + 1]) << 8);
-                after.bytes = text::utf16ToCp1252(wide);
-            }
+            if (isTextType(step.type)) after.bytes = text::utf16ToCp1252(text::utf16FromBytes(step.data));
         }
         std::string name = text::utf16ToCp1252(step.name);
         if (after.present) {

@@ -1,4 +1,5 @@
 #include "text/Cp1252.h"
+#include "text/Utf16.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -71,7 +72,7 @@ std::string convert(const char* to, const char* from, std::string_view in, std::
         size_t skip = std::min(inStep, srcLeft);
         // A UTF-16 surrogate pair is one character: skip both halves.
         if (inStep == 2 && skip == 2 && srcLeft >= 4) {
-            auto unit = char16_t(uint8_t(src[0]) | (uint8_t(src[1]) << 8));
+            auto unit = utf16UnitAt(std::string_view(src, 2), 0);
             if (unit >= 0xD800 && unit < 0xDC00) skip = 4;
         }
         src += skip;
@@ -118,12 +119,7 @@ std::string utf16ToCp1252(std::u16string_view text) {
 std::u16string cp1252ToUtf16(std::string_view text) {
     // Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character in 1252;
     // Windows maps them to the C1 control of the same number, so do we.
-    std::u16string out;
-    out.reserve(text.size());
-    std::string bytes = convert("UTF-16LE", "CP1252", text, std::string("\x3f\x00", 2), 1);
-    for (size_t i = 0, j = 0; i + 1 < bytes.size(); i += 2, ++j) {
-        out.push_back(char16_t(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8)));
-    }
+    std::u16string out = utf16FromBytes(convert("UTF-16LE", "CP1252", text, std::string("\x3f\x00", 2), 1));
     // Put the undefined bytes back as their C1 controls.
     if (out.size() == text.size()) {
         for (size_t k = 0; k < text.size(); ++k) {
@@ -144,11 +140,7 @@ std::string utf8ToCp1252(std::string_view text) {
     return utf16ToCp1252(wide);
 #else
     // Through UTF-16, so that one unmappable character gives one '?'.
-    std::string wide = convert("UTF-16LE", "UTF-8", text, std::string("\x3f\x00", 2), 1);
-    std::u16string units;
-    for (size_t i = 0; i + 1 < wide.size(); i += 2)
-        units.push_back(char16_t(uint8_t(wide[i]) | (uint8_t(wide[i + 1]) << 8)));
-    return utf16ToCp1252(units);
+    return utf16ToCp1252(utf16FromBytes(convert("UTF-16LE", "UTF-8", text, std::string("\x3f\x00", 2), 1)));
 #endif
 }
 

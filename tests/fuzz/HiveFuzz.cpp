@@ -7,6 +7,7 @@
 // keys, the same bytes and the same verdict, damage included.
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveText.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -206,7 +207,7 @@ void setValue(hive::Key& key, Chooser& pick) {
         // A well-formed text with its zero, the way texts are usually stored.
         std::u16string text = pick.name(24);
         text.push_back(0);
-        data = hive::bytesFromUtf16(text);
+        data = text::bytesFromUtf16(text);
     } else if (type == 4 && shape % 3) {
         data = pick.bytes(4);
     } else {

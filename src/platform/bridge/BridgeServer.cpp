@@ -2,6 +2,7 @@
 
 #include "platform/bridge/BridgeProtocol.h"
 #include "platform/registry/Calls.h"
+#include "text/Utf16.h"
 
 #include <optional>
 
@@ -23,10 +24,10 @@ struct Text {
             ok = false;
             return;
         }
-        value.emplace(bytes->size() / sizeof(Ch), Ch());
-        for (size_t i = 0; i < value->size(); ++i) {
-            if constexpr (sizeof(Ch) == 1) (*value)[i] = (*bytes)[i];
-            else (*value)[i] = Ch(std::uint8_t((*bytes)[2 * i]) | std::uint8_t((*bytes)[2 * i + 1]) << 8);
+        if constexpr (sizeof(Ch) == 1) value.emplace(*bytes);
+        else {
+            std::u16string units = text::utf16FromBytes(*bytes);
+            value.emplace(units.begin(), units.end());
         }
     }
     const Ch* get() const { return value ? value->c_str() : nullptr; }

@@ -1,5 +1,6 @@
 #include "platform/hive/HiveParser.h"
 #include "platform/hive/HiveText.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -156,7 +157,7 @@ bool Parser::readData(std::string_view data, Value& value) {
         if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
         scratch_.push_back(0);
         value.type = textType;
-        value.data = bytesFromUtf16(scratch_);
+        value.data = text::bytesFromUtf16(scratch_);
         return true;
     }
     if (data.starts_with("dword:")) {

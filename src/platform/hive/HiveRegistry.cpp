@@ -5,6 +5,7 @@
 #include "platform/hive/HiveText.h"
 #include "platform/hive/HiveKeys.h"
 #include "text/Cp1252.h"
+#include "text/Utf16.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +36,7 @@ const std::u16string* ptr(const std::optional<std::u16string>& s) { return s ? &
 std::string nameFor(const std::u16string& name, char) { return text::utf16ToCp1252(name); }
 std::u16string nameFor(const std::u16string& name, char16_t) { return name; }
 std::string dataFor(const hive::Value& value, char) {
-    return isTextType(value.type) ? text::utf16ToCp1252(hive::utf16FromBytes(value.data)) : value.data;
+    return isTextType(value.type) ? text::utf16ToCp1252(text::utf16FromBytes(value.data)) : value.data;
 }
 std::string dataFor(const hive::Value& value, char16_t) { return value.data; }
 
@@ -104,7 +105,7 @@ public:
             // Windows adds a terminating zero the caller forgot to count.
             if (dataLength && data[dataLength - 1] && !data[dataLength]) ++dataLength;
             auto wide = text::cp1252ToUtf16({reinterpret_cast<const char*>(data), dataLength});
-            stored = hive::bytesFromUtf16(wide);
+            stored = text::bytesFromUtf16(wide);
         } else if (dataLength) {
             stored.assign(reinterpret_cast<const char*>(data), dataLength);
         }

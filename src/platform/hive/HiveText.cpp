@@ -1,5 +1,7 @@
 #include "platform/hive/HiveText.h"
 
+#include "text/Utf16.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -73,7 +75,7 @@ std::string formatValue(const Value& value) {
         // Only a text ending in its zero is written as text.
         if (d.size() >= 2 && d.size() % 2 == 0 && d[d.size() - 1] == 0 && d[d.size() - 2] == 0) {
             if (value.type != 1) out += value.type == 2 ? "str(2):" : "str(7):";
-            auto text = utf16FromBytes(d);
+            auto text = text::utf16FromBytes(d);
             text.pop_back();
             out += '"' + escapeText(text, "\"\"") + "\"\n";
             return out;
@@ -112,22 +114,6 @@ std::string formatValue(const Value& value) {
         }
     }
     out += '\n';
-    return out;
-}
-
-std::u16string utf16FromBytes(std::string_view bytes) {
-    std::u16string out(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < out.size(); ++i)
-        out[i] = char16_t(uint8_t(bytes[2 * i]) | (uint8_t(bytes[2 * i + 1]) << 8));
-    return out;
-}
-
-std::string bytesFromUtf16(std::u16string_view text) {
-    std::string out(text.size() * 2, '\0');
-    for (size_t i = 0; i < text.size(); ++i) {
-        out[2 * i] = char(text[i] & 0xFF);
-        out[2 * i + 1] = char(text[i] >> 8);
-    }
     return out;
 }
 

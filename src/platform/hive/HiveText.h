@@ -24,7 +24,4 @@ bool unescapeText(std::string_view s, size_t& pos, char end, std::u16string& out
 // A value line as Wine writes it, ending in '\n'.
 std::string formatValue(const Value& value);
 
-std::u16string utf16FromBytes(std::string_view bytes);
-std::string bytesFromUtf16(std::u16string_view text);
-
 }  // namespace fk::reg::hive

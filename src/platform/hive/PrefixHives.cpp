@@ -1,7 +1,8 @@
 #include "platform/hive/PrefixHives.h"
-#include "platform/hive/HiveText.h"
+#include "platform/hive/HiveTree.h"
 
 #include "platform/registry/Registry.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -189,7 +190,7 @@ long PrefixHives::follow(Place& at, int& hops) {
         const hive::Value* target = key->findValue(LinkValue);
         Place next;
         if (!target || target->type != TypeLink || ++hops > MaxLinkHops ||
-            !placeOfObjectPath(hive::utf16FromBytes(target->data), sid_, next))
+            !placeOfObjectPath(text::utf16FromBytes(target->data), sid_, next))
             return BadPathname;
         at = std::move(next);
     }

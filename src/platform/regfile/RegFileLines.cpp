@@ -1,6 +1,7 @@
 #include "platform/regfile/RegFileLines.h"
 
 #include "text/Cp1252.h"
+#include "text/Utf16.h"
 
 #include <cstdint>
 
@@ -15,8 +16,8 @@ bool Lines::next(Text& line) {
     first_ = false;
     if (unicode_) {
         for (; at_ + 1 < bytes_.size(); at_ += 2) {
-            char16_t c = char16_t(std::uint8_t(bytes_[at_]) | std::uint8_t(bytes_[at_ + 1]) << 8);
-            if (c == u'\r' || c == u'\n') return ended(c == u'\r' && unit(at_ + 2) == u'\n' ? 4 : 2, line);
+            char16_t c = text::utf16UnitAt(bytes_, at_);
+            if (c == u'\r' || c == u'\n') return ended(c == u'\r' && text::utf16UnitAt(bytes_, at_ + 2) == u'\n' ? 4 : 2, line);
             line += c;
         }
     } else {
@@ -31,10 +32,6 @@ bool Lines::next(Text& line) {
     done_ = true;
     cut(line);
     return true;
-}
-
-char16_t Lines::unit(size_t at) const {
-    return at + 1 < bytes_.size() ? char16_t(std::uint8_t(bytes_[at]) | std::uint8_t(bytes_[at + 1]) << 8) : 0;
 }
 
 bool Lines::ended(size_t lineEnd, Text& line) {

@@ -19,7 +19,6 @@ public:
     bool next(std::u16string& line);
 
 private:
-    char16_t unit(size_t at) const;
     bool ended(size_t lineEnd, std::u16string& line);
     static void cut(std::u16string& line);
 

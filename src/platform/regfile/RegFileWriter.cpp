@@ -2,6 +2,7 @@
 
 #include "platform/registry/Registry.h"
 #include "text/Cp1252.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 #include <cstring>
@@ -65,9 +66,7 @@ void RegFileWriter::value(const std::u16string& name, std::uint32_t type, const 
         lineLength = escaped.size() + 3;
     }
     if (type == TypeSz) {
-        std::u16string text;
-        for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-            text += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
+        std::u16string text = text::utf16FromBytes(bytes);
         if (!text.empty()) text.pop_back();
         out_ += u"\"" + escape(text) + u"\"";
     } else if (type == TypeDword && !bytes.empty()) {
@@ -81,14 +80,7 @@ void RegFileWriter::value(const std::u16string& name, std::uint32_t type, const 
 }
 
 std::string RegFileWriter::bytes() const {
-    std::u16string all = u"\xFEFFWindows Registry Editor Version 5.00\r\n" + out_ + u"\r\n";
-    std::string out;
-    out.reserve(all.size() * 2);
-    for (char16_t c : all) {
-        out += char(c & 0xFF);
-        out += char(c >> 8);
-    }
-    return out;
+    return text::bytesFromUtf16(u"\xFEFFWindows Registry Editor Version 5.00\r\n" + out_ + u"\r\n");
 }
 
 // Wine wraps hex data once a line reaches 77 characters.

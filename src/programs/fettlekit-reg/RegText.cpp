@@ -1,5 +1,7 @@
 #include "programs/fettlekit-reg/RegText.h"
 
+#include "text/Utf16.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -195,7 +197,7 @@ bool multiString(const Text& d, std::optional<char16_t> separator, std::string& 
     }
     if (!list.empty() && list.back() != u'\0') list += u'\0';
     list += u'\0';
-    out = bytesOf(list);
+    out = text::bytesFromUtf16(list);
     return true;
 }
 
@@ -238,7 +240,7 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
     switch (type) {
     case TypeSz:
     case TypeExpandSz: {
-        Text text = textOf(bytes);
+        Text text = text::utf16FromBytes(bytes);
         return shown(text.substr(0, text.find(u'\0')));
     }
     case TypeNone:
@@ -261,7 +263,7 @@ std::string queryText(std::uint32_t type, const std::string& bytes) {
     case TypeMultiSz: {
         if (bytes.size() <= 4) return {};
         Text out;
-        for (char16_t c : textOf(bytes.substr(0, bytes.size() - 4))) {
+        for (char16_t c : text::utf16FromBytes(bytes.substr(0, bytes.size() - 4))) {
             if (c) out += c;
             else out += u"\\0";
         }
@@ -281,7 +283,7 @@ const char* encodeData(std::uint32_t type, const Text& data, std::optional<char1
     case TypeExpandSz:
     case TypeNone:
         // reg hands REG_NONE the same UTF-16 text as a string.
-        out = bytesOf(data.substr(0, data.find(u'\0')) + u'\0');
+        out = text::bytesFromUtf16(data.substr(0, data.find(u'\0')) + u'\0');
         return nullptr;
     case TypeDword:
     case TypeDwordBigEndian: {

@@ -51,9 +51,6 @@ std::optional<std::uint32_t> typeFromName(const std::string& name);
 // valid in one becomes U+FFFD in the other.
 Text wide(std::string_view utf8);
 std::string shown(std::u16string_view text);
-// UTF-16LE bytes and back.
-std::string bytesOf(std::u16string_view text);
-Text textOf(std::string_view bytes);
 bool sameText(std::u16string_view a, std::u16string_view b);
 // The data as `reg query` shows it.
 std::string queryText(std::uint32_t type, const std::string& bytes);

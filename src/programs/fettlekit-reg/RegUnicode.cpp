@@ -70,22 +70,4 @@ std::string shown(std::u16string_view text) {
     return out;
 }
 
-std::string bytesOf(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (char16_t c : text) {
-        out += char(c & 0xFF);
-        out += char(c >> 8);
-    }
-    return out;
-}
-
-Text textOf(std::string_view bytes) {
-    Text out;
-    out.reserve(bytes.size() / 2);
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        out += char16_t(std::uint8_t(bytes[i]) | std::uint8_t(bytes[i + 1]) << 8);
-    return out;
-}
-
 }  // namespace fk::regcli
