@@ -18,8 +18,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Static runtime, so an .exe runs under Wine without copying DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-find_program(FK_WINE NAMES wine wine64 REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${FK_WINE})
+find_program(FK_WINE NAMES wine REQUIRED)  # run-under-wine runs it
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine)
 
 # List the tests when ctest runs (inside the test prefix), not at build time.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
