@@ -1,7 +1,7 @@
 // The start-up baseline: a plain Qt window of the main window's size, shown,
 // painted once, then gone with status 0, as fettlekit --quit-when-shown does.
-#include "editors/FormMetrics.h"
 #include "app/QuitAfterFirstPaint.h"
+#include "editors/FormMetrics.h"
 
 #include <QApplication>
 #include <QWidget>

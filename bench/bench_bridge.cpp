@@ -2,8 +2,8 @@
 // fettlekit-bridge.exe under a running wineserver) beside the same on the
 // hive file, in one run: median and 99th percentile of each.
 //   bench_bridge [reads] [writes]      FETTLEKIT_BRIDGE overrides the bridge path.
-#include "platform/hive/HiveRegistry.h"
 #include "platform/bridge/WineBridge.h"
+#include "platform/hive/HiveRegistry.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
 #include "app/ChangeMarks.h"
 
+#include "app/SettingsTree.h"
 #include "editors/AnsiText.h"
 #include "store/ChangedSettings.h"
-#include "app/SettingsTree.h"
 
 #include <QCoreApplication>
 #include <QIcon>

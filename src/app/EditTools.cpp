@@ -1,18 +1,18 @@
 #include "app/EditTools.h"
 
 #include "app/ChangeMarks.h"
-#include "dialogs/Dialogs.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
-#include "store/PreferenceStore.h"
-#include "store/RecordingRegistry.h"
-#include "store/ResetAll.h"
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
 #include "app/StoreController.h"
 #include "app/UndoHistory.h"
+#include "dialogs/Dialogs.h"
+#include "store/PreferenceStore.h"
+#include "store/RecordingRegistry.h"
+#include "store/ResetAll.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,20 +1,20 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutPanel.h"
-#include "editors/AccountPanel.h"
-#include "editors/AnsiText.h"
 #include "app/AppIcon.h"
-#include "catalogue/Catalogue.h"
-#include "dialogs/Dialogs.h"
 #include "app/EditTools.h"
-#include "editors/EditorPanel.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
-#include "editors/PanelFactory.h"
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
 #include "app/Version.h"
+#include "catalogue/Catalogue.h"
+#include "dialogs/Dialogs.h"
+#include "editors/AccountPanel.h"
+#include "editors/AnsiText.h"
+#include "editors/EditorPanel.h"
+#include "editors/PanelFactory.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It shows the setting picked, with the panel of its kind;
 // the store and the keys it works on are its StoreController's.
+#include "app/StoreController.h"
+#include "app/TagPickerHost.h"
 #include "catalogue/Catalogue.h"
 #include "editors/EditorPanel.h"
 #include "platform/registry/Registry.h"
-#include "app/StoreController.h"
-#include "app/TagPickerHost.h"
 
 #include <QWidget>
 

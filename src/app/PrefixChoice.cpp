@@ -1,10 +1,10 @@
 #include "app/PrefixChoice.h"
 
 #include "platform/hive/HiveRegistry.h"
-#include "store/PreferenceKeys.h"
 #include "platform/wine/PrefixFinder.h"
-#include "store/ValueChange.h"
 #include "platform/wine/WineServer.h"
+#include "store/PreferenceKeys.h"
+#include "store/ValueChange.h"
 
 #include <QCoreApplication>
 #include <QDir>

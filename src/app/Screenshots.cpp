@@ -1,8 +1,8 @@
 #include "app/Screenshots.h"
 
-#include "catalogue/Catalogue.h"
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
+#include "catalogue/Catalogue.h"
 
 #include <QAction>
 #include <QComboBox>

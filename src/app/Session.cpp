@@ -1,14 +1,14 @@
 #include "app/Session.h"
 
 #include "app/CommandLine.h"
-#include "dialogs/Dialogs.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
-#include "store/PreferenceKeys.h"
 #include "app/PrefixDialog.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Version.h"
+#include "dialogs/Dialogs.h"
 #include "platform/wine/WinePath.h"
+#include "store/PreferenceKeys.h"
 
 #include <QAction>
 #include <QDir>

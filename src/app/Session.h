@@ -3,10 +3,10 @@
 // and the move to another prefix: File > "Open prefix…" opens the chosen
 // store and puts a new window over it; when that store cannot be used the
 // old window stays as it was.
-#include "dialogs/Dialogs.h"
 #include "app/MainWindow.h"
-#include "platform/bridge/OpenRegistry.h"
 #include "app/PrefixChoice.h"
+#include "dialogs/Dialogs.h"
+#include "platform/bridge/OpenRegistry.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #include "app/SettingsFilter.h"
 
-#include "editors/AnsiText.h"
-#include "catalogue/Catalogue.h"
 #include "app/SettingsTree.h"
+#include "catalogue/Catalogue.h"
+#include "editors/AnsiText.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "app/SettingsTransferActions.h"
 
-#include "editors/AnsiText.h"
-#include "dialogs/Dialogs.h"
 #include "app/MainMenu.h"
+#include "dialogs/Dialogs.h"
+#include "editors/AnsiText.h"
 
 #include <QAction>
 #include <QWidget>

@@ -4,9 +4,9 @@
 #include "app/DemoPrefix.h"
 #include "app/PrefixChoice.h"
 #include "app/PrefixDialog.h"
-#include "app/Session.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Screenshots.h"
+#include "app/Session.h"
 #include "app/Version.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/UndoHistory.h"
 
-#include "dialogs/Dialogs.h"
 #include "app/Messages.h"
+#include "dialogs/Dialogs.h"
 #include "store/RecordingRegistry.h"
 
 #include <QTimer>

@@ -3,8 +3,8 @@
 // recorded, and the writes of one button press (one turn of the event
 // loop) become one step. An undo or redo whose write fails says "Setting
 // not saved." and leaves the stack as it was.
-#include "store/ValueChange.h"
 #include "app/UndoCommands.h"
+#include "store/ValueChange.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "editors/FilePanel.h"
 
-#include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
+#include "editors/AnsiText.h"
 #include "store/PreferenceStore.h"
 
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "editors/FontPanel.h"
 
-#include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
-#include "platform/fonts/FontList.h"
+#include "editors/AnsiText.h"
 #include "editors/NumberText.h"
+#include "platform/fonts/FontList.h"
 #include "store/PreferenceStore.h"
 #include "store/StoredFont.h"
 

@@ -1,8 +1,8 @@
 #include "editors/PanelFactory.h"
 
+#include "catalogue/Catalogue.h"
 #include "editors/AccountPanel.h"
 #include "editors/BooleanPanel.h"
-#include "catalogue/Catalogue.h"
 #include "editors/ColourPanel.h"
 #include "editors/FilePanel.h"
 #include "editors/FontPanel.h"

@@ -1,8 +1,8 @@
 #include "editors/QuickTextPanel.h"
 
-#include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
+#include "editors/AnsiText.h"
 #include "store/QuickTexts.h"
 
 #include <QComboBox>

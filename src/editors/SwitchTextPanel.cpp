@@ -1,7 +1,7 @@
 #include "editors/SwitchTextPanel.h"
 
-#include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
+#include "editors/AnsiText.h"
 #include "store/PreferenceStore.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "editors/TextPanel.h"
 
-#include "editors/AnsiText.h"
 #include "catalogue/Catalogue.h"
+#include "editors/AnsiText.h"
 #include "store/PreferenceStore.h"
 
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/registry/KeyHandle.h"
-#include "store/KeyValue.h"
 #include "platform/registry/Listing.h"
+#include "store/KeyValue.h"
 #include "store/StoredFont.h"
 
 #include <algorithm>

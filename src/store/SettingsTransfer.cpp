@@ -1,11 +1,11 @@
 #include "store/SettingsTransfer.h"
 
 #include "platform/files/WholeFile.h"
-#include "store/ImportRules.h"
-#include "platform/registry/KeyHandle.h"
-#include "platform/registry/Listing.h"
 #include "platform/regfile/RegFileReader.h"
 #include "platform/regfile/RegFileWriter.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
+#include "store/ImportRules.h"
 #include "text/Cp1252.h"
 #include "text/Utf16.h"
 

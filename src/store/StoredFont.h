@@ -2,8 +2,8 @@
 // A Font setting's subkey read as the add-on reads it: six values, each
 // whatever its stored type, into buffers of the add-on's own sizes.
 #include "catalogue/Catalogue.h"
-#include "store/PreferenceStore.h"
 #include "platform/registry/Registry.h"
+#include "store/PreferenceStore.h"
 
 namespace fk {
 

@@ -1,13 +1,13 @@
 // The start-up on Windows: the store is the current user's own registry, so
 // there is no prefix to find or choose and nothing of Wine to start.
 #include "app/CommandLine.h"
-#include "dialogs/Dialogs.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Screenshots.h"
 #include "app/StartUp.h"
 #include "app/Version.h"
+#include "dialogs/Dialogs.h"
 #include "platform/registry/Win32Registry.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #ifdef _WIN32
 #include "platform/registry/Win32Registry.h"
 #else
-#include "platform/hive/HiveRegistry.h"
 #include "platform/bridge/WineBridge.h"
+#include "platform/hive/HiveRegistry.h"
 #include "platform/wine/WineServer.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "platform/hive/HiveRegistry.h"
 
-#include "platform/hive/HiveFile.h"
 #include "platform/hive/HiveDocument.h"
-#include "platform/hive/HiveText.h"
+#include "platform/hive/HiveFile.h"
 #include "platform/hive/HiveKeys.h"
+#include "platform/hive/HiveText.h"
 #include "text/Cp1252.h"
 #include "text/Utf16.h"
 

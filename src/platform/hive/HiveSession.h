@@ -2,8 +2,8 @@
 // A hive document kept in step with its file: read again when another
 // program replaced the file, and changed only through commit(), which puts
 // each change on disk whole or not at all.
-#include "platform/hive/HiveFile.h"
 #include "platform/hive/HiveDocument.h"
+#include "platform/hive/HiveFile.h"
 
 #include <functional>
 #include <memory>

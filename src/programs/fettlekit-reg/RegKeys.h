@@ -3,8 +3,8 @@
 // key's tree through the registry's W calls. Every walk over a
 // tree is a loop with its own stack, so that no depth of keys can exhaust
 // the program's, and goes no deeper than Windows lets a path go.
-#include "programs/fettlekit-reg/RegText.h"
 #include "platform/registry/Registry.h"
+#include "programs/fettlekit-reg/RegText.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 // What reg's operations share: the registry, the console, the command
 // line's keys and switches. Each operation is a function over it.
-#include "programs/fettlekit-reg/RegCommand.h"
 #include "platform/registry/KeyHandle.h"
+#include "programs/fettlekit-reg/RegCommand.h"
 #include "programs/fettlekit-reg/RegKeys.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
-#include "catalogue/Catalogue.h"
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
+#include "catalogue/Catalogue.h"
 
 #include <QApplication>
 
