@@ -77,8 +77,8 @@ struct Editor {
 };
 
 // Runs `body` in a child process, for limits and identities the test
-// process must not take on. A check that fails there fails the test, and
-// says why on the standard error that gtest shows for it.
+// process must not take on. gtest reports nothing from a death test's child:
+// its failed checks go to the standard error gtest shows, and fail the test.
 void inChild(const std::function<void()>& body) {
     EXPECT_EXIT(
         {
