@@ -53,14 +53,13 @@ protected:
                                  disposition ? disposition : &ignored);
     }
     void makeSubkey(const std::string& name) { ASSERT_EQ(create(key_, name).status(), Success) << name; }
-    long setText(Key key, const std::string& name, const std::string& text) {
-        return reg().RegSetValueExA(key, name.c_str(), 0, TypeSz, reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                    std::uint32_t(text.size() + 1));
+    long set(Key key, const std::string& name, std::uint32_t type, const std::string& bytes) {
+        return reg().RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                    std::uint32_t(bytes.size()));
     }
+    long setText(Key key, const std::string& name, const std::string& text) { return set(key, name, TypeSz, text + '\0'); }
     long setNumber(Key key, const std::string& name, std::int32_t value) {
-        std::uint8_t bytes[4];
-        std::memcpy(bytes, &value, 4);
-        return reg().RegSetValueExA(key, name.c_str(), 0, TypeDword, bytes, 4);
+        return set(key, name, TypeDword, std::string(reinterpret_cast<const char*>(&value), 4));
     }
     // Reads as the store does: a zeroed buffer of `size` bytes.
     struct Read {
@@ -137,10 +136,6 @@ TEST_P(RegistryBehaviour, SubkeysAreListedInNameOrderUntilNoMoreItems) {
 // What the store reads: a zeroed buffer of 256 bytes unless said.
 TEST_P(RegistryBehaviour, ValuesReadBackWithTheirTypeSizeAndBytes) {
     using namespace std::string_literals;
-    auto setRaw = [&](const char* name, const std::string& bytes) {
-        return reg().RegSetValueExA(key_, name, 0, TypeSz, reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    std::uint32_t(bytes.size()));
-    };
     const std::string fits = std::string(254, 'x') + 'Z', tooLong(256, 'y');
     ASSERT_EQ(setText(key_, "Empty", ""), Success);
     ASSERT_EQ(setText(key_, "Text", "hello"), Success);
@@ -150,9 +145,9 @@ TEST_P(RegistryBehaviour, ValuesReadBackWithTheirTypeSizeAndBytes) {
     ASSERT_EQ(setText(key_, "NumberAsText", "30"), Success);
     // Another program may store a text without its zero, with no bytes at
     // all, or with bytes after an inner zero.
-    ASSERT_EQ(setRaw("NoZero", "abc"), Success);
-    ASSERT_EQ(setRaw("NoBytes", ""), Success);
-    ASSERT_EQ(setRaw("Inner", "ab\0cd\0"s), Success);
+    ASSERT_EQ(set(key_, "NoZero", TypeSz, "abc"), Success);
+    ASSERT_EQ(set(key_, "NoBytes", TypeSz, ""), Success);
+    ASSERT_EQ(set(key_, "Inner", TypeSz, "ab\0cd\0"s), Success);
     struct Case {
         const char* name;
         std::uint32_t buffer;

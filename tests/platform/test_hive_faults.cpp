@@ -19,7 +19,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -29,7 +28,6 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace fk::reg;
@@ -79,54 +77,32 @@ struct Editor {
 };
 
 // Runs `body` in a child process, for limits and identities the test
-// process must not take on. The child's complaints come back as text.
-std::string inChild(const std::function<std::string()>& body) {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return "no pipe";
-    std::fflush(nullptr);
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFds[0]);
-        std::string complaints;
-        try {
-            complaints = body();
-        } catch (const std::exception& e) {
-            complaints = std::string("exception: ") + e.what();
-        }
-        if (!complaints.empty() && ::write(pipeFds[1], complaints.data(), complaints.size()) < 0) ::_exit(2);
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string out;
-    char buf[512];
-    for (ssize_t n; (n = ::read(pipeFds[0], buf, sizeof buf)) > 0;) out.append(buf, size_t(n));
-    ::close(pipeFds[0]);
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) < 0) return "no child";
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += " (the child ended with status " + std::to_string(status) + ")";
-    return out;
+// process must not take on. gtest reports nothing from a death test's child:
+// its failed checks go to the standard error gtest shows, and fail the test.
+void inChild(const std::function<void()>& body) {
+    EXPECT_EXIT(
+        {
+            const ::testing::TestResult& result = *::testing::UnitTest::GetInstance()->current_test_info()->result();
+            const int before = result.total_part_count();
+            body();
+            for (int i = before; i < result.total_part_count(); ++i)
+                std::fprintf(stderr, "line %d: %s\n", result.GetTestPartResult(i).line_number(), result.GetTestPartResult(i).message());
+            std::_Exit(result.total_part_count() > before);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
-
-// Collects failed checks in a child process, where gtest cannot report.
-struct Complaints {
-    std::string text;
-    void check(bool ok, const std::string& what) { text += ok ? "" : what + "\n"; }
-};
 
 // A failed save, seen from the child that made it: the code, the file, the
 // folder and what the registry still reads.
-std::string failedSave(const std::string& path, const std::string& before, long expected) {
-    Complaints c;
-    std::string folder = std::filesystem::path(path).parent_path().string();
+void failedSave(const std::string& path, const std::string& before, long expected) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
     Editor editor(path);
     { fk::files::WriterLock made(path); }  // the lock file, as any earlier write leaves it
-    auto listing = fk::test::folderNames(folder);
-    long rc = editor.setNumber("ContactSoundMaxTime", 99);
-    c.check(rc == expected, "the write returned " + std::to_string(rc) + ", not " + std::to_string(expected));
-    c.check(readBytes(path) == before, "the hive changed");
-    c.check(fk::test::folderNames(folder) == listing, "the folder's files changed");
-    c.check(editor.numberOr("ContactSoundMaxTime", -1) == 12, "a read no longer gives the old value");
-    return c.text;
+    const auto listing = folderNames(folder);
+    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), expected);
+    EXPECT_TRUE(readBytes(path) == before) << "the hive changed";
+    EXPECT_EQ(folderNames(folder), listing);
+    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12) << "a read no longer gives the old value";
 }
 
 // A call's result, and what it said on standard error.
@@ -153,20 +129,21 @@ TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
     const std::string text = hiveText(150);
     writeBytes(path, text);
     for (const auto& [tmpfs, code] : {std::pair{false, 223L}, {true, 112L}}) {
-        const std::string said = inChild([&, tmpfs = tmpfs, code = code]() -> std::string {
+        SCOPED_TRACE(tmpfs ? "full tmpfs" : "file size limit");
+        if (tmpfs && shell("unshare -m mount -t tmpfs fk-probe " + quote(folder.path())).rc != 0)
+            GTEST_SKIP() << "no private tmpfs (needs root)";
+        inChild([&, tmpfs = tmpfs, code = code] {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 30 * 1000;
-            if (tmpfs ? ::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                            ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0
-                      : ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-                return tmpfs ? "skip" : "no file size limit";
+            ASSERT_TRUE(tmpfs ? ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                                    ::mount("fk-full", folder.path().c_str(), "tmpfs", 0, "size=64k") == 0
+                              : ::setrlimit(RLIMIT_FSIZE, &limit) == 0);
             if (tmpfs) writeBytes(path, text);
-            return readBytes(path) == text ? failedSave(path, text, code) : "the hive did not fit";
+            ASSERT_TRUE(readBytes(path) == text) << "the hive did not fit";
+            failedSave(path, text, code);
         });
-        if (said == "skip") GTEST_SKIP() << "no private tmpfs (needs root)";
-        EXPECT_EQ(said, "") << (tmpfs ? "full tmpfs" : "file size limit");
     }
 }
 
@@ -188,17 +165,15 @@ TEST_F(HiveFaults, AFolderOrHiveWithoutWritePermissionRefusesTheSave) {
         ::chmod(path.c_str(), what == "read-only hive" ? 0444 : 0666);
         ::chmod((path + ".fettlekit-lock").c_str(), 0666);
         ::chmod(folder.path().c_str(), what == "read-only hive" ? 0777 : 0555);
-        EXPECT_EQ(inChild([&] {
-                      if (!actAsNobody()) return std::string("could not act as nobody");
-                      Complaints c;
-                      Editor editor(path);
-                      int failures = 0;
-                      fk::PreferenceStore store(*editor.registry, [&] { ++failures; });
-                      c.check(!store.writeNumber(editor.key.get(), "ContactSoundMaxTime", 99), "the store reported success");
-                      c.check(failures == 1, "the user was told " + std::to_string(failures) + " times");
-                      return c.text + failedSave(path, text, AccessDenied);
-                  }),
-                  "");
+        inChild([&] {
+            ASSERT_TRUE(actAsNobody());
+            Editor editor(path);
+            int failures = 0;
+            fk::PreferenceStore store(*editor.registry, [&] { ++failures; });
+            EXPECT_FALSE(store.writeNumber(editor.key.get(), "ContactSoundMaxTime", 99));
+            EXPECT_EQ(failures, 1) << "the user is told once";
+            failedSave(path, text, AccessDenied);
+        });
         ::chmod(folder.path().c_str(), 0755);
     }
 }
@@ -232,7 +207,7 @@ TEST_F(HiveFaults, AHiveReplacedOrRemovedByAnotherProgramIsReadAgainKeptAndNever
 
         const std::string damaged = hiveText(keys, "\"Padding\"=hex:0g\n");
         putTheirs(damaged);
-        auto [rc, said] = saying([&] { return editor.setNumber("ContactSoundMaxTime", 99); });
+        const auto [rc, said] = saying([&] { return editor.setNumber("ContactSoundMaxTime", 99); });
         EXPECT_EQ(rc, BadDatabase);
         EXPECT_NE(said.find("another program left it damaged: line " + std::to_string(8 + 4 * (keys / 2))),
                   std::string::npos) << said;
@@ -240,12 +215,12 @@ TEST_F(HiveFaults, AHiveReplacedOrRemovedByAnotherProgramIsReadAgainKeptAndNever
         EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13) << "reads go on from the copy in memory";
 
         std::filesystem::remove(path);
-        ::testing::internal::CaptureStderr();
-        EXPECT_NE(editor.setNumber("ContactSoundMaxTime", 99), Success);
-        EXPECT_NE(editor.setNumber("Second", 3), Success);
-        said = ::testing::internal::GetCapturedStderr();
-        EXPECT_NE(said.find("removed by another program"), std::string::npos) << said;
-        EXPECT_EQ(said.find("removed", said.find("removed") + 1), std::string::npos) << "said once: " << said;
+        const auto [refused, once] = saying([&] {
+            return editor.setNumber("ContactSoundMaxTime", 99) != Success && editor.setNumber("Second", 3) != Success;
+        });
+        EXPECT_TRUE(refused);
+        EXPECT_NE(once.find("removed by another program"), std::string::npos) << once;
+        EXPECT_EQ(once.find("removed", once.find("removed") + 1), std::string::npos) << "said once: " << once;
         EXPECT_FALSE(std::filesystem::exists(path));
     }
 }
@@ -279,24 +254,20 @@ TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLef
 // Wine through a link): what was read before is never read from the file again.
 TEST_F(HiveFaults, AHiveRewrittenInPlaceIsReadAgainWithoutCrashing) {
     writeBytes(path, hiveText(BigHive));
-    EXPECT_EQ(inChild([&] {
-                  Complaints c;
-                  Editor editor(path);
-                  std::string theirs = hiveText(2);
-                  theirs.replace(theirs.find("0000000c"), 8, "0000000d");
-                  writeBytes(path, theirs);
-                  c.check(editor.numberOr("ContactSoundMaxTime", -1) == 13, "the rewritten file was not read");
-                  c.check(editor.setNumber("Second", 2) == Success, "the next write failed");
-                  c.check(readBytes(path).find("\"Second\"=dword:00000002") != std::string::npos, "not saved");
-                  // A save finding the file changed since it was read leaves it alone.
-                  fk::files::FileStamp read = fk::files::currentStamp(path), written;
-                  writeBytes(path, theirs);
-                  c.check(fk::files::replaceFile(path, {std::string_view("ours")}, written, &read) == fk::files::ChangedWhileRead,
-                          "a save over another program's change");
-                  c.check(readBytes(path) == theirs && fk::test::folderNames(folder.path()).size() == 2, "the folder changed");
-                  return c.text;
-              }),
-              "");
+    inChild([&] {
+        Editor editor(path);
+        std::string theirs = hiveText(2);
+        theirs.replace(theirs.find("0000000c"), 8, "0000000d");
+        writeBytes(path, theirs);
+        EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 13) << "the rewritten file was not read";
+        EXPECT_EQ(editor.setNumber("Second", 2), Success);
+        EXPECT_NE(readBytes(path).find("\"Second\"=dword:00000002"), std::string::npos);
+        // A save finding the file changed since it was read leaves it alone.
+        fk::files::FileStamp read = fk::files::currentStamp(path), written;
+        writeBytes(path, theirs);
+        EXPECT_EQ(fk::files::replaceFile(path, {std::string_view("ours")}, written, &read), fk::files::ChangedWhileRead);
+        EXPECT_TRUE(readBytes(path) == theirs && folderNames(folder.path()).size() == 2) << "the folder changed";
+    });
 }
 
 // Wine writes through a link to user.reg, and so must we: a symbolic link
@@ -371,22 +342,18 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
     std::filesystem::create_directory(dir);
     const std::pair<std::string, int> cases[] = {{pipe, fk::files::NotRegularFile}, {"/dev/zero", fk::files::NotRegularFile}, {dir, EISDIR}};
     for (const auto& [what, error] : cases) {
-        EXPECT_EQ(inChild([&, what = what, error = error] {
-                      ::alarm(20);
-                      Complaints c;
-                      std::string text;
-                      fk::files::FileStamp stamp;
-                      c.check(fk::files::readWholeFile(what, text, stamp) == error, "read whole");
-                      const std::string why = fk::files::fileErrorText(error);
-                      auto opened = openHiveRegistry(what);
-                      c.check(!opened.registry && opened.error == what + ": " + why, "opened: " + opened.error);
-                      fk::ImportPlan plan = fk::planImportFile(*Editor(path).registry, what);
-                      c.check(plan.error == what + " cannot be read: " + why + ".", "imported: " + plan.error);
-                      c.check(fk::wine::steamLibraries(what).empty(), "Steam libraries");
-                      return c.text;
-                  }),
-                  "")
-            << what;
+        SCOPED_TRACE(what);
+        inChild([&, what = what, error = error] {
+            ::alarm(20);
+            std::string text;
+            fk::files::FileStamp stamp;
+            EXPECT_EQ(fk::files::readWholeFile(what, text, stamp), error);
+            const std::string why = fk::files::fileErrorText(error);
+            auto opened = openHiveRegistry(what);
+            EXPECT_TRUE(!opened.registry && opened.error == what + ": " + why) << opened.error;
+            EXPECT_EQ(fk::planImportFile(*Editor(path).registry, what).error, what + " cannot be read: " + why + ".");
+            EXPECT_TRUE(fk::wine::steamLibraries(what).empty());
+        });
     }
 
     const std::string lockPath = path + ".fettlekit-lock";
@@ -423,20 +390,16 @@ TEST_F(HiveFaults, AHugeRegFileOfJunkCostsLittleMoreThanItsBytes) {
     size_t blocks = 0;
     for (; junk.size() < (20u << 20); ++blocks) junk += block;
     writeBytes(path, hiveText());
-    EXPECT_EQ(inChild([&] {
-                  rlimit limit{};
-                  limit.rlim_cur = limit.rlim_max = addressSpace() + (48u << 20);
-                  if (::setrlimit(RLIMIT_AS, &limit) != 0) return std::string("no address space limit");
-                  Complaints c;
-                  Editor editor(path);
-                  fk::ImportPlan plan = fk::planImport(*editor.registry, junk);
-                  c.check(plan.error == "Line 3: this is not a key, a value or a comment.", plan.error);
-                  size_t steps = 0;
-                  fk::regfile::readRegFile(junk, [&steps](const fk::regfile::Instruction&) { return ++steps, true; });
-                  c.check(steps == 1 + 8 * blocks, "steps: " + std::to_string(steps));
-                  return c.text;
-              }),
-              "");
+    inChild([&] {
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = addressSpace() + (48u << 20);
+        ASSERT_EQ(::setrlimit(RLIMIT_AS, &limit), 0) << "no address space limit";
+        Editor editor(path);
+        EXPECT_EQ(fk::planImport(*editor.registry, junk).error, "Line 3: this is not a key, a value or a comment.");
+        size_t steps = 0;
+        fk::regfile::readRegFile(junk, [&steps](const fk::regfile::Instruction&) { return ++steps, true; });
+        EXPECT_EQ(steps, 1 + 8 * blocks);
+    });
 }
 
 // Windows keeps a key at most 512 levels deep, three of them above
@@ -452,24 +415,18 @@ TEST_F(HiveFaults, KeyPathsDeeperThanWindowsAllowsAreRefusedAtOnce) {
     const std::string deepSection = "[" + deep(3000, "\\\\") + "] 1796496422\n\"v\"=dword:00000001\n\n";
     text.insert(text.find("[Software\\\\Tavrel"), deepSection);
     writeBytes(path, text);
-    EXPECT_EQ(inChild([&] {
-                  Complaints c;
-                  Editor editor(path);
-                  Registry& r = *editor.registry;
-                  c.check(KeyHandle::open(r, CurrentUser, deep(3000, "\\"), KeyRead).status() == InvalidParameter,
-                          "opened 3000 levels");
-                  for (size_t levels : {510, 100000})
-                      c.check(KeyHandle::create(r, CurrentUser, deep(levels, "\\")).status() == InvalidParameter,
-                              "made " + std::to_string(levels) + " levels");
-                  const KeyHandle deepest = KeyHandle::create(r, CurrentUser, deep(509, "\\"));
-                  c.check(deepest.ok(), "could not make 509 levels");
-                  c.check(KeyHandle::create(r, deepest.get(), "b").status() == InvalidParameter,
-                          "made one more below 509 levels");
-                  c.check(editor.setNumber("ContactSoundMaxTime", 99) == Success, "no save beside the deep key");
-                  c.check(readBytes(path).find(deepSection) != std::string::npos, "the deep key's section changed");
-                  return c.text;
-              }),
-              "");
+    inChild([&] {
+        Editor editor(path);
+        Registry& r = *editor.registry;
+        EXPECT_EQ(KeyHandle::open(r, CurrentUser, deep(3000, "\\"), KeyRead).status(), InvalidParameter);
+        for (size_t levels : {510, 100000})
+            EXPECT_EQ(KeyHandle::create(r, CurrentUser, deep(levels, "\\")).status(), InvalidParameter) << levels;
+        const KeyHandle deepest = KeyHandle::create(r, CurrentUser, deep(509, "\\"));
+        EXPECT_TRUE(deepest.ok()) << "could not make 509 levels";
+        EXPECT_EQ(KeyHandle::create(r, deepest.get(), "b").status(), InvalidParameter) << "one more below 509 levels";
+        EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), Success) << "no save beside the deep key";
+        EXPECT_NE(readBytes(path).find(deepSection), std::string::npos) << "the deep key's section changed";
+    });
 }
 
 }  // namespace

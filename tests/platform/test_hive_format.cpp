@@ -3,11 +3,10 @@
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveText.h"
 #include "platform/hive/HiveRegistry.h"
+#include "platform/files/WholeFile.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 using namespace fk::reg::hive;
 using namespace fk::test;
@@ -75,19 +74,15 @@ TEST(HiveFormat, DamagedFilesAreRefusedNamingTheLineAndLeftAlone) {
         if (text.starts_with("<HEAD>")) text.replace(0, 6, Header);
         std::string path = folder.file("user.reg");
         fk::test::writeBytes(path, text);
-        struct stat before {};
-        ::stat(path.c_str(), &before);
+        const fk::files::FileStamp before = fk::files::currentStamp(path);
         auto result = fk::reg::openHiveRegistry(path);
         EXPECT_FALSE(result.registry) << row;
         if (fields[0] != "0") {
             EXPECT_NE(result.error.find("line " + fields[0] + ":"), std::string::npos) << result.error;
         }
         EXPECT_NE(result.error.find(fields[1]), std::string::npos) << result.error;
-        struct stat after {};
-        ::stat(path.c_str(), &after);
         EXPECT_EQ(readBytes(path), text);
-        EXPECT_EQ(before.st_ino, after.st_ino);
-        EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+        EXPECT_EQ(fk::files::currentStamp(path), before) << "the file was written";
     }
     auto missing = fk::reg::openHiveRegistry(folder.file("none.reg"));
     EXPECT_FALSE(missing.registry);
