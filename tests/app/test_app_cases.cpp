@@ -99,10 +99,8 @@ void AppCase::expectPlaces() {
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(app().control<QLabel>("Label15")->text(),
               QStringLiteral("Version: %1.%2.%3").arg(FK_VERSION_MAJOR).arg(FK_VERSION_MINOR).arg(FK_VERSION_PATCH));
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(window.panel(i)->objectName(), QStringLiteral("Picture1(%1)").arg(i));
-        EXPECT_EQ(window.panel(i)->geometry(), twipsRect(120, 240, 4335, 2535)) << i;
-    }
     int rows = 0;
     for (const std::string& line : test::dataRows(FK_TEST_DATA "/places.txt")) {
         const QStringList f = qs(line).split('\t'), box = f[2].split(' ');
