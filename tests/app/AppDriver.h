@@ -1,20 +1,15 @@
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
 // folder and one running copy of the program over it.
-#include "dialogs/Dialogs.h"
 #include "support/HiveFixture.h"
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <cstdio>
 #include <filesystem>
@@ -101,11 +96,8 @@ public:
 
     // Types the number into the shown number setting and presses "Change".
     void changeNumber(int value) {
-        QLineEdit* box = numberBox();
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::number(value));
-        ASSERT_EQ(box->text(), QString::number(value));
+        typeOver(numberBox(), QString::number(value));
+        ASSERT_EQ(numberBox()->text(), QString::number(value));
         QTest::mouseClick(testing::control<QPushButton>(window->panel(3), "Command35"), Qt::LeftButton);
     }
 

@@ -3,7 +3,6 @@
 #include "AppDriver.h"
 #include "app/ChangeMarks.h"
 #include "app/EditTools.h"
-#include "support/TestFiles.h"
 #include "app/UndoHistory.h"
 #include "app/Version.h"
 
@@ -12,16 +11,11 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include <functional>
-#include <map>
-
 namespace fk::testing {
 namespace {
 
 using test::Case;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-bool yes(const std::string& word) { return word == "yes"; }
 // "~" stands for the store root, <xNN> for the byte NN.
 std::string keyPath(const std::string& path) {
     std::string full = path[0] == '~' ? StoreRoot + path.substr(1) : path;
@@ -82,24 +76,19 @@ protected:
         return name == "*all" ? QStringLiteral(" --> All users <--")
                : name == "*default" ? QStringLiteral(" --> Default user <--") : qs(name);
     }
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
     static std::string shownMessage(const dialogs::MessageDialog::Shown& m) {
         static const char* icons[] = {"Critical", "Exclamation", "Information"};
         return std::string(icons[int(m.icon)]) + " " + (m.title + ": " + m.text).toStdString();
     }
     void expectPlaces();
-    void run(const std::string& command, const std::string& name, const std::string& rest);
+    Commands commands(const std::string& name, const std::string& rest);
 
-    std::vector<std::pair<std::string, std::string>> keys_;
+    KeyBlocks keys_;
     bool replacing_ = false, damaged_ = false;
     std::unique_ptr<AppHive> hive_;
     std::unique_ptr<Fettlekit> app_;
     std::string snapshot_;
+    std::string all_;  // the command's name and rest: its whole argument
 };
 
 // The window and every panel where places.txt puts them, with its captions.
@@ -110,10 +99,8 @@ void AppCase::expectPlaces() {
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(app().control<QLabel>("Label15")->text(),
               QStringLiteral("Version: %1.%2.%3").arg(FK_VERSION_MAJOR).arg(FK_VERSION_MINOR).arg(FK_VERSION_PATCH));
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(window.panel(i)->objectName(), QStringLiteral("Picture1(%1)").arg(i));
-        EXPECT_EQ(window.panel(i)->geometry(), twipsRect(120, 240, 4335, 2535)) << i;
-    }
     int rows = 0;
     for (const std::string& line : test::dataRows(FK_TEST_DATA "/places.txt")) {
         const QStringList f = qs(line).split('\t'), box = f[2].split(' ');
@@ -129,10 +116,13 @@ void AppCase::expectPlaces() {
     EXPECT_GT(rows, 60);
 }
 
-// Each command with its first word (`name`) and the rest of its line.
-void AppCase::run(const std::string& command, const std::string& name, const std::string& rest) {
-    const std::string all = rest.empty() ? name : name + " " + rest;
-    const std::map<std::string, std::function<void()>> commands{
+// Each command with its first word (`name`) and the rest of its line, on
+// the hive replaced first if the lines before said so.
+Commands AppCase::commands(const std::string& name, const std::string& rest) {
+    if (std::exchange(replacing_, false))
+        hive_->replace(hiveText(keysText()) + (damaged_ ? "[Software\\\\Broken 1700000000\n" : ""));
+    all_ = rest.empty() ? name : name + " " + rest;
+    return {
         {"start",
          [&] {
              hive_ = std::make_unique<AppHive>(keysText());
@@ -162,7 +152,7 @@ void AppCase::run(const std::string& command, const std::string& name, const std
              GTEST_SKIP() << "the hive is a file on Linux only";
 #endif
          }},
-        {"pick", [&] { app().pick(account(all)); }},
+        {"pick", [&] { app().pick(account(all_)); }},
         {"click", [&] { app().clickSetting(settingIndex(name)); }},
         {"press",
          [&] {
@@ -192,7 +182,7 @@ void AppCase::run(const std::string& command, const std::string& name, const std
          }},
         {"allow", [&] { app().registry->refuseWrites = false; app().registry->writesLeft = -1; }},
         {"wine", [&] { app().registry->wineStarts = true; }},
-        {"type", [&] { type(qobject_cast<QLineEdit*>(find(name)), qs(rest)); }},
+        {"type", [&] { typeOver(qobject_cast<QLineEdit*>(find(name)), qs(rest)); }},
         {"key", [&] { QTest::keyClick(widget(name), Qt::Key(QKeySequence::fromString(qs(rest))[0].key())); }},
         {"snapshot", [&] { snapshot_ = hive_->fileText(); }},
         {"stored", [&] { EXPECT_EQ(stored(name), rest) << name; }},
@@ -244,19 +234,19 @@ void AppCase::run(const std::string& command, const std::string& name, const std
          [&] {
              widget(name)->setFocus();
              QStringList order;
-             for (int i = 0; i < qs(all).count(' ') + 1; ++i, QTest::keyClick(app().window->focusWidget(), Qt::Key_Tab))
+             for (int i = 0; i < qs(all_).count(' ') + 1; ++i, QTest::keyClick(app().window->focusWidget(), Qt::Key_Tab))
                  order << app().window->focusWidget()->objectName();
-             EXPECT_EQ(order.join(' '), qs(all));
+             EXPECT_EQ(order.join(' '), qs(all_));
          }},
         {"shortcut", [&] { EXPECT_EQ(find(name)->property("shortcut").value<QKeySequence>().toString(), qs(rest)); }},
         {"picker", [&] { EXPECT_EQ(app().window->tagPicker().isOpen(), yes(name)); }},
-        {"history", [&] { EXPECT_EQ(std::to_string(stack().count()) + " " + std::to_string(stack().index()), all); }},
+        {"history", [&] { EXPECT_EQ(std::to_string(stack().count()) + " " + std::to_string(stack().index()), all_); }},
         {"message",
          [&] {
              QApplication::processEvents();
              std::vector<std::string> shown;
              for (const auto& m : app().messages()) shown.push_back(shownMessage(m));
-             EXPECT_EQ(shown, std::vector<std::string>{all});
+             EXPECT_EQ(shown, std::vector<std::string>{all_});
              app().dialogs.messages.clear();
          }},
         {"exits", [&] { EXPECT_EQ(std::exchange(app().exits, {}), std::vector<int>{std::stoi(name)}); }},
@@ -265,7 +255,7 @@ void AppCase::run(const std::string& command, const std::string& name, const std
          [&] {
              std::string made;
              for (const auto& c : app().registry->creates) made += (made.empty() ? "" : "|") + c;
-             EXPECT_EQ(made, all);
+             EXPECT_EQ(made, all_);
          }},
         // The store works on the root key itself, never closed.
         {"onroot",
@@ -275,38 +265,20 @@ void AppCase::run(const std::string& command, const std::string& name, const std
              EXPECT_EQ(app().registry->closesOf(root), 0);
          }},
         {"questions", [&] { EXPECT_EQ(app().dialogs.questions.asked().size(), std::stoul(name)); }},
-        {"asked", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().buttons.join('|'), qs(all)); }},
-        {"details", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().details, qs(all)); }},
+        {"asked", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().buttons.join('|'), qs(all_)); }},
+        {"details", [&] { EXPECT_EQ(app().dialogs.questions.asked().back().details, qs(all_)); }},
         {"saving",
          [&] {
              EXPECT_TRUE(app().dialogs.files.requests().back().save);
-             EXPECT_EQ(app().dialogs.files.requests().back().suggestedName, qs(all));
+             EXPECT_EQ(app().dialogs.files.requests().back().suggestedName, qs(all_));
          }},
         {"exported", [&] { EXPECT_EQ(exported(name).find(rest.substr(4)) != std::string::npos, rest[0] == 'h'); }},
     };
-    const auto found = commands.find(command);
-    if (found == commands.end()) throw std::runtime_error("unknown command " + command);
-    found->second();
 }
 
 TEST_P(AppCase, Runs) {
-    for (const auto& [number, line] : GetParam().lines) {
-        SCOPED_TRACE("app-cases.txt:" + std::to_string(number) + ": " + line);
-        if (line[0] == '[') {
-            keys_.emplace_back(line.substr(1, line.size() - 2), "");
-            continue;
-        }
-        if (line[0] == '"') {
-            keys_.back().second += line + "\n";
-            continue;
-        }
-        if (std::exchange(replacing_, false))
-            hive_->replace(hiveText(keysText()) + (damaged_ ? "[Software\\\\Broken 1700000000\n" : ""));
-        const auto space = line.find(' '), second = line.find(' ', space + 1);
-        const std::string name = space == std::string::npos ? "" : line.substr(space + 1, second - space - 1);
-        run(line.substr(0, space), name, second == std::string::npos ? "" : line.substr(second + 1));
-        if (::testing::Test::IsSkipped()) return;
-    }
+    runCase(GetParam(), "app-cases.txt", keys_, [this](auto& name, auto& rest) { return commands(name, rest); });
+    if (::testing::Test::IsSkipped()) return;
     ASSERT_TRUE(app_);
     EXPECT_TRUE(app_->messages().empty()) << "messages no line expected";
     EXPECT_TRUE(app_->exits.empty()) << "the program ended";

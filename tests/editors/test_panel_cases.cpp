@@ -5,19 +5,12 @@
 #include "editors/FontPanel.h"
 #include "support/HiveFixture.h"
 #include "editors/PanelFactory.h"
-#include "support/TestFiles.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTest>
-
-#include <functional>
-#include <map>
 
 namespace fk::testing {
 namespace {
@@ -46,8 +39,6 @@ QString shownText(QWidget* w) {
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->isChecked() ? "on" : "off";
     return "?";
 }
-std::string shownBy(QWidget* w) { return shownText(w).toStdString(); }
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 class PanelCase : public ::testing::TestWithParam<Case> {
 protected:
@@ -61,10 +52,17 @@ protected:
         if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
         return qobject_cast<QLineEdit*>(w);
     }
+    // The keys given so far: "[/]" the store root, the others below Alice's Preferences.
+    EditorHive::Keys keys() const {
+        EditorHive::Keys keys;
+        for (const auto& [key, values] : blocks_)
+            keys[key == "/" ? "" : "Alice\\Preferences" + (key.empty() ? "" : "\\" + key)] += values;
+        return keys;
+    }
     // The hive, written from the keys given so far on first use.
     EditorHive& hive() {
         if (!hive_) {
-            hive_ = std::make_unique<EditorHive>(keys_, account_);
+            hive_ = std::make_unique<EditorHive>(keys(), account_);
             hive_->context.mainWindow = &window_;
             hive_->context.openTagPicker = [this](QLineEdit* target) { pickedFor_ = target->objectName(); };
         }
@@ -92,13 +90,6 @@ protected:
         return cut == std::string::npos ? describe(hive_->stored("", path))
                                         : describe(hive_->stored(path.substr(0, cut), path.substr(cut + 1)));
     }
-    // As the user selects the box's text and types over it key by key.
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
-        for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
     static QColor colour(const std::string& hex) { return QColor(qs("#" + hex)); }
     // Whether the font sample holds ink; any stray pixel in a blank one fails.
     bool inked() {
@@ -121,22 +112,19 @@ protected:
         }
         return "no " + dialog + " dialog opened";
     }
-    void run(const std::string& command, const std::string& name, const std::string& rest);
+    Commands commands(const std::string& name, const std::string& rest);
 
     QWidget window_;
-    EditorHive::Keys keys_;
-    std::string key_ = "Alice\\Preferences", account_ = "Alice";
+    KeyBlocks blocks_;
+    std::string account_ = "Alice";
     std::unique_ptr<EditorHive> hive_;
     EditorPanel* panel_ = nullptr;
     QString pickedFor_;
 };
 
-bool yes(const std::string& word) { return word == "yes"; }
-
 // Each command with its first word (`name`) and the rest of its line.
-void PanelCase::run(const std::string& command, const std::string& name, const std::string& rest) {
-    using Command = std::function<void()>;
-    const std::map<std::string, Command> commands{
+Commands PanelCase::commands(const std::string& name, const std::string& rest) {
+    return {
         {"account", [&] { account_ = name; }},
         {"show", [&] { show(name); }},
         {"locale", [&] { QLocale::setDefault(QLocale(qs(name))); }},
@@ -149,7 +137,7 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
          }},
         {"click", [&] { click(find(name)); }},
         {"choose", [&] { chooseItem(qobject_cast<QComboBox*>(find(name)), qs(rest)); }},
-        {"type", [&] { type(box(name), qs(rest)); }},
+        {"type", [&] { typeOver(box(name), qs(rest)); }},
         {"paste",
          [&] {
              box(name)->selectAll();
@@ -170,8 +158,8 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
          }},
         {"drop",
          [&] {
-             keys_.erase("Alice\\Preferences\\" + name);
-             hive_->rewrite(keys_);
+             std::erase_if(blocks_, [&](const auto& block) { return block.first == name; });
+             hive_->rewrite(keys());
          }},
         {"file", [&] { hive_->dialogs.files.queueAnswer(name == "ok" ? std::optional(qs(rest)) : std::nullopt); }},
         {"colour",
@@ -190,7 +178,7 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              else
                  hive().registry->refuseValues.insert(name);
          }},
-        {"see", [&] { EXPECT_EQ(shownBy(find(name)), rest) << name; }},
+        {"see", [&] { EXPECT_EQ(shownText(find(name)).toStdString(), rest) << name; }},
         {"red", [&] { EXPECT_EQ(find(name)->palette().color(QPalette::Text) == Qt::red, yes(rest)) << name; }},
         {"visible", [&] { EXPECT_EQ(find(name)->isVisibleTo(panel_), yes(rest)) << name; }},
         {"enabled", [&] { EXPECT_EQ(find(name)->isEnabled(), yes(rest)) << name; }},
@@ -218,27 +206,11 @@ void PanelCase::run(const std::string& command, const std::string& name, const s
              EXPECT_EQ(std::exchange(hive_->exits, {}), std::vector<int>{1});
          }},
     };
-    const auto found = commands.find(command);
-    if (found == commands.end()) throw std::runtime_error("unknown command " + command);
-    found->second();
 }
 
 TEST_P(PanelCase, Runs) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    for (const auto& [number, line] : GetParam().lines) {
-        SCOPED_TRACE("panel-cases.txt:" + std::to_string(number) + ": " + line);
-        if (line[0] == '[') {
-            const std::string key = line.substr(1, line.size() - 2);
-            key_ = key == "/" ? "" : "Alice\\Preferences" + (key.empty() ? "" : "\\" + key);
-            keys_[key_];
-        } else if (line[0] == '"') {
-            keys_[key_] += line + "\n";
-        } else {
-            const auto space = line.find(' '), second = line.find(' ', space + 1);
-            const std::string name = line.substr(space + 1, second - space - 1);
-            run(line.substr(0, space), name, second == std::string::npos ? "" : line.substr(second + 1));
-        }
-    }
+    runCase(GetParam(), "panel-cases.txt", blocks_, [this](auto& name, auto& rest) { return commands(name, rest); });
     EXPECT_EQ(hive_->takeMessages(), std::vector<std::string>{}) << "messages no line expected";
     EXPECT_TRUE(hive_->exits.empty()) << "the program ended";
     EXPECT_EQ(hive_->openHandles(), 1) << "only the test's preferences key stays open";

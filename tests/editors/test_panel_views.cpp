@@ -5,10 +5,7 @@
 #include "support/HiveFixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetricsF>
-#include <QLineEdit>
-#include <QTest>
 
 #include <algorithm>
 

@@ -11,17 +11,20 @@
 #include "store/RecordingRegistry.h"
 #include "platform/registry/Registry.h"
 #include "support/SeededRegistry.h"
+#include "support/TestFiles.h"
 
 #include <utility>
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -34,6 +37,9 @@ namespace fk::testing {
 
 using test::readBytes;
 using test::writeBytes;
+
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline bool yes(const std::string& word) { return word == "yes"; }
 
 // The child control `name` of `in`, failing the test when there is none.
 template <class T> T* control(const QWidget* in, const char* name) {
@@ -59,6 +65,45 @@ inline void chooseItem(QComboBox* combo, const QString& item) {
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     ASSERT_EQ(combo->currentText(), item);
+}
+
+// As the user selects the box's text and types over it key by key; any
+// character, as an input method gives it.
+inline void typeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The commands of a case file (app-cases.txt, panel-cases.txt) by their
+// first word, and the key blocks of the hive a case writes: path and values.
+using Commands = std::map<std::string, std::function<void()>>;
+using KeyBlocks = std::vector<std::pair<std::string, std::string>>;
+
+// Runs a case's lines: "[key]" starts a key block and a line in quotes adds
+// a value to it; any other line runs its command from what `commands` gives
+// for the line's second word (its name) and the rest.
+inline void runCase(const test::Case& c, const std::string& file, KeyBlocks& keys,
+                    const std::function<Commands(const std::string& name, const std::string& rest)>& commands) {
+    for (const auto& [number, line] : c.lines) {
+        SCOPED_TRACE(file + ":" + std::to_string(number) + ": " + line);
+        if (line[0] == '[') {
+            keys.emplace_back(line.substr(1, line.size() - 2), "");
+        } else if (line[0] == '"') {
+            keys.back().second += line + "\n";
+        } else {
+            const auto space = line.find(' '), second = line.find(' ', space + 1);
+            const std::string command = line.substr(0, space),
+                              name = space == std::string::npos ? "" : line.substr(space + 1, second - space - 1),
+                              rest = second == std::string::npos ? "" : line.substr(second + 1);
+            const Commands known = commands(name, rest);
+            const auto found = known.find(command);
+            if (found == known.end()) throw std::runtime_error("unknown command " + command);
+            found->second();
+            if (::testing::Test::IsSkipped()) return;
+        }
+    }
 }
 
 // The font sample's ink, from its cell's corner to the panel's edges: the
