@@ -1,9 +1,9 @@
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
 // folder and one running copy of the program over it.
-#include "support/HiveFixture.h"
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
+#include "support/HiveFixture.h"
 
 #include <QAction>
 #include <QApplication>

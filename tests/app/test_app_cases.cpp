@@ -1,10 +1,10 @@
 // The program driven as a user would by the scripts in app-cases.txt, with
 // the hive read afresh for every check. The file says what each command does.
-#include "AppDriver.h"
 #include "app/ChangeMarks.h"
 #include "app/EditTools.h"
 #include "app/UndoHistory.h"
 #include "app/Version.h"
+#include "AppDriver.h"
 
 #include <QGroupBox>
 #include <QKeySequence>

@@ -2,9 +2,9 @@
 // Wine running. A file replaced, removed or damaged under the window and
 // Wine starting during a save: app-cases.txt. Folders that refuse the new
 // file: test_hive_faults.
+#include "app/Session.h"
 #include "AppDriver.h"
 #include "platform/hive/HiveRegistry.h"
-#include "app/Session.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 // Choosing the prefix: at start-up, through File > "Open prefix…", and the
 // command line without a display.
-#include "AppDriver.h"
 #include "app/PrefixChoice.h"
 #include "app/PrefixDialog.h"
 #include "app/Session.h"
 #include "app/Version.h"
+#include "AppDriver.h"
 
 #include <QAction>
 #include <QCoreApplication>

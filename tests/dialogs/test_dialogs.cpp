@@ -1,7 +1,7 @@
 // The platform's own dialogs behind the seams, and the prefix chooser,
 // opened for real and answered from inside their event loop.
-#include "dialogs/Dialogs.h"
 #include "app/PrefixDialog.h"
+#include "dialogs/Dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -3,8 +3,8 @@
 // says what each command does.
 #include "editors/AccountPanel.h"
 #include "editors/FontPanel.h"
-#include "support/HiveFixture.h"
 #include "editors/PanelFactory.h"
+#include "support/HiveFixture.h"
 
 #include <QCheckBox>
 #include <QKeySequence>

@@ -1,7 +1,7 @@
 // What the scripted panel cases cannot see: the font lists and the
 // sample's size.
-#include "platform/fonts/FontList.h"
 #include "editors/FontPanel.h"
+#include "platform/fonts/FontList.h"
 #include "support/HiveFixture.h"
 
 #include <QCheckBox>

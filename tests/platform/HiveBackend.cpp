@@ -2,9 +2,9 @@
 // scratch key (and any seeded values) written as Wine writes them.
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveText.h"
+#include "RegistryBehaviour.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
-#include "RegistryBehaviour.h"
 
 #include <algorithm>
 #include <fstream>

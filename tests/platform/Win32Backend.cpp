@@ -1,7 +1,7 @@
 // The shared suite on advapi32 (Windows, or Wine running the test).
 #include "platform/registry/KeyHandle.h"
-#include "RegistryBehaviour.h"
 #include "platform/registry/Win32Registry.h"
+#include "RegistryBehaviour.h"
 
 #include <stdexcept>
 

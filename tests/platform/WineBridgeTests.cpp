@@ -1,12 +1,12 @@
 // Wine's live registry through fettlekit-bridge.exe: the shared suite, the
 // choice of backend while Wine runs, and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.
-#include "support/TestFiles.h"
-#include "platform/registry/KeyHandle.h"
 #include "platform/bridge/OpenRegistry.h"
-#include "store/PreferenceStore.h"
-#include "RegistryBehaviour.h"
 #include "platform/bridge/WineBridge.h"
+#include "platform/registry/KeyHandle.h"
+#include "RegistryBehaviour.h"
+#include "store/PreferenceStore.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // the file must stay one a fresh reader accepts.
 #include "platform/hive/HiveRegistry.h"
 #include "platform/registry/KeyHandle.h"
+#include "store/PreferenceStore.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
-#include "store/PreferenceStore.h"
 
 #include <gtest/gtest.h>
 

@@ -7,13 +7,13 @@
 // before anything is written. Nothing waits without end or grows without
 // bound: not a pipe, a device, a held lock, a huge .reg file or a deep key.
 #include "platform/hive/HiveSession.h"
+#include "platform/regfile/RegFileReader.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/wine/PrefixFinder.h"
+#include "store/PreferenceStore.h"
+#include "store/SettingsTransfer.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
-#include "store/PreferenceStore.h"
-#include "platform/wine/PrefixFinder.h"
-#include "platform/regfile/RegFileReader.h"
-#include "store/SettingsTransfer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Wine's registry text format: what Wine writes must read back to the same
 // data and, unchanged, to the same bytes.
-#include "platform/hive/HiveDocument.h"
-#include "platform/hive/HiveText.h"
-#include "platform/hive/HiveRegistry.h"
 #include "platform/files/WholeFile.h"
+#include "platform/hive/HiveDocument.h"
+#include "platform/hive/HiveRegistry.h"
+#include "platform/hive/HiveText.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

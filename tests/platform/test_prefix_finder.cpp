@@ -1,7 +1,7 @@
 // Finding the prefixes that hold the add-on's key, on a made-up home with a
 // prefix in every front-end's place.
-#include "support/TestFiles.h"
 #include "platform/wine/PrefixFinder.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The Windows path the add-on is given for a file picked on Linux: first on
 // a prefix laid out by hand, then against Wine's own winepath.
-#include "support/TestFiles.h"
 #include "platform/wine/WinePath.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

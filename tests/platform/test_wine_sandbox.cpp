@@ -10,13 +10,13 @@
 // has a user namespace of its own. Beside them, traps in /tmp and in the
 // prefix that hang a writer that opens what it should not.
 #include "platform/bridge/BridgeRegistry.h"
+#include "platform/bridge/OpenRegistry.h"
+#include "platform/bridge/WineBridge.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/wine/WineServer.h"
+#include "store/PreferenceStore.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
-#include "platform/bridge/OpenRegistry.h"
-#include "store/PreferenceStore.h"
-#include "platform/bridge/WineBridge.h"
-#include "platform/wine/WineServer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 // at all, a registry that never settles a value's size.
 #include <gtest/gtest.h>
 
-#include "support/OpenedHive.h"
-#include "support/TestFiles.h"
-#include "store/RecordingRegistry.h"
 #include "programs/fettlekit-reg/RegCommand.h"
 #include "programs/fettlekit-reg/RegText.h"
+#include "store/RecordingRegistry.h"
+#include "support/OpenedHive.h"
+#include "support/TestFiles.h"
 
 #include <sstream>
 

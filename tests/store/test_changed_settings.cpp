@@ -1,15 +1,15 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
-#include "support/HiveFixture.h"
-#include "support/OpenedHive.h"
-#include "support/TestFiles.h"
 #include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"
-#include "store/SettingsTransfer.h"
 #include "store/KeyValue.h"
 #include "store/PreferenceStore.h"
 #include "store/RecordingRegistry.h"
 #include "store/ResetAll.h"
+#include "store/SettingsTransfer.h"
+#include "support/HiveFixture.h"
+#include "support/OpenedHive.h"
+#include "support/TestFiles.h"
 
 #include <map>
 #include <memory>

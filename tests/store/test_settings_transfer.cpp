@@ -1,10 +1,10 @@
 // Imports of settings files: what the catalogue or the store's place
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
+#include "store/SettingsTransfer.h"
 #include "support/HiveFixture.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
-#include "store/SettingsTransfer.h"
 
 #include <filesystem>
 #include <set>

@@ -7,9 +7,9 @@
 #include "editors/EditorPanel.h"
 #include "platform/registry/KeyHandle.h"
 #include "platform/registry/Listing.h"
+#include "platform/registry/Registry.h"
 #include "store/PreferenceStore.h"
 #include "store/RecordingRegistry.h"
-#include "platform/registry/Registry.h"
 #include "support/SeededRegistry.h"
 #include "support/TestFiles.h"
 

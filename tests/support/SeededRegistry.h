@@ -4,8 +4,8 @@
 // (and under Wine) it is the current user's own registry, made to hold the
 // same keys below Software through advapi32, and `hivePath` only names the
 // test's folder. Tests sharing that registry must not run at once.
-#include "support/Bytes.h"
 #include "platform/registry/Registry.h"
+#include "support/Bytes.h"
 
 #include <memory>
 #include <string>

@@ -3,8 +3,8 @@
 #include "platform/hive/HiveDocument.h"
 #include "platform/registry/KeyHandle.h"
 #include "platform/registry/Listing.h"
-#include "store/SettingsTransfer.h"
 #include "platform/registry/Win32Registry.h"
+#include "store/SettingsTransfer.h"
 
 #include <stdexcept>
 #include <vector>
