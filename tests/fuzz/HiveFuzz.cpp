@@ -205,9 +205,9 @@ void setValue(hive::Key& key, Chooser& pick) {
     std::uint8_t shape = pick.byte();
     if ((type == 1 || type == 2 || type == 7) && shape % 3) {
         // A well-formed text with its zero, the way texts are usually stored.
-        std::u16string text = pick.name(24);
-        text.push_back(0);
-        data = text::bytesFromUtf16(text);
+        std::u16string units = pick.name(24);
+        units.push_back(0);
+        data = fk::text::bytesFromUtf16(units);
     } else if (type == 4 && shape % 3) {
         data = pick.bytes(4);
     } else {
