@@ -299,9 +299,11 @@ TEST(SandboxedWine, RootWithAPrivateTmpOnAFreshPrefix) {
 TEST(SandboxedWine, ANormalUserWhoseSandboxHasItsOwnUsers) {
     Sandbox& box = *g_sandbox;
     if (::getuid() != 0) return writeWhileWineRuns("User");
-    // This very test again, as the user made for it, on the same prefix.
+    // This very test again, as the user made for it, on the same prefix; its report is ours to write,
+    // in a folder that user may not write to.
     shell("chown -R " + box.user + ": " + quote(box.prefix) + " " + quote(box.folder + "/tmp"));
-    Ran ran = shell(box.asUser("FK_SANDBOX_FOLDER=" + quote(box.folder) + " " + quote(box.bin("test_wine_sandbox")) +
+    Ran ran = shell(box.asUser("GTEST_OUTPUT= FK_SANDBOX_FOLDER=" + quote(box.folder) + " " +
+                               quote(box.bin("test_wine_sandbox")) +
                                " --gtest_filter=SandboxedWine.ANormalUser*"),
                     true);
     std::printf("%s", ran.out.c_str());
