@@ -90,16 +90,31 @@ def focused(app):
     return rows[-1] if rows else (found[-1] if found else None)
 
 
+def same(a, b):
+    return a is not None and b is not None and (a.get_role(), a.get_name()) == (b.get_role(), b.get_name())
+
+
+def moved(frame, before, timeout=3):
+    """The focused control once the focus has left `before`, as a busy machine may take a while."""
+    end = time.time() + timeout
+    node = focused(frame)
+    while same(node, before) and time.time() < end:
+        time.sleep(0.1)
+        node = focused(frame)
+    return node
+
+
 def tab_round(frame):
     """Tabs from the list of settings once round the window; what each stop says."""
     start, stops = focused(frame), []
+    node = start
     for _ in range(20):
         press(0xFF09)
-        node = focused(frame)
+        node = moved(frame, node)
         if node is None:
             failures.append("a Tab stop with no focused control")
             continue
-        if node.get_name() == start.get_name() and node.get_role() == start.get_role():
+        if same(node, start):
             break
         stops.append(f"{node.get_role_name()} '{announced(node)}'")
         if not announced(node):
@@ -148,8 +163,10 @@ def main():
         press(0xFF09)  # Tab: into the list of settings
         seen, panels, rounds = {"changed": 0, "described": 0, "colour": 0}, set(), []
         # Each setting of the account in turn, with its panel.
+        row = focused(frame)
         for _ in range(40):
             press(0xFF54)
+            row = moved(frame, row)
             nodes = list(walk(frame))
             for node in nodes:
                 check(node)
