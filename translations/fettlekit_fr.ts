@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>If false, the specified quick text is not displayed in the Enhanced Brisko! Icon menu of instant message windows.</source>
-        <translation>Si faux, le texte rapide choisi n’apparaît pas dans le menu de l’icône d’Enhanced Brisko! des fenêtres de messagerie instantanée.</translation>
+        <translation>Si faux, le texte type choisi n’apparaît pas dans le menu de l’icône d’Enhanced Brisko! des fenêtres de messagerie instantanée.</translation>
     </message>
     <message>
         <source>If not empty, Brisko! will use this value to change your name to a default one every time you sign-in on a specific computer.</source>
@@ -710,7 +710,7 @@ Par défaut : %2</translation>
     <name>fk::QuickTextPanel</name>
     <message>
         <source>Quick Text:</source>
-        <translation>Texte rapide :</translation>
+        <translation>Texte type :</translation>
     </message>
     <message>
         <source>Text:</source>

@@ -173,7 +173,8 @@ void TagPickerWindow::layOut(const Rows& rows) {
         option.initFrom(button);
         const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-        return button->width() - inside.width() + margin + button->fontMetrics().horizontalAdvance(button->text());
+        const QRect text = button->fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), 0, button->text());
+        return button->width() - inside.width() + margin + text.width();
     };
     const int buttonWidth = std::max({close_->width(), fitting(close_), fitting(insert_)});
     for (QPushButton* each : {close_, insert_}) each->resize(buttonWidth, each->height());
