@@ -83,7 +83,7 @@
         <translation>
             <numerusform>%1 in %2, %n Punkt, Stärke %3</numerusform>
             <numerusform>%1 in %2, %n Punkt, Stärke %3</numerusform>
-            </translation>
+        </translation>
     </message>
     <message>
         <source>%1, italic</source>
@@ -147,23 +147,23 @@
         <translation>Dies ist eine undokumentierte, versteckte Funktion. Sie funktioniert womöglich nicht.</translation>
     </message>
     <message>
-        <source>If true, when using the Truncate Contact Name for chat logs, a dot (".") is appended to names that are shorten.</source>
+        <source>If true, when using the Truncate Contact Name for chat logs, a dot (&quot;.&quot;) is appended to names that are shorten.</source>
         <translation>Wenn wahr, wird beim Kürzen von Kontaktnamen für Chatprotokolle ein Punkt („.“) an gekürzte Namen angehängt.</translation>
     </message>
     <message>
-        <source>If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn't change.</source>
+        <source>If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn&apos;t change.</source>
         <translation>Wenn wahr, erscheint bei jeder Prüfung der POP3-Konten eine Benachrichtigung, auch wenn sich die Zahl ungelesener E-Mails nicht geändert hat.</translation>
     </message>
     <message>
-        <source>This parameter is used by the Archive "Create a different directory for each file" option. By default, files are broken by month and year. Well, this can be customized the way you wish by using this parameter.</source>
+        <source>This parameter is used by the Archive &quot;Create a different directory for each file&quot; option. By default, files are broken by month and year. Well, this can be customized the way you wish by using this parameter.</source>
         <translation>Dieser Parameter wird von der Archiv-Option „Für jede Datei ein eigenes Verzeichnis anlegen“ verwendet. Standardmäßig werden die Dateien nach Monat und Jahr aufgeteilt. Mit diesem Parameter lässt sich das nach Wunsch anpassen.</translation>
     </message>
     <message>
-        <source>If false, the Word Duel feature is disabled. You can still use the command but you won't get the screen asking you for an answer.</source>
+        <source>If false, the Word Duel feature is disabled. You can still use the command but you won&apos;t get the screen asking you for an answer.</source>
         <translation>Wenn falsch, ist die Funktion Wortduell abgeschaltet. Der Befehl lässt sich weiter verwenden, aber das Fenster, das nach einer Antwort fragt, erscheint nicht.</translation>
     </message>
     <message>
-        <source>If false, the "change status after x minutes" feature changes the status only when the user is currently Online or Idle.</source>
+        <source>If false, the &quot;change status after x minutes&quot; feature changes the status only when the user is currently Online or Idle.</source>
         <translation>Wenn falsch, ändert die Funktion „Status nach x Minuten ändern“ den Status nur, wenn der Benutzer gerade Online oder Untätig ist.</translation>
     </message>
     <message>
@@ -203,7 +203,7 @@
         <translation>Damit wird die Schrift ersetzt, die das Kontaktlistenfenster sonst verwendet. Das kann für die Barrierefreiheit oder zusammen mit besonderen Messenger-Skins nützlich sein. Dieselbe Schriftart und -farbe gilt für jedes Element der Kontaktliste.</translation>
     </message>
     <message>
-        <source>Brisko! will show the preferences of this account when Messenger isn't signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.</source>
+        <source>Brisko! will show the preferences of this account when Messenger isn&apos;t signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.</source>
         <translation>Brisko! zeigt die Einstellungen dieses Kontos, wenn Messenger nicht angemeldet ist und Sie die Einstellungen von Brisko! öffnen. So lassen sich die gemeinsamen Einstellungen des Standardkontos bearbeiten.</translation>
     </message>
     <message>
@@ -227,15 +227,15 @@
         <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <source>If true, the contact list window keeps its current width when it's docked to the border of your screen.</source>
+        <source>If true, the contact list window keeps its current width when it&apos;s docked to the border of your screen.</source>
         <translation>Wenn wahr, behält das Kontaktlistenfenster seine Breite, wenn es am Bildschirmrand angedockt wird.</translation>
     </message>
     <message>
-        <source>If true, and if you haven't set one previously, you will be asked for a password next time (one once) you lock Messenger.</source>
+        <source>If true, and if you haven&apos;t set one previously, you will be asked for a password next time (one once) you lock Messenger.</source>
         <translation>Wenn wahr und Sie noch keines festgelegt haben, werden Sie beim nächsten Sperren von Messenger (nur einmal) nach einem Passwort gefragt.</translation>
     </message>
     <message>
-        <source>Delay, in milliseconds, because the Enhanced Brisko! icon is displayed in the contact list window, while you're moving your mouse cursor over it. Note that the delay will always be longer the first time the icon is displayed.</source>
+        <source>Delay, in milliseconds, because the Enhanced Brisko! icon is displayed in the contact list window, while you&apos;re moving your mouse cursor over it. Note that the delay will always be longer the first time the icon is displayed.</source>
         <translation>Verzögerung in Millisekunden, bevor das Symbol von Enhanced Brisko! im Kontaktlistenfenster erscheint, während Sie den Mauszeiger darüber bewegen. Beim ersten Anzeigen des Symbols ist die Verzögerung immer länger.</translation>
     </message>
     <message>
@@ -243,7 +243,7 @@
         <translation>Wenn Sie ein Chatfenster schließen und vor Ablauf der hier angegebenen Zeit (in Sekunden) wieder öffnen, wird in der Protokolldatei kein neuer Sitzungskopf angelegt.</translation>
     </message>
     <message>
-        <source>If false, Brisko! doesn't add entries to the various Messenger popup menus. Warning: disabling this feature will prevent you to access some other features of Brisko!.</source>
+        <source>If false, Brisko! doesn&apos;t add entries to the various Messenger popup menus. Warning: disabling this feature will prevent you to access some other features of Brisko!.</source>
         <translation>Wenn falsch, fügt Brisko! den Kontextmenüs von Messenger keine Einträge hinzu. Achtung: Ohne diese Funktion sind einige andere Funktionen von Brisko! nicht erreichbar.</translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
         <translation>Format des Zeitstempels in den Köpfen der Chatprotokolle (Zeile „Session Start“).</translation>
     </message>
     <message>
-        <source>When true, system messages are written in the chat log file as they are displayed in the chat window (example: "This file couldn't be sent..."). If false, they are not written in the chat log files.</source>
+        <source>When true, system messages are written in the chat log file as they are displayed in the chat window (example: &quot;This file couldn&apos;t be sent...&quot;). If false, they are not written in the chat log files.</source>
         <translation>Wenn wahr, werden Systemmeldungen so in die Chatprotokolldatei geschrieben, wie sie im Chatfenster erscheinen (Beispiel: „Diese Datei konnte nicht gesendet werden...“). Wenn falsch, werden sie nicht in die Chatprotokolle geschrieben.</translation>
     </message>
     <message>
@@ -271,11 +271,11 @@
         <translation>Anzahl der Sekunden, die das Fenster „Persönlicher Status“ angezeigt wird, bevor es sich selbst schließt. Mindestens 3.</translation>
     </message>
     <message>
-        <source>When the Personalised Status window is displayed, the "Back Time" field is automatically compute by adding 10 minutes to the current time. You can change that using this parameter.</source>
+        <source>When the Personalised Status window is displayed, the &quot;Back Time&quot; field is automatically compute by adding 10 minutes to the current time. You can change that using this parameter.</source>
         <translation>Wenn das Fenster „Persönlicher Status“ erscheint, wird das Feld „Zurück um“ aus der aktuellen Uhrzeit plus 10 Minuten berechnet. Mit diesem Parameter lässt sich das ändern.</translation>
     </message>
     <message>
-        <source>If this parameter is false, Contact Sounds and Sound Commands won't play when your status is set to Busy.</source>
+        <source>If this parameter is false, Contact Sounds and Sound Commands won&apos;t play when your status is set to Busy.</source>
         <translation>Wenn dieser Parameter falsch ist, werden Kontaktklänge und Klangbefehle nicht gespielt, solange Ihr Status Beschäftigt ist.</translation>
     </message>
     <message>
@@ -295,7 +295,7 @@
         <translation>Hintergrundfarbe der Schnellsymbol-Tafel. In Messenger 4 und 5 ist der Standard die Farbe der Kurzinfos, in Messenger 6 ein helles Blau.</translation>
     </message>
     <message>
-        <source>Format of the message when the user clicks "Send Quote" in the Quote Sender window. You can add character format codes to add colors or text attributes.</source>
+        <source>Format of the message when the user clicks &quot;Send Quote&quot; in the Quote Sender window. You can add character format codes to add colors or text attributes.</source>
         <translation>Format der Nachricht, wenn der Benutzer im Fenster „Zitat senden“ auf „Zitat senden“ klickt. Mit Zeichenformat-Codes lassen sich Farben oder Textattribute hinzufügen.</translation>
     </message>
     <message>
@@ -303,7 +303,7 @@
         <translation>Wenn falsch, bleibt das Namens-Tag in Ihrem Namen, wenn Sie sich im persönlichen Abwesend-Modus abmelden und wieder anmelden.</translation>
     </message>
     <message>
-        <source>Number of times a schedule will be repeated if the user doesn't explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past.</source>
+        <source>Number of times a schedule will be repeated if the user doesn&apos;t explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past.</source>
         <translation>Wie oft eine geplante Erinnerung wiederholt wird, wenn der Benutzer das Benachrichtigungsfenster nicht ausdrücklich schließt. Mit 0 werden Benachrichtigungen nicht wiederholt. Liegt der verpasste Termin zu weit zurück, wird ebenfalls nicht wiederholt.</translation>
     </message>
     <message>
@@ -311,7 +311,7 @@
         <translation>Wenn wahr, werden neue Chatfenster beim Öffnen nicht minimiert angezeigt.</translation>
     </message>
     <message>
-        <source>Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify "MPEGVideo2" for this value.</source>
+        <source>Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify &quot;MPEGVideo2&quot; for this value.</source>
         <translation>Name des Codecs, mit dem Brisko! Klänge abspielt. Wenn Ihre Klänge nicht funktionieren, versuchen Sie hier den Wert „MPEGVideo2“.</translation>
     </message>
     <message>
@@ -331,19 +331,19 @@
         <translation>Wenn falsch, werden Tags des persönlichen Status nicht an Kontaktnamen in der Kontaktliste angehängt, wenn die Funktion „Eigener Name“ aktiv ist und der Name des Kontakts geändert wurde.</translation>
     </message>
     <message>
-        <source>If false, Brisko! displays the Quick Icon panel when a parenthesis is pressed, even if the character before is :, - or '.</source>
-        <translation>Wenn falsch, zeigt Brisko! die Schnellsymbol-Tafel bei jeder Klammer an, auch wenn das Zeichen davor :, - oder ' ist.</translation>
+        <source>If false, Brisko! displays the Quick Icon panel when a parenthesis is pressed, even if the character before is :, - or &apos;.</source>
+        <translation>Wenn falsch, zeigt Brisko! die Schnellsymbol-Tafel bei jeder Klammer an, auch wenn das Zeichen davor :, - oder &apos; ist.</translation>
     </message>
     <message>
         <source>This is to tell Brisko! what font to use in its windows. This is normally used by languages in old versions of Windows but you can have some fun with it if you want.</source>
         <translation>Damit legen Sie fest, welche Schrift Brisko! in seinen Fenstern verwendet. Das ist eigentlich für Sprachen in alten Windows-Versionen gedacht, aber Sie können damit auch einfach Spaß haben.</translation>
     </message>
     <message>
-        <source>If true, word filters are case sensitive and you're allowed to filter the same words in different manners depending on their case.</source>
+        <source>If true, word filters are case sensitive and you&apos;re allowed to filter the same words in different manners depending on their case.</source>
         <translation>Wenn wahr, unterscheiden Wortfilter Groß- und Kleinschreibung, und Sie können dasselbe Wort je nach Schreibweise unterschiedlich filtern.</translation>
     </message>
     <message>
-        <source>Note: No support will be given on these functionalities... They are brought to you as is. If your Messenger does not behave correctly or crashes after you have used this program, then you should reset your preferences using the "Reset to defaults" link in the Preferences panel.</source>
+        <source>Note: No support will be given on these functionalities... They are brought to you as is. If your Messenger does not behave correctly or crashes after you have used this program, then you should reset your preferences using the &quot;Reset to defaults&quot; link in the Preferences panel.</source>
         <translation>Hinweis: Für diese Funktionen gibt es keine Unterstützung... Sie werden so bereitgestellt, wie sie sind. Wenn sich Ihr Messenger nach der Verwendung dieses Programms falsch verhält oder abstürzt, setzen Sie Ihre Einstellungen über den Link „Reset to defaults“ in den Einstellungen zurück.</translation>
     </message>
 </context>
@@ -639,7 +639,7 @@ Standard: %2</translation>
         <translation>Die Wine-Präfixe mit Brisko! auflisten, das zuerst zu öffnende vorn, und beenden.</translation>
     </message>
     <message>
-        <source>Edit this user.reg instead of the Wine prefix's.</source>
+        <source>Edit this user.reg instead of the Wine prefix&apos;s.</source>
         <translation>Diese user.reg statt der des Wine-Präfixes bearbeiten.</translation>
     </message>
     <message>
@@ -694,7 +694,7 @@ Standard: %2</translation>
         <translation>Die Registry-Datei ist beschädigt: %1. Fettlekit lässt sie unverändert.</translation>
     </message>
     <message>
-        <source>Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\%2), but there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create the key.</source>
+        <source>Fettlekit looked in %1 for Brisko!&apos;s settings (the key HKEY_CURRENT_USER\%2), but there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create the key.</source>
         <translation>Fettlekit hat in %1 nach den Einstellungen von Brisko! gesucht (dem Schlüssel HKEY_CURRENT_USER\%2), aber keine gefunden: Brisko! 3 ist in diesem Präfix noch nicht gelaufen. Öffnen Sie es trotzdem, um den Schlüssel anzulegen.</translation>
     </message>
     <message>
@@ -756,7 +756,7 @@ Standard: %2</translation>
 <context>
     <name>fk::Session</name>
     <message>
-        <source>Wine's live registry cannot be reached: </source>
+        <source>Wine&apos;s live registry cannot be reached: </source>
         <translation>Die laufende Registry von Wine ist nicht erreichbar: </translation>
     </message>
     <message>
@@ -860,7 +860,7 @@ Es wurde nichts importiert.</translation>
         <translation>
             <numerusform>Der Import von %1 ändert %n Einstellung:</numerusform>
             <numerusform>Der Import von %1 ändert %n Einstellungen:</numerusform>
-            </translation>
+        </translation>
     </message>
     <message>
         <source>Import</source>
@@ -1075,15 +1075,15 @@ Es wurde nichts importiert.</translation>
         <translation>Tag einfügen...</translation>
     </message>
     <message>
-        <source>To add normal text, use single quotes. Example: "dd'/'MM" will produce "18/10".</source>
-        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: "dd'/'MM" ergibt "18/10".</translation>
+        <source>To add normal text, use single quotes. Example: &quot;dd&apos;/&apos;MM&quot; will produce &quot;18/10&quot;.</source>
+        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: &quot;dd&apos;/&apos;MM&quot; ergibt &quot;18/10&quot;.</translation>
     </message>
     <message>
-        <source>To add normal text, use single quotes. Example: "HH':'mm" will produce "12:40".</source>
-        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: "HH':'mm" ergibt "12:40".</translation>
+        <source>To add normal text, use single quotes. Example: &quot;HH&apos;:&apos;mm&quot; will produce &quot;12:40&quot;.</source>
+        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: &quot;HH&apos;:&apos;mm&quot; ergibt &quot;12:40&quot;.</translation>
     </message>
     <message>
-        <source>Don't put each tag more than once, else the 2nd and next ones may not work.</source>
+        <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>Jedes Tag nur einmal verwenden, sonst wirken das zweite und die weiteren womöglich nicht.</translation>
     </message>
 </context>
@@ -1133,13 +1133,13 @@ Es wurde nichts importiert.</translation>
 <context>
     <name>fk::messages</name>
     <message>
-        <source>An error has been found with the registry.<byte value="xd" />
+        <source>An error has been found with the registry.<byte value="xd"/>
 Make sure you have Brisko! 3 installed.</source>
-        <translation>In der Registry wurde ein Fehler gefunden.<byte value="xd" />
+        <translation>In der Registry wurde ein Fehler gefunden.<byte value="xd"/>
 Stellen Sie sicher, dass Brisko! 3 installiert ist.</translation>
     </message>
     <message>
-        <source>An unexpected error has been found while opening the account "%1"</source>
+        <source>An unexpected error has been found while opening the account &quot;%1&quot;</source>
         <translation>Beim Öffnen des Kontos „%1“ ist ein unerwarteter Fehler aufgetreten</translation>
     </message>
     <message>

@@ -83,7 +83,7 @@
         <translation>
             <numerusform>%1 en %2, %n point, graisse %3</numerusform>
             <numerusform>%1 en %2, %n points, graisse %3</numerusform>
-            </translation>
+        </translation>
     </message>
     <message>
         <source>%1, italic</source>
@@ -94,11 +94,11 @@
     <name>fk::AccountPanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Set default</source>
@@ -117,11 +117,11 @@
     <name>fk::BooleanPanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>True</source>
@@ -147,24 +147,24 @@
         <translation>Ceci est une fonction cachée non documentée. Elle peut ne pas fonctionner.</translation>
     </message>
     <message>
-        <source>If true, when using the Truncate Contact Name for chat logs, a dot (".") is appended to names that are shorten.</source>
-        <translation>Si vrai, lorsque les noms des contacts sont tronqués dans les journaux de conversation, un point (« . ») est ajouté aux noms raccourcis.</translation>
+        <source>If true, when using the Truncate Contact Name for chat logs, a dot (&quot;.&quot;) is appended to names that are shorten.</source>
+        <translation>Si vrai, lorsque les noms des contacts sont tronqués dans les journaux de conversation, un point («&#xa0;.&#xa0;») est ajouté aux noms raccourcis.</translation>
     </message>
     <message>
-        <source>If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn't change.</source>
+        <source>If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn&apos;t change.</source>
         <translation>Si vrai, une notification s’affiche à chaque vérification des comptes POP3, même si le nombre de courriels non lus n’a pas changé.</translation>
     </message>
     <message>
-        <source>This parameter is used by the Archive "Create a different directory for each file" option. By default, files are broken by month and year. Well, this can be customized the way you wish by using this parameter.</source>
-        <translation>Ce paramètre est utilisé par l’option d’archivage « Créer un répertoire différent pour chaque fichier ». Par défaut, les fichiers sont répartis par mois et par année. Ce paramètre permet de personnaliser cela à votre guise.</translation>
+        <source>This parameter is used by the Archive &quot;Create a different directory for each file&quot; option. By default, files are broken by month and year. Well, this can be customized the way you wish by using this parameter.</source>
+        <translation>Ce paramètre est utilisé par l’option d’archivage «&#xa0;Créer un répertoire différent pour chaque fichier&#xa0;». Par défaut, les fichiers sont répartis par mois et par année. Ce paramètre permet de personnaliser cela à votre guise.</translation>
     </message>
     <message>
-        <source>If false, the Word Duel feature is disabled. You can still use the command but you won't get the screen asking you for an answer.</source>
+        <source>If false, the Word Duel feature is disabled. You can still use the command but you won&apos;t get the screen asking you for an answer.</source>
         <translation>Si faux, la fonction Duel de mots est désactivée. Vous pouvez toujours utiliser la commande, mais l’écran qui vous demande une réponse n’apparaît pas.</translation>
     </message>
     <message>
-        <source>If false, the "change status after x minutes" feature changes the status only when the user is currently Online or Idle.</source>
-        <translation>Si faux, la fonction « changer le statut après x minutes » ne change le statut que si l’utilisateur est En ligne ou Inactif.</translation>
+        <source>If false, the &quot;change status after x minutes&quot; feature changes the status only when the user is currently Online or Idle.</source>
+        <translation>Si faux, la fonction «&#xa0;changer le statut après x minutes&#xa0;» ne change le statut que si l’utilisateur est En ligne ou Inactif.</translation>
     </message>
     <message>
         <source>If true, Brisko! will look for an update from time to time; usually once a week.</source>
@@ -203,7 +203,7 @@
         <translation>Ceci remplace la police normalement utilisée dans la fenêtre de la liste des contacts. Cela peut être utile pour l’accessibilité ou avec des habillages particuliers de Messenger. La même police et la même couleur s’appliquent à chaque élément de la liste des contacts.</translation>
     </message>
     <message>
-        <source>Brisko! will show the preferences of this account when Messenger isn't signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.</source>
+        <source>Brisko! will show the preferences of this account when Messenger isn&apos;t signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.</source>
         <translation>Brisko! affiche les préférences de ce compte quand Messenger n’est pas connecté et que vous ouvrez les préférences de Brisko!. Cela permet de modifier les paramètres communs du compte par défaut.</translation>
     </message>
     <message>
@@ -227,15 +227,15 @@
         <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
-        <source>If true, the contact list window keeps its current width when it's docked to the border of your screen.</source>
+        <source>If true, the contact list window keeps its current width when it&apos;s docked to the border of your screen.</source>
         <translation>Si vrai, la fenêtre de la liste des contacts garde sa largeur quand elle est ancrée au bord de l’écran.</translation>
     </message>
     <message>
-        <source>If true, and if you haven't set one previously, you will be asked for a password next time (one once) you lock Messenger.</source>
+        <source>If true, and if you haven&apos;t set one previously, you will be asked for a password next time (one once) you lock Messenger.</source>
         <translation>Si vrai, et si vous n’en avez pas encore défini, un mot de passe vous sera demandé la prochaine fois (une seule fois) que vous verrouillerez Messenger.</translation>
     </message>
     <message>
-        <source>Delay, in milliseconds, because the Enhanced Brisko! icon is displayed in the contact list window, while you're moving your mouse cursor over it. Note that the delay will always be longer the first time the icon is displayed.</source>
+        <source>Delay, in milliseconds, because the Enhanced Brisko! icon is displayed in the contact list window, while you&apos;re moving your mouse cursor over it. Note that the delay will always be longer the first time the icon is displayed.</source>
         <translation>Délai, en millisecondes, avant que l’icône d’Enhanced Brisko! apparaisse dans la fenêtre de la liste des contacts quand vous passez la souris dessus. Le délai est toujours plus long la première fois que l’icône s’affiche.</translation>
     </message>
     <message>
@@ -243,16 +243,16 @@
         <translation>Si vous fermez une fenêtre de conversation et la rouvrez avant le délai indiqué par ce paramètre (en secondes), aucun nouvel en-tête de session n’est créé dans le fichier journal.</translation>
     </message>
     <message>
-        <source>If false, Brisko! doesn't add entries to the various Messenger popup menus. Warning: disabling this feature will prevent you to access some other features of Brisko!.</source>
-        <translation>Si faux, Brisko! n’ajoute pas d’entrées aux menus contextuels de Messenger. Attention : désactiver cette fonction vous empêche d’accéder à d’autres fonctions de Brisko!.</translation>
+        <source>If false, Brisko! doesn&apos;t add entries to the various Messenger popup menus. Warning: disabling this feature will prevent you to access some other features of Brisko!.</source>
+        <translation>Si faux, Brisko! n’ajoute pas d’entrées aux menus contextuels de Messenger. Attention&#xa0;: désactiver cette fonction vous empêche d’accéder à d’autres fonctions de Brisko!.</translation>
     </message>
     <message>
         <source>Format of the timestamp written in the chat log headers (Session Start line).</source>
-        <translation>Format de l’horodatage écrit dans les en-têtes des journaux de conversation (ligne « Session Start »).</translation>
+        <translation>Format de l’horodatage écrit dans les en-têtes des journaux de conversation (ligne «&#xa0;Session Start&#xa0;»).</translation>
     </message>
     <message>
-        <source>When true, system messages are written in the chat log file as they are displayed in the chat window (example: "This file couldn't be sent..."). If false, they are not written in the chat log files.</source>
-        <translation>Si vrai, les messages système sont écrits dans le journal de conversation tels qu’ils s’affichent dans la fenêtre de conversation (exemple : « Ce fichier n’a pas pu être envoyé... »). Si faux, ils ne sont pas écrits dans les journaux.</translation>
+        <source>When true, system messages are written in the chat log file as they are displayed in the chat window (example: &quot;This file couldn&apos;t be sent...&quot;). If false, they are not written in the chat log files.</source>
+        <translation>Si vrai, les messages système sont écrits dans le journal de conversation tels qu’ils s’affichent dans la fenêtre de conversation (exemple&#xa0;: «&#xa0;Ce fichier n’a pas pu être envoyé...&#xa0;»). Si faux, ils ne sont pas écrits dans les journaux.</translation>
     </message>
     <message>
         <source>If false, the specified quick text is not displayed in the Enhanced Brisko! Icon menu of instant message windows.</source>
@@ -271,11 +271,11 @@
         <translation>Nombre de secondes pendant lesquelles la fenêtre Statut personnalisé reste affichée avant de se fermer d’elle-même. Au moins 3.</translation>
     </message>
     <message>
-        <source>When the Personalised Status window is displayed, the "Back Time" field is automatically compute by adding 10 minutes to the current time. You can change that using this parameter.</source>
-        <translation>Quand la fenêtre Statut personnalisé s’affiche, le champ « Heure de retour » est calculé en ajoutant 10 minutes à l’heure actuelle. Ce paramètre permet de changer cela.</translation>
+        <source>When the Personalised Status window is displayed, the &quot;Back Time&quot; field is automatically compute by adding 10 minutes to the current time. You can change that using this parameter.</source>
+        <translation>Quand la fenêtre Statut personnalisé s’affiche, le champ «&#xa0;Heure de retour&#xa0;» est calculé en ajoutant 10 minutes à l’heure actuelle. Ce paramètre permet de changer cela.</translation>
     </message>
     <message>
-        <source>If this parameter is false, Contact Sounds and Sound Commands won't play when your status is set to Busy.</source>
+        <source>If this parameter is false, Contact Sounds and Sound Commands won&apos;t play when your status is set to Busy.</source>
         <translation>Si ce paramètre est faux, les sons des contacts et les commandes sonores ne sont pas joués quand votre statut est Occupé.</translation>
     </message>
     <message>
@@ -292,18 +292,18 @@
     </message>
     <message>
         <source>Background color used in the Quick Icons panel. In Messenger 4 and 5, the default value is the tooltip color; in Messenger 6, the default value is a slight blue.</source>
-        <translation>Couleur de fond du panneau des icônes rapides. Dans Messenger 4 et 5, la valeur par défaut est la couleur des infobulles ; dans Messenger 6, un bleu léger.</translation>
+        <translation>Couleur de fond du panneau des icônes rapides. Dans Messenger 4 et 5, la valeur par défaut est la couleur des infobulles&#xa0;; dans Messenger 6, un bleu léger.</translation>
     </message>
     <message>
-        <source>Format of the message when the user clicks "Send Quote" in the Quote Sender window. You can add character format codes to add colors or text attributes.</source>
-        <translation>Format du message quand l’utilisateur clique sur « Envoyer la citation » dans la fenêtre d’envoi de citations. Des codes de format de caractères permettent d’ajouter des couleurs ou des attributs de texte.</translation>
+        <source>Format of the message when the user clicks &quot;Send Quote&quot; in the Quote Sender window. You can add character format codes to add colors or text attributes.</source>
+        <translation>Format du message quand l’utilisateur clique sur «&#xa0;Envoyer la citation&#xa0;» dans la fenêtre d’envoi de citations. Des codes de format de caractères permettent d’ajouter des couleurs ou des attributs de texte.</translation>
     </message>
     <message>
         <source>If false, the name tag is left in your name when you sign-out while in Personalised Away mode and sign-in again.</source>
         <translation>Si faux, la balise de nom reste dans votre nom quand vous vous déconnectez en mode Absent personnalisé puis vous reconnectez.</translation>
     </message>
     <message>
-        <source>Number of times a schedule will be repeated if the user doesn't explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past.</source>
+        <source>Number of times a schedule will be repeated if the user doesn&apos;t explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past.</source>
         <translation>Nombre de répétitions d’un rappel planifié si l’utilisateur ne ferme pas explicitement la fenêtre de notification. La valeur 0 désactive les répétitions. Les notifications ne sont pas répétées si le rappel a été manqué trop longtemps auparavant.</translation>
     </message>
     <message>
@@ -311,8 +311,8 @@
         <translation>Si vrai, les nouvelles fenêtres de conversation ne sont pas réduites à leur création.</translation>
     </message>
     <message>
-        <source>Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify "MPEGVideo2" for this value.</source>
-        <translation>Nom du codec utilisé par Brisko! pour jouer les sons. Si vos sons ne fonctionnent pas, essayez d’indiquer « MPEGVideo2 » comme valeur.</translation>
+        <source>Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify &quot;MPEGVideo2&quot; for this value.</source>
+        <translation>Nom du codec utilisé par Brisko! pour jouer les sons. Si vos sons ne fonctionnent pas, essayez d’indiquer «&#xa0;MPEGVideo2&#xa0;» comme valeur.</translation>
     </message>
     <message>
         <source>If true, the Event Log shows contacts that are idle when you sign-in.</source>
@@ -331,20 +331,20 @@
         <translation>Si faux, les balises de statut personnalisé ne sont pas ajoutées aux noms des contacts dans la liste quand la fonction Nom personnalisé est activée et que le nom du contact a été changé.</translation>
     </message>
     <message>
-        <source>If false, Brisko! displays the Quick Icon panel when a parenthesis is pressed, even if the character before is :, - or '.</source>
-        <translation>Si faux, Brisko! affiche le panneau des icônes rapides à la frappe d’une parenthèse, même si le caractère précédent est :, - ou '.</translation>
+        <source>If false, Brisko! displays the Quick Icon panel when a parenthesis is pressed, even if the character before is :, - or &apos;.</source>
+        <translation>Si faux, Brisko! affiche le panneau des icônes rapides à la frappe d’une parenthèse, même si le caractère précédent est :, - ou &apos;.</translation>
     </message>
     <message>
         <source>This is to tell Brisko! what font to use in its windows. This is normally used by languages in old versions of Windows but you can have some fun with it if you want.</source>
         <translation>Ceci indique à Brisko! la police à utiliser dans ses fenêtres. C’est normalement destiné à certaines langues sur les anciennes versions de Windows, mais vous pouvez aussi vous amuser avec.</translation>
     </message>
     <message>
-        <source>If true, word filters are case sensitive and you're allowed to filter the same words in different manners depending on their case.</source>
+        <source>If true, word filters are case sensitive and you&apos;re allowed to filter the same words in different manners depending on their case.</source>
         <translation>Si vrai, les filtres de mots respectent la casse et vous pouvez filtrer un même mot différemment selon sa casse.</translation>
     </message>
     <message>
-        <source>Note: No support will be given on these functionalities... They are brought to you as is. If your Messenger does not behave correctly or crashes after you have used this program, then you should reset your preferences using the "Reset to defaults" link in the Preferences panel.</source>
-        <translation>Remarque : aucune assistance n’est fournie pour ces fonctions... Elles vous sont proposées telles quelles. Si votre Messenger se comporte mal ou plante après l’utilisation de ce programme, réinitialisez vos préférences avec le lien « Reset to defaults » du panneau des préférences.</translation>
+        <source>Note: No support will be given on these functionalities... They are brought to you as is. If your Messenger does not behave correctly or crashes after you have used this program, then you should reset your preferences using the &quot;Reset to defaults&quot; link in the Preferences panel.</source>
+        <translation>Remarque&#xa0;: aucune assistance n’est fournie pour ces fonctions... Elles vous sont proposées telles quelles. Si votre Messenger se comporte mal ou plante après l’utilisation de ce programme, réinitialisez vos préférences avec le lien «&#xa0;Reset to defaults&#xa0;» du panneau des préférences.</translation>
     </message>
 </context>
 <context>
@@ -352,8 +352,8 @@
     <message>
         <source>Stored: %1
 Default: %2</source>
-        <translation>Enregistré : %1
-Par défaut : %2</translation>
+        <translation>Enregistré&#xa0;: %1
+Par défaut&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, changed</source>
@@ -364,7 +364,7 @@ Par défaut : %2</translation>
     <name>fk::ColourPanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>version specific</source>
@@ -372,7 +372,7 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Select color...</source>
@@ -395,11 +395,11 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>%1 exists but holds no user.reg; move it away to get a fresh demo copy.</source>
-        <translation>%1 existe mais ne contient pas de user.reg ; déplacez-le pour obtenir une nouvelle copie de démonstration.</translation>
+        <translation>%1 existe mais ne contient pas de user.reg&#xa0;; déplacez-le pour obtenir une nouvelle copie de démonstration.</translation>
     </message>
     <message>
         <source>Cannot copy the demo prefix to %1: %2</source>
-        <translation>Impossible de copier le préfixe de démonstration vers %1 : %2</translation>
+        <translation>Impossible de copier le préfixe de démonstration vers %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -422,11 +422,11 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import settings</source>
@@ -446,7 +446,7 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Restore the default of every setting of %1?</source>
-        <translation>Rétablir la valeur par défaut de chaque paramètre pour %1 ?</translation>
+        <translation>Rétablir la valeur par défaut de chaque paramètre pour %1&#xa0;?</translation>
     </message>
     <message>
         <source>Reset all</source>
@@ -457,11 +457,11 @@ Par défaut : %2</translation>
     <name>fk::FilePanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Select file...</source>
@@ -480,11 +480,11 @@ Par défaut : %2</translation>
     <name>fk::FontPanel</name>
     <message>
         <source>Font:</source>
-        <translation>Police :</translation>
+        <translation>Police&#xa0;:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Italic</source>
@@ -492,19 +492,19 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Bold:</source>
-        <translation>Gras :</translation>
+        <translation>Gras&#xa0;:</translation>
     </message>
     <message>
         <source>Normal is 400. Bold is 700.</source>
-        <translation>Normal : 400. Gras : 700.</translation>
+        <translation>Normal&#xa0;: 400. Gras&#xa0;: 700.</translation>
     </message>
     <message>
         <source>Character set:</source>
-        <translation>Jeu de car. :</translation>
+        <translation>Jeu de car.&#xa0;:</translation>
     </message>
     <message>
         <source>Preview of the selected font:</source>
-        <translation>Aperçu de la police choisie :</translation>
+        <translation>Aperçu de la police choisie&#xa0;:</translation>
     </message>
     <message>
         <source>Change</source>
@@ -516,11 +516,11 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Enable this setting (default is enabled)</source>
-        <translation>Activer ce paramètre (par défaut : activé)</translation>
+        <translation>Activer ce paramètre (par défaut&#xa0;: activé)</translation>
     </message>
     <message>
         <source>Enable this setting (default is disabled)</source>
-        <translation>Activer ce paramètre (par défaut : désactivé)</translation>
+        <translation>Activer ce paramètre (par défaut&#xa0;: désactivé)</translation>
     </message>
     <message>
         <source>Setting not saved.</source>
@@ -558,7 +558,7 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Wine is running in this prefix: changes cannot be saved now.</source>
-        <translation>Wine tourne dans ce préfixe : les modifications ne peuvent pas être enregistrées pour l’instant.</translation>
+        <translation>Wine tourne dans ce préfixe&#xa0;: les modifications ne peuvent pas être enregistrées pour l’instant.</translation>
     </message>
     <message>
         <source>Edit settings for this user</source>
@@ -566,7 +566,7 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Version: %1.%2.%3</source>
-        <translation>Version : %1.%2.%3</translation>
+        <translation>Version&#xa0;: %1.%2.%3</translation>
     </message>
     <message>
         <source>Use this program with Brisko! %1 or above.</source>
@@ -593,15 +593,15 @@ Par défaut : %2</translation>
     <name>fk::NumberPanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Value:</source>
-        <translation>Valeur :</translation>
+        <translation>Valeur&#xa0;:</translation>
     </message>
     <message>
         <source>Set default</source>
@@ -639,7 +639,7 @@ Par défaut : %2</translation>
         <translation>Lister les préfixes Wine qui contiennent Brisko!, celui ouvert en premier en tête, puis quitter.</translation>
     </message>
     <message>
-        <source>Edit this user.reg instead of the Wine prefix's.</source>
+        <source>Edit this user.reg instead of the Wine prefix&apos;s.</source>
         <translation>Modifier ce user.reg au lieu de celui du préfixe Wine.</translation>
     </message>
     <message>
@@ -679,7 +679,7 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>Fettlekit looked for the registry file %1, but there is none: this is not a Wine prefix. A prefix is the folder that holds user.reg, beside drive_c.</source>
-        <translation>Fettlekit a cherché le fichier de registre %1, mais il n’existe pas : ce n’est pas un préfixe Wine. Un préfixe est le dossier qui contient user.reg, à côté de drive_c.</translation>
+        <translation>Fettlekit a cherché le fichier de registre %1, mais il n’existe pas&#xa0;: ce n’est pas un préfixe Wine. Un préfixe est le dossier qui contient user.reg, à côté de drive_c.</translation>
     </message>
     <message>
         <source>Fettlekit cannot read the registry file %1 (%2).</source>
@@ -691,42 +691,42 @@ Par défaut : %2</translation>
     </message>
     <message>
         <source>The registry file is damaged: %1. Fettlekit leaves it as it is.</source>
-        <translation>Le fichier de registre est endommagé : %1. Fettlekit le laisse tel quel.</translation>
+        <translation>Le fichier de registre est endommagé&#xa0;: %1. Fettlekit le laisse tel quel.</translation>
     </message>
     <message>
-        <source>Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\%2), but there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create the key.</source>
-        <translation>Fettlekit a cherché dans %1 les paramètres de Brisko! (la clé HKEY_CURRENT_USER\%2), sans en trouver : Brisko! 3 n’a pas encore tourné dans ce préfixe. Ouvrez-le quand même pour créer la clé.</translation>
+        <source>Fettlekit looked in %1 for Brisko!&apos;s settings (the key HKEY_CURRENT_USER\%2), but there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create the key.</source>
+        <translation>Fettlekit a cherché dans %1 les paramètres de Brisko! (la clé HKEY_CURRENT_USER\%2), sans en trouver&#xa0;: Brisko! 3 n’a pas encore tourné dans ce préfixe. Ouvrez-le quand même pour créer la clé.</translation>
     </message>
     <message>
         <source>No Wine prefix with Brisko! 3 was found. Fettlekit looked in:</source>
-        <translation>Aucun préfixe Wine avec Brisko! 3 n’a été trouvé. Fettlekit a cherché dans :</translation>
+        <translation>Aucun préfixe Wine avec Brisko! 3 n’a été trouvé. Fettlekit a cherché dans&#xa0;:</translation>
     </message>
     <message>
         <source>Wine: %1</source>
-        <translation>Wine : %1</translation>
+        <translation>Wine&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>fk::QuickTextPanel</name>
     <message>
         <source>Quick Text:</source>
-        <translation>Texte type :</translation>
+        <translation>Texte type&#xa0;:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation>Texte :</translation>
+        <translation>Texte&#xa0;:</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation>Alias :</translation>
+        <translation>Alias&#xa0;:</translation>
     </message>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>True</source>
@@ -756,8 +756,8 @@ Par défaut : %2</translation>
 <context>
     <name>fk::Session</name>
     <message>
-        <source>Wine's live registry cannot be reached: </source>
-        <translation>Le registre actif de Wine est inaccessible : </translation>
+        <source>Wine&apos;s live registry cannot be reached: </source>
+        <translation>Le registre actif de Wine est inaccessible&#xa0;: </translation>
     </message>
     <message>
         <source>Fettlekit – %1</source>
@@ -771,7 +771,7 @@ Editing: %2</source>
         <translation>Fettlekit %1
 Modifie les paramètres cachés de Brisko! dans un préfixe Wine.
 
-En cours de modification : %2</translation>
+En cours de modification&#xa0;: %2</translation>
     </message>
     <message>
         <source>About Fettlekit</source>
@@ -793,7 +793,7 @@ Editing: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</source>
         <translation>Fettlekit %1
 Modifie les paramètres cachés de Brisko!.
 
-En cours de modification : HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
+En cours de modification&#xa0;: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
     </message>
 </context>
 <context>
@@ -843,7 +843,7 @@ En cours de modification : HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translati
     </message>
     <message>
         <source>Which settings do you want to export?</source>
-        <translation>Quels paramètres voulez-vous exporter ?</translation>
+        <translation>Quels paramètres voulez-vous exporter&#xa0;?</translation>
     </message>
     <message>
         <source>
@@ -858,9 +858,9 @@ Rien n’a été importé.</translation>
     <message numerus="yes">
         <source>Importing %1 changes %n setting(s):</source>
         <translation>
-            <numerusform>L’import de %1 modifie %n paramètre :</numerusform>
-            <numerusform>L’import de %1 modifie %n paramètres :</numerusform>
-            </translation>
+            <numerusform>L’import de %1 modifie %n paramètre&#xa0;:</numerusform>
+            <numerusform>L’import de %1 modifie %n paramètres&#xa0;:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Import</source>
@@ -875,7 +875,7 @@ Rien n’a été importé.</translation>
     <name>fk::StartUp</name>
     <message>
         <source>no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session.</source>
-        <translation>pas d’affichage : définissez DISPLAY ou WAYLAND_DISPLAY, ou lancez le programme depuis une session de bureau.</translation>
+        <translation>pas d’affichage&#xa0;: définissez DISPLAY ou WAYLAND_DISPLAY, ou lancez le programme depuis une session de bureau.</translation>
     </message>
     <message>
         <source>no Wine prefix with Brisko! was found in </source>
@@ -898,7 +898,7 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>local specific</source>
@@ -906,7 +906,7 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Set default</source>
@@ -969,19 +969,19 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Hours with no leading zero for single-digit hours; 12-hour clock.</source>
-        <translation>Heures sans zéro initial pour les heures à un chiffre ; format 12 heures.</translation>
+        <translation>Heures sans zéro initial pour les heures à un chiffre&#xa0;; format 12 heures.</translation>
     </message>
     <message>
         <source>Hours with leading zero for single-digit hours; 12-hour clock.</source>
-        <translation>Heures avec zéro initial pour les heures à un chiffre ; format 12 heures.</translation>
+        <translation>Heures avec zéro initial pour les heures à un chiffre&#xa0;; format 12 heures.</translation>
     </message>
     <message>
         <source>Hours with no leading zero for single-digit hours; 24-hour clock.</source>
-        <translation>Heures sans zéro initial pour les heures à un chiffre ; format 24 heures.</translation>
+        <translation>Heures sans zéro initial pour les heures à un chiffre&#xa0;; format 24 heures.</translation>
     </message>
     <message>
         <source>Hours with leading zero for single-digit hours; 24-hour clock.</source>
-        <translation>Heures avec zéro initial pour les heures à un chiffre ; format 24 heures.</translation>
+        <translation>Heures avec zéro initial pour les heures à un chiffre&#xa0;; format 24 heures.</translation>
     </message>
     <message>
         <source>Minutes with no leading zero for single-digit minutes.</source>
@@ -1045,14 +1045,14 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>fk::TextPanel</name>
     <message>
         <source>Default value:</source>
-        <translation>Par défaut :</translation>
+        <translation>Par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>local specific</source>
@@ -1060,7 +1060,7 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>New value:</source>
-        <translation>Nouvelle :</translation>
+        <translation>Nouvelle&#xa0;:</translation>
     </message>
     <message>
         <source>Set default</source>
@@ -1075,15 +1075,15 @@ Rien n’a été importé.</translation>
         <translation>Balise...</translation>
     </message>
     <message>
-        <source>To add normal text, use single quotes. Example: "dd'/'MM" will produce "18/10".</source>
-        <translation>Pour du texte normal, utilisez des apostrophes. Exemple : "dd'/'MM" donne "18/10".</translation>
+        <source>To add normal text, use single quotes. Example: &quot;dd&apos;/&apos;MM&quot; will produce &quot;18/10&quot;.</source>
+        <translation>Pour du texte normal, utilisez des apostrophes. Exemple&#xa0;: &quot;dd&apos;/&apos;MM&quot; donne &quot;18/10&quot;.</translation>
     </message>
     <message>
-        <source>To add normal text, use single quotes. Example: "HH':'mm" will produce "12:40".</source>
-        <translation>Pour du texte normal, utilisez des apostrophes. Exemple : "HH':'mm" donne "12:40".</translation>
+        <source>To add normal text, use single quotes. Example: &quot;HH&apos;:&apos;mm&quot; will produce &quot;12:40&quot;.</source>
+        <translation>Pour du texte normal, utilisez des apostrophes. Exemple&#xa0;: &quot;HH&apos;:&apos;mm&quot; donne &quot;12:40&quot;.</translation>
     </message>
     <message>
-        <source>Don't put each tag more than once, else the 2nd and next ones may not work.</source>
+        <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>N’utilisez chaque balise qu’une fois, sinon les suivantes risquent de ne pas marcher.</translation>
     </message>
 </context>
@@ -1111,7 +1111,7 @@ Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Brisko! was found in these Wine prefixes:</source>
-        <translation>Brisko! a été trouvé dans ces préfixes Wine :</translation>
+        <translation>Brisko! a été trouvé dans ces préfixes Wine&#xa0;:</translation>
     </message>
     <message>
         <source>Browse to the prefix folder, or to its user.reg.</source>
@@ -1133,14 +1133,14 @@ Rien n’a été importé.</translation>
 <context>
     <name>fk::messages</name>
     <message>
-        <source>An error has been found with the registry.<byte value="xd" />
+        <source>An error has been found with the registry.<byte value="xd"/>
 Make sure you have Brisko! 3 installed.</source>
-        <translation>Une erreur a été trouvée dans le registre.<byte value="xd" />
+        <translation>Une erreur a été trouvée dans le registre.<byte value="xd"/>
 Vérifiez que Brisko! 3 est installé.</translation>
     </message>
     <message>
-        <source>An unexpected error has been found while opening the account "%1"</source>
-        <translation>Une erreur inattendue s’est produite à l’ouverture du compte « %1 »</translation>
+        <source>An unexpected error has been found while opening the account &quot;%1&quot;</source>
+        <translation>Une erreur inattendue s’est produite à l’ouverture du compte «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Setting not saved.</source>
@@ -1148,7 +1148,7 @@ Vérifiez que Brisko! 3 est installé.</translation>
     </message>
     <message>
         <source>The program needs to be updated!</source>
-        <translation>Le programme doit être mis à jour !</translation>
+        <translation>Le programme doit être mis à jour&#xa0;!</translation>
     </message>
     <message>
         <source>Wine is running in this prefix, so changes cannot be saved now. Close the programs that run under Wine, then start Fettlekit again.</source>
