@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The platform plugins let Qt open a window; fontconfig's settings go with its library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fontconfig")
 # Wine runs the bridge while the add-on runs; without it the prefix's file is edited directly.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine")
+# Qt's own translations give its dialogs and buttons the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine, qt6-translations-l10n")
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)

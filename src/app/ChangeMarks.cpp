@@ -53,6 +53,11 @@ void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key
         node->setToolTip(0, state.changed ? QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
                                                 .arg(fromAnsi(state.stored), fromAnsi(state.byDefault))
                                           : QString());
+        // A screen reader hears the mark that bold and the dot show.
+        node->setData(0, Qt::AccessibleTextRole,
+                      state.changed ? QCoreApplication::translate("fk::ChangeMarks", "%1, changed").arg(node->text(0))
+                                    : QString());
+        node->setData(0, Qt::AccessibleDescriptionRole, node->toolTip(0));
     }
 }
 

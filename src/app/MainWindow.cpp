@@ -13,6 +13,7 @@
 #include "dialogs/Dialogs.h"
 #include "editors/AccountPanel.h"
 #include "editors/AnsiText.h"
+#include "editors/CatalogueText.h"
 #include "editors/EditorPanel.h"
 #include "editors/PanelFactory.h"
 
@@ -132,6 +133,10 @@ void MainWindow::createControls(const FormMetrics& form) {
     const QRect treePlace = form.rect(120, 240, 2655, 3735);
     accountTree_ = settingsTree(settingsBox_, "TreeView1", treePlace);
     allUsersTree_ = settingsTree(settingsBox_, "TreeView2", treePlace);
+    // Named for a screen reader, as their frames' titles name them on screen.
+    accountChooser_->setAccessibleName(accountBox_->title());
+    accountTree_->setAccessibleName(tr("Settings"));
+    allUsersTree_->setAccessibleName(tr("Settings"));
     connect(accountTree_, &SettingsTree::nodeClicked, this, &MainWindow::showSetting);
     connect(allUsersTree_, &SettingsTree::nodeClicked, this, &MainWindow::showSetting);
 
@@ -149,7 +154,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     QPalette clear = descriptionScroll_->palette();
     clear.setColor(QPalette::Window, Qt::transparent);
     descriptionScroll_->setPalette(clear);
-    description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+    description_->setText(settingDescription(NoticeIndex));
 }
 
 // The editor panels are made when first shown, which keeps the start quick;
@@ -252,7 +257,7 @@ void MainWindow::showNotice() {
     descriptionBox_->setTitle(QString());
     shownSetting_ = NoticeIndex;
     editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
-    description_->setText(fromAnsi(settingEntry(NoticeIndex).Description));
+    description_->setText(settingDescription(NoticeIndex));
     panels_[size_t(panelOfKind_[size_t(SettingKind::None)])]->show();
 }
 
@@ -264,8 +269,9 @@ void MainWindow::showSetting(QTreeWidgetItem* node) {
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
     const SettingEntry& entry = settingEntry(shownSetting_);
     editorBox_->setTitle(fromAnsi(entry.ValueName));
-    description_->setText(fromAnsi(entry.Description));
+    description_->setText(settingDescription(shownSetting_));
     prepareEditor(shownSetting_);
+    if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(shownSetting_))) editor->describe(description_->text());
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->show();
     orderTabStops();
 }

@@ -3,6 +3,7 @@
 #include "app/SettingsTree.h"
 #include "catalogue/Catalogue.h"
 #include "editors/AnsiText.h"
+#include "editors/CatalogueText.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@ SettingsFilter::SettingsFilter(std::vector<SettingsTree*> trees)
     : QObject(trees.front()), trees_(std::move(trees)), box_(new QLineEdit(trees_.front()->parentWidget())) {
     box_->setObjectName(QStringLiteral("filterBox"));
     box_->setPlaceholderText(tr("Find a setting"));
+    box_->setAccessibleName(box_->placeholderText());
     box_->hide();
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::textChanged, this, &SettingsFilter::apply);
@@ -115,9 +117,10 @@ void SettingsFilter::apply() {
         bool any = false;
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             QTreeWidgetItem* node = tree->topLevelItem(i);
-            const SettingEntry& entry = settingEntry(SettingsTree::keyOf(node).mid(1).toInt());
-            const bool match = wanted.isEmpty() || folded(fromAnsi(entry.ValueName)).contains(wanted) ||
-                               folded(fromAnsi(entry.Description)).contains(wanted);
+            const int index = SettingsTree::keyOf(node).mid(1).toInt();
+            // The description as the window shows it, in the user's language.
+            const bool match = wanted.isEmpty() || folded(fromAnsi(settingEntry(index).ValueName)).contains(wanted) ||
+                               folded(settingDescription(index)).contains(wanted);
             node->setHidden(!match);
             any = any || match;
         }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fk {
 
@@ -85,6 +86,11 @@ struct Catalogue {
 // Fills the tables on first use and returns them; the one global of the
 // program, read-only once filled.
 const Catalogue& catalogue();
+
+// The note that ends, after ParagraphBreak, the description of a setting
+// Brisko! never documented.
+inline constexpr std::string_view ParagraphBreak = "\r\n\r\n";
+const char* hiddenFeatureNote();
 
 // Shorthand for catalogue().SettingCatalogue[index].
 const SettingEntry& settingEntry(int index);

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
+#include "editors/AccessibleText.h"
 #include "store/PreferenceStore.h"
 
 #include <QFrame>
@@ -26,6 +27,7 @@ void fill(QFrame* swatch, std::uint32_t colourRef) {
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, ColourPanel::toQColor(colourRef));
     swatch->setPalette(palette);
+    swatch->setAccessibleDescription(colourInWords(ColourPanel::toQColor(colourRef)));
 }
 
 // What the colour dialog offers at every opening, whatever the user did to

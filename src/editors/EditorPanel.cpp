@@ -19,6 +19,11 @@ void EditorPanel::useButtons(QPushButton* change, QPushButton* setDefault) {
     updateButtons();
 }
 
+void EditorPanel::describe(const QString& description) {
+    for (QWidget* stop : tabStops())
+        if (stop != change_ && stop != setDefault_) stop->setAccessibleDescription(description);
+}
+
 void EditorPanel::setStoreReadOnly(bool readOnly) {
     readOnly_ = readOnly;
     updateButtons();

@@ -44,6 +44,10 @@ public:
     // to right), then "Set default" and "Change".
     std::vector<QWidget*> tabStops() const;
 
+    // A screen reader tells the setting's description with each of its
+    // value editors (all but "Change" and "Set default").
+    void describe(const QString& description);
+
     // While the store cannot be written, "Change" and "Set default" are off.
     void setStoreReadOnly(bool readOnly);
 

@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
+#include "editors/CatalogueText.h"
 #include "store/PreferenceStore.h"
 
 #include <QLineEdit>
@@ -14,7 +15,7 @@ namespace fk {
 
 namespace {
 
-// The NUL-ended pieces of a dialog text; an empty piece ends the list.
+// The NUL-ended pieces of a dialog text, translated; an empty piece ends the list.
 QStringList nulPieces(const std::string& text) {
     QStringList pieces;
     std::string::size_type start = 0;
@@ -22,7 +23,7 @@ QStringList nulPieces(const std::string& text) {
         const auto end = text.find('\0', start);
         const std::string piece = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (piece.empty()) break;
-        pieces << fromAnsi(piece);
+        pieces << catalogueText(piece);
         if (end == std::string::npos) break;
         start = end + 1;
     }

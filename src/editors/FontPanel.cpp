@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
+#include "editors/AccessibleText.h"
 #include "editors/AnsiText.h"
 #include "editors/NumberText.h"
 #include "platform/fonts/FontList.h"
@@ -237,6 +238,7 @@ void FontPanel::sliderMoved(int position) {
 
 void FontPanel::erasePreview() {
     preview_.reset();
+    findChild<QLabel*>(QStringLiteral("Label13"))->setAccessibleDescription(QString());
     update();
 }
 
@@ -248,6 +250,9 @@ void FontPanel::drawFontPreview() {
     // The character set takes no part: the sample always asks for ANSI.
     const bool italic = italic_->isChecked();
     preview_ = Preview{previewFont(names_->currentText(), *size, *weight, italic), *size, *weight, italic};
+    // A screen reader tells the sample that is drawn.
+    findChild<QLabel*>(QStringLiteral("Label13"))
+        ->setAccessibleDescription(fontSample(SampleText, preview_->font, *size, *weight));
 }
 
 QFont FontPanel::previewFont(const QString& face, std::int32_t size, std::int32_t weight, bool italic) {

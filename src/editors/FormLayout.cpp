@@ -14,6 +14,8 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
+#include <utility>
+
 namespace fk {
 
 QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
@@ -83,6 +85,39 @@ QWidget* make(ControlKind kind, const QString& caption, QWidget* parent) {
     return new QWidget(parent);
 }
 
+bool isLabel(ControlKind kind) { return kind == ControlKind::Label || kind == ControlKind::WrappingLabel; }
+
+// The kinds a label beside them names: they have no caption of their own.
+bool takesLabel(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ReadOnlyBox:
+    case ControlKind::ReadOnlyText:
+    case ControlKind::Slider:
+    case ControlKind::Combo:
+    case ControlKind::EditableCombo:
+    case ControlKind::ListBox:
+    case ControlKind::Frame: return true;
+    default: return false;
+    }
+}
+
+// The label that names `row` as the eye reads the form: the nearest one to
+// its left on its line, else the nearest one above it.
+const ControlRow* labelOf(const ControlRow& row, std::initializer_list<ControlRow> rows) {
+    const ControlRow* best = nullptr;
+    auto rank = [&row](const ControlRow& l) {
+        const bool onLine = l.top >= row.top && l.top < row.top + row.height && l.left < row.left;
+        return std::pair(onLine ? 1 : 0, onLine ? l.left : l.top);
+    };
+    for (const ControlRow& l : rows) {
+        if (!isLabel(l.kind) || l.caption.isEmpty() || QLatin1String(l.in) != QLatin1String(row.in)) continue;
+        if (l.top >= row.top + row.height || l.left > row.left || (l.top >= row.top && l.left >= row.left)) continue;
+        if (!best || rank(l) > rank(*best)) best = &l;
+    }
+    return best;
+}
+
 }  // namespace
 
 QWidget* FormControls::find(const char* objectName) const {
@@ -102,6 +137,18 @@ FormControls placeControls(QWidget* parent, std::initializer_list<ControlRow> ro
         control->setObjectName(QLatin1String(row.objectName));
         control->setGeometry(form.rect(row.left, row.top, row.width, row.height));
         made.controls_.push_back(control);
+    }
+    // A screen reader names a box by its label, and the label's mnemonic reaches it.
+    for (const ControlRow& row : rows) {
+        const ControlRow* label = takesLabel(row.kind) ? labelOf(row, rows) : nullptr;
+        if (!label) continue;
+        QWidget* control = made.find(row.objectName);
+        made.get<QLabel>(label->objectName)->setBuddy(control);
+        const QString name = label->caption.chopped(label->caption.endsWith(QLatin1Char(':')) ? 1 : 0).trimmed();
+        control->setAccessibleName(name);
+        // Typing goes to an editable list's own box, which a reader meets apart.
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
     }
     return made;
 }

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -129,8 +130,13 @@ TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner,
     case TagFormat: setWindowTitle(tr("Quote Tags")); rows = &quoteRows(); break;
     default: break;
     }
+    // A screen reader reads each row as the tag, then its meaning.
     if (rows)
-        for (const auto& [tag, description] : *rows) list_->addItem(QString(tag) + '\t' + tr(description));
+        for (const auto& [tag, description] : *rows) {
+            list_->addItem(QString(tag) + '\t' + tr(description));
+            list_->item(list_->count() - 1)->setData(Qt::AccessibleTextRole, tr("%1: %2").arg(QLatin1String(tag), tr(description)));
+        }
+    list_->setAccessibleName(windowTitle());
     list_->setCurrentRow(-1);
     layOut(rows ? *rows : Rows{});
 
@@ -160,6 +166,18 @@ void TagPickerWindow::layOut(const Rows& rows) {
     const QSize designList = list_->size();
     const QSize list(std::max(designList.width(), width + frame), std::max(designList.height(), height + frame));
     list_->resize(list);
+    // A translated caption may need more than the design's width: the
+    // buttons grow until it fits between the style's margins.
+    auto fitting = [](QPushButton* button) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        const QRect text = button->fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), 0, button->text());
+        return button->width() - inside.width() + margin + text.width();
+    };
+    const int buttonWidth = std::max({close_->width(), fitting(close_), fitting(insert_)});
+    for (QPushButton* each : {close_, insert_}) each->resize(buttonWidth, each->height());
     const QSize button = close_->size();
     close_->move(list.width(), 0);
     insert_->move(list.width(), button.height());

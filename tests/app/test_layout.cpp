@@ -1,8 +1,10 @@
-// The window, every panel and the tag picker in the font and scale this run
-// was started with (see CMakeLists.txt): every caption fits its control, no
-// two sibling controls overlap but a label laid under a display on purpose,
-// and the keyboard reaches and presses what the mouse does.
+// The window, every panel and the tag picker in the font, scale and language
+// this run was started with (see CMakeLists.txt): every caption fits its
+// control, no two sibling controls overlap but a label laid under a display
+// on purpose, and the keyboard reaches and presses what the mouse does.
+// Under the pseudo-translation every text of ours on show is bracketed.
 #include "AppDriver.h"
+#include "app/Translations.h"
 #include "editors/EditorPanel.h"
 #include "editors/FormMetrics.h"
 #ifndef _WIN32
@@ -10,14 +12,17 @@
 #endif
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +131,45 @@ void expectDescriptionReadable(const QScrollArea* box) {
     EXPECT_GE(box->verticalScrollBar()->maximum(), label->height() - box->viewport()->height());
 }
 
+// The language of this run: LANGUAGE's, loaded as the program loads it, or
+// the translation file FK_TRANSLATION names.
+class Translated : public ::testing::Environment {
+    void SetUp() override {
+        if (!Pseudo) return installTranslations(*qApp);
+        auto* pseudo = new QTranslator(qApp);
+        ASSERT_TRUE(pseudo->load(qEnvironmentVariable("FK_TRANSLATION")));
+        QCoreApplication::installTranslator(pseudo);
+    }
+
+public:
+    static inline const bool Pseudo = !qEnvironmentVariableIsEmpty("FK_TRANSLATION");
+};
+const auto* const translated = ::testing::AddGlobalTestEnvironment(new Translated);
+
+// Names of settings and values are the registry's own, and places are the
+// file system's, shown as they are; Qt's own buttons take Qt's translations.
+const std::set<QString> NotOurs = {"Frame4", "Label18", "Label19", "lookedIn"};
+bool qtsOwn(QWidget* w) {
+    auto* box = qobject_cast<const QDialogButtonBox*>(w->parentWidget());
+    return box && box->standardButton(qobject_cast<QAbstractButton*>(w)) != QDialogButtonBox::NoButton;
+}
+
+void expectTranslated(const QWidget* top) {
+    QStringList texts{top->windowTitle()};
+    for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->isVisibleTo(top) && !NotOurs.count(w->objectName()) && !qtsOwn(w)) texts << caption(w);
+    for (const QMenu* menu : top->findChildren<QMenu*>()) {
+        texts << menu->title();
+        for (const QAction* action : menu->actions()) texts << action->text();
+    }
+    for (const QListWidget* list : top->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text().section('\t', 1);
+    for (const QString& text : texts)
+        EXPECT_TRUE(text.isEmpty() || (text.startsWith('[') && text.endsWith(']'))) << "untranslated: " << text.toStdString();
+}
+
+void expectShownWell(const QWidget* top) { Translated::Pseudo ? expectTranslated(top) : expectLaidOut(top); }
+
 // The design font's base units give 15 twips a pixel; others scale each
 // direction by their own unit, and touching controls still touch.
 TEST(FormMetricsTest, ScaleByLetterWidthAcrossAndLineHeightDown) {
@@ -143,7 +187,7 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
     ASSERT_TRUE(app.loaded);
     EXPECT_GE(FormMetrics().lineHeight(), qEnvironmentVariableIntValue("FK_MIN_LINE_HEIGHT"));
     EXPECT_EQ(app.window->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-    expectLaidOut(app.window.get());
+    expectShownWell(app.window.get());
     std::set<int> pickerStyles;
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& e = settingEntry(index);
@@ -153,13 +197,13 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         app.clickSetting(index);
         app.expectShowing(index);
         QWidget* panel = app.panelOf(index);
-        expectLaidOut(app.window.get());
+        expectShownWell(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
         if (e.Kind != SettingKind::Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);
-        expectLaidOut(picker);
+        expectShownWell(picker);
         auto* list = control<QListWidget>(picker, "List1");
         for (int row = 0; row < list->count(); ++row) {
             const QModelIndex item = list->model()->index(row, 0);
@@ -179,7 +223,7 @@ TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
     QTimer::singleShot(0, [] {
         auto* chooser = QApplication::activeModalWidget();
         ASSERT_NE(chooser, nullptr);
-        expectLaidOut(chooser);
+        expectShownWell(chooser);
         chooser->close();
     });
     dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));

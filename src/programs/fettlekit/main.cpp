@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
+#include "app/Translations.h"
 #include "catalogue/Catalogue.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     // it cannot do without; so is a wrong command line.
     if (fk::wantsNoWindow(argc, argv) || !fk::displayAvailable(argc, argv)) {
         QCoreApplication app(argc, argv);
+        fk::installTranslations(app);
         return fk::runWithoutWindow(app);
     }
     // The catalogue is filled before anything else reads it.
@@ -17,5 +19,6 @@ int main(int argc, char** argv) {
     fk::useQtFontEngineUnderWine();
 #endif
     QApplication app(argc, argv);
+    fk::installTranslations(app);
     return fk::runFettlekit(app);
 }

@@ -1,0 +1,1170 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>fk::AboutPanel</name>
+    <message>
+        <source>Fettlekit</source>
+        <translation>Fettlekit</translation>
+    </message>
+    <message>
+        <source>Made by the Fettlekit developers, with thanks to every Brisko! user.</source>
+        <translation>Von den Entwicklern von Fettlekit, mit Dank an alle, die Brisko! nutzen.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::AccessibleText</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>dark grey</source>
+        <translation>dunkelgrau</translation>
+    </message>
+    <message>
+        <source>light grey</source>
+        <translation>hellgrau</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
+    </message>
+    <message>
+        <source>dark %1</source>
+        <translation>dunkel%1</translation>
+    </message>
+    <message>
+        <source>light %1</source>
+        <translation>hell%1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %2, %n point(s), weight %3</source>
+        <translation>
+            <numerusform>%1 in %2, %n Punkt, Stärke %3</numerusform>
+            <numerusform>%1 in %2, %n Punkt, Stärke %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, italic</source>
+        <translation>%1, kursiv</translation>
+    </message>
+</context>
+<context>
+    <name>fk::AccountPanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source> --&gt; Default user &lt;--</source>
+        <translation> --&gt; Standardbenutzer &lt;--</translation>
+    </message>
+</context>
+<context>
+    <name>fk::BooleanPanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Wahr</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>fk::Catalogue</name>
+    <message>
+        <source>This is an undocumented hidden feature. It may not work.</source>
+        <translation>Dies ist eine undokumentierte, versteckte Funktion. Sie funktioniert womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>If true, when using the Truncate Contact Name for chat logs, a dot (&quot;.&quot;) is appended to names that are shorten.</source>
+        <translation>Wenn wahr, wird beim Kürzen von Kontaktnamen für Chatprotokolle ein Punkt („.“) an gekürzte Namen angehängt.</translation>
+    </message>
+    <message>
+        <source>If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn&apos;t change.</source>
+        <translation>Wenn wahr, erscheint bei jeder Prüfung der POP3-Konten eine Benachrichtigung, auch wenn sich die Zahl ungelesener E-Mails nicht geändert hat.</translation>
+    </message>
+    <message>
+        <source>This parameter is used by the Archive &quot;Create a different directory for each file&quot; option. By default, files are broken by month and year. Well, this can be customized the way you wish by using this parameter.</source>
+        <translation>Dieser Parameter wird von der Archiv-Option „Für jede Datei ein eigenes Verzeichnis anlegen“ verwendet. Standardmäßig werden die Dateien nach Monat und Jahr aufgeteilt. Mit diesem Parameter lässt sich das nach Wunsch anpassen.</translation>
+    </message>
+    <message>
+        <source>If false, the Word Duel feature is disabled. You can still use the command but you won&apos;t get the screen asking you for an answer.</source>
+        <translation>Wenn falsch, ist die Funktion Wortduell abgeschaltet. Der Befehl lässt sich weiter verwenden, aber das Fenster, das nach einer Antwort fragt, erscheint nicht.</translation>
+    </message>
+    <message>
+        <source>If false, the &quot;change status after x minutes&quot; feature changes the status only when the user is currently Online or Idle.</source>
+        <translation>Wenn falsch, ändert die Funktion „Status nach x Minuten ändern“ den Status nur, wenn der Benutzer gerade Online oder Untätig ist.</translation>
+    </message>
+    <message>
+        <source>If true, Brisko! will look for an update from time to time; usually once a week.</source>
+        <translation>Wenn wahr, sucht Brisko! von Zeit zu Zeit nach einer neuen Version, meist einmal pro Woche.</translation>
+    </message>
+    <message>
+        <source>If true, you will be noticed (and asked if you want to continue) the next time (only once) you use the shortcut assigned to enter in Boss Protection mode.</source>
+        <translation>Wenn wahr, werden Sie beim nächsten Mal (nur einmal), wenn Sie das Tastenkürzel für den Chefschutz-Modus verwenden, darauf hingewiesen (und gefragt, ob Sie fortfahren möchten).</translation>
+    </message>
+    <message>
+        <source>If ChangeSecurityWarning is set to true, the security warning displayed at the beginning of chats is modified to match the text specified in SecurityWarningTxt.</source>
+        <translation>Ist ChangeSecurityWarning wahr, wird der Sicherheitshinweis zu Beginn von Unterhaltungen durch den in SecurityWarningTxt angegebenen Text ersetzt.</translation>
+    </message>
+    <message>
+        <source>Format of the time stamp written at the beginning of each line in chat logs.</source>
+        <translation>Format des Zeitstempels am Anfang jeder Zeile in Chatprotokollen.</translation>
+    </message>
+    <message>
+        <source>If true, the string generated by the multi-format color panel is in HTML hex format. If false, the string generated is in decimal format (takes more space).</source>
+        <translation>Wenn wahr, erzeugt die Mehrformat-Farbtafel die Zeichenfolge im hexadezimalen HTML-Format. Wenn falsch, im Dezimalformat (braucht mehr Platz).</translation>
+    </message>
+    <message>
+        <source>If false, no message box is displayed when a bad command is entered and the command is sent as text.</source>
+        <translation>Wenn falsch, erscheint bei einem fehlerhaften Befehl kein Meldungsfenster, und der Befehl wird als Text gesendet.</translation>
+    </message>
+    <message>
+        <source>When you associate a sound to contact sign-in or sign-out, it is played 12 seconds by default. You can use this parameter to decrease or increase this time between 1 and 100 seconds.</source>
+        <translation>Ein Klang, der der An- oder Abmeldung eines Kontakts zugeordnet ist, wird standardmäßig 12 Sekunden lang gespielt. Mit diesem Parameter lässt sich diese Dauer zwischen 1 und 100 Sekunden verkürzen oder verlängern.</translation>
+    </message>
+    <message>
+        <source>If true, the status of the contact is always displayed in floating windows, even if the contact is blocked.</source>
+        <translation>Wenn wahr, wird der Status des Kontakts in schwebenden Fenstern immer angezeigt, auch wenn der Kontakt blockiert ist.</translation>
+    </message>
+    <message>
+        <source>This is to override the font normally used in the contact list window. This can be useful for accessibility reasons or in conjunction with special Messenger skins. The same font face and color is applied for every element in the contact list.</source>
+        <translation>Damit wird die Schrift ersetzt, die das Kontaktlistenfenster sonst verwendet. Das kann für die Barrierefreiheit oder zusammen mit besonderen Messenger-Skins nützlich sein. Dieselbe Schriftart und -farbe gilt für jedes Element der Kontaktliste.</translation>
+    </message>
+    <message>
+        <source>Brisko! will show the preferences of this account when Messenger isn&apos;t signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.</source>
+        <translation>Brisko! zeigt die Einstellungen dieses Kontos, wenn Messenger nicht angemeldet ist und Sie die Einstellungen von Brisko! öffnen. So lassen sich die gemeinsamen Einstellungen des Standardkontos bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Use this parameter to specify a sound file to be played when a contact signs-in. The sound is only played when no other specific sound is associated to a contact. This parameter can be used to disable the default sound in Messenger (you have to do that yourself in Messenger options) so that two sounds are not played together when a contact signs-in.</source>
+        <translation>Mit diesem Parameter geben Sie eine Klangdatei an, die gespielt wird, wenn sich ein Kontakt anmeldet. Der Klang wird nur gespielt, wenn dem Kontakt kein eigener Klang zugeordnet ist. So lässt sich der Standardklang von Messenger abschalten (das müssen Sie selbst in den Messenger-Optionen tun), damit bei der Anmeldung eines Kontakts nicht zwei Klänge zugleich ertönen.</translation>
+    </message>
+    <message>
+        <source>Select sound file</source>
+        <translation>Klangdatei wählen</translation>
+    </message>
+    <message>
+        <source>WAVs (*.wav)</source>
+        <translation>WAV-Dateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>MP3s (*.mp3)</source>
+        <translation>MP3-Dateien (*.mp3)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>If true, the contact list window keeps its current width when it&apos;s docked to the border of your screen.</source>
+        <translation>Wenn wahr, behält das Kontaktlistenfenster seine Breite, wenn es am Bildschirmrand angedockt wird.</translation>
+    </message>
+    <message>
+        <source>If true, and if you haven&apos;t set one previously, you will be asked for a password next time (one once) you lock Messenger.</source>
+        <translation>Wenn wahr und Sie noch keines festgelegt haben, werden Sie beim nächsten Sperren von Messenger (nur einmal) nach einem Passwort gefragt.</translation>
+    </message>
+    <message>
+        <source>Delay, in milliseconds, because the Enhanced Brisko! icon is displayed in the contact list window, while you&apos;re moving your mouse cursor over it. Note that the delay will always be longer the first time the icon is displayed.</source>
+        <translation>Verzögerung in Millisekunden, bevor das Symbol von Enhanced Brisko! im Kontaktlistenfenster erscheint, während Sie den Mauszeiger darüber bewegen. Beim ersten Anzeigen des Symbols ist die Verzögerung immer länger.</translation>
+    </message>
+    <message>
+        <source>When you close a chat window and reopen it before the delay specified in this parameter (in seconds), no new session header is created in the log file.</source>
+        <translation>Wenn Sie ein Chatfenster schließen und vor Ablauf der hier angegebenen Zeit (in Sekunden) wieder öffnen, wird in der Protokolldatei kein neuer Sitzungskopf angelegt.</translation>
+    </message>
+    <message>
+        <source>If false, Brisko! doesn&apos;t add entries to the various Messenger popup menus. Warning: disabling this feature will prevent you to access some other features of Brisko!.</source>
+        <translation>Wenn falsch, fügt Brisko! den Kontextmenüs von Messenger keine Einträge hinzu. Achtung: Ohne diese Funktion sind einige andere Funktionen von Brisko! nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Format of the timestamp written in the chat log headers (Session Start line).</source>
+        <translation>Format des Zeitstempels in den Köpfen der Chatprotokolle (Zeile „Session Start“).</translation>
+    </message>
+    <message>
+        <source>When true, system messages are written in the chat log file as they are displayed in the chat window (example: &quot;This file couldn&apos;t be sent...&quot;). If false, they are not written in the chat log files.</source>
+        <translation>Wenn wahr, werden Systemmeldungen so in die Chatprotokolldatei geschrieben, wie sie im Chatfenster erscheinen (Beispiel: „Diese Datei konnte nicht gesendet werden...“). Wenn falsch, werden sie nicht in die Chatprotokolle geschrieben.</translation>
+    </message>
+    <message>
+        <source>If false, the specified quick text is not displayed in the Enhanced Brisko! Icon menu of instant message windows.</source>
+        <translation>Wenn falsch, erscheint der gewählte Schnelltext nicht im Symbolmenü von Enhanced Brisko! in den Sofortnachrichtenfenstern.</translation>
+    </message>
+    <message>
+        <source>If not empty, Brisko! will use this value to change your name to a default one every time you sign-in on a specific computer.</source>
+        <translation>Wenn nicht leer, ändert Brisko! Ihren Namen bei jeder Anmeldung an einem bestimmten Computer auf diesen Wert.</translation>
+    </message>
+    <message>
+        <source>Separator used between names and emails when using special tags (!N) and (!M).</source>
+        <translation>Trennzeichen zwischen Namen und E-Mail-Adressen bei den besonderen Tags (!N) und (!M).</translation>
+    </message>
+    <message>
+        <source>Number of seconds the Personalised Status window is displayed before exiting automatically. Minimum is 3.</source>
+        <translation>Anzahl der Sekunden, die das Fenster „Persönlicher Status“ angezeigt wird, bevor es sich selbst schließt. Mindestens 3.</translation>
+    </message>
+    <message>
+        <source>When the Personalised Status window is displayed, the &quot;Back Time&quot; field is automatically compute by adding 10 minutes to the current time. You can change that using this parameter.</source>
+        <translation>Wenn das Fenster „Persönlicher Status“ erscheint, wird das Feld „Zurück um“ aus der aktuellen Uhrzeit plus 10 Minuten berechnet. Mit diesem Parameter lässt sich das ändern.</translation>
+    </message>
+    <message>
+        <source>If this parameter is false, Contact Sounds and Sound Commands won&apos;t play when your status is set to Busy.</source>
+        <translation>Wenn dieser Parameter falsch ist, werden Kontaktklänge und Klangbefehle nicht gespielt, solange Ihr Status Beschäftigt ist.</translation>
+    </message>
+    <message>
+        <source>If false, the Brisko! notification windows are displayed with no animation.</source>
+        <translation>Wenn falsch, erscheinen die Benachrichtigungsfenster von Brisko! ohne Animation.</translation>
+    </message>
+    <message>
+        <source>If false, the Messenger icon in the systray is not modified for the Brisko! icon when Brisko! notification windows are displayed.</source>
+        <translation>Wenn falsch, wird das Messenger-Symbol im Infobereich nicht durch das Brisko!-Symbol ersetzt, wenn Benachrichtigungsfenster von Brisko! erscheinen.</translation>
+    </message>
+    <message>
+        <source>If false, the count of unread emails in your Hotmail account is not added to the count of unread pop3 emails.</source>
+        <translation>Wenn falsch, wird die Zahl ungelesener E-Mails Ihres Hotmail-Kontos nicht zur Zahl ungelesener POP3-E-Mails addiert.</translation>
+    </message>
+    <message>
+        <source>Background color used in the Quick Icons panel. In Messenger 4 and 5, the default value is the tooltip color; in Messenger 6, the default value is a slight blue.</source>
+        <translation>Hintergrundfarbe der Schnellsymbol-Tafel. In Messenger 4 und 5 ist der Standard die Farbe der Kurzinfos, in Messenger 6 ein helles Blau.</translation>
+    </message>
+    <message>
+        <source>Format of the message when the user clicks &quot;Send Quote&quot; in the Quote Sender window. You can add character format codes to add colors or text attributes.</source>
+        <translation>Format der Nachricht, wenn der Benutzer im Fenster „Zitat senden“ auf „Zitat senden“ klickt. Mit Zeichenformat-Codes lassen sich Farben oder Textattribute hinzufügen.</translation>
+    </message>
+    <message>
+        <source>If false, the name tag is left in your name when you sign-out while in Personalised Away mode and sign-in again.</source>
+        <translation>Wenn falsch, bleibt das Namens-Tag in Ihrem Namen, wenn Sie sich im persönlichen Abwesend-Modus abmelden und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>Number of times a schedule will be repeated if the user doesn&apos;t explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past.</source>
+        <translation>Wie oft eine geplante Erinnerung wiederholt wird, wenn der Benutzer das Benachrichtigungsfenster nicht ausdrücklich schließt. Mit 0 werden Benachrichtigungen nicht wiederholt. Liegt der verpasste Termin zu weit zurück, wird ebenfalls nicht wiederholt.</translation>
+    </message>
+    <message>
+        <source>If true, new chat windows are not displayed minimised when they are created.</source>
+        <translation>Wenn wahr, werden neue Chatfenster beim Öffnen nicht minimiert angezeigt.</translation>
+    </message>
+    <message>
+        <source>Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify &quot;MPEGVideo2&quot; for this value.</source>
+        <translation>Name des Codecs, mit dem Brisko! Klänge abspielt. Wenn Ihre Klänge nicht funktionieren, versuchen Sie hier den Wert „MPEGVideo2“.</translation>
+    </message>
+    <message>
+        <source>If true, the Event Log shows contacts that are idle when you sign-in.</source>
+        <translation>Wenn wahr, zeigt das Ereignisprotokoll bei Ihrer Anmeldung die Kontakte, die untätig sind.</translation>
+    </message>
+    <message>
+        <source>Format of the time stamp displayed in the Event Log window.</source>
+        <translation>Format des Zeitstempels im Fenster Ereignisprotokoll.</translation>
+    </message>
+    <message>
+        <source>If false, the count of unread emails in your POP3 accounts in not displayed in the welcome screen of Windows XP.</source>
+        <translation>Wenn falsch, wird die Zahl ungelesener E-Mails Ihrer POP3-Konten nicht im Willkommensbildschirm von Windows XP angezeigt.</translation>
+    </message>
+    <message>
+        <source>If false, Personalised Status Tags are not added to contact names in the contact list when the Custom Name feature is enabled and the name of the contact has been changed.</source>
+        <translation>Wenn falsch, werden Tags des persönlichen Status nicht an Kontaktnamen in der Kontaktliste angehängt, wenn die Funktion „Eigener Name“ aktiv ist und der Name des Kontakts geändert wurde.</translation>
+    </message>
+    <message>
+        <source>If false, Brisko! displays the Quick Icon panel when a parenthesis is pressed, even if the character before is :, - or &apos;.</source>
+        <translation>Wenn falsch, zeigt Brisko! die Schnellsymbol-Tafel bei jeder Klammer an, auch wenn das Zeichen davor :, - oder &apos; ist.</translation>
+    </message>
+    <message>
+        <source>This is to tell Brisko! what font to use in its windows. This is normally used by languages in old versions of Windows but you can have some fun with it if you want.</source>
+        <translation>Damit legen Sie fest, welche Schrift Brisko! in seinen Fenstern verwendet. Das ist eigentlich für Sprachen in alten Windows-Versionen gedacht, aber Sie können damit auch einfach Spaß haben.</translation>
+    </message>
+    <message>
+        <source>If true, word filters are case sensitive and you&apos;re allowed to filter the same words in different manners depending on their case.</source>
+        <translation>Wenn wahr, unterscheiden Wortfilter Groß- und Kleinschreibung, und Sie können dasselbe Wort je nach Schreibweise unterschiedlich filtern.</translation>
+    </message>
+    <message>
+        <source>Note: No support will be given on these functionalities... They are brought to you as is. If your Messenger does not behave correctly or crashes after you have used this program, then you should reset your preferences using the &quot;Reset to defaults&quot; link in the Preferences panel.</source>
+        <translation>Hinweis: Für diese Funktionen gibt es keine Unterstützung... Sie werden so bereitgestellt, wie sie sind. Wenn sich Ihr Messenger nach der Verwendung dieses Programms falsch verhält oder abstürzt, setzen Sie Ihre Einstellungen über den Link „Reset to defaults“ in den Einstellungen zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::ChangeMarks</name>
+    <message>
+        <source>Stored: %1
+Default: %2</source>
+        <translation>Gespeichert: %1
+Standard: %2</translation>
+    </message>
+    <message>
+        <source>%1, changed</source>
+        <translation>%1, geändert</translation>
+    </message>
+</context>
+<context>
+    <name>fk::ColourPanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>version specific</source>
+        <translation>versionsabhängig</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Select color...</source>
+        <translation>Farbe wählen...</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>fk::DemoPrefix</name>
+    <message>
+        <source>The demo prefix was not found.</source>
+        <translation>Das Demo-Präfix wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 exists but holds no user.reg; move it away to get a fresh demo copy.</source>
+        <translation>%1 existiert, enthält aber keine user.reg; verschieben Sie es, um eine frische Demo-Kopie zu erhalten.</translation>
+    </message>
+    <message>
+        <source>Cannot copy the demo prefix to %1: %2</source>
+        <translation>Das Demo-Präfix kann nicht nach %1 kopiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fk::EditTools</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Reset all settings of this account…</source>
+        <translation>Alle Einstellungen dieses Kontos zurücksetzen…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Import settings</source>
+        <translation>Einstellungen importieren</translation>
+    </message>
+    <message>
+        <source>all users</source>
+        <translation>alle Benutzer</translation>
+    </message>
+    <message>
+        <source>this account</source>
+        <translation>dieses Konto</translation>
+    </message>
+    <message>
+        <source>Reset all settings</source>
+        <translation>Alle Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore the default of every setting of %1?</source>
+        <translation>Jede Einstellung für %1 auf ihren Standardwert zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Reset all</source>
+        <translation>Alle zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>fk::FilePanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Select file...</source>
+        <translation>Datei wählen...</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>fk::FontPanel</name>
+    <message>
+        <source>Font:</source>
+        <translation>Schrift:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold:</source>
+        <translation>Fett:</translation>
+    </message>
+    <message>
+        <source>Normal is 400. Bold is 700.</source>
+        <translation>Normal ist 400, fett ist 700.</translation>
+    </message>
+    <message>
+        <source>Character set:</source>
+        <translation>Zeichensatz:</translation>
+    </message>
+    <message>
+        <source>Preview of the selected font:</source>
+        <translation>Vorschau der gewählten Schrift:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Enable this setting (default is enabled)</source>
+        <translation>Diese Einstellung aktivieren (Standard: aktiviert)</translation>
+    </message>
+    <message>
+        <source>Enable this setting (default is disabled)</source>
+        <translation>Diese Einstellung aktivieren (Standard: deaktiviert)</translation>
+    </message>
+    <message>
+        <source>Setting not saved.</source>
+        <translation>Einstellung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>fk::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>fk::MainWindow</name>
+    <message>
+        <source>Fettlekit</source>
+        <translation>Fettlekit</translation>
+    </message>
+    <message>
+        <source>Wine is running in this prefix: changes cannot be saved now.</source>
+        <translation>Wine läuft in diesem Präfix: Änderungen können jetzt nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Edit settings for this user</source>
+        <translation>Einstellungen dieses Benutzers</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3</source>
+        <translation>Version: %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Use this program with Brisko! %1 or above.</source>
+        <translation>Verwenden Sie dieses Programm mit Brisko! %1 oder neuer.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source> --&gt; All users &lt;--</source>
+        <translation> --&gt; Alle Benutzer &lt;--</translation>
+    </message>
+    <message>
+        <source> --&gt; Default user &lt;--</source>
+        <translation> --&gt; Standardbenutzer &lt;--</translation>
+    </message>
+</context>
+<context>
+    <name>fk::NumberPanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Wert:</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Wrong value.</source>
+        <translation>Ungültiger Wert.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>fk::Options</name>
+    <message>
+        <source>Edits the hidden settings of Brisko! in a Wine prefix.</source>
+        <translation>Bearbeitet die versteckten Einstellungen von Brisko! in einem Wine-Präfix.</translation>
+    </message>
+    <message>
+        <source>Edit the Wine prefix in DIR.</source>
+        <translation>Das Wine-Präfix in VERZ bearbeiten.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>VERZ</translation>
+    </message>
+    <message>
+        <source>List the Wine prefixes that hold Brisko!, the one opened first first, and quit.</source>
+        <translation>Die Wine-Präfixe mit Brisko! auflisten, das zuerst zu öffnende vorn, und beenden.</translation>
+    </message>
+    <message>
+        <source>Edit this user.reg instead of the Wine prefix&apos;s.</source>
+        <translation>Diese user.reg statt der des Wine-Präfixes bearbeiten.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Edit a private copy of the demo prefix.</source>
+        <translation>Eine private Kopie des Demo-Präfixes bearbeiten.</translation>
+    </message>
+    <message>
+        <source> See fettlekit --help.</source>
+        <translation> Siehe fettlekit --help.</translation>
+    </message>
+    <message>
+        <source>--registry, --prefix and --demo cannot be used together.</source>
+        <translation>--registry, --prefix und --demo können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Write pictures of the main window to DIR, then quit.</source>
+        <translation>Bilder des Hauptfensters nach VERZ schreiben, dann beenden.</translation>
+    </message>
+    <message>
+        <source>Quit once the main window has been painted.</source>
+        <translation>Beenden, sobald das Hauptfenster gezeichnet ist.</translation>
+    </message>
+    <message>
+        <source>Edits the hidden settings of Brisko!.</source>
+        <translation>Bearbeitet die versteckten Einstellungen von Brisko!.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::PrefixChoice</name>
+    <message>
+        <source>Fettlekit looked for %1, but there is no such folder.</source>
+        <translation>Fettlekit hat nach %1 gesucht, aber diesen Ordner gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Fettlekit looked for the registry file %1, but there is none: this is not a Wine prefix. A prefix is the folder that holds user.reg, beside drive_c.</source>
+        <translation>Fettlekit hat nach der Registry-Datei %1 gesucht, aber es gibt keine: Dies ist kein Wine-Präfix. Ein Präfix ist der Ordner, der user.reg enthält, neben drive_c.</translation>
+    </message>
+    <message>
+        <source>Fettlekit cannot read the registry file %1 (%2).</source>
+        <translation>Fettlekit kann die Registry-Datei %1 nicht lesen (%2).</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>The registry file is damaged: %1. Fettlekit leaves it as it is.</source>
+        <translation>Die Registry-Datei ist beschädigt: %1. Fettlekit lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>Fettlekit looked in %1 for Brisko!&apos;s settings (the key HKEY_CURRENT_USER\%2), but there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create the key.</source>
+        <translation>Fettlekit hat in %1 nach den Einstellungen von Brisko! gesucht (dem Schlüssel HKEY_CURRENT_USER\%2), aber keine gefunden: Brisko! 3 ist in diesem Präfix noch nicht gelaufen. Öffnen Sie es trotzdem, um den Schlüssel anzulegen.</translation>
+    </message>
+    <message>
+        <source>No Wine prefix with Brisko! 3 was found. Fettlekit looked in:</source>
+        <translation>Kein Wine-Präfix mit Brisko! 3 gefunden. Fettlekit hat hier gesucht:</translation>
+    </message>
+    <message>
+        <source>Wine: %1</source>
+        <translation>Wine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>fk::QuickTextPanel</name>
+    <message>
+        <source>Quick Text:</source>
+        <translation>Schnelltext:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Alias:</source>
+        <translation>Alias:</translation>
+    </message>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Wahr</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>An unexpected error has been found while opening the registry</source>
+        <translation>Beim Öffnen der Registry ist ein unerwarteter Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>fk::Session</name>
+    <message>
+        <source>Wine&apos;s live registry cannot be reached: </source>
+        <translation>Die laufende Registry von Wine ist nicht erreichbar: </translation>
+    </message>
+    <message>
+        <source>Fettlekit – %1</source>
+        <translation>Fettlekit – %1</translation>
+    </message>
+    <message>
+        <source>Fettlekit %1
+Edits the hidden settings of Brisko! in a Wine prefix.
+
+Editing: %2</source>
+        <translation>Fettlekit %1
+Bearbeitet die versteckten Einstellungen von Brisko! in einem Wine-Präfix.
+
+In Bearbeitung: %2</translation>
+    </message>
+    <message>
+        <source>About Fettlekit</source>
+        <translation>Über Fettlekit</translation>
+    </message>
+    <message>
+        <source>Open prefix…</source>
+        <translation>Präfix öffnen…</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Fettlekit %1
+Edits the hidden settings of Brisko!.
+
+Editing: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</source>
+        <translation>Fettlekit %1
+Bearbeitet die versteckten Einstellungen von Brisko!.
+
+In Bearbeitung: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
+    </message>
+</context>
+<context>
+    <name>fk::SettingsFilter</name>
+    <message>
+        <source>Find a setting</source>
+        <translation>Einstellung suchen</translation>
+    </message>
+    <message>
+        <source>No setting matches</source>
+        <translation>Keine Einstellung passt</translation>
+    </message>
+</context>
+<context>
+    <name>fk::SettingsTransferActions</name>
+    <message>
+        <source>Export settings</source>
+        <translation>Einstellungen exportieren</translation>
+    </message>
+    <message>
+        <source>Import settings</source>
+        <translation>Einstellungen importieren</translation>
+    </message>
+    <message>
+        <source>Registry files (*.reg)</source>
+        <translation>Registry-Dateien (*.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>&amp;Export settings…</source>
+        <translation>Einstellungen &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Import settings…</source>
+        <translation>Einstellungen &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>This account</source>
+        <translation>Dieses Konto</translation>
+    </message>
+    <message>
+        <source>Every account</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>Which settings do you want to export?</source>
+        <translation>Welche Einstellungen möchten Sie exportieren?</translation>
+    </message>
+    <message>
+        <source>
+Nothing was imported.</source>
+        <translation>
+Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The file holds no setting that differs from what is stored.</source>
+        <translation>Die Datei enthält keine Einstellung, die vom Gespeicherten abweicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing %1 changes %n setting(s):</source>
+        <translation>
+            <numerusform>Der Import von %1 ändert %n Einstellung:</numerusform>
+            <numerusform>Der Import von %1 ändert %n Einstellungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>fk::StartUp</name>
+    <message>
+        <source>no display: set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session.</source>
+        <translation>keine Anzeige: Setzen Sie DISPLAY oder WAYLAND_DISPLAY, oder starten Sie das Programm aus einer Desktop-Sitzung.</translation>
+    </message>
+    <message>
+        <source>no Wine prefix with Brisko! was found in </source>
+        <translation>kein Wine-Präfix mit Brisko! gefunden in </translation>
+    </message>
+    <message>
+        <source>no Wine prefix was chosen.</source>
+        <translation>kein Wine-Präfix gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::SwitchTextPanel</name>
+    <message>
+        <source>True</source>
+        <translation>Wahr</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>local specific</source>
+        <translation>länderspezifisch</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>True (default)</source>
+        <translation>Wahr (Standard)</translation>
+    </message>
+    <message>
+        <source>False (default)</source>
+        <translation>Falsch (Standard)</translation>
+    </message>
+</context>
+<context>
+    <name>fk::TagPickerWindow</name>
+    <message>
+        <source>Day of month as digits with no leading zero for single-digit days.</source>
+        <translation>Tag des Monats als Zahl, ohne führende Null bei einstelligen Tagen.</translation>
+    </message>
+    <message>
+        <source>Day of month as digits with leading zero for single-digit days.</source>
+        <translation>Tag des Monats als Zahl, mit führender Null bei einstelligen Tagen.</translation>
+    </message>
+    <message>
+        <source>Day of week as a three-letter abbreviation.</source>
+        <translation>Wochentag als Abkürzung aus drei Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Day of week as its full name.</source>
+        <translation>Wochentag ausgeschrieben.</translation>
+    </message>
+    <message>
+        <source>Month as digits with no leading zero for single-digit months.</source>
+        <translation>Monat als Zahl, ohne führende Null bei einstelligen Monaten.</translation>
+    </message>
+    <message>
+        <source>Month as digits with leading zero for single-digit months.</source>
+        <translation>Monat als Zahl, mit führender Null bei einstelligen Monaten.</translation>
+    </message>
+    <message>
+        <source>Month as a three-letter abbreviation.</source>
+        <translation>Monat als Abkürzung aus drei Buchstaben.</translation>
+    </message>
+    <message>
+        <source>Month as its full name.</source>
+        <translation>Monat ausgeschrieben.</translation>
+    </message>
+    <message>
+        <source>Year as last two digits, but with leading zero for years less than 10.</source>
+        <translation>Jahr als letzte zwei Ziffern, mit führender Null bei Jahren unter 10.</translation>
+    </message>
+    <message>
+        <source>Year represented by full four digits.</source>
+        <translation>Jahr mit allen vier Ziffern.</translation>
+    </message>
+    <message>
+        <source>Hours with no leading zero for single-digit hours; 12-hour clock.</source>
+        <translation>Stunden ohne führende Null bei einstelligen Stunden; 12-Stunden-Uhr.</translation>
+    </message>
+    <message>
+        <source>Hours with leading zero for single-digit hours; 12-hour clock.</source>
+        <translation>Stunden mit führender Null bei einstelligen Stunden; 12-Stunden-Uhr.</translation>
+    </message>
+    <message>
+        <source>Hours with no leading zero for single-digit hours; 24-hour clock.</source>
+        <translation>Stunden ohne führende Null bei einstelligen Stunden; 24-Stunden-Uhr.</translation>
+    </message>
+    <message>
+        <source>Hours with leading zero for single-digit hours; 24-hour clock.</source>
+        <translation>Stunden mit führender Null bei einstelligen Stunden; 24-Stunden-Uhr.</translation>
+    </message>
+    <message>
+        <source>Minutes with no leading zero for single-digit minutes.</source>
+        <translation>Minuten ohne führende Null bei einstelligen Minuten.</translation>
+    </message>
+    <message>
+        <source>Minutes with leading zero for single-digit minutes.</source>
+        <translation>Minuten mit führender Null bei einstelligen Minuten.</translation>
+    </message>
+    <message>
+        <source>Seconds with no leading zero for single-digit seconds.</source>
+        <translation>Sekunden ohne führende Null bei einstelligen Sekunden.</translation>
+    </message>
+    <message>
+        <source>Seconds with leading zero for single-digit seconds.</source>
+        <translation>Sekunden mit führender Null bei einstelligen Sekunden.</translation>
+    </message>
+    <message>
+        <source>One character time-marker string, such as A or P.</source>
+        <translation>Tageszeitkennung aus einem Zeichen, etwa A oder P.</translation>
+    </message>
+    <message>
+        <source>Multicharacter time-marker string, such as AM or PM.</source>
+        <translation>Tageszeitkennung aus mehreren Zeichen, etwa AM oder PM.</translation>
+    </message>
+    <message>
+        <source>Timestamp.</source>
+        <translation>Zeitstempel.</translation>
+    </message>
+    <message>
+        <source>Name.</source>
+        <translation>Name.</translation>
+    </message>
+    <message>
+        <source>Message.</source>
+        <translation>Nachricht.</translation>
+    </message>
+    <message>
+        <source>Date/Time Tags</source>
+        <translation>Datums- und Zeit-Tags</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Date Tags</source>
+        <translation>Datums-Tags</translation>
+    </message>
+    <message>
+        <source>Time Tags</source>
+        <translation>Zeit-Tags</translation>
+    </message>
+    <message>
+        <source>Quote Tags</source>
+        <translation>Zitat-Tags</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fk::TextPanel</name>
+    <message>
+        <source>Default value:</source>
+        <translation>Standardwert:</translation>
+    </message>
+    <message>
+        <source>local specific</source>
+        <translation>länderspezifisch</translation>
+    </message>
+    <message>
+        <source>New value:</source>
+        <translation>Neuer Wert:</translation>
+    </message>
+    <message>
+        <source>Set default</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Insert tag...</source>
+        <translation>Tag einfügen...</translation>
+    </message>
+    <message>
+        <source>To add normal text, use single quotes. Example: &quot;dd&apos;/&apos;MM&quot; will produce &quot;18/10&quot;.</source>
+        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: &quot;dd&apos;/&apos;MM&quot; ergibt &quot;18/10&quot;.</translation>
+    </message>
+    <message>
+        <source>To add normal text, use single quotes. Example: &quot;HH&apos;:&apos;mm&quot; will produce &quot;12:40&quot;.</source>
+        <translation>Normalen Text in einfache Anführungszeichen setzen. Beispiel: &quot;HH&apos;:&apos;mm&quot; ergibt &quot;12:40&quot;.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
+        <translation>Jedes Tag nur einmal verwenden, sonst wirken das zweite und die weiteren womöglich nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::PrefixDialog</name>
+    <message>
+        <source>Wine prefix folder</source>
+        <translation>Wine-Präfix-Ordner</translation>
+    </message>
+    <message>
+        <source>Wine registry file</source>
+        <translation>Wine-Registry-Datei</translation>
+    </message>
+    <message>
+        <source>Wine user registry (user.reg)</source>
+        <translation>Wine-Benutzer-Registry (user.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open prefix</source>
+        <translation>Präfix öffnen</translation>
+    </message>
+    <message>
+        <source>Brisko! was found in these Wine prefixes:</source>
+        <translation>Brisko! wurde in diesen Wine-Präfixen gefunden:</translation>
+    </message>
+    <message>
+        <source>Browse to the prefix folder, or to its user.reg.</source>
+        <translation>Wählen Sie den Ordner des Präfixes oder seine user.reg.</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Browse for a folder…</source>
+        <translation>Ordner wählen…</translation>
+    </message>
+    <message>
+        <source>Browse for a user.reg…</source>
+        <translation>user.reg wählen…</translation>
+    </message>
+</context>
+<context>
+    <name>fk::messages</name>
+    <message>
+        <source>An error has been found with the registry.<byte value="xd"/>
+Make sure you have Brisko! 3 installed.</source>
+        <translation>In der Registry wurde ein Fehler gefunden.<byte value="xd"/>
+Stellen Sie sicher, dass Brisko! 3 installiert ist.</translation>
+    </message>
+    <message>
+        <source>An unexpected error has been found while opening the account &quot;%1&quot;</source>
+        <translation>Beim Öffnen des Kontos „%1“ ist ein unerwarteter Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Setting not saved.</source>
+        <translation>Einstellung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The program needs to be updated!</source>
+        <translation>Das Programm muss aktualisiert werden!</translation>
+    </message>
+    <message>
+        <source>Wine is running in this prefix, so changes cannot be saved now. Close the programs that run under Wine, then start Fettlekit again.</source>
+        <translation>Wine läuft in diesem Präfix, daher können Änderungen jetzt nicht gespeichert werden. Schließen Sie die Programme, die unter Wine laufen, und starten Sie Fettlekit erneut.</translation>
+    </message>
+    <message>
+        <source>The change was saved, but Wine started in this prefix meanwhile and may write its own copy of the settings over it when it ends. Close the programs that run under Wine, then start Fettlekit again.</source>
+        <translation>Die Änderung wurde gespeichert, aber Wine ist inzwischen in diesem Präfix gestartet und überschreibt sie womöglich beim Beenden mit seiner eigenen Kopie der Einstellungen. Schließen Sie die Programme, die unter Wine laufen, und starten Sie Fettlekit erneut.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+</TS>

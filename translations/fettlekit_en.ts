@@ -1,0 +1,24 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>fk::AccessibleText</name>
+    <message numerus="yes">
+        <source>%1 in %2, %n point(s), weight %3</source>
+        <translation>
+            <numerusform>%1 in %2, %n point, weight %3</numerusform>
+            <numerusform>%1 in %2, %n points, weight %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>fk::SettingsTransferActions</name>
+    <message numerus="yes">
+        <source>Importing %1 changes %n setting(s):</source>
+        <translation>
+            <numerusform>Importing %1 changes %n setting:</numerusform>
+            <numerusform>Importing %1 changes %n settings:</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
