@@ -50,9 +50,14 @@ void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key
         node->setFont(0, font);
         node->setIcon(0, state.changed ? marked : blank);
         node->setData(0, ChangedRole, state.changed);
-        node->setToolTip(0, state.changed ? QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
-                                                .arg(fromAnsi(state.stored), fromAnsi(state.byDefault))
-                                          : QString());
+        QString tip;
+        if (state.changed || state.unused)
+            tip = QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
+                      .arg(fromAnsi(state.stored), fromAnsi(state.byDefault));
+        if (state.unused)
+            tip += QCoreApplication::translate(
+                "fk::ChangeMarks", "\nDisabled: the add-on draws its own font, so this counts as the default.");
+        node->setToolTip(0, tip);
     }
 }
 
