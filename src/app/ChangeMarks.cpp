@@ -50,14 +50,19 @@ void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key
         node->setFont(0, font);
         node->setIcon(0, state.changed ? marked : blank);
         node->setData(0, ChangedRole, state.changed);
-        node->setToolTip(0, state.changed ? QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
-                                                .arg(fromAnsi(state.stored), fromAnsi(state.byDefault))
-                                          : QString());
+        QString tip;
+        if (state.changed || state.unused)
+            tip = QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
+                      .arg(fromAnsi(state.stored), fromAnsi(state.byDefault));
+        if (state.unused)
+            tip += QCoreApplication::translate(
+                "fk::ChangeMarks", "\nDisabled: the add-on draws its own font, so this counts as the default.");
+        node->setToolTip(0, tip);
         // A screen reader hears the mark that bold and the dot show.
         node->setData(0, Qt::AccessibleTextRole,
                       state.changed ? QCoreApplication::translate("fk::ChangeMarks", "%1, changed").arg(node->text(0))
                                     : QString());
-        node->setData(0, Qt::AccessibleDescriptionRole, node->toolTip(0));
+        node->setData(0, Qt::AccessibleDescriptionRole, tip);
     }
 }
 

@@ -27,7 +27,13 @@ bool parseOptions(QCoreApplication& app, Options& options) {
                                       Options::tr("Edit this user.reg instead of the Wine prefix's."),
                                       Options::tr("FILE"));
     const QCommandLineOption demo(QStringLiteral("demo"), Options::tr("Edit a private copy of the demo prefix."));
-    parser.addOptions({prefix, list, registry, demo});
+    // Qt's own, taken out of the arguments when it has a value; one without
+    // is a wrong command line like any other, read as Qt reads it.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QCommandLineOption platform(QStringLiteral("platform"), Options::tr("The Qt platform to use."),
+                                Options::tr("NAME"));
+    platform.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({prefix, list, registry, demo, platform});
     const ShowingOptions showing(parser);
     // Not process(): a wrong command line exits with 2, as documented.
     if (!parser.parse(app.arguments())) {
@@ -58,10 +64,20 @@ bool parseOptions(QCoreApplication& app, Options& options) {
     return true;
 }
 
+namespace {
+
+bool isPlatformOption(const char* arg) {
+    return std::strcmp(arg, "-platform") == 0 || std::strcmp(arg, "--platform") == 0;
+}
+
+}  // namespace
+
 bool wantsNoWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--") == 0) break;
+        // Qt would end the program for want of a platform named.
+        if (isPlatformOption(arg) && i + 1 == argc) return true;
         for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version", "--list-prefixes"})
             if (std::strcmp(arg, option) == 0) return true;
     }
@@ -72,7 +88,7 @@ bool displayAvailable(int argc, char** argv) {
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         if (!qEnvironmentVariableIsEmpty(name)) return true;
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+        if (isPlatformOption(argv[i]) && i + 1 < argc) return true;
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "app/AboutPanel.h"
 #include "app/AppIcon.h"
 #include "app/EditTools.h"
+#include "app/KeyboardHelp.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
 #include "app/SettingsFilter.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
@@ -87,11 +89,16 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     layout->setSpacing(0);
     layout->setMenuBar(menu_->bar());
     layout->addWidget(client_);
-    readOnlyNote_ = new QLabel(tr("Wine is running in this prefix: changes cannot be saved now."), this);
+    readOnlyNote_ = new QLabel(this);
     readOnlyNote_->setObjectName(QStringLiteral("readOnlyNote"));
-    readOnlyNote_->setContentsMargins(form.x(120), 0, 0, form.y(60));
+    readOnlyNote_->setContentsMargins(form.x(120), 0, form.x(120), form.y(60));
+    readOnlyNote_->setWordWrap(true);
     readOnlyNote_->hide();
     layout->addWidget(readOnlyNote_);
+    statusLine_ = new QStatusBar(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
+    statusLine_->setSizeGripEnabled(false);
+    layout->addWidget(statusLine_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createControls(form);
     createPanels();
@@ -100,12 +107,18 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
                                             [this] { return controller_->currentKeyPath(); });
     // The panel on show reads its setting again: an import may have changed it.
     connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
+    connect(transfer_, &SettingsTransferActions::exported, this,
+            [this](const QString& file) { showStatus(tr("Settings exported to %1").arg(file)); });
+    addKeyboardHelp(*menu_, this, dialogs_.messages);
+    // Wine started or stopped under the window: the note says whether saves go.
+    registry.onWayChanged([this](const std::string& why) { showSaveProblem(QString::fromStdString(why)); });
     tools_ = new EditTools(*this, *controller_, dialogs_, accountTree_, allUsersTree_);
-    // Esc is the window's before any control sees it.
+    // Esc is the find box's and the tag picker's before any control sees it.
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
+    controller_->unrecorded().onWayChanged({});
     picker_.close();
     controller_->release();
     // The panels go while the store they were given still exists.
@@ -126,6 +139,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     accountBox_ = made.get<QGroupBox>("Frame1");
     accountChooser_ = made.get<QComboBox>("Combo1");
     accountNames_ = sortedItems(accountChooser_);
+    accountChooser_->setPlaceholderText(tr("Choose an account"));
     connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
     // The two trees share one place; the account chosen shows one of them.
@@ -168,6 +182,7 @@ void MainWindow::createPanels() {
     context_.closeTagPicker = [this] { picker_.close(); };
     context_.fontListsLoaded = &fontListsLoaded_;
     context_.exitProgram = [this](int status) { exit_(status); };
+    context_.showHint = [this](const QString& hint) { showHint(hint); };
 
     about_ = new AboutPanel(editorBox_);
     panels_[0] = about_;
@@ -225,8 +240,20 @@ void MainWindow::fillTrees() {
     }
 }
 
+QString MainWindow::chosenAccount() const {
+    return accountChooser_->currentIndex() < 0 ? QString() : accountChooser_->currentText();
+}
+
+void MainWindow::chooseAccountNamed(const QString& text) {
+    const int at = accountChooser_->findText(text);
+    if (at < 0) return;
+    accountChooser_->setCurrentIndex(at);
+    chooseAccount(text);
+}
+
 void MainWindow::chooseAccount(const QString& text) {
     QTreeWidgetItem* selected = nullptr;
+    showHint({});
     if (text == allUsers()) {
         controller_->chooseAllUsers();
         accountTree_->hide();
@@ -264,6 +291,7 @@ void MainWindow::showNotice() {
 void MainWindow::showSetting(QTreeWidgetItem* node) {
     if (!node) return;
     picker_.close();
+    showHint({});
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
     descriptionBox_->setTitle(tr("Description"));
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
@@ -299,11 +327,35 @@ void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
     if (auto* editor = qobject_cast<EditorPanel*>(panel(panelOfKind_[size_t(kind)]))) editor->prepare(index);
 }
 
-void MainWindow::setStoreReadOnly(bool readOnly) {
+void MainWindow::setStoreReadOnly(bool readOnly, const QString& why) {
     controller_->setReadOnly(readOnly);
+    readOnlyNote_->setText(why.isEmpty() ? tr("Wine is running in this prefix: changes cannot be saved now.")
+                                         : tr("Not saved: %1.").arg(why));
     readOnlyNote_->setVisible(readOnly);
     for (QWidget* picture : panels_)
         if (auto* editor = qobject_cast<EditorPanel*>(picture)) editor->setStoreReadOnly(readOnly);
+}
+
+// The buttons stay on: the next save looks for Wine again.
+void MainWindow::showSaveProblem(const QString& why) {
+    if (controller_->readOnly()) return;
+    readOnlyNote_->setText(tr("Not saved: %1.").arg(why));
+    readOnlyNote_->setVisible(!why.isEmpty());
+}
+
+void MainWindow::showStatus(const QString& text) {
+    hint_.clear();
+    statusLine_->showMessage(text);
+}
+
+void MainWindow::showHint(const QString& hint) {
+    if (!hint.isEmpty()) {
+        showStatus(hint);
+        hint_ = hint;
+    } else if (!hint_.isEmpty() && statusLine_->currentMessage() == hint_) {
+        statusLine_->clearMessage();
+        hint_.clear();
+    }
 }
 
 QWidget* MainWindow::panel(int index) {
@@ -323,9 +375,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this && isVisible()) {
+            // The window stays: Esc only clears and hides the find box, and
+            // closes the tag picker.
             if (tools_->takeEscape(watched)) return true;
+            if (!picker_.isOpen()) return false;
             picker_.close();
-            close();
             return true;
         }
     }

@@ -20,6 +20,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
+class QStatusBar;
 class QStandardItemModel;
 class QTreeWidgetItem;
 
@@ -58,6 +59,10 @@ public:
 
     // A pick in the account chooser (Combo1), by its text.
     void chooseAccount(const QString& text);
+    // The chooser's item chosen; empty before a pick.
+    QString chosenAccount() const;
+    // Picks the item of that text when the chooser has one, as the user would.
+    void chooseAccountNamed(const QString& text);
     // A click on a node of either settings tree.
     void showSetting(QTreeWidgetItem* node);
     // Fills the panel of entry `index` for its kind.
@@ -74,7 +79,11 @@ public:
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
-    void setStoreReadOnly(bool readOnly);
+    void setStoreReadOnly(bool readOnly, const QString& why = {});
+    // Why the last save could not be made, under the form; empty once saves go again.
+    void showSaveProblem(const QString& why);
+    // A short note in the line under the form, until another replaces it.
+    void showStatus(const QString& text);
 
     // Picture1(index), made the first time it is asked for; null past the array.
     QWidget* panel(int index);
@@ -93,6 +102,8 @@ private:
     QWidget* panelOfEntry(int index);
     void orderTabStops();
     void fatal(const QString& text);
+    // A panel's hint (an allowed range) in the status line; empty withdraws it.
+    void showHint(const QString& hint);
 
     dialogs::Dialogs& dialogs_;
     ExitFunction exit_;
@@ -121,6 +132,8 @@ private:
     QScrollArea* descriptionScroll_ = nullptr;
     QLabel* description_ = nullptr;
     QLabel* readOnlyNote_ = nullptr;
+    QStatusBar* statusLine_ = nullptr;
+    QString hint_;  // the panel's hint in the status line, if any
 
     TagPickerHost picker_;
 };

@@ -1,6 +1,7 @@
 #include "app/PrefixChoice.h"
 
 #include "platform/hive/HiveRegistry.h"
+#include "platform/regfile/RegFileReader.h"
 #include "platform/wine/PrefixFinder.h"
 #include "platform/wine/WineServer.h"
 #include "store/PreferenceKeys.h"
@@ -92,15 +93,27 @@ dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
                     .arg(shown, QFileInfo(file).isFile() ? readable.errorString() : Texts::tr("not a file"))};
     readable.close();
     reg::HiveOpenResult hive = reg::openHiveRegistry(file.toStdString());
-    if (!hive.registry)
+    if (!hive.registry) {
+        const QString note = exportedSettingsNote(file);
+        if (!note.isEmpty()) return {note};
         return {Texts::tr("The registry file is damaged: %1. Fettlekit leaves it as it is.")
                     .arg(QString::fromStdString(hive.error))};
+    }
     if (PreferenceKeys::rootExists(*hive.registry)) return {};
     return {Texts::tr("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "
                       "there are none: Brisko! 3 has not run in this prefix yet. Open it anyway to create "
                       "the key.")
                 .arg(shown, QString::fromLatin1(StoreRootPath)),
             true};
+}
+
+QString exportedSettingsNote(const QString& file) {
+    QFile head(file);
+    if (!head.open(QIODevice::ReadOnly)) return {};
+    if (regfile::fileHeader(head.read(256).toStdString()) == regfile::Header::Invalid) return {};
+    return Texts::tr("%1 is a file of exported settings, not a prefix's registry: File > \"Import settings…\" "
+                     "reads it.")
+        .arg(QDir::toNativeSeparators(file));
 }
 
 QString prefixTitle(const QString& prefixDir) {

@@ -42,6 +42,10 @@ QString prefixOf(const QString& hiveFile);
 // chooser's words: what was looked for and what was found instead.
 dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen);
 
+// What a .reg file of exported settings is, said where a prefix's user.reg
+// was asked for; empty for any other file.
+QString exportedSettingsNote(const QString& file);
+
 // How the user knows a prefix: "Bottles: Gaming", else its folder.
 QString prefixTitle(const QString& prefixDir);
 

@@ -5,8 +5,11 @@
 #include "catalogue/Catalogue.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -119,6 +122,26 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
             std::fprintf(stderr, "fettlekit: the tag picker did not open\n");
             ok = false;
         }
+    }
+    // A number out of its range, with what it takes under the form.
+    const int number = firstOfKind(SettingKind::Number);
+    tour.select(number);
+    if (auto* box = window.panel(window.panelOfKind()[size_t(SettingKind::Number)])->findChild<QLineEdit*>(
+            QStringLiteral("Text28"))) {
+        box->setText(QString::number(settingEntry(number).MinValue - 1));
+        ok = tour.shoot(QStringLiteral("number-out-of-range")) && ok;
+    }
+    // Tab from the account chooser into the list: the shown setting's row has the focus.
+    if (auto* chooser = window.findChild<QComboBox*>(QStringLiteral("Combo1"))) {
+        // Focus shows in an active window only, which the window manager makes it.
+        window.activateWindow();
+        QDeadlineTimer activation(2000);
+        while (!window.isActiveWindow() && !activation.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        chooser->setFocus(Qt::TabFocusReason);
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(chooser, &tab);
+        ok = tour.shoot(QStringLiteral("tab-into-list")) && ok;
     }
     // The marks of the settings changed from their default, with the list
     // narrowed by the find box.

@@ -19,13 +19,15 @@
 namespace fk {
 
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
-    reg::RegistryChoice opened = reg::openRegistryFor(path.toStdString());
+    reg::RegistryChoice opened = reg::openRegistryFollowingWine(path.toStdString());
     if (!opened.bridgeError.empty())
         complain(Session::tr("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
     if (!opened.registry) {
-        complain(QString::fromStdString(opened.error));
+        const QString why = QString::fromStdString(opened.error);
+        complain(why);
+        const QString note = exportedSettingsNote(path);
         dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
-                              dialogs::MessageIcon::Critical);
+                              dialogs::MessageIcon::Critical, note.isEmpty() ? why : note);
     }
     return opened;
 }
@@ -39,7 +41,10 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
 
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
     if (!window.load()) return false;
-    window.setStoreReadOnly(opened.wineRunning);
+    window.setStoreReadOnly(opened.wineRunning,
+                            opened.bridgeError.empty()
+                                ? QString()
+                                : QString::fromStdString(reg::wineWithoutBridge(opened.bridgeError)));
     // Once the window is on screen, so that the warning opens over it.
     if (opened.wineRunning)
         new AfterFirstPaint(window, [&window, &dialogs] {
@@ -71,12 +76,15 @@ bool Session::open(const QString& hiveFile, bool remember, bool createStoreKey) 
     next.window->setWindowTitle(tr("Fettlekit \u2013 %1").arg(prefixTitle(prefixOf(hiveFile))));
     addActions(*next.window);
     dialogs_.files.setPathMapping(fileNamesForAddOn(hiveFile));
+    // The new window takes the old one's place and account.
+    if (current_.window) next.window->move(current_.window->pos());
     if (!showMainWindow(*next.window, opened, dialogs_)) {
         if (current_.window) dialogs_.files.setPathMapping(fileNamesForAddOn(current_.hiveFile));
         return false;
     }
     if (remember) last_.save(prefixOf(hiveFile));
     if (current_.window) {
+        next.window->chooseAccountNamed(current_.window->chosenAccount());
         current_.window->close();
         retired_.push_back(std::move(current_));
         // The old window may be the one whose menu asked for this.
@@ -104,7 +112,7 @@ void Session::showAbout() {
 }
 
 void Session::addActions(MainWindow& window) {
-    auto* open = new QAction(tr("Open prefix…"), &window);
+    auto* open = new QAction(tr("&Open prefix…"), &window);
     open->setObjectName(QStringLiteral("actionOpenPrefix"));
     connect(open, &QAction::triggered, this, &Session::openAnotherPrefix);
     window.menu().addFileAction(open);

@@ -5,6 +5,7 @@
 #include "editors/AnsiText.h"
 
 #include <QAction>
+#include <QDir>
 #include <QWidget>
 
 namespace fk {
@@ -55,7 +56,8 @@ void SettingsTransferActions::exportSettings() {
         dialogs_.files.saveFile(window_, exportTitle(), regFilters(), suggested + QStringLiteral(".reg"));
     if (!file) return;
     std::string error;
-    if (!exportSettingsToFile(registry_, keyPath, file->toStdString(), error)) tell(utf8(error), true);
+    if (!exportSettingsToFile(registry_, keyPath, file->toStdString(), error)) return tell(utf8(error), true);
+    emit exported(QDir::toNativeSeparators(*file));
 }
 
 void SettingsTransferActions::importSettings() {

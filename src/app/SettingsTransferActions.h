@@ -40,6 +40,8 @@ signals:
     // After an import was written: every value it changed, with what it
     // replaced. The window re-shows its panel; undo keeps the list.
     void imported(const std::vector<fk::ValueChange>& changes);
+    // After an export was written, with the file's path.
+    void exported(const QString& file);
 
 private:
     void tell(const QString& text, bool problem);

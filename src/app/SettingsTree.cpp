@@ -1,5 +1,6 @@
 #include "app/SettingsTree.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -50,6 +51,17 @@ void SettingsTree::keyPressEvent(QKeyEvent* event) {
     QTreeWidget::keyPressEvent(event);
     QTreeWidgetItem* after = currentItem();
     if (after && after != before && after->isSelected()) emit nodeClicked(after);
+}
+
+// The keyboard lands on a row, so that the focus shows at once: the setting
+// on show, else the first one listed. Nothing more is selected or shown.
+void SettingsTree::focusInEvent(QFocusEvent* event) {
+    QTreeWidgetItem* row = selectedNode();
+    for (int i = 0; !row && i < topLevelItemCount(); ++i)
+        if (!topLevelItem(i)->isHidden()) row = topLevelItem(i);
+    if (event->reason() != Qt::MouseFocusReason && row && row != currentItem())
+        setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+    QTreeWidget::focusInEvent(event);
 }
 
 }  // namespace fk

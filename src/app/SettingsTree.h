@@ -28,6 +28,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 }  // namespace fk

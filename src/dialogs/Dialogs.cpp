@@ -9,13 +9,15 @@
 
 namespace fk::dialogs {
 
-void MessageDialog::show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) {
-    shown_.push_back({text, title, icon});
+void MessageDialog::show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+                         const QString& details) {
+    shown_.push_back({text, title, icon, details});
     if (scripted_) return;
     QMessageBox::Icon qtIcon = QMessageBox::Information;
     if (icon == MessageIcon::Critical) qtIcon = QMessageBox::Critical;
     if (icon == MessageIcon::Exclamation) qtIcon = QMessageBox::Warning;
     QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    box.setDetailedText(details);
     box.exec();
 }
 

@@ -25,10 +25,12 @@ public:
         QString text;
         QString title;
         MessageIcon icon;
+        QString details;  // behind the box's "Show Details..." button
     };
 
     // Modal, with an OK button only.
-    void show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
+    void show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+              const QString& details = {});
 
     void setScripted(bool scripted) { scripted_ = scripted; }
     const std::vector<Shown>& shown() const { return shown_; }

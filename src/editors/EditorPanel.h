@@ -29,6 +29,8 @@ struct EditorContext {
     bool* fontListsLoaded = nullptr;
     // Ends the program after a fatal message has been dismissed.
     std::function<void(int status)> exitProgram;
+    // A hint in the line under the form (an allowed range); empty withdraws it.
+    std::function<void(const QString& hint)> showHint;
 };
 
 class EditorPanel : public QWidget {

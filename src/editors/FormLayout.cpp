@@ -61,6 +61,11 @@ QComboBox* editableCombo(QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The list opens on the item the box holds, whoever put the text there.
+    QObject::connect(combo, &QComboBox::editTextChanged, combo, [combo](const QString& text) {
+        const int at = combo->findText(text);
+        if (at >= 0 && at != combo->currentIndex()) combo->setCurrentIndex(at);
+    });
     return combo;
 }
 

@@ -15,6 +15,12 @@ namespace {
 
 bool validIndex(int index) { return index >= 0 && index <= NoticeIndex; }
 
+// What the box takes: with no upper limit the slider's end is no bound.
+QString allowedValues(const SettingEntry& entry) {
+    return entry.MaxEnforced ? NumberPanel::tr("Allowed values: %1 to %2").arg(entry.MinValue).arg(entry.MaxValue)
+                             : NumberPanel::tr("Allowed values: %1 or more").arg(entry.MinValue);
+}
+
 }  // namespace
 
 NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
@@ -59,6 +65,7 @@ void NumberPanel::prepare(int index) {
     slider_->setTickInterval(entry.TickFrequency);
     slider_->setSingleStep(entry.SmallChange);
     slider_->setPageStep(entry.LargeChange);
+    numberBox_->setToolTip(allowedValues(entry));
     loadNumber(numberBox_, index);
 }
 
@@ -76,6 +83,7 @@ void NumberPanel::checkValue() {
     const auto value = convertNumberText(numberBox_->text());
     valueValid_ = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
     showWarning(numberBox_, !valueValid_);
+    if (context().showHint) context().showHint(valueValid_ ? QString() : allowedValues(entry));
     if (valueValid_) slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
 }
 

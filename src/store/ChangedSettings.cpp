@@ -99,7 +99,9 @@ std::string describeFont(const FontDefault& f) {
 }
 
 // The font the add-on would use against the default, whatever values the
-// subkey spells out: defaults written explicitly are no change.
+// subkey spells out: defaults written explicitly are no change, and with
+// its enable flag cleared the add-on draws its own font, whatever else is
+// stored.
 SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
     const FontDefault& defaults = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
     SettingState state;
@@ -109,8 +111,10 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
     const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.ValueName, reg::KeyRead);
     if (!font.ok()) return state;
     const FontDefault stored = readStoredFont(registry, font.get(), defaults);
-    state.changed = !sameFont(stored, defaults);
-    if (state.changed) state.stored = describeFont(stored);
+    const bool differs = !sameFont(stored, defaults);
+    state.unused = differs && !stored.Enabled && !defaults.Enabled;
+    state.changed = differs && !state.unused;
+    if (differs) state.stored = describeFont(stored);
     return state;
 }
 

@@ -10,6 +10,8 @@ namespace fk {
 
 struct SettingState {
     bool changed = false;
+    // Stored values the add-on does not use (a disabled font's): no change.
+    bool unused = false;
     std::string stored;     // code page 1252, as shown to the user
     std::string byDefault;
 };

@@ -49,6 +49,7 @@ public:
     int openHandleCount() const override { return inner_.openHandleCount(); }
     bool writable() const override { return inner_.writable(); }
     bool takeWineStartedDuringSave() override { return inner_.takeWineStartedDuringSave(); }
+    void onWayChanged(WayListener listener) override { inner_.onWayChanged(std::move(listener)); }
 
 private:
     void remember(reg::Key parent, const char* subKey, reg::Key key);

@@ -49,9 +49,10 @@ private:
 // answered by the test, and its main window, loaded.
 class Fettlekit {
 public:
-    explicit Fettlekit(const std::string& hivePath) {
+    // Over the file, or over a store the program opened itself.
+    explicit Fettlekit(const std::string& hivePath, std::unique_ptr<reg::Registry> opened = {}) {
         std::string error;
-        hive_ = openSeededRegistry(hivePath, error);
+        hive_ = opened ? std::move(opened) : openSeededRegistry(hivePath, error);
         if (!hive_) {
             ADD_FAILURE() << "hive does not open: " << error;
             return;

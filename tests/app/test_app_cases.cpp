@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 
 namespace fk::testing {
 namespace {
@@ -27,6 +28,7 @@ std::string keyPath(const std::string& path) {
 QString shownText(QObject* o) {
     if (auto* box = qobject_cast<QGroupBox*>(o)) return box->title();
     if (auto* combo = qobject_cast<QComboBox*>(o)) return items(combo).join('|');
+    if (auto* line = qobject_cast<QStatusBar*>(o)) return line->currentMessage();
     if (auto* list = qobject_cast<QListWidget*>(o)) {
         QStringList rows;
         for (const auto* item : list->findItems({}, Qt::MatchStartsWith)) rows << item->text();
@@ -188,9 +190,10 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
         {"stored", [&] { EXPECT_EQ(stored(name), rest) << name; }},
         {"haskey", [&] { EXPECT_EQ(hive_->hasKey(keyPath(name)), yes(rest)) << name; }},
         {"unchanged", [&] { EXPECT_EQ(hive_->fileText(), snapshot_); }},
-        {"see", [&] { EXPECT_EQ(shownText(find(name)), qs(rest)) << name; }},
+        {"see", [&] { EXPECT_EQ(shownText(find(name)).replace(qs(hive_->folder()), "<folder>"), qs(rest)) << name; }},
         {"shown", [&] { app().expectShowing(name == "notice" ? NoticeIndex : settingIndex(name)); }},
         {"selected", [&] { EXPECT_EQ(qobject_cast<SettingsTree*>(find(name))->selectedNode(), nullptr) << name; }},
+        {"current", [&] { EXPECT_EQ(qobject_cast<SettingsTree*>(find(name))->currentItem(), node(rest)) << rest; }},
         {"marked",
          [&] {
              EXPECT_EQ(node(name)->data(0, ChangeMarks::ChangedRole).toBool(), yes(rest)) << name;
@@ -232,6 +235,8 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
         {"focus", [&] { EXPECT_EQ(app().window->focusWidget(), widget(name)); }},
         {"tab",
          [&] {
+             app().window->activateWindow();  // focus events reach an active window only
+             EXPECT_TRUE(QTest::qWaitForWindowActive(app().window.get()));
              widget(name)->setFocus();
              QStringList order;
              for (int i = 0; i < qs(all_).count(' ') + 1; ++i, QTest::keyClick(app().window->focusWidget(), Qt::Key_Tab))

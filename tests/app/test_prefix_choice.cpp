@@ -78,6 +78,8 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
     QTemporaryDir folderAsFile;
     QDir().mkpath(folderAsFile.filePath("user.reg"));
+    const QString exported = folderAsFile.filePath("alice.reg");
+    test::writeBytes(exported.toStdString(), "Windows Registry Editor Version 5.00\r\n");
     ASSERT_TRUE(session.open(QString::fromStdString(first.path()), false));
     EXPECT_EQ(session.window()->windowTitle(), "Fettlekit \u2013 " + QString::fromStdString(first.folder()));
     MainWindow* before = session.window();
@@ -87,10 +89,12 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
         {Choice("/no/such/prefix", true), "there is no such folder"},
         {Choice(folderAsFile.path(), true), "cannot read"},
         {Choice(QString::fromStdString(damaged.folder()), true), "user.reg: line 6"},
+        {Choice(exported, true), "alice.reg is a file of exported settings, not a prefix's registry: File > "
+                                 "\"Import settings…\" reads it."},
     };
     for (const auto& [choice, says] : refused) openPrefixFromMenu(choice);
-    ASSERT_EQ(chooser.refusals().size(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(chooser.refusals()[i].contains(refused[i].second)) << refused[i].second;
+    ASSERT_EQ(chooser.refusals().size(), 5);
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(chooser.refusals()[i].contains(refused[i].second)) << refused[i].second;
     openPrefixFromMenu(std::nullopt);
     EXPECT_EQ(session.window(), before);
     EXPECT_TRUE(before->isVisible());
@@ -98,7 +102,14 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     EXPECT_EQ(last.load(), QString());
     EXPECT_TRUE(dialogs.messages.shown().empty());
 
+    // The next window takes this one's place and account.
+    EXPECT_EQ(before->findChild<QAction*>("actionOpenPrefix")->text(), "&Open prefix…");
+    const QPoint place = before->pos() + QPoint(37, 23);
+    before->move(place);
+    before->chooseAccountNamed("alice");
     openPrefixFromMenu(QString::fromStdString(second.folder()));
+    EXPECT_EQ(session.window()->pos(), place);
+    EXPECT_EQ(session.window()->chosenAccount(), "alice");
     EXPECT_NE(session.window(), before);
     EXPECT_TRUE(session.window()->isVisible());
     EXPECT_EQ(session.hiveFile().toStdString(), second.path());
@@ -158,12 +169,13 @@ TEST(NoDisplay, HelpVersionAndTheListAnswerAPlainRunSaysWhy) {
     EXPECT_EQ(plain.err.count('\n'), 1) << plain.err.toStdString();
     EXPECT_TRUE(plain.err.contains("no display")) << plain.err.toStdString();
     // A wrong command line is told as such, display or not.
-    for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"--prefix", home.path()}}) {
+    for (const QStringList& wrong :
+         {QStringList{"--bogus"}, QStringList{"--prefix", home.path()}, QStringList{"-platform"}}) {
         const Outcome told = runProgram(wrong, env);
         EXPECT_EQ(told.status, 2);
         EXPECT_FALSE(told.err.contains("display")) << told.err.toStdString();
-        EXPECT_TRUE(told.err.contains(wrong.first() == "--bogus" ? "bogus" : "this is not a Wine prefix"))
-            << told.err.toStdString();
+        const char* says = wrong.first() == "--bogus" ? "bogus" : wrong.size() == 1 ? "platform" : "not a Wine prefix";
+        EXPECT_TRUE(told.err.contains(says)) << told.err.toStdString();
     }
 }
 

@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include "platform/registry/Win32Registry.h"
 #else
+#include "platform/bridge/FollowingRegistry.h"
 #include "platform/bridge/WineBridge.h"
 #include "platform/hive/HiveRegistry.h"
 #include "platform/wine/WineServer.h"
@@ -19,6 +20,8 @@ RegistryChoice openRegistryFor(const std::string&) {
     choice.registry = std::make_unique<Win32Registry>();
     return choice;
 }
+
+RegistryChoice openRegistryFollowingWine(const std::string& hivePath) { return openRegistryFor(hivePath); }
 
 #else
 
@@ -63,6 +66,22 @@ RegistryChoice openRegistryFor(const std::string& hivePath) {
     return choice;
 }
 
+RegistryChoice openRegistryFollowingWine(const std::string& hivePath) {
+    RegistryChoice choice = openRegistryFor(hivePath);
+    if (!choice.registry) return choice;
+    choice.registry = std::make_unique<FollowingRegistry>(std::move(choice.registry), [hivePath] {
+        RegistryChoice now = openRegistryFor(hivePath);
+        FollowingRegistry::Way way{std::move(now.registry), now.error};
+        if (now.wineRunning) way.problem = wineWithoutBridge(now.bridgeError);
+        return way;
+    });
+    return choice;
+}
+
 #endif
+
+std::string wineWithoutBridge(const std::string& bridgeError) {
+    return "Wine is running in this prefix and its live registry cannot be reached: " + bridgeError;
+}
 
 }  // namespace fk::reg

@@ -25,4 +25,12 @@ struct RegistryChoice {
 // ignored on Windows.
 RegistryChoice openRegistryFor(const std::string& hivePath);
 
+// The same for a program that stays open: each write that finds Wine
+// started or stopped in the prefix reaches the store the way it can now
+// (FollowingRegistry). On Windows, the real registry as above.
+RegistryChoice openRegistryFollowingWine(const std::string& hivePath);
+
+// Why nothing can be saved while Wine runs and the bridge cannot be had.
+std::string wineWithoutBridge(const std::string& bridgeError);
+
 }  // namespace fk::reg

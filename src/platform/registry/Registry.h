@@ -7,6 +7,7 @@
 // and lose no character.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -172,6 +173,11 @@ public:
     // writes are refused from then on. The caller tells the user: a window
     // once, a command line with a warning and a failing exit.
     virtual bool takeWineStartedDuringSave() { return false; }
+    // Told when a write finds that the store must be reached another way
+    // (Wine started or stopped in the prefix): why writes cannot go now, or
+    // an empty text once they go again. A backend with one way tells nothing.
+    using WayListener = std::function<void(const std::string& problem)>;
+    virtual void onWayChanged(WayListener /*listener*/) {}
 };
 
 }  // namespace fk::reg
