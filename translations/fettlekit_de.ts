@@ -359,6 +359,12 @@ Standard: %2</translation>
         <source>%1, changed</source>
         <translation>%1, geändert</translation>
     </message>
+    <message>
+        <source>
+Disabled: the add-on draws its own font, so this counts as the default.</source>
+        <translation>
+Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Standard.</translation>
+    </message>
 </context>
 <context>
     <name>fk::ColourPanel</name>
@@ -532,6 +538,63 @@ Standard: %2</translation>
     </message>
 </context>
 <context>
+    <name>fk::KeyboardHelp</name>
+    <message>
+        <source>%1: find a setting by its name or description</source>
+        <translation>%1: eine Einstellung nach Name oder Beschreibung suchen</translation>
+    </message>
+    <message>
+        <source>Down, in the find box: the settings found</source>
+        <translation>Pfeil nach unten, im Suchfeld: zu den gefundenen Einstellungen</translation>
+    </message>
+    <message>
+        <source>Esc, in the find box: clear it, then hide it</source>
+        <translation>Esc, im Suchfeld: leeren, dann ausblenden</translation>
+    </message>
+    <message>
+        <source>Esc, elsewhere: close the tag picker and the window</source>
+        <translation>Esc, anderswo: die Platzhalterauswahl und das Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Up and Down, in the settings list: the setting above or below</source>
+        <translation>Pfeil nach oben und unten, in der Einstellungsliste: die Einstellung darüber oder darunter</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab: the next or the previous control</source>
+        <translation>Tab und Umschalt+Tab: das nächste oder vorige Bedienelement</translation>
+    </message>
+    <message>
+        <source>Return, in a setting&apos;s box: &quot;Change&quot;</source>
+        <translation>Eingabe, im Feld einer Einstellung: „Ändern“</translation>
+    </message>
+    <message>
+        <source>%1: undo the last change</source>
+        <translation>%1: die letzte Änderung rückgängig machen</translation>
+    </message>
+    <message>
+        <source>%1: redo it</source>
+        <translation>%1: sie wiederholen</translation>
+    </message>
+    <message>
+        <source>Alt and the underlined letter: a menu or one of its items</source>
+        <translation>Alt und der unterstrichene Buchstabe: ein Menü oder einer seiner Einträge</translation>
+    </message>
+    <message>
+        <source>
+%1: quit</source>
+        <translation>
+%1: beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+</context>
+<context>
     <name>fk::MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -588,6 +651,18 @@ Standard: %2</translation>
         <source> --&gt; Default user &lt;--</source>
         <translation> --&gt; Standardbenutzer &lt;--</translation>
     </message>
+    <message>
+        <source>Settings exported to %1</source>
+        <translation>Einstellungen exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Choose an account</source>
+        <translation>Konto wählen</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Nicht gespeichert: %1.</translation>
+    </message>
 </context>
 <context>
     <name>fk::NumberPanel</name>
@@ -618,6 +693,14 @@ Standard: %2</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Allowed values: %1 to %2</source>
+        <translation>Erlaubte Werte: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Allowed values: %1 or more</source>
+        <translation>Erlaubte Werte: %1 oder mehr</translation>
     </message>
 </context>
 <context>
@@ -670,6 +753,14 @@ Standard: %2</translation>
         <source>Edits the hidden settings of Brisko!.</source>
         <translation>Bearbeitet die versteckten Einstellungen von Brisko!.</translation>
     </message>
+    <message>
+        <source>The Qt platform to use.</source>
+        <translation>Die zu verwendende Qt-Plattform.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
 </context>
 <context>
     <name>fk::PrefixChoice</name>
@@ -704,6 +795,10 @@ Standard: %2</translation>
     <message>
         <source>Wine: %1</source>
         <translation>Wine: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a file of exported settings, not a prefix&apos;s registry: File &gt; &quot;Import settings…&quot; reads it.</source>
+        <translation>%1 ist eine Datei exportierter Einstellungen, keine Registry eines Präfixes: Datei &gt; „Einstellungen importieren…“ liest sie.</translation>
     </message>
 </context>
 <context>
@@ -778,10 +873,6 @@ In Bearbeitung: %2</translation>
         <translation>Über Fettlekit</translation>
     </message>
     <message>
-        <source>Open prefix…</source>
-        <translation>Präfix öffnen…</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>
@@ -794,6 +885,10 @@ Editing: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</source>
 Bearbeitet die versteckten Einstellungen von Brisko!.
 
 In Bearbeitung: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
+    </message>
+    <message>
+        <source>&amp;Open prefix…</source>
+        <translation>&amp;Präfix öffnen…</translation>
     </message>
 </context>
 <context>

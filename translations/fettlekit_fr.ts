@@ -359,6 +359,12 @@ Par défaut&#xa0;: %2</translation>
         <source>%1, changed</source>
         <translation>%1, modifié</translation>
     </message>
+    <message>
+        <source>
+Disabled: the add-on draws its own font, so this counts as the default.</source>
+        <translation>
+Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme la valeur par défaut.</translation>
+    </message>
 </context>
 <context>
     <name>fk::ColourPanel</name>
@@ -532,6 +538,63 @@ Par défaut&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>fk::KeyboardHelp</name>
+    <message>
+        <source>%1: find a setting by its name or description</source>
+        <translation>%1&#xa0;: chercher un paramètre par son nom ou sa description</translation>
+    </message>
+    <message>
+        <source>Down, in the find box: the settings found</source>
+        <translation>Flèche bas, dans la zone de recherche&#xa0;: les paramètres trouvés</translation>
+    </message>
+    <message>
+        <source>Esc, in the find box: clear it, then hide it</source>
+        <translation>Échap, dans la zone de recherche&#xa0;: la vider, puis la masquer</translation>
+    </message>
+    <message>
+        <source>Esc, elsewhere: close the tag picker and the window</source>
+        <translation>Échap, ailleurs&#xa0;: fermer le sélecteur de balises et la fenêtre</translation>
+    </message>
+    <message>
+        <source>Up and Down, in the settings list: the setting above or below</source>
+        <translation>Flèches haut et bas, dans la liste des paramètres&#xa0;: le paramètre au-dessus ou en dessous</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab: the next or the previous control</source>
+        <translation>Tab et Maj+Tab&#xa0;: la commande suivante ou précédente</translation>
+    </message>
+    <message>
+        <source>Return, in a setting&apos;s box: &quot;Change&quot;</source>
+        <translation>Entrée, dans la zone d’un paramètre&#xa0;: «&#xa0;Modifier&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1: undo the last change</source>
+        <translation>%1&#xa0;: annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>%1: redo it</source>
+        <translation>%1&#xa0;: la rétablir</translation>
+    </message>
+    <message>
+        <source>Alt and the underlined letter: a menu or one of its items</source>
+        <translation>Alt et la lettre soulignée&#xa0;: un menu ou l’un de ses éléments</translation>
+    </message>
+    <message>
+        <source>
+%1: quit</source>
+        <translation>
+%1&#xa0;: quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+</context>
+<context>
     <name>fk::MainMenu</name>
     <message>
         <source>&amp;File</source>
@@ -588,6 +651,18 @@ Par défaut&#xa0;: %2</translation>
         <source> --&gt; Default user &lt;--</source>
         <translation> --&gt; Utilisateur par défaut &lt;--</translation>
     </message>
+    <message>
+        <source>Settings exported to %1</source>
+        <translation>Paramètres exportés dans %1</translation>
+    </message>
+    <message>
+        <source>Choose an account</source>
+        <translation>Choisissez un compte</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Non enregistré&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>fk::NumberPanel</name>
@@ -618,6 +693,14 @@ Par défaut&#xa0;: %2</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Allowed values: %1 to %2</source>
+        <translation>Valeurs permises&#xa0;: %1 à %2</translation>
+    </message>
+    <message>
+        <source>Allowed values: %1 or more</source>
+        <translation>Valeurs permises&#xa0;: %1 ou plus</translation>
     </message>
 </context>
 <context>
@@ -670,6 +753,14 @@ Par défaut&#xa0;: %2</translation>
         <source>Edits the hidden settings of Brisko!.</source>
         <translation>Modifie les paramètres cachés de Brisko!.</translation>
     </message>
+    <message>
+        <source>The Qt platform to use.</source>
+        <translation>La plateforme Qt à utiliser.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
 </context>
 <context>
     <name>fk::PrefixChoice</name>
@@ -704,6 +795,10 @@ Par défaut&#xa0;: %2</translation>
     <message>
         <source>Wine: %1</source>
         <translation>Wine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a file of exported settings, not a prefix&apos;s registry: File &gt; &quot;Import settings…&quot; reads it.</source>
+        <translation>%1 est un fichier de paramètres exportés, pas le registre d’un préfixe&#xa0;: Fichier &gt; «&#xa0;Importer des paramètres…&#xa0;» le lit.</translation>
     </message>
 </context>
 <context>
@@ -778,10 +873,6 @@ En cours de modification&#xa0;: %2</translation>
         <translation>À propos de Fettlekit</translation>
     </message>
     <message>
-        <source>Open prefix…</source>
-        <translation>Ouvrir un préfixe…</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -794,6 +885,10 @@ Editing: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</source>
 Modifie les paramètres cachés de Brisko!.
 
 En cours de modification&#xa0;: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
+    </message>
+    <message>
+        <source>&amp;Open prefix…</source>
+        <translation>&amp;Ouvrir un préfixe…</translation>
     </message>
 </context>
 <context>

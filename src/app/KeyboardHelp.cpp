@@ -28,6 +28,7 @@ QString keyboardShortcuts() {
         Texts::tr("%1: find a setting by its name or description").arg(keys(QKeySequence::Find)),
         Texts::tr("Down, in the find box: the settings found"),
         Texts::tr("Esc, in the find box: clear it, then hide it"),
+        Texts::tr("Esc, elsewhere: close the tag picker and the window"),
         Texts::tr("Up and Down, in the settings list: the setting above or below"),
         Texts::tr("Tab and Shift+Tab: the next or the previous control"),
         Texts::tr("Return, in a setting's box: \"Change\""),

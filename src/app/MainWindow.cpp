@@ -113,7 +113,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     // Wine started or stopped under the window: the note says whether saves go.
     registry.onWayChanged([this](const std::string& why) { showSaveProblem(QString::fromStdString(why)); });
     tools_ = new EditTools(*this, *controller_, dialogs_, accountTree_, allUsersTree_);
-    // Esc is the find box's and the tag picker's before any control sees it.
+    // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);
 }
 
@@ -375,11 +375,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this && isVisible()) {
-            // The window stays: Esc only clears and hides the find box, and
-            // closes the tag picker.
             if (tools_->takeEscape(watched)) return true;
-            if (!picker_.isOpen()) return false;
             picker_.close();
+            close();
             return true;
         }
     }
