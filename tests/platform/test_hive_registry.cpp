@@ -3,6 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "platform/files/WholeFile.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Transaction.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
@@ -93,6 +94,40 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     auto stamp = fk::files::currentStamp(path);
     ASSERT_EQ(setText(k, "DefaultConfiguration", "alice@example.com"), Success);
     EXPECT_EQ(fk::files::currentStamp(path), stamp);
+}
+
+// Bulk work over two files: nothing reaches the disk before the commit,
+// which saves both; a rollback gives back what the files hold, and a file
+// another program changed meanwhile refuses the commit, both files kept.
+TEST_F(HiveTest, ATransactionChangesOnlyMemoryUntilItsCommitSavesEveryFile) {
+    const std::string machinePath = folder.file("system.reg");
+    const std::string machine = readBytes(dataFile("../../fuzz/corpus/wine-system.reg"));
+    writeBytes(machinePath, machine);
+    for (const std::string end : {"rollback", "changed underneath", "commit"}) {
+        SCOPED_TRACE(end);
+        const std::string before = readBytes(path), theirs = before + "\n[Software\\\\Theirs] 1796496422\n";
+        Transaction bulk(*reg);
+        ASSERT_TRUE(bulk.active());
+        {
+            const KeyHandle user = KeyHandle::create(*reg, CurrentUser, BobPrefs + "\\Bulk");
+            const KeyHandle system = KeyHandle::create(*reg, LocalMachine, "Software\\Bulk");
+            for (int i = 0; i < 40; ++i) ASSERT_EQ(setText(user.get(), ("v" + std::to_string(i)).c_str(), end), Success);
+            ASSERT_EQ(setText(system.get(), "m", end), Success);
+            EXPECT_TRUE(readBytes(path) == before && readBytes(machinePath) == machine) << "saved before the commit";
+            char got[32] = {};
+            std::uint32_t size = sizeof got;
+            EXPECT_EQ(reg->RegQueryValueExA(user.get(), "v39", nullptr, nullptr, reinterpret_cast<std::uint8_t*>(got), &size), Success);
+            EXPECT_EQ(std::string(got), end) << "reads see the changes";
+        }
+        if (end == "changed underneath") writeBytes(path, theirs);
+        if (end == "rollback") bulk.rollback();
+        else EXPECT_EQ(bulk.commit(), end == "commit" ? long(Success) : 29L);
+        const bool saved = end == "commit";
+        EXPECT_EQ(readBytes(path).find("\"v39\"=\"commit\"") != std::string::npos, saved);
+        EXPECT_EQ(readBytes(machinePath).find("\"m\"=\"commit\"") != std::string::npos, saved);
+        EXPECT_TRUE(saved || (readBytes(path) == (end == "rollback" ? before : theirs) && readBytes(machinePath) == machine));
+        EXPECT_EQ(KeyHandle::open(*reg, LocalMachine, "Software\\Bulk", KeyRead).ok(), saved) << "memory as the file has it";
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ long HiveKeys::setValue(Key key, const std::u16string& name, std::uint32_t type,
     Handle* h = nullptr;
     if (long rc = handle(key, SetValue, h)) return rc;
     if (hives_.readOnly() || h->usersRoot) return AccessDenied;
+    if (name.size() > MaxValueNameLength) return NameTooLong;
     const Place place = h->places.front();
     // What is there already needs no lock and no save (an import may set
     // one value many times).

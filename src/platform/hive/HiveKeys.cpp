@@ -22,6 +22,9 @@ long HiveKeys::start(Key key, const std::u16string* subKey, std::uint32_t access
     if (!subKey || subKey->empty()) return Success;
     if ((*subKey)[0] == u'\\') return BadPathname;
     parts = hive::splitPath(*subKey);
+    // Wine looks no name longer up, and so makes none.
+    for (const std::u16string& part : parts)
+        if (part.size() > MaxKeyNameLength) return InvalidParameter;
     return Success;
 }
 

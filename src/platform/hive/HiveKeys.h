@@ -19,6 +19,12 @@ struct SubkeyInfo {
     hive::Ticks modified = 0;
 };
 
+// The longest names Wine makes or looks up, in UTF-16 units; a file may
+// hold longer ones, which are listed whole.
+inline constexpr std::size_t MaxKeyNameLength = 256;
+inline constexpr std::size_t MaxValueNameLength = 16383;
+inline constexpr long NameTooLong = 206;
+
 class HiveKeys {
 public:
     explicit HiveKeys(PrefixHives hives) : hives_(std::move(hives)) {}
@@ -35,6 +41,16 @@ public:
     long deleteValue(Key key, const std::u16string& name);
     long deleteKey(Key parent, const std::u16string* subKey);
     long deleteTree(Key key, const std::u16string* subKey);
+
+    long begin() { return hives_.begin(); }
+    long commit() {
+        ++generation_;
+        return hives_.commit();
+    }
+    void rollback() {
+        ++generation_;
+        hives_.rollback();
+    }
 
     int openHandleCount() const { return int(handles_.size()); }
     bool writable() const { return !hives_.readOnly(); }
