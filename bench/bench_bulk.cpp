@@ -25,7 +25,9 @@ constexpr const char* Copied = "HKLM\\Software\\ClassesCopy";
 
 std::string quoted(const std::string& s) { return "'" + s + "'"; }
 
-bool run(const std::string& command) { return std::system((command + " </dev/null >/dev/null 2>&1").c_str()) == 0; }
+bool run(const std::string& command, const std::string& output = "/dev/null") {
+    return std::system((command + " </dev/null >" + quoted(output) + " 2>/dev/null").c_str()) == 0;
+}
 
 double secondsOf(const std::vector<std::string>& commands) {
     const auto start = std::chrono::steady_clock::now();
@@ -84,9 +86,9 @@ int main(int argc, char** argv) {
     bool same = true;
     for (const char* key : {Imported, Copied}) {
         const std::string a = work + "/ours.txt", b = work + "/wine.txt";
-        run(onOurs + "wine reg query '" + key + "' /s > " + quoted(a));
+        run(onOurs + "wine reg query '" + key + "' /s", a);
         run(onOurs + "wineserver -k; " + onOurs + "wineserver -w");
-        run(onWine + "wine reg query '" + key + "' /s > " + quoted(b));
+        run(onWine + "wine reg query '" + key + "' /s", b);
         run(onWine + "wineserver -k; " + onWine + "wineserver -w");
         const bool equal = run("cmp -s " + quoted(a) + " " + quoted(b)) && fs::file_size(a) > 100;
         std::printf("  %s /s: %s (%ju bytes listed)\n", key, equal ? "the same as Wine's" : "DIFFERS from Wine's",
