@@ -97,15 +97,18 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
 }
 
 // Bulk work over two files: nothing reaches the disk before the commit,
-// which saves both; a rollback gives back what the files hold, and a file
-// another program changed meanwhile refuses the commit, both files kept.
+// which saves both; a rollback gives back what the files hold. Another
+// program's change meanwhile is kept and ours made again on it, unless it
+// removed a key ours need: then the commit is refused, both files kept.
 TEST_F(HiveTest, ATransactionChangesOnlyMemoryUntilItsCommitSavesEveryFile) {
     const std::string machinePath = folder.file("system.reg");
-    const std::string machine = readBytes(dataFile("../../fuzz/corpus/wine-system.reg"));
-    writeBytes(machinePath, machine);
-    for (const std::string end : {"rollback", "changed underneath", "commit"}) {
+    writeBytes(machinePath, readBytes(dataFile("../../fuzz/corpus/wine-system.reg")));
+    const std::string bobLine = "[Software\\\\Tavrel\\\\Brisko2\\\\bob@example.com\\\\Preferences]";
+    for (const std::string end : {"removed underneath", "rollback", "changed underneath", "commit"}) {
         SCOPED_TRACE(end);
-        const std::string before = readBytes(path), theirs = before + "\n[Software\\\\Theirs] 1796496422\n";
+        const std::string before = readBytes(path), machine = readBytes(machinePath);
+        std::string theirs = before + "\n[Software\\\\Theirs] 1796496422\n";
+        if (end == "removed underneath") theirs.replace(theirs.find(bobLine), bobLine.size(), "[Software\\\\Gone]");
         Transaction bulk(*reg);
         ASSERT_TRUE(bulk.active());
         {
@@ -119,14 +122,16 @@ TEST_F(HiveTest, ATransactionChangesOnlyMemoryUntilItsCommitSavesEveryFile) {
             EXPECT_EQ(reg->RegQueryValueExA(user.get(), "v39", nullptr, nullptr, reinterpret_cast<std::uint8_t*>(got), &size), Success);
             EXPECT_EQ(std::string(got), end) << "reads see the changes";
         }
-        if (end == "changed underneath") writeBytes(path, theirs);
+        if (end.ends_with("underneath")) writeBytes(path, theirs);
         if (end == "rollback") bulk.rollback();
-        else EXPECT_EQ(bulk.commit(), end == "commit" ? long(Success) : 29L);
-        const bool saved = end == "commit";
-        EXPECT_EQ(readBytes(path).find("\"v39\"=\"commit\"") != std::string::npos, saved);
-        EXPECT_EQ(readBytes(machinePath).find("\"m\"=\"commit\"") != std::string::npos, saved);
+        else EXPECT_EQ(bulk.commit(), end == "removed underneath" ? 29L : long(Success));
+        const bool saved = end == "commit" || end == "changed underneath";
+        EXPECT_EQ(readBytes(path).find("\"v39\"=\"" + end + "\"") != std::string::npos, saved);
+        EXPECT_EQ(readBytes(machinePath).find("\"m\"=\"" + end + "\"") != std::string::npos, saved);
+        EXPECT_EQ(readBytes(path).find("[Software\\\\Theirs]") != std::string::npos, end != "rollback") << "theirs kept";
         EXPECT_TRUE(saved || (readBytes(path) == (end == "rollback" ? before : theirs) && readBytes(machinePath) == machine));
         EXPECT_EQ(KeyHandle::open(*reg, LocalMachine, "Software\\Bulk", KeyRead).ok(), saved) << "memory as the file has it";
+        if (end == "removed underneath") writeBytes(path, Hive);
     }
 }
 

@@ -43,30 +43,20 @@ public:
     long deleteTree(Key key, const std::u16string* subKey);
 
     long begin() { return hives_.begin(); }
-    long commit() {
-        ++generation_;
-        return hives_.commit();
-    }
-    void rollback() {
-        ++generation_;
-        hives_.rollback();
-    }
+    long commit() { return hives_.commit(); }
+    void rollback() { hives_.rollback(); }
 
     int openHandleCount() const { return int(handles_.size()); }
     bool writable() const { return !hives_.readOnly(); }
     bool takeWineStarted() { return hives_.takeWineStarted(); }
 
 private:
-    // What a handle stands for: its key, or the user's and the machine's
-    // both for a merged classes key; none for HKEY_USERS itself.
+    // What a handle stands for: its key (one place), or none for
+    // HKEY_USERS itself.
     struct Handle {
         std::vector<Place> places;
         bool usersRoot = false;
         std::uint32_t access = 0;
-        // A merged key's subkey and value names, the user's first, while
-        // nothing was written since.
-        std::optional<std::vector<std::u16string>> names, valueNames;
-        unsigned namesGeneration = 0, valuesGeneration = 0;
     };
 
     // Rights a handle needs for each operation.
@@ -82,14 +72,11 @@ private:
     long walk(const Handle& from, const std::vector<std::u16string>& parts, std::uint32_t access, Handle& out);
     long commit(Hive hive, const std::function<long(HiveSession&, hive::Document&, bool&)>& change);
     Key add(Handle handle);
-    const std::vector<std::u16string>& mergedSubkeys(Handle& h);
-    const std::vector<std::u16string>& mergedValues(Handle& h);
 
     PrefixHives hives_;
     std::map<Key, Handle> handles_;
     std::map<std::pair<Key, bool>, Handle> roots_;  // the predefined roots as last found, by view
     Key nextHandle_ = 0x1000;
-    unsigned generation_ = 0;  // counts the writes made
 };
 
 }  // namespace fk::reg

@@ -93,8 +93,16 @@ long HiveSession::lockAndCheck(std::unique_ptr<files::WriterLock>& lock) {
         return refuse(AccessDenied);
     }
     if (dirty_ && !(files::currentStamp(path_) == stamp_)) {
-        problem_ = "another program changed it while the changes were made";
-        return refuse(statusFor(files::ChangedWhileRead));
+        // Another program's change since the begin: the transaction's changes
+        // are made again on the file as it is now, all of them or none.
+        if (long rc = reloadIfChanged()) return refuse(rc);
+        for (const Change& change : made_) {
+            bool changed = false;
+            if (long rc = change(*doc_, changed); rc != Success) {
+                problem_ = "another program changed it in a way the changes no longer fit";
+                return refuse(rc == BadDatabase ? rc : statusFor(files::ChangedWhileRead));
+            }
+        }
     }
     if (long rc = reloadIfChanged()) return refuse(rc);
     if (::access(path_.c_str(), W_OK) != 0) {
@@ -142,11 +150,12 @@ long HiveSession::write() {
 // One write, on disk before it returns: under the writers' lock, on the
 // file as it is now, replaced whole. A file another program removed or
 // damaged is left alone: it is never made again from the copy in memory.
-long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& change) {
+long HiveSession::commit(const Change& change) {
     if (readOnly_) return AccessDenied;
     bool changed = false;
     if (inTransaction_) {
         long rc = change(*doc_, changed);
+        if (changed) made_.push_back(change);
         dirty_ = dirty_ || changed;
         return rc == BadDatabase ? refuse(rc) : rc;
     }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fk::reg {
 
@@ -38,14 +39,18 @@ public:
     // the older file and save it over this one when it ends: the session
     // turns read-only, says so on standard error, and takeWineStarted()
     // answers true once, for the caller to tell the user.
-    // Inside a transaction the change lands in memory only, for save().
-    long commit(const std::function<long(hive::Document&, bool&)>& change);
+    // Inside a transaction the change lands in memory only, for save(),
+    // and is kept to be made again should another program change the file
+    // before then.
+    using Change = std::function<long(hive::Document&, bool&)>;
+    long commit(const Change& change);
     bool takeWineStarted() { return std::exchange(wineStarted_, false); }
 
     // A transaction: changes stay in memory from begin() on; dirty() says
     // whether any was made. prepare() takes the writers' lock and makes the
-    // checks a save needs (a file another program changed since begin()
-    // fails it); save() then writes the file once, and a failure of either
+    // checks a save needs (on a file another program changed since begin(),
+    // read again, the changes are made again); save() then writes the file
+    // once, and a failure of either
     // puts the file's own text back in memory, as rollback() does.
     void begin();
     bool inTransaction() const { return inTransaction_; }
@@ -60,7 +65,10 @@ private:
     long lockAndCheck(std::unique_ptr<files::WriterLock>& lock);
     long write();
     void forgetChanges();
-    void end() { inTransaction_ = dirty_ = false; }
+    void end() {
+        inTransaction_ = dirty_ = false;
+        made_.clear();
+    }
 
     std::string path_;
     std::unique_ptr<hive::Document> doc_;
@@ -68,6 +76,7 @@ private:
     bool readOnly_;
     bool wineStarted_ = false;
     bool inTransaction_ = false, dirty_ = false;
+    std::vector<Change> made_;  // the transaction's changes, in order
     std::string problem_, lastReported_;
 };
 
