@@ -1,6 +1,7 @@
 #include "store/PreferenceStore.h"
 
 #include "catalogue/Catalogue.h"
+#include "platform/registry/Transaction.h"
 
 #include <algorithm>
 #include <array>
@@ -92,6 +93,15 @@ bool PreferenceStore::writeNumber(reg::Key key, const std::string& valueName, st
     if (result == reg::Success) return true;
     if (onWriteFailed_) onWriteFailed_();
     return false;
+}
+
+SaveResult PreferenceStore::inOneSave(const std::function<SaveResult()>& work) {
+    reg::Transaction transaction(registry_);
+    const SaveResult result = work();
+    if (result != SaveResult::Done) return result;
+    if (transaction.commit() == reg::Success) return SaveResult::Done;
+    if (onWriteFailed_) onWriteFailed_();
+    return SaveResult::WriteFailed;
 }
 
 }  // namespace fk

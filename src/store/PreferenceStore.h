@@ -12,7 +12,7 @@ namespace fk {
 // A save of several values, as the font and reset-all saves make them.
 enum class SaveResult {
     Done,
-    WriteFailed,    // the store has told the user; what came before stays
+    WriteFailed,    // the store has told the user; in one save, nothing stays
     KeyNotCreated,  // a subkey could not be made; nobody told yet
 };
 
@@ -48,6 +48,10 @@ public:
     bool readNumber(reg::Key key, const std::string& valueName, std::int32_t& value) const;
     bool writeText(reg::Key key, const std::string& valueName, const std::string& text);
     bool writeNumber(reg::Key key, const std::string& valueName, std::int32_t value);
+
+    // Runs `work` as one transaction: all its writes in one save, or none
+    // of them when it fails or the save does (the user told, as above).
+    SaveResult inOneSave(const std::function<SaveResult()>& work);
 
 private:
     reg::Registry& registry_;

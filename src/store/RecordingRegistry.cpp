@@ -92,7 +92,32 @@ void RecordingRegistry::tell(reg::Key key, const char* valueName, const StoredVa
     change.before = before;
     change.after = readKeyValue(inner_, key, change.valueName);
     // Writing what was there already changes nothing to take back.
-    if (change.before != change.after) listener_(change);
+    if (change.before == change.after) return;
+    if (transactions_) held_.push_back(std::move(change));
+    else listener_(change);
+}
+
+long RecordingRegistry::beginTransaction() {
+    const long status = inner_.beginTransaction();
+    if (status == reg::Success) ++transactions_;
+    return status;
+}
+
+long RecordingRegistry::commitTransaction() {
+    const long status = inner_.commitTransaction();
+    if (transactions_ > 0 && --transactions_ == 0) {
+        std::vector<ValueChange> saved = std::move(held_);
+        held_.clear();
+        if (status == reg::Success && listener_)
+            for (const ValueChange& change : saved) listener_(change);
+    }
+    return status;
+}
+
+void RecordingRegistry::rollbackTransaction() {
+    inner_.rollbackTransaction();
+    transactions_ = 0;
+    held_.clear();
 }
 
 }  // namespace fk

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace fk {
 
@@ -46,6 +47,10 @@ public:
         return inner_.RegEnumValueA(key, index, name, nameLength, reserved, type, data, dataLength);
     }
     long RegDeleteKeyA(reg::Key parent, const char* subKey) override { return inner_.RegDeleteKeyA(parent, subKey); }
+    // The listener hears of a transaction's changes once they are saved.
+    long beginTransaction() override;
+    long commitTransaction() override;
+    void rollbackTransaction() override;
     int openHandleCount() const override { return inner_.openHandleCount(); }
     bool writable() const override { return inner_.writable(); }
     bool takeWineStartedDuringSave() override { return inner_.takeWineStartedDuringSave(); }
@@ -58,6 +63,8 @@ private:
     reg::Registry& inner_;
     Listener listener_;
     std::map<reg::Key, std::string> paths_;
+    int transactions_ = 0;
+    std::vector<ValueChange> held_;  // told at the commit
 };
 
 }  // namespace fk

@@ -70,12 +70,14 @@ ResetResult resetOne(PreferenceStore& store, int index) {
 }  // namespace
 
 ResetResult resetAllSettings(PreferenceStore& store, bool allUsers) {
-    for (int index = 0; index < SettingCount; ++index) {
-        if (settingEntry(index).AllUsers != allUsers) continue;
-        const ResetResult result = resetOne(store, index);
-        if (result != ResetResult::Done) return result;
-    }
-    return ResetResult::Done;
+    return store.inOneSave([&store, allUsers] {
+        for (int index = 0; index < SettingCount; ++index) {
+            if (settingEntry(index).AllUsers != allUsers) continue;
+            const ResetResult result = resetOne(store, index);
+            if (result != ResetResult::Done) return result;
+        }
+        return ResetResult::Done;
+    });
 }
 
 }  // namespace fk

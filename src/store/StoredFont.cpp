@@ -59,17 +59,19 @@ FontDefault readFontSetting(const PreferenceStore& store, int index) {
 
 SaveResult writeFontSetting(PreferenceStore& store, int index, const FontDefault& values) {
     const FontDefault& defaults = defaultsOf(index);
-    const reg::KeyHandle key =
-        reg::KeyHandle::create(store.registry(), store.currentKey(), settingEntry(index).ValueName);
-    if (!key.ok()) return SaveResult::KeyNotCreated;
-    const reg::Key font = key.get();
-    const bool saved = store.writeNumber(font, "Enable", values.Enabled) &&
-                       store.writeNumber(font, "Italic", values.Italic) &&
-                       store.writeNumber(font, "Weight", values.Weight) &&
-                       store.writeNumber(font, "Height", values.Size) &&
-                       (values.CharSet == defaults.CharSet || store.writeNumber(font, "Charset", values.CharSet)) &&
-                       store.writeText(font, "Name", values.FaceName);
-    return saved ? SaveResult::Done : SaveResult::WriteFailed;
+    return store.inOneSave([&] {
+        const reg::KeyHandle key =
+            reg::KeyHandle::create(store.registry(), store.currentKey(), settingEntry(index).ValueName);
+        if (!key.ok()) return SaveResult::KeyNotCreated;
+        const reg::Key font = key.get();
+        const bool saved = store.writeNumber(font, "Enable", values.Enabled) &&
+                           store.writeNumber(font, "Italic", values.Italic) &&
+                           store.writeNumber(font, "Weight", values.Weight) &&
+                           store.writeNumber(font, "Height", values.Size) &&
+                           (values.CharSet == defaults.CharSet || store.writeNumber(font, "Charset", values.CharSet)) &&
+                           store.writeText(font, "Name", values.FaceName);
+        return saved ? SaveResult::Done : SaveResult::WriteFailed;
+    });
 }
 
 bool sameFont(const FontDefault& a, const FontDefault& b) {

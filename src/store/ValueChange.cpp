@@ -1,6 +1,7 @@
 #include "store/ValueChange.h"
 
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Transaction.h"
 #include "store/KeyValue.h"
 #include "text/Cp1252.h"
 
@@ -66,9 +67,16 @@ StoredValue readStoredValue(Registry& registry, const std::string& keyPath, cons
 bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
                   std::vector<ValueChange>* left) {
     auto was = [undo](const ValueChange& c) -> const StoredValue& { return undo ? c.after : c.before; };
+    auto nothingChanged = [&error](const ValueChange& c) {
+        error = "\"" + text::cp1252ToUtf8(c.setting) + "\" could not be saved, so nothing was changed.";
+        return false;
+    };
+    // Where the registry keeps transactions, one save holds every change.
+    Transaction transaction(registry);
     for (size_t i = 0; i < changes.size(); ++i) {
         const ValueChange& c = changes[i];
         if (writeValue(registry, c.keyPath, c.valueName, undo ? c.before : c.after)) continue;
+        if (transaction.active()) return transaction.rollback(), nothingChanged(c);
         // Put back, then say what the store really holds.
         std::vector<ValueChange> stuck;
         for (size_t j = i; j-- > 0;) {
@@ -79,7 +87,7 @@ bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, b
             now.after = readStoredValue(registry, d.keyPath, d.valueName);
             if (!(now.after == now.before)) stuck.insert(stuck.begin(), std::move(now));
         }
-        error = "\"" + text::cp1252ToUtf8(c.setting) + "\" could not be saved, so nothing was changed.";
+        nothingChanged(c);
         if (!stuck.empty()) {
             error = "\"" + text::cp1252ToUtf8(c.setting) +
                     "\" could not be saved, and what was saved before it could not all be put back. Stored now:";
@@ -90,7 +98,7 @@ bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, b
         if (left) *left = std::move(stuck);
         return false;
     }
-    return true;
+    return changes.empty() || transaction.commit() == Success || nothingChanged(changes.front());
 }
 
 }  // namespace fk

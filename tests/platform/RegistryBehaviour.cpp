@@ -315,6 +315,18 @@ TEST_P(RegistryBehaviour, HandlesAreTheirOwnAndBadOnesAreRefused) {
     EXPECT_EQ(reg().RegOpenKeyExA(key_, "\\Nobody", 0, KeyRead, &bad), 161);  // a bad path name
 }
 
+// Writes sent many to a request land in their order, past a batch's size;
+// a read sends what waits first; a failure comes from the call or the flush.
+TEST_P(RegistryBehaviour, BatchedWritesLandInTheirOrderAndTheirFailureIsTold) {
+    reg().batchWrites(true);
+    for (int i = 0; i < 1030; ++i) ASSERT_EQ(setNumber(key_, "Last", i), Success);
+    EXPECT_EQ(query(key_, "Last", 4).bytes, std::string("\x05\x04\0\0", 4));
+    const long deleted = reg().RegDeleteValueA(key_, "Missing");
+    EXPECT_EQ(deleted == Success ? reg().flushWrites() : deleted, NotFound);
+    EXPECT_EQ(reg().flushWrites(), Success) << "told once";
+    reg().batchWrites(false);
+}
+
 INSTANTIATE_TEST_SUITE_P(Registry, RegistryBehaviour, testing::ValuesIn(registryBackends()), backendName);
 
 }  // namespace

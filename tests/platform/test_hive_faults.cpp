@@ -9,6 +9,7 @@
 #include "platform/hive/HiveSession.h"
 #include "platform/regfile/RegFileReader.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Transaction.h"
 #include "platform/wine/PrefixFinder.h"
 #include "store/PreferenceStore.h"
 #include "store/SettingsTransfer.h"
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <grp.h>
+#include <optional>
 #include <set>
 #include <sys/file.h>
 #include <sys/mount.h>
@@ -93,16 +95,25 @@ void inChild(const std::function<void()>& body) {
 }
 
 // A failed save, seen from the child that made it: the code, the file, the
-// folder and what the registry still reads.
+// folder and what the registry still reads. Then the same save as the
+// commit of a transaction of several changes, all of them forgotten.
 void failedSave(const std::string& path, const std::string& before, long expected) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     Editor editor(path);
     { fk::files::WriterLock made(path); }  // the lock file, as any earlier write leaves it
     const auto listing = folderNames(folder);
-    EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), expected);
-    EXPECT_TRUE(readBytes(path) == before) << "the hive changed";
-    EXPECT_EQ(folderNames(folder), listing);
-    EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12) << "a read no longer gives the old value";
+    for (bool bulk : {false, true}) {
+        SCOPED_TRACE(bulk ? "transaction" : "one call");
+        std::optional<Transaction> transaction;
+        if (bulk) transaction.emplace(*editor.registry);
+        EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", 99), bulk ? Success : expected);
+        EXPECT_EQ(editor.setNumber("Added", 1), bulk ? Success : expected);
+        EXPECT_EQ(bulk ? transaction->commit() : expected, expected);
+        EXPECT_TRUE(readBytes(path) == before) << "the hive changed";
+        EXPECT_EQ(folderNames(folder), listing);
+        EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12) << "a read no longer gives the old value";
+        EXPECT_EQ(editor.numberOr("Added", -1), -1);
+    }
 }
 
 // A call's result, and what it said on standard error.

@@ -3,6 +3,7 @@
 // registry suite, which runs on the hive file too.
 #include "platform/files/WholeFile.h"
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Transaction.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
@@ -93,6 +94,45 @@ TEST_F(HiveTest, AWriteChangesOnlyItsKeyAndStampsItsTime) {
     auto stamp = fk::files::currentStamp(path);
     ASSERT_EQ(setText(k, "DefaultConfiguration", "alice@example.com"), Success);
     EXPECT_EQ(fk::files::currentStamp(path), stamp);
+}
+
+// Bulk work over two files: nothing reaches the disk before the commit,
+// which saves both; a rollback gives back what the files hold. Another
+// program's change meanwhile is kept and ours made again on it, unless it
+// removed a key ours need: then the commit is refused, both files kept.
+TEST_F(HiveTest, ATransactionChangesOnlyMemoryUntilItsCommitSavesEveryFile) {
+    const std::string machinePath = folder.file("system.reg");
+    writeBytes(machinePath, readBytes(dataFile("../../fuzz/corpus/wine-system.reg")));
+    const std::string bobLine = "[Software\\\\Tavrel\\\\Brisko2\\\\bob@example.com\\\\Preferences]";
+    for (const std::string end : {"removed underneath", "rollback", "changed underneath", "commit"}) {
+        SCOPED_TRACE(end);
+        const std::string before = readBytes(path), machine = readBytes(machinePath);
+        std::string theirs = before + "\n[Software\\\\Theirs] 1796496422\n";
+        if (end == "removed underneath") theirs.replace(theirs.find(bobLine), bobLine.size(), "[Software\\\\Gone]");
+        Transaction bulk(*reg);
+        ASSERT_TRUE(bulk.active());
+        {
+            const KeyHandle user = KeyHandle::create(*reg, CurrentUser, BobPrefs + "\\Bulk");
+            const KeyHandle system = KeyHandle::create(*reg, LocalMachine, "Software\\Bulk");
+            for (int i = 0; i < 40; ++i) ASSERT_EQ(setText(user.get(), ("v" + std::to_string(i)).c_str(), end), Success);
+            ASSERT_EQ(setText(system.get(), "m", end), Success);
+            EXPECT_TRUE(readBytes(path) == before && readBytes(machinePath) == machine) << "saved before the commit";
+            char got[32] = {};
+            std::uint32_t size = sizeof got;
+            EXPECT_EQ(reg->RegQueryValueExA(user.get(), "v39", nullptr, nullptr, reinterpret_cast<std::uint8_t*>(got), &size), Success);
+            EXPECT_EQ(std::string(got), end) << "reads see the changes";
+        }
+        if (end.ends_with("underneath")) writeBytes(path, theirs);
+        if (end == "rollback") bulk.rollback();
+        else EXPECT_EQ(bulk.commit(), end == "removed underneath" ? 29L : long(Success));
+        const bool saved = end == "commit" || end == "changed underneath";
+        EXPECT_EQ(readBytes(path).find("\"v39\"=\"" + end + "\"") != std::string::npos, saved);
+        EXPECT_EQ(readBytes(machinePath).find("\"m\"=\"" + end + "\"") != std::string::npos, saved);
+        EXPECT_EQ(readBytes(path).find("[Software\\\\Theirs]") != std::string::npos, end != "rollback") << "theirs kept";
+        EXPECT_TRUE(saved || (readBytes(path) == (end == "rollback" ? before : theirs) && readBytes(machinePath) == machine));
+        EXPECT_EQ(KeyHandle::open(*reg, LocalMachine, "Software\\Bulk", KeyRead).ok(), saved) << "memory as the file has it";
+        if (end == "removed underneath") writeBytes(path, Hive);
+    }
 }
 
 }  // namespace

@@ -1,17 +1,22 @@
 // fettlekit-reg's commands on a copy of a hive Wine made: what reg asks,
 // what it refuses, and what it writes, from data/regcli-cases.txt. Its
 // output beside Wine's own is checked by test_reg_wine; here is what Wine
-// cannot show: the classes root merged as Windows merges it, no registry
-// at all, a registry that never settles a value's size.
+// cannot show: no registry at all, a registry that never settles a value's
+// size, a copy cut off part way.
 #include <gtest/gtest.h>
 
+#include "platform/registry/Transaction.h"
 #include "programs/fettlekit-reg/RegCommand.h"
 #include "programs/fettlekit-reg/RegText.h"
 #include "store/RecordingRegistry.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
+#include <csignal>
+#include <set>
 #include <sstream>
+#include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -139,6 +144,46 @@ TEST_P(RegCommand, Runs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RegCommand, testing::ValuesIn(readCases(dataFile("regcli-cases.txt"))), caseName);
+
+// A copy cut off at any moment, by Ctrl+C or a kill, leaves its tree absent
+// or whole, and the hive as one of the two, with nothing beside it after Ctrl+C.
+TEST_F(RegFixture, ACopyCutOffAtAnyMomentLeavesItsTreeAbsentOrWhole) {
+    {
+        fk::reg::Transaction filling(*registry_);
+        for (int i = 0; i < 300; ++i)
+            ASSERT_EQ(reg({"add", "HKCU\\Software\\Fk\\Sub\\K" + std::to_string(i), "/v", "v", "/d", "x", "/f"}), 0);
+        ASSERT_EQ(filling.commit(), fk::reg::Success);
+    }
+    const std::set<std::string> names = folderNames(folder_.path());
+    std::set<int> seen;
+    for (int wait : {0, 1, 2, 4, 8, 15, 30, 60, 120, 250, 2000})
+        for (int signal : {SIGINT, SIGKILL}) {
+            registry_.reset();
+            const pid_t child = ::fork();
+            if (child == 0) {
+                registry_ = openHiveFile(hive());
+                ::_exit(reg({"copy", "HKCU\\Software\\Fk\\Sub", "HKCU\\Software\\Copy", "/s", "/f"}));
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(wait));
+            ::kill(child, signal);
+            ::waitpid(child, nullptr, 0);
+            // Ctrl+C waits for a save under way; a kill may leave its new copy beside the file.
+            for (const std::string& name : folderNames(folder_.path()))
+                if (!names.contains(name)) {
+                    EXPECT_NE(signal, SIGINT) << name << " left behind";
+                    std::filesystem::remove(folder_.file(name));
+                }
+            reopen();
+            reg({"query", "HKCU\\Software\\Copy", "/s"});
+            const std::string out = out_.str();
+            int keys = 0;
+            for (size_t at = 0; (at = out.find("\nHKEY_", at)) != std::string::npos; ++at) ++keys;
+            EXPECT_TRUE(keys == 0 || keys == 301) << keys << " keys after " << wait << " ms";
+            seen.insert(keys);
+            ASSERT_EQ(reg({"delete", "HKCU\\Software\\Copy", "/f"}), keys ? 0 : 1);
+        }
+    EXPECT_EQ(seen, (std::set<int>{0, 301})) << "no cut fell during the copy";
+}
 
 // The manual names every operation and root reg's own help names, and only
 // the exit codes the cases above see: 0 and 1.

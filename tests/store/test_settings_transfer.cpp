@@ -78,11 +78,17 @@ TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {
     ASSERT_TRUE(applyChanges(*registry_, plan.changes, true, error)) << error;
     expectAll(&ValueChange::before);
 
-    // The third write fails, and so does putting back the first two: the
+    // The third write fails: in one transaction nothing stays; where each
+    // write lands at once, putting back the first two fails too, and the
     // error says what the store really holds.
     failing.refuseValues.clear();
     failing.writesLeft = 2;
     std::vector<ValueChange> left;
+    EXPECT_FALSE(applyChanges(failing, plan.changes, false, error, &left));
+    EXPECT_TRUE(error.ends_with("so nothing was changed.") && left.empty()) << error;
+    expectAll(&ValueChange::before);
+    failing.writesLeft = 2;
+    failing.landsAtOnce = true;
     EXPECT_FALSE(applyChanges(failing, plan.changes, false, error, &left));
     EXPECT_EQ(error, "\"alice\\Preferences\\IconShowDelay\" could not be saved, and what was saved before it could "
                      "not all be put back. Stored now:\nalice\\Preferences\\ContactSoundMaxTime: 31 (was 12)\n"

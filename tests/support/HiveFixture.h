@@ -187,6 +187,9 @@ public:
     int moreData = 0;                    // reads that answer "more data", each asking one byte more
     int reads = 0;
     bool wineStarts = false;             // the next write is saved as Wine starts
+    bool landsAtOnce = false;            // no transactions, as on Wine's live registry
+
+    long beginTransaction() override { return landsAtOnce ? reg::NotSupported : RecordingRegistry::beginTransaction(); }
 
     int closesOf(reg::Key key) const { return int(std::count(closes.begin(), closes.end(), key)); }
 

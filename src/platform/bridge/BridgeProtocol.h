@@ -40,6 +40,9 @@
 //                    maybe buffer data, maybe u32 data length
 //   DeleteKey     u64 parent, maybe text subkey    -> (nothing)
 //   DeleteTree    u64 key, maybe text subkey       -> (nothing); wide only
+//   Batch         u32 count, count x (u32 length, request)
+//                 -> u32 count, count x (u32 length, reply); each request
+//                    served in turn as if sent alone (no batch in a batch)
 //
 // An operation byte with the Wide bit set is the same call through the W
 // function: its texts and name buffers are UTF-16LE (their u32 lengths
@@ -56,7 +59,7 @@
 
 namespace fk::bridge {
 
-inline constexpr std::uint32_t ProtocolVersion = 2;
+inline constexpr std::uint32_t ProtocolVersion = 3;
 // Larger frames are refused as damaged; registry values the program reads
 // are at most a few kilobytes.
 inline constexpr std::uint32_t MaxFrame = 16u << 20;
@@ -73,6 +76,7 @@ enum Op : std::uint8_t {
     EnumValue,
     DeleteKey,
     DeleteTree,
+    Batch,
 };
 inline constexpr std::uint8_t Wide = 0x80;
 

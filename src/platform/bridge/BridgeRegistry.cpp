@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace fk::bridge {
 
@@ -86,7 +87,17 @@ std::uint8_t code(Op op) {
 
 BridgeRegistry::BridgeRegistry(std::unique_ptr<Transport> transport) : transport_(std::move(transport)) {}
 
+namespace {
+
+// A batch goes when it holds this many requests or bytes, well within a frame.
+constexpr std::size_t BatchRequests = 1024;
+constexpr std::size_t BatchBytes = 4u << 20;
+
+}  // namespace
+
 long BridgeRegistry::call(const std::string& request, std::string& reply) {
+    // What waits goes first: the bridge serves requests in their order.
+    sendBatch();
     if (!alive_) return BridgeGone;
     if (!transport_->exchange(request, reply) || reply.size() < 4) {
         alive_ = false;
@@ -96,6 +107,54 @@ long BridgeRegistry::call(const std::string& request, std::string& reply) {
     long status = long(std::int32_t(in.u32()));
     reply.erase(0, 4);
     return status;
+}
+
+long BridgeRegistry::write(const std::string& request) {
+    if (!batching_ || !alive_) {
+        std::string reply;
+        return call(request, reply);
+    }
+    waiting_.push_back(request);
+    waitingBytes_ += request.size();
+    if (waiting_.size() >= BatchRequests || waitingBytes_ >= BatchBytes) sendBatch();
+    return alive_ ? reg::Success : BridgeGone;
+}
+
+void BridgeRegistry::sendBatch() {
+    if (waiting_.empty()) return;
+    Writer w;
+    w.u8(Batch);
+    w.u32(std::uint32_t(waiting_.size()));
+    for (const std::string& request : waiting_) w.bytes(request.data(), std::uint32_t(request.size()));
+    const std::size_t sent = waiting_.size();
+    waiting_.clear();
+    waitingBytes_ = 0;
+    std::string reply;
+    long status = BridgeGone;
+    if (alive_ && transport_->exchange(w.str(), reply) && reply.size() >= 8) {
+        Reader in(reply);
+        status = long(std::int32_t(in.u32()));
+        const std::uint32_t served = in.u32();
+        for (std::uint32_t i = 0; i < served && in.ok() && status == reg::Success; ++i) {
+            Reader one(in.bytes());
+            status = long(std::int32_t(one.u32()));
+            if (!one.ok()) status = reg::InvalidParameter;
+        }
+        if (status == reg::Success && (served != sent || !in.ok())) status = reg::InvalidParameter;
+    } else {
+        alive_ = false;
+    }
+    if (batchFailure_ == reg::Success) batchFailure_ = status;
+}
+
+void BridgeRegistry::batchWrites(bool on) {
+    if (!on) sendBatch();
+    batching_ = on;
+}
+
+long BridgeRegistry::flushWrites() {
+    sendBatch();
+    return std::exchange(batchFailure_, reg::Success);
 }
 
 template <class... Outputs>
@@ -176,8 +235,7 @@ long BridgeRegistry::RegCloseKey(reg::Key key) {
     Writer w;
     w.u8(CloseKey);
     w.u64(key);
-    std::string reply;
-    return call(w.str(), reply);
+    return write(w.str());
 }
 
 template <class Ch>
@@ -218,8 +276,7 @@ long BridgeRegistry::setValue(reg::Key key, const Ch* valueName, std::uint32_t r
     w.u32(type);
     w.buffer(data, data ? dataLength : 0);
     w.u32(dataLength);
-    std::string reply;
-    return call(w.str(), reply);
+    return write(w.str());
 }
 
 template <class Ch>
@@ -228,6 +285,7 @@ long BridgeRegistry::deleteNamed(std::uint8_t op, reg::Key key, const Ch* name) 
     w.u8(code<Ch>(Op(op)));
     w.u64(key);
     w.text(name);
+    if (op == DeleteValue) return write(w.str());
     std::string reply;
     return call(w.str(), reply);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace fk::bridge {
 
@@ -70,6 +71,9 @@ public:
     long RegDeleteKeyW(reg::Key parent, const char16_t* subKey) override;
     long RegDeleteTreeW(reg::Key key, const char16_t* subKey) override;
 
+    void batchWrites(bool on) override;
+    long flushWrites() override;
+
     int openHandleCount() const override { return int(open_.size()); }
     bool writable() const override { return alive_; }
 
@@ -77,6 +81,11 @@ private:
     // Sends the request; on an answer returns its status and leaves the
     // outputs in `reply` past the status.
     long call(const std::string& request, std::string& reply);
+    // A request whose reply carries only its status: kept for the next
+    // batch while batching, else sent now.
+    long write(const std::string& request);
+    // Sends the requests kept, in one batch.
+    void sendBatch();
     // Sends a request whose reply carries outputs for the caller's buffers,
     // and fills them only when the whole reply reads well.
     template <class... Outputs>
@@ -108,6 +117,10 @@ private:
     std::unique_ptr<Transport> transport_;
     std::set<reg::Key> open_;
     bool alive_ = true;
+    bool batching_ = false;
+    std::vector<std::string> waiting_;
+    std::size_t waitingBytes_ = 0;
+    long batchFailure_ = reg::Success;  // the first of the batches sent
 };
 
 }  // namespace fk::bridge

@@ -187,6 +187,22 @@ std::string serveRequest(reg::Registry& registry, std::string_view request) {
                 status = registry.RegCloseKey(Key(argument));
             }
         }
+    } else if (op == Batch && !(code & Wide)) {
+        // Each request read and served in turn: a damaged one ends the batch.
+        const std::uint32_t count = in.u32();
+        std::string replies;
+        std::uint32_t served = 0;
+        for (; in.ok() && served < count; ++served) {
+            const std::string one = in.bytes();
+            if (!in.ok() || (!one.empty() && Op(std::uint8_t(one[0]) & ~Wide) == Batch)) break;
+            const std::string answer = serveRequest(registry, one);
+            Writer framed;
+            framed.bytes(answer.data(), std::uint32_t(answer.size()));
+            replies += framed.str();
+        }
+        status = served == count && in.atEnd() ? reg::Success : reg::InvalidParameter;
+        out.u32(served);
+        out.str() += replies;
     } else {
         status = code & Wide ? serve<char16_t>(registry, op, in, out) : serve<char>(registry, op, in, out);
     }

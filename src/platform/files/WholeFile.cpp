@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
+#include <pthread.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -285,5 +287,14 @@ WriterLock::~WriterLock() {
     if (fileFd_ >= 0) ::close(fileFd_);
     if (fd_ >= 0) ::close(fd_);
 }
+
+SignalsHeld::SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) sigaddset(&held, signal);
+    ::pthread_sigmask(SIG_BLOCK, &held, &before_);
+}
+
+SignalsHeld::~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
 
 }  // namespace fk::files

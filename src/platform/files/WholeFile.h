@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#ifndef _WIN32
+#include <csignal>
+#endif
 
 namespace fk::files {
 
@@ -75,6 +78,20 @@ public:
 private:
     int fd_ = -1, fileFd_ = -1;
     int error_ = 0;
+};
+
+// Holds back Ctrl+C, SIGTERM and the like while it lives, so that a save
+// under way ends whole (and leaves nothing beside the file) before they
+// take effect.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t before_;  // the thread's own mask
 };
 
 #endif

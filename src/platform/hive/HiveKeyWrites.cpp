@@ -1,5 +1,6 @@
 // What HiveKeys changes: values, keys and whole trees, each change saved
-// to its file whole under the writers' lock, or not at all.
+// to its file whole under the writers' lock, or not at all. Each change
+// holds copies of what it needs, so that a transaction can make it again.
 #include "platform/hive/HiveKeys.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@ long HiveKeys::setValue(Key key, const std::u16string& name, std::uint32_t type,
     Handle* h = nullptr;
     if (long rc = handle(key, SetValue, h)) return rc;
     if (hives_.readOnly() || h->usersRoot) return AccessDenied;
+    if (name.size() > MaxValueNameLength) return NameTooLong;
     const Place place = h->places.front();
     // What is there already needs no lock and no save (an import may set
     // one value many times).
@@ -18,15 +20,15 @@ long HiveKeys::setValue(Key key, const std::u16string& name, std::uint32_t type,
         if (const hive::Value* value = k->findValue(name); value && value->type == type && value->data == stored)
             return Success;
     }
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* target = doc.find(place.path);
+    return commit(place.hive, [path = place.path, name, type, stored](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+        hive::Key* target = doc.find(path);
         if (!target) return KeyDeleted;
         if (long rc = hive.load(*target)) return rc;
         hive::Value* value = target->findValue(name);
         if (value && value->type == type && value->data == stored) return Success;  // Wine leaves it untouched
         if (!value) value = &target->addValue(name);
         value->type = type;
-        value->data = std::move(stored);
+        value->data = stored;
         value->raw.clear();
         hive::Document::touch(*target, hive::nowTicks());
         changed = true;
@@ -38,17 +40,9 @@ long HiveKeys::deleteValue(Key key, const std::u16string& name) {
     Handle* h = nullptr;
     if (long rc = handle(key, SetValue, h)) return rc;
     if (hives_.readOnly() || h->usersRoot) return AccessDenied;
-    // From the key that has it: the user's classes before the machine's.
-    Place place = h->places.front();
-    for (const Place& candidate : h->places) {
-        long status = Success;
-        if (hive::Key* k = hives_.find(candidate, status); k && k->findValue(name)) {
-            place = candidate;
-            break;
-        }
-    }
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* target = doc.find(place.path);
+    const Place place = h->places.front();
+    return commit(place.hive, [path = place.path, name](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+        hive::Key* target = doc.find(path);
         if (!target) return KeyDeleted;
         if (long rc = hive.load(*target)) return rc;
         if (!target->removeValue(name)) return NotFound;
@@ -70,8 +64,8 @@ long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
     if (long rc = walk(*from, parts, 0, target)) return rc;
     if (target.usersRoot || target.places.front().path.empty()) return AccessDenied;
     const Place place = target.places.front();
-    return commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* key = doc.find(place.path);
+    return commit(place.hive, [path = place.path](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+        hive::Key* key = doc.find(path);
         if (!key) return NotFound;
         if (key->hasSubkeys()) return AccessDenied;
         hive::Key& owner = *key->parent;
@@ -85,8 +79,7 @@ long HiveKeys::deleteKey(Key parent, const std::u16string* subKey) {
     });
 }
 
-// One save for a whole tree, in each file that has the key: a merged
-// classes key goes from the user's classes and the machine's both.
+// One save for a whole tree.
 long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
     Handle* from = nullptr;
     std::vector<std::u16string> parts;
@@ -98,8 +91,8 @@ long HiveKeys::deleteTree(Key key, const std::u16string* subKey) {
     if (target.usersRoot) return AccessDenied;
     for (const Place& place : target.places) {
         if (whole && place.path.empty()) return AccessDenied;
-        const long status = commit(place.hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-            hive::Key* found = doc.find(place.path);
+        const long status = commit(place.hive, [path = place.path, whole](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+            hive::Key* found = doc.find(path);
             if (!found) return NotFound;
             hive::Key& owner = whole ? *found->parent : *found;
             if (long rc = hive.load(owner)) return rc;
@@ -127,8 +120,8 @@ long HiveKeys::commit(Hive which, const std::function<long(HiveSession&, hive::D
     HiveSession* hive = hives_.session(which, status);
     if (!hive) return status;
     if (hives_.readOnly()) return AccessDenied;
-    ++generation_;
-    return hive->commit([&](hive::Document& doc, bool& changed) { return change(*hive, doc, changed); });
+    // Kept by a transaction, to be made again on a file another program changed meanwhile.
+    return hive->commit([hive, change](hive::Document& doc, bool& changed) { return change(*hive, doc, changed); });
 }
 
 }  // namespace fk::reg

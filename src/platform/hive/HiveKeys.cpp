@@ -4,17 +4,6 @@
 
 namespace fk::reg {
 
-namespace {
-
-// Names in Wine's order, each once: the first place's spelling wins.
-void sortUnique(std::vector<std::u16string>& names) {
-    std::stable_sort(names.begin(), names.end(), [](auto& a, auto& b) { return hive::compareNames(a, b) < 0; });
-    names.erase(std::unique(names.begin(), names.end(), [](auto& a, auto& b) { return hive::sameName(a, b); }),
-                names.end());
-}
-
-}  // namespace
-
 long HiveKeys::start(Key key, const std::u16string* subKey, std::uint32_t access, Handle*& from,
                      std::vector<std::u16string>& parts) {
     if (long rc = handle(key, 0, from, access)) return rc;
@@ -22,6 +11,9 @@ long HiveKeys::start(Key key, const std::u16string* subKey, std::uint32_t access
     if (!subKey || subKey->empty()) return Success;
     if ((*subKey)[0] == u'\\') return BadPathname;
     parts = hive::splitPath(*subKey);
+    // Wine looks no name longer up, and so makes none.
+    for (const std::u16string& part : parts)
+        if (part.size() > MaxKeyNameLength) return InvalidParameter;
     return Success;
 }
 
@@ -111,8 +103,7 @@ long HiveKeys::open(Key parent, const std::u16string* subKey, std::uint32_t acce
     return Success;
 }
 
-// Made below the deepest key of the path that exists (the machine's, when
-// the classes of both go as deep), as Windows makes a classes key.
+// Made below the deepest key of the path that exists.
 long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16string* keyClass,
                       std::uint32_t access, Key& result, std::uint32_t* disposition) {
     Handle* from = nullptr;
@@ -154,8 +145,9 @@ long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16st
     // The file the key goes to may lie deeper than the shallowest place walk() counted.
     if (PrefixHives::levelsAbove(best->hive) + best->path.size() + missing.size() > MaxKeyDepth)
         return InvalidParameter;
-    rc = commit(best->hive, [&](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
-        hive::Key* key = doc.find(best->path);
+    const std::u16string cls = keyClass ? *keyClass : u"";
+    rc = commit(best->hive, [path = best->path, missing, cls](HiveSession& hive, hive::Document& doc, bool& changed) -> long {
+        hive::Key* key = doc.find(path);
         if (!key) return KeyDeleted;
         hive::Ticks now = hive::nowTicks();
         for (const std::u16string& name : missing) {
@@ -170,7 +162,7 @@ long HiveKeys::create(Key parent, const std::u16string* subKey, const std::u16st
             hive::Document::touch(*key, now);
             changed = true;
         }
-        if (changed && keyClass && !keyClass->empty()) key->keyClass = *keyClass;
+        if (changed && !cls.empty()) key->keyClass = cls;
         return Success;
     });
     if (rc != Success) return rc;
@@ -194,29 +186,16 @@ long HiveKeys::subkeyAt(Key key, std::uint32_t index, SubkeyInfo& out) {
         out = {users[index].first, {}, 0};
         return Success;
     }
-    if (h->places.size() == 1) {
-        long status = Success;
-        hive::Key* k = hives_.find(h->places[0], status);
-        HiveSession* hive = hives_.session(h->places[0].hive, status);
-        if (!k || !hive) return status == NotFound ? KeyDeleted : status;
-        hive->doc().open(*k);
-        if (index >= k->subkeys.size()) return NoMoreItems;
-        hive::Key& sub = *k->subkeys[index];
-        if (long rc = hive->load(sub)) return rc;
-        out = {sub.name, sub.keyClass.value_or(u""), sub.modified};
-        return Success;
-    }
-    const auto& names = mergedSubkeys(*h);
-    if (index >= names.size()) return NoMoreItems;
-    for (Place place : h->places) {
-        place.path.push_back(names[index]);
-        long status = Success;
-        if (hive::Key* sub = hives_.find(place, status)) {
-            out = {sub->name, sub->keyClass.value_or(u""), sub->modified};
-            return Success;
-        }
-    }
-    return KeyDeleted;
+    long status = Success;
+    hive::Key* k = hives_.find(h->places[0], status);
+    HiveSession* hive = hives_.session(h->places[0].hive, status);
+    if (!k || !hive) return status == NotFound ? KeyDeleted : status;
+    hive->doc().open(*k);
+    if (index >= k->subkeys.size()) return NoMoreItems;
+    hive::Key& sub = *k->subkeys[index];
+    if (long rc = hive->load(sub)) return rc;
+    out = {sub.name, sub.keyClass.value_or(u""), sub.modified};
+    return Success;
 }
 
 long HiveKeys::valueNamed(Key key, const std::u16string& name, hive::Value& out) {
@@ -243,17 +222,12 @@ long HiveKeys::valueAt(Key key, std::uint32_t index, hive::Value& out) {
     Handle* h = nullptr;
     if (long rc = handle(key, QueryValue, h)) return rc;
     if (h->usersRoot) return NoMoreItems;
-    if (h->places.size() == 1) {
-        long status = Success;
-        hive::Key* k = hives_.find(h->places[0], status);
-        if (!k) return status == NotFound ? KeyDeleted : status;
-        if (index >= k->values.size()) return NoMoreItems;
-        out = k->values[index];
-        return Success;
-    }
-    const auto& names = mergedValues(*h);
-    if (index >= names.size()) return NoMoreItems;
-    return valueNamed(key, std::u16string(names[index]), out);
+    long status = Success;
+    hive::Key* k = hives_.find(h->places[0], status);
+    if (!k) return status == NotFound ? KeyDeleted : status;
+    if (index >= k->values.size()) return NoMoreItems;
+    out = k->values[index];
+    return Success;
 }
 
 Key HiveKeys::add(Handle handle) {
@@ -261,42 +235,6 @@ Key HiveKeys::add(Handle handle) {
     nextHandle_ += 4;
     handles_[key] = std::move(handle);
     return key;
-}
-
-const std::vector<std::u16string>& HiveKeys::mergedSubkeys(Handle& h) {
-    if (h.names && h.namesGeneration == generation_) return *h.names;
-    std::vector<std::u16string> names;
-    for (const Place& place : h.places) {
-        long status = Success;
-        hive::Key* k = hives_.find(place, status);
-        HiveSession* hive = hives_.session(place.hive, status);
-        if (!k || !hive) continue;
-        hive->doc().open(*k);
-        for (const auto& sub : k->subkeys) names.push_back(sub->name);
-    }
-    sortUnique(names);
-    h.names = std::move(names);
-    h.namesGeneration = generation_;
-    return *h.names;
-}
-
-// The user's values first, then the machine's that the user's do not hide.
-const std::vector<std::u16string>& HiveKeys::mergedValues(Handle& h) {
-    if (h.valueNames && h.valuesGeneration == generation_) return *h.valueNames;
-    std::vector<std::u16string> names;
-    for (const Place& place : h.places) {
-        long status = Success;
-        hive::Key* k = hives_.find(place, status);
-        if (!k) continue;
-        const size_t before = names.size();
-        for (const auto& value : k->values)
-            if (std::none_of(names.begin(), names.begin() + long(before),
-                             [&](auto& n) { return hive::sameName(n, value.name); }))
-                names.push_back(value.name);
-    }
-    h.valueNames = std::move(names);
-    h.valuesGeneration = generation_;
-    return *h.valueNames;
 }
 
 }  // namespace fk::reg

@@ -19,6 +19,12 @@ struct SubkeyInfo {
     hive::Ticks modified = 0;
 };
 
+// The longest names Wine makes or looks up, in UTF-16 units; a file may
+// hold longer ones, which are listed whole.
+inline constexpr std::size_t MaxKeyNameLength = 256;
+inline constexpr std::size_t MaxValueNameLength = 16383;
+inline constexpr long NameTooLong = 206;
+
 class HiveKeys {
 public:
     explicit HiveKeys(PrefixHives hives) : hives_(std::move(hives)) {}
@@ -36,21 +42,21 @@ public:
     long deleteKey(Key parent, const std::u16string* subKey);
     long deleteTree(Key key, const std::u16string* subKey);
 
+    long begin() { return hives_.begin(); }
+    long commit() { return hives_.commit(); }
+    void rollback() { hives_.rollback(); }
+
     int openHandleCount() const { return int(handles_.size()); }
     bool writable() const { return !hives_.readOnly(); }
     bool takeWineStarted() { return hives_.takeWineStarted(); }
 
 private:
-    // What a handle stands for: its key, or the user's and the machine's
-    // both for a merged classes key; none for HKEY_USERS itself.
+    // What a handle stands for: its key (one place), or none for
+    // HKEY_USERS itself.
     struct Handle {
         std::vector<Place> places;
         bool usersRoot = false;
         std::uint32_t access = 0;
-        // A merged key's subkey and value names, the user's first, while
-        // nothing was written since.
-        std::optional<std::vector<std::u16string>> names, valueNames;
-        unsigned namesGeneration = 0, valuesGeneration = 0;
     };
 
     // Rights a handle needs for each operation.
@@ -66,14 +72,11 @@ private:
     long walk(const Handle& from, const std::vector<std::u16string>& parts, std::uint32_t access, Handle& out);
     long commit(Hive hive, const std::function<long(HiveSession&, hive::Document&, bool&)>& change);
     Key add(Handle handle);
-    const std::vector<std::u16string>& mergedSubkeys(Handle& h);
-    const std::vector<std::u16string>& mergedValues(Handle& h);
 
     PrefixHives hives_;
     std::map<Key, Handle> handles_;
     std::map<std::pair<Key, bool>, Handle> roots_;  // the predefined roots as last found, by view
     Key nextHandle_ = 0x1000;
-    unsigned generation_ = 0;  // counts the writes made
 };
 
 }  // namespace fk::reg

@@ -143,6 +143,10 @@ public:
         return keys_.deleteTree(key, ptr(wideOf(subKey)));
     }
 
+    long beginTransaction() override { return keys_.begin(); }
+    long commitTransaction() override { return keys_.commit(); }
+    void rollbackTransaction() override { keys_.rollback(); }
+
     int openHandleCount() const override { return keys_.openHandleCount(); }
     bool writable() const override { return keys_.writable(); }
     bool takeWineStartedDuringSave() override { return keys_.takeWineStarted(); }

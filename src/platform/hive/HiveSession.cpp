@@ -75,13 +75,13 @@ long HiveSession::refuse(long status) {
     return status;
 }
 
-// One write, on disk before it returns: under the writers' lock, on the
-// file as it is now, replaced whole. A file another program removed or
-// damaged is left alone: it is never made again from the copy in memory.
-long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& change) {
+// The writers' lock, then what a save must find: no Wine, the file as
+// read (a change of another program is picked up outside a transaction and
+// refuses one), writable, and sound.
+long HiveSession::lockAndCheck(std::unique_ptr<files::WriterLock>& lock) {
     if (readOnly_) return AccessDenied;
-    files::WriterLock lock(path_);
-    if (int error = lock.error()) {
+    lock = std::make_unique<files::WriterLock>(path_);
+    if (int error = lock->error()) {
         problem_ = error == EWOULDBLOCK
                        ? "another writer held the lock beside it for " + std::to_string(files::LockWait.count() / 1000) + " s"
                        : "no lock beside it: " + files::fileErrorText(error);
@@ -91,6 +91,18 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
         readOnly_ = true;
         problem_ = "Wine started in this prefix and writes its own copy over the file when it ends";
         return refuse(AccessDenied);
+    }
+    if (dirty_ && !(files::currentStamp(path_) == stamp_)) {
+        // Another program's change since the begin: the transaction's changes
+        // are made again on the file as it is now, all of them or none.
+        if (long rc = reloadIfChanged()) return refuse(rc);
+        for (const Change& change : made_) {
+            bool changed = false;
+            if (long rc = change(*doc_, changed); rc != Success) {
+                problem_ = "another program changed it in a way the changes no longer fit";
+                return refuse(rc == BadDatabase ? rc : statusFor(files::ChangedWhileRead));
+            }
+        }
     }
     if (long rc = reloadIfChanged()) return refuse(rc);
     if (::access(path_.c_str(), W_OK) != 0) {
@@ -103,28 +115,29 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
         problem_ = "it is damaged: " + lineOf(damage);
         return refuse(BadDatabase);
     }
-    bool changed = false;
-    long rc = change(*doc_, changed);
-    if (rc == BadDatabase) return refuse(rc);
-    if (rc != Success || !changed) return rc;
+    return Success;
+}
+
+// The file replaced whole; on failure the file's own text is read again.
+long HiveSession::write() {
     files::FileStamp stamp;
     int error = 0;
     {
+        files::SignalsHeld held;
         auto saved = doc_->save();
         error = files::replaceFile(path_, saved.pieces(), stamp, &stamp_);
     }
     if (error) {
-        // The copy in memory holds a change the file lacks: read it again.
         problem_ = error == files::ChangedWhileRead ? "another program changed it during the save" : files::fileErrorText(error);
-        stamp_ = {};
         long status = refuse(statusFor(error));
-        reloadIfChanged();
+        forgetChanges();
         return status;
     }
     stamp_ = stamp;
+    dirty_ = false;
     lastReported_.clear();
     // Wine reads the file when it starts: one that started since the check
-    // above may hold the older file and save it over this one.
+    // may hold the older file and save it over this one.
     if (hive::wineServesPrefix(path_)) {
         readOnly_ = true;
         wineStarted_ = true;
@@ -132,6 +145,61 @@ long HiveSession::commit(const std::function<long(hive::Document&, bool&)>& chan
                              "copy over it when it ends\n", path_.c_str());
     }
     return Success;
+}
+
+// One write, on disk before it returns: under the writers' lock, on the
+// file as it is now, replaced whole. A file another program removed or
+// damaged is left alone: it is never made again from the copy in memory.
+long HiveSession::commit(const Change& change) {
+    if (readOnly_) return AccessDenied;
+    bool changed = false;
+    if (inTransaction_) {
+        long rc = change(*doc_, changed);
+        if (changed) made_.push_back(change);
+        dirty_ = dirty_ || changed;
+        return rc == BadDatabase ? refuse(rc) : rc;
+    }
+    std::unique_ptr<files::WriterLock> lock;
+    if (long rc = lockAndCheck(lock)) return rc;
+    long rc = change(*doc_, changed);
+    if (rc == BadDatabase) return refuse(rc);
+    if (rc != Success || !changed) return rc;
+    return write();
+}
+
+void HiveSession::begin() {
+    if (inTransaction_) return;
+    reloadIfChanged();
+    inTransaction_ = true;
+    dirty_ = false;
+}
+
+long HiveSession::prepare(std::unique_ptr<files::WriterLock>& lock) {
+    if (!dirty_) return Success;
+    long rc = lockAndCheck(lock);
+    if (rc) rollback();
+    return rc;
+}
+
+long HiveSession::save() {
+    long rc = dirty_ ? write() : Success;
+    end();
+    return rc;
+}
+
+// The changes held are forgotten: the file's text, as it is now, comes back.
+void HiveSession::rollback() {
+    if (dirty_) forgetChanges();
+    end();
+}
+
+// Read again even when the file looks unchanged. Memory that cannot be
+// put back as the file has it takes no more writes.
+void HiveSession::forgetChanges() {
+    stamp_ = {};
+    stamp_.size = -2;
+    dirty_ = false;
+    if (reloadIfChanged()) readOnly_ = true;
 }
 
 }  // namespace fk::reg

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fk::reg {
 
@@ -24,7 +25,9 @@ public:
     hive::Document& doc() { return *doc_; }
     bool readOnly() const { return readOnly_; }
     // Before each call: picks up another program's change, if any.
-    void refresh() { reloadIfChanged(); }
+    void refresh() {
+        if (!dirty_) reloadIfChanged();
+    }
     // Reads a key's section when first needed: BadDatabase if damaged.
     long load(hive::Key& key);
     // Runs `change` on the file as it is now, under the writers' lock, and
@@ -36,18 +39,44 @@ public:
     // the older file and save it over this one when it ends: the session
     // turns read-only, says so on standard error, and takeWineStarted()
     // answers true once, for the caller to tell the user.
-    long commit(const std::function<long(hive::Document&, bool&)>& change);
+    // Inside a transaction the change lands in memory only, for save(),
+    // and is kept to be made again should another program change the file
+    // before then.
+    using Change = std::function<long(hive::Document&, bool&)>;
+    long commit(const Change& change);
     bool takeWineStarted() { return std::exchange(wineStarted_, false); }
+
+    // A transaction: changes stay in memory from begin() on; dirty() says
+    // whether any was made. prepare() takes the writers' lock and makes the
+    // checks a save needs (on a file another program changed since begin(),
+    // read again, the changes are made again); save() then writes the file
+    // once, and a failure of either
+    // puts the file's own text back in memory, as rollback() does.
+    void begin();
+    bool inTransaction() const { return inTransaction_; }
+    bool dirty() const { return dirty_; }
+    long prepare(std::unique_ptr<files::WriterLock>& lock);
+    long save();
+    void rollback();
 
 private:
     long reloadIfChanged();
     long refuse(long status);
+    long lockAndCheck(std::unique_ptr<files::WriterLock>& lock);
+    long write();
+    void forgetChanges();
+    void end() {
+        inTransaction_ = dirty_ = false;
+        made_.clear();
+    }
 
     std::string path_;
     std::unique_ptr<hive::Document> doc_;
     files::FileStamp stamp_;
     bool readOnly_;
     bool wineStarted_ = false;
+    bool inTransaction_ = false, dirty_ = false;
+    std::vector<Change> made_;  // the transaction's changes, in order
     std::string problem_, lastReported_;
 };
 

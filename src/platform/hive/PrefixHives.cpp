@@ -101,7 +101,44 @@ HiveSession* PrefixHives::session(Hive hive, long& status) {
         }
     }
     status = failed_[i];
+    if (sessions_[i] && transactions_) sessions_[i]->begin();
     return sessions_[i].get();
+}
+
+long PrefixHives::begin() {
+    if (transactions_++ == 0)
+        for (auto& hive : sessions_)
+            if (hive) hive->begin();
+    return Success;
+}
+
+long PrefixHives::commit() {
+    if (transactions_ == 0) return InvalidParameter;
+    if (--transactions_ > 0) return Success;
+    std::vector<std::unique_ptr<files::WriterLock>> locks(sessions_.size());
+    long status = Success;
+    for (size_t i = 0; i < sessions_.size() && !status; ++i)
+        if (sessions_[i]) status = sessions_[i]->prepare(locks[i]);
+    if (status) {
+        for (auto& hive : sessions_)
+            if (hive) hive->rollback();
+        return status;
+    }
+    // Every file checked and locked: the signals wait until all are saved.
+    files::SignalsHeld held;
+    for (auto& hive : sessions_) {
+        if (!hive) continue;
+        if (status) hive->rollback();
+        else status = hive->save();
+    }
+    return status;
+}
+
+void PrefixHives::rollback() {
+    if (transactions_ == 0) return;
+    transactions_ = 0;
+    for (auto& hive : sessions_)
+        if (hive) hive->rollback();
 }
 
 // Wine serves the prefix whole: a file found in its hands stops them all.
@@ -152,7 +189,8 @@ std::vector<Place> PrefixHives::rootPlaces(std::uintptr_t root, bool view32, lon
         view32 = false;
         break;
     case ClassesRoot:
-        starts = {{Hive::User, {}}, {Hive::Machine, {}}};
+        // Wine's view, which its programs see: the machine's classes alone.
+        starts = {{Hive::Machine, {}}};
         below = parts({u"Software", u"Classes"});
         break;
     default: status = NotFound; return {};

@@ -2,7 +2,7 @@
 // The hive files of a Wine prefix and where each predefined root lies in
 // them: user.reg holds the current user, system.reg the machine (and the
 // current configuration inside it), userdef.reg the default user; the
-// classes root merges the user's classes over the machine's. A path is
+// classes root is the machine's classes, as Wine gives it. A path is
 // walked as advapi32 walks it: through symbolic links, and into Wow6432Node
 // where the 32-bit view is asked for.
 #include "platform/hive/HiveSession.h"
@@ -42,6 +42,13 @@ public:
     // True once after a save to any of the files that found Wine started
     // meanwhile (HiveSession::takeWineStarted).
     bool takeWineStarted();
+    // A transaction over every file, those read later included (see
+    // Registry::beginTransaction). Commit locks and checks every file
+    // changed before it saves any, then saves each once.
+    long begin();
+    long commit();
+    void rollback();
+
     // The levels from the registry's own root down to a file's top key:
     // a place lies levelsAbove(hive) + path.size() levels deep, the depth
     // MaxKeyDepth caps.
@@ -53,9 +60,9 @@ public:
     // The same without reading its section.
     hive::Key* locate(const Place& place, long& status);
 
-    // The places a predefined root stands for, those that exist: one, or
-    // two for the classes root (the user's first), which alone of the roots
-    // has a 32-bit view of its own. The users root stands for none: its
+    // The place a predefined root stands for, when it exists (one; the
+    // merged keys of HiveKeys take more). The classes root alone of the
+    // roots has a 32-bit view of its own. The users root stands for none: its
     // subkeys are the files themselves.
     std::vector<Place> rootPlaces(std::uintptr_t root, bool view32, long& status);
     // HKEY_USERS' subkeys: ".Default" and the current user's SID, those
@@ -77,6 +84,7 @@ private:
     std::array<std::unique_ptr<HiveSession>, 3> sessions_;
     std::array<long, 3> failed_{};  // why a file could not be used, once known
     bool readOnly_;
+    int transactions_ = 0;  // scopes open, nested
 };
 
 // Reads a hive file for a session: null and why when it cannot be used.

@@ -11,9 +11,11 @@ namespace {
 // Asking again for a value that grew while it was read.
 constexpr int Attempts = 4;
 constexpr std::uint32_t FirstSize = 2048;
-// The longest names Windows allows, with their zero.
+// The longest names Windows makes, with their zero; a hive file may hold
+// longer ones, which are read whole in a bigger buffer, up to this.
 constexpr std::uint32_t MaxValueName = 16384;
 constexpr std::uint32_t MaxKeyName = 256;
+constexpr std::uint32_t LongestName = 1u << 20;
 
 // Calls `read(buffer, length)` until the data fits; `length` in and out is
 // the room and what the registry says the data needs.
@@ -44,25 +46,37 @@ long readValue(Registry& registry, Key key, const Ch* name, std::uint32_t& type,
     });
 }
 
+// "More data" for the name (its room used up, the data's room not) asks
+// again with more room: a listing never ends early on a long name.
 template <class Ch>
 long readValueAt(Registry& registry, Key key, std::uint32_t index, NamedValueOf<Ch>& value) {
-    std::basic_string<Ch> name(MaxValueName, Ch());
-    std::uint32_t nameLength = 0;
-    const long rc = readWhole(value.bytes, [&](std::uint8_t* data, std::uint32_t* length) {
-        nameLength = MaxValueName;
-        return Calls<Ch>::enumValue(registry, key, index, name.data(), &nameLength, &value.type, data, length);
-    });
-    if (rc == Success) value.name = name.substr(0, std::min(nameLength, MaxValueName));
-    return rc;
+    for (std::uint32_t room = MaxValueName;; room *= 4) {
+        std::basic_string<Ch> name(room, Ch());
+        std::uint32_t nameLength = 0;
+        bool nameFits = true;
+        const long rc = readWhole(value.bytes, [&](std::uint8_t* data, std::uint32_t* length) {
+            nameLength = room;
+            const std::uint32_t dataRoom = *length;
+            long status = Calls<Ch>::enumValue(registry, key, index, name.data(), &nameLength, &value.type, data, length);
+            nameFits = status != MoreData || *length > dataRoom;
+            return status;
+        });
+        if (rc == MoreData && !nameFits && room < LongestName) continue;
+        if (rc == Success) value.name = name.substr(0, std::min(nameLength, room));
+        return rc;
+    }
 }
 
 template <class Ch>
 long readSubkeyAt(Registry& registry, Key key, std::uint32_t index, std::basic_string<Ch>& name) {
-    Ch buffer[MaxKeyName];
-    std::uint32_t length = MaxKeyName;
-    const long rc = Calls<Ch>::enumKey(registry, key, index, buffer, &length, nullptr, nullptr, nullptr);
-    if (rc == Success) name.assign(buffer, std::min(length, MaxKeyName - 1));
-    return rc;
+    for (std::uint32_t room = MaxKeyName;; room *= 4) {
+        std::basic_string<Ch> buffer(room, Ch());
+        std::uint32_t length = room;
+        const long rc = Calls<Ch>::enumKey(registry, key, index, buffer.data(), &length, nullptr, nullptr, nullptr);
+        if (rc == MoreData && room < LongestName) continue;
+        if (rc == Success) name.assign(buffer.data(), std::min(length, room - 1));
+        return rc;
+    }
 }
 
 template <class Ch>

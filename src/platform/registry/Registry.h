@@ -164,6 +164,22 @@ public:
     // key's own subkeys and values: in one step where the backend can.
     virtual long RegDeleteTreeW(Key /*key*/, const char16_t* /*subKey*/) { return NotSupported; }
 
+    // Bulk work: between begin and commit, every change stays in memory and
+    // reads see it; commit saves each file touched once, whole, or none of
+    // them, and rollback forgets the changes. Scopes nest: only the outer
+    // commit saves. A backend whose every call lands at once answers
+    // NotSupported to begin, and its calls keep doing so.
+    virtual long beginTransaction() { return NotSupported; }
+    virtual long commitTransaction() { return NotSupported; }
+    virtual void rollbackTransaction() {}
+
+    // While on, writes whose answer carries nothing (a value set or
+    // deleted, a key closed) may travel many to a request, in order:
+    // flushWrites() sends what waits and gives the first failure since it
+    // last did. A backend whose calls are cheap makes each at once.
+    virtual void batchWrites(bool /*on*/) {}
+    virtual long flushWrites() { return Success; }
+
     // Handles opened and not yet closed; lets tests prove nothing leaks.
     virtual int openHandleCount() const = 0;
     // False when writes are refused (the hive is in use by a running Wine).

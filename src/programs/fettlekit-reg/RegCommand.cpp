@@ -81,8 +81,23 @@ bool parseSwitches(const Args& args, size_t from, const SwitchRules& rules, Swit
 }
 
 bool Context::ready() {
-    if (!registry_) registry_ = open_();
+    if (!registry_ && (registry_ = open_())) {
+        transaction_ = std::make_unique<Transaction>(*registry_);
+        registry_->batchWrites(true);
+    }
     return registry_;
+}
+
+// Where changes land at once (Wine's live registry), those made stay.
+bool Context::save() {
+    if (!transaction_) return true;
+    const bool atomic = transaction_->active();
+    long rc = registry_->flushWrites();
+    if (rc) transaction_->rollback();
+    else rc = transaction_->commit();
+    transaction_.reset();
+    if (rc) warn(std::string(atomic ? "nothing was saved" : "not every change was made") + " (error " + std::to_string(rc) + ")");
+    return rc == Success;
 }
 
 void Context::say(std::string_view text) { console_.out << text; }
@@ -164,7 +179,10 @@ int runReg(const std::function<reg::Registry*()>& open, const std::vector<std::s
                 if (args.size() > 2) return c.invalidSyntax(args);
                 return c.say(o.usage()), c.say(ViewUsage), 0;
             }
-            return o.action(c, args);
+            const int done = o.action(c, args);
+            if (done != 0) c.discard();
+            else if (!c.save()) return c.say(MsgAccessDenied), 1;
+            return done;
         }
         return c.say("reg: Invalid option [" + op + "]. "), c.say(MsgRegHelp), 1;
     }();

@@ -128,7 +128,7 @@ int add(Context& c, const Args& args) {
     if (const char* error = encodeData(*type, data.value_or(Text()), separator, bytes)) return c.say(error), 1;
     if (c.registry().RegSetValueExW(k.get(), name.c_str(), 0, *type,
                                     reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                    std::uint32_t(bytes.size())) != Success)
+                                    std::uint32_t(bytes.size())) != Success || !c.save())
         return c.say(MsgAccessDenied), 1;
     return c.say(MsgSuccess), 0;
 }
@@ -178,6 +178,7 @@ int remove(Context& c, const Args& args) {
     } else if (long rc = r.RegDeleteValueW(k, valueName ? valueName->c_str() : nullptr)) {
         return c.say(rc == NotFound ? MsgValueMissing : MsgAccessDenied), 1;
     }
+    if (!c.save()) return c.say(MsgAccessDenied), 1;
     return c.say(MsgSuccess), 0;
 }
 

@@ -2,10 +2,12 @@
 // What reg's operations share: the registry, the console, the command
 // line's keys and switches. Each operation is a function over it.
 #include "platform/registry/KeyHandle.h"
+#include "platform/registry/Transaction.h"
 #include "programs/fettlekit-reg/RegCommand.h"
 #include "programs/fettlekit-reg/RegKeys.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +22,14 @@ public:
 
     // Opens the registry when an operation first needs it, once its command
     // line has passed: false when it cannot be (the opener said why).
+    // The whole command is one transaction, begun here.
     bool ready();
     reg::Registry& registry() { return *registry_; }
+    // Saves what the command changed, once: false when nothing could be
+    // (then nothing was). Called before success is said, and after the
+    // command by runReg; a failed command's changes are rolled back.
+    bool save();
+    void discard() { transaction_.reset(); }
 
     void say(std::string_view text);
     // Standard error, for what reg has no message for.
@@ -41,6 +49,7 @@ public:
 private:
     const std::function<reg::Registry*()>& open_;
     reg::Registry* registry_ = nullptr;
+    std::unique_ptr<reg::Transaction> transaction_;
     Console& console_;
 };
 
