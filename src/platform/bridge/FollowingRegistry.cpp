@@ -207,7 +207,26 @@ long FollowingRegistry::write(const Call& call) {
     return call();
 }
 
+long FollowingRegistry::beginTransaction() {
+    const long rc = way_->beginTransaction();
+    if (rc == Success) ++transactions_;
+    return rc;
+}
+
+long FollowingRegistry::commitTransaction() {
+    const long rc = way_->commitTransaction();
+    if (--transactions_ == 0 && rc != Success && !way_->writable()) follow();
+    return rc;
+}
+
+void FollowingRegistry::rollbackTransaction() {
+    way_->rollbackTransaction();
+    --transactions_;
+}
+
 bool FollowingRegistry::follow() {
+    // A new way would not hold what the open transaction has changed.
+    if (transactions_ > 0) return false;
     Way next = open_();
     if (!next.registry || !next.registry->writable()) {
         if (listener_) listener_(next.problem.empty() ? "the registry cannot be opened again" : next.problem);

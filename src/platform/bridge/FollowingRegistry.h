@@ -67,6 +67,14 @@ public:
     bool takeWineStartedDuringSave() override { return way_->takeWineStartedDuringSave(); }
     void onWayChanged(WayListener listener) override { listener_ = std::move(listener); }
 
+    // Bulk work stays on the way it began on: its changes wait there. A
+    // commit that way refuses for good moves on, for the next try.
+    long beginTransaction() override;
+    long commitTransaction() override;
+    void rollbackTransaction() override;
+    void batchWrites(bool on) override { way_->batchWrites(on); }
+    long flushWrites() override { return way_->flushWrites(); }
+
 private:
     // A key handed out: where it is, so that another way can open it again,
     // and its handle on the way in use (0 when that way lacks it).
@@ -96,6 +104,7 @@ private:
     WayListener listener_;
     std::map<Key, OpenKey> keys_;
     Key next_ = 0x1000;
+    int transactions_ = 0;  // scopes begun and not yet ended
 };
 
 }  // namespace fk::reg
