@@ -157,6 +157,9 @@ struct Differential {
         }
         ::setenv("WINEPREFIX", prefix.c_str(), 1);
         ::setenv("WINEDEBUG", "-all", 1);
+        // Wine reads its command line and writes its output in the locale's character set, and the
+        // cases are UTF-8: a login without LANG (POSIX) would have Wine cut every letter to 7 bits.
+        ::setenv("LC_ALL", "C.UTF-8", 1);
         ::setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);  // no installer dialogs
         std::system("wineboot -i >/dev/null 2>&1 </dev/null; wineserver -w");
         if (!fs::exists(prefix / "user.reg")) {
