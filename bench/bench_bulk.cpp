@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
     };
     for (const char* key : {Imported, Copied}) {
         const std::string b = listed(onWine, key, "wine");
-        const std::pair<std::string, const char*> ways[] = {{onOurs, "with Wine stopped"}, {onLive, "through the bridge"}};
+        const std::pair<std::string, const char*> ways[] = {{onOurs, "with Wine stopped"},
+                                                             {onLive, "through the bridge"}};
         for (const auto& [on, who] : ways) {
             if (on == onLive && bridge.empty()) continue;
             const std::string a = listed(on, key, "ours");
