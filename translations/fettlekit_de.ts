@@ -580,12 +580,6 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
         <translation>Alt und der unterstrichene Buchstabe: ein Menü oder einer seiner Einträge</translation>
     </message>
     <message>
-        <source>
-%1: quit</source>
-        <translation>
-%1: beenden</translation>
-    </message>
-    <message>
         <source>&amp;Keyboard shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
     </message>

@@ -580,12 +580,6 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
         <translation>Alt et la lettre soulignée&#xa0;: un menu ou l’un de ses éléments</translation>
     </message>
     <message>
-        <source>
-%1: quit</source>
-        <translation>
-%1&#xa0;: quitter</translation>
-    </message>
-    <message>
         <source>&amp;Keyboard shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
     </message>

@@ -36,9 +36,7 @@ QString keyboardShortcuts() {
         Texts::tr("%1: redo it").arg(keys(QKeySequence::Redo)),
         Texts::tr("Alt and the underlined letter: a menu or one of its items"),
     };
-    // Some platforms bind no key to quitting.
-    const QString quit = keys(QKeySequence::Quit);
-    return lines.join(QLatin1Char('\n')) + (quit.isEmpty() ? QString() : Texts::tr("\n%1: quit").arg(quit));
+    return lines.join(QLatin1Char('\n'));
 }
 
 void addKeyboardHelp(MainMenu& menu, QWidget* window, dialogs::MessageDialog& messages) {
