@@ -136,7 +136,8 @@ void BridgeRegistry::sendBatch() {
         status = long(std::int32_t(in.u32()));
         const std::uint32_t served = in.u32();
         for (std::uint32_t i = 0; i < served && in.ok() && status == reg::Success; ++i) {
-            Reader one(in.bytes());
+            const std::string answer = in.bytes();  // the reader only looks at it
+            Reader one(answer);
             status = long(std::int32_t(one.u32()));
             if (!one.ok()) status = reg::InvalidParameter;
         }
