@@ -15,20 +15,20 @@ namespace {
 
 class Loopback final : public bridge::Transport {
 public:
-    explicit Loopback(reg::Registry& far) : far_(far) {}
+    Loopback(reg::Registry& far, std::size_t maxTree) : far_(far, maxTree) {}
     bool exchange(const std::string& request, std::string& reply) override {
-        reply = bridge::serveRequest(far_, request);
+        reply = far_.serve(request);
         return true;
     }
 
 private:
-    reg::Registry& far_;
+    bridge::BridgeServer far_;
 };
 
 class ProtocolScratch final : public Scratch {
 public:
-    explicit ProtocolScratch(const Seed& seed)
-        : hive_(openHiveScratch(seed)), near_(std::make_unique<Loopback>(hive_->registry())) {
+    ProtocolScratch(const Seed& seed, std::size_t maxTree)
+        : hive_(openHiveScratch(seed)), near_(std::make_unique<Loopback>(hive_->registry(), maxTree)) {
         if (!near_.hello()) throw std::runtime_error("the server end did not answer hello");
     }
     reg::Registry& registry() override { return near_; }
@@ -43,7 +43,11 @@ private:
 
 std::vector<Backend> registryBackends() {
     return {{"HiveFile", openHiveScratch},
-            {"HiveFileThroughProtocol", [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed); }}};
+            {"HiveFileThroughProtocol",
+             [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed, bridge::MaxTree); }},
+            // Trees too big for one answer are read a key at a time.
+            {"HiveFileThroughProtocolKeyByKey",
+             [](const Seed& seed) { return std::make_unique<ProtocolScratch>(seed, 16); }}};
 }
 
 // What the bridge is sent is checked before advapi32 sees it: a request
@@ -67,7 +71,7 @@ TEST(BridgeRequests, AnythingMalformedIsRefusedAndChangesNothing) {
         return w.str();
     };
     auto status = [&](const std::string& request) {
-        const std::string reply = bridge::serveRequest(far, request);
+        const std::string reply = bridge::BridgeServer(far).serve(request);
         return reply.size() < 4 ? -1L : long(std::uint8_t(reply[0]) | std::uint8_t(reply[1]) << 8);
     };
     bridge::Writer deleteValue;

@@ -327,6 +327,45 @@ TEST_P(RegistryBehaviour, BatchedWritesLandInTheirOrderAndTheirFailureIsTold) {
     reg().batchWrites(false);
 }
 
+// Bulk work: keys created while writes wait, with no disposition asked,
+// take values and subkeys at once, and a failed one is told by the flush.
+// A tree read whole gives each key below the top with its depth and values:
+// a key's values, then each subkey in turn with all below it.
+TEST_P(RegistryBehaviour, KeysMadeInBulkReadBackAsOneTree) {
+    reg().batchWrites(true);
+    auto make = [&](Key parent, const char* path) {
+        return KeyHandle::create(reg(), parent, path, nullptr, KeyAllAccess, nullptr, nullptr);
+    };
+    {
+        KeyHandle b = make(key_, "B");
+        ASSERT_TRUE(b.ok());
+        ASSERT_EQ(setNumber(b.get(), "v", 1), Success);
+        KeyHandle deep = make(b.get(), "Deep\\er");
+        ASSERT_EQ(setText(deep.get(), "w", "two"), Success);
+        ASSERT_EQ(setText(make(key_, "A").get(), "x", ""), Success);
+    }
+    const long bad = make(key_, "\\Bad").status();
+    EXPECT_EQ(bad == Success ? reg().flushWrites() : bad, BadPathname);
+    reg().batchWrites(false);
+    ASSERT_EQ(setText(key_, "top", "t"), Success);
+
+    auto tree = [&](bool recurse) {
+        std::vector<TreeKey> keys;
+        EXPECT_EQ(reg().readTree(key_, 0, recurse, keys), Success);
+        std::string shown;
+        for (const TreeKey& key : keys) {
+            shown += std::string(key.path.begin(), key.path.end()) + "@" + std::to_string(key.depth) + ":";
+            for (const auto& value : key.values)
+                shown += std::string(value.name.begin(), value.name.end()) + "=" + std::to_string(value.type) + "/" +
+                         std::to_string(value.bytes.size()) + ",";
+            shown += " ";
+        }
+        return shown;
+    };
+    EXPECT_EQ(tree(false), "@0:top=1/4, ");
+    EXPECT_EQ(tree(true), "@0:top=1/4, A@1:x=1/2, B@1:v=4/4, B\\Deep@2: B\\Deep\\er@3:w=1/8, ");
+}
+
 INSTANTIATE_TEST_SUITE_P(Registry, RegistryBehaviour, testing::ValuesIn(registryBackends()), backendName);
 
 }  // namespace

@@ -43,6 +43,14 @@
 //   Batch         u32 count, count x (u32 length, request)
 //                 -> u32 count, count x (u32 length, reply); each request
 //                    served in turn as if sent alone (no batch in a batch)
+//   CreateKeyAs   u64 chosen, then CreateKey's arguments (no disposition)
+//                 -> (nothing); the key is known by the handle the client
+//                    chose (ChosenHandle set) until it is closed, so that
+//                    creating it waits for no answer
+//   ReadTree      u64 key, u32 access, u8 recurse; wide only
+//                 -> u32 count, count x (text path below the key, u32 depth,
+//                    u32 values, values x (text name, u32 type, text data));
+//                    MoreData when the tree would not fit in one frame
 //
 // An operation byte with the Wide bit set is the same call through the W
 // function: its texts and name buffers are UTF-16LE (their u32 lengths
@@ -59,10 +67,14 @@
 
 namespace fk::bridge {
 
-inline constexpr std::uint32_t ProtocolVersion = 3;
+inline constexpr std::uint32_t ProtocolVersion = 4;
 // Larger frames are refused as damaged; registry values the program reads
 // are at most a few kilobytes.
 inline constexpr std::uint32_t MaxFrame = 16u << 20;
+// A tree's answer leaves room in its frame for the status and the count.
+inline constexpr std::size_t MaxTree = MaxFrame - 64;
+// Handles the client chooses carry this bit; advapi32's never do.
+inline constexpr std::uint64_t ChosenHandle = std::uint64_t(1) << 62;
 
 enum Op : std::uint8_t {
     Hello = 1,
@@ -77,6 +89,8 @@ enum Op : std::uint8_t {
     DeleteKey,
     DeleteTree,
     Batch,
+    CreateKeyAs,
+    ReadTree,
 };
 inline constexpr std::uint8_t Wide = 0x80;
 

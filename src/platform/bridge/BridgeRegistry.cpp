@@ -1,9 +1,11 @@
 #include "platform/bridge/BridgeRegistry.h"
 
 #include "platform/bridge/BridgeProtocol.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace fk::bridge {
@@ -203,8 +205,12 @@ template <class Ch>
 long BridgeRegistry::createKey(reg::Key parent, const Ch* subKey, std::uint32_t reserved, const Ch* keyClass,
                                std::uint32_t options, std::uint32_t access, const reg::SecurityAttributes* security,
                                reg::Key* result, std::uint32_t* disposition) {
+    // Bulk work that needs no disposition names the key itself and goes on.
+    const bool chosen = batching_ && alive_ && !disposition;
+    const reg::Key handle = chosen ? reg::Key(ChosenHandle | ++chosen_) : 0;
     Writer w;
-    w.u8(code<Ch>(CreateKey));
+    w.u8(code<Ch>(chosen ? CreateKeyAs : CreateKey));
+    if (chosen) w.u64(handle);
     w.u64(parent);
     w.text(subKey);
     w.u32(reserved);
@@ -217,6 +223,13 @@ long BridgeRegistry::createKey(reg::Key parent, const Ch* subKey, std::uint32_t 
         w.u8(security->inheritHandle);
     }
     w.u8(disposition != nullptr);
+    if (chosen) {
+        const long status = write(w.str());
+        if (status != reg::Success) return status;
+        *result = handle;
+        open_.insert(handle);
+        return status;
+    }
     std::string reply;
     long status = call(w.str(), reply);
     if (status != reg::Success) return status;
@@ -358,6 +371,35 @@ long BridgeRegistry::RegEnumValueW(reg::Key k, std::uint32_t i, char16_t* n, std
 }
 long BridgeRegistry::RegDeleteKeyA(reg::Key p, const char* s) { return deleteNamed(DeleteKey, p, s); }
 long BridgeRegistry::RegDeleteKeyW(reg::Key p, const char16_t* s) { return deleteNamed(DeleteKey, p, s); }
+
+long BridgeRegistry::readTree(reg::Key key, std::uint32_t access, bool recurse, std::vector<reg::TreeKey>& keys) {
+    Writer w;
+    w.u8(code<char16_t>(ReadTree));
+    w.u64(key);
+    w.u32(access);
+    w.u8(recurse);
+    std::string reply;
+    const long status = call(w.str(), reply);
+    // Too big for one answer: a key at a time.
+    if (status == reg::MoreData) return Registry::readTree(key, access, recurse, keys);
+    if (status != reg::Success) return status;
+    Reader in(reply);
+    std::vector<reg::TreeKey> read(std::min<std::size_t>(in.u32(), reply.size()));
+    for (reg::TreeKey& one : read) {
+        one.path = text::utf16FromBytes(in.bytes());
+        one.depth = in.u32();
+        one.values.resize(std::min<std::size_t>(in.u32(), reply.size()));
+        for (auto& value : one.values) {
+            value.name = text::utf16FromBytes(in.bytes());
+            value.type = in.u32();
+            value.bytes = in.bytes();
+        }
+        if (!in.ok()) return reg::InvalidParameter;
+    }
+    if (!in.ok() || !in.atEnd()) return reg::InvalidParameter;
+    keys.insert(keys.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+    return reg::Success;
+}
 
 long BridgeRegistry::RegDeleteTreeW(reg::Key key, const char16_t* subKey) {
     Writer w;

@@ -70,6 +70,7 @@ public:
                        std::uint32_t* dataLength) override;
     long RegDeleteKeyW(reg::Key parent, const char16_t* subKey) override;
     long RegDeleteTreeW(reg::Key key, const char16_t* subKey) override;
+    long readTree(reg::Key key, std::uint32_t access, bool recurse, std::vector<reg::TreeKey>& keys) override;
 
     void batchWrites(bool on) override;
     long flushWrites() override;
@@ -121,6 +122,7 @@ private:
     std::vector<std::string> waiting_;
     std::size_t waitingBytes_ = 0;
     long batchFailure_ = reg::Success;  // the first of the batches sent
+    std::uint64_t chosen_ = 0;          // the last handle chosen here
 };
 
 }  // namespace fk::bridge

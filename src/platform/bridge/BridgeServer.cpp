@@ -5,6 +5,7 @@
 #include "text/Utf16.h"
 
 #include <optional>
+#include <vector>
 
 namespace fk::bridge {
 
@@ -55,13 +56,35 @@ std::string reply(long status, const std::string& outputs = {}) {
     return w.str() + outputs;
 }
 
+// A tree read whole, or MoreData when it would not fit in one answer (the
+// caller then reads it a key at a time).
+long writeTree(const std::vector<reg::TreeKey>& keys, std::size_t maxTree, Writer& out) {
+    Writer tree;
+    tree.u32(std::uint32_t(keys.size()));
+    for (const reg::TreeKey& key : keys) {
+        const std::string path = text::bytesFromUtf16(key.path);
+        tree.bytes(path.data(), std::uint32_t(path.size()));
+        tree.u32(std::uint32_t(key.depth));
+        tree.u32(std::uint32_t(key.values.size()));
+        for (const auto& value : key.values) {
+            const std::string name = text::bytesFromUtf16(value.name);
+            tree.bytes(name.data(), std::uint32_t(name.size()));
+            tree.u32(value.type);
+            tree.bytes(value.bytes.data(), std::uint32_t(value.bytes.size()));
+        }
+        if (tree.str().size() > maxTree) return reg::MoreData;
+    }
+    out.str() += tree.str();
+    return reg::Success;
+}
+
 template <class Ch>
-long serve(Registry& registry, Op op, Reader& in, Writer& out) {
+long serveCall(Registry& registry, ChosenHandles& handles, std::size_t maxTree, Op op, Reader& in, Writer& out) {
     using C = reg::Calls<Ch>;
     constexpr long Bad = reg::InvalidParameter;
     switch (op) {
     case OpenKey: {
-        Key parent = Key(in.u64());
+        Key parent = handles.resolve(in.u64());
         Text<Ch> subKey(in.maybeBytes());
         std::uint32_t options = in.u32(), access = in.u32();
         if (!in.ok() || !in.atEnd() || !subKey.ok) return Bad;
@@ -70,8 +93,10 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         out.u64(key);
         return status;
     }
-    case CreateKey: {
-        Key parent = Key(in.u64());
+    case CreateKey:
+    case CreateKeyAs: {
+        const std::uint64_t chosen = op == CreateKeyAs ? in.u64() : 0;
+        Key parent = handles.resolve(in.u64());
         Text<Ch> subKey(in.maybeBytes());
         std::uint32_t reserved = in.u32();
         Text<Ch> keyClass(in.maybeBytes());
@@ -84,16 +109,21 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         }
         bool wantsDisposition = in.u8() != 0;
         if (!in.ok() || !in.atEnd() || !subKey.ok || !keyClass.ok) return Bad;
+        if (op == CreateKeyAs && (wantsDisposition || !handles.free(chosen))) return Bad;
         Key key = 0;
         std::uint32_t disposition = 0;
         long status = C::create(registry, parent, subKey.get(), reserved, keyClass.get(), options, access,
                                 security ? &*security : nullptr, &key, wantsDisposition ? &disposition : nullptr);
+        if (op == CreateKeyAs) {
+            if (status == reg::Success) handles.choose(chosen, key);
+            return status;
+        }
         out.u64(key);
         out.u32(disposition);
         return status;
     }
     case EnumKey: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         std::uint32_t index = in.u32();
         Room<Ch> name{in.maybeBytes(), in.maybeU32()};
         Room<Ch> keyClass{in.maybeBytes(), in.maybeU32()};
@@ -109,7 +139,7 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         return status;
     }
     case QueryValue: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         Text<Ch> name(in.maybeBytes());
         bool wantsType = in.u8() != 0;
         Room<std::uint8_t> data{in.maybeBytes(), in.maybeU32()};
@@ -121,7 +151,7 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         return status;
     }
     case SetValue: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         Text<Ch> name(in.maybeBytes());
         std::uint32_t reserved = in.u32(), type = in.u32();
         Room<std::uint8_t> data{in.maybeBytes(), in.u32()};
@@ -129,13 +159,13 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         return C::set(registry, key, name.get(), reserved, type, data.data(), *data.length);
     }
     case DeleteValue: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         Text<Ch> name(in.maybeBytes());
         if (!in.ok() || !in.atEnd() || !name.ok) return Bad;
         return C::deleteValue(registry, key, name.get());
     }
     case EnumValue: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         std::uint32_t index = in.u32();
         Room<Ch> name{in.maybeBytes(), in.maybeU32()};
         bool wantsType = in.u8() != 0;
@@ -150,17 +180,27 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
         return status;
     }
     case DeleteKey: {
-        Key parent = Key(in.u64());
+        Key parent = handles.resolve(in.u64());
         Text<Ch> subKey(in.maybeBytes());
         if (!in.ok() || !in.atEnd() || !subKey.ok) return Bad;
         return C::deleteKey(registry, parent, subKey.get());
     }
     case DeleteTree: {
-        Key key = Key(in.u64());
+        Key key = handles.resolve(in.u64());
         Text<Ch> subKey(in.maybeBytes());
         if (!in.ok() || !in.atEnd() || !subKey.ok || sizeof(Ch) == 1) return Bad;
         if constexpr (sizeof(Ch) == 2) return registry.RegDeleteTreeW(key, subKey.get());
         return Bad;
+    }
+    case ReadTree: {
+        Key key = handles.resolve(in.u64());
+        std::uint32_t access = in.u32();
+        bool recurse = in.u8() != 0;
+        if (!in.ok() || !in.atEnd() || sizeof(Ch) == 1) return Bad;
+        std::vector<reg::TreeKey> keys;
+        long status = registry.readTree(key, access, recurse, keys);
+        if (status != reg::Success) return status;
+        return writeTree(keys, maxTree, out);
     }
     default:
         return Bad;
@@ -169,7 +209,19 @@ long serve(Registry& registry, Op op, Reader& in, Writer& out) {
 
 }  // namespace
 
-std::string serveRequest(reg::Registry& registry, std::string_view request) {
+Key ChosenHandles::resolve(std::uint64_t handle) const {
+    if (!(handle & ChosenHandle)) return Key(handle);
+    const auto found = chosen_.find(handle);
+    return found == chosen_.end() ? Key(0) : found->second;  // 0: advapi32's invalid handle
+}
+
+bool ChosenHandles::free(std::uint64_t handle) const { return (handle & ChosenHandle) && !chosen_.count(handle); }
+
+void ChosenHandles::choose(std::uint64_t handle, Key key) { chosen_[handle] = key; }
+
+void ChosenHandles::forget(std::uint64_t handle) { chosen_.erase(handle); }
+
+std::string BridgeServer::serve(std::string_view request) {
     Reader in(request);
     Writer out;
     long status = reg::InvalidParameter;
@@ -184,7 +236,8 @@ std::string serveRequest(reg::Registry& registry, std::string_view request) {
                 status = argument == ProtocolVersion ? reg::Success : reg::NotSupported;
                 out.u32(ProtocolVersion);
             } else {
-                status = registry.RegCloseKey(Key(argument));
+                status = registry_.RegCloseKey(handles_.resolve(argument));
+                handles_.forget(argument);
             }
         }
     } else if (op == Batch && !(code & Wide)) {
@@ -195,7 +248,7 @@ std::string serveRequest(reg::Registry& registry, std::string_view request) {
         for (; in.ok() && served < count; ++served) {
             const std::string one = in.bytes();
             if (!in.ok() || (!one.empty() && Op(std::uint8_t(one[0]) & ~Wide) == Batch)) break;
-            const std::string answer = serveRequest(registry, one);
+            const std::string answer = serve(one);
             Writer framed;
             framed.bytes(answer.data(), std::uint32_t(answer.size()));
             replies += framed.str();
@@ -204,7 +257,8 @@ std::string serveRequest(reg::Registry& registry, std::string_view request) {
         out.u32(served);
         out.str() += replies;
     } else {
-        status = code & Wide ? serve<char16_t>(registry, op, in, out) : serve<char>(registry, op, in, out);
+        status = code & Wide ? serveCall<char16_t>(registry_, handles_, maxTree_, op, in, out)
+                             : serveCall<char>(registry_, handles_, maxTree_, op, in, out);
     }
     return reply(status, out.str());
 }

@@ -198,6 +198,10 @@ long FollowingRegistry::RegDeleteTreeW(Key key, const char16_t* subKey) {
     return write([&] { return with(key, [&](Key innerKey) { return way_->RegDeleteTreeW(innerKey, subKey); }); });
 }
 
+long FollowingRegistry::readTree(Key key, std::uint32_t access, bool recurse, std::vector<TreeKey>& keys) {
+    return with(key, [&](Key innerKey) { return way_->readTree(innerKey, access, recurse, keys); });
+}
+
 // A way that still writes failed for a reason of its own (a damaged file,
 // a busy lock): that is the caller's answer, and nothing moves.
 template <class Call>

@@ -61,6 +61,7 @@ public:
     long RegDeleteKeyA(Key parent, const char* subKey) override;
     long RegDeleteKeyW(Key parent, const char16_t* subKey) override;
     long RegDeleteTreeW(Key key, const char16_t* subKey) override;
+    long readTree(Key key, std::uint32_t access, bool recurse, std::vector<TreeKey>& keys) override;
 
     int openHandleCount() const override { return int(keys_.size()); }
     bool writable() const override { return way_->writable(); }

@@ -1,6 +1,7 @@
 #include "platform/registry/Listing.h"
 
 #include "platform/registry/Calls.h"
+#include "platform/registry/KeyHandle.h"
 
 #include <algorithm>
 
@@ -93,6 +94,34 @@ std::vector<NamedValueOf<Ch>> listValues(Registry& registry, Key key) {
     for (NamedValueOf<Ch> value; readValueAt(registry, key, std::uint32_t(values.size()), value) == Success;)
         values.push_back(std::move(value));
     return values;
+}
+
+long Registry::readTree(Key top, std::uint32_t access, bool recurse, std::vector<TreeKey>& keys) {
+    struct Frame {
+        Key key;
+        KeyHandle owned;  // none for the top key
+        std::size_t at;   // its entry in `keys`
+        std::uint32_t next = 0;
+    };
+    keys.push_back({{}, 0, listValues<char16_t>(*this, top)});
+    std::vector<Frame> stack;
+    stack.push_back({top, {}, 0});
+    while (recurse && !stack.empty()) {
+        Frame& frame = stack.back();
+        std::u16string name;
+        if (readSubkeyAt(*this, frame.key, frame.next++, name) != Success) {
+            stack.pop_back();
+            continue;
+        }
+        KeyHandle child = KeyHandle::open(*this, frame.key, name, KeyRead | access);
+        if (!child.ok()) return child.status();
+        const TreeKey& parent = keys[frame.at];
+        keys.push_back({parent.path.empty() ? name : parent.path + u"\\" + name, parent.depth + 1,
+                        listValues<char16_t>(*this, child.get())});
+        const Key key = child.get();
+        stack.push_back({key, std::move(child), keys.size() - 1});
+    }
+    return Success;
 }
 
 // The two widths the program reads in.

@@ -11,14 +11,6 @@
 
 namespace fk::reg {
 
-template <class Ch>
-struct NamedValueOf {
-    std::basic_string<Ch> name;
-    std::uint32_t type = 0;
-    std::string bytes;  // as the registry holds them: texts in UTF-16LE from the W calls
-};
-using NamedValue = NamedValueOf<char>;
-
 // The value `name` (null or empty: the default) of an open key: Success or
 // the registry's failure.
 template <class Ch>

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fk::reg {
 
@@ -94,6 +95,22 @@ struct FileTime {
     std::uint32_t high = 0;
 };
 
+template <class Ch>
+struct NamedValueOf {
+    std::basic_string<Ch> name;
+    std::uint32_t type = 0;
+    std::string bytes;  // as the registry holds them: texts in UTF-16LE from the W calls
+};
+using NamedValue = NamedValueOf<char>;
+
+// One key of a tree read whole: its path below the top (empty for the top),
+// its depth below it and its values.
+struct TreeKey {
+    std::u16string path;
+    std::size_t depth = 0;
+    std::vector<NamedValueOf<char16_t>> values;
+};
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -163,6 +180,12 @@ public:
     // The subkey with everything below it, or, for a null subkey, the
     // key's own subkeys and values: in one step where the backend can.
     virtual long RegDeleteTreeW(Key /*key*/, const char16_t* /*subKey*/) { return NotSupported; }
+
+    // The key, and with `recurse` all below it (subkeys opened with
+    // `access`), as it is now, in reg's order: a key, then each subkey in
+    // turn with all below it. A listing is no promise of a moment, so a
+    // backend far away (the bridge) answers in one step; the rest enumerate.
+    virtual long readTree(Key key, std::uint32_t access, bool recurse, std::vector<TreeKey>& keys);
 
     // Bulk work: between begin and commit, every change stays in memory and
     // reads see it; commit saves each file touched once, whole, or none of

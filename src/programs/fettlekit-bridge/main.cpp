@@ -39,6 +39,7 @@ int main() {
     HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     fk::reg::Win32Registry registry;
+    fk::bridge::BridgeServer server(registry);
     for (;;) {
         unsigned char header[4];
         if (!readAll(in, header, 4)) return 0;
@@ -46,7 +47,7 @@ int main() {
         if (size > fk::bridge::MaxFrame) return 2;
         std::string request(size, '\0');
         if (!readAll(in, request.data(), size)) return 2;
-        std::string reply = fk::bridge::serveRequest(registry, request);
+        std::string reply = server.serve(request);
         if (!writeAll(out, fk::bridge::frameHeader(std::uint32_t(reply.size())) + reply)) return 3;
     }
 }

@@ -15,43 +15,6 @@ namespace {
 
 void sayError(Context& c, long rc) { c.say(rc == NotFound ? MsgKeyMissing : MsgAccessDenied); }
 
-// The source as it is before anything is written, so that a copy into its
-// own subtree copies what was there, once. In reg's order: a key's values,
-// then each subkey in turn with all below it.
-struct SourceKey {
-    Text path;  // below the source; empty for the source itself
-    std::size_t depth = 0;
-    std::vector<ValueData> values;
-};
-
-long snapshot(Registry& r, Key top, std::uint32_t access, std::vector<SourceKey>& keys, bool recurse) {
-    struct Frame {
-        Key key;
-        KeyHandle owned;  // none for the top key
-        std::size_t at;   // its entry in `keys`
-        std::uint32_t next = 0;
-    };
-    keys.push_back({{}, 0, listValues<char16_t>(r, top)});
-    std::vector<Frame> stack;
-    stack.push_back({top, {}, 0});
-    while (recurse && !stack.empty()) {
-        Frame& frame = stack.back();
-        Text name;
-        if (readSubkeyAt(r, frame.key, frame.next++, name) != Success) {
-            stack.pop_back();
-            continue;
-        }
-        KeyHandle child = KeyHandle::open(r, frame.key, name, KeyRead | access);
-        if (!child.ok()) return child.status();
-        const SourceKey& parent = keys[frame.at];
-        keys.push_back({parent.path.empty() ? name : parent.path + u"\\" + name, parent.depth + 1,
-                        listValues<char16_t>(r, child.get())});
-        const Key key = child.get();
-        stack.push_back({key, std::move(child), keys.size() - 1});
-    }
-    return Success;
-}
-
 // The values of one key into another, asking before each that is there
 // already unless forced; "All" forces the rest of this key and those below.
 long copyValues(Context& c, const std::vector<ValueData>& values, Key to, bool existed, const Text& path, bool& force) {
@@ -75,11 +38,13 @@ long copyValues(Context& c, const std::vector<ValueData>& values, Key to, bool e
 
 int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t access, bool recurse, bool force) {
     Registry& r = c.registry();
-    std::vector<SourceKey> keys;
+    // The source as it is before anything is written, so that a copy into
+    // its own subtree copies what was there, once.
+    std::vector<TreeKey> keys;
     {
         const KeyHandle from = c.openKey(src, KeyRead | access);
         if (!from.ok()) return sayError(c, from.status()), 1;
-        if (long rc = snapshot(r, from.get(), access, keys, recurse)) return sayError(c, rc), 1;
+        if (long rc = r.readTree(from.get(), access, recurse, keys)) return sayError(c, rc), 1;
     }
     std::uint32_t disposition = 0;
     const KeyHandle top = c.createKey(dest, KeyRead | KeyWrite | access, disposition);
@@ -89,14 +54,17 @@ int runCopy(Context& c, const KeyArg& src, const KeyArg& dest, std::uint32_t acc
     std::vector<std::size_t> parents;
     const Text srcPath = src.hasPath ? src.path : u"(null)";
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const SourceKey& key = keys[i];
+        const TreeKey& key = keys[i];
         while (parents.size() > key.depth) parents.pop_back();
         bool keyForce = parents.empty() ? force : forced[parents.back()];
         KeyHandle to;
         if (dest.depth + key.depth > MaxKeyDepth) return sayError(c, InvalidParameter), 1;
         if (!key.path.empty()) {
+            // Forced, nothing is asked, so the key's creation need not wait
+            // for its answer: the bridge may send many in one request.
+            if (keyForce) disposition = 0;
             to = KeyHandle::create(r, top.get(), key.path.c_str(), nullptr, KeyRead | KeyWrite | access, nullptr,
-                                   &disposition);
+                                   keyForce ? nullptr : &disposition);
             if (!to.ok()) return sayError(c, to.status()), 1;
         }
         const Text path = key.path.empty() ? srcPath : srcPath + u"\\" + key.path;
