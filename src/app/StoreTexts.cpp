@@ -32,9 +32,12 @@ QString StoreTexts::problem(const TransferProblem& problem) {
     case Why::NotNumber: why = tr("\"%1\" must be a number (dword:)").arg(subject); break;
     case Why::NotColour: why = tr("\"%1\" must be a colour, dword:00bbggrr").arg(subject); break;
     case Why::OutOfRange:
-        why = tr("\"%1\" must be a number from %2 to %3").arg(subject, QString::number(problem.low), QString::number(problem.high));
+        why = tr("\"%1\" must be a number from %2 to %3")
+                  .arg(subject, QString::number(problem.low), QString::number(problem.high));
         break;
-    case Why::BelowMinimum: why = tr("\"%1\" must be a number of at least %2").arg(subject, QString::number(problem.low)); break;
+    case Why::BelowMinimum:
+        why = tr("\"%1\" must be a number of at least %2").arg(subject, QString::number(problem.low));
+        break;
     case Why::TextTooLong:
         why = tr("\"%1\" must be a text of at most %n character(s)", nullptr, problem.high).arg(subject);
         break;
@@ -105,7 +108,8 @@ QString StoreTexts::part(const ShownValue& part) {
     case Text: return tr("\"%1\"").arg(fromAnsi(part.text));
     case Font: {
         // The face, size and weight always, the rest when not plain.
-        QString font = tr("%1, %2, weight %3").arg(fromAnsi(part.text), QString::number(part.number), QString::number(part.weight));
+        QString font = tr("%1, %2, weight %3")
+                           .arg(fromAnsi(part.text), QString::number(part.number), QString::number(part.weight));
         if (part.italic) font += tr(", italic");
         if (part.charSet != -1) font += tr(", character set %1").arg(part.charSet);
         return font + (part.enabled ? tr(", enabled") : tr(", disabled"));

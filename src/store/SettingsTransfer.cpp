@@ -152,7 +152,8 @@ private:
 
 TransferProblem exportSettings(Registry& registry, const std::string& keyPath, std::string& fileBytes) {
     const KeyHandle key = KeyHandle::open(registry, CurrentUser, storeKeyPath(keyPath), KeyRead);
-    if (!key.ok()) return refusal(Why::KeyUnreadable, "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(storeKeyPath(keyPath)));
+    const std::string path = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(storeKeyPath(keyPath));
+    if (!key.ok()) return refusal(Why::KeyUnreadable, path);
     regfile::RegFileWriter writer;
     exportTree(registry, writer, key.get(), storeKeyPath(keyPath));
     fileBytes = writer.bytes();
