@@ -976,6 +976,240 @@ Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
+    <name>fk::StoreTexts</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>This is not a registry file: its first line must be &quot;Windows Registry Editor Version 5.00&quot; or &quot;REGEDIT4&quot;.</source>
+        <translation>Dies ist keine Registry-Datei: Ihre erste Zeile muss „Windows Registry Editor Version 5.00“ oder „REGEDIT4“ lauten.</translation>
+    </message>
+    <message>
+        <source>unknown escape \%1</source>
+        <translation>unbekannte Escape-Sequenz \%1</translation>
+    </message>
+    <message>
+        <source>deleting a key is not imported here, only values</source>
+        <translation>das Löschen eines Schlüssels wird hier nicht importiert, nur Werte</translation>
+    </message>
+    <message>
+        <source>the key %1 is outside HKEY_CURRENT_USER\%2</source>
+        <translation>der Schlüssel %1 liegt außerhalb von HKEY_CURRENT_USER\%2</translation>
+    </message>
+    <message>
+        <source>the value comes before any [key]</source>
+        <translation>der Wert steht vor jedem [Schlüssel]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number (dword:)</source>
+        <translation>„%1“ muss eine Zahl sein (dword:)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a colour, dword:00bbggrr</source>
+        <translation>„%1“ muss eine Farbe sein, dword:00bbggrr</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <translation>„%1“ muss eine Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number of at least %2</source>
+        <translation>„%1“ muss eine Zahl von mindestens %2 sein</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; must be a text of at most %n character(s)</source>
+        <translation>
+            <numerusform>„%1“ muss ein Text von höchstens %n Zeichen sein</numerusform>
+            <numerusform>„%1“ muss ein Text von höchstens %n Zeichen sein</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>this is not a key, a value or a comment</source>
+        <translation>dies ist weder ein Schlüssel noch ein Wert noch ein Kommentar</translation>
+    </message>
+    <message>
+        <source>the value name has no closing quotation mark</source>
+        <translation>dem Namen des Werts fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the key name is not closed with ]</source>
+        <translation>der Name des Schlüssels wird nicht mit ] geschlossen</translation>
+    </message>
+    <message>
+        <source>the value name is not followed by =</source>
+        <translation>auf den Namen des Werts folgt kein =</translation>
+    </message>
+    <message>
+        <source>a deletion is written &quot;name&quot;=-</source>
+        <translation>eine Löschung wird &quot;name&quot;=- geschrieben</translation>
+    </message>
+    <message>
+        <source>the type in hex(...) is not a number</source>
+        <translation>der Typ in hex(...) ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the data is not a text, dword:, hex: or hex(N):</source>
+        <translation>die Daten sind weder ein Text noch dword:, hex: oder hex(N):</translation>
+    </message>
+    <message>
+        <source>the text has no closing quotation mark</source>
+        <translation>dem Text fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>something follows the closing quotation mark</source>
+        <translation>auf das schließende Anführungszeichen folgt noch etwas</translation>
+    </message>
+    <message>
+        <source>dword: has no number</source>
+        <translation>dword: hat keine Zahl</translation>
+    </message>
+    <message>
+        <source>dword: takes at most 8 hex digits</source>
+        <translation>dword: nimmt höchstens 8 Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>dword: is not a hex number</source>
+        <translation>dword: ist keine Hexadezimalzahl</translation>
+    </message>
+    <message>
+        <source>a byte in hex data is above ff</source>
+        <translation>ein Byte in Hex-Daten ist größer als ff</translation>
+    </message>
+    <message>
+        <source>something follows the \ that carries on hex data</source>
+        <translation>auf den \, der Hex-Daten fortsetzt, folgt noch etwas</translation>
+    </message>
+    <message>
+        <source>hex data holds something that is not a byte</source>
+        <translation>Hex-Daten enthalten etwas, das kein Byte ist</translation>
+    </message>
+    <message>
+        <source>the line after a \ does not go on with hex data</source>
+        <translation>die Zeile nach einem \ setzt die Hex-Daten nicht fort</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>another program was rewriting it</source>
+        <translation>ein anderes Programm schrieb sie gerade neu</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr verfügbar</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Eingabe-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Wahr</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>RGB(%1, %2, %3)</source>
+        <translation>RGB(%1, %2, %3)</translation>
+    </message>
+    <message>
+        <source>%1, %2, weight %3</source>
+        <translation>%1, %2, Stärke %3</translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation>, kursiv</translation>
+    </message>
+    <message>
+        <source>, character set %1</source>
+        <translation>, Zeichensatz %1</translation>
+    </message>
+    <message>
+        <source>, enabled</source>
+        <translation>, aktiviert</translation>
+    </message>
+    <message>
+        <source>, disabled</source>
+        <translation>, deaktiviert</translation>
+    </message>
+    <message>
+        <source>False for %1</source>
+        <translation>Falsch für %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved, so nothing was changed.</source>
+        <translation>„%1“ konnte nicht gespeichert werden, daher wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved, and what was saved before it could not all be put back. Stored now:</source>
+        <translation>„%1“ konnte nicht gespeichert werden, und was zuvor gespeichert wurde, ließ sich nicht ganz zurücksetzen. Jetzt gespeichert:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (was %3)</source>
+        <translation>%1: %2 (vorher %3)</translation>
+    </message>
+</context>
+<context>
     <name>fk::SwitchTextPanel</name>
     <message>
         <source>True</source>

@@ -21,4 +21,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>fk::StoreTexts</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; must be a text of at most %n character(s)</source>
+        <translation>
+            <numerusform>&quot;%1&quot; must be a text of at most %n character</numerusform>
+            <numerusform>&quot;%1&quot; must be a text of at most %n characters</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -976,6 +976,240 @@ Rien n’a été importé.</translation>
     </message>
 </context>
 <context>
+    <name>fk::StoreTexts</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>This is not a registry file: its first line must be &quot;Windows Registry Editor Version 5.00&quot; or &quot;REGEDIT4&quot;.</source>
+        <translation>Ce n’est pas un fichier de registre&#xa0;: sa première ligne doit être «&#xa0;Windows Registry Editor Version 5.00&#xa0;» ou «&#xa0;REGEDIT4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>unknown escape \%1</source>
+        <translation>séquence d’échappement inconnue \%1</translation>
+    </message>
+    <message>
+        <source>deleting a key is not imported here, only values</source>
+        <translation>la suppression d’une clé n’est pas importée ici, seulement des valeurs</translation>
+    </message>
+    <message>
+        <source>the key %1 is outside HKEY_CURRENT_USER\%2</source>
+        <translation>la clé %1 est en dehors de HKEY_CURRENT_USER\%2</translation>
+    </message>
+    <message>
+        <source>the value comes before any [key]</source>
+        <translation>la valeur précède toute [clé]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number (dword:)</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un nombre (dword:)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a colour, dword:00bbggrr</source>
+        <translation>«&#xa0;%1&#xa0;» doit être une couleur, dword:00bbggrr</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number of at least %2</source>
+        <translation>«&#xa0;%1&#xa0;» doit être un nombre d’au moins %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; must be a text of at most %n character(s)</source>
+        <translation>
+            <numerusform>«&#xa0;%1&#xa0;» doit être un texte d’au plus %n caractère</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» doit être un texte d’au plus %n caractères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2.</source>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>this is not a key, a value or a comment</source>
+        <translation>ce n’est ni une clé, ni une valeur, ni un commentaire</translation>
+    </message>
+    <message>
+        <source>the value name has no closing quotation mark</source>
+        <translation>le nom de la valeur n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>the key name is not closed with ]</source>
+        <translation>le nom de la clé n’est pas fermé par ]</translation>
+    </message>
+    <message>
+        <source>the value name is not followed by =</source>
+        <translation>le nom de la valeur n’est pas suivi de =</translation>
+    </message>
+    <message>
+        <source>a deletion is written &quot;name&quot;=-</source>
+        <translation>une suppression s’écrit &quot;name&quot;=-</translation>
+    </message>
+    <message>
+        <source>the type in hex(...) is not a number</source>
+        <translation>le type dans hex(...) n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the data is not a text, dword:, hex: or hex(N):</source>
+        <translation>les données ne sont ni un texte, ni dword:, hex: ou hex(N):</translation>
+    </message>
+    <message>
+        <source>the text has no closing quotation mark</source>
+        <translation>le texte n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>something follows the closing quotation mark</source>
+        <translation>quelque chose suit le guillemet fermant</translation>
+    </message>
+    <message>
+        <source>dword: has no number</source>
+        <translation>dword: n’a pas de nombre</translation>
+    </message>
+    <message>
+        <source>dword: takes at most 8 hex digits</source>
+        <translation>dword: prend au plus 8 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>dword: is not a hex number</source>
+        <translation>dword: n’est pas un nombre hexadécimal</translation>
+    </message>
+    <message>
+        <source>a byte in hex data is above ff</source>
+        <translation>un octet des données hex dépasse ff</translation>
+    </message>
+    <message>
+        <source>something follows the \ that carries on hex data</source>
+        <translation>quelque chose suit le \ qui prolonge les données hex</translation>
+    </message>
+    <message>
+        <source>hex data holds something that is not a byte</source>
+        <translation>les données hex contiennent autre chose qu’un octet</translation>
+    </message>
+    <message>
+        <source>the line after a \ does not go on with hex data</source>
+        <translation>la ligne après un \ ne poursuit pas les données hex</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>another program was rewriting it</source>
+        <translation>un autre programme était en train de le réécrire</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aucun espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers accessible en lecture seulement</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>RGB(%1, %2, %3)</source>
+        <translation>RVB(%1, %2, %3)</translation>
+    </message>
+    <message>
+        <source>%1, %2, weight %3</source>
+        <translation>%1, %2, graisse %3</translation>
+    </message>
+    <message>
+        <source>, italic</source>
+        <translation>, italique</translation>
+    </message>
+    <message>
+        <source>, character set %1</source>
+        <translation>, jeu de caractères %1</translation>
+    </message>
+    <message>
+        <source>, enabled</source>
+        <translation>, activée</translation>
+    </message>
+    <message>
+        <source>, disabled</source>
+        <translation>, désactivée</translation>
+    </message>
+    <message>
+        <source>False for %1</source>
+        <translation>Faux pour %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved, so nothing was changed.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être enregistré, rien n’a donc été modifié.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved, and what was saved before it could not all be put back. Stored now:</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être enregistré, et ce qui l’avait été avant n’a pas pu être entièrement rétabli. Enregistré maintenant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2 (was %3)</source>
+        <translation>%1&#xa0;: %2 (avant&#xa0;: %3)</translation>
+    </message>
+</context>
+<context>
     <name>fk::SwitchTextPanel</name>
     <message>
         <source>True</source>

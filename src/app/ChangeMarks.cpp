@@ -1,7 +1,7 @@
 #include "app/ChangeMarks.h"
 
 #include "app/SettingsTree.h"
-#include "editors/AnsiText.h"
+#include "app/StoreTexts.h"
 #include "store/ChangedSettings.h"
 
 #include <QCoreApplication>
@@ -53,7 +53,7 @@ void ChangeMarks::show(SettingsTree& tree, reg::Registry& registry, reg::Key key
         QString tip;
         if (state.changed || state.unused)
             tip = QCoreApplication::translate("fk::ChangeMarks", "Stored: %1\nDefault: %2")
-                      .arg(fromAnsi(state.stored), fromAnsi(state.byDefault));
+                      .arg(StoreTexts::shown(state.stored), StoreTexts::shown(state.byDefault));
         if (state.unused)
             tip += QCoreApplication::translate(
                 "fk::ChangeMarks", "\nDisabled: the add-on draws its own font, so this counts as the default.");

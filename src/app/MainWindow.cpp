@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutPanel.h"
+#include "app/AccessibleWindow.h"
 #include "app/AppIcon.h"
 #include "app/EditTools.h"
 #include "app/KeyboardHelp.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
       })),
       picker_(this, [this] { return shownSetting_; }) {
     setObjectName(QStringLiteral("Form1"));
+    presentMainWindowAsWindow();
     setWindowTitle(tr("Fettlekit"));
     setWindowIcon(appIcon());
     // The form's own font, which every control inherits; the places grow

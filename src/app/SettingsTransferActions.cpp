@@ -1,6 +1,7 @@
 #include "app/SettingsTransferActions.h"
 
 #include "app/MainMenu.h"
+#include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
 
@@ -17,8 +18,6 @@ QString importTitle() { return SettingsTransferActions::tr("Import settings"); }
 QStringList regFilters() {
     return {SettingsTransferActions::tr("Registry files (*.reg)"), SettingsTransferActions::tr("All files (*.*)")};
 }
-
-QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -55,8 +54,8 @@ void SettingsTransferActions::exportSettings() {
     std::optional<QString> file =
         dialogs_.files.saveFile(window_, exportTitle(), regFilters(), suggested + QStringLiteral(".reg"));
     if (!file) return;
-    std::string error;
-    if (!exportSettingsToFile(registry_, keyPath, file->toStdString(), error)) return tell(utf8(error), true);
+    if (const TransferProblem refused = exportSettingsToFile(registry_, keyPath, file->toStdString()))
+        return tell(StoreTexts::problem(refused), true);
     emit exported(QDir::toNativeSeparators(*file));
 }
 
@@ -64,23 +63,22 @@ void SettingsTransferActions::importSettings() {
     std::optional<QString> file = dialogs_.files.openFile(window_, importTitle(), regFilters(), false);
     if (!file) return;
     ImportPlan plan = planImportFile(registry_, file->toStdString());
-    if (!plan.ok()) return tell(utf8(plan.error) + tr("\nNothing was imported."), true);
+    if (!plan.ok()) return tell(StoreTexts::problem(plan.refused) + tr("\nNothing was imported."), true);
     if (plan.changes.empty()) return tell(tr("The file holds no setting that differs from what is stored."), false);
 
     QStringList lines;
     for (const ValueChange& change : plan.changes)
         lines << QStringLiteral("%1: %2 → %3")
-                     .arg(fromAnsi(change.setting), utf8(describeValue(change.before)), utf8(describeValue(change.after)));
+                     .arg(fromAnsi(change.setting), StoreTexts::value(change.before), StoreTexts::value(change.after));
     const QString question = tr("Importing %1 changes %n setting(s):", nullptr, int(plan.changes.size()))
                                  .arg(*file);
     if (dialogs_.questions.ask(window_, importTitle(), question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
         return;
-    std::string error;
-    std::vector<ValueChange> left;
-    if (!applyChanges(registry_, plan.changes, false, error, &left)) {
-        tell(utf8(error), true);
+    ApplyFailure failure;
+    if (!applyChanges(registry_, plan.changes, false, failure)) {
+        tell(StoreTexts::notApplied(failure), true);
         // Those could not be put back: they are in the store, and undo can take them back.
-        if (!left.empty()) emit imported(left);
+        if (!failure.left.empty()) emit imported(failure.left);
         return;
     }
     emit imported(plan.changes);

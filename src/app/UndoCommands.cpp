@@ -16,7 +16,7 @@ void ValueChangeCommand::moveTo(bool after) {
     // The stack moving back over a refused step finds the store on that side.
     if (after == storeHoldsAfter_) return;
     RefusedStep refusal;
-    if (applyChanges(registry_, changes_, !after, refusal.error, &refusal.left))
+    if (applyChanges(registry_, changes_, !after, refusal))
         storeHoldsAfter_ = after;
     else
         refused_ = std::move(refusal);

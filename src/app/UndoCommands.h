@@ -12,13 +12,9 @@
 
 namespace fk {
 
-// Why an undo or redo wrote nothing: `error` says which value was refused;
-// `left` holds what could not be put back (see applyChanges), empty when
-// the store is as it was.
-struct RefusedStep {
-    std::string error;
-    std::vector<ValueChange> left;
-};
+// Why an undo or redo wrote nothing (see applyChanges): `left` is empty
+// when the store is as it was.
+using RefusedStep = ApplyFailure;
 
 class ValueChangeCommand : public QUndoCommand {
 public:

@@ -1,6 +1,7 @@
 #include "app/UndoHistory.h"
 
 #include "app/Messages.h"
+#include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
 #include "store/RecordingRegistry.h"
 
@@ -72,7 +73,7 @@ bool UndoHistory::step(bool back) {
     const RefusedStep& refused = *refused_;
     QString text = messages::settingNotSaved();
     // Part of the step stayed written: say what the store holds.
-    if (!refused.left.empty()) text += QLatin1Char('\n') + QString::fromStdString(refused.error);
+    if (!refused.left.empty()) text += QLatin1Char('\n') + StoreTexts::notApplied(refused);
     messages_.show(window_, text, messages::errorTitle(), dialogs::MessageIcon::Exclamation);
     if (!refused.left.empty()) changed();
     return false;

@@ -13,7 +13,15 @@ namespace fk {
 
 namespace {
 
-constexpr const char* NotSet = "(not set)";
+using Kind = ShownValue::Kind;
+
+ShownValue shown(Kind kind, std::int32_t number = 0, std::string text = {}) {
+    ShownValue value;
+    value.kind = kind;
+    value.number = number;
+    value.text = std::move(text);
+    return value;
+}
 
 std::optional<std::int32_t> number(const StoredValue& value) {
     if (!value.present || value.type != reg::TypeDword || value.bytes.size() != 4) return std::nullopt;
@@ -42,30 +50,23 @@ bool hasSubkey(reg::Registry& registry, reg::Key key, const std::string& wanted)
     return false;
 }
 
-std::string yesNo(bool flag) { return flag ? "True" : "False"; }
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
-
-std::string colour(std::int32_t value) {
-    const auto bits = std::uint32_t(value);
-    return "RGB(" + std::to_string(bits & 0xFF) + ", " + std::to_string(bits >> 8 & 0xFF) + ", " +
-           std::to_string(bits >> 16 & 0xFF) + ")";
-}
+ShownValue flag(bool on) { return shown(Kind::Flag, on); }
 
 // A number, boolean or colour: one REG_DWORD against its default.
 SettingState numberState(const SettingEntry& e, const StoredValue& value) {
     const auto stored = number(value);
     SettingState state;
     if (e.Kind == SettingKind::Boolean) {
-        state.byDefault = yesNo(e.DefaultBool);
-        state.stored = stored ? yesNo(*stored != 0) : NotSet;
+        state.byDefault = {flag(e.DefaultBool)};
+        state.stored = {stored ? flag(*stored != 0) : ShownValue()};
         state.changed = stored && (*stored != 0) != e.DefaultBool;
     } else if (e.Kind == SettingKind::Colour) {
-        state.byDefault = e.ColourDefaultAbsent ? NotSet : colour(e.DefaultLong);
-        state.stored = stored ? colour(*stored) : NotSet;
+        state.byDefault = {e.ColourDefaultAbsent ? ShownValue() : shown(Kind::Colour, e.DefaultLong)};
+        state.stored = {stored ? shown(Kind::Colour, *stored) : ShownValue()};
         state.changed = stored && (e.ColourDefaultAbsent || *stored != e.DefaultLong);
     } else {
-        state.byDefault = std::to_string(e.DefaultLong);
-        state.stored = stored ? std::to_string(*stored) : NotSet;
+        state.byDefault = {shown(Kind::Number, e.DefaultLong)};
+        state.stored = {stored ? shown(Kind::Number, *stored) : ShownValue()};
         state.changed = stored && *stored != e.DefaultLong;
     }
     return state;
@@ -73,29 +74,31 @@ SettingState numberState(const SettingEntry& e, const StoredValue& value) {
 
 SettingState textState(const std::optional<std::string>& stored, const std::string& defaultText, bool defaultAbsent) {
     SettingState state;
-    state.byDefault = defaultAbsent ? NotSet : quoted(defaultText);
-    state.stored = stored ? quoted(*stored) : NotSet;
+    state.byDefault = {defaultAbsent ? ShownValue() : shown(Kind::Text, 0, defaultText)};
+    state.stored = {stored ? shown(Kind::Text, 0, *stored) : ShownValue()};
     state.changed = stored && (defaultAbsent || *stored != defaultText);
     return state;
 }
 
 SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
     const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
-    const auto flag = number(readKeyValue(registry, key, pair.SwitchValueName));
     SettingState state = textState(text(readKeyValue(registry, key, pair.TextValueName)), pair.DefaultText,
                                    pair.TextDefaultAbsent);
-    state.changed = state.changed || (flag && (*flag != 0) != pair.DefaultSwitch);
-    state.stored = (flag ? yesNo(*flag != 0) : std::string(NotSet)) + ", " + state.stored;
-    state.byDefault = yesNo(pair.DefaultSwitch) + ", " + state.byDefault;
+    const auto switched = number(readKeyValue(registry, key, pair.SwitchValueName));
+    state.changed = state.changed || (switched && (*switched != 0) != pair.DefaultSwitch);
+    state.stored.insert(state.stored.begin(), switched ? flag(*switched != 0) : ShownValue());
+    state.byDefault.insert(state.byDefault.begin(), flag(pair.DefaultSwitch));
     return state;
 }
 
-// What the add-on would draw with, in words: the face, size and weight
-// always, the rest when they are not plain.
-std::string describeFont(const FontDefault& f) {
-    return f.FaceName + ", " + std::to_string(f.Size) + ", weight " + std::to_string(f.Weight) +
-           (f.Italic ? ", italic" : "") + (f.CharSet != -1 ? ", character set " + std::to_string(f.CharSet) : "") +
-           (f.Enabled ? ", enabled" : ", disabled");
+// What the add-on would draw with.
+ShownValue describeFont(const FontDefault& f) {
+    ShownValue font = shown(Kind::Font, f.Size, f.FaceName);
+    font.weight = f.Weight;
+    font.italic = f.Italic != 0;
+    font.charSet = f.CharSet;
+    font.enabled = f.Enabled != 0;
+    return font;
 }
 
 // The font the add-on would use against the default, whatever values the
@@ -105,8 +108,8 @@ std::string describeFont(const FontDefault& f) {
 SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
     const FontDefault& defaults = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
     SettingState state;
-    state.byDefault = describeFont(defaults);
-    state.stored = NotSet;
+    state.byDefault = {describeFont(defaults)};
+    state.stored = {ShownValue()};
     if (!hasSubkey(registry, key, e.ValueName)) return state;
     const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.ValueName, reg::KeyRead);
     if (!font.ok()) return state;
@@ -114,7 +117,7 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
     const bool differs = !sameFont(stored, defaults);
     state.unused = differs && !stored.Enabled && !defaults.Enabled;
     state.changed = differs && !state.unused;
-    if (differs) state.stored = describeFont(stored);
+    if (differs) state.stored = {describeFont(stored)};
     return state;
 }
 
@@ -122,7 +125,8 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
 SettingState quickTextState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
     const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
     SettingState state;
-    state.byDefault = yesNo(row.DefaultInclude);
+    state.byDefault = {flag(row.DefaultInclude)};
+    ShownValue hidden = shown(Kind::HiddenFrom);
     const reg::KeyHandle list = hasSubkey(registry, key, row.SubkeyName)
                                     ? reg::KeyHandle::open(registry, key, row.SubkeyName, reg::KeyRead)
                                     : reg::KeyHandle();
@@ -132,11 +136,11 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
             if (!item.ok()) continue;
             const auto include = number(readKeyValue(registry, item.get(), e.ValueName));
             if (!include || *include != 0) continue;
-            state.stored += (state.changed ? ", " : "False for ") + quickText;
+            hidden.text += (state.changed ? ", " : "") + quickText;
             state.changed = true;
         }
     }
-    if (!state.changed) state.stored = NotSet;
+    state.stored = {state.changed ? hidden : ShownValue()};
     return state;
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "platform/registry/Registry.h"
+#include "text/Cp1252.h"
 
 #include <cctype>
 #include <vector>
@@ -11,7 +12,7 @@ namespace fk {
 namespace {
 
 // Brisko! reads texts into 256 bytes, terminating zero included.
-constexpr size_t LongestText = 255;
+constexpr std::int32_t LongestText = 255;
 
 bool same(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
@@ -105,32 +106,39 @@ std::int32_t dwordOf(const std::string& bytes) {
 
 }  // namespace
 
-std::string importRuleBroken(const std::string& keyPath, const std::string& valueName, std::uint32_t type,
-                             const std::string& bytes) {
+TransferProblem importRuleBroken(const std::string& keyPath, const std::string& valueName, std::uint32_t type,
+                                 const std::string& bytes) {
+    using Why = TransferProblem::Why;
     Rule rule = ruleFor(keyPath, valueName);
-    const std::string quoted = "\"" + valueName + "\"";
+    TransferProblem broken;
+    broken.subject = text::cp1252ToUtf8(valueName);
+    const auto refuse = [&broken](Why why) {
+        broken.why = why;
+        return broken;
+    };
     bool dword = type == reg::TypeDword && bytes.size() == 4;
     switch (rule.want) {
     case Want::Anything:
         return {};
     case Want::Dword:
-        return dword ? std::string() : quoted + " must be a number (dword:)";
+        return dword ? TransferProblem() : refuse(Why::NotNumber);
     case Want::Colour:
         if (dword && std::uint32_t(dwordOf(bytes)) <= 0xFFFFFF) return {};
-        return quoted + " must be a colour, dword:00bbggrr";
+        return refuse(Why::NotColour);
     case Want::Number: {
         const SettingEntry& e = *rule.entry;
         if (dword) {
             std::int32_t v = dwordOf(bytes);
             if (v >= e.MinValue && (!e.MaxEnforced || v <= e.MaxValue)) return {};
         }
-        if (e.MaxEnforced)
-            return quoted + " must be a number from " + std::to_string(e.MinValue) + " to " + std::to_string(e.MaxValue);
-        return quoted + " must be a number of at least " + std::to_string(e.MinValue);
+        broken.low = e.MinValue;
+        broken.high = e.MaxValue;
+        return refuse(e.MaxEnforced ? Why::OutOfRange : Why::BelowMinimum);
     }
     case Want::Text:
-        if (type == reg::TypeSz && bytes.size() <= LongestText + 1) return {};
-        return quoted + " must be a text of at most 255 characters";
+        if (type == reg::TypeSz && bytes.size() <= size_t(LongestText) + 1) return {};
+        broken.high = LongestText;
+        return refuse(Why::TextTooLong);
     }
     return {};
 }

@@ -17,6 +17,22 @@ namespace fk {
 namespace {
 
 using namespace fk::reg;
+using Why = TransferProblem::Why;
+
+TransferProblem refusal(Why why, std::string subject = {}) {
+    TransferProblem refused;
+    refused.why = why;
+    refused.subject = std::move(subject);
+    return refused;
+}
+
+// None when `error` is 0.
+TransferProblem fileProblem(Why why, const std::string& fileName, int error) {
+    if (!error) return {};
+    TransferProblem refused = refusal(why, fileName);
+    refused.error = error;
+    return refused;
+}
 
 std::string lowered(std::string s) {
     for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -32,8 +48,6 @@ void exportTree(Registry& registry, regfile::RegFileWriter& writer, Key key, con
     }
 }
 
-std::string lineError(int line, const std::string& why) { return "Line " + std::to_string(line) + ": " + why + "."; }
-
 // Builds the plan from the file's instructions, refusing at the first
 // thing it cannot take.
 class Planner {
@@ -44,13 +58,13 @@ public:
     ImportPlan plan(std::string_view bytes) {
         ImportPlan result;
         regfile::Header header = regfile::readRegFile(bytes, [&](const regfile::Instruction& step) {
-            std::string why = take(step);
-            if (!why.empty()) result.error = lineError(step.line, why);
-            return why.empty();
+            result.refused = take(step);
+            result.refused.line = step.line;
+            return result.ok();
         });
         if (header != regfile::Header::Regedit4 && header != regfile::Header::Version5) {
-            result.error = "This is not a registry file: its first line must be \"Windows Registry Editor "
-                           "Version 5.00\" or \"REGEDIT4\".";
+            result.refused = {};
+            result.refused.why = Why::NotRegistryFile;
             return result;
         }
         if (!result.ok()) return result;
@@ -60,12 +74,17 @@ public:
     }
 
 private:
-    std::string take(const regfile::Instruction& step) {
+    TransferProblem take(const regfile::Instruction& step) {
         using I = regfile::Instruction;
         switch (step.kind) {
-        case I::Skipped: return step.reason;
-        case I::UnknownEscape: return std::string("unknown escape \\") + text::cp1252ToUtf8(text::utf16ToCp1252(std::u16string(1, step.escape)));
-        case I::DeleteKey: return "deleting a key is not imported here, only values";
+        case I::Skipped: {
+            TransferProblem skipped = refusal(Why::Skipped);
+            skipped.skip = step.skip;
+            return skipped;
+        }
+        case I::UnknownEscape:
+            return refusal(Why::UnknownEscape, text::cp1252ToUtf8(text::utf16ToCp1252(std::u16string(1, step.escape))));
+        case I::DeleteKey: return refusal(Why::DeletesKey);
         case I::OpenKey: return openKey(step.key);
         case I::SetValue:
         case I::DeleteValue: return value(step);
@@ -73,11 +92,10 @@ private:
         return {};
     }
 
-    std::string openKey(const std::u16string& key) {
+    TransferProblem openKey(const std::u16string& key) {
         std::u16string below;
         bool knownRoot = false;
-        std::string shown = text::cp1252ToUtf8(text::utf16ToCp1252(key));
-        std::string outside = "the key " + shown + " is outside HKEY_CURRENT_USER\\" + StoreRootPath;
+        const TransferProblem outside = refusal(Why::OutsideStore, text::cp1252ToUtf8(text::utf16ToCp1252(key)));
         if (!regfile::currentUserPath(key, below, knownRoot)) return outside;
         std::string path = text::utf16ToCp1252(below);
         while (!path.empty() && path.back() == '\\') path.pop_back();
@@ -93,8 +111,8 @@ private:
         return {};
     }
 
-    std::string value(const regfile::Instruction& step) {
-        if (!haveKey_) return "the value comes before any [key]";
+    TransferProblem value(const regfile::Instruction& step) {
+        if (!haveKey_) return refusal(Why::ValueBeforeKey);
         StoredValue after;
         if (step.kind == regfile::Instruction::SetValue) {
             after.present = true;
@@ -104,8 +122,8 @@ private:
         }
         std::string name = text::utf16ToCp1252(step.name);
         if (after.present) {
-            std::string why = importRuleBroken(key_, name, after.type, after.bytes);
-            if (!why.empty()) return why;
+            TransferProblem broken = importRuleBroken(key_, name, after.type, after.bytes);
+            if (broken) return broken;
         }
         auto [known, added] = seen_.try_emplace(lowered(key_) + '\n' + lowered(name), changes_.size());
         if (!added) {
@@ -132,28 +150,21 @@ private:
 
 }  // namespace
 
-bool exportSettings(Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error) {
+TransferProblem exportSettings(Registry& registry, const std::string& keyPath, std::string& fileBytes) {
     const KeyHandle key = KeyHandle::open(registry, CurrentUser, storeKeyPath(keyPath), KeyRead);
-    if (!key.ok()) {
-        error = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(storeKeyPath(keyPath)) + " cannot be read.";
-        return false;
-    }
+    const std::string path = "HKEY_CURRENT_USER\\" + text::cp1252ToUtf8(storeKeyPath(keyPath));
+    if (!key.ok()) return refusal(Why::KeyUnreadable, path);
     regfile::RegFileWriter writer;
     exportTree(registry, writer, key.get(), storeKeyPath(keyPath));
     fileBytes = writer.bytes();
-    return true;
+    return {};
 }
 
-bool exportSettingsToFile(Registry& registry, const std::string& keyPath, const std::string& fileName,
-                          std::string& error) {
+TransferProblem exportSettingsToFile(Registry& registry, const std::string& keyPath, const std::string& fileName) {
     std::string bytes;
-    if (!exportSettings(registry, keyPath, bytes, error)) return false;
+    if (TransferProblem refused = exportSettings(registry, keyPath, bytes)) return refused;
     files::FileStamp written;
-    if (int failure = files::replaceFile(fileName, bytes, written)) {
-        error = fileName + " cannot be written: " + files::fileErrorText(failure) + ".";
-        return false;
-    }
-    return true;
+    return fileProblem(Why::FileUnwritable, fileName, files::replaceFile(fileName, bytes, written));
 }
 
 ImportPlan planImport(Registry& registry, const std::string& fileBytes) { return Planner(registry).plan(fileBytes); }
@@ -163,7 +174,7 @@ ImportPlan planImportFile(Registry& registry, const std::string& fileName) {
     files::FileStamp stamp;
     if (int failure = files::readWholeFile(fileName, bytes, stamp)) {
         ImportPlan plan;
-        plan.error = fileName + " cannot be read: " + files::fileErrorText(failure) + ".";
+        plan.refused = fileProblem(Why::FileUnreadable, fileName, failure);
         return plan;
     }
     return planImport(registry, bytes);

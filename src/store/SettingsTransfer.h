@@ -4,6 +4,7 @@
 // against the catalogue, nothing written) as value changes that
 // applyChanges writes and undo keeps. No Qt.
 #include "platform/registry/Registry.h"
+#include "store/TransferProblem.h"
 #include "store/ValueChange.h"
 
 #include <string>
@@ -12,17 +13,16 @@
 namespace fk {
 
 // The key `keyPath` below the store root (empty: the whole tree, every
-// account) with all below it, as a .reg file's bytes. False when the key
+// account) with all below it, as a .reg file's bytes. Refused when the key
 // cannot be opened.
-bool exportSettings(reg::Registry& registry, const std::string& keyPath, std::string& fileBytes, std::string& error);
+TransferProblem exportSettings(reg::Registry& registry, const std::string& keyPath, std::string& fileBytes);
 // The same into a file, written whole or not at all (files::replaceFile).
-bool exportSettingsToFile(reg::Registry& registry, const std::string& keyPath, const std::string& fileName,
-                          std::string& error);
+TransferProblem exportSettingsToFile(reg::Registry& registry, const std::string& keyPath, const std::string& fileName);
 
 struct ImportPlan {
     std::vector<ValueChange> changes;  // the values that would change, in file order
-    std::string error;                 // refused: the line and why; then `changes` is empty
-    bool ok() const { return error.empty(); }
+    TransferProblem refused;           // then `changes` is empty
+    bool ok() const { return !refused; }
 };
 
 // Reads a .reg file and says what importing it would change. Refuses keys

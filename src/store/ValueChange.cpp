@@ -37,16 +37,15 @@ std::string storeKeyPath(const std::string& keyPath) {
     return keyPath.empty() ? std::string(StoreRootPath) : std::string(StoreRootPath) + "\\" + keyPath;
 }
 
-std::string describeValue(const StoredValue& value) {
-    if (!value.present) return "absent";
+std::string valueData(const StoredValue& value, bool* isText) {
+    if (isText) *isText = value.type == TypeSz;
     if (value.type == TypeDword && value.bytes.size() == 4) {
         std::uint32_t v = 0;
         for (size_t i = 0; i < 4; ++i) v |= std::uint32_t(std::uint8_t(value.bytes[i])) << (8 * i);
         return std::to_string(std::int32_t(v));
     }
     if (value.type == TypeSz) {
-        std::string textPart = value.bytes.substr(0, value.bytes.find('\0'));
-        return "\"" + text::cp1252ToUtf8(textPart) + "\"";
+        return text::cp1252ToUtf8(value.bytes.substr(0, value.bytes.find('\0')));
     }
     char buf[16];
     std::snprintf(buf, sizeof buf, value.type == TypeBinary ? "hex:" : "hex(%x):", unsigned(value.type));
@@ -64,11 +63,10 @@ StoredValue readStoredValue(Registry& registry, const std::string& keyPath, cons
     return readKeyValue(registry, key.get(), valueName);
 }
 
-bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
-                  std::vector<ValueChange>* left) {
+bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, bool undo, ApplyFailure& failure) {
     auto was = [undo](const ValueChange& c) -> const StoredValue& { return undo ? c.after : c.before; };
-    auto nothingChanged = [&error](const ValueChange& c) {
-        error = "\"" + text::cp1252ToUtf8(c.setting) + "\" could not be saved, so nothing was changed.";
+    auto nothingChanged = [&failure](const ValueChange& c) {
+        failure = {c.setting, {}};
         return false;
     };
     // Where the registry keeps transactions, one save holds every change.
@@ -78,24 +76,15 @@ bool applyChanges(Registry& registry, const std::vector<ValueChange>& changes, b
         if (writeValue(registry, c.keyPath, c.valueName, undo ? c.before : c.after)) continue;
         if (transaction.active()) return transaction.rollback(), nothingChanged(c);
         // Put back, then say what the store really holds.
-        std::vector<ValueChange> stuck;
+        nothingChanged(c);
         for (size_t j = i; j-- > 0;) {
             const ValueChange& d = changes[j];
             if (writeValue(registry, d.keyPath, d.valueName, was(d))) continue;
             ValueChange now = d;
             now.before = was(d);
             now.after = readStoredValue(registry, d.keyPath, d.valueName);
-            if (!(now.after == now.before)) stuck.insert(stuck.begin(), std::move(now));
+            if (!(now.after == now.before)) failure.left.insert(failure.left.begin(), std::move(now));
         }
-        nothingChanged(c);
-        if (!stuck.empty()) {
-            error = "\"" + text::cp1252ToUtf8(c.setting) +
-                    "\" could not be saved, and what was saved before it could not all be put back. Stored now:";
-            for (const ValueChange& s : stuck)
-                error += "\n" + text::cp1252ToUtf8(s.setting) + ": " + describeValue(s.after) + " (was " +
-                         describeValue(s.before) + ")";
-        }
-        if (left) *left = std::move(stuck);
         return false;
     }
     return changes.empty() || transaction.commit() == Success || nothingChanged(changes.front());

@@ -33,17 +33,25 @@ struct ValueChange {
     StoredValue after;
 };
 
-// What `change` would be read as: "absent", a number or a quoted text.
-std::string describeValue(const StoredValue& value);
+// A present value's data as the user reads it: a number, a text (UTF-8,
+// unquoted) or reg's hex: form. `isText` says which of the last two.
+std::string valueData(const StoredValue& value, bool* isText = nullptr);
 
 StoredValue readStoredValue(reg::Registry& registry, const std::string& keyPath, const std::string& valueName);
 
+// Why applyChanges wrote nothing, or not all: the setting (as in
+// ValueChange) that could not be saved, and the values written before it
+// that could not be put back, each with what it held before the call
+// (`before`) and holds now (`after`).
+struct ApplyFailure {
+    std::string setting;
+    std::vector<ValueChange> left;
+};
+
 // Writes every change's `after` (or `before` when `undo`), all or none: if
-// a write fails, what was written is put back and `error` says which value
-// failed. Keys created on the way stay. Should putting back fail too,
-// `error` says what those values hold now, and `left` gets them, each with
-// what it held before the call (`before`) and holds now (`after`).
-bool applyChanges(reg::Registry& registry, const std::vector<ValueChange>& changes, bool undo, std::string& error,
-                  std::vector<ValueChange>* left = nullptr);
+// a write fails, what was written is put back, and `failure` says what
+// failed and what is left. Keys created on the way stay.
+bool applyChanges(reg::Registry& registry, const std::vector<ValueChange>& changes, bool undo,
+                  ApplyFailure& failure);
 
 }  // namespace fk

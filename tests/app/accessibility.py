@@ -150,6 +150,10 @@ def main():
     try:
         app = find_app(window.pid)
         frame = app.get_child_at_index(0)
+        # Each window reads as one, named, not as a panel.
+        for top in filter(showing, (app.get_child_at_index(i) for i in range(app.get_child_count()))):
+            if top.get_role() not in {R.FRAME, R.WINDOW, R.DIALOG} or not top.get_name():
+                fail("a top-level window that does not read as a named window", top)
         time.sleep(1)
         # A click on a label activates the window, as no window manager does here.
         label = next(n for n in walk(frame) if n.get_role() == R.LABEL)

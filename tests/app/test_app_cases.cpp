@@ -256,6 +256,7 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
              for (auto [token, key] : {std::pair{"<find>", QKeySequence::Find}, {"<undo>", QKeySequence::Undo},
                                        {"<redo>", QKeySequence::Redo}})
                  expected.replace(QLatin1String(token), QKeySequence(key).toString(QKeySequence::NativeText));
+             expected.replace(QLatin1String("<folder>"), qs(hive_->folder()));
              EXPECT_EQ(shown, std::vector<std::string>{expected.toStdString()});
              app().dialogs.messages.clear();
          }},

@@ -15,8 +15,10 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -212,6 +214,35 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
         }
     }
     EXPECT_EQ(pickerStyles.size(), 3u);
+}
+
+// An import refused in the window, for a line or for a file that cannot be
+// read, says why in the language of the run, naming the line or the file;
+// under the pseudo-translation it is three texts of ours (the sentence, the
+// reason in it and "Nothing was imported."), each bracketed, and nothing
+// is left once they are taken out.
+TEST(Layout, AnImportRefusalReadsInTheLanguage) {
+    AppHive hive{hiveKey("Software\\Tavrel\\Brisko2") + hiveKey(AlicePrefs)};
+    Fettlekit app{hive.path()};
+    const std::string refused = hive.folder() + "/other.reg", missing = hive.folder() + "/missing.reg";
+    writeBytes(refused, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Other]\r\n");
+    for (const std::string& file : {refused, missing}) {
+        app.dialogs.files.queueAnswer(QString::fromStdString(file));
+        app.window->findChild<QAction*>("actionImport")->trigger();
+    }
+    ASSERT_EQ(app.messages().size(), 2u);
+    const QString missingName = QRegularExpression::escape(QString::fromStdString(missing));
+    const QRegularExpression named[] = {QRegularExpression(QStringLiteral("\\b3\\b.*Software\\\\Other")),
+                                        QRegularExpression(missingName)};
+    for (size_t i = 0; i < 2; ++i) {
+        QString text = app.messages()[i].text;
+        EXPECT_TRUE(text.contains(named[i])) << text.toStdString();
+        if (!Translated::Pseudo) continue;
+        EXPECT_EQ(text.count('['), 3) << "untranslated: " << text.toStdString();
+        for (qsizetype length = -1; length != text.size();)
+            length = text.size(), text.remove(QRegularExpression(QStringLiteral("\\[[^][]*\\]")));
+        EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\w")))) << "left: " << text.toStdString();
+    }
 }
 
 #ifndef _WIN32

@@ -362,7 +362,9 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
             const std::string why = fk::files::fileErrorText(error);
             auto opened = openHiveRegistry(what);
             EXPECT_TRUE(!opened.registry && opened.error == what + ": " + why) << opened.error;
-            EXPECT_EQ(fk::planImportFile(*Editor(path).registry, what).error, what + " cannot be read: " + why + ".");
+            const auto refused = fk::planImportFile(*Editor(path).registry, what).refused;
+            EXPECT_TRUE(refused.why == fk::TransferProblem::Why::FileUnreadable && refused.subject == what &&
+                        refused.error == error);
             EXPECT_TRUE(fk::wine::steamLibraries(what).empty());
         });
     }
@@ -406,7 +408,9 @@ TEST_F(HiveFaults, AHugeRegFileOfJunkCostsLittleMoreThanItsBytes) {
         limit.rlim_cur = limit.rlim_max = addressSpace() + (48u << 20);
         ASSERT_EQ(::setrlimit(RLIMIT_AS, &limit), 0) << "no address space limit";
         Editor editor(path);
-        EXPECT_EQ(fk::planImport(*editor.registry, junk).error, "Line 3: this is not a key, a value or a comment.");
+        const auto refused = fk::planImport(*editor.registry, junk).refused;
+        EXPECT_TRUE(refused.why == fk::TransferProblem::Why::Skipped && refused.line == 3 &&
+                    refused.skip == fk::regfile::Skip::NotKeyOrValue);
         size_t steps = 0;
         fk::regfile::readRegFile(junk, [&steps](const fk::regfile::Instruction&) { return ++steps, true; });
         EXPECT_EQ(steps, 1 + 8 * blocks);

@@ -1,5 +1,6 @@
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
+#include "app/StoreTexts.h"
 #include "platform/registry/KeyHandle.h"
 #include "store/ChangedSettings.h"
 #include "store/KeyValue.h"
@@ -42,8 +43,8 @@ protected:
 
     // Every value of the account's keys, as a fresh open of the file exports them.
     std::string everyValue() const {
-        std::string text, error;
-        EXPECT_TRUE(exportSettings(*reg::openHiveRegistry(path_).registry, "alice", text, error)) << error;
+        std::string text;
+        EXPECT_FALSE(exportSettings(*reg::openHiveRegistry(path_).registry, "alice", text));
         std::erase(text, '\0');  // UTF-16 of ASCII, shown readably
         return text;
     }
@@ -74,8 +75,8 @@ TEST_F(ChangedSettingsTest, MarksValuesThatDifferFromTheDefaultWithoutWritingOrC
                                  "MS Sans Serif, 8, weight 400, disabled"},
                            Shown{"IconShowDelay", "(not set)", "300"}}) {
         const SettingState state = settingState(*hive_, key_, settingIndex(s.name));
-        EXPECT_EQ(state.stored, s.stored) << s.name;
-        EXPECT_EQ(state.byDefault, s.byDefault) << s.name;
+        EXPECT_EQ(StoreTexts::shown(state.stored).toStdString(), s.stored) << s.name;
+        EXPECT_EQ(StoreTexts::shown(state.byDefault).toStdString(), s.byDefault) << s.name;
     }
     EXPECT_EQ(readBytes(path_), Hive);
     EXPECT_EQ(hive_->openHandleCount(), 1);
@@ -96,8 +97,8 @@ TEST_F(ChangedSettingsTest, ResetAllLeavesNothingMarkedAndItsRecordedChangesPutE
         EXPECT_EQ(c.keyPath.rfind("alice\\Preferences", 0), 0u) << c.keyPath;
         EXPECT_NE(c.before, c.after) << c.valueName;
     }
-    std::string error;
-    ASSERT_TRUE(applyChanges(*hive_, changes_, true, error)) << error;
+    ApplyFailure failure;
+    ASSERT_TRUE(applyChanges(*hive_, changes_, true, failure)) << failure.setting;
     EXPECT_EQ(everyValue(), original);
 }
 

@@ -1,10 +1,13 @@
 // Imports of settings files: what the catalogue or the store's place
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
+#include "app/StoreTexts.h"
 #include "store/SettingsTransfer.h"
 #include "support/HiveFixture.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
+
+#include <QTranslator>
 
 #include <filesystem>
 #include <set>
@@ -27,6 +30,10 @@ protected:
 // The table's files first change alice's ContactSoundMaxTime, so a refusal
 // further down must leave that unwritten too.
 TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
+    // English words its plurals through its translation, as the program does.
+    QTranslator english;
+    ASSERT_TRUE(english.load(QLocale(QLocale::English), "fettlekit", "_", ":/i18n"));
+    QCoreApplication::installTranslator(&english);
     const auto rows = test::dataRows(FK_TEST_DATA "/import-refusals.txt");
     for (const std::string& line : rows) {
         const size_t tab = line.find('\t');
@@ -37,10 +44,10 @@ TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
             file = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2\\alice\\"
                    "Preferences]\r\n\"ContactSoundMaxTime\"=dword:0000001e\r\n" + file;
         const ImportPlan plan = planImport(*registry_, file);
-        EXPECT_EQ(plan.error, line.substr(tab + 1));
+        EXPECT_EQ(StoreTexts::problem(plan.refused).toStdString(), line.substr(tab + 1));
         EXPECT_TRUE(plan.changes.empty()) << line;
     }
-    EXPECT_EQ(rows.size(), 15u);
+    EXPECT_EQ(rows.size(), 17u);
     EXPECT_EQ(readBytes(hivePath_), Hive) << "planning writes nothing";
 }
 
@@ -50,32 +57,33 @@ TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {
                                              "\"ContactSoundMaxTime\"=dword:0000001e\r\n\"NickNameSeparator\"=-\r\n"
                                              "\"IconShowDelay\"=dword:00000064\r\n\"ContactSoundMaxTime\"=dword:0000001f\r\n"
                                              "[HKEY_CURRENT_USER\\Software\\Tavrel\\Brisko2]\r\n\"AutoUpdateNotification\"=dword:1\r\n");
-    ASSERT_TRUE(plan.ok()) << plan.error;
+    ASSERT_TRUE(plan.ok()) << StoreTexts::problem(plan.refused).toStdString();
     ASSERT_EQ(plan.changes.size(), 3u) << "an unchanged value is no change";
     EXPECT_EQ(plan.changes[0].setting, "alice\\Preferences\\ContactSoundMaxTime");
-    EXPECT_EQ(describeValue(plan.changes[0].before), "12");
-    EXPECT_EQ(describeValue(plan.changes[0].after), "31") << "the later line wins";
-    EXPECT_EQ(describeValue(plan.changes[1].before), "\", \"");
-    EXPECT_EQ(describeValue(plan.changes[1].after), "absent");
-    EXPECT_EQ(describeValue(plan.changes[2].before), "absent");
+    EXPECT_EQ(StoreTexts::value(plan.changes[0].before).toStdString(), "12");
+    EXPECT_EQ(StoreTexts::value(plan.changes[0].after).toStdString(), "31") << "the later line wins";
+    EXPECT_EQ(StoreTexts::value(plan.changes[1].before).toStdString(), "\", \"");
+    EXPECT_EQ(StoreTexts::value(plan.changes[1].after).toStdString(), "absent");
+    EXPECT_EQ(StoreTexts::value(plan.changes[2].before).toStdString(), "absent");
 
     // A write that fails midway puts back what was written before it.
     TestRegistry failing(*registry_);
     failing.refuseValues = {"IconShowDelay"};
-    std::string error;
-    EXPECT_FALSE(applyChanges(failing, plan.changes, false, error));
-    EXPECT_EQ(error, "\"alice\\Preferences\\IconShowDelay\" could not be saved, so nothing was changed.");
+    ApplyFailure failure;
+    const auto error = [&failure] { return StoreTexts::notApplied(failure).toStdString(); };
+    EXPECT_FALSE(applyChanges(failing, plan.changes, false, failure));
+    EXPECT_EQ(error(), "\"alice\\Preferences\\IconShowDelay\" could not be saved, so nothing was changed.");
     const auto expectAll = [&](auto side) {
         for (const ValueChange& c : plan.changes) EXPECT_EQ(readStoredValue(*registry_, c.keyPath, c.valueName), c.*side);
     };
     expectAll(&ValueChange::before);
-    ASSERT_TRUE(applyChanges(*registry_, plan.changes, false, error)) << error;
+    ASSERT_TRUE(applyChanges(*registry_, plan.changes, false, failure)) << error();
     expectAll(&ValueChange::after);
     // An undo refused midway (undoing IconShowDelay deletes it, which is never refused).
     failing.refuseValues = {"NickNameSeparator"};
-    EXPECT_FALSE(applyChanges(failing, plan.changes, true, error));
+    EXPECT_FALSE(applyChanges(failing, plan.changes, true, failure));
     expectAll(&ValueChange::after);
-    ASSERT_TRUE(applyChanges(*registry_, plan.changes, true, error)) << error;
+    ASSERT_TRUE(applyChanges(*registry_, plan.changes, true, failure)) << error();
     expectAll(&ValueChange::before);
 
     // The third write fails: in one transaction nothing stays; where each
@@ -83,16 +91,16 @@ TEST_F(TransferTest, AppliesAllOrNoneAndUndoes) {
     // error says what the store really holds.
     failing.refuseValues.clear();
     failing.writesLeft = 2;
-    std::vector<ValueChange> left;
-    EXPECT_FALSE(applyChanges(failing, plan.changes, false, error, &left));
-    EXPECT_TRUE(error.ends_with("so nothing was changed.") && left.empty()) << error;
+    EXPECT_FALSE(applyChanges(failing, plan.changes, false, failure));
+    EXPECT_TRUE(error().ends_with("so nothing was changed.") && failure.left.empty()) << error();
     expectAll(&ValueChange::before);
     failing.writesLeft = 2;
     failing.landsAtOnce = true;
-    EXPECT_FALSE(applyChanges(failing, plan.changes, false, error, &left));
-    EXPECT_EQ(error, "\"alice\\Preferences\\IconShowDelay\" could not be saved, and what was saved before it could "
+    EXPECT_FALSE(applyChanges(failing, plan.changes, false, failure));
+    EXPECT_EQ(error(), "\"alice\\Preferences\\IconShowDelay\" could not be saved, and what was saved before it could "
                      "not all be put back. Stored now:\nalice\\Preferences\\ContactSoundMaxTime: 31 (was 12)\n"
                      "alice\\Preferences\\NickNameSeparator: absent (was \", \")");
+    const std::vector<ValueChange>& left = failure.left;
     ASSERT_EQ(left.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(left[i].before, plan.changes[i].before);
@@ -115,14 +123,13 @@ TEST_F(TransferTest, AValueThatNeverFitsEndsTheRead) {
 TEST_F(TransferTest, ExportGoesThroughAFreshTemporaryFile) {
     const std::string target = folder_.file("alice.reg");
     std::filesystem::create_directory(target + ".part");
-    std::string error;
-    ASSERT_TRUE(exportSettingsToFile(*registry_, "alice", target, error)) << error;
+    ASSERT_FALSE(exportSettingsToFile(*registry_, "alice", target));
     std::string bytes;
-    ASSERT_TRUE(exportSettings(*registry_, "alice", bytes, error));
+    ASSERT_FALSE(exportSettings(*registry_, "alice", bytes));
     EXPECT_EQ(readBytes(target), bytes);
     EXPECT_EQ(test::folderNames(folder_.path()), (std::set<std::string>{"alice.reg", "alice.reg.part", "user.reg"}));
-    EXPECT_FALSE(exportSettingsToFile(*registry_, "alice", target + ".part", error));
-    EXPECT_EQ(error, target + ".part cannot be written: Is a directory.");
+    EXPECT_EQ(StoreTexts::problem(exportSettingsToFile(*registry_, "alice", target + ".part")).toStdString(),
+              target + ".part cannot be written: Is a directory.");
 }
 
 }  // namespace

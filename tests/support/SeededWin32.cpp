@@ -71,8 +71,8 @@ std::unique_ptr<reg::Registry> openSeededRegistry(const std::string&, std::strin
 
 std::string seededState(const std::string&) {
     reg::Win32Registry registry;
-    std::string state, error;
-    return exportSettings(registry, "", state, error) ? state : error;
+    std::string state;
+    return exportSettings(registry, "", state) ? "the store cannot be read" : state;
 }
 
 }  // namespace fk::testing

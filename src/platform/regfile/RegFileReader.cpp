@@ -89,9 +89,9 @@ private:
     void emit(const Instruction& i) {
         if (!stopped_) stopped_ = !each_(i);
     }
-    void skip(const std::string& reason) {
+    void skip(Skip why) {
         Instruction i = make(Instruction::Skipped);
-        i.reason = reason;
+        i.skip = why;
         emit(i);
     }
 
@@ -106,17 +106,17 @@ private:
         if (line[i] == u'"') {
             Text name;
             size_t rest = 0;
-            if (!unescape(line, i + 1, name, rest)) return skip("the value name has no closing quotation mark");
+            if (!unescape(line, i + 1, name, rest)) return skip(Skip::NameNotClosed);
             name_ = name;
             return dataStart(line, rest);
         }
-        skip("this is not a key, a value or a comment");
+        skip(Skip::NotKeyOrValue);
     }
 
     void keyName(const Text& line, size_t i) {
         size_t end = line.rfind(u']');
         if (i == line.size() || blank(line[i]) || end == Text::npos || end < i)
-            return skip("the key name is not closed with ]");
+            return skip(Skip::KeyNotClosed);
         Instruction key = make(line[i] == u'-' ? Instruction::DeleteKey : Instruction::OpenKey);
         key.key = line[i] == u'-' ? line.substr(i + 1, end - i - 1) : line.substr(i, end - i);
         emit(key);
@@ -124,13 +124,13 @@ private:
 
     void dataStart(const Text& line, size_t i) {
         i = skipBlanks(line, i);
-        if (i == line.size() || line[i] != u'=') return skip("the value name is not followed by =");
+        if (i == line.size() || line[i] != u'=') return skip(Skip::NoEquals);
         i = skipBlanks(line, i + 1);
         size_t end = line.size();
         while (end > i && blank(line[end - 1])) --end;
         Text data = line.substr(i, end - i);
         if (!data.empty() && data[0] == u'-') {
-            if (!restIsEmpty(data, 1)) return skip("a deletion is written \"name\"=-");
+            if (!restIsEmpty(data, 1)) return skip(Skip::BadDeletion);
             Instruction deletion = make(Instruction::DeleteValue);
             deletion.name = name_;
             return emit(deletion);
@@ -147,21 +147,21 @@ private:
         }
         if (data.starts_with(u"hex(")) {
             Text rest = data.substr(4);
-            if (rest.empty() || (rest.size() > 1 && lower(rest[1]) == u'x')) return skip("the type in hex(...) is not a number");
+            if (rest.empty() || (rest.size() > 1 && lower(rest[1]) == u'x')) return skip(Skip::HexTypeNotNumber);
             Number n = readHex(rest, 0);
             if (n.end + 1 >= rest.size() || rest[n.end] != u')' || rest[n.end + 1] != u':' || n.overflow)
-                return skip("the type in hex(...) is not a number");
+                return skip(Skip::HexTypeNotNumber);
             type_ = std::uint32_t(n.value);
             return startHex(rest.substr(n.end + 2));
         }
-        skip("the data is not a text, dword:, hex: or hex(N):");
+        skip(Skip::UnknownData);
     }
 
     void stringData(const Text& data) {
         Text value;
         size_t rest = 0;
-        if (!unescape(data, 1, value, rest)) return skip("the text has no closing quotation mark");
-        if (!restIsEmpty(data, rest)) return skip("something follows the closing quotation mark");
+        if (!unescape(data, 1, value, rest)) return skip(Skip::TextNotClosed);
+        if (!restIsEmpty(data, rest)) return skip(Skip::AfterText);
         Instruction set = make(Instruction::SetValue);
         set.name = name_;
         set.type = TypeSz;
@@ -171,12 +171,12 @@ private:
 
     void dwordData(const Text& data) {
         size_t i = skipBlanks(data, 0);
-        if (i == data.size()) return skip("dword: has no number");
+        if (i == data.size()) return skip(Skip::DwordEmpty);
         size_t digits = i;
         std::uint32_t value = 0;
         while (i < data.size() && hexDigit(data[i])) value = value * 16 + std::uint32_t(hexValue(data[i++]));
-        if (i - digits > 8) return skip("dword: takes at most 8 hex digits");
-        if (!restIsEmpty(data, i)) return skip("dword: is not a hex number");
+        if (i - digits > 8) return skip(Skip::DwordTooLong);
+        if (!restIsEmpty(data, i)) return skip(Skip::DwordNotHex);
         Instruction set = make(Instruction::SetValue);
         set.name = name_;
         set.type = TypeDword;
@@ -197,21 +197,21 @@ private:
         bool more = false;
         while (s < data.size()) {
             Number n = readHex(data, s);
-            if (n.value > 0xFF) return failHex("a byte in hex data is above ff");
+            if (n.value > 0xFF) return failHex(Skip::HexByteTooBig);
             if (n.end == s) {
                 size_t e = skipBlanks(data, s);
                 if (e < data.size() && data[e] == u'\\') {
-                    if (!restIsEmpty(data, e + 1)) return failHex("something follows the \\ that carries on hex data");
+                    if (!restIsEmpty(data, e + 1)) return failHex(Skip::AfterContinuation);
                     more = true;
                     break;
                 }
                 if (e < data.size() && data[e] == u';') break;
-                return failHex("hex data holds something that is not a byte");
+                return failHex(Skip::HexNotByte);
             }
             bytes_ += char(n.value);
             size_t e = n.end;
             if (e < data.size() && data[e] != u',') {
-                if (!restIsEmpty(data, e)) return failHex("hex data holds something that is not a byte");
+                if (!restIsEmpty(data, e)) return failHex(Skip::HexNotByte);
                 break;
             }
             s = e < data.size() ? e + 1 : e;
@@ -224,7 +224,7 @@ private:
         size_t i = skipBlanks(line, 0);
         if (i == line.size() || line[i] == u';') return;
         continuing_ = false;
-        if (!hexDigit(line[i])) return failHex("the line after a \\ does not go on with hex data");
+        if (!hexDigit(line[i])) return failHex(Skip::ContinuationNotHex);
         hexData(line.substr(i));
     }
 
@@ -233,9 +233,9 @@ private:
         setHex(true);
     }
 
-    void failHex(const std::string& reason) {
+    void failHex(Skip why) {
         continuing_ = false;
-        skip(reason);
+        skip(why);
     }
 
     // Text types get their terminating zero; an ANSI file's texts are

@@ -20,6 +20,26 @@ enum class Header {
     Version5,
 };
 
+// Why a line is one reg skips.
+enum class Skip {
+    NotKeyOrValue,
+    NameNotClosed,
+    KeyNotClosed,
+    NoEquals,
+    BadDeletion,       // anything after "name"=-
+    HexTypeNotNumber,  // hex(...):
+    UnknownData,       // none of text, dword:, hex: or hex(N):
+    TextNotClosed,
+    AfterText,
+    DwordEmpty,
+    DwordTooLong,      // more than 8 digits
+    DwordNotHex,
+    HexByteTooBig,
+    AfterContinuation,  // something after the \ that carries hex data on
+    HexNotByte,
+    ContinuationNotHex,  // the line after a \ is no hex data
+};
+
 struct Instruction {
     enum Kind {
         OpenKey,        // [KEY]: later values go here; created when missing
@@ -27,7 +47,7 @@ struct Instruction {
         SetValue,
         DeleteValue,    // "name"=-
         UnknownEscape,  // a warning reg prints; the character is kept
-        Skipped,        // a line reg ignores; `reason` says why
+        Skipped,        // a line reg ignores; `skip` says why
     };
     Kind kind = Skipped;
     int line = 0;               // 1-based, where the instruction starts
@@ -36,7 +56,7 @@ struct Instruction {
     std::uint32_t type = 0;     // SetValue
     std::string data;           // SetValue: the bytes reg hands the registry (texts UTF-16 LE)
     char16_t escape = 0;        // UnknownEscape
-    std::string reason;         // Skipped
+    Skip skip = Skip::NotKeyOrValue;  // Skipped
 };
 
 // Reads the file a line at a time and hands `each` every instruction in
