@@ -158,6 +158,41 @@ TEST_F(HiveFaults, AFullDiskDuringTheSaveLeavesTheHiveAndNoTemporaryFile) {
     }
 }
 
+// Bulk work over two files of the prefix, one of which cannot be written
+// (a file size limit between their sizes): neither changes, whichever is
+// saved first, and nothing is left beside them.
+TEST_F(HiveFaults, BulkWorkOverTwoFilesSavesBothOrNeither) {
+    const std::string machine = folder.file("system.reg");
+    for (bool userTooBig : {false, true}) {
+        SCOPED_TRACE(userTooBig ? "user.reg too big" : "system.reg too big");
+        const std::string userText = hiveText(userTooBig ? 150 : 0);
+        std::string machineText = hiveText(userTooBig ? 0 : 150);
+        const std::string userRoot = "User\\\\S-1-5-21-0-0-0-1000";
+        machineText.replace(machineText.find(userRoot), userRoot.size(), "Machine");
+        writeBytes(path, userText);
+        writeBytes(machine, machineText);
+        inChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 30 * 1000;
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+            Editor editor(path);
+            const KeyHandle machineKey = KeyHandle::open(*editor.registry, LocalMachine, Brisko, KeyAllAccess);
+            const std::int32_t v = 99;
+            Transaction transaction(*editor.registry);
+            EXPECT_EQ(editor.setNumber("ContactSoundMaxTime", v), Success);
+            EXPECT_EQ(editor.registry->RegSetValueExA(machineKey.get(), "ContactSoundMaxTime", 0, TypeDword,
+                                                      reinterpret_cast<const std::uint8_t*>(&v), 4), Success);
+            EXPECT_EQ(transaction.commit(), 223L);
+            EXPECT_TRUE(readBytes(path) == userText) << "user.reg changed";
+            EXPECT_TRUE(readBytes(machine) == machineText) << "system.reg changed";
+            for (const std::string& name : folderNames(folder.path()))
+                EXPECT_TRUE(name.find(".fettlekit-") == std::string::npos || name.ends_with(".fettlekit-lock")) << name;
+        });
+    }
+}
+
 // Drops to nobody when running as root, where permissions do not stop writes.
 bool actAsNobody() {
     if (::geteuid() != 0) return true;

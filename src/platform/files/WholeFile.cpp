@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fk::files {
@@ -211,37 +212,52 @@ FileStamp currentStamp(const std::string& path) {
     return stampFrom(st);
 }
 
-int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
-                const FileStamp* unchangedSince) {
-    const std::string target = followLinks(path);
-    std::string temp;
-    int fd = makeTemporary(target, temp);
-    if (fd < 0) return -fd;
+StagedFile::StagedFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                       const FileStamp* unchangedSince)
+    : target_(followLinks(path)), pieces_(pieces), checkStamp_(unchangedSince != nullptr),
+      unchangedSince_(unchangedSince ? *unchangedSince : FileStamp{}) {
+    fd_ = makeTemporary(target_, temp_);
+    if (fd_ < 0) {
+        error_ = -fd_;
+        temp_.clear();
+        return;
+    }
     struct stat old {};
-    bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed) ::fchmod(fd, old.st_mode & 07777);
-    size_t size = 0;
-    for (auto piece : pieces) size += piece.size();
-    int rc = writePieces(fd, pieces);
-    if (rc == 0 && ::fsync(fd) != 0) rc = errno;
-    if (rc == 0 && unchangedSince && !(currentStamp(target) == *unchangedSince)) rc = ChangedWhileRead;
-    if (rc == 0 && existed && S_ISREG(old.st_mode) && old.st_nlink > 1) {
-        ::close(fd);
-        return writeInPlace(target, temp, pieces, size, stamp);
+    const bool existed = ::stat(target_.c_str(), &old) == 0;
+    if (existed) ::fchmod(fd_, old.st_mode & 07777);
+    inPlace_ = existed && S_ISREG(old.st_mode) && old.st_nlink > 1;
+    error_ = writePieces(fd_, pieces_);
+    if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+}
+
+StagedFile::~StagedFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+}
+
+int StagedFile::commit(FileStamp& stamp) {
+    if (error_) return error_;
+    if (checkStamp_ && !(currentStamp(target_) == unchangedSince_)) return ChangedWhileRead;
+    if (inPlace_) {
+        ::close(std::exchange(fd_, -1));
+        size_t size = 0;
+        for (auto piece : pieces_) size += piece.size();
+        // It leaves the new text beside the file itself, or nothing.
+        return writeInPlace(target_, std::exchange(temp_, {}), pieces_, size, stamp);
     }
-    if (rc == 0 && ::rename(temp.c_str(), target.c_str()) != 0) rc = errno;
-    if (rc != 0) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return rc;
-    }
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) return errno;
+    temp_.clear();
     // Our own file's stamp, whatever another program puts at the path next.
     struct stat written {};
-    if (::fstat(fd, &written) == 0) stamp = stampFrom(written);
-    else stamp = {};
-    ::close(fd);
-    syncFolder(folderOf(target));
+    stamp = ::fstat(fd_, &written) == 0 ? stampFrom(written) : FileStamp{};
+    syncFolder(folderOf(target_));
     return 0;
+}
+
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
+                const FileStamp* unchangedSince) {
+    StagedFile staged(path, pieces, unchangedSince);
+    return staged.commit(stamp);
 }
 
 int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp) {

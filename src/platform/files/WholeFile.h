@@ -58,6 +58,34 @@ int replaceFile(const std::string& path, const std::vector<std::string_view>& pi
                 const FileStamp* unchangedSince = nullptr);
 int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp);
 
+// replaceFile in two steps, for bulk work over several files: every new
+// text is written and flushed beside its file first, so that a full disk
+// or a failed write on any of them leaves them all as they were; then each
+// goes in place. One never put in place leaves nothing beside its file.
+// `pieces` must outlive it.
+class StagedFile {
+public:
+    StagedFile(const std::string& path, const std::vector<std::string_view>& pieces,
+               const FileStamp* unchangedSince = nullptr);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    // 0, or why the new text could not be written (an errno).
+    int error() const { return error_; }
+    // Puts the new text in place, as replaceFile does: 0 or an errno, the
+    // file as it was on failure.
+    int commit(FileStamp& stamp);
+
+private:
+    std::string target_, temp_;  // temp_ empty once nothing is left beside the file
+    std::vector<std::string_view> pieces_;
+    bool checkStamp_ = false;
+    FileStamp unchangedSince_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool inPlace_ = false;
+};
+
 #ifndef _WIN32
 // How long a writer waits for another to finish before giving up.
 inline constexpr std::chrono::milliseconds LockWait{5000};

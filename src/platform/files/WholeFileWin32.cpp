@@ -97,32 +97,51 @@ FileStamp currentStamp(const std::string& path) {
     return stamp;
 }
 
-int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
-                const FileStamp* unchangedSince) {
-    std::wstring target = wide(path);
-    std::wstring temp;
+StagedFile::StagedFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                       const FileStamp* unchangedSince)
+    : target_(path), pieces_(pieces), checkStamp_(unchangedSince != nullptr),
+      unchangedSince_(unchangedSince ? *unchangedSince : FileStamp{}) {
+    std::string temp;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-               std::to_wstring(::GetTickCount() + attempt) + L".fettlekit-tmp";
-        file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return errnoOf(::GetLastError());
+        temp = path + "." + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount() + attempt) +
+               ".fettlekit-tmp";
+        file = ::CreateFileW(wide(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) {
+            error_ = errnoOf(::GetLastError());
+            return;
+        }
     }
-    if (file == INVALID_HANDLE_VALUE) return EEXIST;
-    int rc = 0;
+    if (file == INVALID_HANDLE_VALUE) {
+        error_ = EEXIST;
+        return;
+    }
+    temp_ = temp;
     for (auto piece : pieces)
-        if (rc == 0) rc = writeAll(file, piece);
-    if (rc == 0 && !::FlushFileBuffers(file)) rc = errnoOf(::GetLastError());
+        if (error_ == 0) error_ = writeAll(file, piece);
+    if (error_ == 0 && !::FlushFileBuffers(file)) error_ = errnoOf(::GetLastError());
     ::CloseHandle(file);
-    if (rc == 0 && unchangedSince && !(currentStamp(path) == *unchangedSince)) rc = ChangedWhileRead;
-    if (rc == 0 && !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        rc = errnoOf(::GetLastError());
-    if (rc != 0) {
-        ::DeleteFileW(temp.c_str());
-        return rc;
-    }
-    stamp = currentStamp(path);
+}
+
+StagedFile::~StagedFile() {
+    if (!temp_.empty()) ::DeleteFileW(wide(temp_).c_str());
+}
+
+int StagedFile::commit(FileStamp& stamp) {
+    if (error_) return error_;
+    if (checkStamp_ && !(currentStamp(target_) == unchangedSince_)) return ChangedWhileRead;
+    if (!::MoveFileExW(wide(temp_).c_str(), wide(target_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return errnoOf(::GetLastError());
+    temp_.clear();
+    stamp = currentStamp(target_);
     return 0;
+}
+
+int replaceFile(const std::string& path, const std::vector<std::string_view>& pieces, FileStamp& stamp,
+                const FileStamp* unchangedSince) {
+    StagedFile staged(path, pieces, unchangedSince);
+    return staged.commit(stamp);
 }
 
 int replaceFile(const std::string& path, std::string_view text, FileStamp& stamp) {

@@ -120,19 +120,32 @@ long HiveSession::lockAndCheck(std::unique_ptr<files::WriterLock>& lock) {
 
 // The file replaced whole; on failure the file's own text is read again.
 long HiveSession::write() {
+    files::SignalsHeld held;  // nothing is left half done beside the file
+    if (long rc = stage()) return rc;
+    return place();
+}
+
+long HiveSession::stage() {
+    if (staged_) return Success;
+    saved_ = std::make_unique<hive::SavedText>(doc_->save());
+    staged_ = std::make_unique<files::StagedFile>(path_, saved_->pieces(), &stamp_);
+    return staged_->error() ? failed(staged_->error()) : Success;
+}
+
+long HiveSession::failed(int error) {
+    staged_.reset();
+    saved_.reset();
+    problem_ = error == files::ChangedWhileRead ? "another program changed it during the save" : files::fileErrorText(error);
+    long status = refuse(statusFor(error));
+    forgetChanges();
+    return status;
+}
+
+long HiveSession::place() {
     files::FileStamp stamp;
-    int error = 0;
-    {
-        files::SignalsHeld held;
-        auto saved = doc_->save();
-        error = files::replaceFile(path_, saved.pieces(), stamp, &stamp_);
-    }
-    if (error) {
-        problem_ = error == files::ChangedWhileRead ? "another program changed it during the save" : files::fileErrorText(error);
-        long status = refuse(statusFor(error));
-        forgetChanges();
-        return status;
-    }
+    if (int error = staged_->commit(stamp)) return failed(error);
+    staged_.reset();
+    saved_.reset();
     stamp_ = stamp;
     dirty_ = false;
     lastReported_.clear();
@@ -196,6 +209,8 @@ void HiveSession::rollback() {
 // Read again even when the file looks unchanged. Memory that cannot be
 // put back as the file has it takes no more writes.
 void HiveSession::forgetChanges() {
+    staged_.reset();
+    saved_.reset();
     stamp_ = {};
     stamp_.size = -2;
     dirty_ = false;

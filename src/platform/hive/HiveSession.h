@@ -56,6 +56,9 @@ public:
     bool inTransaction() const { return inTransaction_; }
     bool dirty() const { return dirty_; }
     long prepare(std::unique_ptr<files::WriterLock>& lock);
+    // Writes the new text beside the file, for save() to put in place; a
+    // failure rolls back as save()'s does. Without it, save() does both.
+    long stage();
     long save();
     void rollback();
 
@@ -64,6 +67,8 @@ private:
     long refuse(long status);
     long lockAndCheck(std::unique_ptr<files::WriterLock>& lock);
     long write();
+    long place();
+    long failed(int error);
     void forgetChanges();
     void end() {
         inTransaction_ = dirty_ = false;
@@ -77,6 +82,8 @@ private:
     bool wineStarted_ = false;
     bool inTransaction_ = false, dirty_ = false;
     std::vector<Change> made_;  // the transaction's changes, in order
+    std::unique_ptr<hive::SavedText> saved_;  // what staged_ points into
+    std::unique_ptr<files::StagedFile> staged_;
     std::string problem_, lastReported_;
 };
 

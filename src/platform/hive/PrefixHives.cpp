@@ -119,13 +119,17 @@ long PrefixHives::commit() {
     long status = Success;
     for (size_t i = 0; i < sessions_.size() && !status; ++i)
         if (sessions_[i]) status = sessions_[i]->prepare(locks[i]);
+    // Every new text beside its file before any goes in place: a full disk
+    // on the last leaves the first as it was. The signals wait until all
+    // are saved.
+    files::SignalsHeld held;
+    for (size_t i = 0; i < sessions_.size() && !status; ++i)
+        if (sessions_[i] && sessions_[i]->dirty()) status = sessions_[i]->stage();
     if (status) {
         for (auto& hive : sessions_)
             if (hive) hive->rollback();
         return status;
     }
-    // Every file checked and locked: the signals wait until all are saved.
-    files::SignalsHeld held;
     for (auto& hive : sessions_) {
         if (!hive) continue;
         if (status) hive->rollback();
