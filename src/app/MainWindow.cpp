@@ -77,11 +77,11 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     setWindowIcon(appIcon());
     // The form's own font, which every control inherits; the places grow
     // with it.
-    setFont(formFont());
+    setFont(form::formFont());
     // The client area keeps the form's size and places; the menu bar sits above it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("clientArea"));
-    const FormMetrics form;
+    const form::FormMetrics form;
     client_->setFixedSize(form.size(7815, 5040));
     menu_ = new MainMenu(this);
     auto* layout = new QVBoxLayout(this);
@@ -125,9 +125,9 @@ MainWindow::~MainWindow() {
     delete editorBox_;
 }
 
-void MainWindow::createControls(const FormMetrics& form) {
-    using enum ControlKind;
-    const FormControls made = placeControls(client_, {
+void MainWindow::createControls(const form::FormMetrics& form) {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(client_, {
         {"Frame1", GroupBox, tr("Edit settings for this user"), 120, 120, 2895, 615},
         {"Combo1", Combo, {}, 120, 240, 2655, 315, "Frame1"},
         {"Frame3", GroupBox, {}, 120, 840, 2895, 4095},
@@ -138,7 +138,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     }, form);
     accountBox_ = made.get<QGroupBox>("Frame1");
     accountChooser_ = made.get<QComboBox>("Combo1");
-    accountNames_ = sortedItems(accountChooser_);
+    accountNames_ = form::sortedItems(accountChooser_);
     accountChooser_->setPlaceholderText(tr("Choose an account"));
     connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
@@ -161,7 +161,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     descriptionScroll_->setWidgetResizable(true);
     descriptionScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     descriptionScroll_->setFocusPolicy(Qt::NoFocus);
-    description_ = wrappingLabel(QString(), nullptr);
+    description_ = form::wrappingLabel(QString(), nullptr);
     description_->setObjectName(QStringLiteral("Label1"));
     descriptionScroll_->setWidget(description_);
     // The frame's background shows through, as behind any label.

@@ -93,7 +93,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls(const FormMetrics& form);
+    void createControls(const form::FormMetrics& form);
     void createPanels();
     EditorPanel* makePanel(int index);
     void listAccounts();

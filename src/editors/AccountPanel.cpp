@@ -17,8 +17,8 @@ const QString DefaultUserStored = QStringLiteral("Nobody");
 
 AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(8)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(2)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text4", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(2)", Label, tr("New value:"), 120, 480, 975, 255},
@@ -31,7 +31,7 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     // Typed names are stored as typed: no completion, and the list stays the
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
-    accountNames_ = sortedItems(accounts_);
+    accountNames_ = form::sortedItems(accounts_);
     resetButton_ = made.get<QPushButton>("Command7");
     saveButton_ = made.get<QPushButton>("Command8");
     useButtons(saveButton_, resetButton_);

@@ -12,8 +12,8 @@ namespace fk {
 
 BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(5)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(19)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text20", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(19)", Label, tr("New value:"), 120, 480, 975, 255},

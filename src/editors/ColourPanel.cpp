@@ -48,8 +48,8 @@ const dialogs::ColourDialog::CustomColours& customColours() {
 
 ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(6)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(0)", Label, tr("Default value:"), 120, 120, 1095, 255},
         // Under the default swatch, seen only while the swatch is hidden.
         {"Label6", Label, tr("version specific"), 1200, 120, 1335, 255},

@@ -9,7 +9,7 @@
 namespace fk {
 
 EditorPanel::EditorPanel(const EditorContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setFont(formFont());
+    setFont(form::formFont());
     setGeometry(form_.rect(120, 240, 4335, 2535));
 }
 

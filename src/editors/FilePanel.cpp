@@ -47,8 +47,8 @@ QStringList FilePanel::nameFilters(const std::string& dialogFilter) {
 
 FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(1)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(12)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text13", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(12)", Label, tr("New value:"), 120, 480, 975, 255},

@@ -82,8 +82,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     enable_ = new WrappingCheckBox(this);
     enable_->setObjectName(QStringLiteral("Check1"));
     enable_->setGeometry(form().rect(120, 120, 2640, 480));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label8", Label, tr("Font:"), 120, 600, 555, 255},
         {"Combo3", EditableCombo, {}, 720, 600, 2055, 315},
         {"Label9", Label, tr("Size:"), 120, 960, 555, 255},

@@ -25,8 +25,8 @@ QString allowedValues(const SettingEntry& entry) {
 
 NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(3)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(17)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text18", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(17)", Label, tr("New value:"), 120, 480, 975, 255},

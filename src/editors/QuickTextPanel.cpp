@@ -23,8 +23,8 @@ const QuickTextDefault& defaultsOf(int index) {
 
 QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(9)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label21", Label, tr("Quick Text:"), 120, 120, 945, 255},
         {"Combo5", Combo, {}, 1080, 120, 1695, 315},
         {"Label22", Label, tr("Text:"), 120, 480, 480, 255},

@@ -22,8 +22,8 @@ const SwitchTextPair& pairOf(int index) {
 
 SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(7)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label18", Label, {}, 120, 120, 2655, 255},
         {"Option1(0)", Radio, tr("True"), 480, 480, 1935, 255},
         {"Option1(1)", Radio, tr("False"), 480, 840, 1935, 255},

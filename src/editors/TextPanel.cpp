@@ -14,8 +14,8 @@ namespace fk {
 
 TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(2)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(16)", Label, tr("Default value:"), 120, 120, 1095, 255},
         // Made before the default display so that the display covers it.
         {"Label5", Label, tr("local specific"), 1200, 120, 1335, 255},

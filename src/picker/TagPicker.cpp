@@ -1,7 +1,7 @@
 #include "picker/TagPicker.h"
 
 #include "catalogue/Catalogue.h"
-#include "editors/FormLayout.h"
+#include "form/FormLayout.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -104,14 +104,14 @@ private:
 
 }  // namespace
 
-TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(formFont()) {
+TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(form::formFont()) {
     setObjectName("Form2");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Date/Time Tags"));
-    setFont(formFont());
+    setFont(form::formFont());
     // The buttons go to the list's right once its size is known (layOut).
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"List1", ListBox, {}, 0, 0, 6825, 750},
         {"Command1", Button, tr("Close"), 0, 0, 615, 375},
         {"Command2", Button, tr("Insert"), 0, 0, 615, 375},

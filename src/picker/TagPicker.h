@@ -2,7 +2,7 @@
 // Form2, the date/time tag picker: a small modeless window owned by the main
 // window that lists the tags of the format being edited and inserts the
 // chosen one at the caret of its target box.
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -41,7 +41,7 @@ private:
     using Rows = std::vector<std::pair<const char*, const char*>>;
     void layOut(const Rows& rows);
 
-    const FormMetrics form_;  // the form's font, measured once
+    const form::FormMetrics form_;  // the form's font, measured once
     QListWidget* list_;       // List1
     QPushButton* insert_;     // Command2
     QPushButton* close_;      // Command1

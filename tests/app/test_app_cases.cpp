@@ -96,7 +96,7 @@ protected:
 // The window and every panel where places.txt puts them, with its captions.
 void AppCase::expectPlaces() {
     MainWindow& window = *app().window;
-    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), twipsSize(7815, 5040));
+    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), form::twipsSize(7815, 5040));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(app().control<QLabel>("Label15")->text(),
@@ -110,7 +110,7 @@ void AppCase::expectPlaces() {
         auto* w = control<QWidget>(in, f[1].toLatin1().constData());
         if (!w) continue;
         ++rows;
-        EXPECT_EQ(w->geometry(), twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
+        EXPECT_EQ(w->geometry(), form::twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
         if (f.size() > 3) {
             EXPECT_EQ(w->property("text").toString(), f[3]) << line;
         }

@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace fk {
+namespace fk::form {
 
 // The font the form was designed in; every control of the form uses it.
 QFont formFont();
@@ -48,4 +48,4 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 inline QSize twipsSize(int width, int height) { return FormMetrics().size(width, height); }
 inline QPoint twipsPoint(int left, int top) { return FormMetrics().point(left, top); }
 
-}  // namespace fk
+}  // namespace fk::form
