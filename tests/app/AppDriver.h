@@ -4,7 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
 #include "editors/CatalogueText.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/HiveKeys.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 
 #include <QAction>
 #include <QApplication>

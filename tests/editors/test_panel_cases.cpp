@@ -4,7 +4,9 @@
 #include "editors/AccountPanel.h"
 #include "editors/FontPanel.h"
 #include "editors/PanelFactory.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/EditorHive.h"
+#include "support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QKeySequence>

@@ -7,7 +7,8 @@
 #include "store/RecordingRegistry.h"
 #include "store/ResetAll.h"
 #include "store/SettingsTransfer.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/HiveKeys.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 

@@ -2,7 +2,8 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "store/SettingsTransfer.h"
-#include "support/HiveFixture.h"
+#include "support/HiveKeys.h"
+#include "support/TestRegistry.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
