@@ -32,12 +32,12 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
     accountNames_ = form::sortedItems(accounts_);
-    resetButton_ = made.get<QPushButton>("Command7");
-    saveButton_ = made.get<QPushButton>("Command8");
-    useButtons(saveButton_, resetButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command7");
+    QPushButton* changeButton = made.get<QPushButton>("Command8");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, &AccountPanel::save);
-    connect(resetButton_, &QPushButton::clicked, this, &AccountPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &AccountPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &AccountPanel::setDefault);
 }
 
 QString AccountPanel::displayName(const QString& storedName) {

@@ -28,12 +28,12 @@ BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : Edit
     choices_ = new QButtonGroup(this);
     choices_->addButton(trueChoice_, 0);
     choices_->addButton(falseChoice_, 1);
-    resetButton_ = made.get<QPushButton>("Command55");
-    saveButton_ = made.get<QPushButton>("Command56");
-    useButtons(saveButton_, resetButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command55");
+    QPushButton* changeButton = made.get<QPushButton>("Command56");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, &BooleanPanel::save);
-    connect(resetButton_, &QPushButton::clicked, this, &BooleanPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &BooleanPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &BooleanPanel::setDefault);
 }
 
 void BooleanPanel::prepare(int index) {

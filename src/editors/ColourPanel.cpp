@@ -66,13 +66,13 @@ ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : Editor
     styleSwatch(defaultSwatch_);
     styleSwatch(newSwatch_);
     auto* selectButton = made.get<QPushButton>("Command1");
-    auto* resetButton = made.get<QPushButton>("Command2");
-    auto* saveButton = made.get<QPushButton>("Command3");
-    useButtons(saveButton, resetButton);
+    auto* defaultButton = made.get<QPushButton>("Command2");
+    auto* changeButton = made.get<QPushButton>("Command3");
+    useButtons(changeButton, defaultButton);
 
     connect(selectButton, &QPushButton::clicked, this, &ColourPanel::selectColour);
-    connect(saveButton, &QPushButton::clicked, this, &ColourPanel::save);
-    connect(resetButton, &QPushButton::clicked, this, &ColourPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &ColourPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &ColourPanel::setDefault);
 }
 
 QColor ColourPanel::toQColor(std::uint32_t colourRef) {

@@ -7,7 +7,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace fk {
 

@@ -65,7 +65,7 @@ protected:
     int shownSetting() const { return context_.shownSetting(); }
     // The panel's "Change" and "Set default": Return in the panel presses
     // "Change", and a read-only store turns both off.
-    void useButtons(QPushButton* change, QPushButton* setDefault);
+    void useButtons(QPushButton* changeButton, QPushButton* defaultButton);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -75,8 +75,8 @@ private:
 
     EditorContext context_;
     const form::FormMetrics form_;
-    QPushButton* change_ = nullptr;
-    QPushButton* setDefault_ = nullptr;
+    QPushButton* changeButton_ = nullptr;
+    QPushButton* defaultButton_ = nullptr;
     bool readOnly_ = false;
 };
 

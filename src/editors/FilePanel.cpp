@@ -61,13 +61,13 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     selectButton_ = made.get<QPushButton>("Command53");
     pathBox_ = made.get<QLineEdit>("Text35");
     pathBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
-    defaultButton_ = made.get<QPushButton>("Command26");
-    changeButton_ = made.get<QPushButton>("Command25");
-    useButtons(changeButton_, defaultButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command26");
+    QPushButton* changeButton = made.get<QPushButton>("Command25");
+    useButtons(changeButton, defaultButton);
 
     connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveText(pathBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
 void FilePanel::prepare(int index) {

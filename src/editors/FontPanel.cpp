@@ -117,9 +117,9 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     boldLabel->setFont(boldType);
     weight_ = made.get<QLineEdit>("Text37");
     charSet_ = made.get<QLineEdit>("Text38");
-    auto* saveButton = made.get<QPushButton>("Command39");
-    auto* resetButton = made.get<QPushButton>("Command40");
-    useButtons(saveButton, resetButton);
+    auto* changeButton = made.get<QPushButton>("Command39");
+    auto* defaultButton = made.get<QPushButton>("Command40");
+    useButtons(changeButton, defaultButton);
 
     // As designed: nothing to edit until the setting is enabled. The slider
     // is disabled when the lists are first filled.
@@ -135,8 +135,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     connect(charSet_, &QLineEdit::textChanged, this, &FontPanel::drawFontPreview);
     connect(weight_, &QLineEdit::textChanged, this, &FontPanel::weightEdited);
     connect(slider_, &QSlider::valueChanged, this, &FontPanel::sliderMoved);
-    connect(saveButton, &QPushButton::clicked, this, [this] { saveFontSetting(shownSetting()); });
-    connect(resetButton, &QPushButton::clicked, this, &FontPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveFontSetting(shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, &FontPanel::setDefault);
 }
 
 void FontPanel::prepare(int index) {

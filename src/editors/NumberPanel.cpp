@@ -39,9 +39,9 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     defaultBox_ = made.get<QLineEdit>("Text18");
     slider_ = made.get<QSlider>("Slider4");
     numberBox_ = made.get<QLineEdit>("Text28");
-    defaultButton_ = made.get<QPushButton>("Command36");
-    changeButton_ = made.get<QPushButton>("Command35");
-    useButtons(changeButton_, defaultButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command36");
+    QPushButton* changeButton = made.get<QPushButton>("Command35");
+    useButtons(changeButton, defaultButton);
 
     // Every change of the box is checked, whoever made it: typing, the
     // loader, "Set default" and the slider alike.
@@ -49,8 +49,8 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     // Only a move by the user writes into the box; the value set by the
     // check above must not come back as text.
     connect(slider_, &QSlider::actionTriggered, this, [this] { sliderMovedByUser(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
 void NumberPanel::prepare(int index) {

@@ -46,13 +46,13 @@ QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : 
     defaultDisplay_ = made.get<QLineEdit>("Text3");
     trueChoice_ = made.get<QRadioButton>("Option2(0)");
     falseChoice_ = made.get<QRadioButton>("Option2(1)");
-    auto* resetButton = made.get<QPushButton>("Command9");
-    auto* saveButton = made.get<QPushButton>("Command6");
-    useButtons(saveButton, resetButton);
+    auto* defaultButton = made.get<QPushButton>("Command9");
+    auto* changeButton = made.get<QPushButton>("Command6");
+    useButtons(changeButton, defaultButton);
 
     connect(list_, &QComboBox::activated, this, &QuickTextPanel::showQuickText);
-    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
-    connect(resetButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
+    connect(defaultButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
 }
 
 void QuickTextPanel::prepare(int index) {

@@ -49,12 +49,12 @@ SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) 
     defaultDisplay_ = made.get<QLineEdit>("Text1");
     newText_ = made.get<QLineEdit>("Text2");
     newText_->setMaxLength(std::numeric_limits<int>::max());
-    resetButton_ = made.get<QPushButton>("Command5");
-    saveButton_ = made.get<QPushButton>("Command4");
-    useButtons(saveButton_, resetButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command5");
+    QPushButton* changeButton = made.get<QPushButton>("Command4");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSwitchWithText(shownSetting()); });
-    connect(resetButton_, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveSwitchWithText(shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);
 }
 
 void SwitchTextPanel::prepare(int index) {

@@ -32,13 +32,13 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     textBox_ = made.get<QLineEdit>("Text33");
     textBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
     hintLabel_ = made.get<QLabel>("Label4");
-    defaultButton_ = made.get<QPushButton>("Command34");
-    changeButton_ = made.get<QPushButton>("Command33");
+    QPushButton* defaultButton = made.get<QPushButton>("Command34");
+    QPushButton* changeButton = made.get<QPushButton>("Command33");
     tagButton_ = made.get<QPushButton>("Command52");
-    useButtons(changeButton_, defaultButton_);
+    useButtons(changeButton, defaultButton);
 
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveText(textBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
     connect(tagButton_, &QPushButton::clicked, this, [this] {
         if (this->context().openTagPicker) this->context().openTagPicker(textBox_);
     });

@@ -198,15 +198,15 @@ void TagPickerWindow::keyPressEvent(QKeyEvent* event) {
 
 void TagPickerWindow::insertSelected() {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
-    if (selected.isEmpty() || !Text) return;
+    if (selected.isEmpty() || !target) return;
     const QString tag = selected.first()->text().section('\t', 0, 0);
-    const QString text = Text->text();
-    const int start = Text->hasSelectedText() ? Text->selectionStart() : Text->cursorPosition();
-    const int length = Text->hasSelectedText() ? int(Text->selectedText().size()) : 0;
-    Text->setText(text.left(start) + tag + text.mid(start + length));
-    Text->setCursorPosition(start + int(tag.size()));
-    Text->activateWindow();
-    Text->setFocus(Qt::OtherFocusReason);
+    const QString text = target->text();
+    const int start = target->hasSelectedText() ? target->selectionStart() : target->cursorPosition();
+    const int length = target->hasSelectedText() ? int(target->selectedText().size()) : 0;
+    target->setText(text.left(start) + tag + text.mid(start + length));
+    target->setCursorPosition(start + int(tag.size()));
+    target->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
@@ -215,7 +215,7 @@ void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
         if (mainWindow) window_->move(window_->placeOver(mainWindow));
         window_->show();
     }
-    window_->Text = target;
+    window_->target = target;
     window_->raise();
     window_->activateWindow();
 }
@@ -228,6 +228,6 @@ void TagPicker::close() {
 
 bool TagPicker::isOpen() const { return window_ && !window_->isHidden(); }
 
-QLineEdit* TagPicker::Text() const { return isOpen() ? window_->Text.data() : nullptr; }
+QLineEdit* TagPicker::target() const { return isOpen() ? window_->target.data() : nullptr; }
 
 }  // namespace fk

@@ -25,7 +25,7 @@ public:
     TagPickerWindow(QWidget* owner, int textStyle);
 
     // The box the tags go into; set by whoever opens the picker.
-    QPointer<QLineEdit> Text;
+    QPointer<QLineEdit> target;
 
     // Puts the selected row's tag over the target's selection, or at its
     // caret; nothing when no row is selected.
@@ -56,7 +56,7 @@ public:
     void close();
     bool isOpen() const;
     TagPickerWindow* window() const { return isOpen() ? window_.data() : nullptr; }
-    QLineEdit* Text() const;
+    QLineEdit* target() const;
 
 private:
     QPointer<TagPickerWindow> window_;

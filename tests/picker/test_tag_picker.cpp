@@ -99,14 +99,14 @@ TEST_F(TagPickerTest, OpeningAgainHandsOverTheTargetAndCloseEndsIt) {
     auto* other = new QLineEdit(mainWindow.get());
     picker.open(mainWindow.get(), other, TimeFormat);
     EXPECT_EQ(picker.window(), first);
-    EXPECT_EQ(picker.window()->Text, other);
+    EXPECT_EQ(picker.window()->target, other);
     EXPECT_EQ(picker.window()->windowTitle(), "Date Tags");
     insert("yyyy");
     EXPECT_EQ(other->text(), "yyyy");
     EXPECT_EQ(target->text(), "dd");
     delete other;
     insert("d");
-    EXPECT_EQ(picker.Text(), nullptr);
+    EXPECT_EQ(picker.target(), nullptr);
 
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     EXPECT_FALSE(picker.isOpen());
