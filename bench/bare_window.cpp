@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QWidget window;
     // Form1's client area, in the form's font as the program draws it.
     window.setFont(fk::form::formFont());
-    window.setFixedSize(fk::form::twipsSize(7815, 5040));
+    window.setFixedSize(fk::form::FormMetrics().size(7815, 5040));
     window.setWindowTitle(QStringLiteral("Bare window"));
     fk::quitAfterFirstPaint(window);
     window.show();

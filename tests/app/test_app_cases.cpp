@@ -59,7 +59,7 @@ protected:
     }
     QWidget* widget(const std::string& name) { return qobject_cast<QWidget*>(find(name)); }
     QTreeWidgetItem* node(const std::string& setting) { return app().node(settingIndex(setting)); }
-    QUndoStack& stack() { return app().window->editTools().history().stack(); }
+    QUndoStack& stack() { return app().window->findChild<UndoHistory*>()->stack(); }
     // A value at "KEY\NAME" as a fresh open of the file finds it.
     std::string stored(const std::string& path) {
         const auto cut = path.rfind('\\');
@@ -96,7 +96,7 @@ protected:
 // The window and every panel where places.txt puts them, with its captions.
 void AppCase::expectPlaces() {
     MainWindow& window = *app().window;
-    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), form::twipsSize(7815, 5040));
+    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), form::FormMetrics().size(7815, 5040));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(app().control<QLabel>("Label15")->text(),
@@ -110,7 +110,7 @@ void AppCase::expectPlaces() {
         auto* w = control<QWidget>(in, f[1].toLatin1().constData());
         if (!w) continue;
         ++rows;
-        EXPECT_EQ(w->geometry(), form::twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
+        EXPECT_EQ(w->geometry(), form::FormMetrics().rect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
         if (f.size() > 3) {
             EXPECT_EQ(w->property("text").toString(), f[3]) << line;
         }

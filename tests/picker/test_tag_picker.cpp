@@ -95,7 +95,7 @@ TEST_F(TagPickerTest, OpeningAgainHandsOverTheTargetAndCloseEndsIt) {
     EXPECT_EQ(first->parentWidget(), mainWindow.get());
     EXPECT_EQ(first->windowType(), Qt::Tool);
     EXPECT_FALSE(first->isModal());
-    EXPECT_EQ(first->pos(), mainWindow->pos() + form::twipsPoint(135, 2220));
+    EXPECT_EQ(first->pos(), mainWindow->pos() + form::FormMetrics().point(135, 2220));
     auto* other = new QLineEdit(mainWindow.get());
     picker.open(mainWindow.get(), other, TimeFormat);
     EXPECT_EQ(picker.window(), first);
