@@ -20,7 +20,8 @@ namespace {
 
 const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
-// Values at their default, of the wrong type, and changed ones of each rule.
+// Values at their default (a quick text without its include flag is one), of
+// the wrong type, and changed ones of each rule.
 const std::string Hive = readBytes(FK_TEST_DATA "/changed-settings.reg");
 
 class ChangedSettingsTest : public ::testing::Test {
