@@ -226,8 +226,15 @@ void TagPicker::close() {
     window_ = nullptr;
 }
 
-bool TagPicker::isOpen() const { return window_ && !window_->isHidden(); }
+// The guarded pointer read once: each read may find the window gone.
+bool TagPicker::isOpen() const {
+    const TagPickerWindow* window = window_.data();
+    return window && !window->isHidden();
+}
 
-QLineEdit* TagPicker::target() const { return isOpen() ? window_->target.data() : nullptr; }
+QLineEdit* TagPicker::target() const {
+    const TagPickerWindow* window = window_.data();
+    return window && !window->isHidden() ? window->target.data() : nullptr;
+}
 
 }  // namespace fk

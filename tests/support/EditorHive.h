@@ -1,5 +1,6 @@
 #pragma once
 // The hive a panel test works on, and what the main window hands a panel.
+#include "catalogue/Catalogue.h"
 #include "dialogs/Dialogs.h"
 #include "editors/EditorPanel.h"
 #include "platform/registry/KeyHandle.h"
