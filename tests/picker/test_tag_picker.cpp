@@ -91,7 +91,8 @@ TEST_F(TagPickerTest, InsertReplacesTheSelectionOrGoesInAtTheCaretAndFocusGoesBa
 TEST_F(TagPickerTest, OpeningAgainHandsOverTheTargetAndCloseEndsIt) {
     target->setText("dd");
     picker.open(mainWindow.get(), target, DateFormat);
-    QWidget* first = picker.window();
+    TagPickerWindow* first = picker.window();
+    ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->parentWidget(), mainWindow.get());
     EXPECT_EQ(first->windowType(), Qt::Tool);
     EXPECT_FALSE(first->isModal());
@@ -99,7 +100,7 @@ TEST_F(TagPickerTest, OpeningAgainHandsOverTheTargetAndCloseEndsIt) {
     auto* other = new QLineEdit(mainWindow.get());
     picker.open(mainWindow.get(), other, TimeFormat);
     EXPECT_EQ(picker.window(), first);
-    EXPECT_EQ(picker.window()->target, other);
+    EXPECT_EQ(first->target, other);
     EXPECT_EQ(picker.window()->windowTitle(), "Date Tags");
     insert("yyyy");
     EXPECT_EQ(other->text(), "yyyy");
