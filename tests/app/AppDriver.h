@@ -3,6 +3,7 @@
 // folder and one running copy of the program over it.
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
+#include "dialogs/Dialogs.h"
 #include "editors/CatalogueText.h"
 #include "support/CaseScript.h"
 #include "support/HiveKeys.h"
