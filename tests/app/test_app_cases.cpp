@@ -4,6 +4,7 @@
 #include "app/EditTools.h"
 #include "app/UndoHistory.h"
 #include "app/Version.h"
+#include "store/PreferenceStore.h"
 #include "AppDriver.h"
 
 #include <QGroupBox>
