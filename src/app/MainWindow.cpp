@@ -235,8 +235,8 @@ void MainWindow::listAccounts() {
 void MainWindow::fillTrees() {
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& entry = settingEntry(index);
-        SettingsTree* tree = entry.AllUsers ? allUsersTree_ : accountTree_;
-        tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.ValueName));
+        SettingsTree* tree = entry.allUsers ? allUsersTree_ : accountTree_;
+        tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.valueName));
     }
 }
 
@@ -283,7 +283,7 @@ void MainWindow::showNotice() {
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
     descriptionBox_->setTitle(QString());
     shownSetting_ = NoticeIndex;
-    editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
+    editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).valueName));
     description_->setText(settingDescription(NoticeIndex));
     panels_[size_t(panelOfKind_[size_t(SettingKind::None)])]->show();
 }
@@ -296,7 +296,7 @@ void MainWindow::showSetting(QTreeWidgetItem* node) {
     descriptionBox_->setTitle(tr("Description"));
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
     const SettingEntry& entry = settingEntry(shownSetting_);
-    editorBox_->setTitle(fromAnsi(entry.ValueName));
+    editorBox_->setTitle(fromAnsi(entry.valueName));
     description_->setText(settingDescription(shownSetting_));
     prepareEditor(shownSetting_);
     if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(shownSetting_))) editor->describe(description_->text());
@@ -315,7 +315,7 @@ void MainWindow::orderTabStops() {
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
+void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).kind, index); }
 
 void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
     if (kind < SettingKind::Boolean || kind > SettingKind::None) {
@@ -366,7 +366,7 @@ QWidget* MainWindow::panel(int index) {
 }
 
 QWidget* MainWindow::panelOfEntry(int index) {
-    const SettingKind kind = settingEntry(index).Kind;
+    const SettingKind kind = settingEntry(index).kind;
     if (kind < SettingKind::Boolean || kind > SettingKind::None) return nullptr;
     return panel(panelOfKind_[size_t(kind)]);
 }

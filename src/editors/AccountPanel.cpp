@@ -53,7 +53,7 @@ void AccountPanel::addAccount(const QString& name) {
 }
 
 void AccountPanel::prepare(int index) {
-    defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
+    defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).defaultText)));
     // A name longer than the box shows its beginning.
     defaultDisplay_->setCursorPosition(0);
     loadAccount(accounts_, index);
@@ -69,7 +69,7 @@ void AccountPanel::save() {
 }
 
 void AccountPanel::setDefault() {
-    accounts_->setEditText(displayName(fromAnsi(settingEntry(shownSetting()).DefaultText)));
+    accounts_->setEditText(displayName(fromAnsi(settingEntry(shownSetting()).defaultText)));
     save();
 }
 

@@ -37,7 +37,7 @@ BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : Edit
 }
 
 void BooleanPanel::prepare(int index) {
-    defaultDisplay_->setText(settingEntry(index).DefaultBool ? tr("True") : tr("False"));
+    defaultDisplay_->setText(settingEntry(index).defaultBool ? tr("True") : tr("False"));
     loadBoolean(index);
 }
 
@@ -57,7 +57,7 @@ void BooleanPanel::save() {
 
 void BooleanPanel::setDefault() {
     // The default is written out rather than left missing.
-    select(settingEntry(shownSetting()).DefaultBool);
+    select(settingEntry(shownSetting()).defaultBool);
     save();
 }
 

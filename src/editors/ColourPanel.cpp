@@ -86,9 +86,9 @@ std::uint32_t ColourPanel::toColourRef(const QColor& colour) {
 
 void ColourPanel::prepare(int index) {
     const SettingEntry& entry = settingEntry(index);
-    defaultColour_ = std::uint32_t(entry.DefaultLong);
+    defaultColour_ = std::uint32_t(entry.defaultLong);
     fill(defaultSwatch_, defaultColour_);
-    defaultSwatch_->setVisible(!entry.ColourDefaultAbsent);
+    defaultSwatch_->setVisible(!entry.colourDefaultAbsent);
     loadColour(index);
 }
 
@@ -115,10 +115,10 @@ void ColourPanel::save() {
 void ColourPanel::setDefault() {
     const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
-    if (entry.ColourDefaultAbsent) {
+    if (entry.colourDefaultAbsent) {
         // The add-on's default depends on the messenger's version, so the
         // value is removed rather than written.
-        context().store->deleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.valueName);
         loadColour(index);
         return;
     }

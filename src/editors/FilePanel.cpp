@@ -71,7 +71,7 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
 }
 
 void FilePanel::prepare(int index) {
-    defaultBox_->setText(fromAnsi(settingEntry(index).DefaultText));
+    defaultBox_->setText(fromAnsi(settingEntry(index).defaultText));
     loadText(pathBox_, index);
 }
 
@@ -85,15 +85,15 @@ void FilePanel::saveText(QLineEdit* box, int index) {
 
 void FilePanel::selectFile() {
     const SettingEntry& entry = settingEntry(shownSetting());
-    const QStringList title = nulPieces(entry.DialogTitle);
+    const QStringList title = nulPieces(entry.dialogTitle);
     const auto path = context().dialogs->files.openFile(context().mainWindow, title.value(0),
-                                                         nameFilters(entry.DialogFilter));
+                                                         nameFilters(entry.dialogFilter));
     // The path reaches the store only through "Change".
     if (path) pathBox_->setText(*path);
 }
 
 void FilePanel::setDefault() {
-    pathBox_->setText(fromAnsi(settingEntry(shownSetting()).DefaultText));
+    pathBox_->setText(fromAnsi(settingEntry(shownSetting()).defaultText));
     saveText(pathBox_, shownSetting());
 }
 

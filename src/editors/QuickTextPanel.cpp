@@ -16,7 +16,7 @@ namespace fk {
 namespace {
 
 const QuickTextDefault& defaultsOf(int index) {
-    return catalogue().QuickTextDefaults.at(size_t(settingEntry(index).AuxIndex));
+    return catalogue().quickTextDefaults.at(size_t(settingEntry(index).auxIndex));
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ void QuickTextPanel::prepare(int index) {
 
 void QuickTextPanel::loadQuickTexts(int index) {
     list_->clear();
-    defaultDisplay_->setText(defaultsOf(index).DefaultInclude ? tr("True") : tr("False"));
+    defaultDisplay_->setText(defaultsOf(index).defaultInclude ? tr("True") : tr("False"));
     const auto names = listQuickTexts(*context().store, index);
     if (!names) {
         fatal();
@@ -101,7 +101,7 @@ void QuickTextPanel::saveMenuInclude() {
 
 void QuickTextPanel::setDefault() {
     if (list_->currentText().isEmpty()) return;
-    (defaultsOf(shownSetting()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
+    (defaultsOf(shownSetting()).defaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
     saveMenuInclude();
 }
 

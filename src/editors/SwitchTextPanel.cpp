@@ -16,7 +16,7 @@ namespace fk {
 
 namespace {
 const SwitchTextPair& pairOf(int index) {
-    return catalogue().SwitchTextPairs.at(static_cast<std::size_t>(settingEntry(index).AuxIndex));
+    return catalogue().switchTextPairs.at(static_cast<std::size_t>(settingEntry(index).auxIndex));
 }
 }  // namespace
 
@@ -69,44 +69,44 @@ void SwitchTextPanel::loadSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
 
-    switchName_->setText(fromAnsi(pair.SwitchValueName) + QLatin1Char(':'));
-    textName_->setText(fromAnsi(pair.TextValueName) + QLatin1Char(':'));
-    trueChoice_->setText(pair.DefaultSwitch ? tr("True (default)") : tr("True"));
-    falseChoice_->setText(pair.DefaultSwitch ? tr("False") : tr("False (default)"));
+    switchName_->setText(fromAnsi(pair.switchValueName) + QLatin1Char(':'));
+    textName_->setText(fromAnsi(pair.textValueName) + QLatin1Char(':'));
+    trueChoice_->setText(pair.defaultSwitch ? tr("True (default)") : tr("True"));
+    falseChoice_->setText(pair.defaultSwitch ? tr("False") : tr("False (default)"));
 
-    bool flag = pair.DefaultSwitch;
+    bool flag = pair.defaultSwitch;
     std::int32_t stored = 0;
-    if (store.readNumber(store.currentKey(), pair.SwitchValueName, stored)) flag = stored != 0;
+    if (store.readNumber(store.currentKey(), pair.switchValueName, stored)) flag = stored != 0;
     select(flag);
 
-    std::string text = pair.DefaultText;
+    std::string text = pair.defaultText;
     std::string storedText;
-    if (store.readText(store.currentKey(), pair.TextValueName, storedText)) text = storedText;
+    if (store.readText(store.currentKey(), pair.textValueName, storedText)) text = storedText;
     newText_->setText(fromAnsi(text));
 
-    defaultDisplay_->setVisible(!pair.TextDefaultAbsent);
-    defaultDisplay_->setText(fromAnsi(pair.DefaultText));
+    defaultDisplay_->setVisible(!pair.textDefaultAbsent);
+    defaultDisplay_->setText(fromAnsi(pair.defaultText));
 }
 
 void SwitchTextPanel::saveSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
     // The text goes only with its switch; the store has told the user.
-    if (!store.writeNumber(store.currentKey(), pair.SwitchValueName, trueChoice_->isChecked() ? 1 : 0)) return;
-    store.writeText(store.currentKey(), pair.TextValueName, toAnsi(newText_->text()));
+    if (!store.writeNumber(store.currentKey(), pair.switchValueName, trueChoice_->isChecked() ? 1 : 0)) return;
+    store.writeText(store.currentKey(), pair.textValueName, toAnsi(newText_->text()));
 }
 
 void SwitchTextPanel::setDefault() {
     const int index = shownSetting();
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
-    select(pair.DefaultSwitch);
-    if (pair.TextDefaultAbsent) {
-        store.deleteSettingValue(pair.TextValueName);
-        store.writeNumber(store.currentKey(), pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
+    select(pair.defaultSwitch);
+    if (pair.textDefaultAbsent) {
+        store.deleteSettingValue(pair.textValueName);
+        store.writeNumber(store.currentKey(), pair.switchValueName, pair.defaultSwitch ? 1 : 0);
         loadSwitchWithText(index);
     } else {
-        newText_->setText(fromAnsi(pair.DefaultText));
+        newText_->setText(fromAnsi(pair.defaultText));
         saveSwitchWithText(index);
     }
 }

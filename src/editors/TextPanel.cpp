@@ -46,10 +46,10 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
 
 void TextPanel::prepare(int index) {
     const SettingEntry& entry = settingEntry(index);
-    defaultBox_->setText(fromAnsi(entry.DefaultText));
-    defaultBox_->setVisible(!entry.TextDefaultAbsent);
+    defaultBox_->setText(fromAnsi(entry.defaultText));
+    defaultBox_->setVisible(!entry.textDefaultAbsent);
     loadText(textBox_, index);
-    showStyle(entry.TextStyle);
+    showStyle(entry.textStyle);
 }
 
 void TextPanel::showStyle(int textStyle) {
@@ -88,14 +88,14 @@ void TextPanel::saveText(QLineEdit* box, int index) {
 void TextPanel::setDefault() {
     const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
-    if (entry.TextDefaultAbsent) {
+    if (entry.textDefaultAbsent) {
         // The add-on's own default depends on the machine's locale: only
         // the absence of the value restores it.
-        context().store->deleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.valueName);
         loadText(textBox_, index);
         return;
     }
-    textBox_->setText(fromAnsi(entry.DefaultText));
+    textBox_->setText(fromAnsi(entry.defaultText));
     saveText(textBox_, index);
 }
 

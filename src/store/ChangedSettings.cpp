@@ -55,18 +55,18 @@ std::string colour(std::int32_t value) {
 SettingState numberState(const SettingEntry& e, const StoredValue& value) {
     const auto stored = number(value);
     SettingState state;
-    if (e.Kind == SettingKind::Boolean) {
-        state.byDefault = yesNo(e.DefaultBool);
+    if (e.kind == SettingKind::Boolean) {
+        state.byDefault = yesNo(e.defaultBool);
         state.stored = stored ? yesNo(*stored != 0) : NotSet;
-        state.changed = stored && (*stored != 0) != e.DefaultBool;
-    } else if (e.Kind == SettingKind::Colour) {
-        state.byDefault = e.ColourDefaultAbsent ? NotSet : colour(e.DefaultLong);
+        state.changed = stored && (*stored != 0) != e.defaultBool;
+    } else if (e.kind == SettingKind::Colour) {
+        state.byDefault = e.colourDefaultAbsent ? NotSet : colour(e.defaultLong);
         state.stored = stored ? colour(*stored) : NotSet;
-        state.changed = stored && (e.ColourDefaultAbsent || *stored != e.DefaultLong);
+        state.changed = stored && (e.colourDefaultAbsent || *stored != e.defaultLong);
     } else {
-        state.byDefault = std::to_string(e.DefaultLong);
+        state.byDefault = std::to_string(e.defaultLong);
         state.stored = stored ? std::to_string(*stored) : NotSet;
-        state.changed = stored && *stored != e.DefaultLong;
+        state.changed = stored && *stored != e.defaultLong;
     }
     return state;
 }
@@ -80,22 +80,22 @@ SettingState textState(const std::optional<std::string>& stored, const std::stri
 }
 
 SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
-    const auto flag = number(readKeyValue(registry, key, pair.SwitchValueName));
-    SettingState state = textState(text(readKeyValue(registry, key, pair.TextValueName)), pair.DefaultText,
-                                   pair.TextDefaultAbsent);
-    state.changed = state.changed || (flag && (*flag != 0) != pair.DefaultSwitch);
+    const SwitchTextPair& pair = catalogue().switchTextPairs.at(std::size_t(e.auxIndex));
+    const auto flag = number(readKeyValue(registry, key, pair.switchValueName));
+    SettingState state = textState(text(readKeyValue(registry, key, pair.textValueName)), pair.defaultText,
+                                   pair.textDefaultAbsent);
+    state.changed = state.changed || (flag && (*flag != 0) != pair.defaultSwitch);
     state.stored = (flag ? yesNo(*flag != 0) : std::string(NotSet)) + ", " + state.stored;
-    state.byDefault = yesNo(pair.DefaultSwitch) + ", " + state.byDefault;
+    state.byDefault = yesNo(pair.defaultSwitch) + ", " + state.byDefault;
     return state;
 }
 
 // What the add-on would draw with, in words: the face, size and weight
 // always, the rest when they are not plain.
 std::string describeFont(const FontDefault& f) {
-    return f.FaceName + ", " + std::to_string(f.Size) + ", weight " + std::to_string(f.Weight) +
-           (f.Italic ? ", italic" : "") + (f.CharSet != -1 ? ", character set " + std::to_string(f.CharSet) : "") +
-           (f.Enabled ? ", enabled" : ", disabled");
+    return f.faceName + ", " + std::to_string(f.size) + ", weight " + std::to_string(f.weight) +
+           (f.italic ? ", italic" : "") + (f.charSet != -1 ? ", character set " + std::to_string(f.charSet) : "") +
+           (f.enabled ? ", enabled" : ", disabled");
 }
 
 // The font the add-on would use against the default, whatever values the
@@ -103,16 +103,16 @@ std::string describeFont(const FontDefault& f) {
 // its enable flag cleared the add-on draws its own font, whatever else is
 // stored.
 SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const FontDefault& defaults = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
+    const FontDefault& defaults = catalogue().fontDefaults.at(std::size_t(e.auxIndex));
     SettingState state;
     state.byDefault = describeFont(defaults);
     state.stored = NotSet;
-    if (!hasSubkey(registry, key, e.ValueName)) return state;
-    const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.ValueName, reg::KeyRead);
+    if (!hasSubkey(registry, key, e.valueName)) return state;
+    const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.valueName, reg::KeyRead);
     if (!font.ok()) return state;
     const FontDefault stored = readStoredFont(registry, font.get(), defaults);
     const bool differs = !sameFont(stored, defaults);
-    state.unused = differs && !stored.Enabled && !defaults.Enabled;
+    state.unused = differs && !stored.enabled && !defaults.enabled;
     state.changed = differs && !state.unused;
     if (differs) state.stored = describeFont(stored);
     return state;
@@ -120,17 +120,17 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
 
 // A quick text hidden from the menu (its include flag stored as 0) counts.
 SettingState quickTextState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
+    const QuickTextDefault& row = catalogue().quickTextDefaults.at(std::size_t(e.auxIndex));
     SettingState state;
-    state.byDefault = yesNo(row.DefaultInclude);
-    const reg::KeyHandle list = hasSubkey(registry, key, row.SubkeyName)
-                                    ? reg::KeyHandle::open(registry, key, row.SubkeyName, reg::KeyRead)
+    state.byDefault = yesNo(row.defaultInclude);
+    const reg::KeyHandle list = hasSubkey(registry, key, row.subkeyName)
+                                    ? reg::KeyHandle::open(registry, key, row.subkeyName, reg::KeyRead)
                                     : reg::KeyHandle();
     if (list.ok()) {
         for (const std::string& quickText : reg::listSubkeys(registry, list.get())) {
             const reg::KeyHandle item = reg::KeyHandle::open(registry, list.get(), quickText, reg::KeyRead);
             if (!item.ok()) continue;
-            const auto include = number(readKeyValue(registry, item.get(), e.ValueName));
+            const auto include = number(readKeyValue(registry, item.get(), e.valueName));
             if (!include || *include != 0) continue;
             state.stored += (state.changed ? ", " : "False for ") + quickText;
             state.changed = true;
@@ -145,16 +145,16 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
 SettingState settingState(reg::Registry& registry, reg::Key key, int index) {
     const SettingEntry& e = settingEntry(index);
     using enum SettingKind;
-    switch (e.Kind) {
+    switch (e.kind) {
     case Boolean:
     case Number:
     case Colour:
-        return numberState(e, readKeyValue(registry, key, e.ValueName));
+        return numberState(e, readKeyValue(registry, key, e.valueName));
     case Text:
     case File:
     case Account:
-        return textState(text(readKeyValue(registry, key, e.ValueName)), e.DefaultText,
-                         e.Kind == Text && e.TextDefaultAbsent);
+        return textState(text(readKeyValue(registry, key, e.valueName)), e.defaultText,
+                         e.kind == Text && e.textDefaultAbsent);
     case SwitchWithText:
         return switchState(registry, key, e);
     case Font:

@@ -228,7 +228,7 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
              for (int i = 0; i < SettingCount; ++i) {
                  QTreeWidgetItem* item = app().treeOf(i)->topLevelItem(rows[app().treeOf(i)]++);
                  ASSERT_NE(item, nullptr) << i;
-                 EXPECT_EQ(item->text(0), qs(settingEntry(i).ValueName)) << i;
+                 EXPECT_EQ(item->text(0), qs(settingEntry(i).valueName)) << i;
              }
              for (auto [tree, count] : rows) EXPECT_EQ(tree->topLevelItemCount(), count);
          }},

@@ -182,15 +182,15 @@ TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
     std::set<int> pickerStyles;
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& e = settingEntry(index);
-        SCOPED_TRACE(e.ValueName);
-        const QString group = e.AllUsers ? MainWindow::allUsers() : QStringLiteral("alice");
+        SCOPED_TRACE(e.valueName);
+        const QString group = e.allUsers ? MainWindow::allUsers() : QStringLiteral("alice");
         if (app.chooser()->currentText() != group) app.pick(group);
         app.clickSetting(index);
         app.expectShowing(index);
         QWidget* panel = app.panelOf(index);
         expectShownWell(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
-        if (e.Kind != SettingKind::Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
+        if (e.kind != SettingKind::Text || e.textStyle == Plain || !pickerStyles.insert(e.textStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);

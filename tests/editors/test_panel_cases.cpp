@@ -72,7 +72,7 @@ protected:
     }
     void show(const std::string& setting) {
         if (!panel_) {
-            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive().context, &window_);
+            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).kind, hive().context, &window_);
             window_.resize(panel_->size());
             window_.show();
         }

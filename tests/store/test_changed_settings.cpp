@@ -38,7 +38,7 @@ protected:
     std::set<std::string> changedNames() {
         std::set<std::string> names;
         for (int i = 0; i < SettingCount; ++i)
-            if (settingState(*hive_, key_, i).changed) names.insert(settingEntry(i).ValueName);
+            if (settingState(*hive_, key_, i).changed) names.insert(settingEntry(i).valueName);
         return names;
     }
 

@@ -49,7 +49,7 @@ inline void runCase(const test::Case& c, const std::string& file, KeyBlocks& key
 
 inline int settingIndex(const std::string& valueName) {
     for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).ValueName == valueName) return i;
+        if (settingEntry(i).valueName == valueName) return i;
     ADD_FAILURE() << "no setting " << valueName;
     return NoticeIndex;
 }
