@@ -10,6 +10,8 @@
 // Exits 1 when fettlekit-reg takes more than half of Wine's time with Wine
 // stopped, or more than Wine's time through the bridge, or when the trees
 // it made differ from Wine's (`wine reg query /s` of both).
+#include "BenchFigures.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +21,8 @@
 #include <vector>
 
 namespace {
+
+using fk::bench::median;
 
 namespace fs = std::filesystem;
 
@@ -37,11 +41,6 @@ double secondsOf(const std::vector<std::string>& commands) {
     for (const std::string& command : commands)
         if (!run(command)) std::fprintf(stderr, "bench_bulk: failed: %s\n", command.c_str());
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 void fresh(const std::string& from, const std::string& to) {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "BenchFigures.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,16 +19,12 @@
 
 namespace {
 
+using fk::bench::median;
+
 using Clock = std::chrono::steady_clock;
 
 double millisSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // The child: one first fill, printed as "<ms> <count>".

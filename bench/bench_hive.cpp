@@ -8,6 +8,7 @@
 #include "platform/files/WholeFile.h"
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveRegistry.h"
+#include "BenchFigures.h"
 
 #include <algorithm>
 #include <cctype>
@@ -79,8 +80,7 @@ double msSince(Clock::time_point start) {
 double median(int repetitions, const std::function<double()>& once) {
     std::vector<double> times;
     for (int i = 0; i < repetitions; ++i) times.push_back(once());
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return fk::bench::median(std::move(times));
 }
 
 // The baseline: the file copied by cp, then flushed to disk.

@@ -1,7 +1,7 @@
 #include "app/AboutPanel.h"
 
 #include "app/AppIcon.h"
-#include "editors/FormLayout.h"
+#include "form/FormLayout.h"
 
 #include <QFont>
 #include <QLabel>
@@ -12,12 +12,12 @@ namespace fk {
 
 AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1(0)"));
-    setFont(formFont());
-    const FormMetrics form;
+    setFont(form::formFont());
+    const form::FormMetrics form;
     setGeometry(form.rect(120, 240, 4335, 2535));
 
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label14", WrappingLabel, tr("Fettlekit"), 960, 240, 3135, 375},
         {"Label15", WrappingLabel, {}, 960, 600, 1815, 255},
         {"Label16", WrappingLabel,
@@ -27,7 +27,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QWidget(parent) {
         {"Image1", Label, {}, 120, 120, 720, 720},
     }, form);
     auto* title = made.get<QLabel>("Label14");
-    QFont titleFont = formFont();
+    QFont titleFont = form::formFont();
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     title->setFont(titleFont);

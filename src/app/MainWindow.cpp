@@ -79,11 +79,11 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     setWindowIcon(appIcon());
     // The form's own font, which every control inherits; the places grow
     // with it.
-    setFont(formFont());
+    setFont(form::formFont());
     // The client area keeps the form's size and places; the menu bar sits above it.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("clientArea"));
-    const FormMetrics form;
+    const form::FormMetrics form;
     client_->setFixedSize(form.size(7815, 5040));
     menu_ = new MainMenu(this);
     auto* layout = new QVBoxLayout(this);
@@ -127,9 +127,9 @@ MainWindow::~MainWindow() {
     delete editorBox_;
 }
 
-void MainWindow::createControls(const FormMetrics& form) {
-    using enum ControlKind;
-    const FormControls made = placeControls(client_, {
+void MainWindow::createControls(const form::FormMetrics& form) {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(client_, {
         {"Frame1", GroupBox, tr("Edit settings for this user"), 120, 120, 2895, 615},
         {"Combo1", Combo, {}, 120, 240, 2655, 315, "Frame1"},
         {"Frame3", GroupBox, {}, 120, 840, 2895, 4095},
@@ -140,7 +140,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     }, form);
     accountBox_ = made.get<QGroupBox>("Frame1");
     accountChooser_ = made.get<QComboBox>("Combo1");
-    accountNames_ = sortedItems(accountChooser_);
+    accountNames_ = form::sortedItems(accountChooser_);
     accountChooser_->setPlaceholderText(tr("Choose an account"));
     connect(accountChooser_, &QComboBox::textActivated, this, &MainWindow::chooseAccount);
 
@@ -163,7 +163,7 @@ void MainWindow::createControls(const FormMetrics& form) {
     descriptionScroll_->setWidgetResizable(true);
     descriptionScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     descriptionScroll_->setFocusPolicy(Qt::NoFocus);
-    description_ = wrappingLabel(QString(), nullptr);
+    description_ = form::wrappingLabel(QString(), nullptr);
     description_->setObjectName(QStringLiteral("Label1"));
     descriptionScroll_->setWidget(description_);
     // The frame's background shows through, as behind any label.
@@ -237,8 +237,8 @@ void MainWindow::listAccounts() {
 void MainWindow::fillTrees() {
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& entry = settingEntry(index);
-        SettingsTree* tree = entry.AllUsers ? allUsersTree_ : accountTree_;
-        tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.ValueName));
+        SettingsTree* tree = entry.allUsers ? allUsersTree_ : accountTree_;
+        tree->addNode(QStringLiteral("P%1").arg(index), fromAnsi(entry.valueName));
     }
 }
 
@@ -285,7 +285,7 @@ void MainWindow::showNotice() {
     if (QWidget* shown = panelOfEntry(shownSetting_)) shown->hide();
     descriptionBox_->setTitle(QString());
     shownSetting_ = NoticeIndex;
-    editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).ValueName));
+    editorBox_->setTitle(fromAnsi(settingEntry(NoticeIndex).valueName));
     description_->setText(settingDescription(NoticeIndex));
     panels_[size_t(panelOfKind_[size_t(SettingKind::None)])]->show();
 }
@@ -298,7 +298,7 @@ void MainWindow::showSetting(QTreeWidgetItem* node) {
     descriptionBox_->setTitle(tr("Description"));
     shownSetting_ = SettingsTree::keyOf(node).mid(1).toInt();
     const SettingEntry& entry = settingEntry(shownSetting_);
-    editorBox_->setTitle(fromAnsi(entry.ValueName));
+    editorBox_->setTitle(fromAnsi(entry.valueName));
     description_->setText(settingDescription(shownSetting_));
     prepareEditor(shownSetting_);
     if (auto* editor = qobject_cast<EditorPanel*>(panelOfEntry(shownSetting_))) editor->describe(description_->text());
@@ -317,7 +317,7 @@ void MainWindow::orderTabStops() {
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).Kind, index); }
+void MainWindow::prepareEditor(int index) { prepareEditorOfKind(settingEntry(index).kind, index); }
 
 void MainWindow::prepareEditorOfKind(SettingKind kind, int index) {
     if (kind < SettingKind::Boolean || kind > SettingKind::None) {
@@ -368,7 +368,7 @@ QWidget* MainWindow::panel(int index) {
 }
 
 QWidget* MainWindow::panelOfEntry(int index) {
-    const SettingKind kind = settingEntry(index).Kind;
+    const SettingKind kind = settingEntry(index).kind;
     if (kind < SettingKind::Boolean || kind > SettingKind::None) return nullptr;
     return panel(panelOfKind_[size_t(kind)]);
 }

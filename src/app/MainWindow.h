@@ -73,7 +73,6 @@ public:
     // The store, its keys and the account chosen.
     StoreController& storeController() const { return *controller_; }
     MainMenu& menu() const { return *menu_; }
-    EditTools& editTools() const { return *tools_; }
     // File > Export and Import settings; its `imported` signal follows an import.
     SettingsTransferActions& transfer() const { return *transfer_; }
     TagPickerHost& tagPicker() { return picker_; }
@@ -93,7 +92,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls(const FormMetrics& form);
+    void createControls(const form::FormMetrics& form);
     void createPanels();
     EditorPanel* makePanel(int index);
     void listAccounts();

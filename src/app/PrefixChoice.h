@@ -1,7 +1,7 @@
 #pragma once
 // Which Wine prefix the program opens when no file is named: the prefixes
 // found on this machine, the one used last, and the chooser's request.
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 
 #include <QString>
 #include <QStringList>

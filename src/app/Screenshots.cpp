@@ -54,7 +54,7 @@ public:
 
     // Shows entry `index`, choosing the set it belongs to first.
     void select(int index) {
-        const bool allUsers = settingEntry(index).AllUsers;
+        const bool allUsers = settingEntry(index).allUsers;
         if (allUsers && chosen_ != MainWindow::allUsers()) choose(MainWindow::allUsers());
         if (!allUsers && chosen_ == MainWindow::allUsers()) choose(anAccount());
         auto* tree = window_.findChild<SettingsTree*>(QLatin1String(allUsers ? "TreeView2" : "TreeView1"));
@@ -74,13 +74,13 @@ private:
 
 int firstOfKind(SettingKind kind) {
     for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).Kind == kind) return i;
+        if (settingEntry(i).kind == kind) return i;
     return -1;
 }
 
 int firstOfTextStyle(int style) {
     for (int i = 0; i < SettingCount; ++i)
-        if (settingEntry(i).Kind == SettingKind::Text && settingEntry(i).TextStyle == style) return i;
+        if (settingEntry(i).kind == SettingKind::Text && settingEntry(i).textStyle == style) return i;
     return -1;
 }
 
@@ -108,7 +108,7 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
         if (index < 0) continue;
         tour.select(index);
         ok = tour.shoot(QStringLiteral("%1-%2").arg(QLatin1String(KindNames[kind]),
-                                                    QString::fromStdString(settingEntry(index).ValueName))) &&
+                                                    QString::fromStdString(settingEntry(index).valueName))) &&
              ok;
     }
     const int dateFormat = firstOfTextStyle(DateFormat);
@@ -128,7 +128,7 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
     tour.select(number);
     if (auto* box = window.panel(window.panelOfKind()[size_t(SettingKind::Number)])->findChild<QLineEdit*>(
             QStringLiteral("Text28"))) {
-        box->setText(QString::number(settingEntry(number).MinValue - 1));
+        box->setText(QString::number(settingEntry(number).minValue - 1));
         ok = tour.shoot(QStringLiteral("number-out-of-range")) && ok;
     }
     // Tab from the account chooser into the list: the shown setting's row has the focus.
@@ -152,7 +152,7 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
         find->trigger();
         filter->setText(QStringLiteral("icon"));
         for (int index = 0; index < SettingCount; ++index)
-            if (settingEntry(index).ValueName == "IconShowDelay") tour.select(index);
+            if (settingEntry(index).valueName == "IconShowDelay") tour.select(index);
         ok = tour.shoot(QStringLiteral("marks-and-find")) && ok;
     } else {
         std::fprintf(stderr, "fettlekit: no find box\n");

@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Version.h"
 #include "dialogs/Dialogs.h"

@@ -119,7 +119,7 @@ void SettingsFilter::apply() {
             QTreeWidgetItem* node = tree->topLevelItem(i);
             const int index = SettingsTree::keyOf(node).mid(1).toInt();
             // The description as the window shows it, in the user's language.
-            const bool match = wanted.isEmpty() || folded(fromAnsi(settingEntry(index).ValueName)).contains(wanted) ||
+            const bool match = wanted.isEmpty() || folded(fromAnsi(settingEntry(index).valueName)).contains(wanted) ||
                                folded(settingDescription(index)).contains(wanted);
             node->setHidden(!match);
             any = any || match;

@@ -30,9 +30,6 @@ public:
     SettingsTransferActions(QWidget* window, reg::Registry& registry, dialogs::Dialogs& dialogs, MainMenu& menu,
                             CurrentKey currentKey);
 
-    QAction* exportAction() const { return export_; }
-    QAction* importAction() const { return import_; }
-
     void exportSettings();
     void importSettings();
 

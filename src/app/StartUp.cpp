@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DemoPrefix.h"
 #include "app/PrefixChoice.h"
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Screenshots.h"
 #include "app/Session.h"

@@ -8,7 +8,7 @@ TagPickerHost::TagPickerHost(QWidget* owner, std::function<int()> shownSetting)
     : owner_(owner), shownSetting_(std::move(shownSetting)) {}
 
 void TagPickerHost::open(QLineEdit* target) {
-    picker_.open(owner_, target, settingEntry(shownSetting_()).TextStyle);
+    picker_.open(owner_, target, settingEntry(shownSetting_()).textStyle);
 }
 
 QWidget* TagPickerHost::window() const { return picker_.isOpen() ? picker_.window() : nullptr; }

@@ -31,7 +31,7 @@ QString ValueChangeCommand::describe(const std::vector<ValueChange>& changes) {
         const std::size_t slash = c.keyPath.rfind('\\');
         const std::string leaf = slash == std::string::npos ? c.keyPath : c.keyPath.substr(slash + 1);
         for (int i = 0; i < SettingCount; ++i)
-            if (settingEntry(i).Kind == SettingKind::Font && settingEntry(i).ValueName == leaf) name = QString::fromStdString(leaf);
+            if (settingEntry(i).kind == SettingKind::Font && settingEntry(i).valueName == leaf) name = QString::fromStdString(leaf);
         if (!names.contains(name)) names << name;
     }
     if (names.size() > 2) return names.mid(0, 2).join(QStringLiteral(", ")) + QStringLiteral(", ...");

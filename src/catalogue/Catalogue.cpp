@@ -29,10 +29,10 @@ std::string nulJoined(std::initializer_list<std::string_view> parts) {
 
 void head(SettingEntry& e, const char* valueName, std::string description, SettingKind kind,
           bool allUsers = false) {
-    e.ValueName = valueName;
-    e.Description = std::move(description);
-    e.Kind = kind;
-    e.AllUsers = allUsers;
+    e.valueName = valueName;
+    e.description = std::move(description);
+    e.kind = kind;
+    e.allUsers = allUsers;
 }
 
 std::string hidden(const char* text) {
@@ -42,46 +42,46 @@ std::string hidden(const char* text) {
 void boolean(SettingEntry& e, const char* valueName, std::string description, bool defaultBool,
              bool allUsers = false) {
     head(e, valueName, std::move(description), Boolean, allUsers);
-    e.DefaultBool = defaultBool;
+    e.defaultBool = defaultBool;
 }
 
 void number(SettingEntry& e, const char* valueName, const char* description, std::int32_t defaultLong,
             std::int32_t minValue, std::int32_t maxValue, bool maxEnforced, std::int32_t smallChange,
             std::int32_t largeChange, std::int32_t tickFrequency) {
     head(e, valueName, description, Number);
-    e.DefaultLong = defaultLong;
-    e.MinValue = minValue;
-    e.MaxValue = maxValue;
-    e.MaxEnforced = maxEnforced;
-    e.SmallChange = smallChange;
-    e.LargeChange = largeChange;
-    e.TickFrequency = tickFrequency;
+    e.defaultLong = defaultLong;
+    e.minValue = minValue;
+    e.maxValue = maxValue;
+    e.maxEnforced = maxEnforced;
+    e.smallChange = smallChange;
+    e.largeChange = largeChange;
+    e.tickFrequency = tickFrequency;
 }
 
 void text(SettingEntry& e, const char* valueName, const char* description, const char* defaultText,
           TextStyle style, bool defaultAbsent) {
     head(e, valueName, description, Text);
-    e.DefaultText = defaultText;
-    e.TextStyle = style;
-    e.TextDefaultAbsent = defaultAbsent;
+    e.defaultText = defaultText;
+    e.textStyle = style;
+    e.textDefaultAbsent = defaultAbsent;
 }
 
 void font(Catalogue& c, int index, const char* valueName, const char* description, int row) {
-    head(c.SettingCatalogue[index], valueName, description, Font);
-    c.SettingCatalogue[index].AuxIndex = row;
-    FontDefault& f = c.FontDefaults[row];
-    f.Enabled = 0;
-    f.FaceName = "MS Sans Serif";
-    f.Size = 8;
-    f.Weight = 400;
-    f.Italic = 0;
-    f.CharSet = -1;
+    head(c.settingCatalogue[index], valueName, description, Font);
+    c.settingCatalogue[index].auxIndex = row;
+    FontDefault& f = c.fontDefaults[row];
+    f.enabled = 0;
+    f.faceName = "MS Sans Serif";
+    f.size = 8;
+    f.weight = 400;
+    f.italic = 0;
+    f.charSet = -1;
 }
 
 // Filled in index order, each entry whole before the next; the side tables
 // are filled by the entry that first uses their row.
 void fill(Catalogue& c) {
-    auto& s = c.SettingCatalogue;
+    auto& s = c.settingCatalogue;
 
     boolean(s[0], "AddCharToTruncateName", QT_TRANSLATE_NOOP("fk::Catalogue", "If true, when using the Truncate Contact Name for chat logs, a dot (\".\") is appended to names that are shorten."), false);
     boolean(s[1], "AlwaysNotifyPopEmail", QT_TRANSLATE_NOOP("fk::Catalogue", "If true, a notification is displayed each time POP3 accounts are checked, even if the count of unread emails didn't change."), false);
@@ -92,14 +92,14 @@ void fill(Catalogue& c) {
     boolean(s[6], "BossProtectFirstTime", hidden(QT_TRANSLATE_NOOP("fk::Catalogue", "If true, you will be noticed (and asked if you want to continue) the next time (only once) you use the shortcut assigned to enter in Boss Protection mode.")), false);
 
     head(s[7], "ChangeSecurityWarning", QT_TRANSLATE_NOOP("fk::Catalogue", "If ChangeSecurityWarning is set to true, the security warning displayed at the beginning of chats is modified to match the text specified in SecurityWarningTxt."), SwitchWithText);
-    s[7].AuxIndex = 0;
+    s[7].auxIndex = 0;
     {
-        SwitchTextPair& p = c.SwitchTextPairs[0];
-        p.DefaultSwitch = false;
-        p.DefaultText = "";
-        p.TextDefaultAbsent = true;
-        p.SwitchValueName = "ChangeSecurityWarning";
-        p.TextValueName = "SecurityWarningTxt";
+        SwitchTextPair& p = c.switchTextPairs[0];
+        p.defaultSwitch = false;
+        p.defaultText = "";
+        p.textDefaultAbsent = true;
+        p.switchValueName = "ChangeSecurityWarning";
+        p.textValueName = "SecurityWarningTxt";
     }
 
     text(s[8], "ChatLogTimeStampFmt", QT_TRANSLATE_NOOP("fk::Catalogue", "Format of the time stamp written at the beginning of each line in chat logs."), "", TimeFormat, true);
@@ -110,13 +110,13 @@ void fill(Catalogue& c) {
     font(c, 13, "CtcListFont", QT_TRANSLATE_NOOP("fk::Catalogue", "This is to override the font normally used in the contact list window. This can be useful for accessibility reasons or in conjunction with special Messenger skins. The same font face and color is applied for every element in the contact list."), 1);
 
     head(s[14], "DefaultConfiguration", hidden(QT_TRANSLATE_NOOP("fk::Catalogue", "Brisko! will show the preferences of this account when Messenger isn't signed in and you display the preferences of Brisko!. You can use this to edit the common settings of the default account.")), Account, true);
-    s[14].DefaultText = "Nobody";
+    s[14].defaultText = "Nobody";
 
     head(s[15], "DefaultContactSigninSound", QT_TRANSLATE_NOOP("fk::Catalogue", "Use this parameter to specify a sound file to be played when a contact signs-in. The sound is only played when no other specific sound is associated to a contact. This parameter can be used to disable the default sound in Messenger (you have to do that yourself in Messenger options) so that two sounds are not played together when a contact signs-in."), File);
-    s[15].DefaultText = "";
-    s[15].DialogTitle = nulJoined({QT_TRANSLATE_NOOP("fk::Catalogue", "Select sound file")});
-    s[15].DialogFilter = nulJoined({QT_TRANSLATE_NOOP("fk::Catalogue", "WAVs (*.wav)"), "*.wav", QT_TRANSLATE_NOOP("fk::Catalogue", "MP3s (*.mp3)"), "*.mp3", QT_TRANSLATE_NOOP("fk::Catalogue", "All files (*.*)"), "*.*"});
-    s[15].DialogFilter += '\0';
+    s[15].defaultText = "";
+    s[15].dialogTitle = nulJoined({QT_TRANSLATE_NOOP("fk::Catalogue", "Select sound file")});
+    s[15].dialogFilter = nulJoined({QT_TRANSLATE_NOOP("fk::Catalogue", "WAVs (*.wav)"), "*.wav", QT_TRANSLATE_NOOP("fk::Catalogue", "MP3s (*.mp3)"), "*.mp3", QT_TRANSLATE_NOOP("fk::Catalogue", "All files (*.*)"), "*.*"});
+    s[15].dialogFilter += '\0';
 
     boolean(s[16], "DockingKeepsWidth", QT_TRANSLATE_NOOP("fk::Catalogue", "If true, the contact list window keeps its current width when it's docked to the border of your screen."), false);
     boolean(s[17], "FirstTimeMessengerLock", hidden(QT_TRANSLATE_NOOP("fk::Catalogue", "If true, and if you haven't set one previously, you will be asked for a password next time (one once) you lock Messenger.")), false);
@@ -127,9 +127,9 @@ void fill(Catalogue& c) {
     boolean(s[22], "LogSystemMessage", QT_TRANSLATE_NOOP("fk::Catalogue", "When true, system messages are written in the chat log file as they are displayed in the chat window (example: \"This file couldn't be sent...\"). If false, they are not written in the chat log files."), true);
 
     head(s[23], "MenuInclude", QT_TRANSLATE_NOOP("fk::Catalogue", "If false, the specified quick text is not displayed in the Enhanced Brisko! Icon menu of instant message windows."), QuickTexts);
-    s[23].AuxIndex = 0;
-    c.QuickTextDefaults[0].DefaultInclude = true;
-    c.QuickTextDefaults[0].SubkeyName = "QuickTexts";
+    s[23].auxIndex = 0;
+    c.quickTextDefaults[0].defaultInclude = true;
+    c.quickTextDefaults[0].subkeyName = "QuickTexts";
 
     text(s[24], "NameOnSignin", QT_TRANSLATE_NOOP("fk::Catalogue", "If not empty, Brisko! will use this value to change your name to a default one every time you sign-in on a specific computer."), "", Plain, false);
     text(s[25], "NickNameSeparator", QT_TRANSLATE_NOOP("fk::Catalogue", "Separator used between names and emails when using special tags (!N) and (!M)."), ", ", Plain, false);
@@ -141,19 +141,19 @@ void fill(Catalogue& c) {
     boolean(s[31], "POPAddHotmail", QT_TRANSLATE_NOOP("fk::Catalogue", "If false, the count of unread emails in your Hotmail account is not added to the count of unread pop3 emails."), true);
 
     head(s[32], "QuickIconBgColor", QT_TRANSLATE_NOOP("fk::Catalogue", "Background color used in the Quick Icons panel. In Messenger 4 and 5, the default value is the tooltip color; in Messenger 6, the default value is a slight blue."), Colour);
-    s[32].DefaultLong = 239 | (245 << 8) | (252 << 16);
-    s[32].ColourDefaultAbsent = true;
+    s[32].defaultLong = 239 | (245 << 8) | (252 << 16);
+    s[32].colourDefaultAbsent = true;
 
     text(s[33], "QuoteFormat", QT_TRANSLATE_NOOP("fk::Catalogue", "Format of the message when the user clicks \"Send Quote\" in the Quote Sender window. You can add character format codes to add colors or text attributes."), "(!FC64)[%1] (!FC57)%2: %3", TagFormat, false);
     boolean(s[34], "ResetNameTag", QT_TRANSLATE_NOOP("fk::Catalogue", "If false, the name tag is left in your name when you sign-out while in Personalised Away mode and sign-in again."), true);
     number(s[35], "SchedulerMaxRecall", QT_TRANSLATE_NOOP("fk::Catalogue", "Number of times a schedule will be repeated if the user doesn't explicitly dismiss the notification popup. Set this value to 0 to disable repeated notifications. Note that notifications are not repeated if the schedule was missed too far in the past."), 3, 0, 10, false, 1, 1, 1);
 
     // The text of the pair gets its own node but opens the same editor.
-    s[36].ValueName = "SecurityWarningTxt";
-    s[36].Description = s[7].Description;
-    s[36].Kind = SwitchWithText;
-    s[36].AllUsers = s[7].AllUsers;
-    s[36].AuxIndex = s[7].AuxIndex;
+    s[36].valueName = "SecurityWarningTxt";
+    s[36].description = s[7].description;
+    s[36].kind = SwitchWithText;
+    s[36].allUsers = s[7].allUsers;
+    s[36].auxIndex = s[7].auxIndex;
 
     boolean(s[37], "ShowNotMinimised", QT_TRANSLATE_NOOP("fk::Catalogue", "If true, new chat windows are not displayed minimised when they are created."), false);
     text(s[38], "SoundMCIType", QT_TRANSLATE_NOOP("fk::Catalogue", "Name of the codec used by Brisko! to play sounds. If your sounds are not functioning, it may be a good idea to try to specify \"MPEGVideo2\" for this value."), "MPEGVideo", Plain, false);
@@ -182,7 +182,7 @@ const Catalogue& catalogue() {
 const char* hiddenFeatureNote() { return HiddenFeature; }
 
 const SettingEntry& settingEntry(int index) {
-    return catalogue().SettingCatalogue.at(static_cast<std::size_t>(index));
+    return catalogue().settingCatalogue.at(static_cast<std::size_t>(index));
 }
 
 }  // namespace fk

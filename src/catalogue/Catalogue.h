@@ -30,57 +30,57 @@ enum TextStyle : std::int32_t {
 };
 
 struct SettingEntry {
-    std::string ValueName;
-    std::string Description;
-    SettingKind Kind = SettingKind::Boolean;
-    bool AllUsers = false;
-    bool DefaultBool = false;
-    std::int32_t DefaultLong = 0;
-    std::string DefaultText;
-    std::int32_t MinValue = 0;
-    std::int32_t MaxValue = 0;
-    bool MaxEnforced = false;
-    std::int32_t SmallChange = 0;
-    std::int32_t LargeChange = 0;
-    std::int32_t TickFrequency = 0;
-    std::int32_t TextStyle = 0;
-    bool TextDefaultAbsent = false;
-    bool ColourDefaultAbsent = false;
-    std::string DialogTitle;   // NUL-terminated texts, NULs included
-    std::string DialogFilter;
-    std::int32_t AuxIndex = 0;
+    std::string valueName;
+    std::string description;
+    SettingKind kind = SettingKind::Boolean;
+    bool allUsers = false;
+    bool defaultBool = false;
+    std::int32_t defaultLong = 0;
+    std::string defaultText;
+    std::int32_t minValue = 0;
+    std::int32_t maxValue = 0;
+    bool maxEnforced = false;
+    std::int32_t smallChange = 0;
+    std::int32_t largeChange = 0;
+    std::int32_t tickFrequency = 0;
+    std::int32_t textStyle = 0;
+    bool textDefaultAbsent = false;
+    bool colourDefaultAbsent = false;
+    std::string dialogTitle;   // NUL-terminated texts, NULs included
+    std::string dialogFilter;
+    std::int32_t auxIndex = 0;
 };
 
 struct FontDefault {
-    std::int32_t Enabled = 0;
-    std::string FaceName;
-    std::int32_t Size = 0;
-    std::int32_t Weight = 0;
-    std::int32_t Italic = 0;
-    std::int32_t CharSet = 0;
+    std::int32_t enabled = 0;
+    std::string faceName;
+    std::int32_t size = 0;
+    std::int32_t weight = 0;
+    std::int32_t italic = 0;
+    std::int32_t charSet = 0;
 };
 
 struct SwitchTextPair {
-    bool DefaultSwitch = false;
-    std::string DefaultText;
-    bool TextDefaultAbsent = false;
-    std::string SwitchValueName;
-    std::string TextValueName;
+    bool defaultSwitch = false;
+    std::string defaultText;
+    bool textDefaultAbsent = false;
+    std::string switchValueName;
+    std::string textValueName;
 };
 
 struct QuickTextDefault {
-    bool DefaultInclude = false;
-    std::string SubkeyName;
+    bool defaultInclude = false;
+    std::string subkeyName;
 };
 
 inline constexpr int SettingCount = 46;   // entries 0..45 are settings
 inline constexpr int NoticeIndex = 46;    // entry 46 is the general notice
 
 struct Catalogue {
-    std::array<SettingEntry, 47> SettingCatalogue;
-    std::array<FontDefault, 2> FontDefaults;
-    std::array<SwitchTextPair, 1> SwitchTextPairs;
-    std::array<QuickTextDefault, 1> QuickTextDefaults;
+    std::array<SettingEntry, 47> settingCatalogue;
+    std::array<FontDefault, 2> fontDefaults;
+    std::array<SwitchTextPair, 1> switchTextPairs;
+    std::array<QuickTextDefault, 1> quickTextDefaults;
 };
 
 // Fills the tables on first use and returns them; the one global of the
@@ -92,7 +92,7 @@ const Catalogue& catalogue();
 inline constexpr std::string_view ParagraphBreak = "\r\n\r\n";
 const char* hiddenFeatureNote();
 
-// Shorthand for catalogue().SettingCatalogue[index].
+// Shorthand for catalogue().settingCatalogue[index].
 const SettingEntry& settingEntry(int index);
 
 }  // namespace fk

@@ -17,8 +17,8 @@ const QString DefaultUserStored = QStringLiteral("Nobody");
 
 AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(8)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(2)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text4", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(2)", Label, tr("New value:"), 120, 480, 975, 255},
@@ -31,13 +31,13 @@ AccountPanel::AccountPanel(const EditorContext& context, QWidget* parent) : Edit
     // Typed names are stored as typed: no completion, and the list stays the
     // accounts found at start-up.
     accounts_->setCompleter(nullptr);
-    accountNames_ = sortedItems(accounts_);
-    resetButton_ = made.get<QPushButton>("Command7");
-    saveButton_ = made.get<QPushButton>("Command8");
-    useButtons(saveButton_, resetButton_);
+    accountNames_ = form::sortedItems(accounts_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command7");
+    QPushButton* changeButton = made.get<QPushButton>("Command8");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, &AccountPanel::save);
-    connect(resetButton_, &QPushButton::clicked, this, &AccountPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &AccountPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &AccountPanel::setDefault);
 }
 
 QString AccountPanel::displayName(const QString& storedName) {
@@ -53,7 +53,7 @@ void AccountPanel::addAccount(const QString& name) {
 }
 
 void AccountPanel::prepare(int index) {
-    defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).DefaultText)));
+    defaultDisplay_->setText(displayName(fromAnsi(settingEntry(index).defaultText)));
     // A name longer than the box shows its beginning.
     defaultDisplay_->setCursorPosition(0);
     loadAccount(accounts_, index);
@@ -69,7 +69,7 @@ void AccountPanel::save() {
 }
 
 void AccountPanel::setDefault() {
-    accounts_->setEditText(displayName(fromAnsi(settingEntry(shownSetting()).DefaultText)));
+    accounts_->setEditText(displayName(fromAnsi(settingEntry(shownSetting()).defaultText)));
     save();
 }
 

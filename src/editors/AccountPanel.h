@@ -3,7 +3,6 @@
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QStandardItemModel;
 
 namespace fk {
@@ -29,8 +28,6 @@ private:
     QLineEdit* defaultDisplay_;   // Text4
     QComboBox* accounts_;         // Combo4
     QStandardItemModel* accountNames_;  // its items, shown sorted
-    QPushButton* resetButton_;    // Command7
-    QPushButton* saveButton_;     // Command8
 };
 
 }  // namespace fk

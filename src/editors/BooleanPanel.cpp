@@ -12,8 +12,8 @@ namespace fk {
 
 BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(5)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(19)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text20", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(19)", Label, tr("New value:"), 120, 480, 975, 255},
@@ -28,16 +28,16 @@ BooleanPanel::BooleanPanel(const EditorContext& context, QWidget* parent) : Edit
     choices_ = new QButtonGroup(this);
     choices_->addButton(trueChoice_, 0);
     choices_->addButton(falseChoice_, 1);
-    resetButton_ = made.get<QPushButton>("Command55");
-    saveButton_ = made.get<QPushButton>("Command56");
-    useButtons(saveButton_, resetButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command55");
+    QPushButton* changeButton = made.get<QPushButton>("Command56");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, &BooleanPanel::save);
-    connect(resetButton_, &QPushButton::clicked, this, &BooleanPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &BooleanPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &BooleanPanel::setDefault);
 }
 
 void BooleanPanel::prepare(int index) {
-    defaultDisplay_->setText(settingEntry(index).DefaultBool ? tr("True") : tr("False"));
+    defaultDisplay_->setText(settingEntry(index).defaultBool ? tr("True") : tr("False"));
     loadBoolean(index);
 }
 
@@ -57,7 +57,7 @@ void BooleanPanel::save() {
 
 void BooleanPanel::setDefault() {
     // The default is written out rather than left missing.
-    select(settingEntry(shownSetting()).DefaultBool);
+    select(settingEntry(shownSetting()).defaultBool);
     save();
 }
 

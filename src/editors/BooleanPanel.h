@@ -3,7 +3,6 @@
 
 class QButtonGroup;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace fk {
@@ -25,8 +24,6 @@ private:
     QRadioButton* trueChoice_;     // Option13(0)
     QRadioButton* falseChoice_;    // Option13(1)
     QButtonGroup* choices_;
-    QPushButton* resetButton_;     // Command55
-    QPushButton* saveButton_;      // Command56
 };
 
 }  // namespace fk

@@ -18,7 +18,7 @@ inline QString catalogueText(const std::string& text) {
 // The description of entry `index`; the hidden-feature note is translated
 // apart from the text it ends.
 inline QString settingDescription(int index) {
-    const std::string& text = settingEntry(index).Description;
+    const std::string& text = settingEntry(index).description;
     const std::string note = std::string(ParagraphBreak) + hiddenFeatureNote();
     if (text.size() <= note.size() || text.compare(text.size() - note.size(), note.size(), note) != 0)
         return catalogueText(text);

@@ -48,8 +48,8 @@ const dialogs::ColourDialog::CustomColours& customColours() {
 
 ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(6)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(0)", Label, tr("Default value:"), 120, 120, 1095, 255},
         // Under the default swatch, seen only while the swatch is hidden.
         {"Label6", Label, tr("version specific"), 1200, 120, 1335, 255},
@@ -66,13 +66,13 @@ ColourPanel::ColourPanel(const EditorContext& context, QWidget* parent) : Editor
     styleSwatch(defaultSwatch_);
     styleSwatch(newSwatch_);
     auto* selectButton = made.get<QPushButton>("Command1");
-    auto* resetButton = made.get<QPushButton>("Command2");
-    auto* saveButton = made.get<QPushButton>("Command3");
-    useButtons(saveButton, resetButton);
+    auto* defaultButton = made.get<QPushButton>("Command2");
+    auto* changeButton = made.get<QPushButton>("Command3");
+    useButtons(changeButton, defaultButton);
 
     connect(selectButton, &QPushButton::clicked, this, &ColourPanel::selectColour);
-    connect(saveButton, &QPushButton::clicked, this, &ColourPanel::save);
-    connect(resetButton, &QPushButton::clicked, this, &ColourPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &ColourPanel::save);
+    connect(defaultButton, &QPushButton::clicked, this, &ColourPanel::setDefault);
 }
 
 QColor ColourPanel::toQColor(std::uint32_t colourRef) {
@@ -86,9 +86,9 @@ std::uint32_t ColourPanel::toColourRef(const QColor& colour) {
 
 void ColourPanel::prepare(int index) {
     const SettingEntry& entry = settingEntry(index);
-    defaultColour_ = std::uint32_t(entry.DefaultLong);
+    defaultColour_ = std::uint32_t(entry.defaultLong);
     fill(defaultSwatch_, defaultColour_);
-    defaultSwatch_->setVisible(!entry.ColourDefaultAbsent);
+    defaultSwatch_->setVisible(!entry.colourDefaultAbsent);
     loadColour(index);
 }
 
@@ -115,10 +115,10 @@ void ColourPanel::save() {
 void ColourPanel::setDefault() {
     const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
-    if (entry.ColourDefaultAbsent) {
+    if (entry.colourDefaultAbsent) {
         // The add-on's default depends on the messenger's version, so the
         // value is removed rather than written.
-        context().store->deleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.valueName);
         loadColour(index);
         return;
     }

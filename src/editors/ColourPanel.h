@@ -7,7 +7,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace fk {
 
@@ -18,9 +17,6 @@ class ColourPanel : public EditorPanel {
 public:
     ColourPanel(const EditorContext& context, QWidget* parent);
     void prepare(int index) override;
-
-    // The colour being edited: the new-colour swatch's fill.
-    std::uint32_t newColour() const { return newColour_; }
 
     static QColor toQColor(std::uint32_t colourRef);
     static std::uint32_t toColourRef(const QColor& colour);

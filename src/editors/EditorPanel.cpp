@@ -9,19 +9,19 @@
 namespace fk {
 
 EditorPanel::EditorPanel(const EditorContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setFont(formFont());
+    setFont(form::formFont());
     setGeometry(form_.rect(120, 240, 4335, 2535));
 }
 
-void EditorPanel::useButtons(QPushButton* change, QPushButton* setDefault) {
-    change_ = change;
-    setDefault_ = setDefault;
+void EditorPanel::useButtons(QPushButton* changeButton, QPushButton* defaultButton) {
+    changeButton_ = changeButton;
+    defaultButton_ = defaultButton;
     updateButtons();
 }
 
 void EditorPanel::describe(const QString& description) {
     for (QWidget* stop : tabStops())
-        if (stop != change_ && stop != setDefault_) stop->setAccessibleDescription(description);
+        if (stop != changeButton_ && stop != defaultButton_) stop->setAccessibleDescription(description);
 }
 
 void EditorPanel::setStoreReadOnly(bool readOnly) {
@@ -30,15 +30,15 @@ void EditorPanel::setStoreReadOnly(bool readOnly) {
 }
 
 void EditorPanel::updateButtons() {
-    if (change_) change_->setEnabled(!readOnly_);
-    if (setDefault_) setDefault_->setEnabled(!readOnly_);
+    if (changeButton_) changeButton_->setEnabled(!readOnly_);
+    if (defaultButton_) defaultButton_->setEnabled(!readOnly_);
 }
 
 // A focused button takes Return itself; a box or choice passes it here.
 void EditorPanel::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && change_ && change_->isEnabled() &&
-        change_->isVisible()) {
-        change_->click();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && changeButton_ && changeButton_->isEnabled() &&
+        changeButton_->isVisible()) {
+        changeButton_->click();
         event->accept();
         return;
     }
@@ -65,11 +65,11 @@ std::vector<QWidget*> EditorPanel::tabStops() const {
     std::vector<QWidget*> stops;
     // Read-only displays take the focus only from a click.
     for (auto* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if ((child->focusPolicy() & Qt::TabFocus) && child != change_ && child != setDefault_) stops.push_back(child);
+        if ((child->focusPolicy() & Qt::TabFocus) && child != changeButton_ && child != defaultButton_) stops.push_back(child);
     std::stable_sort(stops.begin(), stops.end(), [](const QWidget* a, const QWidget* b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
-    for (QPushButton* button : {setDefault_, change_})
+    for (QPushButton* button : {defaultButton_, changeButton_})
         if (button) stops.push_back(button);
     return stops;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One editor panel: an element of the main window's Picture1 array,
 // 4335 x 2535 twips, that edits the settings of one kind.
-#include "editors/FormLayout.h"
+#include "form/FormLayout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -61,11 +61,11 @@ protected:
     const EditorContext& context() const { return context_; }
     // The form's font as measured when the panel was made; its controls
     // are placed by it.
-    const FormMetrics& form() const { return form_; }
+    const form::FormMetrics& form() const { return form_; }
     int shownSetting() const { return context_.shownSetting(); }
     // The panel's "Change" and "Set default": Return in the panel presses
     // "Change", and a read-only store turns both off.
-    void useButtons(QPushButton* change, QPushButton* setDefault);
+    void useButtons(QPushButton* changeButton, QPushButton* defaultButton);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -74,9 +74,9 @@ private:
     void updateButtons();
 
     EditorContext context_;
-    const FormMetrics form_;
-    QPushButton* change_ = nullptr;
-    QPushButton* setDefault_ = nullptr;
+    const form::FormMetrics form_;
+    QPushButton* changeButton_ = nullptr;
+    QPushButton* defaultButton_ = nullptr;
     bool readOnly_ = false;
 };
 

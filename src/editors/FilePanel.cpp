@@ -47,8 +47,8 @@ QStringList FilePanel::nameFilters(const std::string& dialogFilter) {
 
 FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(1)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(12)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text13", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(12)", Label, tr("New value:"), 120, 480, 975, 255},
@@ -61,17 +61,17 @@ FilePanel::FilePanel(const EditorContext& context, QWidget* parent) : EditorPane
     selectButton_ = made.get<QPushButton>("Command53");
     pathBox_ = made.get<QLineEdit>("Text35");
     pathBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
-    defaultButton_ = made.get<QPushButton>("Command26");
-    changeButton_ = made.get<QPushButton>("Command25");
-    useButtons(changeButton_, defaultButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command26");
+    QPushButton* changeButton = made.get<QPushButton>("Command25");
+    useButtons(changeButton, defaultButton);
 
     connect(selectButton_, &QPushButton::clicked, this, [this] { selectFile(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(pathBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveText(pathBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
 void FilePanel::prepare(int index) {
-    defaultBox_->setText(fromAnsi(settingEntry(index).DefaultText));
+    defaultBox_->setText(fromAnsi(settingEntry(index).defaultText));
     loadText(pathBox_, index);
 }
 
@@ -85,15 +85,15 @@ void FilePanel::saveText(QLineEdit* box, int index) {
 
 void FilePanel::selectFile() {
     const SettingEntry& entry = settingEntry(shownSetting());
-    const QStringList title = nulPieces(entry.DialogTitle);
+    const QStringList title = nulPieces(entry.dialogTitle);
     const auto path = context().dialogs->files.openFile(context().mainWindow, title.value(0),
-                                                         nameFilters(entry.DialogFilter));
+                                                         nameFilters(entry.dialogFilter));
     // The path reaches the store only through "Change".
     if (path) pathBox_->setText(*path);
 }
 
 void FilePanel::setDefault() {
-    pathBox_->setText(fromAnsi(settingEntry(shownSetting()).DefaultText));
+    pathBox_->setText(fromAnsi(settingEntry(shownSetting()).defaultText));
     saveText(pathBox_, shownSetting());
 }
 

@@ -30,8 +30,6 @@ private:
     QLineEdit* defaultBox_;      // Text13
     QLineEdit* pathBox_;         // Text35
     QPushButton* selectButton_;  // Command53
-    QPushButton* defaultButton_; // Command26
-    QPushButton* changeButton_;  // Command25
 };
 
 }  // namespace fk

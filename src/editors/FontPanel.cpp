@@ -82,8 +82,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     enable_ = new WrappingCheckBox(this);
     enable_->setObjectName(QStringLiteral("Check1"));
     enable_->setGeometry(form().rect(120, 120, 2640, 480));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label8", Label, tr("Font:"), 120, 600, 555, 255},
         {"Combo3", EditableCombo, {}, 720, 600, 2055, 315},
         {"Label9", Label, tr("Size:"), 120, 960, 555, 255},
@@ -117,9 +117,9 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     boldLabel->setFont(boldType);
     weight_ = made.get<QLineEdit>("Text37");
     charSet_ = made.get<QLineEdit>("Text38");
-    auto* saveButton = made.get<QPushButton>("Command39");
-    auto* resetButton = made.get<QPushButton>("Command40");
-    useButtons(saveButton, resetButton);
+    auto* changeButton = made.get<QPushButton>("Command39");
+    auto* defaultButton = made.get<QPushButton>("Command40");
+    useButtons(changeButton, defaultButton);
 
     // As designed: nothing to edit until the setting is enabled. The slider
     // is disabled when the lists are first filled.
@@ -135,8 +135,8 @@ FontPanel::FontPanel(const EditorContext& context, QWidget* parent) : EditorPane
     connect(charSet_, &QLineEdit::textChanged, this, &FontPanel::drawFontPreview);
     connect(weight_, &QLineEdit::textChanged, this, &FontPanel::weightEdited);
     connect(slider_, &QSlider::valueChanged, this, &FontPanel::sliderMoved);
-    connect(saveButton, &QPushButton::clicked, this, [this] { saveFontSetting(shownSetting()); });
-    connect(resetButton, &QPushButton::clicked, this, &FontPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveFontSetting(shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, &FontPanel::setDefault);
 }
 
 void FontPanel::prepare(int index) {
@@ -144,7 +144,7 @@ void FontPanel::prepare(int index) {
 }
 
 FontDefault FontPanel::defaultsOf(int index) {
-    return catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
+    return catalogue().fontDefaults.at(std::size_t(settingEntry(index).auxIndex));
 }
 
 bool& FontPanel::listsLoaded() {
@@ -152,12 +152,12 @@ bool& FontPanel::listsLoaded() {
 }
 
 void FontPanel::loadFontSetting(int index) {
-    enable_->setText(defaultsOf(index).Enabled != 0 ? tr("Enable this setting (default is enabled)")
+    enable_->setText(defaultsOf(index).enabled != 0 ? tr("Enable this setting (default is enabled)")
                                                     : tr("Enable this setting (default is disabled)"));
     const FontDefault values = readFontSetting(*context().store, index);
     if (!listsLoaded()) fillLists();
     showValues(values);
-    if (values.Enabled == 1)
+    if (values.enabled == 1)
         drawFontPreview();
     else
         erasePreview();
@@ -176,24 +176,24 @@ void FontPanel::fillLists() {
 
 // Each assignment raises the control's own event, as a user's edit would.
 void FontPanel::showValues(const FontDefault& values) {
-    sizes_->setEditText(QString::number(values.Size));
-    names_->setEditText(fromAnsi(values.FaceName));
-    weight_->setText(QString::number(values.Weight));
-    italic_->setChecked(values.Italic != 0);
-    charSet_->setText(charSetText(values.CharSet));
-    enable_->setChecked(values.Enabled != 0);
+    sizes_->setEditText(QString::number(values.size));
+    names_->setEditText(fromAnsi(values.faceName));
+    weight_->setText(QString::number(values.weight));
+    italic_->setChecked(values.italic != 0);
+    charSet_->setText(charSetText(values.charSet));
+    enable_->setChecked(values.enabled != 0);
 }
 
 void FontPanel::saveFontSetting(int index) {
     const FontDefault defaults = defaultsOf(index);
     // A box that does not convert gives the default of its value.
     FontDefault values;
-    values.Enabled = enable_->isChecked() ? 1 : 0;
-    values.Italic = italic_->isChecked() ? 1 : 0;
-    values.Weight = convertNumberText(weight_->text()).value_or(defaults.Weight);
-    values.Size = convertNumberText(sizes_->currentText()).value_or(defaults.Size);
-    values.CharSet = convertNumberText(charSet_->text()).value_or(defaults.CharSet);
-    values.FaceName = toAnsi(names_->currentText());
+    values.enabled = enable_->isChecked() ? 1 : 0;
+    values.italic = italic_->isChecked() ? 1 : 0;
+    values.weight = convertNumberText(weight_->text()).value_or(defaults.weight);
+    values.size = convertNumberText(sizes_->currentText()).value_or(defaults.size);
+    values.charSet = convertNumberText(charSet_->text()).value_or(defaults.charSet);
+    values.faceName = toAnsi(names_->currentText());
     // A failed write has told the user already.
     if (writeFontSetting(*context().store, index, values) == SaveResult::KeyNotCreated)
         context().dialogs->messages.show(context().mainWindow, tr("Setting not saved."), tr("Error"),

@@ -17,16 +17,16 @@ bool validIndex(int index) { return index >= 0 && index <= NoticeIndex; }
 
 // What the box takes: with no upper limit the slider's end is no bound.
 QString allowedValues(const SettingEntry& entry) {
-    return entry.MaxEnforced ? NumberPanel::tr("Allowed values: %1 to %2").arg(entry.MinValue).arg(entry.MaxValue)
-                             : NumberPanel::tr("Allowed values: %1 or more").arg(entry.MinValue);
+    return entry.maxEnforced ? NumberPanel::tr("Allowed values: %1 to %2").arg(entry.minValue).arg(entry.maxValue)
+                             : NumberPanel::tr("Allowed values: %1 or more").arg(entry.minValue);
 }
 
 }  // namespace
 
 NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(3)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(17)", Label, tr("Default value:"), 120, 120, 1095, 255},
         {"Text18", ReadOnlyBox, {}, 1200, 120, 1335, 285},
         {"Label3(17)", Label, tr("New value:"), 120, 480, 975, 255},
@@ -39,9 +39,9 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     defaultBox_ = made.get<QLineEdit>("Text18");
     slider_ = made.get<QSlider>("Slider4");
     numberBox_ = made.get<QLineEdit>("Text28");
-    defaultButton_ = made.get<QPushButton>("Command36");
-    changeButton_ = made.get<QPushButton>("Command35");
-    useButtons(changeButton_, defaultButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command36");
+    QPushButton* changeButton = made.get<QPushButton>("Command35");
+    useButtons(changeButton, defaultButton);
 
     // Every change of the box is checked, whoever made it: typing, the
     // loader, "Set default" and the slider alike.
@@ -49,22 +49,22 @@ NumberPanel::NumberPanel(const EditorContext& context, QWidget* parent) : Editor
     // Only a move by the user writes into the box; the value set by the
     // check above must not come back as text.
     connect(slider_, &QSlider::actionTriggered, this, [this] { sliderMovedByUser(); });
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveNumber(numberBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
 }
 
 void NumberPanel::prepare(int index) {
     const SettingEntry& entry = settingEntry(index);
-    defaultBox_->setText(QString::number(entry.DefaultLong));
+    defaultBox_->setText(QString::number(entry.defaultLong));
     // The wide range first, so that no limit of the previous entry clips
     // the new ones while they are set.
     slider_->setMinimum(0);
     slider_->setMaximum(65536);
-    slider_->setMinimum(entry.MinValue);
-    slider_->setMaximum(entry.MaxValue);
-    slider_->setTickInterval(entry.TickFrequency);
-    slider_->setSingleStep(entry.SmallChange);
-    slider_->setPageStep(entry.LargeChange);
+    slider_->setMinimum(entry.minValue);
+    slider_->setMaximum(entry.maxValue);
+    slider_->setTickInterval(entry.tickFrequency);
+    slider_->setSingleStep(entry.smallChange);
+    slider_->setPageStep(entry.largeChange);
     numberBox_->setToolTip(allowedValues(entry));
     loadNumber(numberBox_, index);
 }
@@ -81,10 +81,10 @@ void NumberPanel::checkValue() {
     if (!validIndex(index)) return;
     const SettingEntry& entry = settingEntry(index);
     const auto value = convertNumberText(numberBox_->text());
-    valueValid_ = value && *value >= entry.MinValue && (!entry.MaxEnforced || *value <= entry.MaxValue);
+    valueValid_ = value && *value >= entry.minValue && (!entry.maxEnforced || *value <= entry.maxValue);
     showWarning(numberBox_, !valueValid_);
     if (context().showHint) context().showHint(valueValid_ ? QString() : allowedValues(entry));
-    if (valueValid_) slider_->setValue(*value > entry.MaxValue ? entry.MaxValue : *value);
+    if (valueValid_) slider_->setValue(*value > entry.maxValue ? entry.maxValue : *value);
 }
 
 void NumberPanel::sliderMovedByUser() {
@@ -106,7 +106,7 @@ void NumberPanel::saveNumber(QLineEdit* box, int index) {
 void NumberPanel::setDefault() {
     const int index = shownSetting();
     if (!validIndex(index)) return;
-    numberBox_->setText(QString::number(settingEntry(index).DefaultLong));
+    numberBox_->setText(QString::number(settingEntry(index).defaultLong));
     saveNumber(numberBox_, index);
 }
 

@@ -2,7 +2,6 @@
 #include "editors/EditorPanel.h"
 
 class QLineEdit;
-class QPushButton;
 class QSlider;
 
 namespace fk {
@@ -26,8 +25,6 @@ private:
     QLineEdit* defaultBox_;      // Text18
     QSlider* slider_;            // Slider4
     QLineEdit* numberBox_;       // Text28
-    QPushButton* defaultButton_; // Command36
-    QPushButton* changeButton_;  // Command35
     bool valueValid_ = true;     // the last check's verdict
 };
 

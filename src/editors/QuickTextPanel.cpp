@@ -16,15 +16,15 @@ namespace fk {
 namespace {
 
 const QuickTextDefault& defaultsOf(int index) {
-    return catalogue().QuickTextDefaults.at(size_t(settingEntry(index).AuxIndex));
+    return catalogue().quickTextDefaults.at(size_t(settingEntry(index).auxIndex));
 }
 
 }  // namespace
 
 QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(9)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label21", Label, tr("Quick Text:"), 120, 120, 945, 255},
         {"Combo5", Combo, {}, 1080, 120, 1695, 315},
         {"Label22", Label, tr("Text:"), 120, 480, 480, 255},
@@ -46,13 +46,13 @@ QuickTextPanel::QuickTextPanel(const EditorContext& context, QWidget* parent) : 
     defaultDisplay_ = made.get<QLineEdit>("Text3");
     trueChoice_ = made.get<QRadioButton>("Option2(0)");
     falseChoice_ = made.get<QRadioButton>("Option2(1)");
-    auto* resetButton = made.get<QPushButton>("Command9");
-    auto* saveButton = made.get<QPushButton>("Command6");
-    useButtons(saveButton, resetButton);
+    auto* defaultButton = made.get<QPushButton>("Command9");
+    auto* changeButton = made.get<QPushButton>("Command6");
+    useButtons(changeButton, defaultButton);
 
     connect(list_, &QComboBox::activated, this, &QuickTextPanel::showQuickText);
-    connect(saveButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
-    connect(resetButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, &QuickTextPanel::saveMenuInclude);
+    connect(defaultButton, &QPushButton::clicked, this, &QuickTextPanel::setDefault);
 }
 
 void QuickTextPanel::prepare(int index) {
@@ -61,7 +61,7 @@ void QuickTextPanel::prepare(int index) {
 
 void QuickTextPanel::loadQuickTexts(int index) {
     list_->clear();
-    defaultDisplay_->setText(defaultsOf(index).DefaultInclude ? tr("True") : tr("False"));
+    defaultDisplay_->setText(defaultsOf(index).defaultInclude ? tr("True") : tr("False"));
     const auto names = listQuickTexts(*context().store, index);
     if (!names) {
         fatal();
@@ -101,7 +101,7 @@ void QuickTextPanel::saveMenuInclude() {
 
 void QuickTextPanel::setDefault() {
     if (list_->currentText().isEmpty()) return;
-    (defaultsOf(shownSetting()).DefaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
+    (defaultsOf(shownSetting()).defaultInclude ? trueChoice_ : falseChoice_)->setChecked(true);
     saveMenuInclude();
 }
 

@@ -16,14 +16,14 @@ namespace fk {
 
 namespace {
 const SwitchTextPair& pairOf(int index) {
-    return catalogue().SwitchTextPairs.at(static_cast<std::size_t>(settingEntry(index).AuxIndex));
+    return catalogue().switchTextPairs.at(static_cast<std::size_t>(settingEntry(index).auxIndex));
 }
 }  // namespace
 
 SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName(QStringLiteral("Picture1(7)"));
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label18", Label, {}, 120, 120, 2655, 255},
         {"Option1(0)", Radio, tr("True"), 480, 480, 1935, 255},
         {"Option1(1)", Radio, tr("False"), 480, 840, 1935, 255},
@@ -49,12 +49,12 @@ SwitchTextPanel::SwitchTextPanel(const EditorContext& context, QWidget* parent) 
     defaultDisplay_ = made.get<QLineEdit>("Text1");
     newText_ = made.get<QLineEdit>("Text2");
     newText_->setMaxLength(std::numeric_limits<int>::max());
-    resetButton_ = made.get<QPushButton>("Command5");
-    saveButton_ = made.get<QPushButton>("Command4");
-    useButtons(saveButton_, resetButton_);
+    QPushButton* defaultButton = made.get<QPushButton>("Command5");
+    QPushButton* changeButton = made.get<QPushButton>("Command4");
+    useButtons(changeButton, defaultButton);
 
-    connect(saveButton_, &QPushButton::clicked, this, [this] { saveSwitchWithText(shownSetting()); });
-    connect(resetButton_, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveSwitchWithText(shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, &SwitchTextPanel::setDefault);
 }
 
 void SwitchTextPanel::prepare(int index) {
@@ -69,44 +69,44 @@ void SwitchTextPanel::loadSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
 
-    switchName_->setText(fromAnsi(pair.SwitchValueName) + QLatin1Char(':'));
-    textName_->setText(fromAnsi(pair.TextValueName) + QLatin1Char(':'));
-    trueChoice_->setText(pair.DefaultSwitch ? tr("True (default)") : tr("True"));
-    falseChoice_->setText(pair.DefaultSwitch ? tr("False") : tr("False (default)"));
+    switchName_->setText(fromAnsi(pair.switchValueName) + QLatin1Char(':'));
+    textName_->setText(fromAnsi(pair.textValueName) + QLatin1Char(':'));
+    trueChoice_->setText(pair.defaultSwitch ? tr("True (default)") : tr("True"));
+    falseChoice_->setText(pair.defaultSwitch ? tr("False") : tr("False (default)"));
 
-    bool flag = pair.DefaultSwitch;
+    bool flag = pair.defaultSwitch;
     std::int32_t stored = 0;
-    if (store.readNumber(store.currentKey(), pair.SwitchValueName, stored)) flag = stored != 0;
+    if (store.readNumber(store.currentKey(), pair.switchValueName, stored)) flag = stored != 0;
     select(flag);
 
-    std::string text = pair.DefaultText;
+    std::string text = pair.defaultText;
     std::string storedText;
-    if (store.readText(store.currentKey(), pair.TextValueName, storedText)) text = storedText;
+    if (store.readText(store.currentKey(), pair.textValueName, storedText)) text = storedText;
     newText_->setText(fromAnsi(text));
 
-    defaultDisplay_->setVisible(!pair.TextDefaultAbsent);
-    defaultDisplay_->setText(fromAnsi(pair.DefaultText));
+    defaultDisplay_->setVisible(!pair.textDefaultAbsent);
+    defaultDisplay_->setText(fromAnsi(pair.defaultText));
 }
 
 void SwitchTextPanel::saveSwitchWithText(int index) {
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
     // The text goes only with its switch; the store has told the user.
-    if (!store.writeNumber(store.currentKey(), pair.SwitchValueName, trueChoice_->isChecked() ? 1 : 0)) return;
-    store.writeText(store.currentKey(), pair.TextValueName, toAnsi(newText_->text()));
+    if (!store.writeNumber(store.currentKey(), pair.switchValueName, trueChoice_->isChecked() ? 1 : 0)) return;
+    store.writeText(store.currentKey(), pair.textValueName, toAnsi(newText_->text()));
 }
 
 void SwitchTextPanel::setDefault() {
     const int index = shownSetting();
     const SwitchTextPair& pair = pairOf(index);
     PreferenceStore& store = *context().store;
-    select(pair.DefaultSwitch);
-    if (pair.TextDefaultAbsent) {
-        store.deleteSettingValue(pair.TextValueName);
-        store.writeNumber(store.currentKey(), pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
+    select(pair.defaultSwitch);
+    if (pair.textDefaultAbsent) {
+        store.deleteSettingValue(pair.textValueName);
+        store.writeNumber(store.currentKey(), pair.switchValueName, pair.defaultSwitch ? 1 : 0);
         loadSwitchWithText(index);
     } else {
-        newText_->setText(fromAnsi(pair.DefaultText));
+        newText_->setText(fromAnsi(pair.defaultText));
         saveSwitchWithText(index);
     }
 }

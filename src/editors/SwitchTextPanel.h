@@ -4,7 +4,6 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace fk {
@@ -30,8 +29,6 @@ private:
     QLineEdit* defaultDisplay_;    // Text1
     QLabel* localSpecific_;        // Label20, seen while Text1 is hidden
     QLineEdit* newText_;           // Text2
-    QPushButton* saveButton_;      // Command4
-    QPushButton* resetButton_;     // Command5
 };
 
 }  // namespace fk

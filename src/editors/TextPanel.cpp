@@ -14,8 +14,8 @@ namespace fk {
 
 TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPanel(context, parent) {
     setObjectName("Picture1(2)");
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"Label2(16)", Label, tr("Default value:"), 120, 120, 1095, 255},
         // Made before the default display so that the display covers it.
         {"Label5", Label, tr("local specific"), 1200, 120, 1335, 255},
@@ -32,13 +32,13 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
     textBox_ = made.get<QLineEdit>("Text33");
     textBox_->setMaxLength(std::numeric_limits<int>::max());  // a long text is refused on saving, not cut
     hintLabel_ = made.get<QLabel>("Label4");
-    defaultButton_ = made.get<QPushButton>("Command34");
-    changeButton_ = made.get<QPushButton>("Command33");
+    QPushButton* defaultButton = made.get<QPushButton>("Command34");
+    QPushButton* changeButton = made.get<QPushButton>("Command33");
     tagButton_ = made.get<QPushButton>("Command52");
-    useButtons(changeButton_, defaultButton_);
+    useButtons(changeButton, defaultButton);
 
-    connect(changeButton_, &QPushButton::clicked, this, [this] { saveText(textBox_, shownSetting()); });
-    connect(defaultButton_, &QPushButton::clicked, this, [this] { setDefault(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { saveText(textBox_, shownSetting()); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { setDefault(); });
     connect(tagButton_, &QPushButton::clicked, this, [this] {
         if (this->context().openTagPicker) this->context().openTagPicker(textBox_);
     });
@@ -46,10 +46,10 @@ TextPanel::TextPanel(const EditorContext& context, QWidget* parent) : EditorPane
 
 void TextPanel::prepare(int index) {
     const SettingEntry& entry = settingEntry(index);
-    defaultBox_->setText(fromAnsi(entry.DefaultText));
-    defaultBox_->setVisible(!entry.TextDefaultAbsent);
+    defaultBox_->setText(fromAnsi(entry.defaultText));
+    defaultBox_->setVisible(!entry.textDefaultAbsent);
     loadText(textBox_, index);
-    showStyle(entry.TextStyle);
+    showStyle(entry.textStyle);
 }
 
 void TextPanel::showStyle(int textStyle) {
@@ -88,14 +88,14 @@ void TextPanel::saveText(QLineEdit* box, int index) {
 void TextPanel::setDefault() {
     const int index = shownSetting();
     const SettingEntry& entry = settingEntry(index);
-    if (entry.TextDefaultAbsent) {
+    if (entry.textDefaultAbsent) {
         // The add-on's own default depends on the machine's locale: only
         // the absence of the value restores it.
-        context().store->deleteSettingValue(entry.ValueName);
+        context().store->deleteSettingValue(entry.valueName);
         loadText(textBox_, index);
         return;
     }
-    textBox_->setText(fromAnsi(entry.DefaultText));
+    textBox_->setText(fromAnsi(entry.defaultText));
     saveText(textBox_, index);
 }
 

@@ -24,8 +24,6 @@ private:
     QLineEdit* defaultBox_;      // Text17
     QLineEdit* textBox_;         // Text33
     QLabel* hintLabel_;          // Label4
-    QPushButton* defaultButton_; // Command34
-    QPushButton* changeButton_;  // Command33
     QPushButton* tagButton_;     // Command52
 };
 

@@ -1,7 +1,7 @@
 #include "picker/TagPicker.h"
 
 #include "catalogue/Catalogue.h"
-#include "editors/FormLayout.h"
+#include "form/FormLayout.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -104,14 +104,14 @@ private:
 
 }  // namespace
 
-TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(formFont()) {
+TagPickerWindow::TagPickerWindow(QWidget* owner, int textStyle) : QWidget(owner, Qt::Tool), form_(form::formFont()) {
     setObjectName("Form2");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Date/Time Tags"));
-    setFont(formFont());
+    setFont(form::formFont());
     // The buttons go to the list's right once its size is known (layOut).
-    using enum ControlKind;
-    const FormControls made = placeControls(this, {
+    using enum form::ControlKind;
+    const form::FormControls made = form::placeControls(this, {
         {"List1", ListBox, {}, 0, 0, 6825, 750},
         {"Command1", Button, tr("Close"), 0, 0, 615, 375},
         {"Command2", Button, tr("Insert"), 0, 0, 615, 375},
@@ -198,15 +198,15 @@ void TagPickerWindow::keyPressEvent(QKeyEvent* event) {
 
 void TagPickerWindow::insertSelected() {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
-    if (selected.isEmpty() || !Text) return;
+    if (selected.isEmpty() || !target) return;
     const QString tag = selected.first()->text().section('\t', 0, 0);
-    const QString text = Text->text();
-    const int start = Text->hasSelectedText() ? Text->selectionStart() : Text->cursorPosition();
-    const int length = Text->hasSelectedText() ? int(Text->selectedText().size()) : 0;
-    Text->setText(text.left(start) + tag + text.mid(start + length));
-    Text->setCursorPosition(start + int(tag.size()));
-    Text->activateWindow();
-    Text->setFocus(Qt::OtherFocusReason);
+    const QString text = target->text();
+    const int start = target->hasSelectedText() ? target->selectionStart() : target->cursorPosition();
+    const int length = target->hasSelectedText() ? int(target->selectedText().size()) : 0;
+    target->setText(text.left(start) + tag + text.mid(start + length));
+    target->setCursorPosition(start + int(tag.size()));
+    target->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
@@ -215,7 +215,7 @@ void TagPicker::open(QWidget* mainWindow, QLineEdit* target, int textStyle) {
         if (mainWindow) window_->move(window_->placeOver(mainWindow));
         window_->show();
     }
-    window_->Text = target;
+    window_->target = target;
     window_->raise();
     window_->activateWindow();
 }
@@ -226,8 +226,15 @@ void TagPicker::close() {
     window_ = nullptr;
 }
 
-bool TagPicker::isOpen() const { return window_ && !window_->isHidden(); }
+// The guarded pointer read once: each read may find the window gone.
+bool TagPicker::isOpen() const {
+    const TagPickerWindow* window = window_.data();
+    return window && !window->isHidden();
+}
 
-QLineEdit* TagPicker::Text() const { return isOpen() ? window_->Text.data() : nullptr; }
+QLineEdit* TagPicker::target() const {
+    const TagPickerWindow* window = window_.data();
+    return window && !window->isHidden() ? window->target.data() : nullptr;
+}
 
 }  // namespace fk

@@ -2,7 +2,7 @@
 // Form2, the date/time tag picker: a small modeless window owned by the main
 // window that lists the tags of the format being edited and inserts the
 // chosen one at the caret of its target box.
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,7 +25,7 @@ public:
     TagPickerWindow(QWidget* owner, int textStyle);
 
     // The box the tags go into; set by whoever opens the picker.
-    QPointer<QLineEdit> Text;
+    QPointer<QLineEdit> target;
 
     // Puts the selected row's tag over the target's selection, or at its
     // caret; nothing when no row is selected.
@@ -41,7 +41,7 @@ private:
     using Rows = std::vector<std::pair<const char*, const char*>>;
     void layOut(const Rows& rows);
 
-    const FormMetrics form_;  // the form's font, measured once
+    const form::FormMetrics form_;  // the form's font, measured once
     QListWidget* list_;       // List1
     QPushButton* insert_;     // Command2
     QPushButton* close_;      // Command1
@@ -56,7 +56,7 @@ public:
     void close();
     bool isOpen() const;
     TagPickerWindow* window() const { return isOpen() ? window_.data() : nullptr; }
-    QLineEdit* Text() const;
+    QLineEdit* target() const;
 
 private:
     QPointer<TagPickerWindow> window_;

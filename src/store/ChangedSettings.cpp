@@ -56,18 +56,18 @@ ShownValue flag(bool on) { return shown(Kind::Flag, on); }
 SettingState numberState(const SettingEntry& e, const StoredValue& value) {
     const auto stored = number(value);
     SettingState state;
-    if (e.Kind == SettingKind::Boolean) {
-        state.byDefault = {flag(e.DefaultBool)};
+    if (e.kind == SettingKind::Boolean) {
+        state.byDefault = {flag(e.defaultBool)};
         state.stored = {stored ? flag(*stored != 0) : ShownValue()};
-        state.changed = stored && (*stored != 0) != e.DefaultBool;
-    } else if (e.Kind == SettingKind::Colour) {
-        state.byDefault = {e.ColourDefaultAbsent ? ShownValue() : shown(Kind::Colour, e.DefaultLong)};
+        state.changed = stored && (*stored != 0) != e.defaultBool;
+    } else if (e.kind == SettingKind::Colour) {
+        state.byDefault = {e.colourDefaultAbsent ? ShownValue() : shown(Kind::Colour, e.defaultLong)};
         state.stored = {stored ? shown(Kind::Colour, *stored) : ShownValue()};
-        state.changed = stored && (e.ColourDefaultAbsent || *stored != e.DefaultLong);
+        state.changed = stored && (e.colourDefaultAbsent || *stored != e.defaultLong);
     } else {
-        state.byDefault = {shown(Kind::Number, e.DefaultLong)};
+        state.byDefault = {shown(Kind::Number, e.defaultLong)};
         state.stored = {stored ? shown(Kind::Number, *stored) : ShownValue()};
-        state.changed = stored && *stored != e.DefaultLong;
+        state.changed = stored && *stored != e.defaultLong;
     }
     return state;
 }
@@ -81,23 +81,23 @@ SettingState textState(const std::optional<std::string>& stored, const std::stri
 }
 
 SettingState switchState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
-    SettingState state = textState(text(readKeyValue(registry, key, pair.TextValueName)), pair.DefaultText,
-                                   pair.TextDefaultAbsent);
-    const auto switched = number(readKeyValue(registry, key, pair.SwitchValueName));
-    state.changed = state.changed || (switched && (*switched != 0) != pair.DefaultSwitch);
+    const SwitchTextPair& pair = catalogue().switchTextPairs.at(std::size_t(e.auxIndex));
+    SettingState state = textState(text(readKeyValue(registry, key, pair.textValueName)), pair.defaultText,
+                                   pair.textDefaultAbsent);
+    const auto switched = number(readKeyValue(registry, key, pair.switchValueName));
+    state.changed = state.changed || (switched && (*switched != 0) != pair.defaultSwitch);
     state.stored.insert(state.stored.begin(), switched ? flag(*switched != 0) : ShownValue());
-    state.byDefault.insert(state.byDefault.begin(), flag(pair.DefaultSwitch));
+    state.byDefault.insert(state.byDefault.begin(), flag(pair.defaultSwitch));
     return state;
 }
 
 // What the add-on would draw with.
 ShownValue describeFont(const FontDefault& f) {
-    ShownValue font = shown(Kind::Font, f.Size, f.FaceName);
-    font.weight = f.Weight;
-    font.italic = f.Italic != 0;
-    font.charSet = f.CharSet;
-    font.enabled = f.Enabled != 0;
+    ShownValue font = shown(Kind::Font, f.size, f.faceName);
+    font.weight = f.weight;
+    font.italic = f.italic != 0;
+    font.charSet = f.charSet;
+    font.enabled = f.enabled != 0;
     return font;
 }
 
@@ -106,16 +106,16 @@ ShownValue describeFont(const FontDefault& f) {
 // its enable flag cleared the add-on draws its own font, whatever else is
 // stored.
 SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const FontDefault& defaults = catalogue().FontDefaults.at(std::size_t(e.AuxIndex));
+    const FontDefault& defaults = catalogue().fontDefaults.at(std::size_t(e.auxIndex));
     SettingState state;
     state.byDefault = {describeFont(defaults)};
     state.stored = {ShownValue()};
-    if (!hasSubkey(registry, key, e.ValueName)) return state;
-    const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.ValueName, reg::KeyRead);
+    if (!hasSubkey(registry, key, e.valueName)) return state;
+    const reg::KeyHandle font = reg::KeyHandle::open(registry, key, e.valueName, reg::KeyRead);
     if (!font.ok()) return state;
     const FontDefault stored = readStoredFont(registry, font.get(), defaults);
     const bool differs = !sameFont(stored, defaults);
-    state.unused = differs && !stored.Enabled && !defaults.Enabled;
+    state.unused = differs && !stored.enabled && !defaults.enabled;
     state.changed = differs && !state.unused;
     if (differs) state.stored = {describeFont(stored)};
     return state;
@@ -123,18 +123,18 @@ SettingState fontState(reg::Registry& registry, reg::Key key, const SettingEntry
 
 // A quick text hidden from the menu (its include flag stored as 0) counts.
 SettingState quickTextState(reg::Registry& registry, reg::Key key, const SettingEntry& e) {
-    const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
+    const QuickTextDefault& row = catalogue().quickTextDefaults.at(std::size_t(e.auxIndex));
     SettingState state;
-    state.byDefault = {flag(row.DefaultInclude)};
+    state.byDefault = {flag(row.defaultInclude)};
     ShownValue hidden = shown(Kind::HiddenFrom);
-    const reg::KeyHandle list = hasSubkey(registry, key, row.SubkeyName)
-                                    ? reg::KeyHandle::open(registry, key, row.SubkeyName, reg::KeyRead)
+    const reg::KeyHandle list = hasSubkey(registry, key, row.subkeyName)
+                                    ? reg::KeyHandle::open(registry, key, row.subkeyName, reg::KeyRead)
                                     : reg::KeyHandle();
     if (list.ok()) {
         for (const std::string& quickText : reg::listSubkeys(registry, list.get())) {
             const reg::KeyHandle item = reg::KeyHandle::open(registry, list.get(), quickText, reg::KeyRead);
             if (!item.ok()) continue;
-            const auto include = number(readKeyValue(registry, item.get(), e.ValueName));
+            const auto include = number(readKeyValue(registry, item.get(), e.valueName));
             if (!include || *include != 0) continue;
             hidden.text += (state.changed ? ", " : "") + quickText;
             state.changed = true;
@@ -149,16 +149,16 @@ SettingState quickTextState(reg::Registry& registry, reg::Key key, const Setting
 SettingState settingState(reg::Registry& registry, reg::Key key, int index) {
     const SettingEntry& e = settingEntry(index);
     using enum SettingKind;
-    switch (e.Kind) {
+    switch (e.kind) {
     case Boolean:
     case Number:
     case Colour:
-        return numberState(e, readKeyValue(registry, key, e.ValueName));
+        return numberState(e, readKeyValue(registry, key, e.valueName));
     case Text:
     case File:
     case Account:
-        return textState(text(readKeyValue(registry, key, e.ValueName)), e.DefaultText,
-                         e.Kind == Text && e.TextDefaultAbsent);
+        return textState(text(readKeyValue(registry, key, e.valueName)), e.defaultText,
+                         e.kind == Text && e.textDefaultAbsent);
     case SwitchWithText:
         return switchState(registry, key, e);
     case Font:

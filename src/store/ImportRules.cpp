@@ -44,16 +44,16 @@ struct Rule {
 Rule preferenceRule(const std::string& name, bool allUsers) {
     for (int i = 0; i < SettingCount; ++i) {
         const SettingEntry& e = settingEntry(i);
-        if (e.AllUsers != allUsers) continue;
-        if (e.Kind == SettingKind::SwitchWithText) {
-            const SwitchTextPair& pair = catalogue().SwitchTextPairs[size_t(e.AuxIndex)];
-            if (same(name, pair.SwitchValueName)) return {Want::Dword, &e};
-            if (same(name, pair.TextValueName)) return {Want::Text, &e};
+        if (e.allUsers != allUsers) continue;
+        if (e.kind == SettingKind::SwitchWithText) {
+            const SwitchTextPair& pair = catalogue().switchTextPairs[size_t(e.auxIndex)];
+            if (same(name, pair.switchValueName)) return {Want::Dword, &e};
+            if (same(name, pair.textValueName)) return {Want::Text, &e};
             continue;
         }
-        if (!same(name, e.ValueName)) continue;
+        if (!same(name, e.valueName)) continue;
         using enum SettingKind;
-        switch (e.Kind) {
+        switch (e.kind) {
         case Boolean: return {Want::Dword, &e};
         case Number: return {Want::Number, &e};
         case Colour: return {Want::Colour, &e};
@@ -68,15 +68,15 @@ Rule preferenceRule(const std::string& name, bool allUsers) {
 Rule subkeyRule(const std::vector<std::string>& below, const std::string& name, bool allUsers) {
     for (int i = 0; i < SettingCount; ++i) {
         const SettingEntry& e = settingEntry(i);
-        if (e.AllUsers != allUsers) continue;
-        if (e.Kind == SettingKind::Font && below.size() == 1 && same(below[0], e.ValueName)) {
+        if (e.allUsers != allUsers) continue;
+        if (e.kind == SettingKind::Font && below.size() == 1 && same(below[0], e.valueName)) {
             if (same(name, "Name")) return {Want::Text, &e};
             for (const char* n : {"Enable", "Height", "Weight", "Italic", "Charset"})
                 if (same(name, n)) return {Want::Dword, &e};
         }
-        if (e.Kind == SettingKind::QuickTexts && below.size() == 2 &&
-            same(below[0], catalogue().QuickTextDefaults[size_t(e.AuxIndex)].SubkeyName)) {
-            if (same(name, e.ValueName)) return {Want::Dword, &e};
+        if (e.kind == SettingKind::QuickTexts && below.size() == 2 &&
+            same(below[0], catalogue().quickTextDefaults[size_t(e.auxIndex)].subkeyName)) {
+            if (same(name, e.valueName)) return {Want::Dword, &e};
             if (same(name, "Message") || same(name, "Alias")) return {Want::Text, &e};
         }
     }
@@ -129,11 +129,11 @@ TransferProblem importRuleBroken(const std::string& keyPath, const std::string& 
         const SettingEntry& e = *rule.entry;
         if (dword) {
             std::int32_t v = dwordOf(bytes);
-            if (v >= e.MinValue && (!e.MaxEnforced || v <= e.MaxValue)) return {};
+            if (v >= e.minValue && (!e.maxEnforced || v <= e.maxValue)) return {};
         }
-        broken.low = e.MinValue;
-        broken.high = e.MaxValue;
-        return refuse(e.MaxEnforced ? Why::OutOfRange : Why::BelowMinimum);
+        broken.low = e.minValue;
+        broken.high = e.maxValue;
+        return refuse(e.maxEnforced ? Why::OutOfRange : Why::BelowMinimum);
     }
     case Want::Text:
         if (type == reg::TypeSz && bytes.size() <= size_t(LongestText) + 1) return {};

@@ -20,24 +20,24 @@ PreferenceStore::PreferenceStore(reg::Registry& registry, std::function<void()> 
 std::string PreferenceStore::readSettingText(int index) const {
     const SettingEntry& entry = settingEntry(index);
     std::string text;
-    if (readText(current_, entry.ValueName, text)) return text;
-    return entry.DefaultText;
+    if (readText(current_, entry.valueName, text)) return text;
+    return entry.defaultText;
 }
 
 std::int32_t PreferenceStore::readSettingNumber(int index) const {
     const SettingEntry& entry = settingEntry(index);
     std::int32_t value = 0;
-    if (readNumber(current_, entry.ValueName, value)) return value;
-    if (entry.Kind == SettingKind::Boolean) return entry.DefaultBool ? 1 : 0;
-    return entry.DefaultLong;
+    if (readNumber(current_, entry.valueName, value)) return value;
+    if (entry.kind == SettingKind::Boolean) return entry.defaultBool ? 1 : 0;
+    return entry.defaultLong;
 }
 
 bool PreferenceStore::writeSettingText(const std::string& text, int index) {
-    return writeText(current_, settingEntry(index).ValueName, text);
+    return writeText(current_, settingEntry(index).valueName, text);
 }
 
 bool PreferenceStore::writeSettingNumber(std::int32_t value, int index) {
-    return writeNumber(current_, settingEntry(index).ValueName, value);
+    return writeNumber(current_, settingEntry(index).valueName, value);
 }
 
 bool PreferenceStore::writeSettingBoolean(bool flag, int index) {

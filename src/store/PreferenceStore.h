@@ -32,7 +32,7 @@ public:
     // The stored text, or the entry's DefaultText when there is no readable
     // REG_SZ value (missing, other type, 256 characters or more).
     std::string readSettingText(int index) const;
-    // The stored REG_DWORD, or the entry's default (DefaultLong; for a
+    // The stored REG_DWORD, or the entry's default (defaultLong; for a
     // Boolean 1 or 0 from DefaultBool).
     std::int32_t readSettingNumber(int index) const;
 

@@ -12,7 +12,7 @@ namespace fk {
 namespace {
 
 const QuickTextDefault& defaultsOf(int index) {
-    return catalogue().QuickTextDefaults.at(size_t(settingEntry(index).AuxIndex));
+    return catalogue().quickTextDefaults.at(size_t(settingEntry(index).auxIndex));
 }
 
 // A REG_SZ read into a buffer of `Size` bytes, as the add-on reads it; a
@@ -29,14 +29,14 @@ std::string readText(reg::Registry& registry, reg::Key key, const char* valueNam
 }
 
 reg::KeyHandle openQuickText(PreferenceStore& store, int index, const std::string& name) {
-    return reg::KeyHandle::open(store.registry(), store.currentKey(), defaultsOf(index).SubkeyName + "\\" + name,
+    return reg::KeyHandle::open(store.registry(), store.currentKey(), defaultsOf(index).subkeyName + "\\" + name,
                                 reg::KeyAllAccess);
 }
 
 }  // namespace
 
 std::optional<std::vector<std::string>> listQuickTexts(PreferenceStore& store, int index) {
-    const std::string& subkey = defaultsOf(index).SubkeyName;
+    const std::string& subkey = defaultsOf(index).subkeyName;
     reg::KeyHandle list = reg::KeyHandle::open(store.registry(), store.currentKey(), subkey, reg::KeyAllAccess);
     if (!list.ok()) list = reg::KeyHandle::create(store.registry(), store.currentKey(), subkey);
     if (!list.ok()) return std::nullopt;
@@ -48,11 +48,11 @@ std::optional<QuickText> readQuickText(PreferenceStore& store, int index, const 
     if (!key.ok()) return std::nullopt;
     reg::Registry& registry = store.registry();
     QuickText quickText;
-    quickText.include = defaultsOf(index).DefaultInclude;
+    quickText.include = defaultsOf(index).defaultInclude;
     std::array<std::uint8_t, 4> flag{};
     std::uint32_t type = reg::TypeNone;
     std::uint32_t size = flag.size();
-    if (registry.RegQueryValueExA(key.get(), settingEntry(index).ValueName.c_str(), nullptr, &type, flag.data(),
+    if (registry.RegQueryValueExA(key.get(), settingEntry(index).valueName.c_str(), nullptr, &type, flag.data(),
                                   &size) == reg::Success &&
         type == reg::TypeDword)
         quickText.include = (flag[0] | flag[1] | flag[2] | flag[3]) != 0;
@@ -64,7 +64,7 @@ std::optional<QuickText> readQuickText(PreferenceStore& store, int index, const 
 QuickTextSave writeQuickTextInclude(PreferenceStore& store, int index, const std::string& name, bool include) {
     const reg::KeyHandle key = openQuickText(store, index, name);
     if (!key.ok()) return QuickTextSave::Gone;
-    return store.writeNumber(key.get(), settingEntry(index).ValueName, include ? 1 : 0) ? QuickTextSave::Done
+    return store.writeNumber(key.get(), settingEntry(index).valueName, include ? 1 : 0) ? QuickTextSave::Done
                                                                                         : QuickTextSave::WriteFailed;
 }
 

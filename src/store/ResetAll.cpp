@@ -14,25 +14,25 @@ namespace fk {
 namespace {
 
 bool resetSwitch(PreferenceStore& store, const SettingEntry& e) {
-    const SwitchTextPair& pair = catalogue().SwitchTextPairs.at(std::size_t(e.AuxIndex));
+    const SwitchTextPair& pair = catalogue().switchTextPairs.at(std::size_t(e.auxIndex));
     const reg::Key key = store.currentKey();
-    if (pair.TextDefaultAbsent) {
-        store.deleteSettingValue(pair.TextValueName);
-        return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0);
+    if (pair.textDefaultAbsent) {
+        store.deleteSettingValue(pair.textValueName);
+        return store.writeNumber(key, pair.switchValueName, pair.defaultSwitch ? 1 : 0);
     }
-    return store.writeNumber(key, pair.SwitchValueName, pair.DefaultSwitch ? 1 : 0) &&
-           store.writeText(key, pair.TextValueName, pair.DefaultText);
+    return store.writeNumber(key, pair.switchValueName, pair.defaultSwitch ? 1 : 0) &&
+           store.writeText(key, pair.textValueName, pair.defaultText);
 }
 
 // Every quick text there is gets its default include flag; none is created.
 bool resetQuickTexts(PreferenceStore& store, const SettingEntry& e) {
-    const QuickTextDefault& row = catalogue().QuickTextDefaults.at(std::size_t(e.AuxIndex));
+    const QuickTextDefault& row = catalogue().quickTextDefaults.at(std::size_t(e.auxIndex));
     reg::Registry& registry = store.registry();
-    const reg::KeyHandle list = reg::KeyHandle::open(registry, store.currentKey(), row.SubkeyName, reg::KeyRead);
+    const reg::KeyHandle list = reg::KeyHandle::open(registry, store.currentKey(), row.subkeyName, reg::KeyRead);
     if (!list.ok()) return true;
     for (const std::string& name : reg::listSubkeys(registry, list.get())) {
         const reg::KeyHandle item = reg::KeyHandle::open(registry, list.get(), name, reg::KeyAllAccess);
-        if (item.ok() && !store.writeNumber(item.get(), e.ValueName, row.DefaultInclude ? 1 : 0)) return false;
+        if (item.ok() && !store.writeNumber(item.get(), e.valueName, row.defaultInclude ? 1 : 0)) return false;
     }
     return true;
 }
@@ -41,26 +41,26 @@ ResetResult resetOne(PreferenceStore& store, int index) {
     const SettingEntry& e = settingEntry(index);
     bool saved = true;
     using enum SettingKind;
-    switch (e.Kind) {
-    case Boolean: saved = store.writeSettingBoolean(e.DefaultBool, index); break;
-    case Number: saved = store.writeSettingNumber(e.DefaultLong, index); break;
+    switch (e.kind) {
+    case Boolean: saved = store.writeSettingBoolean(e.defaultBool, index); break;
+    case Number: saved = store.writeSettingNumber(e.defaultLong, index); break;
     case File:
-    case Account: saved = store.writeSettingText(e.DefaultText, index); break;
+    case Account: saved = store.writeSettingText(e.defaultText, index); break;
     case Text:
-        if (e.TextDefaultAbsent)
-            store.deleteSettingValue(e.ValueName);
+        if (e.textDefaultAbsent)
+            store.deleteSettingValue(e.valueName);
         else
-            saved = store.writeSettingText(e.DefaultText, index);
+            saved = store.writeSettingText(e.defaultText, index);
         break;
     case Colour:
-        if (e.ColourDefaultAbsent)
-            store.deleteSettingValue(e.ValueName);
+        if (e.colourDefaultAbsent)
+            store.deleteSettingValue(e.valueName);
         else
-            saved = store.writeSettingNumber(e.DefaultLong, index);
+            saved = store.writeSettingNumber(e.defaultLong, index);
         break;
     case SwitchWithText: saved = resetSwitch(store, e); break;
     // As the font panel saves its defaults.
-    case Font: return writeFontSetting(store, index, catalogue().FontDefaults.at(std::size_t(e.AuxIndex)));
+    case Font: return writeFontSetting(store, index, catalogue().fontDefaults.at(std::size_t(e.auxIndex)));
     case QuickTexts: saved = resetQuickTexts(store, e); break;
     default: break;
     }
@@ -72,7 +72,7 @@ ResetResult resetOne(PreferenceStore& store, int index) {
 ResetResult resetAllSettings(PreferenceStore& store, bool allUsers) {
     return store.inOneSave([&store, allUsers] {
         for (int index = 0; index < SettingCount; ++index) {
-            if (settingEntry(index).AllUsers != allUsers) continue;
+            if (settingEntry(index).allUsers != allUsers) continue;
             const ResetResult result = resetOne(store, index);
             if (result != ResetResult::Done) return result;
         }

@@ -35,24 +35,24 @@ bool readAnyText(reg::Registry& registry, reg::Key key, const char* name, std::s
 
 FontDefault readStoredFont(reg::Registry& registry, reg::Key fontKey, FontDefault values) {
     std::int32_t number = 0;
-    if (readAnyNumber(registry, fontKey, "Enable", number)) values.Enabled = number != 0 ? 1 : 0;
-    if (readAnyNumber(registry, fontKey, "Height", number)) values.Size = number;
-    if (readAnyNumber(registry, fontKey, "Weight", number)) values.Weight = number;
-    if (readAnyNumber(registry, fontKey, "Italic", number)) values.Italic = number != 0 ? 1 : 0;
-    if (readAnyNumber(registry, fontKey, "Charset", number)) values.CharSet = number;
-    readAnyText(registry, fontKey, "Name", values.FaceName);
+    if (readAnyNumber(registry, fontKey, "Enable", number)) values.enabled = number != 0 ? 1 : 0;
+    if (readAnyNumber(registry, fontKey, "Height", number)) values.size = number;
+    if (readAnyNumber(registry, fontKey, "Weight", number)) values.weight = number;
+    if (readAnyNumber(registry, fontKey, "Italic", number)) values.italic = number != 0 ? 1 : 0;
+    if (readAnyNumber(registry, fontKey, "Charset", number)) values.charSet = number;
+    readAnyText(registry, fontKey, "Name", values.faceName);
     return values;
 }
 
 namespace {
 const FontDefault& defaultsOf(int index) {
-    return catalogue().FontDefaults.at(std::size_t(settingEntry(index).AuxIndex));
+    return catalogue().fontDefaults.at(std::size_t(settingEntry(index).auxIndex));
 }
 }  // namespace
 
 FontDefault readFontSetting(const PreferenceStore& store, int index) {
     const reg::KeyHandle key = reg::KeyHandle::open(store.registry(), store.currentKey(),
-                                                    settingEntry(index).ValueName, reg::KeyRead);
+                                                    settingEntry(index).valueName, reg::KeyRead);
     if (!key.ok()) return defaultsOf(index);
     return readStoredFont(store.registry(), key.get(), defaultsOf(index));
 }
@@ -61,22 +61,22 @@ SaveResult writeFontSetting(PreferenceStore& store, int index, const FontDefault
     const FontDefault& defaults = defaultsOf(index);
     return store.inOneSave([&] {
         const reg::KeyHandle key =
-            reg::KeyHandle::create(store.registry(), store.currentKey(), settingEntry(index).ValueName);
+            reg::KeyHandle::create(store.registry(), store.currentKey(), settingEntry(index).valueName);
         if (!key.ok()) return SaveResult::KeyNotCreated;
         const reg::Key font = key.get();
-        const bool saved = store.writeNumber(font, "Enable", values.Enabled) &&
-                           store.writeNumber(font, "Italic", values.Italic) &&
-                           store.writeNumber(font, "Weight", values.Weight) &&
-                           store.writeNumber(font, "Height", values.Size) &&
-                           (values.CharSet == defaults.CharSet || store.writeNumber(font, "Charset", values.CharSet)) &&
-                           store.writeText(font, "Name", values.FaceName);
+        const bool saved = store.writeNumber(font, "Enable", values.enabled) &&
+                           store.writeNumber(font, "Italic", values.italic) &&
+                           store.writeNumber(font, "Weight", values.weight) &&
+                           store.writeNumber(font, "Height", values.size) &&
+                           (values.charSet == defaults.charSet || store.writeNumber(font, "Charset", values.charSet)) &&
+                           store.writeText(font, "Name", values.faceName);
         return saved ? SaveResult::Done : SaveResult::WriteFailed;
     });
 }
 
 bool sameFont(const FontDefault& a, const FontDefault& b) {
-    return (a.Enabled != 0) == (b.Enabled != 0) && a.FaceName == b.FaceName && a.Size == b.Size &&
-           a.Weight == b.Weight && (a.Italic != 0) == (b.Italic != 0) && a.CharSet == b.CharSet;
+    return (a.enabled != 0) == (b.enabled != 0) && a.faceName == b.faceName && a.size == b.size &&
+           a.weight == b.weight && (a.italic != 0) == (b.italic != 0) && a.charSet == b.charSet;
 }
 
 }  // namespace fk

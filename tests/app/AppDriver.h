@@ -3,8 +3,12 @@
 // folder and one running copy of the program over it.
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
+#include "dialogs/Dialogs.h"
 #include "editors/CatalogueText.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/HiveKeys.h"
+#include "support/TestRegistry.h"
+#include "support/WidgetDriving.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,10 +75,10 @@ public:
     void pick(const QString& account) { chooseItem(chooser(), account); }
 
     SettingsTree* treeOf(int index) const {
-        return control<SettingsTree>(settingEntry(index).AllUsers ? "TreeView2" : "TreeView1");
+        return control<SettingsTree>(settingEntry(index).allUsers ? "TreeView2" : "TreeView1");
     }
     QTreeWidgetItem* node(int index) const { return treeOf(index)->nodeByKey(QStringLiteral("P%1").arg(index)); }
-    QWidget* panelOf(int index) const { return window->panel(window->panelOfKind()[size_t(settingEntry(index).Kind)]); }
+    QWidget* panelOf(int index) const { return window->panel(window->panelOfKind()[size_t(settingEntry(index).kind)]); }
 
     // Clicks the node of entry `index` in the tree that holds it.
     void clickSetting(int index) {
@@ -111,9 +115,9 @@ public:
         for (int i = 0; i < 10; ++i)
             if (window->panel(i)->isVisible()) shown.push_back(i);
         const bool notice = index == NoticeIndex;
-        EXPECT_EQ(shown, std::vector<int>{notice ? 0 : window->panelOfKind()[size_t(settingEntry(index).Kind)]});
+        EXPECT_EQ(shown, std::vector<int>{notice ? 0 : window->panelOfKind()[size_t(settingEntry(index).kind)]});
         EXPECT_EQ(control<QGroupBox>("Frame4")->title(),
-                  notice ? QString() : QString::fromStdString(settingEntry(index).ValueName));
+                  notice ? QString() : QString::fromStdString(settingEntry(index).valueName));
         // In the language of the run: in English, the catalogue's texts as they are.
         EXPECT_EQ(control<QGroupBox>("Frame2")->title(), notice ? QString() : MainWindow::tr("Description"));
         EXPECT_EQ(control<QLabel>("Label1")->text(), settingDescription(index));

@@ -4,6 +4,7 @@
 #include "app/EditTools.h"
 #include "app/UndoHistory.h"
 #include "app/Version.h"
+#include "store/PreferenceStore.h"
 #include "AppDriver.h"
 
 #include <QGroupBox>
@@ -59,7 +60,7 @@ protected:
     }
     QWidget* widget(const std::string& name) { return qobject_cast<QWidget*>(find(name)); }
     QTreeWidgetItem* node(const std::string& setting) { return app().node(settingIndex(setting)); }
-    QUndoStack& stack() { return app().window->editTools().history().stack(); }
+    QUndoStack& stack() { return app().window->findChild<UndoHistory*>()->stack(); }
     // A value at "KEY\NAME" as a fresh open of the file finds it.
     std::string stored(const std::string& path) {
         const auto cut = path.rfind('\\');
@@ -96,7 +97,7 @@ protected:
 // The window and every panel where places.txt puts them, with its captions.
 void AppCase::expectPlaces() {
     MainWindow& window = *app().window;
-    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), twipsSize(7815, 5040));
+    EXPECT_EQ(window.findChild<QWidget*>("clientArea")->size(), form::FormMetrics().size(7815, 5040));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(app().control<QLabel>("Label15")->text(),
@@ -110,7 +111,7 @@ void AppCase::expectPlaces() {
         auto* w = control<QWidget>(in, f[1].toLatin1().constData());
         if (!w) continue;
         ++rows;
-        EXPECT_EQ(w->geometry(), twipsRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
+        EXPECT_EQ(w->geometry(), form::FormMetrics().rect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())) << line;
         if (f.size() > 3) {
             EXPECT_EQ(w->property("text").toString(), f[3]) << line;
         }
@@ -227,7 +228,7 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
              for (int i = 0; i < SettingCount; ++i) {
                  QTreeWidgetItem* item = app().treeOf(i)->topLevelItem(rows[app().treeOf(i)]++);
                  ASSERT_NE(item, nullptr) << i;
-                 EXPECT_EQ(item->text(0), qs(settingEntry(i).ValueName)) << i;
+                 EXPECT_EQ(item->text(0), qs(settingEntry(i).valueName)) << i;
              }
              for (auto [tree, count] : rows) EXPECT_EQ(tree->topLevelItemCount(), count);
          }},

@@ -6,7 +6,7 @@
 #include "AppDriver.h"
 #include "app/Translations.h"
 #include "editors/EditorPanel.h"
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 #ifndef _WIN32
 #include "app/PrefixChoice.h"
 #endif
@@ -172,36 +172,27 @@ void expectTranslated(const QWidget* top) {
 
 void expectShownWell(const QWidget* top) { Translated::Pseudo ? expectTranslated(top) : expectLaidOut(top); }
 
-// The design font's base units give 15 twips a pixel; others scale each
-// direction by their own unit, and touching controls still touch.
-TEST(FormMetricsTest, ScaleByLetterWidthAcrossAndLineHeightDown) {
-    EXPECT_EQ(FormMetrics(6, 13).rect(120, 240, 4335, 2535), QRect(8, 16, 289, 169));
-    EXPECT_EQ(FormMetrics(12, 26).rect(120, 240, 4335, 2535), QRect(16, 32, 578, 338));
-    const FormMetrics odd(7, 14);
-    EXPECT_EQ(odd.rect(0, 0, 6825, 750).right() + 1, odd.rect(6825, 0, 615, 375).left());
-}
-
 // The font and scale of this run took effect, and every setting's panel,
 // description and tag list shows and fits in them.
 TEST(Layout, EveryPanelDescriptionAndTagListFitsItsPlaces) {
     AppHive hive{hiveKey("Software\\Tavrel\\Brisko2") + hiveKey(AlicePrefs)};
     Fettlekit app{hive.path()};
     ASSERT_TRUE(app.loaded);
-    EXPECT_GE(FormMetrics().lineHeight(), qEnvironmentVariableIntValue("FK_MIN_LINE_HEIGHT"));
+    EXPECT_GE(form::FormMetrics().lineHeight(), qEnvironmentVariableIntValue("FK_MIN_LINE_HEIGHT"));
     EXPECT_EQ(app.window->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     expectShownWell(app.window.get());
     std::set<int> pickerStyles;
     for (int index = 0; index < SettingCount; ++index) {
         const SettingEntry& e = settingEntry(index);
-        SCOPED_TRACE(e.ValueName);
-        const QString group = e.AllUsers ? MainWindow::allUsers() : QStringLiteral("alice");
+        SCOPED_TRACE(e.valueName);
+        const QString group = e.allUsers ? MainWindow::allUsers() : QStringLiteral("alice");
         if (app.chooser()->currentText() != group) app.pick(group);
         app.clickSetting(index);
         app.expectShowing(index);
         QWidget* panel = app.panelOf(index);
         expectShownWell(app.window.get());
         expectDescriptionReadable(app.control<QScrollArea>("Label1Box"));
-        if (e.Kind != SettingKind::Text || e.TextStyle == Plain || !pickerStyles.insert(e.TextStyle).second) continue;
+        if (e.kind != SettingKind::Text || e.textStyle == Plain || !pickerStyles.insert(e.textStyle).second) continue;
         QTest::mouseClick(control<QPushButton>(panel, "Command52"), Qt::LeftButton);
         QWidget* picker = app.window->tagPicker().window();
         ASSERT_NE(picker, nullptr);

@@ -1,7 +1,7 @@
 // Choosing the prefix: at start-up, through File > "Open prefix…", and the
 // command line without a display.
 #include "app/PrefixChoice.h"
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 #include "app/Session.h"
 #include "app/Version.h"
 #include "AppDriver.h"

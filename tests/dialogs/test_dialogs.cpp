@@ -1,6 +1,6 @@
 // The platform's own dialogs behind the seams, and the prefix chooser,
 // opened for real and answered from inside their event loop.
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 #include "dialogs/Dialogs.h"
 
 #include <QApplication>

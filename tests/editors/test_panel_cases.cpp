@@ -4,7 +4,9 @@
 #include "editors/AccountPanel.h"
 #include "editors/FontPanel.h"
 #include "editors/PanelFactory.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/EditorHive.h"
+#include "support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QKeySequence>
@@ -70,7 +72,7 @@ protected:
     }
     void show(const std::string& setting) {
         if (!panel_) {
-            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).Kind, hive().context, &window_);
+            panel_ = makeEditorPanel(settingEntry(settingIndex(setting)).kind, hive().context, &window_);
             window_.resize(panel_->size());
             window_.show();
         }

@@ -2,7 +2,9 @@
 // sample's size.
 #include "editors/FontPanel.h"
 #include "platform/fonts/FontList.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/EditorHive.h"
+#include "support/WidgetDriving.h"
 
 #include <QCheckBox>
 #include <QFontMetricsF>

@@ -131,7 +131,7 @@ void compareKeys(const hive::Key& want, const hive::Key& got, std::string_view s
 
 // Saves, reads back, compares, and checks the saved text is a fixed point.
 std::string saveAndCheck(const hive::Document& doc, const char* stage) {
-    std::string saved = doc.serialise();
+    std::string saved = doc.save().joined();
     auto pieces = doc.save();
     if (pieces.size() != saved.size()) fail(std::string(stage) + ": the saved pieces count other than their joined bytes");
     hive::ParseError error;
@@ -139,7 +139,7 @@ std::string saveAndCheck(const hive::Document& doc, const char* stage) {
     if (!again)
         fail(std::string(stage) + ": saved text does not read: line " + std::to_string(error.line) + ": " + error.what, saved);
     compareKeys(doc.root(), again->root(), saved, stage);
-    std::string resaved = again->serialise();
+    std::string resaved = again->save().joined();
     if (resaved != saved) fail(std::string(stage) + ": saving what was read back gives other bytes", saved, resaved);
     return saved;
 }
@@ -191,9 +191,9 @@ void checkLazyRead(std::string_view input, hive::Document* whole, const hive::Pa
             fail("a lazy read names " + described(error) + ", a whole read " + described(wholeError));
         return;
     }
-    std::string saved = whole->serialise();
-    if (lazy->serialise() != saved) fail("a lazy read saves otherwise than a whole read", saved, lazy->serialise());
-    if (again->serialise() != saved) fail("a re-index saves otherwise than a whole read", saved, again->serialise());
+    std::string saved = whole->save().joined();
+    if (lazy->save().joined() != saved) fail("a lazy read saves otherwise than a whole read", saved, lazy->save().joined());
+    if (again->save().joined() != saved) fail("a re-index saves otherwise than a whole read", saved, again->save().joined());
 }
 
 constexpr std::uint32_t Types[] = {1, 2, 7, 3, 4, 0, 11, 8};
@@ -294,7 +294,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (!owned) fail("a file that reads from a copy does not read when handed over: " + ownedError.what);
 
     std::string saved = saveAndCheck(*doc, "unchanged");
-    if (owned->serialise() != saved) fail("a handed-over file saves otherwise than a copied one", saved, owned->serialise());
+    if (owned->save().joined() != saved) fail("a handed-over file saves otherwise than a copied one", saved, owned->save().joined());
     std::vector<int> order;
     sectionOrder(doc->root(), order);
     bool inOrder = true;

@@ -1,7 +1,7 @@
 // The tag picker window driven as a user would, over a stand-in main window
 // holding the target box.
 #include "catalogue/Catalogue.h"
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 #include "picker/TagPicker.h"
 
 #include <QApplication>
@@ -91,22 +91,23 @@ TEST_F(TagPickerTest, InsertReplacesTheSelectionOrGoesInAtTheCaretAndFocusGoesBa
 TEST_F(TagPickerTest, OpeningAgainHandsOverTheTargetAndCloseEndsIt) {
     target->setText("dd");
     picker.open(mainWindow.get(), target, DateFormat);
-    QWidget* first = picker.window();
+    TagPickerWindow* first = picker.window();
+    ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->parentWidget(), mainWindow.get());
     EXPECT_EQ(first->windowType(), Qt::Tool);
     EXPECT_FALSE(first->isModal());
-    EXPECT_EQ(first->pos(), mainWindow->pos() + twipsPoint(135, 2220));
+    EXPECT_EQ(first->pos(), mainWindow->pos() + form::FormMetrics().point(135, 2220));
     auto* other = new QLineEdit(mainWindow.get());
     picker.open(mainWindow.get(), other, TimeFormat);
     EXPECT_EQ(picker.window(), first);
-    EXPECT_EQ(picker.window()->Text, other);
+    EXPECT_EQ(first->target, other);
     EXPECT_EQ(picker.window()->windowTitle(), "Date Tags");
     insert("yyyy");
     EXPECT_EQ(other->text(), "yyyy");
     EXPECT_EQ(target->text(), "dd");
     delete other;
     insert("d");
-    EXPECT_EQ(picker.Text(), nullptr);
+    EXPECT_EQ(picker.target(), nullptr);
 
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     EXPECT_FALSE(picker.isOpen());

@@ -8,7 +8,8 @@
 #include "store/RecordingRegistry.h"
 #include "store/ResetAll.h"
 #include "store/SettingsTransfer.h"
-#include "support/HiveFixture.h"
+#include "support/CaseScript.h"
+#include "support/HiveKeys.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
@@ -20,7 +21,8 @@ namespace {
 
 const std::string Prefs = "Software\\Tavrel\\Brisko2\\alice\\Preferences";
 
-// Values at their default, of the wrong type, and changed ones of each rule.
+// Values at their default (a quick text without its include flag is one), of
+// the wrong type, and changed ones of each rule.
 const std::string Hive = readBytes(FK_TEST_DATA "/changed-settings.reg");
 
 class ChangedSettingsTest : public ::testing::Test {
@@ -37,7 +39,7 @@ protected:
     std::set<std::string> changedNames() {
         std::set<std::string> names;
         for (int i = 0; i < SettingCount; ++i)
-            if (settingState(*hive_, key_, i).changed) names.insert(settingEntry(i).ValueName);
+            if (settingState(*hive_, key_, i).changed) names.insert(settingEntry(i).valueName);
         return names;
     }
 

@@ -3,10 +3,12 @@
 // all or none, and can be put back.
 #include "app/StoreTexts.h"
 #include "store/SettingsTransfer.h"
-#include "support/HiveFixture.h"
+#include "support/HiveKeys.h"
+#include "support/TestRegistry.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
+#include <QLocale>
 #include <QTranslator>
 
 #include <filesystem>

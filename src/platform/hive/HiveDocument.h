@@ -63,7 +63,6 @@ public:
 
     // Valid while the document lives and is not changed.
     SavedText save() const;
-    std::string serialise() const { return save().joined(); }
 
     Key& root() { return root_; }
     const Key& root() const { return root_; }

@@ -1,6 +1,7 @@
 #include "platform/hive/HiveText.h"
 
 #include "text/Utf16.h"
+#include "text/Utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,27 +14,6 @@ void appendHex(std::string& out, unsigned v, int width) {
     char buf[24];
     std::snprintf(buf, sizeof buf, width ? "%08x" : "%x", v);
     out += buf;
-}
-
-// One character of plain text: UTF-8 when it is valid, else the byte itself.
-char16_t takePlain(std::string_view s, size_t& pos, std::u16string& out) {
-    auto b = uint8_t(s[pos]);
-    if (b < 0x80) { ++pos; return b; }
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t cp = b & (0x3F >> extra);
-    bool ok = extra > 0;
-    for (int i = 1; ok && i <= extra; ++i) {
-        if (pos + i >= s.size() || (uint8_t(s[pos + i]) & 0xC0) != 0x80) ok = false;
-        else cp = (cp << 6) | (uint8_t(s[pos + i]) & 0x3F);
-    }
-    if (!ok) { ++pos; return b; }
-    pos += size_t(extra) + 1;
-    if (cp >= 0x10000) {
-        cp -= 0x10000;
-        out.push_back(char16_t(0xD800 + (cp >> 10)));
-        return char16_t(0xDC00 + (cp & 0x3FF));
-    }
-    return char16_t(cp);
 }
 
 }  // namespace
@@ -127,7 +107,7 @@ bool unescapeText(std::string_view s, size_t& pos, char end, std::u16string& out
             pos = run;
             continue;
         }
-        if (s[pos] != '\\') { out.push_back(takePlain(s, pos, out)); continue; }
+        if (s[pos] != '\\') { text::takeUtf8(s, pos, text::BadUtf8::KeepBytes, out); continue; }
         if (++pos >= s.size()) return false;
         char c = s[pos];
         switch (c) {
@@ -153,7 +133,7 @@ bool unescapeText(std::string_view s, size_t& pos, char end, std::u16string& out
                     v = char16_t(v * 8 + (s[pos] - '0'));
                 out.push_back(v);
             } else {
-                out.push_back(takePlain(s, pos, out));
+                text::takeUtf8(s, pos, text::BadUtf8::KeepBytes, out);
             }
         }
     }

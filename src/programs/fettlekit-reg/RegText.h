@@ -5,6 +5,7 @@
 // are UTF-8.
 #include "platform/registry/Listing.h"
 #include "platform/registry/Registry.h"
+#include "text/Utf8.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,9 +49,9 @@ std::string upper(std::string s);
 const char* typeName(std::uint32_t type);
 std::optional<std::uint32_t> typeFromName(const std::string& name);
 // Between the command line's UTF-8 and the registry's UTF-16; what is not
-// valid in one becomes U+FFFD in the other.
-Text wide(std::string_view utf8);
-std::string shown(std::u16string_view text);
+// valid in one becomes U+FFFD in the other, as in Wine's reg.
+inline Text wide(std::string_view utf8) { return text::utf16FromUtf8(utf8, text::BadUtf8::Replace); }
+inline std::string shown(std::u16string_view units) { return text::utf8FromUtf16(units); }
 bool sameText(std::u16string_view a, std::u16string_view b);
 // The data as `reg query` shows it.
 std::string queryText(std::uint32_t type, const std::string& bytes);

@@ -1,4 +1,4 @@
-#include "editors/FormLayout.h"
+#include "form/FormLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 
 #include <utility>
 
-namespace fk {
+namespace fk::form {
 
 QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -158,4 +158,4 @@ FormControls placeControls(QWidget* parent, std::initializer_list<ControlRow> ro
     return made;
 }
 
-}  // namespace fk
+}  // namespace fk::form

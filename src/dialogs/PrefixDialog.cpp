@@ -1,4 +1,4 @@
-#include "app/PrefixDialog.h"
+#include "dialogs/PrefixDialog.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // The form's controls as tables: one row a control, in twips, made, named,
 // captioned and placed by one call with the metrics its window measured once.
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +13,7 @@ class QComboBox;
 class QLabel;
 class QStandardItemModel;
 
-namespace fk {
+namespace fk::form {
 
 enum class ControlKind {
     Label,          // one line of text
@@ -70,4 +70,4 @@ QStandardItemModel* sortedItems(QComboBox* list);
 // above an earlier one where they overlap.
 FormControls placeControls(QWidget* parent, std::initializer_list<ControlRow> rows, const FormMetrics& form);
 
-}  // namespace fk
+}  // namespace fk::form

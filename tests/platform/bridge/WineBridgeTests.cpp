@@ -4,7 +4,7 @@
 #include "platform/bridge/OpenRegistry.h"
 #include "platform/bridge/WineBridge.h"
 #include "platform/registry/KeyHandle.h"
-#include "RegistryBehaviour.h"
+#include "../registry/RegistryBehaviour.h"
 #include "store/PreferenceStore.h"
 #include "support/TestFiles.h"
 

@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace fk {
+namespace fk::form {
 
 // The font the form was designed in; every control of the form uses it.
 QFont formFont();
@@ -40,12 +40,4 @@ private:
     int lineHeight_;
 };
 
-// The same in the form's font, measured again at every call: for a single
-// place. A window measures once and places all its controls by that.
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return FormMetrics().rect(left, top, width, height);
-}
-inline QSize twipsSize(int width, int height) { return FormMetrics().size(width, height); }
-inline QPoint twipsPoint(int left, int top) { return FormMetrics().point(left, top); }
-
-}  // namespace fk
+}  // namespace fk::form

@@ -1,4 +1,4 @@
-#include "editors/FormMetrics.h"
+#include "form/FormMetrics.h"
 
 #include <QFontMetrics>
 
@@ -10,7 +10,7 @@
 #include <QStringList>
 #endif
 
-namespace fk {
+namespace fk::form {
 
 namespace {
 
@@ -69,4 +69,4 @@ QRect FormMetrics::rect(int left, int top, int width, int height) const {
     return QRect(l, t, x(left + width) - l, y(top + height) - t);
 }
 
-}  // namespace fk
+}  // namespace fk::form
