@@ -458,6 +458,10 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
         <source>Reset all</source>
         <translation>Alle zurücksetzen</translation>
     </message>
+    <message>
+        <source>&amp;Changed only</source>
+        <translation>Nur &amp;geänderte</translation>
+    </message>
 </context>
 <context>
     <name>fk::FilePanel</name>
@@ -894,6 +898,10 @@ In Bearbeitung: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
     <message>
         <source>No setting matches</source>
         <translation>Keine Einstellung passt</translation>
+    </message>
+    <message>
+        <source>No setting differs from its default</source>
+        <translation>Keine Einstellung weicht vom Standard ab</translation>
     </message>
 </context>
 <context>

@@ -458,6 +458,10 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
         <source>Reset all</source>
         <translation>Tout réinitialiser</translation>
     </message>
+    <message>
+        <source>&amp;Changed only</source>
+        <translation>&amp;Modifiés seulement</translation>
+    </message>
 </context>
 <context>
     <name>fk::FilePanel</name>
@@ -894,6 +898,10 @@ En cours de modification&#xa0;: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</trans
     <message>
         <source>No setting matches</source>
         <translation>Aucun paramètre ne correspond</translation>
+    </message>
+    <message>
+        <source>No setting differs from its default</source>
+        <translation>Aucun paramètre ne diffère de sa valeur par défaut</translation>
     </message>
 </context>
 <context>
