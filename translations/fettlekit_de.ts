@@ -409,6 +409,25 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     </message>
 </context>
 <context>
+    <name>fk::DifferenceRows</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>all users</source>
+        <translation>alle Benutzer</translation>
+    </message>
+</context>
+<context>
     <name>fk::EditTools</name>
     <message>
         <source>&amp;Undo</source>
@@ -1182,6 +1201,29 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>Jedes Tag nur einmal verwenden, sonst wirken das zweite und die weiteren womöglich nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::DifferencesView</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <source>Incoming value</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1: now %2, incoming %3, default %4</source>
+        <translation>%1: jetzt %2, neu %3, Standard %4</translation>
     </message>
 </context>
 <context>

@@ -409,6 +409,25 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     </message>
 </context>
 <context>
+    <name>fk::DifferenceRows</name>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>all users</source>
+        <translation>tous les utilisateurs</translation>
+    </message>
+</context>
+<context>
     <name>fk::EditTools</name>
     <message>
         <source>&amp;Undo</source>
@@ -1182,6 +1201,29 @@ Rien n’a été importé.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>N’utilisez chaque balise qu’une fois, sinon les suivantes risquent de ne pas marcher.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::DifferencesView</name>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Incoming value</source>
+        <translation>Nouvelle valeur</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>%1: now %2, incoming %3, default %4</source>
+        <translation>%1 : actuellement %2, nouvelle valeur %3, par défaut %4</translation>
     </message>
 </context>
 <context>

@@ -135,4 +135,9 @@ std::string importRuleBroken(const std::string& keyPath, const std::string& valu
     return {};
 }
 
+int settingOfValue(const std::string& keyPath, const std::string& valueName) {
+    const Rule rule = ruleFor(keyPath, valueName);
+    return rule.entry ? int(rule.entry - &settingEntry(0)) : -1;
+}
+
 }  // namespace fk

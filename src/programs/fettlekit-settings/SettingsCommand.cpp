@@ -1,7 +1,7 @@
 #include "programs/fettlekit-settings/SettingsCommand.h"
 
 #include "catalogue/Catalogue.h"
-#include "programs/fettlekit-settings/SettingValues.h"
+#include "store/SettingWords.h"
 #include "programs/fettlekit-settings/SettingsPlace.h"
 #include "programs/fettlekit-settings/SettingsReport.h"
 #include "store/ChangedSettings.h"

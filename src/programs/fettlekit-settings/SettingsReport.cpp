@@ -1,7 +1,7 @@
 #include "programs/fettlekit-settings/SettingsReport.h"
 
 #include "catalogue/Catalogue.h"
-#include "programs/fettlekit-settings/SettingValues.h"
+#include "store/SettingWords.h"
 #include "text/Cp1252.h"
 
 #include <cstdio>

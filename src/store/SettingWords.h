@@ -1,13 +1,13 @@
 #pragma once
-// The settings' values in the words of the command line, both ways: what
-// `get` prints `set` takes back. Texts are UTF-8 here, code page 1252 in
-// the store. No Qt.
+// The settings' values in words, both ways, as the command line and the
+// differences view show them: what one reads, the other takes back. Texts
+// are UTF-8 here, code page 1252 in the store. No Qt.
 #include "catalogue/Catalogue.h"
 #include "store/PreferenceStore.h"
 
 #include <string>
 
-namespace fk::settingscli {
+namespace fk {
 
 // The entry of that value name, any case; -1 when the catalogue has none.
 int findSetting(const std::string& name);
@@ -24,4 +24,4 @@ std::string storedWords(PreferenceStore& store, int index);
 // not, and nothing of it is meant to be kept.
 std::string writeWords(PreferenceStore& store, const std::string& keyPath, int index, const std::string& words);
 
-}  // namespace fk::settingscli
+}  // namespace fk

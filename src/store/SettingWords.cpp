@@ -1,4 +1,4 @@
-#include "programs/fettlekit-settings/SettingValues.h"
+#include "store/SettingWords.h"
 
 #include "platform/registry/Registry.h"
 #include "store/ChangedSettings.h"
@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace fk::settingscli {
+namespace fk {
 
 namespace {
 
@@ -249,4 +249,4 @@ std::string writeWords(PreferenceStore& store, const std::string& keyPath, int i
     }
 }
 
-}  // namespace fk::settingscli
+}  // namespace fk
