@@ -394,6 +394,56 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message>
+        <source>Compare settings</source>
+        <translation>Einstellungen vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with…</source>
+        <translation>Ver&amp;gleichen mit…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Wählen Sie zuerst ein Konto.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Ein anderes Präfix…</translation>
+    </message>
+    <message>
+        <source>A .reg file…</source>
+        <translation>Eine .reg-Datei…</translation>
+    </message>
+    <message>
+        <source>Compare these settings with:</source>
+        <translation>Diese Einstellungen vergleichen mit:</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Keine Einstellung weicht ab.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n Einstellung weicht ab:</numerusform>
+            <numerusform>%n Einstellungen weichen ab:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take values over…</source>
+        <translation>Werte übernehmen…</translation>
+    </message>
+    <message>
+        <source>Registry files (*.reg)</source>
+        <translation>Registrierungsdateien (*.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -480,6 +530,10 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     <message>
         <source>&amp;Changed only</source>
         <translation>Nur &amp;geänderte</translation>
+    </message>
+    <message>
+        <source>Take values over</source>
+        <translation>Werte übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1278,10 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>%1: now %2, incoming %3, default %4</source>
         <translation>%1: jetzt %2, neu %3, Standard %4</translation>
+    </message>
+    <message>
+        <source>Take the ticked values</source>
+        <translation>Die angehakten Werte übernehmen</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n setting differs:</numerusform>
+            <numerusform>%n settings differ:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>fk::SettingsTransferActions</name>
     <message numerus="yes">
         <source>Importing %1 changes %n setting(s):</source>

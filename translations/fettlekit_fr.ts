@@ -394,6 +394,56 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message>
+        <source>Compare settings</source>
+        <translation>Comparer les paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with…</source>
+        <translation>Co&amp;mparer avec…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Choisissez d’abord un compte.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Un autre préfixe…</translation>
+    </message>
+    <message>
+        <source>A .reg file…</source>
+        <translation>Un fichier .reg…</translation>
+    </message>
+    <message>
+        <source>Compare these settings with:</source>
+        <translation>Comparer ces paramètres avec :</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Aucun paramètre ne diffère.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n paramètre diffère :</numerusform>
+            <numerusform>%n paramètres diffèrent :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take values over…</source>
+        <translation>Reprendre des valeurs…</translation>
+    </message>
+    <message>
+        <source>Registry files (*.reg)</source>
+        <translation>Fichiers du registre (*.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -480,6 +530,10 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     <message>
         <source>&amp;Changed only</source>
         <translation>&amp;Modifiés seulement</translation>
+    </message>
+    <message>
+        <source>Take values over</source>
+        <translation>Reprendre des valeurs</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1278,10 @@ Rien n’a été importé.</translation>
     <message>
         <source>%1: now %2, incoming %3, default %4</source>
         <translation>%1 : actuellement %2, nouvelle valeur %3, par défaut %4</translation>
+    </message>
+    <message>
+        <source>Take the ticked values</source>
+        <translation>Reprendre les valeurs cochées</translation>
     </message>
 </context>
 <context>

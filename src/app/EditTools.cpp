@@ -1,6 +1,7 @@
 #include "app/EditTools.h"
 
 #include "app/ChangeMarks.h"
+#include "app/CompareSettings.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
@@ -65,6 +66,10 @@ EditTools::EditTools(MainWindow& window, StoreController& controller, dialogs::D
     connect(find, &QAction::triggered, filter_, &SettingsFilter::open);
     connect(changedOnly_, &QAction::toggled, filter_, &SettingsFilter::setChangedOnly);
     connect(resetAll_, &QAction::triggered, this, &EditTools::resetAll);
+    connect(&window.compare(), &CompareSettings::taken, this, [this](const std::vector<ValueChange>& changes) {
+        history_->commitPending();
+        history_->addStep(changes, tr("Take values over"));
+    });
     // An import writes past the recorder, all at once: one step of its own.
     connect(&window.transfer(), &SettingsTransferActions::imported, this,
             [this](const std::vector<ValueChange>& changes) {

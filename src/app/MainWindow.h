@@ -28,6 +28,7 @@ namespace fk {
 
 class AboutPanel;
 class AccountPanel;
+class CompareSettings;
 class EditTools;
 class MainMenu;
 class SettingsTransferActions;
@@ -76,6 +77,8 @@ public:
     EditTools& editTools() const { return *tools_; }
     // File > Export and Import settings; its `imported` signal follows an import.
     SettingsTransferActions& transfer() const { return *transfer_; }
+    // File > "Compare with…"; its `taken` signal follows values taken over.
+    CompareSettings& compare() const { return *compare_; }
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
@@ -117,6 +120,7 @@ private:
     MainMenu* menu_ = nullptr;
     EditTools* tools_ = nullptr;
     SettingsTransferActions* transfer_ = nullptr;
+    CompareSettings* compare_ = nullptr;
     QGroupBox* accountBox_ = nullptr;
     QComboBox* accountChooser_ = nullptr;
     QStandardItemModel* accountNames_ = nullptr;  // its items, shown sorted

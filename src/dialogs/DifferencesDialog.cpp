@@ -30,8 +30,8 @@ QIcon swatch(const QString& hex) {
 }  // namespace
 
 DifferencesView::DifferencesView(QWidget* parent, const QString& title, const QString& text,
-                                 const std::vector<DifferenceRow>& rows, const QString& takeText)
-    : QDialog(parent), table_(new QTreeWidget(this)) {
+                                 const std::vector<DifferenceRow>& rows, const QString& takeText, bool readOnly)
+    : QDialog(parent), table_(new QTreeWidget(this)), readOnly_(readOnly) {
     setWindowTitle(title);
     setObjectName(QStringLiteral("differencesView"));
     auto* layout = new QVBoxLayout(this);
@@ -46,7 +46,7 @@ DifferencesView::DifferencesView(QWidget* parent, const QString& title, const QS
     const bool taking = !takeText.isEmpty();
     for (const DifferenceRow& row : rows) {
         auto* item = new QTreeWidgetItem(table_, {row.name, row.current, row.incoming, row.byDefault});
-        if (taking) item->setCheckState(0, Qt::Checked);
+        if (taking && !readOnly) item->setCheckState(0, Qt::Checked);
         for (int column = 1; row.colour && column < 4; ++column)
             if (!item->text(column).isEmpty()) item->setIcon(column, swatch(item->text(column)));
         // A screen reader hears the row whole.
@@ -58,16 +58,26 @@ DifferencesView::DifferencesView(QWidget* parent, const QString& title, const QS
 
     auto* buttons = new QDialogButtonBox(this);
     if (taking) {
-        QPushButton* take = buttons->addButton(takeText, QDialogButtonBox::AcceptRole);
+        QPushButton* take = buttons->addButton(takeText, QDialogButtonBox::ActionRole);
         take->setObjectName(QStringLiteral("takeButton"));
-        buttons->addButton(QDialogButtonBox::Cancel);
+        // Read-only, the first press offers the ticks and the second takes the ticked rows.
+        connect(take, &QPushButton::clicked, this, [this, take] {
+            if (!readOnly_) return accept();
+            offerTicks();
+            take->setText(tr("Take the ticked values"));
+        });
+        buttons->addButton(readOnly ? QDialogButtonBox::Close : QDialogButtonBox::Cancel);
     } else {
         buttons->addButton(QDialogButtonBox::Close);
     }
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(std::max(sizeHint().width(), table_->header()->length() + 40), sizeHint().height());
+}
+
+void DifferencesView::offerTicks() {
+    readOnly_ = false;
+    for (int i = 0; i < table_->topLevelItemCount(); ++i) table_->topLevelItem(i)->setCheckState(0, Qt::Checked);
 }
 
 std::vector<int> DifferencesView::ticked() const {
@@ -79,14 +89,15 @@ std::vector<int> DifferencesView::ticked() const {
 
 std::optional<std::vector<int>> DifferencesDialog::choose(QWidget* parent, const QString& title, const QString& text,
                                                           const std::vector<DifferenceRow>& rows,
-                                                          const QString& takeText) {
-    shown_.push_back({title, text, rows, takeText});
-    DifferencesView view(parent, title, text, rows, takeText);
+                                                          const QString& takeText, bool readOnly) {
+    shown_.push_back({title, text, rows, takeText, readOnly});
+    DifferencesView view(parent, title, text, rows, takeText, readOnly);
     if (scripted_) {
         if (answers_.empty()) return std::nullopt;
         const std::optional<std::vector<int>> unticked = answers_.front();
         answers_.pop_front();
         if (!unticked || takeText.isEmpty()) return std::nullopt;
+        if (readOnly) view.offerTicks();
         for (int row : *unticked)
             if (QTreeWidgetItem* item = view.table()->topLevelItem(row)) item->setCheckState(0, Qt::Unchecked);
         return view.ticked();

@@ -28,14 +28,19 @@ class DifferencesView : public QDialog {
     Q_OBJECT
 public:
     // With an empty `takeText`, only a Close button: nothing is taken.
+    // `readOnly` shows no ticks until the user asks to take values over.
     DifferencesView(QWidget* parent, const QString& title, const QString& text,
-                    const std::vector<DifferenceRow>& rows, const QString& takeText);
+                    const std::vector<DifferenceRow>& rows, const QString& takeText, bool readOnly = false);
     QTreeWidget* table() const { return table_; }
     // The rows ticked, in order.
     std::vector<int> ticked() const;
 
+    // The ticks, all set, as "Take values over" shows them.
+    void offerTicks();
+
 private:
     QTreeWidget* table_;
+    bool readOnly_;
 };
 
 class DifferencesDialog {
@@ -45,12 +50,14 @@ public:
         QString text;
         std::vector<DifferenceRow> rows;
         QString takeText;
+        bool readOnly = false;
     };
 
     // The rows the user left ticked and took, or nothing when cancelled (or
     // when only shown, without `takeText`).
     std::optional<std::vector<int>> choose(QWidget* parent, const QString& title, const QString& text,
-                                           const std::vector<DifferenceRow>& rows, const QString& takeText);
+                                           const std::vector<DifferenceRow>& rows, const QString& takeText,
+                                           bool readOnly = false);
 
     void setScripted(bool scripted) { scripted_ = scripted; }
     // The next scripted answer: the rows to untick before taking, or

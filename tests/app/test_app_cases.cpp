@@ -185,6 +185,7 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
              EXPECT_EQ(QStringList({row.name, row.current, row.incoming, row.byDefault}).join('|') + swatch, qs(rest));
          }},
         {"write", [&] { test::writeBytes(hive_->folder() + "/" + name, fk::text::utf8ToCp1252(rest)); }},
+        {"viewonly", [&] { EXPECT_EQ(app().dialogs.differences.shown().back().readOnly, yes(name)); }},
         {"file",
          [&] {
              app().dialogs.files.queueAnswer(name == "cancel" ? std::nullopt
