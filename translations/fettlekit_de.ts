@@ -444,6 +444,56 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     </message>
 </context>
 <context>
+    <name>fk::CopySettings</name>
+    <message>
+        <source>Copy settings</source>
+        <translation>Einstellungen kopieren</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y settings to…</source>
+        <translation>Einstellungen &amp;kopieren nach…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Wählen Sie zuerst ein Konto.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Ein anderes Präfix…</translation>
+    </message>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Diese Einstellungen kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Which settings?</source>
+        <translation>Welche Einstellungen?</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Alle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Nur die geänderten</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Keine Einstellung weicht ab.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>Das Kopieren ändert %n Einstellung:</numerusform>
+            <numerusform>Das Kopieren ändert %n Einstellungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -534,6 +584,10 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     <message>
         <source>Take values over</source>
         <translation>Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Einstellungen kopieren</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,16 @@
     </message>
 </context>
 <context>
+    <name>fk::CopySettings</name>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>Copying changes %n setting:</numerusform>
+            <numerusform>Copying changes %n settings:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>fk::SettingsTransferActions</name>
     <message numerus="yes">
         <source>Importing %1 changes %n setting(s):</source>

@@ -444,6 +444,56 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     </message>
 </context>
 <context>
+    <name>fk::CopySettings</name>
+    <message>
+        <source>Copy settings</source>
+        <translation>Copier les paramètres</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y settings to…</source>
+        <translation>Co&amp;pier les paramètres vers…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Choisissez d’abord un compte.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Un autre préfixe…</translation>
+    </message>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Copier ces paramètres vers :</translation>
+    </message>
+    <message>
+        <source>Which settings?</source>
+        <translation>Quels paramètres ?</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Seulement les paramètres modifiés</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Aucun paramètre ne diffère.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>La copie modifie %n paramètre :</numerusform>
+            <numerusform>La copie modifie %n paramètres :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -534,6 +584,10 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     <message>
         <source>Take values over</source>
         <translation>Reprendre des valeurs</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Copier les paramètres</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "app/ChangeMarks.h"
 #include "app/CompareSettings.h"
+#include "app/CopySettings.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
@@ -69,6 +70,10 @@ EditTools::EditTools(MainWindow& window, StoreController& controller, dialogs::D
     connect(&window.compare(), &CompareSettings::taken, this, [this](const std::vector<ValueChange>& changes) {
         history_->commitPending();
         history_->addStep(changes, tr("Take values over"));
+    });
+    connect(&window.copier(), &CopySettings::copied, this, [this](const std::vector<ValueChange>& changes) {
+        history_->commitPending();
+        history_->addStep(changes, tr("Copy settings"));
     });
     // An import writes past the recorder, all at once: one step of its own.
     connect(&window.transfer(), &SettingsTransferActions::imported, this,

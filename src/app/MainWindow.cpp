@@ -3,6 +3,7 @@
 #include "app/AboutPanel.h"
 #include "app/AppIcon.h"
 #include "app/CompareSettings.h"
+#include "app/CopySettings.h"
 #include "app/EditTools.h"
 #include "app/KeyboardHelp.h"
 #include "app/MainMenu.h"
@@ -111,6 +112,8 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     // The panel on show reads its setting again: an import may have changed it.
     connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
     connect(compare_, &CompareSettings::taken, this, [this] { prepareEditor(shownSetting_); });
+    copy_ = new CopySettings(this, controller_->unrecorded(), dialogs_, *menu_,
+                             [this] { return controller_->currentKeyPath(); });
     connect(transfer_, &SettingsTransferActions::exported, this,
             [this](const QString& file) { showStatus(tr("Settings exported to %1").arg(file)); });
     addKeyboardHelp(*menu_, this, dialogs_.messages);
