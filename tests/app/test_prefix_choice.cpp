@@ -133,6 +133,15 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     ASSERT_EQ(dialogs.differences.shown().size(), 1u);
     EXPECT_TRUE(dialogs.differences.shown()[0].readOnly);
     EXPECT_EQ(dialogs.differences.shown()[0].rows.at(0).incoming, "100");
+    // File > "Copy settings to…" that prefix: what it takes lands in its file.
+    chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
+    dialogs.questions.queueAnswer(1);
+    dialogs.questions.queueAnswer(0);
+    dialogs.differences.queueAnswer(std::vector<int>{});
+    session.window()->findChild<QAction*>("actionCopy")->trigger();
+    ASSERT_EQ(dialogs.differences.shown().size(), 2u);
+    EXPECT_EQ(dialogs.differences.shown()[1].rows.at(0).current, "100");
+    EXPECT_EQ(first.fileText().find("IconShowDelay"), std::string::npos) << "the default copied is no value";
 
     openPrefixFromMenu(dialogs::PrefixDialog::Choice(QString::fromStdString(keyless.folder()), true));
     EXPECT_EQ(session.hiveFile().toStdString(), keyless.path());
