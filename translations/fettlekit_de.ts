@@ -394,6 +394,106 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message>
+        <source>Compare settings</source>
+        <translation>Einstellungen vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with…</source>
+        <translation>Ver&amp;gleichen mit…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Wählen Sie zuerst ein Konto.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Ein anderes Präfix…</translation>
+    </message>
+    <message>
+        <source>A .reg file…</source>
+        <translation>Eine .reg-Datei…</translation>
+    </message>
+    <message>
+        <source>Compare these settings with:</source>
+        <translation>Diese Einstellungen vergleichen mit:</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Keine Einstellung weicht ab.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n Einstellung weicht ab:</numerusform>
+            <numerusform>%n Einstellungen weichen ab:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take values over…</source>
+        <translation>Werte übernehmen…</translation>
+    </message>
+    <message>
+        <source>Registry files (*.reg)</source>
+        <translation>Registrierungsdateien (*.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>fk::CopySettings</name>
+    <message>
+        <source>Copy settings</source>
+        <translation>Einstellungen kopieren</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y settings to…</source>
+        <translation>Einstellungen &amp;kopieren nach…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Wählen Sie zuerst ein Konto.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Ein anderes Präfix…</translation>
+    </message>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Diese Einstellungen kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Which settings?</source>
+        <translation>Welche Einstellungen?</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Alle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Nur die geänderten</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Keine Einstellung weicht ab.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>Das Kopieren ändert %n Einstellung:</numerusform>
+            <numerusform>Das Kopieren ändert %n Einstellungen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -406,6 +506,25 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     <message>
         <source>Cannot copy the demo prefix to %1: %2</source>
         <translation>Das Demo-Präfix kann nicht nach %1 kopiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fk::DifferenceRows</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>all users</source>
+        <translation>alle Benutzer</translation>
     </message>
 </context>
 <context>
@@ -457,6 +576,18 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     <message>
         <source>Reset all</source>
         <translation>Alle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Changed only</source>
+        <translation>Nur &amp;geänderte</translation>
+    </message>
+    <message>
+        <source>Take values over</source>
+        <translation>Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Einstellungen kopieren</translation>
     </message>
 </context>
 <context>
@@ -894,6 +1025,10 @@ In Bearbeitung: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</translation>
     <message>
         <source>No setting matches</source>
         <translation>Keine Einstellung passt</translation>
+    </message>
+    <message>
+        <source>No setting differs from its default</source>
+        <translation>Keine Einstellung weicht vom Standard ab</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1543,33 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>Jedes Tag nur einmal verwenden, sonst wirken das zweite und die weiteren womöglich nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::DifferencesView</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Aktueller Wert</translation>
+    </message>
+    <message>
+        <source>Incoming value</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1: now %2, incoming %3, default %4</source>
+        <translation>%1: jetzt %2, neu %3, Standard %4</translation>
+    </message>
+    <message>
+        <source>Take the ticked values</source>
+        <translation>Die angehakten Werte übernehmen</translation>
     </message>
 </context>
 <context>

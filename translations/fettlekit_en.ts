@@ -12,6 +12,26 @@
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n setting differs:</numerusform>
+            <numerusform>%n settings differ:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>fk::CopySettings</name>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>Copying changes %n setting:</numerusform>
+            <numerusform>Copying changes %n settings:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>fk::SettingsTransferActions</name>
     <message numerus="yes">
         <source>Importing %1 changes %n setting(s):</source>

@@ -394,6 +394,106 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     </message>
 </context>
 <context>
+    <name>fk::CompareSettings</name>
+    <message>
+        <source>Compare settings</source>
+        <translation>Comparer les paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with…</source>
+        <translation>Co&amp;mparer avec…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Choisissez d’abord un compte.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Un autre préfixe…</translation>
+    </message>
+    <message>
+        <source>A .reg file…</source>
+        <translation>Un fichier .reg…</translation>
+    </message>
+    <message>
+        <source>Compare these settings with:</source>
+        <translation>Comparer ces paramètres avec :</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Aucun paramètre ne diffère.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n setting(s) differ:</source>
+        <translation>
+            <numerusform>%n paramètre diffère :</numerusform>
+            <numerusform>%n paramètres diffèrent :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Take values over…</source>
+        <translation>Reprendre des valeurs…</translation>
+    </message>
+    <message>
+        <source>Registry files (*.reg)</source>
+        <translation>Fichiers du registre (*.reg)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>fk::CopySettings</name>
+    <message>
+        <source>Copy settings</source>
+        <translation>Copier les paramètres</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y settings to…</source>
+        <translation>Co&amp;pier les paramètres vers…</translation>
+    </message>
+    <message>
+        <source>Choose an account first.</source>
+        <translation>Choisissez d’abord un compte.</translation>
+    </message>
+    <message>
+        <source>Another prefix…</source>
+        <translation>Un autre préfixe…</translation>
+    </message>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Copier ces paramètres vers :</translation>
+    </message>
+    <message>
+        <source>Which settings?</source>
+        <translation>Quels paramètres ?</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Seulement les paramètres modifiés</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Aucun paramètre ne diffère.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copying changes %n setting(s):</source>
+        <translation>
+            <numerusform>La copie modifie %n paramètre :</numerusform>
+            <numerusform>La copie modifie %n paramètres :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
     <name>fk::DemoPrefix</name>
     <message>
         <source>The demo prefix was not found.</source>
@@ -406,6 +506,25 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     <message>
         <source>Cannot copy the demo prefix to %1: %2</source>
         <translation>Impossible de copier le préfixe de démonstration vers %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>fk::DifferenceRows</name>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>all users</source>
+        <translation>tous les utilisateurs</translation>
     </message>
 </context>
 <context>
@@ -457,6 +576,18 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     <message>
         <source>Reset all</source>
         <translation>Tout réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;Changed only</source>
+        <translation>&amp;Modifiés seulement</translation>
+    </message>
+    <message>
+        <source>Take values over</source>
+        <translation>Reprendre des valeurs</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Copier les paramètres</translation>
     </message>
 </context>
 <context>
@@ -894,6 +1025,10 @@ En cours de modification&#xa0;: HKEY_CURRENT_USER\Software\Tavrel\Brisko2</trans
     <message>
         <source>No setting matches</source>
         <translation>Aucun paramètre ne correspond</translation>
+    </message>
+    <message>
+        <source>No setting differs from its default</source>
+        <translation>Aucun paramètre ne diffère de sa valeur par défaut</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1543,33 @@ Rien n’a été importé.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>N’utilisez chaque balise qu’une fois, sinon les suivantes risquent de ne pas marcher.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::DifferencesView</name>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Incoming value</source>
+        <translation>Nouvelle valeur</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>%1: now %2, incoming %3, default %4</source>
+        <translation>%1 : actuellement %2, nouvelle valeur %3, par défaut %4</translation>
+    </message>
+    <message>
+        <source>Take the ticked values</source>
+        <translation>Reprendre les valeurs cochées</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "app/EditTools.h"
 
 #include "app/ChangeMarks.h"
+#include "app/CompareSettings.h"
+#include "app/CopySettings.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
@@ -33,6 +35,13 @@ EditTools::EditTools(MainWindow& window, StoreController& controller, dialogs::D
     redo_ = addAction("actionRedo", tr("&Redo"), QKeySequence::Redo);
     window.menu().edit()->addSeparator();
     QAction* find = addAction("actionFind", tr("&Find..."), QKeySequence::Find);
+    changedOnly_ = addAction("actionChangedOnly", tr("&Changed only"), {});
+    changedOnly_->setCheckable(true);
+    // The list offers it too, on its context menu.
+    for (SettingsTree* tree : {accountTree, allUsersTree}) {
+        tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+        tree->addAction(changedOnly_);
+    }
     window.menu().edit()->addSeparator();
     resetAll_ = addAction("actionResetAll", tr("Reset all settings of this account\u2026"), {});
     resetAll_->setEnabled(false);
@@ -56,7 +65,16 @@ EditTools::EditTools(MainWindow& window, StoreController& controller, dialogs::D
     connect(history_, &UndoHistory::storeChanged, this, &EditTools::showMarks);
     connect(history_, &UndoHistory::wineStarted, this, [this] { window_.setStoreReadOnly(true); });
     connect(find, &QAction::triggered, filter_, &SettingsFilter::open);
+    connect(changedOnly_, &QAction::toggled, filter_, &SettingsFilter::setChangedOnly);
     connect(resetAll_, &QAction::triggered, this, &EditTools::resetAll);
+    connect(&window.compare(), &CompareSettings::taken, this, [this](const std::vector<ValueChange>& changes) {
+        history_->commitPending();
+        history_->addStep(changes, tr("Take values over"));
+    });
+    connect(&window.copier(), &CopySettings::copied, this, [this](const std::vector<ValueChange>& changes) {
+        history_->commitPending();
+        history_->addStep(changes, tr("Copy settings"));
+    });
     // An import writes past the recorder, all at once: one step of its own.
     connect(&window.transfer(), &SettingsTransferActions::imported, this,
             [this](const std::vector<ValueChange>& changes) {
@@ -87,6 +105,7 @@ void EditTools::showMarks() {
     if (!key) return;
     const bool allUsers = key == controller_.rootKey();
     ChangeMarks::show(allUsers ? *allUsersTree_ : *accountTree_, controller_.recorder(), key);
+    if (filter_->changedOnly()) filter_->apply();
 }
 
 void EditTools::afterStep() {

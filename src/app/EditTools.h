@@ -1,7 +1,8 @@
 #pragma once
 // The Edit menu and what it drives: undo and redo of every change made in
 // this run (imports included), the find box, resetting a whole account,
-// and the marks of the settings that differ from their default.
+// and the marks of the settings that differ from their default, which
+// "Changed only" can keep alone in the list.
 #include <QKeySequence>
 #include <QObject>
 
@@ -46,6 +47,7 @@ private:
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* resetAll_ = nullptr;
+    QAction* changedOnly_ = nullptr;
 };
 
 }  // namespace fk

@@ -3,6 +3,8 @@
 #include "app/AboutPanel.h"
 #include "app/AccessibleWindow.h"
 #include "app/AppIcon.h"
+#include "app/CompareSettings.h"
+#include "app/CopySettings.h"
 #include "app/EditTools.h"
 #include "app/KeyboardHelp.h"
 #include "app/MainMenu.h"
@@ -107,8 +109,13 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
     // An import is undone as one step of its own, so it writes past the recorder.
     transfer_ = new SettingsTransferActions(this, controller_->unrecorded(), dialogs_, *menu_,
                                             [this] { return controller_->currentKeyPath(); });
+    compare_ = new CompareSettings(this, controller_->unrecorded(), dialogs_, *menu_,
+                                   [this] { return controller_->currentKeyPath(); });
     // The panel on show reads its setting again: an import may have changed it.
     connect(transfer_, &SettingsTransferActions::imported, this, [this] { prepareEditor(shownSetting_); });
+    connect(compare_, &CompareSettings::taken, this, [this] { prepareEditor(shownSetting_); });
+    copy_ = new CopySettings(this, controller_->unrecorded(), dialogs_, *menu_,
+                             [this] { return controller_->currentKeyPath(); });
     connect(transfer_, &SettingsTransferActions::exported, this,
             [this](const QString& file) { showStatus(tr("Settings exported to %1").arg(file)); });
     addKeyboardHelp(*menu_, this, dialogs_.messages);

@@ -28,6 +28,8 @@ namespace fk {
 
 class AboutPanel;
 class AccountPanel;
+class CompareSettings;
+class CopySettings;
 class EditTools;
 class MainMenu;
 class SettingsTransferActions;
@@ -75,6 +77,10 @@ public:
     MainMenu& menu() const { return *menu_; }
     // File > Export and Import settings; its `imported` signal follows an import.
     SettingsTransferActions& transfer() const { return *transfer_; }
+    // File > "Compare with…"; its `taken` signal follows values taken over.
+    CompareSettings& compare() const { return *compare_; }
+    // File > "Copy settings to…"; its `copied` signal follows a copy within this prefix.
+    CopySettings& copier() const { return *copy_; }
     TagPickerHost& tagPicker() { return picker_; }
     // While the store is read-only (Wine runs and its live registry cannot be
     // reached) the panels cannot save, and a note in the window says why.
@@ -116,6 +122,8 @@ private:
     MainMenu* menu_ = nullptr;
     EditTools* tools_ = nullptr;
     SettingsTransferActions* transfer_ = nullptr;
+    CompareSettings* compare_ = nullptr;
+    CopySettings* copy_ = nullptr;
     QGroupBox* accountBox_ = nullptr;
     QComboBox* accountChooser_ = nullptr;
     QStandardItemModel* accountNames_ = nullptr;  // its items, shown sorted

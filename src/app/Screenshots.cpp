@@ -1,8 +1,13 @@
 #include "app/Screenshots.h"
 
+#include "app/CompareSettings.h"
+#include "app/DifferenceRows.h"
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
 #include "catalogue/Catalogue.h"
+#include "platform/registry/KeyHandle.h"
+#include "platform/registry/Listing.h"
+#include "store/KeyComparison.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,6 +97,27 @@ QPixmap withPicker(MainWindow& window, QWidget* picker) {
     return picture;
 }
 
+// The differences view as "Compare with…" shows this account beside the
+// next account, with its ticks offered.
+QPixmap differencesView(MainWindow& window) {
+    reg::Registry& registry = window.storeController().unrecorded();
+    const std::optional<std::string> mine = window.storeController().currentKeyPath();
+    const reg::KeyHandle root = reg::KeyHandle::open(registry, reg::CurrentUser, StoreRootPath, reg::KeyRead);
+    for (const std::string& account : reg::listSubkeys(registry, root.get())) {
+        if (!mine || mine->empty() || mine->starts_with(account + "\\")) continue;
+        const auto differences =
+            gatherDifferences(registry, compareKeys(registry, *mine, registry, account + "\\Preferences"));
+        dialogs::DifferencesView view(&window, CompareSettings::tr("Compare settings"),
+                                      CompareSettings::tr("%n setting(s) differ:", nullptr, int(differences.size())),
+                                      differenceRows(differences), CompareSettings::tr("Take values over…"), true);
+        view.offerTicks();
+        view.show();
+        QApplication::processEvents();
+        return view.grab();
+    }
+    return {};
+}
+
 }  // namespace
 
 int takeScreenshots(MainWindow& window, const QString& dir) {
@@ -154,6 +180,14 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
         for (int index = 0; index < SettingCount; ++index)
             if (settingEntry(index).valueName == "IconShowDelay") tour.select(index);
         ok = tour.shoot(QStringLiteral("marks-and-find")) && ok;
+        // Changed only: what this account changed, alone in the list.
+        if (auto* changedOnly = window.findChild<QAction*>(QStringLiteral("actionChangedOnly"))) {
+            filter->clear();
+            changedOnly->trigger();
+            ok = tour.shoot(QStringLiteral("changed-only")) && ok;
+            changedOnly->trigger();
+        }
+        ok = tour.save(QStringLiteral("differences"), differencesView(window)) && ok;
     } else {
         std::fprintf(stderr, "fettlekit: no find box\n");
         ok = false;

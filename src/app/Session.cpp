@@ -1,5 +1,7 @@
 #include "app/Session.h"
 
+#include "app/CompareSettings.h"
+#include "app/CopySettings.h"
 #include "app/CommandLine.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
@@ -116,6 +118,14 @@ void Session::addActions(MainWindow& window) {
     open->setObjectName(QStringLiteral("actionOpenPrefix"));
     connect(open, &QAction::triggered, this, &Session::openAnotherPrefix);
     window.menu().addFileAction(open);
+    // Compare with, or copy to, another prefix the finder found, never the one open.
+    const auto pickPrefix = [this]() -> std::optional<QString> {
+        const auto chosen = chooser_.choose(this->window(), chooserRequest(find_(last_.load()), QString()));
+        if (!chosen || hiveFileOf(chosen->place) == current_.hiveFile) return std::nullopt;
+        return hiveFileOf(chosen->place);
+    };
+    window.compare().setPrefixPicker(pickPrefix);
+    window.copier().setPrefixPicker(pickPrefix);
     QAction* about = window.menu().help()->addAction(tr("About"));
     about->setObjectName(QStringLiteral("actionAbout"));
     connect(about, &QAction::triggered, this, &Session::showAbout);

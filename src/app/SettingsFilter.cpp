@@ -1,5 +1,6 @@
 #include "app/SettingsFilter.h"
 
+#include "app/ChangeMarks.h"
 #include "app/SettingsTree.h"
 #include "catalogue/Catalogue.h"
 #include "editors/AnsiText.h"
@@ -21,7 +22,7 @@ SettingsFilter::SettingsFilter(std::vector<SettingsTree*> trees)
     box_->installEventFilter(this);
     connect(box_, &QLineEdit::textChanged, this, &SettingsFilter::apply);
     for (SettingsTree* tree : trees_) {
-        auto* note = new QLabel(tr("No setting matches"));
+        auto* note = new QLabel;
         note->setObjectName(QStringLiteral("noMatch"));
         note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         note->setEnabled(false);  // drawn as a placeholder, not a row
@@ -119,14 +120,22 @@ void SettingsFilter::apply() {
             QTreeWidgetItem* node = tree->topLevelItem(i);
             const int index = SettingsTree::keyOf(node).mid(1).toInt();
             // The description as the window shows it, in the user's language.
-            const bool match = wanted.isEmpty() || folded(fromAnsi(settingEntry(index).valueName)).contains(wanted) ||
+            const bool found = wanted.isEmpty() || folded(fromAnsi(settingEntry(index).valueName)).contains(wanted) ||
                                folded(settingDescription(index)).contains(wanted);
+            const bool match = found && (!changedOnly_ || node->data(0, ChangeMarks::ChangedRole).toBool());
             node->setHidden(!match);
             any = any || match;
         }
+        noMatch_[t]->setText(changedOnly_ && wanted.isEmpty() ? tr("No setting differs from its default")
+                                                               : tr("No setting matches"));
         noMatch_[t]->setVisible(!any);
     }
     keepSelectionInView();
+}
+
+void SettingsFilter::setChangedOnly(bool on) {
+    changedOnly_ = on;
+    apply();
 }
 
 }  // namespace fk

@@ -1,7 +1,8 @@
 #pragma once
 // The find box above the settings list: as the user types, the list keeps
 // only the settings whose name or description holds the text, ignoring
-// case and accents, and says so when none does.
+// case and accents, and says so when none does. "Changed only" narrows it
+// further to the settings marked as differing from their default.
 #include <QObject>
 
 #include <vector>
@@ -25,8 +26,10 @@ public:
     void open();
     // Esc in the box: clears a text, else hides the box. True when taken.
     bool takeEscape(QObject* watched);
-    // Narrows the trees to the box's text.
+    // Narrows the trees to the box's text (and the marks, with changed only).
     void apply();
+    void setChangedOnly(bool on);
+    bool changedOnly() const { return changedOnly_; }
 
     // Case and accents left out, for comparing.
     static QString folded(const QString& text);
@@ -44,6 +47,7 @@ private:
     std::vector<QLabel*> noMatch_;  // one a tree, over its empty list
     QLineEdit* box_;
     std::vector<QRect> places_;  // of the trees while the box is shown
+    bool changedOnly_ = false;
 };
 
 }  // namespace fk

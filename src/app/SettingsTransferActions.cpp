@@ -1,5 +1,6 @@
 #include "app/SettingsTransferActions.h"
 
+#include "app/DifferenceRows.h"
 #include "app/MainMenu.h"
 #include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
@@ -66,22 +67,21 @@ void SettingsTransferActions::importSettings() {
     if (!plan.ok()) return tell(StoreTexts::problem(plan.refused) + tr("\nNothing was imported."), true);
     if (plan.changes.empty()) return tell(tr("The file holds no setting that differs from what is stored."), false);
 
-    QStringList lines;
-    for (const ValueChange& change : plan.changes)
-        lines << QStringLiteral("%1: %2 → %3")
-                     .arg(fromAnsi(change.setting), StoreTexts::value(change.before), StoreTexts::value(change.after));
-    const QString question = tr("Importing %1 changes %n setting(s):", nullptr, int(plan.changes.size()))
-                                 .arg(*file);
-    if (dialogs_.questions.ask(window_, importTitle(), question, {tr("Import")}, lines.join(QLatin1Char('\n'))) != 0)
-        return;
+    // The user picks which of the settings to take; only those are written, in one save.
+    const std::vector<SettingDifference> differences = gatherDifferences(registry_, plan.changes);
+    const QString question = tr("Importing %1 changes %n setting(s):", nullptr, int(differences.size())).arg(*file);
+    const std::optional<std::vector<int>> chosen =
+        dialogs_.differences.choose(window_, importTitle(), question, differenceRows(differences), tr("Import"));
+    if (!chosen || chosen->empty()) return;
+    const std::vector<ValueChange> changes = chosenChanges(differences, *chosen);
     ApplyFailure failure;
-    if (!applyChanges(registry_, plan.changes, false, failure)) {
+    if (!applyChanges(registry_, changes, false, failure)) {
         tell(StoreTexts::notApplied(failure), true);
         // Those could not be put back: they are in the store, and undo can take them back.
         if (!failure.left.empty()) emit imported(failure.left);
         return;
     }
-    emit imported(plan.changes);
+    emit imported(changes);
 }
 
 void SettingsTransferActions::tell(const QString& text, bool problem) {

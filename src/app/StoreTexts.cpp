@@ -42,6 +42,8 @@ QString StoreTexts::problem(const TransferProblem& problem) {
         why = tr("\"%1\" must be a text of at most %n character(s)", nullptr, problem.high).arg(subject);
         break;
     }
+    // A value given on a command line has no line.
+    if (problem.line <= 0) return why;
     return tr("Line %1: %2.").arg(QString::number(problem.line), why);
 }
 

@@ -3,6 +3,8 @@
 // use a wrapper shows the platform's dialog; once scripted (tests, the
 // screenshot run) it shows nothing, records each request and gives the
 // queued answer instead.
+#include "dialogs/DifferencesDialog.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -139,12 +141,14 @@ struct Dialogs {
     FileDialog files;
     ColourDialog colours;
     QuestionDialog questions;
+    DifferencesDialog differences;
 
     void setScripted(bool scripted) {
         messages.setScripted(scripted);
         files.setScripted(scripted);
         colours.setScripted(scripted);
         questions.setScripted(scripted);
+        differences.setScripted(scripted);
     }
 };
 

@@ -143,4 +143,9 @@ TransferProblem importRuleBroken(const std::string& keyPath, const std::string& 
     return {};
 }
 
+int settingOfValue(const std::string& keyPath, const std::string& valueName) {
+    const Rule rule = ruleFor(keyPath, valueName);
+    return rule.entry ? int(rule.entry - &settingEntry(0)) : -1;
+}
+
 }  // namespace fk

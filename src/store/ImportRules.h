@@ -15,4 +15,8 @@ namespace fk {
 TransferProblem importRuleBroken(const std::string& keyPath, const std::string& valueName, std::uint32_t type,
                              const std::string& bytes);
 
+// The catalogue's entry that `valueName` in `keyPath` belongs to; -1 for a
+// value the catalogue does not know.
+int settingOfValue(const std::string& keyPath, const std::string& valueName);
+
 }  // namespace fk

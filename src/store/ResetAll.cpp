@@ -37,7 +37,9 @@ bool resetQuickTexts(PreferenceStore& store, const SettingEntry& e) {
     return true;
 }
 
-ResetResult resetOne(PreferenceStore& store, int index) {
+}  // namespace
+
+ResetResult resetSetting(PreferenceStore& store, int index) {
     const SettingEntry& e = settingEntry(index);
     bool saved = true;
     using enum SettingKind;
@@ -67,13 +69,11 @@ ResetResult resetOne(PreferenceStore& store, int index) {
     return saved ? ResetResult::Done : ResetResult::WriteFailed;
 }
 
-}  // namespace
-
 ResetResult resetAllSettings(PreferenceStore& store, bool allUsers) {
     return store.inOneSave([&store, allUsers] {
         for (int index = 0; index < SettingCount; ++index) {
             if (settingEntry(index).allUsers != allUsers) continue;
-            const ResetResult result = resetOne(store, index);
+            const ResetResult result = resetSetting(store, index);
             if (result != ResetResult::Done) return result;
         }
         return ResetResult::Done;

@@ -8,6 +8,9 @@ namespace fk {
 
 using ResetResult = SaveResult;
 
+// Entry `index` alone, as its panel's "Set default" restores it.
+ResetResult resetSetting(PreferenceStore& store, int index);
+
 // The all-users settings when `allUsers`, else an account's. Stops at the
 // first failure.
 ResetResult resetAllSettings(PreferenceStore& store, bool allUsers);

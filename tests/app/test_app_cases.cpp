@@ -173,6 +173,20 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
         {"quit", [&] { app().window.reset(); }},
         {"question",
          [&] { app().dialogs.questions.queueAnswer(name == "cancel" ? std::nullopt : std::optional(std::stoi(name))); }},
+        {"differences",
+         [&] {
+             std::vector<int> unticked;
+             for (const std::string& row : test::split(rest, ",")) if (!row.empty()) unticked.push_back(std::stoi(row));
+             app().dialogs.differences.queueAnswer(name == "cancel" ? std::nullopt : std::optional(unticked));
+         }},
+        {"row",
+         [&] {
+             const dialogs::DifferenceRow& row = app().dialogs.differences.shown().back().rows.at(std::stoul(name));
+             const QString swatch = row.colour ? QStringLiteral("|swatch") : QString();
+             EXPECT_EQ(QStringList({row.name, row.current, row.incoming, row.byDefault}).join('|') + swatch, qs(rest));
+         }},
+        {"write", [&] { test::writeBytes(hive_->folder() + "/" + name, fk::text::utf8ToCp1252(rest)); }},
+        {"viewonly", [&] { EXPECT_EQ(app().dialogs.differences.shown().back().readOnly, yes(name)); }},
         {"file",
          [&] {
              app().dialogs.files.queueAnswer(name == "cancel" ? std::nullopt

@@ -73,7 +73,8 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     };
-    AppHive first(Brisko), keyless(hiveKey("Software\\Wine")), damaged(Brisko);
+    AppHive first(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\alice\\Preferences", "\"IconShowDelay\"=dword:00000064\n")),
+        keyless(hiveKey("Software\\Wine")), damaged(Brisko);
     AppHive second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
     damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
     QTemporaryDir folderAsFile;
@@ -123,6 +124,24 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     EXPECT_EQ(dialogs.messages.shown()[0].title, "About Fettlekit");
     EXPECT_TRUE(dialogs.messages.shown()[0].text.startsWith("Fettlekit " FK_VERSION_TEXT));
     EXPECT_TRUE(dialogs.messages.shown()[0].text.contains(QString::fromStdString(second.path())));
+
+    // File > "Compare with…" another prefix, as the chooser gives it: read-only.
+    chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
+    dialogs.questions.queueAnswer(1);
+    session.window()->findChild<QAction*>("actionCompare")->trigger();
+    EXPECT_EQ(dialogs.questions.asked().back().buttons.join('|'), "bob|Another prefix…|A .reg file…");
+    ASSERT_EQ(dialogs.differences.shown().size(), 1u);
+    EXPECT_TRUE(dialogs.differences.shown()[0].readOnly);
+    EXPECT_EQ(dialogs.differences.shown()[0].rows.at(0).incoming, "100");
+    // File > "Copy settings to…" that prefix: what it takes lands in its file.
+    chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
+    dialogs.questions.queueAnswer(1);
+    dialogs.questions.queueAnswer(0);
+    dialogs.differences.queueAnswer(std::vector<int>{});
+    session.window()->findChild<QAction*>("actionCopy")->trigger();
+    ASSERT_EQ(dialogs.differences.shown().size(), 2u);
+    EXPECT_EQ(dialogs.differences.shown()[1].rows.at(0).current, "100");
+    EXPECT_EQ(first.fileText().find("IconShowDelay"), std::string::npos) << "the default copied is no value";
 
     openPrefixFromMenu(dialogs::PrefixDialog::Choice(QString::fromStdString(keyless.folder()), true));
     EXPECT_EQ(session.hiveFile().toStdString(), keyless.path());

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,28 @@ TEST(RealFileDialog, OffersTheFiltersAndGivesTheChosenFileAsTheMappingNamesIt) {
         dialog.reject();
     });
     EXPECT_EQ(files.openFile(nullptr, "Select sound file", SoundFilters), std::nullopt) << "cancelled with a file picked";
+}
+
+// Every row ticked at first, colours with a swatch of their own colour; the
+// user's unticked row is left out; shown only, it gives nothing to take.
+TEST(RealDifferencesView, GivesTheRowsLeftTickedAndOnlyShowsWithoutATakeButton) {
+    const std::vector<DifferenceRow> rows{{"ContactSoundMaxTime", "50", "20", "12", false},
+                                          {"QuickIconBgColor", "#ff8000", "#0000ff", "", true},
+                                          {"WindowFont", "MS Sans Serif, 8", "DejaVu Serif, 12, bold", "", false}};
+    DifferencesDialog differences;
+    for (const QString& take : {QStringLiteral("Import"), QString()}) {
+        whenOpen<DifferencesView>([&](DifferencesView& view) {
+            QTreeWidget* table = view.table();
+            ASSERT_EQ(table->topLevelItemCount(), 3);
+            EXPECT_EQ(table->topLevelItem(1)->icon(1).pixmap(14).toImage().pixelColor(7, 7), QColor("#ff8000"));
+            EXPECT_TRUE(table->topLevelItem(1)->icon(3).isNull()) << "no colour, no swatch";
+            EXPECT_EQ(view.ticked(), take.isEmpty() ? std::vector<int>{} : std::vector<int>({0, 1, 2}));
+            table->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            view.accept();
+        });
+        EXPECT_EQ(differences.choose(nullptr, "Import settings", "Importing", rows, take),
+                  take.isEmpty() ? std::nullopt : std::optional(std::vector<int>{0, 2}));
+    }
 }
 
 TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
