@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a plain Qt window of the main window's size, shown,
 // painted once, then gone with status 0, as fettlekit --quit-when-shown does.
 #include "app/QuitAfterFirstPaint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One registry read and one write through the bridge (Wine's live registry,
 // fettlekit-bridge.exe under a running wineserver) beside the same on the
 // hive file, in one run: median and 99th percentile of each.

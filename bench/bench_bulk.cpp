@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bulk work on a fresh prefix: importing Wine's own export of the Time
 // Zones (the key renamed) and copying HKLM\Software\Classes with all below
 // it, by fettlekit-reg with Wine stopped, beside `wine reg` doing the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to fill the font editor's font-name list the first time in a run,
 // beside fc-list listing the same fonts. Each fill runs in a fresh process,
 // as the first fill of a run does, several times; medians are printed.

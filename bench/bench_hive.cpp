@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hive file at 1, 10 and 50 MB: load, save and one value written end
 // to end, beside copying the same file with cp and flushing it, measured in
 // the same run. Prints medians in milliseconds.

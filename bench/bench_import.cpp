@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of importing a .reg file of junk lines and unknown escapes:
 // the window's import (which refuses it) and fettlekit-reg's (which reads
 // all of it), each in a process of its own, beside a process that only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prefix scan over a made-up home with many prefixes (Bottles, Lutris,
 // PlayOnLinux and Proton places, each user.reg about 150 KB, a third of them
 // with the add-on's key near their end), beside reading every one of those

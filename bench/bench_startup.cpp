@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two programs timed from spawn to exit, with the memory each takes: by
 // default fettlekit's start-up to its first painted main window beside a
 // bare Qt window of the same size shown and closed the same way. Each run is

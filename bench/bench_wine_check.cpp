@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check that runs before every write to user.reg, with no Wine running:
 // is a wineserver serving the prefix, in our /tmp or in a sandbox's own?
 // Beside it, one bare listing of /proc, the floor of its process scan.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fk_draw_pictures(svg folder var): the SVG drawn into PNGs of the sizes
 # Windows asks for, in `folder`; their paths in `var`.
 find_program(FK_RSVG_CONVERT rsvg-convert REQUIRED)

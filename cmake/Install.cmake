@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed layout (GNUInstallDirs): the programs in bin, the Windows
 # bridge in the package's private folder where they look for it, the demo
 # prefix, and what a desktop needs to list the program.

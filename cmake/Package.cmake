@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder (scripts/package).
 # The libraries the programs link come from dpkg-shlibdeps; what they load
 # at run time without linking it is listed by hand.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer (NSIS: Program Files, a Start menu entry, an
 # uninstaller, the license on its own page) and a ZIP of the same folder for
 # use without installing: `cpack` in the Windows build folder, which

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-build for 64-bit Windows with Debian's mingw-w64 (posix threads),
 # run under Wine. Alone, with -DFK_BUILD_GUI=OFF (scripts/test-windows);
 # with the Windows Qt of scripts/build-qt-windows, loaded by that Qt's own

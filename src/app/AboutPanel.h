@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture1(0): the about panel, shown while no setting is.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window is a plain QWidget, which Qt presents to screen readers
 // as a panel ("filler"): they should meet it as a window (a frame).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's picture: the window icon and the about panel's Image1.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bold names and a small mark for the settings whose stored value differs
 // from the default, with both values in the tooltip.

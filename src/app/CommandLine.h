@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line. --help, --version and --list-prefixes need no
 // display, so they are answered before any window exists.

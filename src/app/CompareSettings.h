@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > "Compare with…": this account's settings beside another account's,
 // the same account's in another prefix, or an exported .reg file, in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > "Copy settings to…": this account's settings (all of them, or the
 // changed ones) into another account of this prefix or the same account of

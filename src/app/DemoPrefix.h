@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --demo: a private copy of the demo Wine prefix, so that trying the
 // program never changes the copy shipped with it.

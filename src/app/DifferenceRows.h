@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store's differences as the differences view shows them: yes and no
 // in the user's language, colours with their swatch, and the account named

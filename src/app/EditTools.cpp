@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/EditTools.h"
 
 #include "app/ChangeMarks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit menu and what it drives: undo and redo of every change made in
 // this run (imports included), the find box, resetting a whole account,

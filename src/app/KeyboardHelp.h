@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help > "Keyboard shortcuts": the keys of the main window, in one list.
 #include <QString>

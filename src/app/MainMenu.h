@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menu bar above the form's client area. Features add their actions to
 // its menus; the client area below it keeps its own layout.

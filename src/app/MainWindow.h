@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form1: the account chooser, the two settings trees, the editor panels and
 // the description. It shows the setting picked, with the panel of its kind;

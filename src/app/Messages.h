@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the main window's message boxes, kept in one place so the
 // start-up path and the window say exactly the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which Wine prefix the program opens when no file is named: the prefixes
 // found on this machine, the one used last, and the chooser's request.

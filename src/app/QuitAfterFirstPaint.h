@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a step once a window has been painted, from the event loop: the
 // window is then on screen where the window manager put it. Header-only:

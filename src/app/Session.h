@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window over the opened store (the hive file, or Wine's live registry),
 // and the move to another prefix: File > "Open prefix…" opens the chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The find box above the settings list: as the user types, the list keeps
 // only the settings whose name or description holds the text, ignoring

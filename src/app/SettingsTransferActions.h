@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File > "Export settings…" and "Import settings…": the window's side of
 // backing up and sharing settings as .reg files. The files themselves are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TreeView1 and TreeView2: top-level nodes whose key is "P" and the
 // catalogue index of their setting.

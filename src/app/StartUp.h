@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's entry: the command line, the prefix to open, then the
 // session that opens its store and window.

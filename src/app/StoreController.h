@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a main window works on: the store over the opened registry, its
 // root and the preferences key of the account chosen, and whether saving

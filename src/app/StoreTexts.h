@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store's reports in the user's words: it hands up codes and what they
 // name, and these put them in sentences through tr().

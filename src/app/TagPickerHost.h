@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the date/time tag picker (Form2): the picker
 // lists the tags of the entry shown when it opens.

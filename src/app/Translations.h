@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's texts and Qt's own in the user's language.
 class QCoreApplication;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run's undo stack: every value the program writes or deletes is
 // recorded, and the writes of one button press (one turn of the event

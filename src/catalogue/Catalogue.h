@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed table of the settings the program knows, filled once at
 // start-up and read-only afterwards. Texts are plain ASCII.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal dialogs of the program, each behind a thin wrapper. In normal
 // use a wrapper shows the platform's dialog; once scripted (tests, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The differences view: the settings about to change, each with its
 // current, incoming and default value as the panels show them, and a tick

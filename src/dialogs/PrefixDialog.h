@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prefix chooser: the prefixes found, or a note of where none was
 // found, and a way to browse to a prefix folder or a user.reg. A place that

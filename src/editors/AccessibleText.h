@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader says of the parts the panels draw themselves.
 #include <QColor>

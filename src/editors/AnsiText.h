@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen text <-> registry text. The registry holds code page 1252; a
 // character it cannot hold is stored as '?'.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue's texts in the user's language. The catalogue keeps the
 // design's English; they are translated as they are shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text to whole number, as the number and font editors read their boxes:
 // the user's locale (decimal and grouping separators), blanks around and a

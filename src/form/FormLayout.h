@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form's controls as tables: one row a control, in twips, made, named,
 // captioned and placed by one call with the metrics its window measured once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Twips to pixels for the form's controls. Their places were laid out in
 // twips for 8-point "MS Sans Serif" at 96 DPI, whose dialog base units are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form2, the date/time tag picker: a small modeless window owned by the main
 // window that lists the tags of the format being edited and inserts the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which settings of the current preferences key differ from their catalogue
 // default, with the stored and the default value in words. Reads only:

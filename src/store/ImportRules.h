@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the catalogue allows a value of the store to hold, for imports: each
 // known setting's type and range, by where the value sits below the store

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two keys of the store compared value by value, with all below them: what
 // would make the first hold what the second holds, as value changes. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One value of a key that is open already, as the transfer unit keeps it.
 #include "platform/registry/Registry.h"

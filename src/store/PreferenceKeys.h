@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store root and the preferences key of the account chosen: opened,
 // made and closed here, and handed to the store as its current key.

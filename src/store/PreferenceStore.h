@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The primitives through which every editor reads, writes and deletes one
 // setting's value in the current preferences key. Texts are code page 1252.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick texts of a QuickTexts setting: the subkeys of its list key
 // under the store's current key, each with a text, an alias and the

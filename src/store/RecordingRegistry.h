@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Passes every call on to another registry, knows the path of each key it
 // opened, and tells a listener of every value of the store written or

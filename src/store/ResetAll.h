@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Restores every setting of the current preferences key as each one's own
 // "Set default" does: the default stored explicitly, or the value deleted

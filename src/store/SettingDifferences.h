@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value changes of an import (or a comparison, or a copy) gathered by
 // setting, each with its current, incoming and default value in the words

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings' values in words, both ways, as the command line and the
 // differences view show them: what one reads, the other takes back. Texts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Backing up and sharing settings as .reg files that Wine's regedit and reg
 // import accept: export a key of the store, and plan an import (checked

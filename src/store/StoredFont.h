@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Font setting's subkey read as the add-on reads it: six values, each
 // whatever its stored type, into buffers of the add-on's own sizes.

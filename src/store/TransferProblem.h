@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why an export or an import was refused, as a code and what it names, for
 // the window to put in the user's words. No Qt.

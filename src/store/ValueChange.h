@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A change of one stored value with what it replaced: what undo keeps and
 // an import plans. Changes are written all or none. No Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/Cp1252.h"
 #include "text/Utf16.h"
 

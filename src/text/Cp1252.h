@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code page 1252, the ANSI code page of a Western Windows or Wine prefix.
 // Registry text crosses the program's interfaces in it; the hive file holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What Windows writes in code page 1252 for the characters 1252 has no
 // place for but a near one (its "best fit": A for U+0100, - for U+2212, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-16 text as the registry stores it: two bytes a unit, low byte first,
 // whatever the machine's own order.

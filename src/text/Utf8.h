@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 to and from UTF-16 by hand: the same on Linux and Windows, whatever
 // the locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as the window tests drive it: a user.reg in a temporary
 // folder and one running copy of the program over it.

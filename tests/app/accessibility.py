@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fettlekit as a screen reader meets it, through the accessibility bus
 (AT-SPI): every control a user can reach has a name, says what it is, and
 gives its value; Tab stops each announce a name. Runs the program on the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes a pseudo-translation of a .ts file: every text bracketed and a
 third longer, so that a text shown without tr() stands out."""
 import copy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program driven as a user would by the scripts in app-cases.txt, with
 // the hive read afresh for every check. The file says what each command does.
 #include "app/ChangeMarks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program over a hive file that is missing or damaged at start-up, and
 // Wine running. A file replaced, removed or damaged under the window and
 // Wine starting during a save: app-cases.txt. Folders that refuse the new

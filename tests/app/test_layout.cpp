@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window, every panel and the tag picker in the font, scale and language
 // this run was started with (see CMakeLists.txt): every caption fits its
 // control, no two sibling controls overlap but a label laid under a display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the prefix: at start-up, through File > "Open prefix…", and the
 // command line without a display.
 #include "app/PrefixChoice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The private copy of the demo prefix the program starts on when asked.
 #include "app/DemoPrefix.h"
 #include "support/TestFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's rules across its entries. Each setting's own defaults and
 // limits are proved where the user meets them, in the editor panels.
 #include "catalogue/Catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's own dialogs behind the seams, and the prefix chooser,
 // opened for real and answered from inside their event loop.
 #include "dialogs/PrefixDialog.h"

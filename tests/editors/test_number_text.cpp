@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a number box: the user's locale, blanks, sign, halves to even and
 // the signed 32-bit range, from the rows of number-text.txt.
 #include "editors/NumberText.h"

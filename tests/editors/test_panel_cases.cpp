@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor panels driven through their widgets by the scripts in
 // panel-cases.txt, with the hive file read afresh for every check. The file
 // says what each command does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the scripted panel cases cannot see: the font lists and the
 // sample's size.
 #include "editors/FontPanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the Wine hive reader and writer. Whatever the
 // input, nothing may crash; a file that reads must save to text that reads
 // back to the same keys and saves to the same bytes; a file whose sections

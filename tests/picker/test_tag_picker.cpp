@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag picker window driven as a user would, over a stand-in main window
 // holding the target box.
 #include "catalogue/Catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-reg against Wine's own reg.exe: the commands of
 // data/reg-commands.txt on a fresh prefix and on a copy of its hive files
 // must print the same, export every root's key alike and leave the same

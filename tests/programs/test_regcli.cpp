@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-reg's commands on a copy of a hive Wine made: what reg asks,
 // what it refuses, and what it writes, from data/regcli-cases.txt. Its
 // output beside Wine's own is checked by test_reg_wine; here is what Wine

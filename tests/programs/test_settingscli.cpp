@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-settings on a hive written for each case, from settings-cases.txt:
 // what each command prints, refuses and stores. A command that fails, or
 // only reads, leaves the file as it was, byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which settings differ from their default, read from a real hive file
 // without writing it; and the recorded changes that undo puts back.
 #include "app/StoreTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports of settings files: what the catalogue or the store's place
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.

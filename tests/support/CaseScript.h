@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The case files' scripts (app-cases.txt, panel-cases.txt): lines run as
 // commands, and settings named by their value name.

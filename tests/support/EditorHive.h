@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hive a panel test works on, and what the main window hands a panel.
 #include "catalogue/Catalogue.h"

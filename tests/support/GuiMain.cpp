@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets need an application object before any exists. Listing the tests
 // at build time happens without a display, so they draw off screen then.
 #include <QApplication>

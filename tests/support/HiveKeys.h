@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hive text in Wine's format for a test to write, and values read back from
 // the file as a fresh open finds them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry over a hive file, for the tests on Linux that write one.
 #include "platform/hive/HiveRegistry.h"

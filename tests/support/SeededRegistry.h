@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry the window tests work on, filled from text in Wine's hive
 // format. On Linux it is that text as the user.reg at `hivePath`; on Windows

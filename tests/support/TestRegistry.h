@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A registry that records the calls the tests look at and refuses some.
 #include "platform/registry/Registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving and reading widgets as a user would: by name, by mouse and key.
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's picture on Windows: drawn from the SVG at build time into
 // PNGs of the usual icon sizes, since the Windows Qt has no SVG module.
 #include "app/AppIcon.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows parts of the window: its command line and start-up, and the
 # program's picture drawn from the SVG (Debian's archive serves no source of
 # Qt SVG to build it for Windows).

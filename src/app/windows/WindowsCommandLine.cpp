@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line on Windows: no prefix or hive file to name, since the
 // program always edits the current user's registry.
 #include "app/CommandLine.h"

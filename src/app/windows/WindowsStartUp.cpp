@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up on Windows: the store is the current user's own registry, so
 // there is no prefix to find or choose and nothing of Wine to start.
 #include "app/CommandLine.h"

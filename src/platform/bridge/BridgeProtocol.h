@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bridge protocol: the registry operations carried over a byte stream
 // (the standard input and output of fettlekit-bridge.exe, run under Wine).

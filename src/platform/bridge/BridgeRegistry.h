@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry on the far side of the bridge: each operation is one request
 // and one reply over a transport (the pipes of fettlekit-bridge.exe under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bridge's side of the protocol: one request in, one reply out, the
 // operation made on the given registry (advapi32 inside fettlekit-bridge.exe).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prefix's registry for a window that stays open while Wine comes and
 // goes: the hive file while no Wine serves the prefix, Wine's live registry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picks the registry the program works on. On Windows: the real one. On
 // Linux: the prefix's user.reg, or, while Wine runs in that prefix and

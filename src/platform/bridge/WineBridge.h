@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starts fettlekit-bridge.exe under Wine in a prefix and talks to it over
 // its standard input and output. Linux only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole files on disk: reading one version of a file, noticing another
 // program's change, and replacing it whole or not at all.

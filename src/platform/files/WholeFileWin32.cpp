@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-file reads and writes of WholeFile.h on Windows, for the .reg
 // files the store and the command line read and write. Paths are UTF-8.
 #include "platform/files/WholeFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The installed font families, as the font editor lists them: one name per
 // family that can show every character of code page 1252. On Windows GDI

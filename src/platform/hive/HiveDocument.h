@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wine's registry text format ("WINE REGISTRY Version 2"): a tree of keys
 // read from and written back to the hive file. Sections and values that

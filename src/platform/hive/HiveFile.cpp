@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/hive/HiveFile.h"
 
 #include "platform/wine/WineServer.h"

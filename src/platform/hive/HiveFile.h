@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hive file on disk, read as the text a hive document keeps, and
 // whether Wine serves it.

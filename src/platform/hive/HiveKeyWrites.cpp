@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What HiveKeys changes: values, keys and whole trees, each change saved
 // to its file whole under the writers' lock, or not at all. Each change
 // holds copies of what it needs, so that a transaction can make it again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry's operations on a prefix's hive files, in UTF-16 as the files
 // hold it: handles, and what each call finds or changes. HiveRegistry puts

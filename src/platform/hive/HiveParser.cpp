@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/hive/HiveParser.h"
 #include "platform/hive/HiveText.h"
 #include "text/Utf16.h"

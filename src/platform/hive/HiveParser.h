@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the hive's header and, when asked for, a key's section: its
 // values and options.

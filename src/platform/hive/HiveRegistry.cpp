@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/hive/HiveRegistry.h"
 
 #include "platform/hive/HiveDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry over a Wine prefix's hive files, edited in place: user.reg
 // for the current user, system.reg and userdef.reg beside it for the others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hive document kept in step with its file: read again when another
 // program replaced the file, and changed only through commit(), which puts

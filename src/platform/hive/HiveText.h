@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wine's escapes of names and texts in the hive file, and its value lines.
 #include "platform/hive/HiveTree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys and values of a hive in memory, in Wine's order of names. Values
 // and sections nobody changed keep their original text.

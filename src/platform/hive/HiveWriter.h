@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing a hive back in Wine's order, as pieces: what nobody changed goes
 // out as it was read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key lines of a hive file, found in one pass over its bytes and kept
 // in Wine's order of paths, so that a key's subkeys and their sections are

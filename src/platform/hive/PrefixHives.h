@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hive files of a Wine prefix and where each predefined root lies in
 // them: user.reg holds the current user, system.reg the machine (and the

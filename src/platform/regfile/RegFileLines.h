@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of a .reg file, one at a time, as UTF-16 text.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/regfile/RegFileReader.h"
 
 #include "platform/regfile/RegFileLines.h"

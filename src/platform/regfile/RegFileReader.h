@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a .reg file the way Wine's reg import does: UTF-16 LE with its byte
 // order mark or ANSI (code page 1252), the "Windows Registry Editor Version

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A .reg file's text as Wine's reg export writes it: UTF-16 LE with a byte
 // order mark, CR LF, hex data wrapped at Wine's width. No Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The A or the W call behind an operation, chosen by the width of its
 // texts (char: code page 1252, char16_t: UTF-16), so that code written once

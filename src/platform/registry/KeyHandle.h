@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An open key that closes itself, through the registry that opened it, when
 // it goes: no path out of a function leaves a handle behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/registry/Listing.h"
 
 #include "platform/registry/Calls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A key's values and subkeys read the one way every caller needs, in code
 // page 1252 (char) or UTF-16 (char16_t). A value's data is read whole: the

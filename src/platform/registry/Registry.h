@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry operations the program makes, shaped like the advapi32 calls
 // so that callers behave the same over every backend: the Wine hive files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scope of bulk work on a registry: rolled back when it ends without a
 // commit, so that no path out of a function leaves half of it behind.

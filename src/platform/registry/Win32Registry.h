@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry over Windows' own advapi32: the real registry on Windows,
 // and Wine's live registry when run inside a prefix (the bridge).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the Wine prefixes the add-on lives in: $WINEPREFIX, ~/.wine and the
 // places where the common Wine front-ends keep their prefixes. A prefix

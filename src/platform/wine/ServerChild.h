@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starts a program for a wineserver. It runs in a session of its own with
 // no terminal, no new privileges, no capabilities and none of our files but

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The world a program started for a wineserver lives in: the server's
 // paths, its Wine and the environment that program gets. For a sandboxed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths as a program under Wine sees them. The add-on opens the files it is
 // given by their Windows path, so a file the user picks on Linux is stored

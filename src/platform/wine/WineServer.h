@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a wineserver serves a prefix, wherever that server's /tmp is. A
 // sandboxed Wine front-end starts its server with a /tmp of its own, where

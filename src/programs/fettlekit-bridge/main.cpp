@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-bridge.exe: serves the registry operations of the bridge
 // protocol over its standard input and output, with advapi32 behind them.
 // Fettlekit runs it under Wine, in the prefix whose registry it edits while

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg add: a key made, with a value when one is named.
 #include "programs/fettlekit-reg/RegOps.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fettlekit-reg/RegCommand.h"
 
 #include "programs/fettlekit-reg/RegOps.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows' reg command (query, add, copy, delete, export, import) over any
 // registry backend, printing what Wine's reg.exe prints so scripts written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg copy: a key's values, and with /s the keys below, into another key.
 #include "programs/fettlekit-reg/RegOps.h"
 

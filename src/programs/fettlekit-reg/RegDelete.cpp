@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg delete: a key with all below it, a value, or every value.
 #include "programs/fettlekit-reg/RegOps.h"
 

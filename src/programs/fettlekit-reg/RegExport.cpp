@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg export: a key and all below it into a .reg file, as regedit writes it.
 #include "platform/files/WholeFile.h"
 #include "platform/regfile/RegFileWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files reg import reads and reg export writes. An export lands whole or
 // not at all: it is written beside its place and renamed over it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg import: a .reg file's keys and values into the registry.
 #include "platform/files/WholeFile.h"
 #include "platform/regfile/RegFileReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys reg works on: a key named on the command line, and walks over a
 // key's tree through the registry's W calls. Every walk over a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What reg's operations share: the registry, the console, the command
 // line's keys and switches. Each operation is a function over it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reg query: a key's values, or one, and with /s every key below.
 #include "programs/fettlekit-reg/RegOps.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What fettlekit-reg says and how it spells data: reg's messages and usage
 // texts, type names, and value data read from and written to its text forms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-reg: Windows' reg command over the registry the program edits:
 // a Wine prefix's hive files (or Wine's live registry while Wine runs), or
 // the real registry on Windows.

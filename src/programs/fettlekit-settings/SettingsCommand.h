@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // fettlekit-settings: the add-on's settings by name, for scripts and
 // people: list, describe, get, set, reset, diff, export and import. Exit

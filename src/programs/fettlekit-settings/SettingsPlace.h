@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the command line works: the prefix's registry (the bridge while
 // Wine runs), found as the window finds it, and an account's preferences

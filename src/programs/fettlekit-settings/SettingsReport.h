@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What fettlekit-settings prints: tab-separated lines for people, grep and
 // awk, or JSON for tools (--json). Texts are UTF-8.

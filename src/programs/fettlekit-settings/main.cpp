@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fettlekit-settings: the add-on's settings by name on a Wine prefix (or
 // Wine's live registry while Wine runs), for scripts and dotfiles.
 #include "app/Translations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wine's live registry through fettlekit-bridge.exe: the shared suite, the
 // choice of backend while Wine runs, and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fk-standin.exe: stands in for the add-on under Wine in the live-editing
 // tests: it seeds text that code page 1252 cannot hold.
 //   fk-standin seed <key> [v:<name>:<utf16 hex>] [k:<utf16 hex>]...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-file reads and writes the store and the command line use, on
 // Windows: a file replaced whole, and anything but a file refused at once.
 #include "platform/files/WholeFile.h"

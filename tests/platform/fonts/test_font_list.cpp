@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font-name list's rules, over a font configuration of chosen files:
 // which families are listed, under which name, and how often.
 #include "platform/fonts/FontList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font-name list as GDI gives it, run under Wine on the machine's fonts:
 // one entry a family, and an older list's full name drawn with its family.
 #include "platform/fonts/FontList.h"

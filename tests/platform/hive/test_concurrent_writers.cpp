@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two fettlekit-reg processes and the program's own store write to one hive
 // file at the same time. Every write must survive with its last value, and
 // the file must stay one a fresh reader accepts.

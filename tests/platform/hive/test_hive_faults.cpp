@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the hive file meets in use: a full disk, a folder the user may not
 // write, another program removing, replacing or damaging the file, and two
 // editors writing the same file in turn (at once: test_concurrent_writers).

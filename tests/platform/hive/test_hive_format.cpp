@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wine's registry text format: what Wine writes must read back to the same
 // data and, unchanged, to the same bytes.
 #include "platform/files/WholeFile.h"

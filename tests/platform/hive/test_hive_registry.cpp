@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry calls over a real hive file: what reaches the file and how it
 // is kept beside other writers. What every backend shares is proved by the
 // registry suite, which runs on the hive file too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared suite on the hive file: a user.reg in a fresh folder, with the
 // scratch key (and any seeded values) written as Wine writes them.
 #include "platform/hive/HiveDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared suite through the bridge protocol without Wine: the client and
 // the server ends joined in one process, the hive file behind them. Any
 // fault in how an argument or a buffer travels shows here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared registry suite. Wine's advapi32 is the reference: where a
 // backend disagrees with it, the backend is wrong.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry behaviour every backend must share, written once. Each test
 // binary instantiates the suite with its backends: the hive file on Linux,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared suite on advapi32 (Windows, or Wine running the test).
 #include "platform/registry/KeyHandle.h"
 #include "platform/registry/Win32Registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the prefixes that hold the add-on's key, on a made-up home with a
 // prefix in every front-end's place.
 #include "platform/wine/PrefixFinder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows path the add-on is given for a file picked on Linux: first on
 // a prefix laid out by hand, then against Wine's own winepath.
 #include "platform/wine/WinePath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes while Wine runs in a sandbox: a wineserver started in namespaces
 // of its own (mount, PID, network, IPC, UTS, cgroup) with a /tmp of its
 // own, which sees the prefix only by a path of its own and the bridge

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program: one self-contained fettlekit.exe over the static Qt,
 # with its icon, manifest and version.
 set_target_properties(fettlekit PROPERTIES WIN32_EXECUTABLE ON)
