@@ -41,19 +41,10 @@ namespace {
 
 constexpr const char* MinimumAddOnVersion = "3.20";
 
-// Which Picture1 element edits which SettingKind.
-constexpr std::array<int, 10> PanelTable = {
-    5,  // Boolean
-    3,  // Number
-    2,  // Text
-    1,  // File
-    6,  // Colour
-    8,  // Account
-    4,  // Font
-    7,  // SwitchWithText
-    9,  // QuickTexts
-    0,  // None: the about panel
-};
+// Which Picture1 element edits which SettingKind, in the kinds' order: Boolean,
+// Number, Text, File, Colour, Account, Font, SwitchWithText, QuickTexts, and
+// None, the about panel.
+constexpr std::array<int, 10> PanelTable = {5, 3, 2, 1, 6, 8, 4, 7, 9, 0};
 
 SettingsTree* settingsTree(QWidget* parent, const char* name, const QRect& place) {
     auto* tree = new SettingsTree(parent);
