@@ -9,7 +9,9 @@
 namespace fk {
 
 void installTranslations(QCoreApplication& app) {
-    const QLocale locale = QLocale::system();
+    // A "C" or POSIX locale reads the design's English, plural forms and all.
+    const QLocale system = QLocale::system();
+    const QLocale locale = system.language() == QLocale::C ? QLocale(QLocale::English) : system;
     // Qt's dialogs and buttons first, so that ours win where both have a text.
     auto* qt = new QTranslator(&app);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

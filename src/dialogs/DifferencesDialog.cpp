@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -73,7 +75,13 @@ DifferencesView::DifferencesView(QWidget* parent, const QString& title, const QS
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(std::max(sizeHint().width(), table_->header()->length() + 40), sizeHint().height());
+    // Every column whole where the screen has room: the default is the last.
+    for (int column = 0; column < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
+    const int wanted = table_->header()->length() + 2 * table_->frameWidth() +
+                       table_->verticalScrollBar()->sizeHint().width() + layout->contentsMargins().left() +
+                       layout->contentsMargins().right();
+    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : wanted;
+    resize(std::min(std::max(sizeHint().width(), wanted), room), sizeHint().height());
 }
 
 void DifferencesView::offerTicks() {
