@@ -133,8 +133,8 @@ private:
         if (index < 0) return 1;
         auto place = openFor(ops()[0], index, true);
         if (!place) return 1;
-        if (std::string why = writeWords(place->store(), place->keyPath(), index, ops()[2],
-                                                 [](const TransferProblem& p) { return StoreTexts::problem(p).toStdString(); }); !why.empty())
+        const auto words = [](const TransferProblem& p) { return StoreTexts::problem(p).toStdString(); };
+        if (std::string why = writeWords(place->store(), place->keyPath(), index, ops()[2], words); !why.empty())
             return fail(why);
         return saved(*place);
     }
