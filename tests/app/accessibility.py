@@ -131,9 +131,12 @@ def press(keysym, times=1):
         time.sleep(0.15)
 
 
-def find_app(pid, timeout=30):
+def find_app(window, timeout=30):
+    pid = window.pid
     end = time.time() + timeout
     while time.time() < end:
+        if window.poll() is not None:
+            sys.exit(f"the program ended with {window.returncode} before it reached the accessibility bus")
         desktop = Atspi.get_desktop(0)
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
@@ -149,7 +152,7 @@ def main():
                XDG_STATE_HOME=tempfile.mkdtemp(), XDG_CONFIG_HOME=tempfile.mkdtemp())
     window = subprocess.Popen([program, "--demo"], env=env)
     try:
-        app = find_app(window.pid)
+        app = find_app(window)
         frame = app.get_child_at_index(0)
         # Each window reads as one, named, not as a panel.
         for top in filter(showing, (app.get_child_at_index(i) for i in range(app.get_child_count()))):
