@@ -3,24 +3,21 @@
 // PlayOnLinux and Proton places, each user.reg about 150 KB, a third of them
 // with the add-on's key near their end), beside reading every one of those
 // files whole, measured in the same run. Prints medians in milliseconds.
+#include "BenchFigures.h"
 #include "platform/wine/PrefixFinder.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr int PrefixesEachPlace = 50;
 constexpr double TargetMs = 100;
@@ -32,17 +29,6 @@ std::string userReg(bool withKey) {
                 "\"Value\"=\"some text of a setting\"\n\"Number\"=dword:0000002a\n\n";
     if (withKey) text += "[Software\\\\Tavrel\\\\Brisko2] 1733000000\n\"Enable\"=dword:00000001\n\n";
     return text + "[Software\\\\Wine\\\\Fonts] 1733000000\n\"Name\"=\"x\"\n";
-}
-
-double medianMs(const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < 15; ++i) {
-        const auto start = Clock::now();
-        run();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 }  // namespace
@@ -66,8 +52,8 @@ int main() {
     }
     const fk::wine::SearchRoots roots{home.string(), {}, (home / ".local/share").string()};
     size_t found = 0;
-    const double scan = medianMs([&] { found = fk::wine::findPrefixes(roots).found.size(); });
-    const double readAll = medianMs([&] {
+    const double scan = fk::bench::medianTime(15, [&] { found = fk::wine::findPrefixes(roots).found.size(); });
+    const double readAll = fk::bench::medianTime(15, [&] {
         static char buffer[1 << 16];
         for (const std::string& file : files) {
             const int fd = ::open(file.c_str(), O_RDONLY);

@@ -3,42 +3,22 @@
 // is a wineserver serving the prefix, in our /tmp or in a sandbox's own?
 // Beside it, one bare listing of /proc, the floor of its process scan.
 // Prints medians in microseconds; exits 1 when the check takes 1 ms or more.
+#include "BenchFigures.h"
 #include "platform/wine/WineServer.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <vector>
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double medianMicros(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto start = Clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-}  // namespace
 
 int main() {
     std::string prefix = (std::filesystem::temp_directory_path() / "fk-bench-wine-XXXXXX").string();
     if (!::mkdtemp(prefix.data())) return 2;
     int processes = 0;
     bool found = false;
-    const double check = medianMicros(2000, [&] { found |= fk::wine::findWineServer(prefix).running; });
-    const double listing = medianMicros(2000, [&] {
+    const double check = fk::bench::medianTime<std::micro>(2000, [&] { found |= fk::wine::findWineServer(prefix).running; });
+    const double listing = fk::bench::medianTime<std::micro>(2000, [&] {
         processes = 0;
         if (DIR* proc = ::opendir("/proc")) {
             while (dirent* entry = ::readdir(proc)) processes += entry->d_name[0] >= '1' && entry->d_name[0] <= '9';

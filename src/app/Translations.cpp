@@ -11,7 +11,10 @@ namespace fk {
 void installTranslations(QCoreApplication& app) {
     // A "C" or POSIX locale reads the design's English, plural forms and all.
     const QLocale system = QLocale::system();
-    const QLocale locale = system.language() == QLocale::C ? QLocale(QLocale::English) : system;
+    installTranslations(app, system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+}
+
+void installTranslations(QCoreApplication& app, const QLocale& locale) {
     // Qt's dialogs and buttons first, so that ours win where both have a text.
     auto* qt = new QTranslator(&app);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

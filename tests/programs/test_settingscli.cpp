@@ -4,12 +4,12 @@
 // only reads, leaves the file as it was, byte for byte.
 #include <gtest/gtest.h>
 
+#include "app/Translations.h"
 #include "programs/fettlekit-settings/SettingsCommand.h"
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTranslator>
 
 #include <algorithm>
 #include <sstream>
@@ -41,11 +41,7 @@ std::vector<std::string> words(const std::string& line, const std::string& dir) 
 class SettingsCase : public testing::TestWithParam<Case> {
 public:
     // English words its plurals through its translation, as the program does.
-    static void SetUpTestSuite() {
-        static QTranslator english;
-        ASSERT_TRUE(english.load(QLocale(QLocale::English), "fettlekit", "_", ":/i18n"));
-        QCoreApplication::installTranslator(&english);
-    }
+    static void SetUpTestSuite() { fk::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English)); }
 };
 
 TEST_P(SettingsCase, Runs) {

@@ -3,14 +3,15 @@
 // refuses is named by its line and writes nothing; what is taken is written
 // all or none, and can be put back.
 #include "app/StoreTexts.h"
+#include "app/Translations.h"
 #include "store/SettingsTransfer.h"
 #include "support/HiveKeys.h"
 #include "support/TestRegistry.h"
 #include "support/OpenedHive.h"
 #include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QLocale>
-#include <QTranslator>
 
 #include <filesystem>
 #include <set>
@@ -34,9 +35,7 @@ protected:
 // further down must leave that unwritten too.
 TEST_F(TransferTest, RefusesWhatTheStoreOrTheCatalogueRejectsNamingTheLine) {
     // English words its plurals through its translation, as the program does.
-    QTranslator english;
-    ASSERT_TRUE(english.load(QLocale(QLocale::English), "fettlekit", "_", ":/i18n"));
-    QCoreApplication::installTranslator(&english);
+    installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
     const auto rows = test::dataRows(FK_TEST_DATA "/import-refusals.txt");
     for (const std::string& line : rows) {
         const size_t tab = line.find('\t');

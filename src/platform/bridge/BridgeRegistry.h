@@ -32,7 +32,6 @@ public:
     // Asks the bridge for its protocol version; false when it does not answer
     // as this program expects.
     bool hello();
-    const Transport& transport() const { return *transport_; }
 
     long RegOpenKeyExA(reg::Key parent, const char* subKey, std::uint32_t options, std::uint32_t access,
                        reg::Key* result) override;

@@ -86,8 +86,6 @@ public:
         return true;
     }
 
-    pid_t pid() const { return pid_; }
-
 private:
     bool fail() {
         failed_ = true;
@@ -265,11 +263,6 @@ std::string findBridgeExe() {
     if (fs::exists(installed, error)) return installed.string();
 #endif
     return {};
-}
-
-int bridgeProcessId(const BridgeRegistry& registry) {
-    auto* wine = dynamic_cast<const WineTransport*>(&registry.transport());
-    return wine ? int(wine->pid()) : -1;
 }
 
 }  // namespace fk::bridge

@@ -28,8 +28,4 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
 // else in the installed program's private folder; empty when there is none.
 std::string findBridgeExe();
 
-// The process id of the bridge behind a registry from startWineBridge; lets
-// tests end it the hard way.
-int bridgeProcessId(const BridgeRegistry& registry);
-
 }  // namespace fk::bridge

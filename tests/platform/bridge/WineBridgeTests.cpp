@@ -7,6 +7,7 @@
 #include "platform/registry/KeyHandle.h"
 #include "../registry/RegistryBehaviour.h"
 #include "store/PreferenceStore.h"
+#include "support/ChildProcesses.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -136,7 +137,9 @@ TEST(LiveRegistry, AKilledBridgeTurnsEveryLaterWriteIntoAFailedWrite) {
     store.setCurrentKey(key);
     EXPECT_TRUE(store.writeNumber(key, "BeforeKill", 1));
 
-    ASSERT_EQ(::kill(bridge::bridgeProcessId(*registry), SIGKILL), 0);
+    const int bridge = fk::test::newestDescendantRunning("fettlekit-bridge");
+    ASSERT_GT(bridge, 0);
+    ASSERT_EQ(::kill(bridge, SIGKILL), 0);
     ::usleep(200 * 1000);
 
     EXPECT_FALSE(store.writeNumber(key, "AfterKill", 2));
