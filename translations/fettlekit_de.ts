@@ -526,6 +526,22 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
         <source>all users</source>
         <translation>alle Benutzer</translation>
     </message>
+    <message>
+        <source>bold</source>
+        <translation>fett</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>kursiv</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <translation>Gewicht %1</translation>
+    </message>
 </context>
 <context>
     <name>fk::EditTools</name>

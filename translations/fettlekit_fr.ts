@@ -526,6 +526,22 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
         <source>all users</source>
         <translation>tous les utilisateurs</translation>
     </message>
+    <message>
+        <source>bold</source>
+        <translation>gras</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italique</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <translation>graisse %1</translation>
+    </message>
 </context>
 <context>
     <name>fk::EditTools</name>
