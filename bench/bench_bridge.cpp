@@ -113,9 +113,9 @@ int main(int argc, char** argv) {
     auto hive = openHiveRegistry(hiveCopy + "/user.reg");
     int status = 1;
     if (!started.registry) {
-        std::fprintf(stderr, "bench_bridge: %s\n", started.error.c_str());
+        std::fprintf(stderr, "bench_bridge: %s\n", englishText(started.error).c_str());
     } else if (!hive.registry || !hive.registry->writable()) {
-        std::fprintf(stderr, "bench_bridge: the hive copy did not open for writing: %s\n", hive.error.c_str());
+        std::fprintf(stderr, "bench_bridge: the hive copy did not open for writing: %s\n", englishText(hive.error).c_str());
     } else {
         Results bridge = measure(*started.registry, reads, writes);
         Results file = measure(*hive.registry, reads, writes);

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
             auto start = Clock::now();
             auto opened = fk::reg::openHiveRegistry(hive);
             double ms = msSince(start);
-            if (!opened.registry) std::fprintf(stderr, "%s\n", opened.error.c_str()), std::exit(1);
+            if (!opened.registry) std::fprintf(stderr, "%s\n", englishText(opened.error).c_str()), std::exit(1);
             return ms;
         });
 
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
 
         // What the user waits for: one setting written by a running program.
         auto opened = fk::reg::openHiveRegistry(hive);
-        if (!opened.registry) std::fprintf(stderr, "%s\n", opened.error.c_str()), std::exit(1);
+        if (!opened.registry) std::fprintf(stderr, "%s\n", englishText(opened.error).c_str()), std::exit(1);
         fk::reg::Registry& registry = *opened.registry;
         std::int32_t counter = 0;
         auto writeOne = [&](fk::reg::Registry& to) {
@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
         double once = median(repetitions, [&] {
             auto start = Clock::now();
             auto fresh = fk::reg::openHiveRegistry(hive);
-            if (!fresh.registry) std::fprintf(stderr, "%s\n", fresh.error.c_str()), std::exit(1);
+            if (!fresh.registry) std::fprintf(stderr, "%s\n", englishText(fresh.error).c_str()), std::exit(1);
             writeOne(*fresh.registry);
             fresh.registry.reset();
             return msSince(start);

@@ -526,6 +526,22 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
         <source>all users</source>
         <translation>alle Benutzer</translation>
     </message>
+    <message>
+        <source>bold</source>
+        <translation>fett</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>kursiv</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <translation>Gewicht %1</translation>
+    </message>
 </context>
 <context>
     <name>fk::EditTools</name>
@@ -971,6 +987,216 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>fk::RegistryTexts</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Wine is running in this prefix and its live registry cannot be reached: %1</source>
+        <translation>In diesem Präfix läuft Wine, und seine laufende Registrierung ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>another program left it damaged: %1</source>
+        <translation>ein anderes Programm hat sie beschädigt hinterlassen: %1</translation>
+    </message>
+    <message>
+        <source>it was removed by another program</source>
+        <translation>ein anderes Programm hat sie entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>another writer held the lock beside it for %n second(s)</source>
+        <translation>
+            <numerusform>ein anderes schreibendes Programm hielt die Sperre daneben %n Sekunde lang</numerusform>
+            <numerusform>ein anderes schreibendes Programm hielt die Sperre daneben %n Sekunden lang</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no lock beside it: %1</source>
+        <translation>keine Sperre daneben: %1</translation>
+    </message>
+    <message>
+        <source>Wine started in this prefix and writes its own copy over the file when it ends</source>
+        <translation>Wine wurde in diesem Präfix gestartet und schreibt beim Beenden seine eigene Kopie über die Datei</translation>
+    </message>
+    <message>
+        <source>another program changed it in a way the changes no longer fit</source>
+        <translation>ein anderes Programm hat sie so geändert, dass die Änderungen nicht mehr passen</translation>
+    </message>
+    <message>
+        <source>another program changed it during the save</source>
+        <translation>ein anderes Programm hat sie während des Speicherns geändert</translation>
+    </message>
+    <message>
+        <source>it cannot be opened again</source>
+        <translation>sie lässt sich nicht erneut öffnen</translation>
+    </message>
+    <message>
+        <source>fettlekit-bridge.exe was not found (set FETTLEKIT_BRIDGE to its path)</source>
+        <translation>fettlekit-bridge.exe wurde nicht gefunden (FETTLEKIT_BRIDGE auf ihren Pfad setzen)</translation>
+    </message>
+    <message>
+        <source>the wineserver of this prefix runs in a process that cannot be named from here</source>
+        <translation>der wineserver dieses Präfixes läuft in einem Prozess, der von hier aus nicht benannt werden kann</translation>
+    </message>
+    <message>
+        <source>the prefix has no path that wineserver %1, which runs in a sandbox, can see</source>
+        <translation>das Präfix hat keinen Pfad, den wineserver %1 in seiner Sandbox sehen kann</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot copy the bridge into the prefix %1: %2</source>
+        <translation>die Brücke kann nicht in das Präfix %1 kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>the bridge copied into the prefix cannot be seen by wineserver %1</source>
+        <translation>wineserver %1 sieht die in das Präfix kopierte Brücke nicht</translation>
+    </message>
+    <message>
+        <source>cannot make a pipe: %1</source>
+        <translation>keine Pipe möglich: %1</translation>
+    </message>
+    <message>
+        <source>cannot prepare the program started for Wine: %1</source>
+        <translation>das für Wine gestartete Programm kann nicht vorbereitet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot start Wine: %1</source>
+        <translation>Wine kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot enter the namespaces of wineserver %1: %2</source>
+        <translation>die Namensräume von wineserver %1 sind nicht betretbar: %2</translation>
+    </message>
+    <message>
+        <source>cannot enter the root folder of wineserver %1: %2</source>
+        <translation>der Wurzelordner von wineserver %1 ist nicht betretbar: %2</translation>
+    </message>
+    <message>
+        <source>cannot start a process in the PID namespace of wineserver %1: %2</source>
+        <translation>im PID-Namensraum von wineserver %1 kann kein Prozess gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot drop the privileges of the program started for Wine: %1</source>
+        <translation>das für Wine gestartete Programm kann seine Rechte nicht abgeben: %1</translation>
+    </message>
+    <message>
+        <source>cannot set up the pipes of the program started for Wine: %1</source>
+        <translation>die Pipes des für Wine gestarteten Programms lassen sich nicht einrichten: %1</translation>
+    </message>
+    <message>
+        <source>cannot run Wine: no program to try</source>
+        <translation>Wine kann nicht ausgeführt werden: kein Programm zum Versuchen</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>the bridge %1 did not answer under Wine</source>
+        <translation>die Brücke %1 hat unter Wine nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a Wine registry</source>
+        <translation>die Datei ist leer, keine Wine-Registrierung</translation>
+    </message>
+    <message>
+        <source>not a Wine registry file (the first line must be &quot;WINE REGISTRY Version 2&quot;)</source>
+        <translation>keine Registrierungsdatei von Wine (die erste Zeile muss „WINE REGISTRY Version 2“ lauten)</translation>
+    </message>
+    <message>
+        <source>unsupported registry version: &quot;%1&quot;</source>
+        <translation>nicht unterstützte Registrierungsversion: „%1“</translation>
+    </message>
+    <message>
+        <source>unrecognised line &quot;%1&quot;</source>
+        <translation>unbekannte Zeile „%1“</translation>
+    </message>
+    <message>
+        <source>bad time stamp &quot;%1&quot;</source>
+        <translation>ungültiger Zeitstempel „%1“</translation>
+    </message>
+    <message>
+        <source>bad key class</source>
+        <translation>ungültige Schlüsselklasse</translation>
+    </message>
+    <message>
+        <source>a value before the first key</source>
+        <translation>ein Wert vor dem ersten Schlüssel</translation>
+    </message>
+    <message>
+        <source>value name without its closing quote</source>
+        <translation>dem Namen des Werts fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>missing &quot;=&quot; after the value name</source>
+        <translation>nach dem Namen des Werts fehlt „=“</translation>
+    </message>
+    <message>
+        <source>the value appears twice in its key</source>
+        <translation>der Wert steht zweimal in seinem Schlüssel</translation>
+    </message>
+    <message>
+        <source>text without its closing quote</source>
+        <translation>dem Text fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>unexpected text after the closing quote</source>
+        <translation>unerwarteter Text nach dem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>bad dword &quot;%1&quot;</source>
+        <translation>ungültiges dword „%1“</translation>
+    </message>
+    <message>
+        <source>bad value type &quot;%1&quot;</source>
+        <translation>ungültiger Werttyp „%1“</translation>
+    </message>
+    <message>
+        <source>unknown value type &quot;%1&quot;</source>
+        <translation>unbekannter Werttyp „%1“</translation>
+    </message>
+    <message>
+        <source>bad byte in hex data</source>
+        <translation>ungültiges Byte in Hex-Daten</translation>
+    </message>
+    <message>
+        <source>bad hex data</source>
+        <translation>ungültige Hex-Daten</translation>
+    </message>
+    <message>
+        <source>hex data continues past the end of the file</source>
+        <translation>Hex-Daten gehen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>key name without its closing &quot;]&quot;</source>
+        <translation>dem Schlüsselnamen fehlt das schließende „]“</translation>
+    </message>
+    <message>
+        <source>unexpected text after the key name</source>
+        <translation>unerwarteter Text nach dem Schlüsselnamen</translation>
+    </message>
+    <message>
+        <source>key [%1] appears twice</source>
+        <translation>Schlüssel [%1] steht zweimal in der Datei</translation>
     </message>
 </context>
 <context>

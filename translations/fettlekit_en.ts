@@ -32,6 +32,16 @@
     </message>
 </context>
 <context>
+    <name>fk::RegistryTexts</name>
+    <message numerus="yes">
+        <source>another writer held the lock beside it for %n second(s)</source>
+        <translation>
+            <numerusform>another writer held the lock beside it for %n second</numerusform>
+            <numerusform>another writer held the lock beside it for %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>fk::SettingsTransferActions</name>
     <message numerus="yes">
         <source>Importing %1 changes %n setting(s):</source>

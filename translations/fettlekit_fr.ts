@@ -526,6 +526,22 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
         <source>all users</source>
         <translation>tous les utilisateurs</translation>
     </message>
+    <message>
+        <source>bold</source>
+        <translation>gras</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italique</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>weight %1</source>
+        <translation>graisse %1</translation>
+    </message>
 </context>
 <context>
     <name>fk::EditTools</name>
@@ -971,6 +987,216 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>fk::RegistryTexts</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Wine is running in this prefix and its live registry cannot be reached: %1</source>
+        <translation>Wine tourne dans ce préfixe et son registre en direct est inaccessible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>another program left it damaged: %1</source>
+        <translation>un autre programme l’a laissé endommagé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it was removed by another program</source>
+        <translation>un autre programme l’a supprimé</translation>
+    </message>
+    <message numerus="yes">
+        <source>another writer held the lock beside it for %n second(s)</source>
+        <translation>
+            <numerusform>un autre programme a gardé le verrou voisin pendant %n seconde</numerusform>
+            <numerusform>un autre programme a gardé le verrou voisin pendant %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no lock beside it: %1</source>
+        <translation>pas de verrou à côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Wine started in this prefix and writes its own copy over the file when it ends</source>
+        <translation>Wine a démarré dans ce préfixe et écrira sa propre copie par-dessus le fichier en s’arrêtant</translation>
+    </message>
+    <message>
+        <source>another program changed it in a way the changes no longer fit</source>
+        <translation>un autre programme l’a modifié de sorte que les modifications ne s’appliquent plus</translation>
+    </message>
+    <message>
+        <source>another program changed it during the save</source>
+        <translation>un autre programme l’a modifié pendant l’enregistrement</translation>
+    </message>
+    <message>
+        <source>it cannot be opened again</source>
+        <translation>il ne peut pas être rouvert</translation>
+    </message>
+    <message>
+        <source>fettlekit-bridge.exe was not found (set FETTLEKIT_BRIDGE to its path)</source>
+        <translation>fettlekit-bridge.exe est introuvable (indiquez son chemin dans FETTLEKIT_BRIDGE)</translation>
+    </message>
+    <message>
+        <source>the wineserver of this prefix runs in a process that cannot be named from here</source>
+        <translation>le wineserver de ce préfixe tourne dans un processus qui ne peut pas être désigné d’ici</translation>
+    </message>
+    <message>
+        <source>the prefix has no path that wineserver %1, which runs in a sandbox, can see</source>
+        <translation>le préfixe n’a aucun chemin visible par le wineserver %1, qui tourne dans un bac à sable</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot copy the bridge into the prefix %1: %2</source>
+        <translation>impossible de copier le pont dans le préfixe %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the bridge copied into the prefix cannot be seen by wineserver %1</source>
+        <translation>le wineserver %1 ne voit pas le pont copié dans le préfixe</translation>
+    </message>
+    <message>
+        <source>cannot make a pipe: %1</source>
+        <translation>impossible de créer un tube&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot prepare the program started for Wine: %1</source>
+        <translation>impossible de préparer le programme lancé pour Wine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot start Wine: %1</source>
+        <translation>impossible de lancer Wine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot enter the namespaces of wineserver %1: %2</source>
+        <translation>impossible d’entrer dans les espaces de noms du wineserver %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot enter the root folder of wineserver %1: %2</source>
+        <translation>impossible d’entrer dans le dossier racine du wineserver %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot start a process in the PID namespace of wineserver %1: %2</source>
+        <translation>impossible de lancer un processus dans l’espace de noms PID du wineserver %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot drop the privileges of the program started for Wine: %1</source>
+        <translation>impossible de retirer ses privilèges au programme lancé pour Wine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot set up the pipes of the program started for Wine: %1</source>
+        <translation>impossible de mettre en place les tubes du programme lancé pour Wine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot run Wine: no program to try</source>
+        <translation>impossible d’exécuter Wine&#xa0;: aucun programme à essayer</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>impossible d’exécuter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>the bridge %1 did not answer under Wine</source>
+        <translation>le pont %1 n’a pas répondu sous Wine</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a Wine registry</source>
+        <translation>le fichier est vide, ce n’est pas un registre Wine</translation>
+    </message>
+    <message>
+        <source>not a Wine registry file (the first line must be &quot;WINE REGISTRY Version 2&quot;)</source>
+        <translation>ce n’est pas un fichier de registre Wine (la première ligne doit être «&#xa0;WINE REGISTRY Version 2&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>unsupported registry version: &quot;%1&quot;</source>
+        <translation>version de registre non prise en charge&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unrecognised line &quot;%1&quot;</source>
+        <translation>ligne non reconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>bad time stamp &quot;%1&quot;</source>
+        <translation>horodatage incorrect «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>bad key class</source>
+        <translation>classe de clé incorrecte</translation>
+    </message>
+    <message>
+        <source>a value before the first key</source>
+        <translation>une valeur avant la première clé</translation>
+    </message>
+    <message>
+        <source>value name without its closing quote</source>
+        <translation>le nom de la valeur n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>missing &quot;=&quot; after the value name</source>
+        <translation>«&#xa0;=&#xa0;» manque après le nom de la valeur</translation>
+    </message>
+    <message>
+        <source>the value appears twice in its key</source>
+        <translation>la valeur figure deux fois dans sa clé</translation>
+    </message>
+    <message>
+        <source>text without its closing quote</source>
+        <translation>le texte n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>unexpected text after the closing quote</source>
+        <translation>texte inattendu après le guillemet fermant</translation>
+    </message>
+    <message>
+        <source>bad dword &quot;%1&quot;</source>
+        <translation>dword incorrect «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>bad value type &quot;%1&quot;</source>
+        <translation>type de valeur incorrect «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown value type &quot;%1&quot;</source>
+        <translation>type de valeur inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>bad byte in hex data</source>
+        <translation>octet incorrect dans les données hexadécimales</translation>
+    </message>
+    <message>
+        <source>bad hex data</source>
+        <translation>données hexadécimales incorrectes</translation>
+    </message>
+    <message>
+        <source>hex data continues past the end of the file</source>
+        <translation>les données hexadécimales continuent au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>key name without its closing &quot;]&quot;</source>
+        <translation>le nom de clé n’a pas de «&#xa0;]&#xa0;» fermant</translation>
+    </message>
+    <message>
+        <source>unexpected text after the key name</source>
+        <translation>texte inattendu après le nom de clé</translation>
+    </message>
+    <message>
+        <source>key [%1] appears twice</source>
+        <translation>la clé [%1] figure deux fois</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "app/DifferenceRows.h"
 #include "app/MainMenu.h"
+#include "app/RegistryTexts.h"
 #include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
@@ -79,7 +80,7 @@ std::optional<std::vector<ValueChange>> CompareSettings::changesFrom(const std::
         const std::optional<QString> hive = pickPrefix_();
         if (!hive) return std::nullopt;
         reg::RegistryChoice other = reg::openRegistryFor(hive->toStdString());
-        if (!other.registry) return tell(QString::fromStdString(other.error)), std::nullopt;
+        if (!other.registry) return tell(RegistryTexts::problem(other.error)), std::nullopt;
         return compareKeys(registry_, keyPath, *other.registry, keyPath);
     }
     const std::optional<QString> file = dialogs_.files.openFile(

@@ -3,6 +3,7 @@
 
 #include "app/DifferenceRows.h"
 #include "app/MainMenu.h"
+#include "app/RegistryTexts.h"
 #include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
@@ -54,7 +55,7 @@ void CopySettings::copy() {
     if (!hive) return;
     reg::RegistryChoice other = reg::openRegistryFor(hive->toStdString());
     if (!other.registry || other.wineRunning)
-        return tell(QString::fromStdString(other.registry ? reg::wineWithoutBridge(other.bridgeError) : other.error));
+        return tell(RegistryTexts::problem(other.registry ? reg::wineWithoutBridge(other.bridgeError) : other.error));
     copyInto(*other.registry, *keyPath, *keyPath, *which == 1, false);
 }
 

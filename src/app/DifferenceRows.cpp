@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DifferenceRows.h"
 
+#include "app/StoreTexts.h"
 #include "editors/AnsiText.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
 
 #include <set>
 
@@ -11,11 +17,39 @@ namespace fk {
 
 namespace {
 
-// The words' leading yes or no (a switch's comes before its text) as the user reads them.
-QString shown(const std::string& words) {
+QString said(const char* text) { return QCoreApplication::translate("fk::DifferenceRows", text); }
+
+// A font's words after its face and size, which stay as they are.
+QString shownFont(const QString& text) {
+    static const char* const Words[] = {QT_TRANSLATE_NOOP("fk::DifferenceRows", "bold"),
+                                        QT_TRANSLATE_NOOP("fk::DifferenceRows", "italic"),
+                                        QT_TRANSLATE_NOOP("fk::DifferenceRows", "disabled")};
+    static const QRegularExpression weight(QStringLiteral("^weight (\\d+)$"));
+    QStringList parts = text.split(QStringLiteral(", "));
+    for (qsizetype i = parts.size() - 1; i >= 2; --i) {
+        const auto known = std::find_if(std::begin(Words), std::end(Words),
+                                        [&](const char* word) { return parts[i] == QLatin1String(word); });
+        if (known != std::end(Words)) parts[i] = said(*known);
+        else if (const auto m = weight.match(parts[i]); m.hasMatch())
+            parts[i] = QCoreApplication::translate("fk::DifferenceRows", "weight %1").arg(m.captured(1));
+        else break;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// The words as the user reads them: the leading yes or no (a switch's
+// comes before its text), a font's style, the quick texts left out, a
+// value that is not there.
+QString shown(const std::string& words, SettingKind kind) {
     QString text = QString::fromStdString(words);
-    for (auto [word, said] : {std::pair{QStringLiteral("yes"), QCoreApplication::translate("fk::DifferenceRows", "yes")}, {QStringLiteral("no"), QCoreApplication::translate("fk::DifferenceRows", "no")}})
-        if (text == word || text.startsWith(word + QLatin1Char(','))) return said + text.mid(word.size());
+    if (kind == SettingKind::Font) return shownFont(text);
+    const QString hidden = QStringLiteral("False for ");
+    if (kind == SettingKind::QuickTexts && text.startsWith(hidden))
+        return StoreTexts::tr("False for %1").arg(text.mid(hidden.size()));
+    if (kind == SettingKind::None && text == QLatin1String("absent")) return StoreTexts::tr("absent");
+    for (auto [word, yesNo] : {std::pair{QStringLiteral("yes"), QCoreApplication::translate("fk::DifferenceRows", "yes")},
+                               {QStringLiteral("no"), QCoreApplication::translate("fk::DifferenceRows", "no")}})
+        if (text == word || text.startsWith(word + QLatin1Char(','))) return yesNo + text.mid(word.size());
     return text;
 }
 
@@ -31,8 +65,9 @@ std::vector<dialogs::DifferenceRow> differenceRows(const std::vector<SettingDiff
             const std::string account = d.keyPath.substr(0, d.keyPath.find('\\'));
             name = QCoreApplication::translate("fk::DifferenceRows", "%1 (%2)").arg(name, account.empty() ? QCoreApplication::translate("fk::DifferenceRows", "all users") : fromAnsi(account));
         }
-        const bool colour = d.index >= 0 && settingEntry(d.index).kind == SettingKind::Colour;
-        rows.push_back({name, shown(d.current), shown(d.incoming), shown(d.byDefault), colour});
+        const SettingKind kind = d.index >= 0 ? settingEntry(d.index).kind : SettingKind::None;
+        rows.push_back({name, shown(d.current, kind), shown(d.incoming, kind), shown(d.byDefault, kind),
+                        kind == SettingKind::Colour});
     }
     return rows;
 }

@@ -10,6 +10,7 @@
 #include "app/KeyboardHelp.h"
 #include "app/MainMenu.h"
 #include "app/Messages.h"
+#include "app/RegistryTexts.h"
 #include "app/SettingsFilter.h"
 #include "app/SettingsTransferActions.h"
 #include "app/SettingsTree.h"
@@ -112,7 +113,7 @@ MainWindow::MainWindow(reg::Registry& registry, dialogs::Dialogs& dialogs, ExitF
             [this](const QString& file) { showStatus(tr("Settings exported to %1").arg(file)); });
     addKeyboardHelp(*menu_, this, dialogs_.messages);
     // Wine started or stopped under the window: the note says whether saves go.
-    registry.onWayChanged([this](const std::string& why) { showSaveProblem(QString::fromStdString(why)); });
+    registry.onWayChanged([this](const reg::Problem& why) { showSaveProblem(RegistryTexts::problem(why)); });
     tools_ = new EditTools(*this, *controller_, dialogs_, accountTree_, allUsersTree_);
     // Esc is the window's before any control sees it.
     qApp->installEventFilter(this);

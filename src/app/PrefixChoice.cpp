@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrefixChoice.h"
+#include "app/RegistryTexts.h"
 
 #include "platform/hive/HiveRegistry.h"
 #include "platform/regfile/RegFileReader.h"
@@ -98,7 +99,7 @@ dialogs::PrefixDialog::Verdict checkPlace(const QString& chosen) {
         const QString note = exportedSettingsNote(file);
         if (!note.isEmpty()) return {note};
         return {Texts::tr("The registry file is damaged: %1. Fettlekit leaves it as it is.")
-                    .arg(QString::fromStdString(hive.error))};
+                    .arg(RegistryTexts::problem(hive.error))};
     }
     if (PreferenceKeys::rootExists(*hive.registry)) return {};
     return {Texts::tr("Fettlekit looked in %1 for Brisko!'s settings (the key HKEY_CURRENT_USER\\%2), but "

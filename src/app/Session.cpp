@@ -7,6 +7,7 @@
 #include "app/MainMenu.h"
 #include "app/Messages.h"
 #include "dialogs/PrefixDialog.h"
+#include "app/RegistryTexts.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Version.h"
 #include "dialogs/Dialogs.h"
@@ -23,10 +24,10 @@ namespace fk {
 
 reg::RegistryChoice openHive(const QString& path, dialogs::Dialogs& dialogs) {
     reg::RegistryChoice opened = reg::openRegistryFollowingWine(path.toStdString());
-    if (!opened.bridgeError.empty())
-        complain(Session::tr("Wine's live registry cannot be reached: ") + QString::fromStdString(opened.bridgeError));
+    if (opened.bridgeError)
+        complain(Session::tr("Wine's live registry cannot be reached: ") + RegistryTexts::problem(opened.bridgeError));
     if (!opened.registry) {
-        const QString why = QString::fromStdString(opened.error);
+        const QString why = RegistryTexts::problem(opened.error);
         complain(why);
         const QString note = exportedSettingsNote(path);
         dialogs.messages.show(nullptr, messages::registryError(), messages::errorTitle(),
@@ -45,9 +46,8 @@ dialogs::FileDialog::PathMapping fileNamesForAddOn(const QString& hivePath) {
 bool showMainWindow(MainWindow& window, const reg::RegistryChoice& opened, dialogs::Dialogs& dialogs) {
     if (!window.load()) return false;
     window.setStoreReadOnly(opened.wineRunning,
-                            opened.bridgeError.empty()
-                                ? QString()
-                                : QString::fromStdString(reg::wineWithoutBridge(opened.bridgeError)));
+                            RegistryTexts::problem(opened.bridgeError ? reg::wineWithoutBridge(opened.bridgeError)
+                                                                      : reg::Problem()));
     // Once the window is on screen, so that the warning opens over it.
     if (opened.wineRunning)
         new AfterFirstPaint(window, [&window, &dialogs] {

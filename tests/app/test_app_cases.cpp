@@ -2,10 +2,12 @@
 // The program driven as a user would by the scripts in app-cases.txt, with
 // the hive read afresh for every check. The file says what each command does.
 #include "app/ChangeMarks.h"
+#include "app/DifferenceRows.h"
 #include "app/EditTools.h"
 #include "app/UndoHistory.h"
 #include "app/Version.h"
 #include "store/PreferenceStore.h"
+#include "store/SettingWords.h"
 #include "AppDriver.h"
 
 #include <QGroupBox>
@@ -13,6 +15,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QTranslator>
+
+#include <tuple>
 
 namespace fk::testing {
 namespace {
@@ -301,6 +306,28 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
          }},
         {"exported", [&] { EXPECT_EQ(exported(name).find(rest.substr(4)) != std::string::npos, rest[0] == 'h'); }},
     };
+}
+
+// The differences view's words of a value in the user's language; a
+// font's face and size and a text stay as the registry has them.
+TEST(DifferenceWords, ReadInTheUsersLanguage) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/fettlekit_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"WindowFont", "Bold, Sans, 8, bold, italic, weight 600, disabled", "Bold, Sans, 8, fett, kursiv, Gewicht 600, ausgeschaltet"},
+        {"WindowFont", "DejaVu Serif, 12", "DejaVu Serif, 12"},
+        {"MenuInclude", "False for Hello, bold", "Falsch für Hello, bold"},
+        {"", "absent", "nicht vorhanden"},
+        {"", "\"absent\"", "\"absent\""},
+    };
+    for (const auto& [setting, words, want] : rows) {
+        SettingDifference d{"alice\\Preferences", *setting ? findSetting(setting) : -1, setting, words, words, words, {}};
+        const dialogs::DifferenceRow row = differenceRows({d}).at(0);
+        EXPECT_EQ(row.current.toStdString(), want);
+        EXPECT_EQ(row.byDefault.toStdString(), want);
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST_P(AppCase, Runs) {

@@ -79,7 +79,7 @@ TEST(Faults, SavesFollowWineInAndOutOfThePrefix) {
     ::unsetenv("FETTLEKIT_BRIDGE");
     ASSERT_TRUE(opened.wineRunning && opened.registry);
     EXPECT_FALSE(opened.throughBridge);
-    EXPECT_FALSE(opened.bridgeError.empty());
+    EXPECT_TRUE(opened.bridgeError);
     MainWindow window(*opened.registry, dialogs, [](int) { ADD_FAILURE() << "the program ended"; });
     ASSERT_TRUE(showMainWindow(window, opened, dialogs));
     EXPECT_TRUE(control<QLabel>(&window, "readOnlyNote")->text().contains("fettlekit-bridge.exe was not found"));

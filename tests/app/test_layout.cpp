@@ -251,6 +251,28 @@ TEST(ChooserLayout, TheNoteOfWhereFettlekitLookedFitsWhole) {
     });
     dialogs::PrefixDialog().choose(nullptr, chooserRequest(none, {}));
 }
+
+// A damaged prefix keeps the chooser open with the reason, whose every part
+// (the sentence, the place, the line, what is wrong there) is worded by us.
+TEST(ChooserLayout, TheReasonADamagedPrefixIsRefusedFits) {
+    AppHive damaged(hiveKey("Software\\Tavrel\\Brisko2"));
+    damaged.replace(hiveText(hiveKey("Software\\Tavrel\\Brisko2", "\"v\"=dword:xyz\n")));
+    FoundPrefixes found = findPrefixesNow({});
+    found.prefixes = {QString::fromStdString(damaged.folder())};
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        chooser->accept();
+        const auto* problem = chooser->findChild<QLabel*>("prefixProblem");
+        ASSERT_TRUE(problem && problem->isVisible());
+        expectShownWell(chooser);
+        if (Translated::Pseudo) {
+            EXPECT_EQ(problem->text().count("~]"), 4) << problem->text().toStdString();
+        }
+        chooser->close();
+    });
+    dialogs::PrefixDialog().choose(nullptr, chooserRequest(found, found.prefixes[0]));
+}
 #endif
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Choosing the prefix: at start-up, through File > "Open prefix…", and the
 // command line without a display.
 #include "app/PrefixChoice.h"
+#include "app/RegistryTexts.h"
 #include "dialogs/PrefixDialog.h"
 #include "app/Session.h"
 #include "app/Version.h"
@@ -10,6 +11,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTranslator>
+
+#include <cerrno>
+#include <tuple>
 
 namespace fk::testing {
 namespace {
@@ -161,6 +166,31 @@ Outcome runProgram(const QStringList& args, const QProcessEnvironment& env) {
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// The window words each reason of the registry layer as the command-line
+// programs do, in English with its plural forms.
+TEST(RegistryReasons, ReadInTheWindowAsOnTheCommandLine) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/fettlekit_en.qm")));
+    QCoreApplication::installTranslator(&english);
+    using Why = reg::Problem::Why;
+    std::vector<reg::Problem> problems;
+    for (int damage = int(reg::Damage::Empty); damage <= int(reg::Damage::KeyTwice); ++damage)
+        for (Why why : {Why::Damaged, Why::DamagedByOther}) {
+            reg::Problem p = reg::Problem::of(why, "/p/user.reg");
+            p.line = 7 + damage;
+            p.damage = reg::Damage(damage);
+            p.excerpt = "dword:xyz";
+            problems.push_back(p);
+        }
+    for (int why = int(Why::Unreadable); why <= int(Why::BridgeSilent); ++why)
+        for (const auto& [path, error, number] : {std::tuple{"/p/user.reg", EACCES, 1L}, {"/usr/bin/wine\n/opt/wine", 0, 5L}}) {
+            problems.push_back(reg::Problem::of(Why(why), path, error, number));
+            problems.back().wineHoldsRegistry = why >= int(Why::BridgeNotFound) && error;
+        }
+    for (const reg::Problem& p : problems) EXPECT_EQ(RegistryTexts::problem(p).toStdString(), englishText(p));
+    QCoreApplication::removeTranslator(&english);
 }
 
 TEST(NoDisplay, HelpVersionAndTheListAnswerAPlainRunSaysWhy) {

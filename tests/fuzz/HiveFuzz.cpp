@@ -23,6 +23,10 @@ namespace hive = fk::reg::hive;
 
 namespace {
 
+std::string described(const hive::ParseError& e) {
+    return "line " + std::to_string(e.line) + ": " + fk::reg::englishText(e.what, e.excerpt);
+}
+
 std::string printable(std::u16string_view name) { return hive::escapeText(name, ""); }
 
 std::string pathOf(const hive::Key& key) {
@@ -138,16 +142,16 @@ std::string saveAndCheck(const hive::Document& doc, const char* stage) {
     hive::ParseError error;
     auto again = hive::Document::parse(saved, error);
     if (!again)
-        fail(std::string(stage) + ": saved text does not read: line " + std::to_string(error.line) + ": " + error.what, saved);
+        fail(std::string(stage) + ": saved text does not read: " + described(error), saved);
     compareKeys(doc.root(), again->root(), saved, stage);
     std::string resaved = again->save().joined();
     if (resaved != saved) fail(std::string(stage) + ": saving what was read back gives other bytes", saved, resaved);
     return saved;
 }
 
-bool sameError(const hive::ParseError& a, const hive::ParseError& b) { return a.line == b.line && a.what == b.what; }
+bool sameError(const hive::ParseError& a, const hive::ParseError& b) { return a.line == b.line && a.what == b.what && a.excerpt == b.excerpt; }
 
-std::string described(const hive::ParseError& e) { return "line " + std::to_string(e.line) + ": " + e.what; }
+
 
 std::vector<std::u16string> partsOf(const hive::Key& key) {
     std::vector<std::u16string> parts;
@@ -284,15 +288,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         size_t lines = input.empty() || input.back() == '\n' ? 0 : 1;
         for (char c : input) lines += c == '\n';
         bool lineOk = input.empty() ? error.line == 0 : error.line >= 1 && size_t(error.line) <= lines;
-        if (!lineOk || error.what.empty())
-            fail("a rejected file gets line " + std::to_string(error.line) + " of " + std::to_string(lines) + ": \"" + error.what + "\"");
+        if (!lineOk || error.what == fk::reg::Damage::None)
+            fail("a rejected file gets line " + std::to_string(error.line) + " of " + std::to_string(lines) + ": \"" + described(error) + "\"");
         return 0;
     }
 
     // Reading a text handed over must give the same document as reading a copy.
     hive::ParseError ownedError;
     auto owned = hive::Document::parseOwned(std::string(input), ownedError);
-    if (!owned) fail("a file that reads from a copy does not read when handed over: " + ownedError.what);
+    if (!owned) fail("a file that reads from a copy does not read when handed over: " + described(ownedError));
 
     std::string saved = saveAndCheck(*doc, "unchanged");
     if (owned->save().joined() != saved) fail("a handed-over file saves otherwise than a copied one", saved, owned->save().joined());

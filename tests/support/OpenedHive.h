@@ -15,7 +15,7 @@ namespace fk::test {
 inline std::unique_ptr<reg::Registry> openHiveFile(const std::string& path, const std::string& text = {}) {
     if (!text.empty()) writeBytes(path, text);
     reg::HiveOpenResult opened = reg::openHiveRegistry(path);
-    if (!opened.registry) throw std::runtime_error(path + " does not open: " + opened.error);
+    if (!opened.registry) throw std::runtime_error(path + " does not open: " + englishText(opened.error));
     return std::move(opened.registry);
 }
 

@@ -19,7 +19,7 @@ void replaceRegistry(const std::string& hivePath, const std::string& hiveText) {
 
 std::unique_ptr<reg::Registry> openSeededRegistry(const std::string& hivePath, std::string& error) {
     reg::HiveOpenResult opened = reg::openHiveRegistry(hivePath);
-    error = opened.error;
+    error = englishText(opened.error);
     return std::move(opened.registry);
 }
 

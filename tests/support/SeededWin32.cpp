@@ -51,7 +51,7 @@ void sync(reg::Registry& registry, reg::Key parent, Key& want) {
 void putInPlace(const std::string& hiveText) {
     reg::hive::ParseError error;
     auto text = reg::hive::Document::parse(hiveText, error);
-    if (!text) throw std::runtime_error("test hive, line " + std::to_string(error.line) + ": " + error.what);
+    if (!text) throw std::runtime_error("test hive, line " + std::to_string(error.line) + ": " + reg::englishText(error.what, error.excerpt));
     reg::Win32Registry registry;
     const KeyHandle software = createKey(registry, reg::CurrentUser, u"Software");
     Key* vendors = text->root().findSubkey(u"Software");

@@ -234,7 +234,7 @@ bool FollowingRegistry::follow() {
     if (transactions_ > 0) return false;
     Way next = open_();
     if (!next.registry || !next.registry->writable()) {
-        if (listener_) listener_(next.problem.empty() ? "the registry cannot be opened again" : next.problem);
+        if (listener_) listener_(next.problem ? next.problem : Problem::of(Problem::Why::CannotReopen));
         return false;
     }
     for (auto& [key, open] : keys_) {

@@ -21,7 +21,7 @@ public:
     // The store as the opener finds it now, or why writes cannot go.
     struct Way {
         std::unique_ptr<Registry> registry;  // null when none could be opened
-        std::string problem;                 // why it does not write, when it does not
+        Problem problem;                     // why it does not write, when it does not
     };
     using Open = std::function<Way()>;
 

@@ -53,7 +53,7 @@ RegistryChoice openRegistryFor(const std::string& hivePath) {
 
     std::string exe = bridge::findBridgeExe();
     if (exe.empty()) {
-        choice.bridgeError = "fettlekit-bridge.exe was not found (set FETTLEKIT_BRIDGE to its path)";
+        choice.bridgeError.why = Problem::Why::BridgeNotFound;
     } else {
         bridge::BridgeStart started = bridge::startWineBridge(prefix, exe, server);
         if (started.registry) {
@@ -72,7 +72,7 @@ RegistryChoice openRegistryFollowingWine(const std::string& hivePath) {
     if (!choice.registry) return choice;
     choice.registry = std::make_unique<FollowingRegistry>(std::move(choice.registry), [hivePath] {
         RegistryChoice now = openRegistryFor(hivePath);
-        FollowingRegistry::Way way{std::move(now.registry), now.error};
+        FollowingRegistry::Way way{std::move(now.registry), std::move(now.error)};
         if (now.wineRunning) way.problem = wineWithoutBridge(now.bridgeError);
         return way;
     });
@@ -81,8 +81,9 @@ RegistryChoice openRegistryFollowingWine(const std::string& hivePath) {
 
 #endif
 
-std::string wineWithoutBridge(const std::string& bridgeError) {
-    return "Wine is running in this prefix and its live registry cannot be reached: " + bridgeError;
+Problem wineWithoutBridge(Problem bridgeError) {
+    bridgeError.wineHoldsRegistry = true;
+    return bridgeError;
 }
 
 }  // namespace fk::reg

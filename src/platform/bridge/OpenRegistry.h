@@ -3,6 +3,7 @@
 // Picks the registry the program works on. On Windows: the real one. On
 // Linux: the prefix's user.reg, or, while Wine runs in that prefix and
 // fettlekit-bridge.exe is at hand, Wine's live registry through the bridge.
+#include "platform/registry/Problem.h"
 #include "platform/registry/Registry.h"
 
 #include <memory>
@@ -12,14 +13,14 @@ namespace fk::reg {
 
 struct RegistryChoice {
     std::unique_ptr<Registry> registry;  // null when the store could not be opened
-    std::string error;                   // why not (a damaged file names the line)
+    Problem error;                       // why not (a damaged file names the line)
     // Opened read-only because a wineserver serves the prefix and the bridge
     // could not be used: the caller shows its warning.
     bool wineRunning = false;
     // Working on Wine's live registry through the bridge.
     bool throughBridge = false;
-    // Why the bridge was not used although Wine runs, for standard error.
-    std::string bridgeError;
+    // Why the bridge was not used although Wine runs.
+    Problem bridgeError;
 };
 
 // `hivePath` as for openHiveRegistry (--registry FILE or defaultHivePath());
@@ -32,6 +33,6 @@ RegistryChoice openRegistryFor(const std::string& hivePath);
 RegistryChoice openRegistryFollowingWine(const std::string& hivePath);
 
 // Why nothing can be saved while Wine runs and the bridge cannot be had.
-std::string wineWithoutBridge(const std::string& bridgeError);
+Problem wineWithoutBridge(Problem bridgeError);
 
 }  // namespace fk::reg

@@ -23,6 +23,7 @@ namespace fk::bridge {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Why = reg::Problem::Why;
 
 // How long one answer may take. The first one covers Wine starting the
 // program; later ones are one registry call each.
@@ -158,17 +159,17 @@ public:
     // The copy's path as `server` sees it, with `seenPrefix` the prefix's;
     // empty with `error` set when there is none.
     std::string make(const std::string& prefix, const std::string& seenPrefix, const std::string& exe,
-                     const wine::WineServer& server, std::string& error) {
+                     const wine::WineServer& server, reg::Problem& error) {
         wine::Fd in(::open(exe.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         struct stat from {}, made {}, seen {};
         if (!in || ::fstat(in.get(), &from) != 0 || !S_ISREG(from.st_mode)) {
-            error = "cannot read " + exe + ": " + (in ? "not a file" : std::strerror(errno));
+            error = reg::Problem::of(Why::BridgeUnreadable, exe, in ? 0 : errno);
             return {};
         }
         std::string path = prefix + "/.fettlekit-bridge-XXXXXX.exe";
         wine::Fd out(::mkostemps(path.data(), 4, O_CLOEXEC));
         if (!out) {
-            error = "cannot copy the bridge into the prefix " + prefix + ": " + std::strerror(errno);
+            error = reg::Problem::of(Why::BridgeNotCopied, prefix, errno);
             return {};
         }
         path_ = path;
@@ -178,10 +179,10 @@ public:
             if (!writeAll(out.get(), buf, std::size_t(n))) n = -1;
         const std::string name = path.substr(path.rfind('/'));
         if (n < 0 || ::fstat(out.get(), &made) != 0) {
-            error = "cannot copy the bridge into the prefix " + prefix + ": " + std::strerror(errno);
+            error = reg::Problem::of(Why::BridgeNotCopied, prefix, errno);
         } else if (!wine::statFor(server, seenPrefix + name, seen) || seen.st_dev != made.st_dev ||
                    seen.st_ino != made.st_ino) {
-            error = "the bridge copied into the prefix cannot be seen by wineserver " + std::to_string(server.pid);
+            error = reg::Problem::of(Why::CopyUnseen, {}, 0, long(server.pid));
         } else {
             return seenPrefix + name;
         }
@@ -197,7 +198,7 @@ private:
 BridgeStart startWineBridge(const std::string& prefix, const std::string& bridgeExe, const wine::WineServer& server) {
     BridgeStart result;
     if (server.sandboxed && !server.pidfd) {
-        result.error = "the wineserver of this prefix runs in a process that cannot be named from here";
+        result.error.why = Why::ServerUnnamed;
         return result;
     }
     // In a sandbox, every path is the sandbox's own.
@@ -206,8 +207,7 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     if (server.sandboxed) {
         winePrefix = wine::prefixSeenBy(server, prefix);
         if (winePrefix.empty()) {
-            result.error = "the prefix has no path that wineserver " + std::to_string(server.pid) +
-                           ", which runs in a sandbox, can see";
+            result.error = reg::Problem::of(Why::PrefixUnseen, {}, 0, long(server.pid));
             return result;
         }
         if (!wine::sameFileFor(server, bridgeExe)) {
@@ -223,7 +223,7 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     int pipes[2][2];
     for (int i = 0; i < 2; ++i) {
         if (::pipe2(pipes[i], O_CLOEXEC) == 0) continue;
-        result.error = std::string("cannot make a pipe: ") + std::strerror(errno);
+        result.error = reg::Problem::of(Why::NoPipe, {}, errno);
         if (i == 1) {
             ::close(pipes[0][0]);
             ::close(pipes[0][1]);
@@ -242,7 +242,7 @@ BridgeStart startWineBridge(const std::string& prefix, const std::string& bridge
     auto registry =
         std::make_unique<BridgeRegistry>(std::make_unique<WineTransport>(child.pid, pipes[0][1], pipes[1][0]));
     if (!registry->hello()) {
-        result.error = "the bridge " + exe + " did not answer under Wine";
+        result.error = reg::Problem::of(Why::BridgeSilent, exe);
         return result;
     }
     result.registry = std::move(registry);

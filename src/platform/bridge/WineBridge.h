@@ -3,6 +3,7 @@
 // Starts fettlekit-bridge.exe under Wine in a prefix and talks to it over
 // its standard input and output. Linux only.
 #include "platform/bridge/BridgeRegistry.h"
+#include "platform/registry/Problem.h"
 #include "platform/wine/WineServer.h"
 
 #include <memory>
@@ -12,7 +13,7 @@ namespace fk::bridge {
 
 struct BridgeStart {
     std::unique_ptr<BridgeRegistry> registry;  // null when the bridge did not answer
-    std::string error;
+    reg::Problem error;
 };
 
 // `prefix` is the Wine prefix (the folder of user.reg), `bridgeExe` the

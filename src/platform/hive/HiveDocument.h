@@ -8,6 +8,7 @@
 // when asked for.
 #include "platform/hive/HiveTree.h"
 #include "platform/hive/HiveWriter.h"
+#include "platform/registry/Problem.h"
 
 #include <memory>
 #include <string>
@@ -20,8 +21,10 @@ class KeyIndex;
 
 struct ParseError {
     int line = 0;  // 1-based
-    std::string what;
+    Damage what = Damage::None;
+    std::string excerpt;  // the text named, cut short
 };
+inline constexpr size_t ExcerptLength = 40;
 
 // The text a document reads and keeps pointing into: a string, or a copy
 // of the file read whole.

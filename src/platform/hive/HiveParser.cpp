@@ -35,22 +35,23 @@ std::string_view Parser::Lines::take() {
     return line;
 }
 
-bool Parser::fail(std::string what) {
+bool Parser::fail(Damage what, std::string_view excerpt) {
     // Lines are counted only here: a file read without fault never needs them.
     error_.line = lines_.last == std::string_view::npos
                       ? 0
                       : 1 + int(std::count(text_.begin(), text_.begin() + long(lines_.last), '\n'));
-    error_.what = std::move(what);
+    error_.what = what;
+    error_.excerpt = excerpt.substr(0, ExcerptLength);
     return false;
 }
 
 bool Parser::readHeader(size_t& firstKey, Original& body, Original& tail) {
-    if (lines_.done()) return fail("the file is empty, not a Wine registry");
+    if (lines_.done()) return fail(Damage::Empty);
     auto first = content(lines_.take());
     if (first != Signature) {
         if (first.starts_with("WINE REGISTRY Version"))
-            return fail("unsupported registry version: \"" + std::string(first) + "\"");
-        return fail("not a Wine registry file (the first line must be \"WINE REGISTRY Version 2\")");
+            return fail(Damage::UnsupportedVersion, first);
+        return fail(Damage::NotWineRegistry);
     }
     firstKey = text_.size();
     for (size_t at = text_.find('[', lines_.next); at != std::string_view::npos; at = text_.find('[', at + 1)) {
@@ -92,7 +93,7 @@ bool Parser::readLines(size_t end) {
             if (!value) return false;
             value->raw = text_.substr(lineStart, lines_.next - lineStart);
         } else if (text[0] != ';') {
-            return fail("unrecognised line \"" + std::string(text.substr(0, 40)) + "\"");
+            return fail(Damage::UnrecognisedLine, text);
         }
     }
     return true;
@@ -104,14 +105,14 @@ bool Parser::readOption(std::string_view text, std::string_view line) {
         auto digits = text.substr(6);
         while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t')) digits.remove_suffix(1);
         if (digits.empty() || digits.size() > 16 || !std::all_of(digits.begin(), digits.end(), isHex))
-            return fail("bad time stamp \"" + std::string(text) + "\"");
+            return fail(Damage::BadTimeStamp, text);
         Ticks t = 0;
         for (char c : digits) t = t * 16 + Ticks(hexValue(c));
         key_->modified = t;
     } else if (text.starts_with("#class=\"")) {
         size_t pos = 8;
         std::u16string cls;
-        if (!unescapeText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail("bad key class");
+        if (!unescapeText(text, pos, '"', cls) || !onlySpaceFrom(text, pos)) return fail(Damage::BadKeyClass);
         key_->keyClass = cls;
     } else if (text.starts_with("#link")) {
         key_->link = true;
@@ -123,20 +124,20 @@ bool Parser::readOption(std::string_view text, std::string_view line) {
 
 
 Value* Parser::readValue(std::string_view text) {
-    if (!key_) return fail("a value before the first key"), nullptr;
+    if (!key_) return fail(Damage::ValueBeforeKey), nullptr;
     Value value;
     size_t pos = 1;
     if (text[0] == '"') {
         scratch_.clear();
-        if (!unescapeText(text, pos, '"', scratch_)) return fail("value name without its closing quote"), nullptr;
+        if (!unescapeText(text, pos, '"', scratch_)) return fail(Damage::NameNotClosed), nullptr;
         value.name = scratch_;
     }
-    if (pos >= text.size() || text[pos] != '=') return fail("missing \"=\" after the value name"), nullptr;
+    if (pos >= text.size() || text[pos] != '=') return fail(Damage::NoEquals), nullptr;
     ++pos;
     // Files list values in order: one comparison with the last mostly settles it.
     auto& values = key_->values;
     bool last = values.empty() || compareNames(values.back().name, value.name) < 0;
-    if (!last && key_->findValue(value.name)) return fail("the value appears twice in its key"), nullptr;
+    if (!last && key_->findValue(value.name)) return fail(Damage::ValueTwice), nullptr;
     if (!readData(text.substr(pos), value)) return nullptr;
     if (!last) return &key_->addValue(std::move(value));
     if (values.empty()) values.reserve(8);
@@ -154,8 +155,8 @@ bool Parser::readData(std::string_view data, Value& value) {
     if (textType) {
         scratch_.clear();
         size_t pos = skip;
-        if (!unescapeText(data, pos, '"', scratch_)) return fail("text without its closing quote");
-        if (!onlySpaceFrom(data, pos)) return fail("unexpected text after the closing quote");
+        if (!unescapeText(data, pos, '"', scratch_)) return fail(Damage::TextNotClosed);
+        if (!onlySpaceFrom(data, pos)) return fail(Damage::AfterText);
         scratch_.push_back(0);
         value.type = textType;
         value.data = text::bytesFromUtf16(scratch_);
@@ -166,7 +167,7 @@ bool Parser::readData(std::string_view data, Value& value) {
         size_t n = 0;
         std::uint32_t v = 0;
         while (n < digits.size() && isHex(digits[n])) v = v * 16 + std::uint32_t(hexValue(digits[n++]));
-        if (n == 0 || n > 8 || !onlySpaceFrom(digits, n)) return fail("bad dword \"" + std::string(data) + "\"");
+        if (n == 0 || n > 8 || !onlySpaceFrom(digits, n)) return fail(Damage::BadDword, data);
         value.type = 4;
         value.data = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
         return true;
@@ -180,11 +181,11 @@ bool Parser::readData(std::string_view data, Value& value) {
         std::uint32_t type = 0;
         size_t start = pos;
         while (pos < data.size() && isHex(data[pos]) && pos - start < 8) type = type * 16 + std::uint32_t(hexValue(data[pos++]));
-        if (pos == start || data.substr(pos, 2) != "):") return fail("bad value type \"" + std::string(data.substr(0, 12)) + "\"");
+        if (pos == start || data.substr(pos, 2) != "):") return fail(Damage::BadValueType, data.substr(0, 12));
         value.type = type;
         pos += 2;
     } else {
-        return fail("unknown value type \"" + std::string(data.substr(0, 12)) + "\"");
+        return fail(Damage::UnknownValueType, data.substr(0, 12));
     }
     return readHex(data.substr(pos), value.data);
 }
@@ -198,14 +199,14 @@ bool Parser::readHex(std::string_view s, std::string& out) {
             size_t start = pos;
             int v = 0;
             while (pos < s.size() && isHex(s[pos]) && pos - start < 2) v = v * 16 + hexValue(s[pos++]);
-            if (pos < s.size() && isHex(s[pos])) return fail("bad byte in hex data");
+            if (pos < s.size() && isHex(s[pos])) return fail(Damage::BadHexByte);
             out.push_back(char(v));
             pos = s.find_first_not_of(" \t", pos);
             if (pos != std::string_view::npos && s[pos] == ',') pos = s.find_first_not_of(" \t", pos + 1);
         }
         if (pos == std::string_view::npos) return true;
-        if (s[pos] != '\\' || !onlySpaceFrom(s, pos + 1)) return fail("bad hex data");
-        if (lines_.done()) return fail("hex data continues past the end of the file");
+        if (s[pos] != '\\' || !onlySpaceFrom(s, pos + 1)) return fail(Damage::BadHex);
+        if (lines_.done()) return fail(Damage::HexPastEnd);
         s = content(lines_.take());
     }
 }

@@ -29,7 +29,7 @@ private:
         std::string_view take();
     };
 
-    bool fail(std::string what);
+    bool fail(Damage what, std::string_view excerpt = {});
     bool readLines(size_t end);
     bool readOption(std::string_view text, std::string_view line);
     Value* readValue(std::string_view text);

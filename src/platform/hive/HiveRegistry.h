@@ -2,6 +2,7 @@
 #pragma once
 // The registry over a Wine prefix's hive files, edited in place: user.reg
 // for the current user, system.reg and userdef.reg beside it for the others.
+#include "platform/registry/Problem.h"
 #include "platform/registry/Registry.h"
 
 #include <memory>
@@ -11,7 +12,7 @@ namespace fk::reg {
 
 struct HiveOpenResult {
     std::unique_ptr<Registry> registry;  // null when the file could not be used
-    std::string error;                   // why, naming the line for a damaged file
+    Problem error;                       // why, naming the line for a damaged file
     bool wineRunning = false;            // opened read-only because a wineserver serves the prefix
 };
 

@@ -28,17 +28,21 @@ long statusFor(int error) {
 
 }  // namespace
 
-std::string lineOf(const hive::ParseError& error) {
-    return "line " + std::to_string(error.line) + ": " + error.what;
+Problem damageOf(Problem::Why why, const std::string& path, const hive::ParseError& error) {
+    Problem problem = Problem::of(why, path);
+    problem.line = error.line;
+    problem.damage = error.what;
+    problem.excerpt = error.excerpt;
+    return problem;
 }
 
 // Damage found here fails the call, says where once, and leaves the file alone.
 long HiveSession::load(hive::Key& key) {
     hive::ParseError error;
     if (doc_->load(key, error)) return Success;
-    problem_ = "it is damaged: " + lineOf(error);
+    problem_ = damageOf(Problem::Why::Damaged, path_, error);
     if (problem_ != lastReported_) {
-        std::fprintf(stderr, "fettlekit: %s: %s\n", path_.c_str(), problem_.c_str());
+        std::fprintf(stderr, "fettlekit: %s\n", englishText(problem_).c_str());
         lastReported_ = problem_;
     }
     return BadDatabase;
@@ -53,13 +57,14 @@ long HiveSession::reloadIfChanged() {
     int error = 0;
     auto text = hive::readHiveFile(path_, stamp, error);
     if (!text) {
-        problem_ = error == ENOENT ? "it was removed by another program" : files::fileErrorText(error);
+        if (error == ENOENT) said(Problem::Why::Removed);
+        else said(Problem::Why::Unreadable, error);
         return IoFailed;
     }
     hive::ParseError damage;
     auto doc = hive::Document::index(std::move(text), damage);
     if (!doc || !doc->checkChangedSince(*doc_, damage)) {
-        problem_ = "another program left it damaged: " + lineOf(damage);
+        problem_ = damageOf(Problem::Why::DamagedByOther, path_, damage);
         return BadDatabase;
     }
     doc_ = std::move(doc);
@@ -70,7 +75,7 @@ long HiveSession::reloadIfChanged() {
 // Says once per cause why writes fail, as the caller only gets a code.
 long HiveSession::refuse(long status) {
     if (problem_ != lastReported_) {
-        std::fprintf(stderr, "fettlekit: %s: not saved, %s\n", path_.c_str(), problem_.c_str());
+        std::fprintf(stderr, "fettlekit: not saved: %s\n", englishText(problem_).c_str());
         lastReported_ = problem_;
     }
     return status;
@@ -83,14 +88,13 @@ long HiveSession::lockAndCheck(std::unique_ptr<files::WriterLock>& lock) {
     if (readOnly_) return AccessDenied;
     lock = std::make_unique<files::WriterLock>(path_);
     if (int error = lock->error()) {
-        problem_ = error == EWOULDBLOCK
-                       ? "another writer held the lock beside it for " + std::to_string(files::LockWait.count() / 1000) + " s"
-                       : "no lock beside it: " + files::fileErrorText(error);
+        if (error == EWOULDBLOCK) said(Problem::Why::LockHeld, 0, long(files::LockWait.count() / 1000));
+        else said(Problem::Why::NoLock, error);
         return refuse(statusFor(error));
     }
     if (hive::wineServesPrefix(path_)) {
         readOnly_ = true;
-        problem_ = "Wine started in this prefix and writes its own copy over the file when it ends";
+        said(Problem::Why::WineStarted);
         return refuse(AccessDenied);
     }
     if (dirty_ && !(files::currentStamp(path_) == stamp_)) {
@@ -100,20 +104,21 @@ long HiveSession::lockAndCheck(std::unique_ptr<files::WriterLock>& lock) {
         for (const Change& change : made_) {
             bool changed = false;
             if (long rc = change(*doc_, changed); rc != Success) {
-                problem_ = "another program changed it in a way the changes no longer fit";
+                said(Problem::Why::ChangesDoNotFit);
                 return refuse(rc == BadDatabase ? rc : statusFor(files::ChangedWhileRead));
             }
         }
     }
     if (long rc = reloadIfChanged()) return refuse(rc);
     if (::access(path_.c_str(), W_OK) != 0) {
-        problem_ = std::strerror(errno);
-        return refuse(statusFor(errno));
+        const int error = errno;
+        said(Problem::Why::Unwritable, error);
+        return refuse(statusFor(error));
     }
     // Sections never read are written back as they are: each must be
     // known sound first, so that a damaged file is never rewritten.
     if (hive::ParseError damage; !doc_->check(damage)) {
-        problem_ = "it is damaged: " + lineOf(damage);
+        problem_ = damageOf(Problem::Why::Damaged, path_, damage);
         return refuse(BadDatabase);
     }
     return Success;
@@ -136,7 +141,8 @@ long HiveSession::stage() {
 long HiveSession::failed(int error) {
     staged_.reset();
     saved_.reset();
-    problem_ = error == files::ChangedWhileRead ? "another program changed it during the save" : files::fileErrorText(error);
+    if (error == files::ChangedWhileRead) said(Problem::Why::ChangedDuringSave);
+    else said(Problem::Why::Unwritable, error);
     long status = refuse(statusFor(error));
     forgetChanges();
     return status;
@@ -149,7 +155,7 @@ long HiveSession::place() {
     saved_.reset();
     stamp_ = stamp;
     dirty_ = false;
-    lastReported_.clear();
+    lastReported_ = {};
     // Wine reads the file when it starts: one that started since the check
     // may hold the older file and save it over this one.
     if (hive::wineServesPrefix(path_)) {

@@ -5,6 +5,7 @@
 // each change on disk whole or not at all.
 #include "platform/hive/HiveDocument.h"
 #include "platform/hive/HiveFile.h"
+#include "platform/registry/Problem.h"
 
 #include <functional>
 #include <memory>
@@ -70,6 +71,7 @@ private:
     long write();
     long place();
     long failed(int error);
+    void said(Problem::Why why, int error = 0, long number = 0) { problem_ = Problem::of(why, path_, error, number); }
     void forgetChanges();
     void end() {
         inTransaction_ = dirty_ = false;
@@ -85,9 +87,10 @@ private:
     std::vector<Change> made_;  // the transaction's changes, in order
     std::unique_ptr<hive::SavedText> saved_;  // what staged_ points into
     std::unique_ptr<files::StagedFile> staged_;
-    std::string problem_, lastReported_;
+    Problem problem_, lastReported_;
 };
 
-std::string lineOf(const hive::ParseError& error);
+// The file's damage as a problem of `why` (Damaged or DamagedByOther).
+Problem damageOf(Problem::Why why, const std::string& path, const hive::ParseError& error);
 
 }  // namespace fk::reg

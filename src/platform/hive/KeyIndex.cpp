@@ -63,9 +63,10 @@ int comparePlain(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool KeyIndex::fail(ParseError& error, size_t at, std::string what) const {
+bool KeyIndex::fail(ParseError& error, size_t at, Damage what, std::string_view excerpt) const {
     error.line = 1 + int(std::count(text_.begin(), text_.begin() + long(at), '\n'));
-    error.what = std::move(what);
+    error.what = what;
+    error.excerpt = excerpt.substr(0, ExcerptLength);
     return false;
 }
 
@@ -122,7 +123,7 @@ bool KeyIndex::readLine(size_t at, size_t end, KeyLine& line, ParseError& error)
         if (c < 0x20 || c > 0x7E) plain = false;
         partStart = false;
     }
-    if (pos >= eol) return fail(error, at, "key name without its closing \"]\"");
+    if (pos >= eol) return fail(error, at, Damage::KeyNotClosed);
     line.start = at;
     line.end = end;
     line.pathLength = std::uint32_t(pos - at - 1);
@@ -132,7 +133,7 @@ bool KeyIndex::readLine(size_t at, size_t end, KeyLine& line, ParseError& error)
     if (digits != std::string_view::npos) {
         size_t stop = rest.find_first_not_of("0123456789", digits);
         if (stop == digits || !onlySpaceFrom(rest, stop == std::string_view::npos ? rest.size() : stop))
-            return fail(error, at, "unexpected text after the key name");
+            return fail(error, at, Damage::AfterKeyName);
     }
     return true;
 }
@@ -160,7 +161,7 @@ bool KeyIndex::putInOrder(std::vector<size_t> runs, ParseError& error) {
     for (size_t i = 1; i < lines_.size(); ++i)
         if (!before(lines_[i - 1], lines_[i]) && (!again || lines_[i].fileIndex < again->fileIndex)) again = &lines_[i];
     if (!again) return true;
-    return fail(error, again->start, "key [" + std::string(text_.substr(again->start + 1, again->pathLength)) + "] appears twice");
+    return fail(error, again->start, Damage::KeyTwice, text_.substr(again->start + 1, again->pathLength));
 }
 
 int KeyIndex::comparePaths(std::string_view a, bool aPlain, std::string_view b, bool bPlain) {

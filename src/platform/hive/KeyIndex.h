@@ -55,7 +55,7 @@ public:
 
 private:
     void reserveLines();
-    bool fail(ParseError& error, size_t at, std::string what) const;
+    bool fail(ParseError& error, size_t at, Damage what, std::string_view excerpt = {}) const;
     bool readLine(size_t at, size_t end, KeyLine& line, ParseError& error) const;
     bool putInOrder(std::vector<size_t> runs, ParseError& error);
     bool before(const KeyLine& a, const KeyLine& b) const;

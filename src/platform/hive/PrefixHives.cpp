@@ -64,20 +64,20 @@ std::u16string sidOf(std::string_view header) {
 
 }  // namespace
 
-std::unique_ptr<HiveSession> openHiveSession(const std::string& path, bool readOnly, std::string& error,
+std::unique_ptr<HiveSession> openHiveSession(const std::string& path, bool readOnly, Problem& error,
                                              int& failure) {
     files::FileStamp stamp;
     failure = 0;
     auto text = hive::readHiveFile(path, stamp, failure);
     if (!text) {
-        error = path + ": " + files::fileErrorText(failure);
+        error = Problem::of(Problem::Why::Unreadable, path, failure);
         return nullptr;
     }
     size_t size = text->text().size();
     hive::ParseError damage;
     auto doc = hive::Document::index(std::move(text), damage);
     if (!doc || (size <= CheckedAtOpen && !doc->check(damage))) {
-        error = path + ": " + lineOf(damage);
+        error = damageOf(Problem::Why::Damaged, path, damage);
         return nullptr;
     }
     return std::make_unique<HiveSession>(path, std::move(doc), stamp, readOnly);
@@ -92,13 +92,13 @@ PrefixHives::PrefixHives(const std::string& userPath, std::unique_ptr<HiveSessio
 HiveSession* PrefixHives::session(Hive hive, long& status) {
     size_t i = indexOf(hive);
     if (!sessions_[i] && !failed_[i]) {
-        std::string error;
+        Problem error;
         int failure = 0;
         std::string path = (folder_.empty() ? std::string() : folder_ + "/") + FileNames[i];
         sessions_[i] = openHiveSession(path, readOnly(), error, failure);
         if (!sessions_[i]) {
             failed_[i] = failure == ENOENT ? NotFound : failure ? AccessDenied : BadDatabase;
-            if (failure != ENOENT) std::fprintf(stderr, "fettlekit: %s\n", error.c_str());
+            if (failure != ENOENT) std::fprintf(stderr, "fettlekit: %s\n", englishText(error).c_str());
         }
     }
     status = failed_[i];

@@ -90,6 +90,6 @@ private:
 
 // Reads a hive file for a session: null and why when it cannot be used.
 // A damaged file names its line and is never modified.
-std::unique_ptr<HiveSession> openHiveSession(const std::string& path, bool readOnly, std::string& error, int& failure);
+std::unique_ptr<HiveSession> openHiveSession(const std::string& path, bool readOnly, Problem& error, int& failure);
 
 }  // namespace fk::reg

@@ -6,6 +6,8 @@
 // The A calls take names, value names and texts in code page 1252, the
 // add-on's own view; the W calls take them in UTF-16, the registry's own,
 // and lose no character.
+#include "platform/registry/Problem.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -215,8 +217,8 @@ public:
     virtual bool takeWineStartedDuringSave() { return false; }
     // Told when a write finds that the store must be reached another way
     // (Wine started or stopped in the prefix): why writes cannot go now, or
-    // an empty text once they go again. A backend with one way tells nothing.
-    using WayListener = std::function<void(const std::string& problem)>;
+    // none once they go again. A backend with one way tells nothing.
+    using WayListener = std::function<void(const Problem& problem)>;
     virtual void onWayChanged(WayListener /*listener*/) {}
 };
 

@@ -43,21 +43,20 @@ bool dropPrivileges() {
     ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
 }
 
-std::string describe(int step, int error, const WineServer& server, const std::vector<std::string>& programs) {
-    const std::string of = " of wineserver " + std::to_string(server.pid);
-    std::string what;
+reg::Problem describe(int step, int error, const WineServer& server, const std::vector<std::string>& programs) {
+    using Why = reg::Problem::Why;
+    reg::Problem problem = reg::Problem::of(reg::Problem::Why::None, {}, error, long(server.pid));
     switch (step) {
-    case EnterNamespaces: what = "cannot enter the namespaces" + of; break;
-    case EnterRoot: what = "cannot enter the root folder" + of; break;
-    case DropPrivileges: what = "cannot drop the privileges of the program started for Wine"; break;
-    case ForkInside: what = "cannot start a process in the PID namespace" + of; break;
-    case StandardFiles: what = "cannot set up the pipes of the program started for Wine"; break;
+    case EnterNamespaces: problem.why = Why::NoNamespaces; break;
+    case EnterRoot: problem.why = Why::NoRoot; break;
+    case DropPrivileges: problem.why = Why::PrivilegesKept; break;
+    case ForkInside: problem.why = Why::NoProcessInside; break;
+    case StandardFiles: problem.why = Why::ChildPipes; break;
     default:
-        what = "cannot run ";
-        for (size_t i = 0; i < programs.size(); ++i) what += (i ? " or " : "") + programs[i];
-        if (programs.empty()) what += "Wine: no program to try";
+        problem.why = Why::CannotRun;
+        for (size_t i = 0; i < programs.size(); ++i) problem.path += (i ? "\n" : "") + programs[i];
     }
-    return what + ": " + std::strerror(error);
+    return problem;
 }
 
 }  // namespace
@@ -70,7 +69,7 @@ ChildStart startChild(const WineServer& server, const std::vector<std::string>& 
     Fd quiet(::open("/dev/null", O_WRONLY | O_CLOEXEC));
     int report[2];
     if ((server.sandboxed && !root) || !quiet || ::pipe2(report, O_CLOEXEC) != 0) {
-        result.error = std::string("cannot prepare the program started for Wine: ") + std::strerror(errno);
+        result.error = reg::Problem::of(reg::Problem::Why::ChildNotPrepared, {}, errno);
         return result;
     }
     // Everything the child needs is made before fork: after it, only
@@ -122,7 +121,7 @@ ChildStart startChild(const WineServer& server, const std::vector<std::string>& 
         while ((got = ::read(report[0], why, sizeof why)) < 0 && errno == EINTR) {}
     ::close(report[0]);
     if (pid < 0) {
-        result.error = std::string("cannot start Wine: ") + std::strerror(forkError);
+        result.error = reg::Problem::of(reg::Problem::Why::WineNotStarted, {}, forkError);
     } else if (got == ssize_t(sizeof why)) {
         result.error = describe(why[0], why[1], server, programs);
         ::waitpid(pid, nullptr, 0);

@@ -7,6 +7,8 @@
 // Linux only.
 #include "platform/wine/WineServer.h"
 
+#include "platform/registry/Problem.h"
+
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ struct ChildStart {
     // Our own child: it ends when the program ends, and the program ends
     // when it is killed. -1 when nothing runs.
     int pid = -1;
-    std::string error;
+    reg::Problem error;
 };
 
 // Runs the first of `programs` (paths in the server's root) that starts,

@@ -108,10 +108,11 @@ int main(int argc, char** argv) {
     fk::reg::RegistryChoice opened;
     auto open = [&]() -> fk::reg::Registry* {
         opened = fk::reg::openRegistryFor(hivePath);
-        if (!opened.bridgeError.empty())
-            std::cerr << "fettlekit-reg: Wine's live registry cannot be reached: " << opened.bridgeError << "\n";
+        if (opened.bridgeError)
+            std::cerr << "fettlekit-reg: Wine's live registry cannot be reached: " << englishText(opened.bridgeError)
+                      << "\n";
         if (!opened.registry) {
-            std::cerr << "fettlekit-reg: " << opened.error << "\n";
+            std::cerr << "fettlekit-reg: " << englishText(opened.error) << "\n";
             return nullptr;
         }
         if (opened.wineRunning && fk::regcli::writesRegistry(args))

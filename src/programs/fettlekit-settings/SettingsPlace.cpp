@@ -38,11 +38,11 @@ std::string hiveFor(const std::string& prefixDir, const std::string& registryFil
 
 SettingsPlace::SettingsPlace(const std::string& hivePath, bool forWriting) : choice_(reg::openRegistryFor(hivePath)) {
     if (!choice_.registry) {
-        error_ = choice_.error;
+        error_ = englishText(choice_.error);
         return;
     }
     if (forWriting && choice_.wineRunning) {
-        error_ = reg::wineWithoutBridge(choice_.bridgeError);
+        error_ = englishText(reg::wineWithoutBridge(choice_.bridgeError));
         return;
     }
     if (!PreferenceKeys::rootExists(*choice_.registry)) {

@@ -69,7 +69,7 @@ std::string standin(const std::string& arguments) {
 
 std::unique_ptr<bridge::BridgeRegistry> startBridge() {
     auto started = bridge::startWineBridge(g_prefix, FK_BRIDGE_EXE);
-    EXPECT_TRUE(started.registry) << started.error;
+    EXPECT_TRUE(started.registry) << englishText(started.error);
     return std::move(started.registry);
 }
 
@@ -110,8 +110,8 @@ TEST(LiveRegistry, WhileWineRunsTheStoreGoesThroughTheBridge) {
     const std::string hive = g_prefix + "/user.reg";
     ::setenv("FETTLEKIT_BRIDGE", FK_BRIDGE_EXE, 1);
     RegistryChoice live = openRegistryFor(hive);
-    ASSERT_TRUE(live.registry) << live.error;
-    EXPECT_TRUE(live.throughBridge) << live.bridgeError;
+    ASSERT_TRUE(live.registry) << englishText(live.error);
+    EXPECT_TRUE(live.throughBridge) << englishText(live.bridgeError);
     EXPECT_TRUE(live.registry->writable());
     KeyHandle key = KeyHandle::create(*live.registry, CurrentUser, "Software\\Tavrel\\Brisko2\\Nobody\\Preferences",
                                       "", KeyAllAccess, nullptr);

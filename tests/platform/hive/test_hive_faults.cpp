@@ -153,7 +153,7 @@ TEST_F(HiveFaults, DamageInASectionNeverReadIsNamedBeforeAnyWriteAndTheFileIsLef
     EXPECT_EQ(editor.numberOr("ContactSoundMaxTime", -1), 12);
     const auto [rc, said] = saying([&] { return editor.setNumber("ContactSoundMaxTime", 30); });
     EXPECT_EQ(rc, BadDatabase);
-    EXPECT_NE(said.find("damaged: line 12008: bad dword"), std::string::npos) << said;
+    EXPECT_NE(said.find("user.reg: line 12008: bad dword"), std::string::npos) << said;
     EXPECT_EQ(readBytes(path), damaged);
     // Written again whole by another program, the same damage is not taken
     // on trust from the earlier read.

@@ -69,7 +69,7 @@ TEST_F(HiveFaults, OnlyARegularFileIsReadAndNoLockIsWaitedOnForEver) {
             EXPECT_EQ(fk::files::readWholeFile(what, text, stamp), error);
             const std::string why = fk::files::fileErrorText(error);
             auto opened = openHiveRegistry(what);
-            EXPECT_TRUE(!opened.registry && opened.error == what + ": " + why) << opened.error;
+            EXPECT_TRUE(!opened.registry && englishText(opened.error) == what + ": " + why) << englishText(opened.error);
             const auto refused = fk::planImportFile(*Editor(path).registry, what).refused;
             EXPECT_TRUE(refused.why == fk::TransferProblem::Why::FileUnreadable && refused.subject == what &&
                         refused.error == error);

@@ -236,8 +236,8 @@ Write startAndChange(const std::string& name, int number) {
     ::setenv("FETTLEKIT_BRIDGE", g_sandbox->bridge.c_str(), 1);
     RegistryChoice opened = openRegistryFor(g_sandbox->prefix + "/user.reg");
     ::unsetenv("FETTLEKIT_BRIDGE");
-    std::string said = opened.bridgeError.empty() ? "" : opened.bridgeError + "; ";
-    if (!opened.registry) return {name, false, said + opened.error};
+    std::string said = opened.bridgeError ? englishText(opened.bridgeError) + "; " : "";
+    if (!opened.registry) return {name, false, said + englishText(opened.error)};
     if (opened.throughBridge)
         expectConfined(fk::test::newestDescendantRunning("fettlekit-bridge"), g_sandbox->pid);
     return change(*opened.registry, name, number, said + (opened.throughBridge ? "through the bridge: " : ""));
