@@ -458,39 +458,39 @@ Ausgeschaltet: Das Add-on zeichnet seine eigene Schrift, daher gilt dies als Sta
         <translation>Wählen Sie zuerst ein Konto.</translation>
     </message>
     <message>
-        <source>Another prefix…</source>
-        <translation>Ein anderes Präfix…</translation>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
     <message>
-        <source>Copy these settings to:</source>
-        <translation>Diese Einstellungen kopieren nach:</translation>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
     </message>
     <message>
-        <source>Which settings?</source>
-        <translation>Welche Einstellungen?</translation>
+        <source>Other folder…</source>
+        <translation>Anderer Ordner…</translation>
     </message>
     <message>
-        <source>Every setting</source>
-        <translation>Alle Einstellungen</translation>
-    </message>
-    <message>
-        <source>Only the changed ones</source>
-        <translation>Nur die geänderten</translation>
-    </message>
-    <message>
-        <source>No setting differs.</source>
-        <translation>Keine Einstellung weicht ab.</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>Copying changes %n setting(s):</source>
+        <source>Copying to %1 changes %n setting(s):</source>
         <translation>
-            <numerusform>Das Kopieren ändert %n Einstellung:</numerusform>
-            <numerusform>Das Kopieren ändert %n Einstellungen:</numerusform>
+            <numerusform>Das Kopieren nach %1 ändert %n Einstellung:</numerusform>
+            <numerusform>Das Kopieren nach %1 ändert %n Einstellungen:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
+        <source>Copied to: %1.</source>
+        <translation>Kopiert nach: %1.</translation>
+    </message>
+    <message>
+        <source>Already the same: %1.</source>
+        <translation>Bereits gleich: %1.</translation>
+    </message>
+    <message>
+        <source>Not copied:</source>
+        <translation>Nicht kopiert:</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +1769,37 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>Jedes Tag nur einmal verwenden, sonst wirken das zweite und die weiteren womöglich nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::CopyTargetsView</name>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Diese Einstellungen kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Copy these settings to</source>
+        <translation>Diese Einstellungen kopieren nach</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Alle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Nur die geänderten</translation>
+    </message>
+    <message>
+        <source>Which settings</source>
+        <translation>Welche Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Which settings:</source>
+        <translation>&amp;Welche Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Kopieren…</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,10 @@
 <context>
     <name>fk::CopySettings</name>
     <message numerus="yes">
-        <source>Copying changes %n setting(s):</source>
+        <source>Copying to %1 changes %n setting(s):</source>
         <translation>
-            <numerusform>Copying changes %n setting:</numerusform>
-            <numerusform>Copying changes %n settings:</numerusform>
+            <numerusform>Copying to %1 changes %n setting:</numerusform>
+            <numerusform>Copying to %1 changes %n settings:</numerusform>
         </translation>
     </message>
 </context>

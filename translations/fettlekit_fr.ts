@@ -458,39 +458,39 @@ Désactivée&#xa0;: le module dessine sa propre police, elle compte donc comme l
         <translation>Choisissez d’abord un compte.</translation>
     </message>
     <message>
-        <source>Another prefix…</source>
-        <translation>Un autre préfixe…</translation>
+        <source>Copy</source>
+        <translation>Copier</translation>
     </message>
     <message>
-        <source>Copy these settings to:</source>
-        <translation>Copier ces paramètres vers :</translation>
+        <source>%1 in %2</source>
+        <translation>%1 dans %2</translation>
     </message>
     <message>
-        <source>Which settings?</source>
-        <translation>Quels paramètres ?</translation>
+        <source>Other folder…</source>
+        <translation>Autre dossier…</translation>
     </message>
     <message>
-        <source>Every setting</source>
-        <translation>Tous les paramètres</translation>
-    </message>
-    <message>
-        <source>Only the changed ones</source>
-        <translation>Seulement les paramètres modifiés</translation>
-    </message>
-    <message>
-        <source>No setting differs.</source>
-        <translation>Aucun paramètre ne diffère.</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message numerus="yes">
-        <source>Copying changes %n setting(s):</source>
+        <source>Copying to %1 changes %n setting(s):</source>
         <translation>
-            <numerusform>La copie modifie %n paramètre :</numerusform>
-            <numerusform>La copie modifie %n paramètres :</numerusform>
+            <numerusform>La copie vers %1 change %n paramètre :</numerusform>
+            <numerusform>La copie vers %1 change %n paramètres :</numerusform>
         </translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
+        <source>Copied to: %1.</source>
+        <translation>Copié vers : %1.</translation>
+    </message>
+    <message>
+        <source>Already the same: %1.</source>
+        <translation>Déjà identique : %1.</translation>
+    </message>
+    <message>
+        <source>Not copied:</source>
+        <translation>Non copié :</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +1769,37 @@ Rien n’a été importé.</translation>
     <message>
         <source>Don&apos;t put each tag more than once, else the 2nd and next ones may not work.</source>
         <translation>N’utilisez chaque balise qu’une fois, sinon les suivantes risquent de ne pas marcher.</translation>
+    </message>
+</context>
+<context>
+    <name>fk::dialogs::CopyTargetsView</name>
+    <message>
+        <source>Copy these settings to:</source>
+        <translation>Copier ces paramètres vers :</translation>
+    </message>
+    <message>
+        <source>Copy these settings to</source>
+        <translation>Copier ces paramètres vers</translation>
+    </message>
+    <message>
+        <source>Every setting</source>
+        <translation>Tous les paramètres</translation>
+    </message>
+    <message>
+        <source>Only the changed ones</source>
+        <translation>Seulement ceux qui ont changé</translation>
+    </message>
+    <message>
+        <source>Which settings</source>
+        <translation>Quels paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Which settings:</source>
+        <translation>&amp;Quels paramètres :</translation>
+    </message>
+    <message>
+        <source>Copy…</source>
+        <translation>Copier…</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,8 @@
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
 #include "platform/bridge/OpenRegistry.h"
-#include "platform/registry/KeyHandle.h"
-#include "platform/registry/Listing.h"
 #include "store/KeyComparison.h"
+#include "store/SettingsCopy.h"
 #include "store/SettingsTransfer.h"
 
 #include <QAction>
@@ -41,14 +40,10 @@ void CompareSettings::compare() {
     const std::optional<std::string> keyPath = currentKey_();
     if (!keyPath) return tell(tr("Choose an account first."));
     // The other accounts by name, then the other places.
-    std::vector<std::string> accounts;
+    const std::vector<std::string> accounts =
+        keyPath->empty() ? std::vector<std::string>{} : otherAccounts(registry_, *keyPath);
     QStringList choices;
-    if (!keyPath->empty()) {
-        const std::string mine = keyPath->substr(0, keyPath->find('\\'));
-        const reg::KeyHandle root = reg::KeyHandle::open(registry_, reg::CurrentUser, StoreRootPath, reg::KeyRead);
-        for (const std::string& account : reg::listSubkeys(registry_, root.get()))
-            if (account != mine) accounts.push_back(account), choices << fromAnsi(account);
-    }
+    for (const std::string& account : accounts) choices << fromAnsi(account);
     if (pickPrefix_) choices << tr("Another prefix…");
     choices << tr("A .reg file…");
     const std::optional<int> source =

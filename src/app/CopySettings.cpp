@@ -3,16 +3,13 @@
 
 #include "app/DifferenceRows.h"
 #include "app/MainMenu.h"
+#include "app/PrefixChoice.h"
 #include "app/RegistryTexts.h"
 #include "app/StoreTexts.h"
 #include "dialogs/Dialogs.h"
 #include "editors/AnsiText.h"
 #include "platform/bridge/OpenRegistry.h"
-#include "platform/registry/KeyHandle.h"
-#include "platform/registry/Listing.h"
-#include "store/ChangedSettings.h"
-#include "store/KeyComparison.h"
-#include "store/SettingDifferences.h"
+#include "store/SettingsCopy.h"
 
 #include <QAction>
 #include <QWidget>
@@ -37,56 +34,80 @@ CopySettings::CopySettings(QWidget* window, reg::Registry& registry, dialogs::Di
 void CopySettings::copy() {
     const std::optional<std::string> keyPath = currentKey_();
     if (!keyPath || keyPath->empty()) return tell(tr("Choose an account first."));
+    std::vector<Target> targets;
+    for (const std::string& account : otherAccounts(registry_, *keyPath))
+        targets.push_back({fromAnsi(account), account + "\\Preferences", {}});
     const std::string mine = keyPath->substr(0, keyPath->find('\\'));
-    std::vector<std::string> accounts;
-    QStringList choices;
-    const reg::KeyHandle root = reg::KeyHandle::open(registry_, reg::CurrentUser, StoreRootPath, reg::KeyRead);
-    for (const std::string& account : reg::listSubkeys(registry_, root.get()))
-        if (account != mine) accounts.push_back(account), choices << fromAnsi(account);
-    if (pickPrefix_) choices << tr("Another prefix…");
-    const std::optional<int> target = dialogs_.questions.ask(window_, copyTitle(), tr("Copy these settings to:"), choices);
-    if (!target) return;
-    const std::optional<int> which = dialogs_.questions.ask(window_, copyTitle(), tr("Which settings?"),
-                                                            {tr("Every setting"), tr("Only the changed ones")});
-    if (!which) return;
-    if (size_t(*target) < accounts.size())
-        return copyInto(registry_, *keyPath, accounts[size_t(*target)] + "\\Preferences", *which == 1, true);
-    const std::optional<QString> hive = pickPrefix_ ? pickPrefix_() : std::nullopt;
-    if (!hive) return;
-    reg::RegistryChoice other = reg::openRegistryFor(hive->toStdString());
-    if (!other.registry || other.wineRunning)
-        return tell(RegistryTexts::problem(other.registry ? reg::wineWithoutBridge(other.bridgeError) : other.error));
-    copyInto(*other.registry, *keyPath, *keyPath, *which == 1, false);
+    for (const OtherPrefix& prefix : otherPrefixes_ ? otherPrefixes_() : std::vector<OtherPrefix>{})
+        targets.push_back({tr("%1 in %2").arg(fromAnsi(mine), prefix.title), {}, prefix.hiveFile});
+    QStringList offered;
+    for (const Target& target : targets) offered << target.name;
+    if (pickPrefix_) offered << tr("Other folder…");
+    const std::optional<dialogs::CopyTargets> chosen = dialogs_.copyTargets.choose(window_, copyTitle(), offered);
+    if (!chosen) return;
+    Outcome outcome;
+    for (int index : chosen->ticked) {
+        if (size_t(index) < targets.size()) {
+            copyTo(targets[size_t(index)], *keyPath, chosen->changedOnly, outcome);
+            continue;
+        }
+        if (const std::optional<QString> hive = pickPrefix_())
+            copyTo({tr("%1 in %2").arg(fromAnsi(mine), prefixTitle(prefixOf(*hive))), {}, *hive}, *keyPath,
+                   chosen->changedOnly, outcome);
+    }
+    if (!outcome.here.empty()) emit copied(outcome.here);
+    report(outcome);
 }
 
-// The target's differences from this account, in the target's terms.
-void CopySettings::copyInto(reg::Registry& target, const std::string& fromPath, const std::string& toPath,
-                            bool changedOnly, bool here) {
-    std::vector<ValueChange> changes = compareKeys(target, toPath, registry_, fromPath);
-    std::vector<SettingDifference> differences = gatherDifferences(target, changes);
-    if (changedOnly) {
-        const reg::KeyHandle key = reg::KeyHandle::open(registry_, reg::CurrentUser, storeKeyPath(fromPath), reg::KeyRead);
-        std::erase_if(differences, [&](const SettingDifference& d) {
-            return d.index < 0 || !settingState(registry_, key.get(), d.index).changed;
-        });
+void CopySettings::copyTo(const Target& target, const std::string& keyPath, bool changedOnly, Outcome& outcome) {
+    if (!target.account.empty()) {
+        copyInto(registry_, target.name, keyPath, target.account, changedOnly, outcome, true);
+        return;
     }
-    if (differences.empty()) return tell(tr("No setting differs."));
+    // Opened as any store is: through the bridge when Wine runs there.
+    reg::RegistryChoice other = reg::openRegistryFor(target.hiveFile.toStdString());
+    if (!other.registry || other.wineRunning) {
+        outcome.failed << tr("%1: %2").arg(
+            target.name, RegistryTexts::problem(other.registry ? reg::wineWithoutBridge(other.bridgeError) : other.error));
+        return;
+    }
+    copyInto(*other.registry, target.name, keyPath, keyPath, changedOnly, outcome, false);
+}
+
+void CopySettings::copyInto(reg::Registry& target, const QString& name, const std::string& fromPath,
+                            const std::string& toPath, bool changedOnly, Outcome& outcome, bool here) {
+    const std::vector<SettingDifference> differences = copyDifferences(registry_, fromPath, target, toPath, changedOnly);
+    if (differences.empty()) {
+        outcome.same << name;
+        return;
+    }
     const std::optional<std::vector<int>> chosen = dialogs_.differences.choose(
-        window_, copyTitle(), tr("Copying changes %n setting(s):", nullptr, int(differences.size())),
+        window_, copyTitle(), tr("Copying to %1 changes %n setting(s):", nullptr, int(differences.size())).arg(name),
         differenceRows(differences), tr("Copy"));
     if (!chosen || chosen->empty()) return;
     const std::vector<ValueChange> taking = chosenChanges(differences, *chosen);
     ApplyFailure failure;
     if (!applyChanges(target, taking, false, failure)) {
-        tell(StoreTexts::notApplied(failure));
-        if (here && !failure.left.empty()) emit copied(failure.left);
+        outcome.failed << tr("%1: %2").arg(name, StoreTexts::notApplied(failure));
+        if (here) outcome.here.insert(outcome.here.end(), failure.left.begin(), failure.left.end());
         return;
     }
-    if (here) emit copied(taking);
+    outcome.written << name;
+    if (here) outcome.here.insert(outcome.here.end(), taking.begin(), taking.end());
 }
 
-void CopySettings::tell(const QString& text) {
-    dialogs_.messages.show(window_, text, copyTitle(), dialogs::MessageIcon::Information);
+void CopySettings::report(const Outcome& outcome) {
+    QStringList lines;
+    if (!outcome.written.isEmpty()) lines << tr("Copied to: %1.").arg(outcome.written.join(QStringLiteral(", ")));
+    if (!outcome.same.isEmpty())
+        lines << tr("Already the same: %1.").arg(outcome.same.join(QStringLiteral(", ")));
+    if (!outcome.failed.isEmpty()) lines << tr("Not copied:") << outcome.failed;
+    if (!lines.isEmpty()) tell(lines.join('\n'), !outcome.failed.isEmpty());
+}
+
+void CopySettings::tell(const QString& text, bool problem) {
+    dialogs_.messages.show(window_, text, copyTitle(),
+                           problem ? dialogs::MessageIcon::Exclamation : dialogs::MessageIcon::Information);
 }
 
 }  // namespace fk

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Screenshots.h"
 
-#include "app/CompareSettings.h"
-#include "app/DifferenceRows.h"
 #include "app/MainWindow.h"
 #include "app/SettingsTree.h"
+#include "app/TransferPictures.h"
 #include "catalogue/Catalogue.h"
-#include "platform/registry/KeyHandle.h"
-#include "platform/registry/Listing.h"
-#include "store/KeyComparison.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,27 +94,6 @@ QPixmap withPicker(MainWindow& window, QWidget* picker) {
     return picture;
 }
 
-// The differences view as "Compare with…" shows this account beside the
-// next account, with its ticks offered.
-QPixmap differencesView(MainWindow& window) {
-    reg::Registry& registry = window.storeController().unrecorded();
-    const std::optional<std::string> mine = window.storeController().currentKeyPath();
-    const reg::KeyHandle root = reg::KeyHandle::open(registry, reg::CurrentUser, StoreRootPath, reg::KeyRead);
-    for (const std::string& account : reg::listSubkeys(registry, root.get())) {
-        if (!mine || mine->empty() || mine->starts_with(account + "\\")) continue;
-        const auto differences =
-            gatherDifferences(registry, compareKeys(registry, *mine, registry, account + "\\Preferences"));
-        dialogs::DifferencesView view(&window, CompareSettings::tr("Compare settings"),
-                                      CompareSettings::tr("%n setting(s) differ:", nullptr, int(differences.size())),
-                                      differenceRows(differences), CompareSettings::tr("Take values over…"), true);
-        view.offerTicks();
-        view.show();
-        QApplication::processEvents();
-        return view.grab();
-    }
-    return {};
-}
-
 }  // namespace
 
 int takeScreenshots(MainWindow& window, const QString& dir) {
@@ -188,7 +163,11 @@ int takeScreenshots(MainWindow& window, const QString& dir) {
             ok = tour.shoot(QStringLiteral("changed-only")) && ok;
             changedOnly->trigger();
         }
-        ok = tour.save(QStringLiteral("differences"), differencesView(window)) && ok;
+        // What moves settings between places, each as its dialog shows it.
+        const std::pair<const char*, QPixmap (*)(MainWindow&)> transfers[] = {
+            {"import", importPicture}, {"compare", comparePicture}, {"copy-targets", copyTargetsPicture},
+            {"copy", copyPicture}};
+        for (const auto& [name, picture] : transfers) ok = tour.save(QLatin1String(name), picture(window)) && ok;
     } else {
         std::fprintf(stderr, "fettlekit: no find box\n");
         ok = false;

@@ -127,6 +127,12 @@ void Session::addActions(MainWindow& window) {
     };
     window.compare().setPrefixPicker(pickPrefix);
     window.copier().setPrefixPicker(pickPrefix);
+    window.copier().setOtherPrefixes([this] {
+        std::vector<CopySettings::OtherPrefix> others;
+        for (const QString& prefix : find_(last_.load()).prefixes)
+            if (hiveFileOf(prefix) != current_.hiveFile) others.push_back({hiveFileOf(prefix), prefixTitle(prefix)});
+        return others;
+    });
     QAction* about = window.menu().help()->addAction(tr("About"));
     about->setObjectName(QStringLiteral("actionAbout"));
     connect(about, &QAction::triggered, this, &Session::showAbout);

@@ -4,6 +4,7 @@
 // use a wrapper shows the platform's dialog; once scripted (tests, the
 // screenshot run) it shows nothing, records each request and gives the
 // queued answer instead.
+#include "dialogs/CopyTargetsDialog.h"
 #include "dialogs/DifferencesDialog.h"
 
 #include <QColor>
@@ -143,6 +144,7 @@ struct Dialogs {
     ColourDialog colours;
     QuestionDialog questions;
     DifferencesDialog differences;
+    CopyTargetsDialog copyTargets;
 
     void setScripted(bool scripted) {
         messages.setScripted(scripted);
@@ -150,6 +152,7 @@ struct Dialogs {
         colours.setScripted(scripted);
         questions.setScripted(scripted);
         differences.setScripted(scripted);
+        copyTargets.setScripted(scripted);
     }
 };
 

@@ -75,18 +75,32 @@ DifferencesView::DifferencesView(QWidget* parent, const QString& title, const QS
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Every column whole where the screen has room: the default is the last.
+    fitToRows();
+}
+
+// Every column whole, and up to sixteen rows, where the screen has room:
+// the default is the last column, and ticks offered later widen the first.
+void DifferencesView::fitToRows() {
     for (int column = 0; column < table_->columnCount(); ++column) table_->resizeColumnToContents(column);
-    const int wanted = table_->header()->length() + 2 * table_->frameWidth() +
-                       table_->verticalScrollBar()->sizeHint().width() + layout->contentsMargins().left() +
-                       layout->contentsMargins().right();
-    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : wanted;
-    resize(std::min(std::max(sizeHint().width(), wanted), room), sizeHint().height());
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * table_->frameWidth();
+    const int wide = table_->header()->length() + frame + table_->verticalScrollBar()->sizeHint().width() +
+                     margins.left() + margins.right();
+    const int shownRows = std::min(table_->topLevelItemCount(), 16);
+    const int rowHeight = shownRows > 0 ? table_->sizeHintForRow(0) : 0;
+    const int high = sizeHint().height() - table_->sizeHint().height() + table_->header()->sizeHint().height() +
+                     frame + rowHeight * shownRows + table_->horizontalScrollBar()->sizeHint().height();
+    const QSize room = screen() ? screen()->availableGeometry().size() * 9 / 10 : QSize(wide, high);
+    // Open, it only grows: the user may have made it larger.
+    const QSize now = isVisible() ? size() : QSize();
+    resize(std::min(std::max({now.width(), sizeHint().width(), wide}), room.width()),
+           std::min(std::max({now.height(), sizeHint().height(), high}), room.height()));
 }
 
 void DifferencesView::offerTicks() {
     readOnly_ = false;
     for (int i = 0; i < table_->topLevelItemCount(); ++i) table_->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    fitToRows();
 }
 
 std::vector<int> DifferencesView::ticked() const {

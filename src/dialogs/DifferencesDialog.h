@@ -40,6 +40,8 @@ public:
     void offerTicks();
 
 private:
+    void fitToRows();
+
     QTreeWidget* table_;
     bool readOnly_;
 };

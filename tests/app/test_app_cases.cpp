@@ -185,6 +185,13 @@ Commands AppCase::commands(const std::string& name, const std::string& rest) {
              for (const std::string& row : test::split(rest, ",")) if (!row.empty()) unticked.push_back(std::stoi(row));
              app().dialogs.differences.queueAnswer(name == "cancel" ? std::nullopt : std::optional(unticked));
          }},
+        {"copyto",
+         [&] {
+             dialogs::CopyTargets targets{{}, rest == "changed"};
+             for (const std::string& row : test::split(name, ",")) targets.ticked.push_back(std::stoi(row));
+             app().dialogs.copyTargets.queueAnswer(targets);
+         }},
+        {"offered", [&] { EXPECT_EQ(app().dialogs.copyTargets.shown().back().targets.join('|'), qs(all_)); }},
         {"row",
          [&] {
              const dialogs::DifferenceRow& row = app().dialogs.differences.shown().back().rows.at(std::stoul(name));

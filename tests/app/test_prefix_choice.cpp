@@ -70,7 +70,8 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     chooser.setScripted(true);
     LastPrefix last(settings.filePath("fettlekit.conf"));
     std::vector<int> exits;
-    Session session(dialogs, chooser, last, [](const QString&) { return FoundPrefixes{}; },
+    QStringList found;
+    Session session(dialogs, chooser, last, [&](const QString&) { return FoundPrefixes{found, {}}; },
                     [&](int status) { exits.push_back(status); });
     // File > "Open prefix…", answered.
     auto openPrefixFromMenu = [&](std::optional<dialogs::PrefixDialog::Choice> answer) {
@@ -81,7 +82,10 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
     };
     AppHive first(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\alice\\Preferences", "\"IconShowDelay\"=dword:00000064\n")),
         keyless(hiveKey("Software\\Wine")), damaged(Brisko);
-    AppHive second(Brisko + hiveKey("Software\\Tavrel\\Brisko2\\bob"));
+    AppHive second(hiveKey("Software\\Tavrel\\Brisko2") + hiveKey("Software\\Tavrel\\Brisko2\\bob") +
+                   hiveKey("Software\\Tavrel\\Brisko2\\carol") +
+                   hiveKey(AlicePrefs, "\"AddCharToTruncateName\"=dword:00000001\n\"ContactSoundMaxTime\"=dword:0000001e\n"));
+    found = {QString::fromStdString(first.folder()), QString::fromStdString(second.folder())};
     damaged.replace(hiveText("[Software\\\\Tavrel\\\\Brisko2 1700000000\n"));
     QTemporaryDir folderAsFile;
     QDir().mkpath(folderAsFile.filePath("user.reg"));
@@ -133,20 +137,32 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
 
     // File > "Compare with…" another prefix, as the chooser gives it: read-only.
     chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
-    dialogs.questions.queueAnswer(1);
+    dialogs.questions.queueAnswer(2);
     session.window()->findChild<QAction*>("actionCompare")->trigger();
-    EXPECT_EQ(dialogs.questions.asked().back().buttons.join('|'), "bob|Another prefix…|A .reg file…");
+    EXPECT_EQ(dialogs.questions.asked().back().buttons.join('|'), "bob|carol|Another prefix…|A .reg file…");
     ASSERT_EQ(dialogs.differences.shown().size(), 1u);
     EXPECT_TRUE(dialogs.differences.shown()[0].readOnly);
-    EXPECT_EQ(dialogs.differences.shown()[0].rows.at(0).incoming, "100");
-    // File > "Copy settings to…" that prefix: what it takes lands in its file.
-    chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
-    dialogs.questions.queueAnswer(1);
-    dialogs.questions.queueAnswer(0);
-    dialogs.differences.queueAnswer(std::vector<int>{});
+    EXPECT_EQ(dialogs.differences.shown()[0].rows.at(2).incoming, "100");
+    // File > "Copy settings to…" two accounts and the prefix found: each shown
+    // first, bob's second row unticked, each landing in its file.
+    dialogs.copyTargets.queueAnswer(dialogs::CopyTargets{{0, 1, 2}, false});
+    for (const std::vector<int>& unticked : {std::vector<int>{1}, {}, {}}) dialogs.differences.queueAnswer(unticked);
     session.window()->findChild<QAction*>("actionCopy")->trigger();
-    ASSERT_EQ(dialogs.differences.shown().size(), 2u);
-    EXPECT_EQ(dialogs.differences.shown()[1].rows.at(0).current, "100");
+    const QString there = "alice in " + prefixTitle(QString::fromStdString(first.folder()));
+    EXPECT_EQ(dialogs.copyTargets.shown().back().targets.join('|'), "bob|carol|" + there + "|Other folder…");
+    ASSERT_EQ(dialogs.differences.shown().size(), 4u);
+    EXPECT_TRUE(dialogs.differences.shown()[3].text.contains(there));
+    EXPECT_EQ(dialogs.differences.shown()[3].rows.at(2).current, "100");
+    EXPECT_EQ(dialogs.messages.shown().back().text, "Copied to: bob, carol, " + there + ".");
+    const auto number = [](const AppHive& hive, const std::string& key, const char* name) {
+        return asNumber(storedInFile(hive.path(), "Software\\Tavrel\\Brisko2\\" + key + "\\Preferences", name));
+    };
+    const std::optional<std::int32_t> none;
+    for (const auto& [hive, key, addChar, soundTime] :
+         {std::tuple{&second, "bob", std::optional(1), none}, {&second, "carol", 1, 30}, {&first, "alice", 1, 30}}) {
+        EXPECT_EQ(number(*hive, key, "AddCharToTruncateName"), addChar) << key;
+        EXPECT_EQ(number(*hive, key, "ContactSoundMaxTime"), soundTime) << key;
+    }
     EXPECT_EQ(first.fileText().find("IconShowDelay"), std::string::npos) << "the default copied is no value";
 
     openPrefixFromMenu(dialogs::PrefixDialog::Choice(QString::fromStdString(keyless.folder()), true));

@@ -93,6 +93,26 @@ TEST(RealDifferencesView, GivesTheRowsLeftTickedAndOnlyShowsWithoutATakeButton) 
     }
 }
 
+// Copy stays disabled until a target is ticked; the targets ticked and the
+// choice of settings come back as the user left them.
+TEST(RealCopyTargets, CopiesOnlyOnceATargetIsTickedAndGivesTheTicksAndTheChoice) {
+    CopyTargetsDialog targets;
+    whenOpen<CopyTargetsView>([](CopyTargetsView& view) {
+        auto* copy = view.findChild<QPushButton*>("copyButton");
+        ASSERT_EQ(view.list()->count(), 3);
+        EXPECT_FALSE(view.list()->accessibleName().isEmpty() || view.which()->accessibleName().isEmpty());
+        EXPECT_FALSE(copy->isEnabled());
+        view.tick(2, true);
+        EXPECT_TRUE(copy->isEnabled());
+        view.which()->setCurrentIndex(1);
+        copy->click();
+    });
+    const auto chosen = targets.choose(nullptr, "Copy settings", {"bob", "carol", "Other folder…"});
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->ticked, std::vector<int>{2});
+    EXPECT_TRUE(chosen->changedOnly);
+}
+
 TEST(RealColourDialog, OffersTheCustomColoursInQtsOwnDialog) {
     ColourDialog colours;
     ColourDialog::CustomColours custom;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Wine's live registry through fettlekit-bridge.exe: the shared suite, the
-// choice of backend while Wine runs, and a bridge that dies. One process shares one fresh prefix whose
+// choice of backend while Wine runs, a copy of settings into it, and a bridge that dies. One process shares one fresh prefix whose
 // wineserver stays up for the whole run, as a running messenger keeps it.
 #include "platform/bridge/OpenRegistry.h"
 #include "platform/bridge/WineBridge.h"
 #include "platform/registry/KeyHandle.h"
 #include "../registry/RegistryBehaviour.h"
 #include "store/PreferenceStore.h"
+#include "store/SettingsCopy.h"
+#include "support/Bytes.h"
 #include "support/ChildProcesses.h"
 #include "support/TestFiles.h"
 
@@ -156,6 +158,40 @@ TEST(LiveRegistry, AKilledBridgeTurnsEveryLaterWriteIntoAFailedWrite) {
     const std::string listing = wineListing("HKCU\\Software\\Tavrel\\Brisko2\\Killed");
     EXPECT_NE(listing.find("    BeforeKill    REG_DWORD    0x1\n"), std::string::npos) << listing;
     EXPECT_EQ(listing.find("AfterKill"), std::string::npos) << listing;
+}
+
+// It ends the prefix's Wine to find the copy in user.reg as Wine saved it, then starts it again.
+TEST(LiveRegistry, SettingsCopiedIntoAPrefixWhoseWineRunsReachItsLiveRegistryAndItsSave) {
+    TempFolder elsewhere;
+    writeBytes(elsewhere.file("user.reg"),
+               "WINE REGISTRY Version 2\n\n[Software\\\\Tavrel\\\\Brisko2\\\\carol\\\\Preferences] 1700000000\n"
+               "\"ContactSoundMaxTime\"=dword:0000001e\n\"NickNameSeparator\"=\" - \"\n\"IconShowDelay\"=dword:00000064\n");
+    RegistryChoice source = openRegistryFor(elsewhere.file("user.reg"));
+    ASSERT_TRUE(source.registry && !source.throughBridge) << englishText(source.error);
+    ::setenv("FETTLEKIT_BRIDGE", FK_BRIDGE_EXE, 1);
+    RegistryChoice live = openRegistryFor(g_prefix + "/user.reg");
+    ::unsetenv("FETTLEKIT_BRIDGE");
+    ASSERT_TRUE(live.registry && live.throughBridge) << englishText(live.error) << englishText(live.bridgeError);
+    const std::string prefs = "carol\\Preferences";
+    const auto differences = copyDifferences(*source.registry, prefs, *live.registry, prefs, false);
+    ASSERT_EQ(differences.size(), 3u);
+    ApplyFailure failure;
+    // IconShowDelay left out, as a user unticks it.
+    ASSERT_TRUE(applyChanges(*live.registry, chosenChanges(differences, {0, 2}), false, failure)) << failure.setting;
+    const std::string listing = wineListing("HKCU\\Software\\Tavrel\\Brisko2\\carol\\Preferences");
+    for (const char* line : {"    ContactSoundMaxTime    REG_DWORD    0x1e\n", "    NickNameSeparator    REG_SZ     - \n"})
+        EXPECT_NE(listing.find(line), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("IconShowDelay"), std::string::npos) << listing;
+    live.registry.reset();
+    shell("wineserver -k15; wineserver -w");
+    const std::string saved = readBytes(g_prefix + "/user.reg");
+    const size_t key = saved.find("[Software\\\\Tavrel\\\\Brisko2\\\\carol\\\\Preferences]");
+    ASSERT_NE(key, std::string::npos);
+    const std::string section = saved.substr(key, saved.find("\n\n", key) - key);
+    EXPECT_NE(section.find("\"ContactSoundMaxTime\"=dword:0000001e"), std::string::npos) << section;
+    EXPECT_NE(section.find("\"NickNameSeparator\"=\" - \""), std::string::npos) << section;
+    EXPECT_EQ(section.find("IconShowDelay"), std::string::npos) << section;
+    shell("wineserver -p");  // running again for the cases after this one
 }
 
 }  // namespace
