@@ -8,8 +8,8 @@
 #include "programs/fettlekit-settings/SettingsReport.h"
 #include "store/ChangedSettings.h"
 #include "store/ResetAll.h"
+#include "store/SettingDifferences.h"
 #include "store/SettingsTransfer.h"
-#include "text/Cp1252.h"
 
 #include <functional>
 #include <map>
@@ -192,16 +192,11 @@ private:
     int diffFile(SettingsPlace& place, const std::string& file) {
         const ImportPlan plan = planImportFile(place.registry(), file);
         if (!plan.ok()) return fail(StoreTexts::problem(plan.refused).toStdString());
-        for (const ValueChange& change : plan.changes) {
-            // An account's key and below it; for all users, the root's own values and its fonts.
-            const bool mine = place.allUsers() ? change.keyPath.find("\\Preferences") == std::string::npos
-                                               : change.keyPath == place.keyPath() ||
-                                                     change.keyPath.starts_with(place.keyPath() + "\\");
-            if (!mine) continue;
-            std::string name = change.setting;
-            if (name.starts_with(place.keyPath() + "\\")) name.erase(0, place.keyPath().size() + 1);
-            report_.rawDifference(text::cp1252ToUtf8(name), StoreTexts::value(change.before).toStdString(),
-                                  StoreTexts::value(change.after).toStdString());
+        // In the words the account's own diff uses: yes/no, numbers, fonts as a line.
+        for (const SettingDifference& row : gatherDifferences(place.registry(), plan.changes)) {
+            if (row.keyPath != place.keyPath()) continue;
+            if (row.index >= 0) report_.difference(row.index, row.current, row.incoming);
+            else report_.rawDifference(row.name, row.current, row.incoming);
         }
         report_.end();
         return 0;
