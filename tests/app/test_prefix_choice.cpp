@@ -164,6 +164,11 @@ TEST(Switching, OpenPrefixMovesTheWindowOnlyToAStoreWithTheKeyAndRemembersIt) {
         EXPECT_EQ(number(*hive, key, "ContactSoundMaxTime"), soundTime) << key;
     }
     EXPECT_EQ(first.fileText().find("IconShowDelay"), std::string::npos) << "the default copied is no value";
+    // "Other folder…" asks the chooser; the copy just made left that prefix nothing to change.
+    chooser.queueAnswer(Choice(QString::fromStdString(first.folder())));
+    dialogs.copyTargets.queueAnswer(dialogs::CopyTargets{{3}, false});
+    session.window()->findChild<QAction*>("actionCopy")->trigger();
+    EXPECT_EQ(dialogs.messages.shown().back().text, "Already the same: " + there + ".");
 
     openPrefixFromMenu(dialogs::PrefixDialog::Choice(QString::fromStdString(keyless.folder()), true));
     EXPECT_EQ(session.hiveFile().toStdString(), keyless.path());
