@@ -20,6 +20,18 @@ namespace {
 
 QString copyTitle() { return CopySettings::tr("Copy settings"); }
 
+// The target's name leads its line, so its settings are named as its rows
+// name them, not again with the account's key.
+ApplyFailure belowTarget(ApplyFailure failure, const std::string& toPath) {
+    const std::string prefix = toPath + "\\";
+    auto shorten = [&](std::string& setting) {
+        if (setting.starts_with(prefix)) setting.erase(0, prefix.size());
+    };
+    shorten(failure.setting);
+    for (ValueChange& stuck : failure.left) shorten(stuck.setting);
+    return failure;
+}
+
 }  // namespace
 
 CopySettings::CopySettings(QWidget* window, reg::Registry& registry, dialogs::Dialogs& dialogs, MainMenu& menu,
@@ -88,7 +100,7 @@ void CopySettings::copyInto(reg::Registry& target, const QString& name, const st
     const std::vector<ValueChange> taking = chosenChanges(differences, *chosen);
     ApplyFailure failure;
     if (!applyChanges(target, taking, false, failure)) {
-        outcome.failed << tr("%1: %2").arg(name, StoreTexts::notApplied(failure));
+        outcome.failed << tr("%1: %2").arg(name, StoreTexts::notApplied(belowTarget(failure, toPath)));
         if (here) outcome.here.insert(outcome.here.end(), failure.left.begin(), failure.left.end());
         return;
     }
