@@ -134,6 +134,7 @@ struct Differential {
     fs::path dir = folder.path(), prefix = dir / "prefix", oursDir = dir / "ours", ours = oursDir / "user.reg";
     std::vector<Args> steps = commands();
     std::vector<Ran> wineOut, ourOut;
+    std::vector<std::string> wineSaid;  // standard error: empty but when Wine itself stumbles
     std::vector<std::string> wineExports, ourExports;
     std::map<std::string, std::string> wineHives, ourHives;
     std::string problem;
@@ -175,6 +176,7 @@ struct Differential {
         std::system("wineserver -p");  // each reg then starts in a fraction of a second
         for (const auto& step : steps) {
             wineOut.push_back(wine(step));
+            wineSaid.push_back(wineErrors());
             ourOut.push_back(fkreg(step, ours));
         }
         wineExports = exports([&](const Args& a) { return wine(a); });
@@ -222,7 +224,7 @@ TEST_F(AgainstWine, EveryCommandPrintsWhatWinePrintsAndExitsAlike) {
         for (const auto& a : d.steps[i]) shown += " [" + a + "]";
         SCOPED_TRACE(shown);
         EXPECT_EQ(fromOurs(d.ourOut[i].out), fromWine(d.wineOut[i].out));
-        EXPECT_EQ(d.ourOut[i].rc, d.wineOut[i].rc);
+        EXPECT_EQ(d.ourOut[i].rc, d.wineOut[i].rc) << "Wine said: " << d.wineSaid[i];
     }
 }
 
