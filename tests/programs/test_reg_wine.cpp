@@ -5,6 +5,7 @@
 // files, and each tool must read the files the other one wrote. Then both
 // import the .reg files of data/reg-import-cases.txt and must again print
 // and export alike.
+#include "support/ChildProcesses.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -153,7 +154,10 @@ struct Differential {
         return run(dir, args);
     }
     // When told to stop, the persistent server saves the hive first.
-    void stopWine() { std::system("wineserver -k; wineserver -w"); }
+    void stopWine() {
+        std::system("wineserver -k; wineserver -w");
+        endLeftoverWine(prefix);
+    }
 
     Differential() {
         if (!wineInstalled()) {

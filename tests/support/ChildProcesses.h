@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+#include <csignal>
+
 #include <unistd.h>
 
 namespace fk::test {
@@ -47,6 +49,19 @@ inline int newestDescendantRunning(const std::string& part) {
     for (const auto& [pid, seen] : processes)
         if (seen.matches && below(pid) && (!newest || seen.start >= processes[newest].start)) newest = pid;
     return newest;
+}
+
+// Ends what is left of a prefix's Wine after its server ended: now and then
+// a process that was still starting waits for that server forever.
+inline void endLeftoverWine(const std::filesystem::path& prefix) {
+    const std::string mark = "WINEPREFIX=" + prefix.string() + '\0';
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos || std::stoi(name) == ::getpid()) continue;
+        const std::string environment = '\0' + readBytes(entry.path() / "environ");
+        if (environment.find('\0' + mark) != std::string::npos) ::kill(std::stoi(name), SIGKILL);
+    }
 }
 
 }  // namespace fk::test
