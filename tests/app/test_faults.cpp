@@ -6,6 +6,7 @@
 #include "app/Session.h"
 #include "AppDriver.h"
 #include "platform/hive/HiveRegistry.h"
+#include "support/ChildProcesses.h"
 
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ TEST(Faults, SavesFollowWineInAndOutOfThePrefix) {
     app.pick("alice");
     app.clickSetting(settingIndex("ContactSoundMaxTime"));
     app.changeNumber(50);
-    test::StopWine stop{env};
+    test::StopWine stop{hive.folder()};
     const auto startWine = [&] {
         test::shell(env + "wineserver -p");
         // The server takes a moment to take its lock.
@@ -66,7 +67,7 @@ TEST(Faults, SavesFollowWineInAndOutOfThePrefix) {
     EXPECT_FALSE(note->isVisible()) << note->text().toStdString();
     const std::string live = test::shell(env + "wine reg query 'HKCU\\" + AlicePrefs + "' /v ContactSoundMaxTime").out;
     EXPECT_NE(live.find("0x46"), std::string::npos) << live;
-    test::shell(env + "wineserver -k; " + env + "wineserver -w");
+    test::stopWine(hive.folder());
     app.changeNumber(80);
     EXPECT_TRUE(app.messages().empty());
     EXPECT_EQ(stored(), 80);

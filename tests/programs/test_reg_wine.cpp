@@ -154,10 +154,7 @@ struct Differential {
         return run(dir, args);
     }
     // When told to stop, the persistent server saves the hive first.
-    void stopWine() {
-        std::system("wineserver -k; wineserver -w");
-        endLeftoverWine(prefix);
-    }
+    void stopWine() { fk::test::stopWine(prefix); }
 
     Differential() {
         if (!wineInstalled()) {

@@ -3,6 +3,7 @@
 // The processes this test started, found as `ps` finds them, so that a test
 // can end or inspect a helper program the product keeps to itself.
 #include "support/Bytes.h"
+#include "support/TestFiles.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -63,5 +64,19 @@ inline void endLeftoverWine(const std::filesystem::path& prefix) {
         if (environment.find('\0' + mark) != std::string::npos) ::kill(std::stoi(name), SIGKILL);
     }
 }
+
+// Ends a prefix's Wine: its server, which saves the registry first, then
+// whatever outlived it.
+inline void stopWine(const std::string& prefix) {
+    const std::string env = "WINEPREFIX=" + quote(prefix) + " ";
+    shell(env + "wineserver -k; " + env + "wineserver -w");
+    endLeftoverWine(prefix);
+}
+
+// Ends the prefix's Wine when it goes.
+struct StopWine {
+    std::string prefix;
+    ~StopWine() { stopWine(prefix); }
+};
 
 }  // namespace fk::test

@@ -131,12 +131,6 @@ inline Ran shell(const std::string& command, bool withErrors = false) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out)};
 }
 
-// Ends the wineserver of the prefix that `env` names when it goes.
-struct StopWine {
-    std::string env;
-    ~StopWine() { shell(env + "wineserver -k; " + env + "wineserver -w"); }
-};
-
 inline bool wineInstalled() {
     return std::system("command -v wine >/dev/null && command -v wineserver >/dev/null") == 0;
 }

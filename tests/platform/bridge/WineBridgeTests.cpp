@@ -45,7 +45,7 @@ public:
         ASSERT_TRUE(fs::exists(g_prefix + "/user.reg"));
     }
     void TearDown() override {
-        shell("wineserver -k; wineserver -w");
+        stopWine(g_prefix);
         folder_.reset();
     }
 

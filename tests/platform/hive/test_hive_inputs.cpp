@@ -4,6 +4,7 @@
 // deeper than Windows allows. Nothing waits without end or grows without
 // bound.
 #include "HiveFaults.h"
+#include "support/ChildProcesses.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST_F(HiveFaults, WineStartingDuringASaveIsToldAndStopsLaterSaves) {
     ASSERT_TRUE(doc);
     HiveSession session(path, std::move(doc), stamp, false);
     const std::string env = "WINEPREFIX=" + quote(folder.path()) + " WINEDEBUG=-all ";
-    fk::test::StopWine stop{env};
+    fk::test::StopWine stop{folder.path()};
     auto setValue = [&](const char16_t* name, bool startWine) {
         return session.commit([&](hive::Document& d, bool& changed) -> long {
             if (startWine) {

@@ -2,6 +2,7 @@
 // The Windows path the add-on is given for a file picked on Linux: first on
 // a prefix laid out by hand, then against Wine's own winepath.
 #include "platform/wine/WinePath.h"
+#include "support/ChildProcesses.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST_F(PrefixDrives, WinepathNamesEveryFileTheSame) {
         named.erase(named.find_last_not_of("\r\n") + 1);
         EXPECT_EQ(windowsPathFor(file, prefix), named) << file;
     }
-    fk::test::shell(env + "wineserver -k; " + env + "wineserver -w");
+    fk::test::stopWine(prefix);
 }
 
 }  // namespace
