@@ -5,16 +5,25 @@
 #include "support/Bytes.h"
 #include "support/TestFiles.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
 
-#include <csignal>
-
 #include <unistd.h>
 
 namespace fk::test {
+
+// Calls `visit(pid, folder)` for each process's folder under /proc.
+template <typename Visit>
+void forEachProcess(Visit visit) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") == std::string::npos) visit(std::stoi(name), entry.path());
+    }
+}
 
 // The newest live process below this one (a child, or a child's child, as
 // when a helper enters a sandbox) whose command line mentions `part`; 0 when
@@ -22,11 +31,8 @@ namespace fk::test {
 inline int newestDescendantRunning(const std::string& part) {
     struct Seen { int parent; unsigned long long start; bool matches; };
     std::map<int, Seen> processes;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-        const std::string stat = readBytes(entry.path() / "stat");
+    forEachProcess([&](int pid, const std::filesystem::path& folder) {
+        const std::string stat = readBytes(folder / "stat");
         const auto nameEnd = stat.rfind(')');
         char state = 0;
         Seen seen{};
@@ -34,10 +40,10 @@ inline int newestDescendantRunning(const std::string& part) {
         if (nameEnd == std::string::npos ||
             std::sscanf(stat.c_str() + nameEnd + 1, " %c %d %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu",
                         &state, &seen.parent, &seen.start) != 3 || state == 'Z')
-            continue;
-        seen.matches = readBytes(entry.path() / "cmdline").find(part) != std::string::npos;
-        processes[std::stoi(name)] = seen;
-    }
+            return;
+        seen.matches = readBytes(folder / "cmdline").find(part) != std::string::npos;
+        processes[pid] = seen;
+    });
     auto below = [&](int pid) {
         for (int hops = 0; hops < 64 && pid > 1; ++hops) {
             auto found = processes.find(pid);
@@ -55,14 +61,11 @@ inline int newestDescendantRunning(const std::string& part) {
 // Ends what is left of a prefix's Wine after its server ended: now and then
 // a process that was still starting waits for that server forever.
 inline void endLeftoverWine(const std::filesystem::path& prefix) {
-    const std::string mark = "WINEPREFIX=" + prefix.string() + '\0';
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos || std::stoi(name) == ::getpid()) continue;
-        const std::string environment = '\0' + readBytes(entry.path() / "environ");
-        if (environment.find('\0' + mark) != std::string::npos) ::kill(std::stoi(name), SIGKILL);
-    }
+    const std::string mark = '\0' + ("WINEPREFIX=" + prefix.string()) + '\0';
+    forEachProcess([&](int pid, const std::filesystem::path& folder) {
+        if (pid != ::getpid() && ('\0' + readBytes(folder / "environ")).find(mark) != std::string::npos)
+            ::kill(pid, SIGKILL);
+    });
 }
 
 // Ends a prefix's Wine: its server, which saves the registry first, then

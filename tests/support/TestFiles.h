@@ -119,16 +119,17 @@ inline std::string quote(std::string s) {
 struct Ran {
     int rc = -1;
     std::string out;  // standard output, and error when asked
+    std::string err;  // standard error, when not asked into `out`
 };
 
 // Runs a shell command with no input. Its output goes through a file, not a
 // pipe that Wine's background processes would hold open.
 inline Ran shell(const std::string& command, bool withErrors = false) {
     TempFolder folder;
-    const std::string out = folder.file("out");
-    int status = std::system(("{ " + command + "; } >" + quote(out) + (withErrors ? " 2>&1" : " 2>/dev/null") +
+    const std::string out = folder.file("out"), err = folder.file("err");
+    int status = std::system(("{ " + command + "; } >" + quote(out) + (withErrors ? " 2>&1" : " 2>" + quote(err)) +
                               " </dev/null").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out), readBytes(err)};
 }
 
 inline bool wineInstalled() {
