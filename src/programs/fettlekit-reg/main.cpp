@@ -15,7 +15,6 @@
 #include <windows.h>
 
 #include <io.h>
-#include <shellapi.h>
 #define FK_ISATTY(fd) _isatty(fd)
 #else
 #include "platform/hive/HiveRegistry.h"
@@ -73,24 +72,16 @@ private:
 };
 
 // The words of the command line in UTF-8, whatever the ANSI code page.
-std::vector<std::string> arguments(int, char**) {
-    int count = 0;
-    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+std::vector<std::string> arguments(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(fk::regcli::shown(reinterpret_cast<const char16_t*>(words[i])));
-    LocalFree(words);
+    for (int i = 1; i < argc; ++i) args.push_back(fk::regcli::shown(reinterpret_cast<const char16_t*>(argv[i])));
     return args;
 }
-#else
-std::vector<std::string> arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 #endif
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(const std::vector<std::string>& words) {
     std::vector<std::string> args;
     std::string hivePath;
-    const std::vector<std::string> words = arguments(argc, argv);
     for (size_t i = 0; i < words.size(); ++i) {
         if (words[i] == "--registry" && i + 1 < words.size()) hivePath = words[++i];
         else if (words[i] == "--help") return std::cout << ProgramHelp << fk::regcli::Usage, 0;
@@ -129,3 +120,13 @@ int main(int argc, char** argv) {
 #endif
     return rc;
 }
+
+}  // namespace
+
+// reg's own entry: the C runtime splits the command line as it does for reg,
+// and no shell DLLs load, which would slow every start.
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) { return run(arguments(argc, argv)); }
+#else
+int main(int argc, char** argv) { return run({argv + 1, argv + argc}); }
+#endif
