@@ -31,8 +31,8 @@ const std::vector<std::string> Exported = {
     "HKCU\\Software\\FettlekitWide"};
 const std::vector<std::string> HiveFiles = {"user.reg", "system.reg", "userdef.reg"};
 
-// Runs a program in `folder` with no input; its exit code and standard
-// output. A reg that asks a question on no input is stopped after two minutes.
+// Runs a program in `folder` with no input; its exit code, standard output
+// and standard error. A reg that asks a question on no input is stopped after two minutes.
 Ran run(const fs::path& folder, const Args& argv) {
     std::string command = "cd " + quote(folder) + " && timeout -s KILL 120";
     for (const auto& a : argv) command += " " + quote(a);

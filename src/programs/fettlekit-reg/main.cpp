@@ -123,9 +123,9 @@ int run(const std::vector<std::string>& words) {
 
 }  // namespace
 
+#ifdef _WIN32
 // reg's own entry: the C runtime splits the command line as it does for reg,
 // and no shell DLLs load, which would slow every start.
-#ifdef _WIN32
 int wmain(int argc, wchar_t** argv) { return run(arguments(argc, argv)); }
 #else
 int main(int argc, char** argv) { return run({argv + 1, argv + argc}); }
